@@ -1,0 +1,37 @@
+#ifndef COMMANDRUNNER_H
+#define COMMANDRUNNER_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The one way the program runs a board command ("mount", "fsck", "poweroff",
+// ...). Commands are never passed through a shell string.
+//
+// On a host build (a device root is set) nothing of the host is run: the
+// command line is appended to <root>/var/log/commands.log and
+// <root>/bin/<program> (an absolute program: that path below the root) runs
+// if such a stub exists; otherwise the result is exit code 127, as from a
+// shell that cannot find the program.
+namespace CommandRunner {
+
+struct Result {
+    int exitCode = -1;      // 127: no such program; -1: crashed or timed out
+    QByteArray output;      // standard output
+    QByteArray errorOutput; // standard error
+};
+
+Result run(const QString& program, const QStringList& arguments = QStringList(),
+           int timeoutMs = 30000);
+
+// Convenience: exit code only.
+int execute(const QString& program, const QStringList& arguments = QStringList(),
+            int timeoutMs = 30000);
+
+// Where a host build logs and finds its stubs.
+QString logFilePath();
+QString stubPath(const QString& program);
+
+}
+
+#endif

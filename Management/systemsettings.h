@@ -1,0 +1,148 @@
+#ifndef SYSTEMSETTINGS_H
+#define SYSTEMSETTINGS_H
+
+#include <QString>
+#include <QWidget>
+
+// Process-wide: 1 = developer features shown and extra audio filters allowed.
+// Loaded from and stored into the settings file.
+extern int g_debugFeatures;
+
+// The device-wide settings store (/home/root/settings.ini) and, in the same
+// object, the system-settings screen.
+class Systemsettings : public QWidget
+{
+    Q_OBJECT
+public:
+    static const char* const kSettingsFile;
+
+    explicit Systemsettings(QWidget* parent = nullptr);
+    ~Systemsettings() override;
+
+    // Store
+    void loadSystemsettings();
+    void storeSystemsettings();
+    void resetToDefaultSettings();
+    int setFavouriteButton(int num);
+    void clearBtHeadphone();
+    void clearBtMicrophone();
+
+    // Getters
+    int getSelectedLanguageNum() const { return m_selectedLanguageNum; }
+    QString getBtIdHeadphone() const { return m_btIdHeadphone; }
+    QString getBtNameHeadphone() const { return m_btNameHeadphone; }
+    QString getBtIdMicrophone() const { return m_btIdMicrophone; }
+    QString getBtNameMicrophone() const { return m_btNameMicrophone; }
+    int getTimezoneOffset() const { return m_timezoneOffset; }
+    int getDaylightSavingTimeOffet() const { return m_daylightSavingTimeOffset; }
+    QString getDateTimeSource() const { return m_dateTimeSource; }
+    QString getFormatStringTime() const { return QStringLiteral("hh:mm:ss"); }
+    QString getFormatStringDate() const;
+    int getFavouriteButton(QString* text);
+    bool isHearingProtectionEnabled() const { return m_hearingProtection; }
+    int getHeadphoneVolumeOffset() const { return m_headphoneVolumeOffset; }
+    int getPowerOffTime() const { return m_powerOffTime; }
+    int getDisplayOffTime() const { return m_displayOffTime; }
+    int getBrightness() const { return m_brightness; }
+    bool isMuteKeySwitchmode() const { return m_switchmode == QLatin1String("Switch"); }
+
+    bool isShowFftEnabled() const { return m_levelMeasShowFft; }
+    bool isShowFrequencyValueEnabled() const { return m_levelMeasShowFrequencyValue; }
+    bool isUseFrequColorForBarEnabled() const { return m_levelMeasUseFrequColorForBar; }
+    bool isShowPeakLevelBarEnabled() const { return m_levelMeasShowPeakLevelBar; }
+    bool isPPShowFrequencyValueEnabled() const { return m_pinpointingShowFrequencyValuePP; }
+    bool isPPUseFrequColorForBarEnabled() const { return m_pinpointingUseFrequencyColorForLevelbarPP; }
+    bool isPPShowFilterParameterEnabled() const { return m_pinpointingShowFilterParameter; }
+    bool isPPDynamicScalingEnabled() const { return m_pinpointingDynamicScaling; }
+    bool isLTShowFrequencyValueEnabled() const { return m_longtermShowFrequencyValueLT; }
+    bool isLTUseFrequColorForBarEnabled() const { return m_longtermUseFrequencyColorForLevelbarLT; }
+    bool isLTShowGridEnabled() const { return m_longtermShowGridLT; }
+    bool isLTShowFilterParameterEnabled() const { return m_longtermShowFilterParameterLT; }
+    bool isH2ShowHistogramEnabled() const { return m_h2ShowHistogramH2; }
+    bool isH2ShowGridEnabled() const { return m_h2ShowGridH2; }
+    bool isH2DynamicScalingEnabled() const { return m_h2DynamicScaling; }
+    bool isH2ShowWorkingRangeEnabled() const { return m_h2ShowWorkingRangeH2; }
+    bool isPLShowFftEnabled() const { return m_pipelocatingShowFftPL; }
+    bool isPLUseFrequColorForBarEnabled() const { return m_pipelocatingUseFrequencyColorForLevelbarPL; }
+    bool isPLShowFrequencyValueEnabled() const { return m_pipelocatingShowFrequencyValuePL; }
+    bool isPLShowFilterParameterEnabled() const { return m_pipelocatingShowFilterParameterPL; }
+    bool isSUUseFavouriteForStartupEnabled() const { return m_startupUseFavouriteForStartup; }
+    bool isSUUseFilterForStartupEnabled() const { return m_startupUseFilterForStartup; }
+    bool isSUUseGpsForStartupEnabled() const { return m_startupUseGpsForStartup; }
+    bool isSUUseTouchForStartupEnabled() const { return m_startupUseTouchForStartup; }
+
+    // Text helpers
+    int convertDateFormatToInt(QString format) const;
+    int convertDateTimeSourceToInt(QString source) const;
+    QString convertTimeToText(int seconds) const;
+    QString getLanguageName(int num) const;
+    QString getFavButTextFromNum(int num);
+
+signals:
+    void gotoWidget(int widget, int direction, int param);
+    void changeLanguage(int num);
+
+protected:
+    struct Flag {
+        const char* key;
+        bool Systemsettings::*member;
+        bool defaultValue;
+    };
+    static const Flag kDialogFlags[24];
+
+    // Store members, in the store's order.
+    QString m_btIdHeadphone;
+    QString m_btNameHeadphone;
+    QString m_btIdMicrophone;
+    QString m_btNameMicrophone;
+    int m_selectedLanguageNum = 0;
+    QString m_selectedLanguageString;
+    QString m_timezoneName;
+    int m_timezoneNum = 0;
+    int m_timezoneOffset = 0;
+    QString m_dateFormat;
+    QString m_dateTimeSource;
+    int m_daylightSavingTime = 0;
+    int m_daylightSavingTimeOffset = 0;
+    QString m_switchmode;
+    int m_favouriteButton = 0;
+    int m_brightness = 0;
+    int m_powerOffTime = 0;
+    int m_displayOffTime = 0;
+    bool m_hearingProtection = false;
+    int m_headphoneVolumeOffset = 0;
+
+    bool m_levelMeasShowFft = true;
+    bool m_levelMeasShowFrequencyValue = true;
+    bool m_levelMeasUseFrequColorForBar = false;
+    bool m_levelMeasShowPeakLevelBar = false;
+    bool m_pinpointingShowFrequencyValuePP = true;
+    bool m_pinpointingUseFrequencyColorForLevelbarPP = false;
+    bool m_pinpointingShowFilterParameter = true;
+    bool m_pinpointingDynamicScaling = true;
+    bool m_longtermShowFrequencyValueLT = true;
+    bool m_longtermUseFrequencyColorForLevelbarLT = false;
+    bool m_longtermShowGridLT = true;
+    bool m_longtermShowFilterParameterLT = true;
+    bool m_h2ShowHistogramH2 = true;
+    bool m_h2ShowGridH2 = false;
+    bool m_h2DynamicScaling = true;
+    bool m_h2ShowWorkingRangeH2 = false;
+    bool m_pipelocatingShowFftPL = false;
+    bool m_pipelocatingUseFrequencyColorForLevelbarPL = false;
+    bool m_pipelocatingShowFrequencyValuePL = true;
+    bool m_pipelocatingShowFilterParameterPL = true;
+    bool m_startupUseFavouriteForStartup = false;
+    bool m_startupUseFilterForStartup = false;
+    bool m_startupUseGpsForStartup = true;
+    bool m_startupUseTouchForStartup = true;
+
+    QString m_time;
+    QString m_date;
+
+private:
+    void setDefaultValues();
+    bool fileBlocksStore() const;
+};
+
+#endif

@@ -1,0 +1,110 @@
+// Fuel gauge and charger readings.
+#include "Hardware/batterystate.h"
+#include "testroot.h"
+
+#include <QtTest>
+
+class TestBattery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void conversions();
+    void chargingIsAnExactWord_data();
+    void chargingIsAnExactWord();
+    void unreadableValuesKeepTheLastGoodOne();
+    void neverReadVoltageIsKnown();
+    void updateValuesUsesTheGaugeStatus();
+};
+
+static const char* kGauge = "/sys/class/power_supply/bq27426-0/";
+
+void TestBattery::conversions()
+{
+    TestRoot t;
+    t.write(QString(kGauge) + "voltage_now", "3912000\n");
+    t.write(QString(kGauge) + "current_now", "-250000\n");
+    t.write(QString(kGauge) + "temp", "215\n");
+    t.write(QString(kGauge) + "capacity", "57\n");
+    BatteryState b;
+    QCOMPARE(b.voltage(), 3.912f);
+    QCOMPARE(b.current(), -0.25f);
+    QCOMPARE(b.temperature(), 21.5f);
+    QCOMPARE(b.fuelPercent(), 57);
+}
+
+void TestBattery::chargingIsAnExactWord_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("charging");
+    QTest::newRow("Charging+LF") << QByteArray("Charging\n") << true;
+    QTest::newRow("blanks") << QByteArray("  CHARGING \n") << true;
+    QTest::newRow("Not charging") << QByteArray("Not charging\n") << false;
+    QTest::newRow("Discharging") << QByteArray("Discharging\n") << false;
+    QTest::newRow("Full") << QByteArray("Full\n") << false;
+}
+
+void TestBattery::chargingIsAnExactWord()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, charging);
+    TestRoot t;
+    t.write("/sys/class/power_supply/bq24190-battery/status", text);
+    BatteryState b;
+    QCOMPARE(b.isCharging(), charging);
+}
+
+void TestBattery::unreadableValuesKeepTheLastGoodOne()
+{
+    TestRoot t;
+    BatteryState b;
+    t.write(QString(kGauge) + "capacity", "42\n");
+    t.write(QString(kGauge) + "voltage_now", "3700000\n");
+    QCOMPARE(b.fuelPercent(), 42);
+    QCOMPARE(b.voltage(), 3.7f);
+
+    // The file disappears: last value.
+    t.remove(QString(kGauge) + "capacity");
+    t.remove(QString(kGauge) + "voltage_now");
+    QCOMPARE(b.fuelPercent(), 42);
+    QCOMPARE(b.voltage(), 3.7f);
+
+    // Garbage or an empty read is no reading, never 0 V.
+    t.write(QString(kGauge) + "voltage_now", "garbage\n");
+    QCOMPARE(b.voltage(), 3.7f);
+    t.write(QString(kGauge) + "voltage_now", "");
+    QCOMPARE(b.voltage(), 3.7f);
+    t.write(QString(kGauge) + "capacity", "??");
+    QCOMPARE(b.fuelPercent(), 42);
+
+    // A later good value is taken again.
+    t.write(QString(kGauge) + "voltage_now", "3000000\n");
+    QCOMPARE(b.voltage(), 3.0f);
+}
+
+void TestBattery::neverReadVoltageIsKnown()
+{
+    TestRoot t;
+    t.remove(QString(kGauge) + "voltage_now");
+    BatteryState b;
+    QCOMPARE(b.voltage(), 0.0f);
+    QVERIFY(!b.hasVoltage());
+    t.write(QString(kGauge) + "voltage_now", "3900000");
+    b.voltage();
+    QVERIFY(b.hasVoltage());
+}
+
+void TestBattery::updateValuesUsesTheGaugeStatus()
+{
+    TestRoot t;
+    t.write(QString(kGauge) + "status", "Charging\n");
+    t.write("/sys/class/power_supply/bq24190-battery/status", "Not charging\n");
+    t.write(QString(kGauge) + "capacity", "12\n");
+    BatteryState b;
+    b.updateValues();
+    // The getter reads the charger, updateValues the gauge.
+    QCOMPARE(b.isCharging(), false);
+    QCOMPARE(b.fuelPercent(), 12);
+}
+
+QTEST_GUILESS_MAIN(TestBattery)
+#include "tst_battery.moc"

@@ -1,0 +1,159 @@
+// GPIO lines, sysfs helpers, the device layer and the command runner.
+#include "Hardware/commandrunner.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/driverhelper.h"
+#include "Hardware/gpio.h"
+#include "testroot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+class TestBoardFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pathsAreMappedBelowTheRoot();
+    void valuesAndDirections();
+    void getValueReadsFirstByte();
+    void writeIntoMissingDirectoryFails();
+    void readFileHelpers();
+    void initStartOrderAndValues();
+    void initIdc777ResetLines();
+    void runnerLogsAndRunsStubsOnly();
+};
+
+void TestBoardFiles::pathsAreMappedBelowTheRoot()
+{
+    TestRoot t;
+    QCOMPARE(DeviceLayer::path("/home/root/settings.ini"), t.root() + "/home/root/settings.ini");
+    QCOMPARE(DeviceLayer::path(":/Languages/GB_VQ4100.qm"), QString(":/Languages/GB_VQ4100.qm"));
+    QCOMPARE(DeviceLayer::path("relative/file"), QString("relative/file"));
+    // A path mapped once is not mapped again.
+    QCOMPARE(DeviceLayer::path(t.root() + "/dev/ttyO2"), t.root() + "/dev/ttyO2");
+    QCOMPARE(DeviceLayer::unitPath(t.root() + "/dev/ttyO2"), QString("/dev/ttyO2"));
+}
+
+void TestBoardFiles::valuesAndDirections()
+{
+    TestRoot t;
+    Gpio::setValue(17, 5);
+    QCOMPARE(t.read("/sys/class/gpio/gpio17/value"), QByteArray("1"));
+    Gpio::setValue(17, 0);
+    QCOMPARE(t.read("/sys/class/gpio/gpio17/value"), QByteArray("0"));
+    Gpio::setDirection(48, 0);
+    QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("in"));
+    Gpio::setDirection(48, 7);
+    QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("out"));
+}
+
+void TestBoardFiles::getValueReadsFirstByte()
+{
+    TestRoot t;
+    t.write("/sys/class/gpio/gpio48/value", "1\n");
+    QVERIFY(Gpio::getValue(48));
+    t.write("/sys/class/gpio/gpio48/value", "0\n");
+    QVERIFY(!Gpio::getValue(48));
+    // A line that is not there reads low.
+    QVERIFY(!Gpio::getValue(200));
+}
+
+void TestBoardFiles::writeIntoMissingDirectoryFails()
+{
+    TestRoot t;
+    QVERIFY(!DriverHelper::writeFile("/sys/class/gpio/gpio999/value", "1"));
+    QVERIFY(!QDir(t.path("/sys/class/gpio/gpio999")).exists());
+    QVERIFY(!t.exists("/sys/class/gpio/gpio999/value"));
+    QVERIFY(DriverHelper::writeFile("/sys/class/pwm/pwmchip1/export", 0));
+    QCOMPARE(t.read("/sys/class/pwm/pwmchip1/export"), QByteArray("0"));
+}
+
+void TestBoardFiles::readFileHelpers()
+{
+    TestRoot t;
+    t.write("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "2048\n");
+    int v = -5;
+    QVERIFY(DriverHelper::readFile("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", v));
+    QCOMPARE(v, 2048);
+
+    // Not a number: the file opened, the value is left alone.
+    t.write("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "abc");
+    v = -5;
+    QVERIFY(DriverHelper::readFile("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", v));
+    QCOMPARE(v, -5);
+    QVERIFY(!DriverHelper::readFile("/no/such/file", v));
+
+    char buf[4] = {'x', 'x', 'x', 'x'};
+    QVERIFY(DriverHelper::readFile("/sys/class/gpio/gpio17/value", buf, 3));
+    QCOMPARE(buf[0], '0');
+    QCOMPARE(buf[3], 'x');  // no terminator added
+}
+
+void TestBoardFiles::initStartOrderAndValues()
+{
+    TestRoot t;
+    DeviceLayer::WriteTrace trace;
+    Gpio::init();
+
+    auto in = [](int l) {
+        return QStringList{QString("/sys/class/gpio/export=%1").arg(l),
+                           QString("/sys/class/gpio/gpio%1/direction=in").arg(l)};
+    };
+    auto out = [](int l, int v, bool exp = true) {
+        QStringList s;
+        if (exp)
+            s << QString("/sys/class/gpio/export=%1").arg(l);
+        s << QString("/sys/class/gpio/gpio%1/direction=out").arg(l)
+          << QString("/sys/class/gpio/gpio%1/value=%2").arg(l).arg(v);
+        return s;
+    };
+    QStringList expected;
+    expected << in(57) << in(53) << out(58, 0) << out(49, 0) << in(59) << in(55)
+             << out(114, 1) << out(96, 1) << out(54, 1) << in(48)
+             << "/sys/class/pwm/pwmchip1/export=0"
+             << out(113, 0, false) << out(65, 0) << out(50, 0) << out(17, 1)
+             << out(115, 0) << out(16, 1);
+    QCOMPARE(trace.entries(), expected);
+
+    // And the files hold the start values.
+    QCOMPARE(t.gpioValue(17), QByteArray("1"));
+    QCOMPARE(t.gpioValue(65), QByteArray("0"));
+    QCOMPARE(t.gpioDirection(48), QByteArray("in"));
+}
+
+void TestBoardFiles::initIdc777ResetLines()
+{
+    TestRoot t;
+    Gpio::init();
+    Gpio::initIdc777Rst();
+    QCOMPARE(t.gpioDirection(57), QByteArray("out"));
+    QCOMPARE(t.gpioValue(57), QByteArray("0"));
+    QCOMPARE(t.gpioDirection(53), QByteArray("out"));
+    QCOMPARE(t.gpioValue(53), QByteArray("0"));
+}
+
+void TestBoardFiles::runnerLogsAndRunsStubsOnly()
+{
+    TestRoot t;
+    // A stub answers; the host's own program is never run.
+    DeviceTree::installStub(t.root(), "hwclock", "echo \"$DEVICE_ROOT $*\"; exit 3\n");
+    const CommandRunner::Result r = CommandRunner::run("hwclock", {"-w"});
+    QCOMPARE(r.exitCode, 3);
+    QCOMPARE(r.output.trimmed(), (t.root() + " -w").toUtf8());
+
+    // No stub: 127, and still logged. "true" exists on every PC; it must not run.
+    QCOMPARE(CommandRunner::execute("true"), 127);
+    QCOMPARE(CommandRunner::execute("mount", {"/dev/mmcblk0p3", "/media/vq4100"}), 0);
+    const QStringList log = t.commands();
+    QCOMPARE(log, QStringList({"hwclock -w", "true", "mount /dev/mmcblk0p3 /media/vq4100"}));
+
+    // An absolute program is a file of the device.
+    QCOMPARE(CommandRunner::execute("/home/root/hardwaretest.sh"), 127);
+    t.write("/home/root/hardwaretest.sh", "#!/bin/sh\nexit 4\n");
+    QFile::setPermissions(t.path("/home/root/hardwaretest.sh"),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QCOMPARE(CommandRunner::execute("/home/root/hardwaretest.sh"), 4);
+}
+
+QTEST_GUILESS_MAIN(TestBoardFiles)
+#include "tst_boardfiles.moc"

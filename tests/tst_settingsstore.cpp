@@ -1,0 +1,316 @@
+// The settings file: defaults, missing parts, text helpers, safe writing.
+#include "Management/systemsettings.h"
+#include "logcapture.h"
+#include "testroot.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtTest>
+#include <sys/stat.h>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void missingFileIsCreatedWithAllDefaults();
+    void onlyDialogGroupReadsZeros();
+    void missingDialogGroupTakesFlagDefaults();
+    void daylightSavingOffsetOnlyForOne();
+    void favouriteOutOfRange();
+    void setFavouriteRefusesOutOfRange();
+    void stringsAreTrimmed();
+    void dateFormats();
+    void timeTexts_data();
+    void timeTexts();
+    void languageAndFavouriteNames();
+    void clearPairings();
+    void writeReplacesTheFileWhole();
+    void unreadableFileIsNeverOverwritten();
+    void resetRestoresDefaults();
+
+private:
+    QString ini(const TestRoot& t) { return t.path("/home/root/settings.ini"); }
+};
+
+void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
+{
+    TestRoot t;
+    LogCapture log;
+    QVERIFY(!t.exists("/home/root/settings.ini"));
+    g_debugFeatures = 7;
+    Systemsettings s;
+    QVERIFY(log.contains("File für Systemeinstellungen mit Defaultwerten erzeugen"));
+    QVERIFY(t.exists("/home/root/settings.ini"));
+
+    QSettings f(ini(t), QSettings::IniFormat);
+    QCOMPARE(f.allKeys().size(), 43);
+    QCOMPARE(f.value("Local-Settings/Timezone").toString(), QString("Berlin (+1 h)"));
+    QCOMPARE(f.value("Systemsettings/Switchmode").toString(), QString("Switch"));
+    QCOMPARE(f.value("Dialogconfiguration/Startup_UseGpsForStartup").toBool(), true);
+
+    QCOMPARE(g_debugFeatures, 0);
+    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    QCOMPARE(s.getTimezoneOffset(), 3600);
+    QCOMPARE(s.getDaylightSavingTimeOffet(), 0);
+    QVERIFY(s.isMuteKeySwitchmode());
+    QString text;
+    QCOMPARE(s.getFavouriteButton(&text), 2);
+    QCOMPARE(text, QString("LevelMeasurement"));  // no translator loaded
+    QCOMPARE(s.getBrightness(), 6);
+    QCOMPARE(s.getPowerOffTime(), 3600);
+    QCOMPARE(s.getDisplayOffTime(), 600);
+    QCOMPARE(s.getDateTimeSource(), QString("GPS"));
+    QCOMPARE(s.getFormatStringDate(), QString("dd.MM.yyyy"));
+    QCOMPARE(s.getFormatStringTime(), QString("hh:mm:ss"));
+    QVERIFY(!s.isHearingProtectionEnabled());
+    QVERIFY(s.isShowFftEnabled());
+    QVERIFY(!s.isPLShowFftEnabled());
+    QVERIFY(s.isSUUseTouchForStartupEnabled());
+}
+
+void TestSettingsStore::onlyDialogGroupReadsZeros()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini",
+            "[Dialogconfiguration]\nLevelMeasurement_ShowFft=false\nH2Sensor_ShowGrid=true\n");
+    Systemsettings s;
+    QCOMPARE(s.getSelectedLanguageNum(), 0);
+    QVERIFY(!s.isMuteKeySwitchmode());
+    QString text;
+    QCOMPARE(s.getFavouriteButton(&text), 0);
+    QCOMPARE(text, QString("Screenshot"));
+    QCOMPARE(s.getBrightness(), 0);
+    QCOMPARE(s.getPowerOffTime(), 0);
+    QCOMPARE(s.getDisplayOffTime(), 0);
+    QVERIFY(!s.isHearingProtectionEnabled());
+    QVERIFY(!s.isShowFftEnabled());
+    QVERIFY(s.isH2ShowGridEnabled());
+    QVERIFY(s.isShowFrequencyValueEnabled());  // missing flag: its default
+    // Loading writes nothing back.
+    QVERIFY(!t.read("/home/root/settings.ini").contains("Bluetooth"));
+}
+
+void TestSettingsStore::missingDialogGroupTakesFlagDefaults()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini", "[Systemsettings]\nBrightness=7\n");
+    Systemsettings s;
+    QCOMPARE(s.getBrightness(), 7);
+    QVERIFY(s.isSUUseGpsForStartupEnabled());
+    QVERIFY(!s.isPLShowFftEnabled());
+    QVERIFY(s.isPPDynamicScalingEnabled());
+    QVERIFY(!s.isH2ShowWorkingRangeEnabled());
+}
+
+void TestSettingsStore::daylightSavingOffsetOnlyForOne()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini", "[Local-Settings]\nDaylightSavingTime=2\n");
+    {
+        Systemsettings s;
+        QCOMPARE(s.getDaylightSavingTimeOffet(), 0);
+    }
+    // (QSettings caches a file by time stamp and size: make the size differ.)
+    t.write("/home/root/settings.ini", "[Local-Settings]\nDaylightSavingTime=1\nLanguage=2\n");
+    Systemsettings s;
+    QCOMPARE(s.getDaylightSavingTimeOffet(), 3600);
+}
+
+void TestSettingsStore::favouriteOutOfRange()
+{
+    TestRoot t;
+    {
+        Systemsettings s;
+    }
+    QSettings(ini(t), QSettings::IniFormat).setValue("Systemsettings/FavouriteButton", 9);
+    Systemsettings s;
+    QString text;
+    QCOMPARE(s.getFavouriteButton(&text), 2);
+    QCOMPARE(text, QString("LevelMeasurement"));
+    QCOMPARE(s.getFavouriteButton(nullptr), 2);
+    // The file keeps 9 until the next store.
+    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 9);
+    s.storeSystemsettings();
+    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 2);
+}
+
+void TestSettingsStore::setFavouriteRefusesOutOfRange()
+{
+    TestRoot t;
+    Systemsettings s;
+    const QByteArray before = t.read("/home/root/settings.ini");
+    QCOMPARE(s.setFavouriteButton(6), -1);
+    QCOMPARE(s.setFavouriteButton(-1), -1);
+    QCOMPARE(t.read("/home/root/settings.ini"), before);
+    QCOMPARE(s.getFavouriteButton(nullptr), 2);
+    QCOMPARE(s.setFavouriteButton(0), 0);
+    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 0);
+}
+
+void TestSettingsStore::stringsAreTrimmed()
+{
+    TestRoot t;
+    {
+        Systemsettings s;
+    }
+    {
+        QSettings f(ini(t), QSettings::IniFormat);
+        f.setValue("Systemsettings/Switchmode", " Switch ");
+        f.setValue("Bluetooth/Microphone_ID", "  00:11:22:33:44:55 ");
+    }
+    Systemsettings s;
+    QVERIFY(!s.isMuteKeySwitchmode());  // the held text is not trimmed
+    QCOMPARE(s.getBtIdMicrophone(), QString("00:11:22:33:44:55"));
+    s.storeSystemsettings();
+    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/Switchmode").toString(),
+             QString("Switch"));
+    s.loadSystemsettings();
+    QVERIFY(s.isMuteKeySwitchmode());
+}
+
+void TestSettingsStore::dateFormats()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini", "[Local-Settings]\nDateformat=yyyymmdd\n");
+    Systemsettings s;
+    QCOMPARE(s.getFormatStringDate(), QString("dd.MM.yyyy"));
+    QCOMPARE(s.convertDateFormatToInt("yyyymmdd"), -1);
+    QCOMPARE(s.convertDateFormatToInt("DDMMYYYY"), 0);
+    QCOMPARE(s.convertDateFormatToInt("YYYYMMDD"), 1);
+    QCOMPARE(s.convertDateFormatToInt("MMDDYYYY"), 2);
+    QCOMPARE(s.convertDateFormatToInt(" MMDDYYYY"), -1);
+    QCOMPARE(s.convertDateTimeSourceToInt("GPS"), 0);
+    QCOMPARE(s.convertDateTimeSourceToInt("MAN"), 1);
+    QCOMPARE(s.convertDateTimeSourceToInt("gps"), -1);
+
+    t.write("/home/root/settings.ini", "[Local-Settings]\nDateformat=\" MMDDYYYY \"\n");
+    s.loadSystemsettings();
+    QCOMPARE(s.getFormatStringDate(), QString("MM/dd/yyyy"));
+    t.write("/home/root/settings.ini", "[Local-Settings]\nDateformat=YYYYMMDD\nLanguage=1\n");
+    s.loadSystemsettings();
+    QCOMPARE(s.getFormatStringDate(), QString("yyyy-MM-dd"));
+}
+
+void TestSettingsStore::timeTexts_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << 0 << "never";
+    QTest::newRow("59") << 59 << "59 s";
+    QTest::newRow("60") << 60 << "1 min";
+    QTest::newRow("3599") << 3599 << "59 min";
+    QTest::newRow("3600") << 3600 << "1 h";
+    QTest::newRow("86399") << 86399 << "23 h";
+    QTest::newRow("86400") << 86400 << "---";
+    QTest::newRow("-1") << -1 << "---";
+}
+
+void TestSettingsStore::timeTexts()
+{
+    QFETCH(int, seconds);
+    QFETCH(QString, text);
+    TestRoot t;
+    Systemsettings s;
+    QCOMPARE(s.convertTimeToText(seconds), text);
+}
+
+void TestSettingsStore::languageAndFavouriteNames()
+{
+    TestRoot t;
+    QTranslator tr;
+    QVERIFY(tr.load(":/Languages/GB_VQ4100.qm"));
+    QCoreApplication::installTranslator(&tr);
+    Systemsettings s;
+    QCOMPARE(s.getLanguageName(1), QString("English"));
+    QCOMPARE(s.getLanguageName(15), QString("Slovak"));
+    QCOMPARE(s.getLanguageName(25), QString("Ukrainian"));
+    QCOMPARE(s.getLanguageName(26), QString("Greece"));
+    QCOMPARE(s.getLanguageName(0), QString("English"));
+    QCOMPARE(s.getLanguageName(27), QString("English"));
+    QCOMPARE(s.getFavButTextFromNum(3), QString("Long-term measurement"));
+    QCOMPARE(s.getFavButTextFromNum(5), QString("Pipe locating"));
+    QCOMPARE(s.getFavButTextFromNum(4), QString("H2 sensor"));
+    QCOMPARE(s.convertTimeToText(0), QString("never"));
+    QCoreApplication::removeTranslator(&tr);
+}
+
+void TestSettingsStore::clearPairings()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini",
+            "[Bluetooth]\nHeadphone_ID=aa\nHeadphone_Name=HS\nMicrophone_ID=bb\nMicrophone_Name=TB\n");
+    Systemsettings s;
+    s.clearBtHeadphone();
+    QSettings f(ini(t), QSettings::IniFormat);
+    QCOMPARE(f.value("Bluetooth/Headphone_ID").toString(), QString());
+    QCOMPARE(f.value("Bluetooth/Microphone_ID").toString(), QString("bb"));
+    s.clearBtMicrophone();
+    f.sync();
+    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Bluetooth/Microphone_Name").toString(),
+             QString());
+    QCOMPARE(s.getBtIdMicrophone(), QString());
+}
+
+void TestSettingsStore::writeReplacesTheFileWhole()
+{
+    // A store goes to a new file that replaces the old one in one rename, so
+    // an interrupted store can never leave half a file behind.
+    TestRoot t;
+    Systemsettings s;
+    struct stat before {}, after {};
+    QCOMPARE(::stat(QFile::encodeName(ini(t)).constData(), &before), 0);
+    s.setFavouriteButton(4);
+    QCOMPARE(::stat(QFile::encodeName(ini(t)).constData(), &after), 0);
+    QVERIFY(before.st_ino != after.st_ino);
+    QSettings f(ini(t), QSettings::IniFormat);
+    QCOMPARE(f.allKeys().size(), 43);
+    QCOMPARE(f.value("Systemsettings/FavouriteButton").toInt(), 4);
+    // No temporary file is left beside it.
+    const QStringList left = QDir(t.path("/home/root")).entryList(QDir::Files);
+    QCOMPARE(left, QStringList({"settings.ini"}));
+}
+
+void TestSettingsStore::unreadableFileIsNeverOverwritten()
+{
+    // A settings.ini that exists but cannot be opened (here: a directory in
+    // its place, since tests may run as root) keeps its place; the unit runs
+    // on defaults in memory.
+    TestRoot t;
+    QVERIFY(QDir().mkpath(ini(t)));
+    QFile marker(ini(t) + "/keep");
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    LogCapture log;
+    Systemsettings s;
+    QVERIFY(!log.contains("mit Defaultwerten erzeugen"));
+    QVERIFY(QFileInfo(ini(t)).isDir());
+    QVERIFY(QFileInfo::exists(ini(t) + "/keep"));
+    QCOMPARE(s.getBrightness(), 6);
+    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    s.setFavouriteButton(3);
+    QVERIFY(QFileInfo(ini(t)).isDir());
+    QCOMPARE(s.getFavouriteButton(nullptr), 3);
+}
+
+void TestSettingsStore::resetRestoresDefaults()
+{
+    TestRoot t;
+    t.write("/home/root/settings.ini",
+            "[Systemsettings]\nBrightness=7\nSwitchmode=Push-Button\n[Debug]\nDebugfeatures=1\n"
+            "[Dialogconfiguration]\nPipelocating_ShowFft=true\n");
+    Systemsettings s;
+    QCOMPARE(g_debugFeatures, 1);
+    s.resetToDefaultSettings();
+    QCOMPARE(g_debugFeatures, 0);
+    QCOMPARE(s.getBrightness(), 6);
+    QVERIFY(s.isMuteKeySwitchmode());
+    QVERIFY(!s.isPLShowFftEnabled());
+    QSettings f(ini(t), QSettings::IniFormat);
+    QCOMPARE(f.allKeys().size(), 43);
+    QCOMPARE(f.value("Debug/Debugfeatures").toInt(), 0);
+    QCOMPARE(f.value("Dialogconfiguration/Pipelocating_ShowFft").toBool(), false);
+}
+
+QTEST_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

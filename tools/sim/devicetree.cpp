@@ -1,0 +1,131 @@
+#include "devicetree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace DeviceTree {
+
+const QList<int>& gpioLines()
+{
+    static const QList<int> lines{57, 53, 58, 49, 59, 55, 114, 96, 54, 48, 113, 65, 50, 17, 115, 16};
+    return lines;
+}
+
+bool writeText(const QString& root, const QString& unitPath, const QByteArray& text)
+{
+    const QString path = root + unitPath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return f.write(text) == text.size();
+}
+
+QByteArray readText(const QString& root, const QString& unitPath)
+{
+    QFile f(root + unitPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool installStub(const QString& root, const QString& program, const QByteArray& body)
+{
+    const QString path = root + "/bin/" + program;
+    if (!writeText(root, "/bin/" + program, "#!/bin/sh\n" + body))
+        return false;
+    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                           | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                           | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                           | QFileDevice::ExeOther);
+}
+
+int strapAin4(Hardware hw) { return hw == Hardware::V1 ? 1200 : 2048; }
+int strapAin5(Hardware) { return 1200; }
+
+static QByteArray num(int v) { return QByteArray::number(v) + '\n'; }
+
+bool create(const QString& root, const Options& options, QString* error)
+{
+    if (root.isEmpty() || !QDir().mkpath(root)) {
+        if (error)
+            *error = "cannot create device root " + root;
+        return false;
+    }
+    bool ok = true;
+    auto w = [&](const QString& p, const QByteArray& t) { ok = writeText(root, p, t) && ok; };
+
+    // GPIO: a plain file system cannot create gpioN on export, so every line
+    // exists from the start.
+    w("/sys/class/gpio/export", "");
+    w("/sys/class/gpio/unexport", "");
+    for (int line : gpioLines()) {
+        const QString dir = QString("/sys/class/gpio/gpio%1/").arg(line);
+        w(dir + "direction", "in\n");
+        w(dir + "value", "0\n");
+    }
+
+    w("/sys/class/pwm/pwmchip1/export", "");
+    w("/sys/class/pwm/pwmchip1/unexport", "");
+    w("/sys/class/pwm/pwmchip1/pwm0/period", "0\n");
+    w("/sys/class/pwm/pwmchip1/pwm0/duty_cycle", "0\n");
+    w("/sys/class/pwm/pwmchip1/pwm0/enable", "0\n");
+
+    w("/sys/class/backlight/backlight/brightness", "6\n");
+    w("/sys/class/backlight/backlight/max_brightness", "7\n");
+    w("/sys/class/leds/on_led/brightness", "0\n");
+
+    // A charged battery on the bench, not charging.
+    const QString gauge = "/sys/class/power_supply/bq27426-0/";
+    w(gauge + "status", "Discharging\n");
+    w(gauge + "capacity", "85\n");
+    w(gauge + "voltage_now", "3950000\n");
+    w(gauge + "current_now", "-250000\n");
+    w(gauge + "temp", "235\n");
+    w("/sys/class/power_supply/bq24190-battery/status", "Not charging\n");
+
+    // ADC: one-shot channels (AIN4/AIN5 are the hardware-version straps) and
+    // the buffered capture interface.
+    const QString iio = "/sys/bus/iio/devices/iio:device0/";
+    for (int ch = 0; ch < 8; ++ch) {
+        int v = 0;
+        if (ch == 4)
+            v = strapAin4(options.hardware);
+        else if (ch == 5)
+            v = strapAin5(options.hardware);
+        w(iio + QString("in_voltage%1_raw").arg(ch), num(v));
+    }
+    w(iio + "buffer/enable", "0\n");
+    w(iio + "buffer/length", "0\n");
+    w(iio + "scan_elements/in_voltage0_en", "0\n");
+    if (!QFileInfo::exists(root + "/dev/iio:device0"))
+        w("/dev/iio:device0", "");
+
+    // The codec's I2C register file.
+    w("/sys/bus/i2c/devices/1-0018/registers", "");
+
+    for (const char* d : {"/home/root", "/home/root/.config/pulse", "/media/vq4100",
+                          "/media/ramdisk", "/var/lib/alsa", "/var/log", "/bin", "/dev",
+                          "/usr/lib/fonts"}) {
+        ok = QDir().mkpath(root + d) && ok;
+    }
+    w("/var/lib/sim/hardware", options.hardware == Hardware::V1 ? "v1\n" : "v2\n");
+
+    // Board commands: the program logs every command itself; the stubs only
+    // answer as the unit's tools would.
+    for (const char* p : {"fsck", "mount", "umount", "alsactl", "amixer", "poweroff", "reboot",
+                          "date", "hwclock", "modprobe", "rmmod", "parted", "sync", "ls"}) {
+        ok = installStub(root, p, "exit 0\n") && ok;
+    }
+    ok = installStub(root, "df",
+                     "echo 'Filesystem     Type  Size  Used Avail Use% Mounted on'\n"
+                     "echo '/dev/mmcblk0p3 vfat  3.6G  120M  3.5G   4% /media/vq4100'\n")
+         && ok;
+
+    if (!ok && error)
+        *error = "some files of the device tree could not be written below " + root;
+    return ok;
+}
+
+}

@@ -1,0 +1,37 @@
+#ifndef DEVICETREE_H
+#define DEVICETREE_H
+
+#include <QString>
+
+// The simulated unit: a directory tree that stands in for the board's sysfs,
+// device nodes, data partitions and shell commands. Used by tools/devsim and
+// by every test that needs a device root.
+namespace DeviceTree {
+
+enum class Hardware { V1, V2 };
+
+struct Options {
+    Hardware hardware = Hardware::V2;  // V 2: IDC777 module pair
+};
+
+// Creates the tree, or refreshes it: sysfs files and stubs return to their
+// start values, while user data (/home/root, /media) is kept.
+bool create(const QString& root, const Options& options = Options(), QString* error = nullptr);
+
+// The GPIO lines the program sets up at start.
+const QList<int>& gpioLines();
+
+// Writes a text file below the root ("/sys/..." style path), creating folders.
+bool writeText(const QString& root, const QString& unitPath, const QByteArray& text);
+QByteArray readText(const QString& root, const QString& unitPath);
+
+// Installs a stub command in <root>/bin that runs the given shell body.
+bool installStub(const QString& root, const QString& program, const QByteArray& body);
+
+// ADC strap values that select a hardware version.
+int strapAin4(Hardware hw);
+int strapAin5(Hardware hw);
+
+}
+
+#endif
