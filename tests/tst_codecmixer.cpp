@@ -102,7 +102,6 @@ private slots:
     void initChoosesTheInputBySensorAndMutesOnce_data();
     void initChoosesTheInputBySensorAndMutesOnce();
     void initWithoutHubOrStatusObject();
-    void storedGainsNeverReachTheCodec();
     void registerTexts();
     void registerFileOnTheSimulatedDevice();
     void realAlsaBackendOnTheHost();
@@ -324,25 +323,6 @@ void TestCodecMixer::initWithoutHubOrStatusObject()
         QVERIFY(log.contains("no main window attached"));
         QVERIFY(!log.contains("no status object"));
     }
-}
-
-void TestCodecMixer::storedGainsNeverReachTheCodec()
-{
-    Rig rig;
-    int mic = -1;
-    int headphone = -1;
-    rig.codec.getMicGain(&mic);
-    rig.codec.getHeadphoneGain(&headphone);
-    QCOMPARE(mic, 0);
-    QCOMPARE(headphone, 0);
-    rig.codec.setMicGain(5);
-    rig.codec.setHeadphoneGain(-3);
-    rig.codec.getMicGain(&mic);
-    rig.codec.getHeadphoneGain(&headphone);
-    rig.codec.getMicGain(nullptr);
-    QCOMPARE(mic, 5);
-    QCOMPARE(headphone, -3);
-    QVERIFY(rig.mixer->entries().isEmpty());
 }
 
 void TestCodecMixer::registerTexts()
