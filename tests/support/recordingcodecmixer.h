@@ -1,0 +1,40 @@
+#ifndef RECORDINGCODECMIXER_H
+#define RECORDINGCODECMIXER_H
+
+#include "Audio/codecmixer.h"
+
+#include <QHash>
+#include <QStringList>
+
+// A CodecMixer that keeps every write in order instead of reaching ALSA.
+// Named controls can be made to fail with an ALSA error (or NotReached, as
+// a missing control).
+class RecordingCodecMixer : public CodecMixer
+{
+public:
+    struct Entry {
+        QString control;
+        Kind kind;
+        long value;
+    };
+
+    QVector<int> applyAll(const QVector<Write>& writes) override;
+
+    void failControl(const QString& control, int result = -5 /* -EIO */);
+
+    QVector<Entry> entries() const { return m_entries; }
+    // "<kind> <control>=<value>", kinds "gain", "switch", "enum", "volume".
+    QStringList lines() const;
+    // Mixer handles the code under test asked for.
+    int handlesOpened() const { return m_handles; }
+    void clear();
+
+    static QString line(Kind kind, const QString& control, long value);
+
+private:
+    QVector<Entry> m_entries;
+    QHash<QString, int> m_failing;
+    int m_handles = 0;
+};
+
+#endif
