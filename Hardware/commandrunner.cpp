@@ -23,6 +23,7 @@ QString stubPath(const QString& program)
     return DeviceLayer::path("/bin/" + program);
 }
 
+#ifndef VQ_TARGET_BUILD
 static void appendToLog(const QString& program, const QStringList& arguments)
 {
     const QString logPath = logFilePath();
@@ -36,6 +37,7 @@ static void appendToLog(const QString& program, const QStringList& arguments)
     line << program << arguments;
     log.write(line.join(' ').toUtf8() + '\n');
 }
+#endif
 
 Result run(const QString& program, const QStringList& arguments, int timeoutMs)
 {
