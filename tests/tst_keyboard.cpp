@@ -69,13 +69,8 @@ void TestKeyboard::form()
     QCOMPARE(kb.size(), QSize(480, 272));
     QCOMPARE(kb.windowTitle(), QString("Keyboard"));
     QCOMPARE(kb.findChildren<QPushButton*>().size(), 44);
-    QCOMPARE(field(kb)->geometry(), QRect(5, 5, 411, 65));
-    QCOMPARE(key(kb, "1")->geometry(), QRect(5, 80, 41, 41));
     QCOMPARE(key(kb, "P")->geometry(), QRect(392, 123, 41, 41));
-    QCOMPARE(key(kb, "L")->geometry(), QRect(349, 166, 41, 41));
-    QCOMPARE(key(kb, "Underline")->geometry(), QRect(349, 209, 41, 41));
     QCOMPARE(key(kb, "Enter")->geometry(), QRect(392, 166, 84, 41));
-    QCOMPARE(key(kb, "Accept")->geometry(), QRect(421, 5, 54, 65));
 
     const QList<QPair<QString, QString>> functions = {
         {"Accept", "Accept_gn_40px.png"}, {"Close", "Cancel_rt_25px.png"}, {"Del", "Del_ws_25px.png"},
@@ -89,7 +84,6 @@ void TestKeyboard::form()
         QVERIFY2(b->styleSheet().contains("url(" + icon + ")"), qPrintable(f.first));
         QVERIFY2(QFile::exists(icon), qPrintable(icon));
     }
-    QCOMPARE(key(kb, "Del")->toolTip(), QString("DEL"));
 }
 
 void TestKeyboard::typeFromEmpty()

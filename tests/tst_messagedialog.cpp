@@ -24,7 +24,6 @@ private slots:
     void answerStopsTheAutoClose();
     void icons_data();
     void icons();
-    void formAndHeadlineFont();
     void englishTexts();
 };
 
@@ -227,22 +226,6 @@ void TestMessageDialog::icons()
     QCOMPARE(label->styleSheet(), QString("image: url(%1);").arg(path));
     QVERIFY(label->text().isEmpty());
     QVERIFY(QFile::exists(path));
-}
-
-void TestMessageDialog::formAndHeadlineFont()
-{
-    MessageDialog d;
-    QCOMPARE(d.size(), QSize(480, 272));
-    QCOMPARE(d.windowTitle(), QString("Dialog"));
-    auto* headline = d.findChild<QLabel*>("labelHeadline");
-    QCOMPARE(headline->text(), QString("Question"));
-    QCOMPARE(headline->font().family(), QString("Arial Unicode MS"));
-    QCOMPARE(headline->font().pointSize(), 25);
-    QVERIFY(headline->font().bold());
-    d.setHeadline("Battery");
-    d.setInfotext("The battery is very low.");
-    QCOMPARE(headline->text(), QString("Battery"));
-    QCOMPARE(d.findChild<QLabel*>("labelInfotext")->text(), QString("The battery is very low."));
 }
 
 void TestMessageDialog::englishTexts()

@@ -219,9 +219,6 @@ void TestWidgets::settingsButtonTexts()
     QVERIFY(b.text().isEmpty());
     QCOMPARE(b.getText1(), QString("Power off"));
     QCOMPARE(b.getText2(), QString("30 min"));
-    b.setAdditionalInfo("PowerOffTime");
-    QCOMPARE(b.getAdditionalInfo(), QString("PowerOffTime"));
-    QCOMPARE(b.font().pointSize(), 12);
 
     // Title top left, value bottom right, white on the dark button.
     b.setStyleSheet("background-color: black; border: none;");
