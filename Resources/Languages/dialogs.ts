@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualKeyboard</name>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>DEL</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>ENTER</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>SHIFT</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>SPACE</translation>
+    </message>
+</context>
+</TS>

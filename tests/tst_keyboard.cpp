@@ -1,0 +1,228 @@
+// The on-screen keyboard: typing, captions, cursor editing, Enter and the
+// ways the dialog ends.
+#include "Tools/tooltipbutton.h"
+#include "Tools/virtualkeyboard.h"
+#include "modalhelper.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void form();
+    void typeFromEmpty();
+    void specialCaptionsAndShift();
+    void deleteAtTheCursor();
+    void insertAtTheCursor();
+    void enterAppendsOrAccepts();
+    void textIsTrimmedNotFiltered();
+    void endings_data();
+    void endings();
+};
+
+namespace {
+QPushButton* key(VirtualKeyboard& kb, const QString& name)
+{
+    auto* b = kb.findChild<QPushButton*>("but_" + name);
+    if (!b)
+        qWarning() << "no key" << name;
+    return b;
+}
+
+void type(VirtualKeyboard& kb, const QStringList& names)
+{
+    for (const QString& n : names)
+        QTest::mouseClick(key(kb, n), Qt::LeftButton);
+}
+
+QPlainTextEdit* field(VirtualKeyboard& kb)
+{
+    return kb.findChild<QPlainTextEdit*>("textEdit");
+}
+
+void placeCursor(VirtualKeyboard& kb, int position)
+{
+    QTextCursor c = field(kb)->textCursor();
+    c.setPosition(position);
+    field(kb)->setTextCursor(c);
+}
+
+QString captions(VirtualKeyboard& kb, const QStringList& names)
+{
+    QString s;
+    for (const QString& n : names)
+        s += key(kb, n)->text();
+    return s;
+}
+
+const QStringList kDigitRow = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"};
+}
+
+void TestKeyboard::form()
+{
+    VirtualKeyboard kb;
+    QCOMPARE(kb.size(), QSize(480, 272));
+    QCOMPARE(kb.windowTitle(), QString("Keyboard"));
+    QCOMPARE(kb.findChildren<QPushButton*>().size(), 44);
+    QCOMPARE(key(kb, "P")->geometry(), QRect(392, 123, 41, 41));
+    QCOMPARE(key(kb, "Enter")->geometry(), QRect(392, 166, 84, 41));
+
+    const QList<QPair<QString, QString>> functions = {
+        {"Accept", "Accept_gn_40px.png"}, {"Close", "Cancel_rt_25px.png"}, {"Del", "Del_ws_25px.png"},
+        {"Enter", "Enter_ws_25px.png"},   {"Shift", "Shift_ws_25px.png"},  {"Space", "Space_ws_25px.png"},
+    };
+    for (const auto& f : functions) {
+        auto* b = qobject_cast<TooltipButton*>(key(kb, f.first));
+        QVERIFY2(b, qPrintable(f.first));
+        QVERIFY(!b->toolTip().isEmpty());
+        const QString icon = ":/Resources/Icons/Tools/Keyboard/" + f.second;
+        QVERIFY2(b->styleSheet().contains("url(" + icon + ")"), qPrintable(f.first));
+        QVERIFY2(QFile::exists(icon), qPrintable(icon));
+    }
+}
+
+void TestKeyboard::typeFromEmpty()
+{
+    VirtualKeyboard kb;
+    kb.setText("");
+    QCOMPARE(key(kb, "H")->text(), QString("H"));
+    type(kb, {"H", "A", "L", "L", "O"});
+    QCOMPARE(kb.getText(), QString("Hallo"));
+    QCOMPARE(field(kb)->toPlainText(), QString("Hallo"));
+    QCOMPARE(field(kb)->textCursor().position(), 5);
+
+    // Back to one character by Del: lower case again; to none: upper case.
+    type(kb, {"Del", "Del", "Del"});
+    QCOMPARE(kb.getText(), QString("Ha"));
+    type(kb, {"Shift", "Del"});
+    QCOMPARE(key(kb, "A")->text(), QString("a"));
+    type(kb, {"Del"});
+    QCOMPARE(key(kb, "A")->text(), QString("A"));
+    QCOMPARE(kb.getText(), QString());
+}
+
+void TestKeyboard::specialCaptionsAndShift()
+{
+    VirtualKeyboard kb;
+    kb.enableSpecialChar(true);
+    kb.setText("x");
+    QCOMPARE(captions(kb, kDigitRow), QString("!:.,+/\"*@?"));
+    QCOMPARE(captions(kb, {"Q", "Z", "Y", "Underline", "Minus"}), QString("qzy=-"));
+    QCOMPARE(key(kb, "Space")->text(), QString(" "));
+
+    type(kb, {"Shift"});
+    QCOMPARE(captions(kb, kDigitRow), QString("1234567890"));
+    QCOMPARE(captions(kb, {"Q", "Z", "Y", "Underline", "Minus"}), QString("QZY_-"));
+
+    // A special key types its character.
+    type(kb, {"Shift", "7"});
+    QCOMPARE(kb.getText(), QString("x\""));
+
+    // Without special characters lower case keeps the digits.
+    VirtualKeyboard plain;
+    plain.setText("x");
+    QCOMPARE(captions(plain, kDigitRow), QString("1234567890"));
+    QCOMPARE(key(plain, "Underline")->text(), QString("_"));
+}
+
+void TestKeyboard::deleteAtTheCursor()
+{
+    VirtualKeyboard kb;
+    kb.setText("abcdef");
+    placeCursor(kb, 3);
+    type(kb, {"Del"});
+    QCOMPARE(kb.getText(), QString("abdef"));
+    QCOMPARE(field(kb)->toPlainText(), QString("abdef"));
+    QCOMPARE(field(kb)->textCursor().position(), 2);
+
+    placeCursor(kb, 0);
+    type(kb, {"Del"});
+    QCOMPARE(kb.getText(), QString("abdef"));
+    QCOMPARE(field(kb)->textCursor().position(), 0);
+}
+
+void TestKeyboard::insertAtTheCursor()
+{
+    VirtualKeyboard kb;
+    kb.setText("Pipe");
+    QCOMPARE(field(kb)->textCursor().position(), 4);  // setText puts it at the end
+    placeCursor(kb, 1);
+    // A longer preset leaves the case as it was (upper); Shift makes it lower.
+    QCOMPARE(key(kb, "X")->text(), QString("X"));
+    type(kb, {"Shift", "X"});
+    QCOMPARE(kb.getText(), QString("Pxipe"));
+    QCOMPARE(field(kb)->textCursor().position(), 2);
+    type(kb, {"Minus", "Space"});
+    QCOMPARE(kb.getText(), QString("Px- ipe"));
+
+    // Typing into the field itself (the OK key arrives as a blank) must not
+    // show a text other than the one returned.
+    QTest::keyClick(field(kb), Qt::Key_Space);
+    QTest::keyClicks(field(kb), "zz");
+    QCOMPARE(field(kb)->toPlainText(), kb.getText());
+}
+
+void TestKeyboard::enterAppendsOrAccepts()
+{
+    VirtualKeyboard kb;
+    kb.setText("ab");
+    placeCursor(kb, 0);
+    type(kb, {"Enter"});
+    QCOMPARE(field(kb)->toPlainText(), QString("ab\n"));
+    QCOMPARE(kb.getText(), QString("ab"));  // trimmed
+
+    VirtualKeyboard accepting;
+    accepting.useEnterAsAccept(true);
+    accepting.setText("name");
+    ModalHelper::onNextModal([&](QWidget*) { type(accepting, {"Enter"}); });
+    QTimer::singleShot(10000, &accepting, [&] { accepting.done(-99); });
+    QCOMPARE(accepting.exec(), 1);
+    QCOMPARE(accepting.getText(), QString("name"));
+}
+
+void TestKeyboard::textIsTrimmedNotFiltered()
+{
+    VirtualKeyboard kb;
+    kb.setText("  a/b:c*  ");
+    QCOMPARE(kb.getText(), QString("a/b:c*"));
+}
+
+void TestKeyboard::endings_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Accept") << "Accept" << 1;
+    QTest::newRow("Close") << "Close" << 0;
+    QTest::newRow("IO key") << "Escape" << 0;
+}
+
+void TestKeyboard::endings()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    VirtualKeyboard kb;
+    kb.setText("Point 1");
+    bool openAfterPress = false;
+    ModalHelper::onNextModal([&](QWidget* w) {
+        if (how == "Escape") {
+            QTest::keyPress(w, Qt::Key_Escape);
+            openAfterPress = w->isVisible();
+            QTest::keyRelease(w, Qt::Key_Escape);
+        } else {
+            type(kb, {how});
+        }
+    });
+    QTimer::singleShot(10000, &kb, [&] { kb.done(-99); });
+    QCOMPARE(kb.exec(), result);
+    if (how == "Escape")
+        QVERIFY(openAfterPress);
+    QCOMPARE(kb.getText(), QString("Point 1"));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
