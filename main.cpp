@@ -1,3 +1,4 @@
+#include "Audio/audiothreads.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
 #include "Management/systemsettings.h"
@@ -37,5 +38,7 @@ int main(int argc, char* argv[])
     settings.hide();
     Gpio::init();
     window.show();
-    return app.exec();
+    const int rc = app.exec();
+    shutdownAudioThreads();
+    return rc;
 }

@@ -1,7 +1,10 @@
 // devsim: creates the simulated device tree and runs its live peers.
 //   devsim create <root> [--hardware v1|v2]
 //   devsim serve <root>
+//   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
+#include "adcfeed.h"
 #include "devicetree.h"
+#include "signalgenerator.h"
 #include "simservice.h"
 
 #include <QCoreApplication>
@@ -29,7 +32,9 @@ void onSignal(int)
 int usage()
 {
     QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2]\n"
-                           "       devsim serve <root>\n";
+                           "       devsim serve <root>\n"
+                           "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
+                           "[--noise-db N|off]\n";
     return 2;
 }
 
@@ -38,6 +43,7 @@ int usage()
 std::vector<std::unique_ptr<SimService>> makeServices()
 {
     std::vector<std::unique_ptr<SimService>> services;
+    services.push_back(std::make_unique<AdcFeed>());
     return services;
 }
 
@@ -102,5 +108,10 @@ int main(int argc, char* argv[])
     }
     if (args.at(0) == "serve")
         return serve(root);
+    if (args.at(0) == "signal") {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runSignalCommand(root, args.mid(2), out, err);
+    }
     return usage();
 }

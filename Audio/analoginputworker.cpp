@@ -1,0 +1,383 @@
+#include "analoginputworker.h"
+
+#include "Debug/debugaudiolevelfft.h"
+#include "Hardware/analoginput.h"
+
+#include <QDebug>
+#include <QTimer>
+#include <QtEndian>
+
+#include <cmath>
+#include <complex>
+#include <cstring>
+#include <valarray>
+
+namespace {
+
+const float kMeanFactor = 0.0009765625f;  // 1/1024
+const double kLevelFloor = 0.000151;
+const double kMinAcceptance = 0.00016;
+const int kIgnoredHistory = 3;
+const int kWindowBins = 5;
+
+AnalogInputWorker* g_instance = nullptr;
+
+}
+
+AnalogInputWorker::AnalogInputWorker(QObject* parent)
+    : QObject(parent)
+{
+    qDebug() << "AnalogInputWorker Konstruktor";
+    m_timerUpdate = new QTimer(this);
+    connect(m_timerUpdate, &QTimer::timeout, this, &AnalogInputWorker::updateData,
+            Qt::UniqueConnection);
+
+    m_ain = new AnalogInput();
+    m_ain->moveToThread(&m_ainThread);
+    connect(&m_ainThread, &QThread::finished, m_ain, &QObject::deleteLater);
+    connect(this, &AnalogInputWorker::updateAinData, m_ain, &AnalogInput::updateBuffer);
+    connect(m_ain, &AnalogInput::bufferUpdated, this, &AnalogInputWorker::calculateData);
+    m_ainThread.start(QThread::InheritPriority);
+}
+
+AnalogInputWorker::~AnalogInputWorker()
+{
+    qDebug() << "AnalogInputWorker Destruktor";
+    shutdown();
+    // Only a thread that never ran leaves the capture object behind.
+    delete m_ain;
+}
+
+void AnalogInputWorker::shutdown()
+{
+    m_timerUpdate->stop();
+    m_pauseCapture = true;
+    m_captureStarted = false;
+    if (m_ainThread.isRunning()) {
+        m_ainThread.quit();
+        m_ainThread.wait();
+    }
+    // The thread's finished() -> deleteLater() has destroyed the capture object.
+    if (m_ainThread.isFinished())
+        m_ain = nullptr;
+}
+
+void AnalogInputWorker::resetLevels(bool meanSpectrumToo)
+{
+    std::memset(m_fft, 0, kSpectrumBins * sizeof(float));
+    if (meanSpectrumToo)
+        std::memset(m_fft_mean, 0, kSpectrumBins * sizeof(float));
+    std::memset(m_rmsLevel_hist, 0, sizeof(m_rmsLevel_hist));
+    m_histLevelPos = 0;
+    m_rmsLevel = 0.0f;
+    m_peakLevel = 0.0f;
+}
+
+void AnalogInputWorker::startCapture()
+{
+    if (!m_ain)
+        return;
+    m_analyseAudioData = QByteArray(2304, '\0');
+    qDebug() << "AnalogInputWorker::startCapture1:" << m_rmsLevel_hist[0] << m_rmsLevel_hist[1]
+             << m_rmsLevel_hist[2] << m_rmsLevel_hist[3] << m_rmsLevel_hist[4]
+             << m_rmsLevel_hist[5] << m_rmsLevel_hist[6];
+    resetLevels(true);
+    m_ain->initContinousMode();
+    m_ain->startCapture();
+    m_pauseCapture = true;
+    m_captureStarted = true;
+}
+
+void AnalogInputWorker::stopCapture()
+{
+    m_timerUpdate->stop();
+    if (m_ain)
+        m_ain->stopCapture();
+    m_pauseCapture = true;
+    m_captureStarted = false;
+}
+
+void AnalogInputWorker::pauseCapture(bool pause)
+{
+    if (!m_captureStarted) {
+        qDebug() << "AnalogInputWorker::pauseCapture: Wurde aufgerufen, ohne zuvor startCapture "
+                    "auszuführen";
+        m_timerUpdate->stop();
+        m_pauseCapture = true;
+        return;
+    }
+    if (pause) {
+        m_pauseCapture = true;
+        m_timerUpdate->stop();
+        return;
+    }
+    resetLevels(false);
+    m_pauseCapture = false;
+    m_timerUpdate->start(kRequestIntervalMs);
+}
+
+void AnalogInputWorker::updateData()
+{
+    // While a read still waits for a slow device, further requests would only
+    // queue up on the capture thread, and the wait for it at exit with them.
+    if (m_blockRequested)
+        return;
+    m_blockRequested = true;
+    emit updateAinData();
+}
+
+void AnalogInputWorker::calculateData()
+{
+    m_blockRequested = false;
+    if (!m_ain)
+        return;
+    analyseBlock(m_ain->getBuffer());
+}
+
+void AnalogInputWorker::analyseBlock(const QByteArray& block)
+{
+    const int fullBytes = kSamples * 2;
+    const int bytes = qMin(block.size(), fullBytes) & ~1;
+    m_analyseAudioData = block.left(bytes);
+    if (bytes < fullBytes) {
+        m_analyseAudioData.resize(fullBytes);
+        std::memset(m_analyseAudioData.data() + bytes, 0, fullBytes - bytes);
+    }
+    calculateLevel();
+    calculateFft();
+    emit blockAnalysed();
+}
+
+void AnalogInputWorker::calculateLevel()
+{
+    const uchar* pcm = reinterpret_cast<const uchar*>(m_analyseAudioData.constData());
+    float peak = 0.0f;
+    float sum = 0.0f;
+    for (int i = 0; i < kSamples; ++i) {
+        m_rawAudioData[i] = pcmToReal(qFromLittleEndian<qint16>(pcm + 2 * i));
+        sum += m_rawAudioData[i];
+    }
+    const float mean = sum * kMeanFactor;
+    float squares = 0.0f;
+    for (int i = 0; i < kSamples; ++i) {
+        const float d = m_rawAudioData[i] - mean;
+        m_rawAudioData[i] = d;
+        // Only deviations above the mean count.
+        if (d > peak)
+            peak = d;
+        squares += d * d;
+    }
+    m_peakLevel = peak;
+    m_rmsLevel = std::sqrt(squares * kMeanFactor);
+
+    if (m_rmsLevel == 0.0f) {
+        m_rmsLevel_min = 1.0f;
+        m_rmsLevel_min_abs = 1.0f;
+        qDebug() << "calculateLevel: Noch keine sinnvollen Werte";
+        return;
+    }
+
+    if (m_rmsLevel < kLevelFloor)
+        m_rmsLevel = static_cast<float>(kLevelFloor);
+    if (m_peakLevel < kLevelFloor)
+        m_peakLevel = static_cast<float>(kLevelFloor);
+
+    m_rmsLevel_hist[m_histLevelPos] = m_rmsLevel;
+
+    if (m_histLevelPos < kIgnoredHistory) {
+        m_rmsLevel_min = 1.0f;
+        m_rmsLevel_min_abs = 1.0f;
+        qDebug() << "calculateLevel: Noch kein Minimumpegel";
+    } else {
+        float min = 1.0f;
+        for (int i = kIgnoredHistory; i <= m_histLevelPos; ++i)
+            min = std::min(min, m_rmsLevel_hist[i]);
+        if (min > kMinAcceptance && min < 1.0) {
+            m_rmsLevel_min = min;
+            if (m_rmsLevel_min_abs > min) {
+                m_rmsLevel_min_abs = min;
+                m_storeMinFrequency = true;
+            }
+        } else {
+            qDebug() << "calculateLevel: Pegel kleiner als 0dB" << audioLevelToDb(min) << min
+                     << m_rmsLevel_min << m_rmsLevel_min_abs;
+            const float floor = static_cast<float>(kLevelFloor);
+            m_rmsLevel_min = floor;
+            // Compared with the stored float: in double it lies above the floor,
+            // and a minimum resting there would count as falling on every block.
+            if (m_rmsLevel_min_abs > floor) {
+                m_rmsLevel_min_abs = floor;
+                m_storeMinFrequency = true;
+            }
+        }
+    }
+
+    if (m_rmsLevel_min_abs >= 0.528203 && m_rmsLevel_min_abs <= 0.528205) {
+        qDebug() << "Error 99:" << m_rmsLevel_min_abs << m_rawAudioData[0] << m_rmsLevel_hist[0]
+                 << m_rmsLevel_hist[1] << m_rmsLevel_hist[2] << m_rmsLevel_hist[3]
+                 << m_rmsLevel_hist[4] << m_rmsLevel_hist[5] << m_rmsLevel_hist[6];
+        qDebug() << "Error 99 RAW:" << m_analyseAudioData.size()
+                 << m_analyseAudioData.left(12).toHex(' ');
+    }
+
+    if (++m_histLevelPos >= kHistory) {
+        std::memmove(m_rmsLevel_hist, m_rmsLevel_hist + 1, (kHistory - 1) * sizeof(float));
+        m_histLevelPos = kHistory - 1;
+    }
+}
+
+void AnalogInputWorker::calculateFft()
+{
+    std::valarray<std::complex<float>> data(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        data[i] = std::complex<float>(m_rawAudioData[i], 0.0f);
+    fft(data);
+    for (int k = 0; k < kSpectrumBins; ++k) {
+        const float re = data[k].real();
+        const float im = data[k].imag();
+        m_fft[k] = std::sqrt(re * re + im * im);
+    }
+    std::memcpy(m_fft_mean, m_fft, kSpectrumBins * sizeof(float));
+    calculateSignificandFrequency();
+}
+
+void AnalogInputWorker::calculateSignificandFrequency()
+{
+    float best = 0.0f;
+    for (int k = 0; k <= kSpectrumBins - kWindowBins; ++k) {
+        float s = m_fft_mean[k];
+        for (int j = 1; j < kWindowBins; ++j)
+            s += m_fft_mean[k + j];
+        // Greater-or-equal: a tie goes to the later window.
+        if (s >= best) {
+            best = s;
+            // Middle bin of the window at 7670 Hz / 1024, rounded down.
+            m_significandFrequency = (15340u + 7670u * quint32(k)) >> 10;
+        }
+    }
+    if (m_storeMinFrequency || m_significandFrequencyAtMin == 0) {
+        m_significandFrequencyAtMin = m_significandFrequency;
+        m_storeMinFrequency = false;
+    }
+}
+
+int AnalogInputWorker::getAudioLevel(float* rmsLevel)
+{
+    *rmsLevel = m_rmsLevel;
+    return 0;
+}
+
+int AnalogInputWorker::getAudioLevel(float* rmsLevel, float* peakLevel)
+{
+    *rmsLevel = m_rmsLevel;
+    *peakLevel = m_peakLevel;
+    return 0;
+}
+
+int AnalogInputWorker::getAudioLevel(float* rmsLevel, float* peakLevel, float* minLevel)
+{
+    *rmsLevel = m_rmsLevel;
+    *peakLevel = m_peakLevel;
+    *minLevel = m_rmsLevel_min_abs;
+    return 0;
+}
+
+int AnalogInputWorker::getFft(float* fft)
+{
+    std::memcpy(fft, m_fft_mean, sizeof(m_fft_mean));
+    return 0;
+}
+
+int AnalogInputWorker::getAudioData(float* data)
+{
+    std::memcpy(data, m_rawAudioData, sizeof(m_rawAudioData));
+    return 0;
+}
+
+float AnalogInputWorker::audioLevelToDb(float level)
+{
+    const double x = level;
+    if (!(x >= 1e-7))
+        return 0.0f;
+    float v = static_cast<float>(77.0 + 20.0 * std::log10(x));
+    v = static_cast<float>(v * 1.8);
+    if (v < 0.0f)
+        return 0.0f;
+    if (v > 99.0f)
+        return 99.0f;
+    return v;
+}
+
+quint32 AnalogInputWorker::roundFrequency(quint32 hz)
+{
+    return (hz + 5) / 10 * 10;
+}
+
+quint32 AnalogInputWorker::getSignificandFrequency()
+{
+    return roundFrequency(m_significandFrequency);
+}
+
+quint32 AnalogInputWorker::getSignificandFrequencyAtMin()
+{
+    return roundFrequency(m_significandFrequencyAtMin);
+}
+
+QColor AnalogInputWorker::calcFrequencyColor(quint32 a_value, quint32 a_maxValue, QColor a_color1,
+                                             QColor a_color2, QColor a_color3, QColor* a_textColor)
+{
+    const quint32 steps = a_maxValue / 2;
+    quint32 value = qMin(a_value, a_maxValue);
+    QColor from = a_color1;
+    QColor to = a_color2;
+    if (value >= steps) {
+        from = a_color2;
+        to = a_color3;
+        value -= steps;
+    }
+    // A scale without steps shows its top colour; an odd maximum must not
+    // carry the blend past the last colour.
+    double factor = steps > 0 ? double(value) / double(steps) : 1.0;
+    factor = qBound(0.0, factor, 1.0);
+    auto blend = [factor](int a, int b) {
+        return int(qBound(0.0, a + (b - a) * factor, 255.0));
+    };
+    const QColor result(blend(from.red(), to.red()), blend(from.green(), to.green()),
+                        blend(from.blue(), to.blue()), 255);
+
+    if (a_textColor) {
+        if (a_value > (a_maxValue / 10) * 7)
+            *a_textColor = QColor(0, 0, 0, 255);
+        else
+            *a_textColor = QColor(255, 255, 255, 255);
+    }
+    return result;
+}
+
+void AnalogInputWorker::clearAllData()
+{
+    std::memset(m_rawAudioData, 0, sizeof(m_rawAudioData));
+    m_rmsLevel = 0.0f;
+    std::memset(m_rmsLevel_hist, 0, sizeof(m_rmsLevel_hist));
+    m_peakLevel = 0.0f;
+    std::memset(m_fft, 0, sizeof(m_fft));
+    std::memset(m_fft_mean, 0, sizeof(m_fft_mean));
+    m_histLevelPos = 0;
+    m_significandFrequency = 0;
+    m_significandFrequencyAtMin = 0;
+    m_rmsLevel_min = 1.0f;
+    m_rmsLevel_min_abs = 1.0f;
+}
+
+AnalogInputWorker* Analoginputworker()
+{
+    static AnalogInputWorker worker;
+    g_instance = &worker;
+    return &worker;
+}
+
+void shutdownAnalogInputWorker()
+{
+    if (g_instance)
+        g_instance->shutdown();
+}

@@ -1,0 +1,504 @@
+// Level, minimum, spectrum and dominant frequency of one ADC block; the FFT.
+#include "Audio/analoginputworker.h"
+#include "Debug/debugaudiolevelfft.h"
+#include "logcapture.h"
+
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <complex>
+#include <random>
+#include <valarray>
+#include <vector>
+
+namespace {
+
+const int kSamples = 1024;
+
+// Single-bin window winner: the frequency of the window's middle bin.
+quint32 windowFrequency(int firstBin)
+{
+    return quint32(7670 * (firstBin + 2) / 1024);
+}
+
+QByteArray pcmBlock(const std::vector<int>& samples)
+{
+    QByteArray block(int(samples.size()) * 2, '\0');
+    for (size_t i = 0; i < samples.size(); ++i)
+        qToLittleEndian<qint16>(qint16(samples[i]), reinterpret_cast<uchar*>(block.data()) + 2 * i);
+    return block;
+}
+
+QByteArray sineBlock(double amplitude, double bin)
+{
+    std::vector<int> s(kSamples);
+    for (int i = 0; i < kSamples; ++i) {
+        const double v = amplitude * 32768.0 * std::sin(2.0 * M_PI * bin * i / kSamples);
+        s[i] = int(qBound(-32768.0, std::round(v), 32767.0));
+    }
+    return pcmBlock(s);
+}
+
+QByteArray constantBlock(int value)
+{
+    return pcmBlock(std::vector<int>(kSamples, value));
+}
+
+struct Levels {
+    float rms = -1, peak = -1, min = -1;
+};
+
+Levels levels(AnalogInputWorker& w)
+{
+    Levels l;
+    w.getAudioLevel(&l.rms, &l.peak, &l.min);
+    return l;
+}
+
+std::vector<float> spectrum(AnalogInputWorker& w)
+{
+    std::vector<float> f(kSamples, -1.0f);
+    w.getFft(f.data());
+    return f;
+}
+
+using CVec = std::valarray<std::complex<float>>;
+
+CVec randomData(int n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> d(-1.0f, 1.0f);
+    CVec x(n);
+    for (auto& v : x)
+        v = std::complex<float>(d(rng), d(rng));
+    return x;
+}
+
+}
+
+class TestAnalysis : public QObject
+{
+    Q_OBJECT
+private slots:
+    void constantBlockAndUntouchedHistory();
+    void sineOnBin40();
+    void quietBlockAndNegativePulse();
+    void shortLongAndOddBlocks();
+    void minimumWindowAndFloor();
+    void minimumOnlyFallsAndLatchesFrequency();
+    void clearAllDataRestartsMinimum();
+    void displayScale_data();
+    void displayScale();
+    void frequencyRounding();
+    void frequencyColours();
+    void degenerateColourScales();
+    void fftMatchesDoublePrecisionDft_data();
+    void fftMatchesDoublePrecisionDft();
+    void ifftInvertsFft();
+    void fftLeavesTrivialAndBadSizes();
+    void pcmConversions();
+};
+
+void TestAnalysis::constantBlockAndUntouchedHistory()
+{
+    AnalogInputWorker w;
+    // Before any block everything is zero, the minimum included.
+    Levels l = levels(w);
+    QCOMPARE(l.rms, 0.0f);
+    QCOMPARE(l.min, 0.0f);
+
+    LogCapture log;
+    w.analyseBlock(constantBlock(0));
+    l = levels(w);
+    QCOMPARE(l.rms, 0.0f);
+    QCOMPARE(l.peak, 0.0f);
+    QCOMPARE(l.min, 1.0f);
+    QVERIFY(log.contains("calculateLevel: Noch keine sinnvollen Werte"));
+    for (float v : spectrum(w))
+        QCOMPARE(v, 0.0f);
+    // Every window ties; the last (bins 506..510) wins: 3805 Hz, shown as 3810.
+    QCOMPARE(w.getSignificandFrequency(), 3810u);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), 3810u);
+
+    // The constant block took no history place: three more blocks are still
+    // needed before the window minimum starts.
+    log.clear();
+    for (int i = 0; i < 3; ++i) {
+        w.analyseBlock(sineBlock(0.1, 40));
+        QCOMPARE(levels(w).min, 1.0f);
+    }
+    QCOMPARE(log.count("calculateLevel: Noch kein Minimumpegel"), 3);
+    w.analyseBlock(sineBlock(0.1, 40));
+    QCOMPARE(levels(w).min, levels(w).rms);
+
+    // Any constant value, not only zero, is no signal.
+    w.analyseBlock(constantBlock(1000));
+    l = levels(w);
+    QCOMPARE(l.rms, 0.0f);
+    QCOMPARE(l.peak, 0.0f);
+    QCOMPARE(l.min, 1.0f);
+}
+
+void TestAnalysis::sineOnBin40()
+{
+    AnalogInputWorker w;
+    w.analyseBlock(sineBlock(0.5, 40));
+    const Levels l = levels(w);
+    QVERIFY(qAbs(l.rms - 0.35355f) < 1e-4f);
+    QVERIFY(qAbs(l.peak - 0.5f) < 1e-4f);
+
+    const std::vector<float> f = spectrum(w);
+    QVERIFY(qAbs(f[40] - 256.0f) < 0.1f);
+    float elsewhere = 0.0f;
+    for (int k = 0; k < 512; ++k)
+        if (k != 40)
+            elsewhere = qMax(elsewhere, f[k]);
+    QVERIFY2(elsewhere < 0.05f, qPrintable(QString::number(elsewhere)));
+    for (int k = 512; k < kSamples; ++k)
+        QCOMPARE(f[k], 0.0f);
+
+    // The dominant frequency is that of the last window with the largest sum.
+    float best = 0.0f;
+    int winner = -1;
+    for (int k = 0; k <= 506; ++k) {
+        float s = f[k];
+        for (int j = 1; j < 5; ++j)
+            s += f[k + j];
+        if (s >= best) {
+            best = s;
+            winner = k;
+        }
+    }
+    QVERIFY(winner >= 36 && winner <= 40);
+    QCOMPARE(w.getSignificandFrequency(), AnalogInputWorker::roundFrequency(windowFrequency(winner)));
+
+    // The samples come back mean-free at full scale 1.0.
+    std::vector<float> data(kSamples);
+    w.getAudioData(data.data());
+    QVERIFY(qAbs(data[32] - 0.5f) < 1e-4f);
+}
+
+void TestAnalysis::quietBlockAndNegativePulse()
+{
+    AnalogInputWorker w;
+    // One step of +-1 is far below the floor.
+    std::vector<int> s(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        s[i] = (i % 2) ? 1 : -1;
+    w.analyseBlock(pcmBlock(s));
+    Levels l = levels(w);
+    QCOMPARE(l.rms, float(0.000151));
+    QCOMPARE(l.peak, float(0.000151));
+    QVERIFY(qAbs(AnalogInputWorker::audioLevelToDb(l.rms) - 1.04f) < 0.01f);
+
+    // Only deviations above the mean count as peak.
+    std::vector<int> pulse(kSamples, 0);
+    pulse[100] = -16384;
+    w.analyseBlock(pcmBlock(pulse));
+    l = levels(w);
+    QVERIFY(qAbs(l.peak - 0.5f / 1024.0f) < 1e-6f);
+}
+
+void TestAnalysis::shortLongAndOddBlocks()
+{
+    std::vector<int> s(500, 1000);
+    const QByteArray samples = pcmBlock(s);
+    s.resize(kSamples, 0);
+    const QByteArray padded = pcmBlock(s);
+
+    AnalogInputWorker reference;
+    reference.analyseBlock(padded);
+    std::vector<float> expected(kSamples);
+    reference.getAudioData(expected.data());
+
+    // A short block with a trailing odd byte reads as zero-padded.
+    AnalogInputWorker w;
+    w.analyseBlock(samples + QByteArray(1, '\x7f'));
+    std::vector<float> data(kSamples);
+    w.getAudioData(data.data());
+    QCOMPARE(data, expected);
+    QCOMPARE(levels(w).rms, levels(reference).rms);
+
+    // Bytes beyond one block are not part of it.
+    w.analyseBlock(padded + QByteArray(100, '\x40'));
+    w.getAudioData(data.data());
+    QCOMPARE(data, expected);
+
+    // No bytes at all: silence.
+    w.analyseBlock(QByteArray());
+    QCOMPARE(levels(w).rms, 0.0f);
+    QCOMPARE(levels(w).min, 1.0f);
+}
+
+void TestAnalysis::minimumWindowAndFloor()
+{
+    AnalogInputWorker w;
+    LogCapture log;
+    const QByteArray normal = sineBlock(0.01, 80);
+    const QByteArray quiet = sineBlock(0.0001, 40);
+
+    // A quiet block among the first three is ignored by the window.
+    w.analyseBlock(normal);
+    w.analyseBlock(quiet);
+    w.analyseBlock(normal);
+    QCOMPARE(levels(w).min, 1.0f);
+    QCOMPARE(log.count("calculateLevel: Noch kein Minimumpegel"), 3);
+    QCOMPARE(log.count("Pegel kleiner als 0dB"), 0);
+
+    // Block 4, the first in the window, is quiet: the window minimum sits at
+    // the floor for as long as the block stays in it, i.e. up to block 30.
+    w.analyseBlock(quiet);
+    QCOMPARE(levels(w).min, float(0.000151));
+    const quint32 quietFrequency = w.getSignificandFrequencyAtMin();
+    QVERIFY(quietFrequency >= 280 && quietFrequency <= 310);
+    for (int block = 5; block <= 30; ++block)
+        w.analyseBlock(normal);
+    QCOMPARE(log.count("calculateLevel: Pegel kleiner als 0dB"), 27);
+    // From block 31 on the window holds the latest 27 blocks only.
+    for (int block = 31; block <= 35; ++block)
+        w.analyseBlock(normal);
+    QCOMPARE(log.count("calculateLevel: Pegel kleiner als 0dB"), 27);
+
+    // The lowest minimum stays; the frequency at it did not follow the louder blocks.
+    QCOMPARE(levels(w).min, float(0.000151));
+    QCOMPARE(w.getSignificandFrequencyAtMin(), quietFrequency);
+    QVERIFY(w.getSignificandFrequency() >= 590 && w.getSignificandFrequency() <= 620);
+}
+
+void TestAnalysis::minimumOnlyFallsAndLatchesFrequency()
+{
+    AnalogInputWorker w;
+    auto feed = [&w](double amplitude, int bin) {
+        w.analyseBlock(sineBlock(amplitude, bin));
+        return levels(w);
+    };
+
+    // The first block latches the frequency at the minimum (it was 0).
+    feed(0.02, 100);
+    const quint32 first = w.getSignificandFrequencyAtMin();
+    QVERIFY(first >= 730 && first <= 770);
+    feed(0.001, 200);  // ignored by the window, and no latch
+    feed(0.02, 200);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), first);
+
+    const Levels b4 = feed(0.02, 60);  // the window starts: the minimum falls from 1.0
+    QCOMPARE(b4.min, b4.rms);
+    const quint32 at4 = w.getSignificandFrequencyAtMin();
+    QVERIFY(at4 >= 440 && at4 <= 470);
+
+    feed(0.04, 150);  // louder: no change
+    QCOMPARE(levels(w).min, b4.rms);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), at4);
+
+    const Levels b6 = feed(0.01, 120);  // quieter: falls, latches
+    QCOMPARE(b6.min, b6.rms);
+    const quint32 at6 = w.getSignificandFrequencyAtMin();
+    QVERIFY(at6 >= 890 && at6 <= 920);
+
+    // Block 6 leaves the window at block 33; the minimum does not rise.
+    for (int block = 7; block <= 35; ++block) {
+        const Levels l = feed(0.016, 150);
+        QCOMPARE(l.min, b6.rms);
+    }
+    QCOMPARE(w.getSignificandFrequencyAtMin(), at6);
+
+    // A new low latches again.
+    const Levels low = feed(0.005, 60);
+    QCOMPARE(low.min, low.rms);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), at4);
+}
+
+void TestAnalysis::clearAllDataRestartsMinimum()
+{
+    AnalogInputWorker w;
+    for (int i = 0; i < 5; ++i)
+        w.analyseBlock(sineBlock(0.01, 80));
+    QVERIFY(levels(w).min < 1.0f);
+    w.clearAllData();
+    const Levels cleared = levels(w);
+    QCOMPARE(cleared.rms, 0.0f);
+    QCOMPARE(cleared.peak, 0.0f);
+    QCOMPARE(cleared.min, 1.0f);
+    QCOMPARE(w.getSignificandFrequency(), 0u);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), 0u);
+    for (float v : spectrum(w))
+        QCOMPARE(v, 0.0f);
+    // The first three blocks after a restart report 1.0 again.
+    for (int i = 0; i < 3; ++i) {
+        w.analyseBlock(sineBlock(0.01, 80));
+        QCOMPARE(levels(w).min, 1.0f);
+    }
+    w.analyseBlock(sineBlock(0.01, 80));
+    QVERIFY(levels(w).min < 0.01f);
+}
+
+void TestAnalysis::displayScale_data()
+{
+    QTest::addColumn<float>("level");
+    QTest::addColumn<float>("scale");
+    QTest::newRow("zero") << 0.0f << 0.0f;
+    QTest::newRow("1e-8") << 1e-8f << 0.0f;
+    QTest::newRow("1e-7") << 1e-7f << 0.0f;
+    QTest::newRow("scale zero") << 1.4125e-4f << 0.0f;
+    QTest::newRow("floor") << 0.000151f << 1.04f;
+    QTest::newRow("0.001") << 0.001f << 30.6f;
+    QTest::newRow("0.005") << 0.005f << 55.76f;
+    QTest::newRow("0.01") << 0.01f << 66.6f;
+    QTest::newRow("top") << 0.0794f << 98.99f;
+    QTest::newRow("0.1") << 0.1f << 99.0f;
+    QTest::newRow("1.0") << 1.0f << 99.0f;
+    QTest::newRow("negative") << -0.5f << 0.0f;
+    QTest::newRow("nan") << std::nanf("") << 0.0f;
+}
+
+void TestAnalysis::displayScale()
+{
+    QFETCH(float, level);
+    QFETCH(float, scale);
+    const float v = AnalogInputWorker::audioLevelToDb(level);
+    QVERIFY2(qAbs(v - scale) < 0.01f, qPrintable(QString::number(v)));
+    QVERIFY(v >= 0.0f && v <= 99.0f);
+}
+
+void TestAnalysis::frequencyRounding()
+{
+    QCOMPARE(AnalogInputWorker::roundFrequency(0), 0u);
+    QCOMPARE(AnalogInputWorker::roundFrequency(14), 10u);
+    QCOMPARE(AnalogInputWorker::roundFrequency(15), 20u);
+    QCOMPARE(AnalogInputWorker::roundFrequency(3805), 3810u);
+}
+
+void TestAnalysis::frequencyColours()
+{
+    const QColor c1(0, 0, 255), c2(0, 255, 0), c3(255, 0, 0);
+    QColor text;
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(0, 300, c1, c2, c3, &text), c1);
+    QCOMPARE(text, QColor(255, 255, 255, 255));
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(150, 300, c1, c2, c3, &text), c2);
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(300, 300, c1, c2, c3, &text), c3);
+    QCOMPARE(text, QColor(0, 0, 0, 255));
+    // Above the maximum: the top colour.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(1000, 300, c1, c2, c3, &text), c3);
+
+    // Halfway in each half, truncated.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(75, 300, c1, c2, c3, &text),
+             QColor(0, 127, 127, 255));
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(225, 300, c1, c2, c3, &text),
+             QColor(127, 127, 0, 255));
+
+    AnalogInputWorker::calcFrequencyColor(210, 300, c1, c2, c3, &text);
+    QCOMPARE(text, QColor(255, 255, 255, 255));
+    AnalogInputWorker::calcFrequencyColor(211, 300, c1, c2, c3, &text);
+    QCOMPARE(text, QColor(0, 0, 0, 255));
+
+    // Alpha is always opaque.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(10, 300, QColor(10, 20, 30, 0), c2, c3, &text)
+                 .alpha(),
+             255);
+}
+
+void TestAnalysis::degenerateColourScales()
+{
+    const QColor c1(0, 0, 255), c2(0, 255, 0), c3(255, 255, 255);
+    QColor text;
+    // No steps: the top colour, and no division by zero.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(0, 0, c1, c2, c3, &text), c3);
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(5, 1, c1, c2, c3, &text), c3);
+    // An odd maximum: the top of the scale is the top colour, not beyond it.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(301, 301, c1, c2, c3, &text), c3);
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(3, 3, c1, c2, c3, &text), c3);
+    for (quint32 v = 0; v <= 5; ++v) {
+        const QColor c = AnalogInputWorker::calcFrequencyColor(v, 5, c1, c2, c3, &text);
+        QVERIFY(c.isValid());
+    }
+}
+
+void TestAnalysis::fftMatchesDoublePrecisionDft_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("2") << 2;
+    QTest::newRow("8") << 8;
+    QTest::newRow("1024") << 1024;
+}
+
+void TestAnalysis::fftMatchesDoublePrecisionDft()
+{
+    QFETCH(int, n);
+    const CVec input = randomData(n, 17u + unsigned(n));
+    CVec x = input;
+    fft(x);
+
+    // X[k] = sum x[j] e^(+2 pi i jk/n), in double.
+    double largest = 0.0, worst = 0.0;
+    std::vector<std::complex<double>> reference(static_cast<size_t>(n));
+    for (int k = 0; k < n; ++k) {
+        std::complex<double> s = 0.0;
+        for (int j = 0; j < n; ++j) {
+            const double angle = 2.0 * M_PI * double((long long)j * k % n) / n;
+            s += std::complex<double>(input[j]) * std::polar(1.0, angle);
+        }
+        reference[size_t(k)] = s;
+        largest = std::max(largest, std::abs(s));
+    }
+    for (int k = 0; k < n; ++k)
+        worst = std::max(worst, std::abs(std::complex<double>(x[k]) - reference[size_t(k)]));
+    QVERIFY2(worst <= 1e-4 * largest, qPrintable(QString("%1 of %2").arg(worst).arg(largest)));
+}
+
+void TestAnalysis::ifftInvertsFft()
+{
+    for (int n : {2, 8, 1024}) {
+        const CVec input = randomData(n, 99u);
+        CVec x = input;
+        fft(x);
+        ifft(x);
+        float worst = 0.0f;
+        for (int i = 0; i < n; ++i)
+            worst = std::max(worst, std::abs(x[i] - input[i]));
+        // The twiddles by repeated multiplication lose about 2e-5 each way.
+        QVERIFY2(worst < 2e-4f, qPrintable(QString::number(worst)));
+    }
+}
+
+void TestAnalysis::fftLeavesTrivialAndBadSizes()
+{
+    CVec empty;
+    fft(empty);
+    ifft(empty);
+    QCOMPARE(empty.size(), size_t(0));
+
+    CVec one(std::complex<float>(0.25f, -2.0f), 1);
+    fft(one);
+    QCOMPARE(one[0], std::complex<float>(0.25f, -2.0f));
+    ifft(one);
+    QCOMPARE(one[0], std::complex<float>(0.25f, -2.0f));
+
+    // Not a power of two: left alone rather than read past the end.
+    const CVec six = randomData(6, 5u);
+    CVec x = six;
+    fft(x);
+    ifft(x);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(x[i], six[i]);
+}
+
+void TestAnalysis::pcmConversions()
+{
+    QCOMPARE(pcmToReal(0), 0.0f);
+    QCOMPARE(pcmToReal(-32768), -1.0f);
+    QCOMPARE(pcmToReal(16384), 0.5f);
+    QCOMPARE(pcmToReal(32767), 32767.0f / 32768.0f);
+
+    QCOMPARE(realToPcm(0.0f), short(0));
+    QCOMPARE(realToPcm(1.0f), short(32767));
+    QCOMPARE(realToPcm(-1.0f), short(-32767));
+    QCOMPARE(realToPcm(0.5f), short(16383));    // 16383.5, toward zero
+    QCOMPARE(realToPcm(-0.5f), short(-16383));
+    QCOMPARE(realToPcm(1.5f), short(32767));    // clamped
+    QCOMPARE(realToPcm(-7.0f), short(-32767));
+    QCOMPARE(realToPcm(std::nanf("")), short(0));
+}
+
+QTEST_GUILESS_MAIN(TestAnalysis)
+#include "tst_analysis.moc"
