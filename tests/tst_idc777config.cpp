@@ -72,6 +72,7 @@ class TestIdc777Config : public QObject
 {
     Q_OBJECT
 private slots:
+    void sinkReadsAndCompares_data();
     void sinkReadsAndCompares();
     void sinkDifferenceWritesTheWholeSet();
     void sourceComparesAllNine();
@@ -90,11 +91,23 @@ private slots:
     void serviceCommands();
 };
 
+void TestIdc777Config::sinkReadsAndCompares_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR") << QByteArray("\r");
+    QTest::newRow("LF CR") << QByteArray("\n\r");
+}
+
 void TestIdc777Config::sinkReadsAndCompares()
 {
+    QFETCH(QByteArray, lineEnd);
     Rig rig;
     rig.load(kSink);
+    rig.module().setLineEnd(lineEnd);
     rig.module().setValue("HFP_CONFIG", "anything at all");
+    // Garbage before an answer is only traced.
+    rig.module().setAnswer("GET COD", {"\x01~~ garbage ~~", "COD=240418", "OK"});
     rig.read();
     QCOMPARE(rig.module().commands(), kReads);
     QVERIFY(rig.bt.isConfigEqualSink());

@@ -370,9 +370,9 @@ void TestIdc777Link::messageReleasedByTimeout()
     rig.bt.sendData("BT_TX B");
     rig.bt.sendData("BT_TX T");
     rig.bt.transmitTimeout();
-    QTRY_COMPARE(rig.module().commands(), (QStringList{frame("BT_TX B"), "STATUS", frame("BT_TX T")}));
     QVERIFY(rig.bt.statusWait());
     QVERIFY(rig.bt.messages().isInFlight());
+    QTRY_COMPARE(rig.module().commands(), (QStringList{frame("BT_TX B"), "STATUS", frame("BT_TX T")}));
     // The unanswered line is not repeated; with nothing waiting the channel is free.
     rig.bt.transmitTimeout();
     QVERIFY(!rig.bt.messages().isInFlight());
