@@ -1,0 +1,62 @@
+#include "accessorymessagequeue.h"
+
+AccessoryMessageQueue::Offer AccessoryMessageQueue::offer(const Link& link)
+{
+    if (link.testMode)
+        return Offer::Ignored;
+    if (!link.up || !link.initialised)
+        return Offer::Dropped;
+    if (m_inFlight)
+        return Offer::Wait;
+    m_inFlight = true;
+    return Offer::SendNow;
+}
+
+AccessoryMessageQueue::Added AccessoryMessageQueue::enqueue(const QString& message)
+{
+    const QString setting = settingOf(message);
+    if (setting.isEmpty()) {
+        if (message == m_lastTaken || m_waiting.contains(message))
+            return Added::Duplicate;
+    } else {
+        for (int i = m_waiting.size() - 1; i >= 0; --i) {
+            if (settingOf(m_waiting.at(i)) == setting)
+                m_waiting.removeAt(i);
+        }
+    }
+    if (m_waiting.size() >= kCapacity) {
+        m_waiting.last() = message;
+        return Added::ReplacedNewest;
+    }
+    m_waiting.append(message);
+    return Added::Queued;
+}
+
+bool AccessoryMessageQueue::release(QString* next)
+{
+    m_inFlight = false;
+    if (m_waiting.isEmpty()) {
+        m_lastTaken.clear();
+        return false;
+    }
+    m_lastTaken = m_waiting.takeFirst();
+    *next = m_lastTaken;
+    return true;
+}
+
+void AccessoryMessageQueue::clear()
+{
+    m_waiting.clear();
+    m_lastTaken.clear();
+    m_inFlight = false;
+}
+
+QString AccessoryMessageQueue::settingOf(const QString& message)
+{
+    const QString command = message.section(' ', 1, 1);
+    if (command == "I" || command == "G")
+        return command;
+    if (command == "RS" || command == "RP")
+        return QStringLiteral("R");
+    return QString();
+}

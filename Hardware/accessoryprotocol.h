@@ -1,0 +1,41 @@
+#ifndef ACCESSORYPROTOCOL_H
+#define ACCESSORYPROTOCOL_H
+
+#include <QString>
+
+class Bluetooth;
+class BluetoothHost;
+
+// The text lines exchanged with the TB-9 accessory: "BT_TX ..." from the
+// unit, "BT_RX ..." from the accessory. Both module drivers build and read
+// the lines only here.
+namespace AccessoryProtocol {
+
+extern const char* const kUnitPrefix;   // "BT_TX"
+extern const char* const kAnswerPrefix; // "BT_RX"
+extern const char* const kDebugLine;    // "BT_TX X DEBUG"
+
+// "BT_TX I <gain> <MUTE|ACTIVE> <SWITCH|PUSHBUT>", gain as two hex digits.
+QString micInitLine(int gain, int mute, bool switchMode);
+// "BT_TX G <gain>", gain as two hex digits.
+QString micGainLine(int gain);
+
+inline bool isUnitLine(const QString& line) { return line.startsWith(QLatin1String(kUnitPrefix)); }
+inline bool isAnswerLine(const QString& line) { return line.startsWith(QLatin1String(kAnswerPrefix)); }
+// "!$!" closes a multi-line answer, with or without the "BT_RX" prefix.
+bool isTermination(const QString& line);
+
+// For a line that begins "BT_TX I": its gain word read as hexadecimal
+// (0 when it is not a number). False for any other line.
+bool micInitGain(const QString& line, int* gain);
+
+// Turns one accessory line (without its line end) into the module's signals:
+// an answer line first emits btAnswerFromDeviceReceived(), then the signal of
+// its keyword; a termination line emits terminationStringDetected() last.
+// fwVersion, when given, receives the version of a "FW-VERSION" line.
+void dispatch(Bluetooth& module, BluetoothHost& host, const QString& line,
+              const QString& logPrefix, QString* fwVersion = nullptr);
+
+}
+
+#endif

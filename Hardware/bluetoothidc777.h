@@ -1,0 +1,289 @@
+#ifndef BLUETOOTHIDC777_H
+#define BLUETOOTHIDC777_H
+
+#include "accessorymessagequeue.h"
+#include "bluetooth.h"
+#include "idc777commandqueue.h"
+#include "serialreceiver.h"
+
+#include <QString>
+#include <QStringList>
+
+class BluetoothHost;
+class QSerialPort;
+class QTimer;
+
+// Driver of one IDC777 module: the sink on "/dev/ttyO2" (TB-9 accessory:
+// A2DP sink and the SPP text channel) or the source on "/dev/ttyO3"
+// (headset: A2DP source, AVRCP, hands-free gateway). The module takes one
+// text command at a time, ended by CR, and answers in lines whose first word
+// says what they are.
+class BluetoothIDC777 : public Bluetooth
+{
+    Q_OBJECT
+public:
+    enum BtStateIdc {
+        REFRESH = -2,
+        UNKNOWN = -1,
+        HARDWARE_RESET_START = 0,
+        HARDWARE_RESET_RELEASE = 1,
+        RESET = 2,
+        WAIT_FOR_FINISH_RESET = 3,
+        GET_CONFIG = 4,
+        CHECK_CONFIG = 5,
+        INIT = 6,
+        CHECK_PAIRING = 7,
+        CONNECT = 8,
+        CONNECTED_CMD = 9,
+        CONNECTED_DATA = 10,
+        DISCONNECT = 11,
+        DISCONNECTED = 12,
+        INQUIRY_PAIRING = 13,
+        INIT_DEFAULTCONFIG = 14,
+        PENDING = 15,
+    };
+    Q_ENUM(BtStateIdc)
+
+    using CmdBuffer = Idc777CommandQueue::Command;
+
+    static const char* const kTrafficLog;  // "/media/vq4100/btInfo.txt"
+    static constexpr int kMaxLineBytes = 255;  // a written line with its terminator
+    static constexpr int kMessageTimeoutMs = 2000;
+    static constexpr int kStatusTimeoutMs = 1000;
+
+    // Without a host the application's is used.
+    explicit BluetoothIDC777(BluetoothHost* host = nullptr);
+    ~BluetoothIDC777() override;
+
+    void initBluetooth(QString portName, QString btId) override;
+    void resetBluetooth(QString btId, bool onlyStateVariables) override;
+    void sendData(QString data) override;
+    QString getData() override;
+    void clearData() override;
+    void callBtDeviceA2DP(bool rfcomm) override;
+    void callBtDeviceRFCOMM() override;
+    void switchBtMode(int btMode) override;
+    bool isConnectedA2DP() override;
+    bool isConnectedRFCOMM() override;
+    bool isConnectedAVRCP() override;
+    bool isStreamingActive() override;
+    int sendMicInitParameter(int a_gain, int a_mute, int a_button) override;
+    void setBtExtMicGain(int gain) override;
+    int getBtExtMicGain() override;
+    void setBtDacGain(int gain) override;
+    int getBtDacGain() override;
+    void setBtAdcGain(int gain) override;
+    void setBtLastAdcGain() override;
+    int getBtAdcGain() override;
+    void setBtExtHeadphoneGain(int volPercent) override;
+    void setBtExtHeadphoneVolUp() override;
+    void setBtExtHeadphoneVolDown() override;
+    int getBtExtHeadphoneGain() override;
+    void requestHeadphoneVolume() override;
+    void disconnectBtDevice() override;
+    int getBtExtHeadphoneBatteryState() override;
+    void requestHeadphoneBatteryState() override;
+    QString getBtIdModul() override;
+    void initBtModulSource() override;
+    void initBtModulSink() override;
+    void initBtModulSourceTestmode() override;
+    void setAudioTestModeFlag(bool flag) override;
+    QString getBtName() override;
+    int getBtProfile() override;
+    void sendReset() override;
+    void clearAllPairings() override;
+    void btModulFactoryReset() override;
+    void getConfiguration() override;
+    bool isConfigEqualSink() override;
+    bool isConfigEqualSource() override;
+    void getBluetoothAddress() override;
+    void pairWithBtDevice(QString btDevAdr) override;
+    void checkCmdAtOk() override;
+    void startInquiry() override;
+    void stopInquiry() override;
+    bool waitForName() override;
+    void analyseInquiryData() override;
+    bool isPairOk(QString btDevAdr) override;
+    bool isStateDisconnected() override;
+    void testmodeUseHfp(bool useHfp) override;
+    QString getFwVersionBtModul() override;
+
+    // Commands and their answers.
+    void sendCmdAndWaitForResponse(QString cmd, QStringList responses, int timeoutMs);
+    void addToCmdTransmitBuffer(QString cmd, QStringList responses, int timeoutMs);
+    void transmitFromCmdTransmitBuffer();
+    void clearCmdTransmitBuffer();
+    // Accessory lines.
+    void addToDataTransmitBuffer(QString data);
+    void transmitFromDataTransmitBuffer();
+    void clearDataTransmitBuffer();
+    void getStatusOfConnections();
+    void writeBluetoothCmdsDbg(QString text);
+    bool isDatamode();
+    bool isCommandmode();
+    void switchToDatamode();
+
+    void setBtExtHeadphoneGainStep(int extHeadphoneGain);
+    int convertVolStepToVolPercent(int a_volStep);
+    int convertVolPercentToVolStep(int a_volPercent);
+    int convertVolStepToBtValue(int a_volStep);
+    int convertBtValueToVolStep(int a_btValue);
+
+    void switchBtStateTo(BtStateIdc newBtState, int additionalWaitMs);
+    BtStateIdc btState() const { return m_btState; }
+
+public slots:
+    void readTtyData() override;
+    void updateState() override;
+    void sendDebugCmd() override;
+    void transmitTimeout() override;
+    void cmdResponseTimeout();
+    void waitForCmdResponseTimeout();
+    void analyseReceivedStatus();
+    void answerFromDeviceReceived();
+
+protected:
+    enum class Role { Source, Sink, SimulatedAccessory };
+
+    using Field = QString BluetoothIDC777::*;
+    // One configuration key with the wanted value of each role (a null
+    // member: not written nor compared for that role) and the answer read.
+    struct ConfigKey {
+        const char* key;
+        Field source;
+        Field sink;
+        Field simMic;
+        Field received;
+    };
+    static const ConfigKey kConfigKeys[9];
+
+    // Receiving.
+    void analyseAnswer();
+    bool analyseLine(const QString& line);
+    void traceLine(const QString& line);
+    bool analyseDataEvent(const QString& line);
+    void analyseModuleEvent(const QString& line);
+    bool analyseLinkEvent(const QString& line);
+    bool analyseConfigAnswer(const QString& line);
+    bool analyseServiceEvent(const QString& line);
+    void analyseAnswerFromMic(QString line);
+
+    // Sending.
+    bool submitCommand(const QString& cmd, const QStringList& responses, int timeoutMs);
+    Idc777CommandQueue::Added queueCommand(const CmdBuffer& command);
+    void sendAccessoryMessage(const QString& data);
+    QByteArray messageFrame(const QString& data) const;
+    bool writeLine(const QByteArray& bytes);
+    void driveLine(unsigned int pin, int value);
+
+    // Configuration.
+    bool isConfigEqual(Role role, const char* logName);
+    void writeConfig(Role role);
+    static Field wantedFor(const ConfigKey& key, Role role);
+    void setWantedConfig(Role role, const QStringList& entries);
+    void setGainDefaults();
+    QString hexLinkId(int linkId) const;
+
+    BluetoothHost* m_host;
+    QString m_portName;
+
+    // Serial link and transport.
+    QSerialPort* uartPort;
+    QTimer* m_btStateTimer;
+    QTimer* m_btTimerTransmit;
+    QTimer* m_btTimerWaitForCmdResponse;
+    QTimer* m_btTimerWaitForStatus;
+    QString m_debugPrefix;
+    SerialReceiver m_rx{SerialReceiver::LineEnd::AfterCr};  // m_btAnswer and m_btAnswerCopy
+    bool m_btModuleToMic = false;
+    bool m_btModuleToHp = false;
+    AccessoryMessageQueue m_transmitBuffer;  // with the in-flight flag (m_waitForBTRX)
+    Idc777CommandQueue m_cmdTransmitBuffer;  // with the command in flight
+    bool m_waitForStatusOkReceived = false;
+    bool m_waitForInitWritten = false;
+    int m_waitForInitWrittenCnt = 0;
+    bool m_cmdOverflowActive = false;  // a full command queue is asking for STATUS
+
+    // Links and the state machine.
+    QString m_btId;
+    QString m_btIdFromList;
+    QString m_btIdMicrophone;
+    QString m_btIdHeadphone;
+    int m_linkId_A2DP = 0x10;
+    int m_linkId_AVRCP = 0x11;
+    int m_linkId_SPP = 0x15;
+    int m_linkId_AGHFP = 0x12;
+    int m_linkId_HFP = 0x13;
+    bool m_connectedA2DP = false;
+    bool m_connectedSPP = false;
+    bool m_connectedAVRCP = false;
+    bool m_connectedAGHFP = false;
+    bool m_connectedHFP = false;
+    bool m_callBtDeviceRfcomm = false;
+    bool m_streamingA2dpActive = false;
+    bool m_btWaitForReadyAfterReset = false;
+    BtStateIdc m_btState = UNKNOWN;
+    bool m_pending = false;
+    bool m_connectWithProfileA2DP = false;
+    unsigned int m_connectInProgressA2DP = 0;
+    bool m_connectWithProfileAVRCP = false;
+    unsigned int m_connectInProgressAVRCP = 0;
+    bool m_connectWithProfileSPP = false;
+    unsigned int m_connectInProgressSPP = 0;
+    bool m_connectWithProfileAGHFP = false;
+    unsigned int m_connectInProgressAGHFP = 0;
+    bool m_connectWithProfileHFP = false;
+    unsigned int m_connectInProgressHFP = 0;
+    bool m_autoConnectEnabled = true;
+    int m_disconnectTimeoutCnt = 0;
+    bool m_initSuccessful = false;
+    bool m_initTransmitted = false;
+    bool m_gainsTransmitted = false;
+    bool m_closeInProgress = false;
+    bool m_startConnectionIfPossible = false;
+
+    // Configuration and gains.
+    QString m_btIdModul;
+    int m_btExtMicGain = 15;
+    int m_btDacGain = 13;
+    int m_btAdcGain = 0;
+    int m_btLastAdcGain = 0;
+    int m_btExtHeadphoneGain = 8;
+    int m_btExtHeadphoneBatteryState = -1;
+    int m_micInitParameterGain = 15;
+    int m_micInitParameterMute = 1;
+    int m_micInitParameterButton = 1;
+    QString m_btName;
+    int m_btProfile = 0;
+    bool m_checkCmdAtOk = false;
+    QString m_fwVersionBtModul;
+    QString m_sourceProfiles, m_sourceAutoConn, m_sourceBattConfig, m_sourceGpioConfig, m_sourceCod,
+        m_sourceName, m_sourceBtConfig, m_sourceAudioAnalog, m_sourceHfpConfig;
+    QString m_sinkProfiles, m_sinkAutoConn, m_sinkBattConfig, m_sinkGpioConfig, m_sinkCod,
+        m_sinkName, m_sinkBtConfig, m_sinkAudioAnalog;
+    QString m_simMicProfiles, m_simMicAutoConn, m_simMicBattConfig, m_simMicGpioConfig, m_simMicCod,
+        m_simMicName, m_simMicBtConfig, m_simMicAudioAnalog, m_simMicHfpConfig;
+    bool m_audioTestModeActive = false;
+    QString m_configRcvdProfiles, m_configRcvdAutoConn, m_configRcvdBattConfig, m_configRcvdGpioConfig,
+        m_configRcvdCod, m_configRcvdName, m_configRcvdBtConfig, m_configRcvdAudioAnalog,
+        m_configRcvdHfpConfig;
+    bool m_configReadingInProgress = false;
+
+    // Answer analysis.
+    bool m_bytesMissingFromRECV = false;
+    bool m_playingAvrcp = false;
+    bool m_isDatamode = false;
+    QString m_fwVersion;
+    bool m_inquiryMode = false;
+    QString m_receivedInquiryText;
+    bool m_pairingActive = false;
+    bool m_statusConnectedA2DP = false;
+    bool m_statusConnectedSPP = false;
+    bool m_statusConnectedAVRCP = false;
+    bool m_statusConnectedAGHFP = false;
+    bool m_statusConnectedHFP = false;
+    bool m_statusA2dpStreaming = false;
+    bool m_statusAvrcpPlaying = false;
+};
+
+#endif

@@ -1,0 +1,62 @@
+#ifndef SERIALRECEIVER_H
+#define SERIALRECEIVER_H
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+class QSerialPort;
+
+// The receiving side of a Bluetooth module's serial line, shared by both
+// drivers. Received bytes are kept as bytes until a complete line can be cut
+// (so a UTF-8 character split across reads stays whole); each line is taken
+// out of the buffer before the caller acts on it, so a nested event loop that
+// reads again never sees a line twice. A second, raw copy of everything
+// received is kept for getData().
+class SerialReceiver
+{
+public:
+    enum class LineEnd {
+        AfterCr,   // a line ends after each CR; an LF after it begins the next line
+        AfterCrLf, // a line ends after each CR LF
+    };
+    static constexpr int kMaxPending = 4096;  // bytes without a line end before they are dropped
+    static constexpr int kCopyLimit = 65536;  // newest bytes kept in the raw copy
+
+    explicit SerialReceiver(LineEnd lineEnd) : m_lineEnd(lineEnd) {}
+
+    // Opens a port by its unit name ("/dev/ttyO2"), mapped through the
+    // device layer. Failures are logged; the port stays closed.
+    static bool openPort(QSerialPort& port, const QString& unitName, qint32 baudRate,
+                         const QString& logPrefix);
+
+    // Reads everything the device holds. Returns the number of bytes read.
+    qint64 readFrom(QIODevice& device);
+    // NUL bytes are removed.
+    void append(const QByteArray& bytes);
+
+    // Takes the oldest complete line out of the buffer, its line end
+    // included, decoded as UTF-8. False when no complete line is there.
+    bool takeLine(QString* line);
+    bool hasLine() const { return lineLength() > 0; }
+    QByteArray pending() const { return m_pending; }
+    void clearPending() { m_pending.clear(); }
+
+    // The raw copy.
+    bool copyContainsAny(const char* chars) const;
+    // Hands out the copy (up to a UTF-8 character still incomplete) and empties it.
+    QString takeCopy();
+    void clearCopy() { m_copy.clear(); }
+
+    void setLogPrefix(const QString& prefix) { m_logPrefix = prefix; }
+
+private:
+    int lineLength() const;
+
+    LineEnd m_lineEnd;
+    QByteArray m_pending;
+    QByteArray m_copy;
+    QString m_logPrefix;
+};
+
+#endif

@@ -1,0 +1,79 @@
+#ifndef IDC777TESTING_H
+#define IDC777TESTING_H
+
+// Helpers for the Bluetooth driver tests: a recording host and a driver
+// whose link state the test can set and whose queues it can read.
+#include "Hardware/bluetoothhost.h"
+#include "Hardware/bluetoothidc777.h"
+
+#include <QStringList>
+#include <QTimer>
+
+class RecordingBluetoothHost : public BluetoothHost
+{
+public:
+    QString micId;
+    QString hpId;
+    bool hearingProtection = false;
+    int volumeOffset = 0;
+    bool switchMode = true;
+    bool debug = false;
+    bool productionTest = false;
+    // Every call that leaves a trace, in order ("updateMicrophoneParameter",
+    // "sleep 500", "message <text>"); tests may add their own entries.
+    QStringList* events = &ownEvents;
+    QStringList ownEvents;
+
+    QString btIdMicrophone() override { return micId; }
+    QString btIdHeadphone() override { return hpId; }
+    bool isHearingProtectionEnabled() override { return hearingProtection; }
+    int headphoneVolumeOffset() override { return volumeOffset; }
+    bool isMuteKeySwitchmode() override { return switchMode; }
+    QString timeFormat() override { return "hh:mm:ss"; }
+    void updateMicrophoneParameter() override { events->append("updateMicrophoneParameter"); }
+    bool debugFeatures() override { return debug; }
+    bool productionTestEnabled() override { return productionTest; }
+    int showErrorMessage(const QString&, const QString& text) override
+    {
+        events->append("message " + text);
+        return 0;
+    }
+    void sleepMs(int ms) override { events->append(QString("sleep %1").arg(ms)); }
+};
+
+class TestIdc777 : public BluetoothIDC777
+{
+public:
+    using BluetoothIDC777::BluetoothIDC777;
+    using BluetoothIDC777::analyseAnswerFromMic;
+
+    // What the state machine and the link events set.
+    void setLink(bool sppConnected, bool initialised)
+    {
+        m_connectedSPP = sppConnected;
+        m_initSuccessful = initialised;
+    }
+    void setSppLinkId(int id) { m_linkId_SPP = id; }
+    void setPairingActive(bool on) { m_pairingActive = on; }
+
+    const AccessoryMessageQueue& messages() const { return m_transmitBuffer; }
+    const Idc777CommandQueue& commandQueue() const { return m_cmdTransmitBuffer; }
+    QStringList waitingCommands() const
+    {
+        QStringList out;
+        for (const auto& c : m_cmdTransmitBuffer.waiting())
+            out << c.cmd;
+        return out;
+    }
+    bool commandInFlight() const { return m_cmdTransmitBuffer.isBusy(); }
+    bool statusWait() const { return m_waitForStatusOkReceived; }
+    bool statusTimerActive() const { return m_btTimerWaitForStatus->isActive(); }
+    bool transmitTimerActive() const { return m_btTimerTransmit->isActive(); }
+    bool configReading() const { return m_configReadingInProgress; }
+    bool audioTestMode() const { return m_audioTestModeActive; }
+    bool waitForInitWritten() const { return m_waitForInitWritten; }
+    QByteArray pendingBytes() const { return m_rx.pending(); }
+    QString fwVersion() const { return m_fwVersion; }
+};
+
+#endif

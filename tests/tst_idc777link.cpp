@@ -1,0 +1,480 @@
+// IDC777 driver over a pseudo-terminal with a fake module: receiving,
+// the command queue, accessory lines and the traffic log.
+#include "idc777peer.h"
+#include "idc777testing.h"
+#include "logcapture.h"
+#include "testroot.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+// The driver on the sink's port, a fake module on the other end.
+struct Rig {
+    TestRoot root;
+    Idc777Peer peer;
+    RecordingBluetoothHost host;
+    TestIdc777 bt{&host};
+
+    explicit Rig(bool debug = false, bool link = true)
+    {
+        host.debug = debug;
+        if (link)
+            peer.start(root.path("/dev/ttyO2"));
+        bt.initBluetooth("/dev/ttyO2", "00:11:22:33:44:55");
+    }
+    Idc777Module& module() { return peer.module(); }
+    QStringList logLines() const
+    {
+        return QString::fromLatin1(root.read("/media/vq4100/btInfo.txt")).split('\n', Qt::SkipEmptyParts);
+    }
+};
+
+QString frame(const QString& message)
+{
+    return "SEND 15 " + message + "\n";
+}
+
+}
+
+class TestIdc777Link : public QObject
+{
+    Q_OBJECT
+private slots:
+    void burstIsFullyAnalysed();
+    void characterSplitAcrossReads();
+    void nulsAndInvalidUtf8();
+    void nestedEventLoopSeesEachLineOnce();
+    void longGarbageIsDropped();
+
+    void commandWaitsForItsOwnAnswer();
+    void commandsGoOutOneAtATime();
+    void duplicateCommands();
+    void fullCommandQueueAsksForOneStatus();
+    void overlongLinesAreRefused();
+    void openWaitsWhilePairing();
+
+    void messageFraming();
+    void messageRequestsDedup();
+    void messageSettingsNewestWins();
+    void messagesDroppedWhileLinkDown();
+    void messageReleasedByAnswer();
+    void messageReleasedByTimeout();
+    void accessorySenders();
+
+    void trafficLogWithDebug();
+    void noTrafficLogWithoutDebug();
+    void unwritableTrafficLog();
+    void portThatWontOpen();
+};
+
+void TestIdc777Link::burstIsFullyAnalysed()
+{
+    LogCapture log;
+    Rig rig;
+    QByteArray burst;
+    int n = 0;
+    while (burst.size() < 2048)
+        burst += QString("NAME=device%1\r\n").arg(n++).toLatin1();
+    rig.peer.write(burst);
+    // Nothing follows the burst: its tail must not wait for more traffic.
+    QTRY_COMPARE(rig.bt.getBtName(), QString("device%1").arg(n - 1));
+    QCOMPARE(log.count("BT_M: NAME=device"), n);
+    QCOMPARE(log.count(QString("BT_M: NAME=device%1").arg(n - 1)), 1);
+}
+
+void TestIdc777Link::characterSplitAcrossReads()
+{
+    Rig rig;
+    rig.peer.write("NAME=Gr\xC3");
+    QTRY_COMPARE(rig.bt.pendingBytes(), QByteArray("NAME=Gr\xC3"));
+    rig.peer.write("\xBC\xC3");
+    QTRY_COMPARE(rig.bt.pendingBytes().size(), 10);
+    rig.peer.write("\x9F\r\n");
+    QTRY_COMPARE(rig.bt.getBtName(), QString::fromUtf8("Grüß"));
+}
+
+void TestIdc777Link::nulsAndInvalidUtf8()
+{
+    Rig rig;
+    rig.peer.write(QByteArray("NA\0ME=A\0B\r\n", 12));
+    QTRY_COMPARE(rig.bt.getBtName(), QString("AB"));
+    rig.peer.write("NAME=\xFF\xFE!\r\n");
+    QTRY_VERIFY(rig.bt.getBtName().endsWith('!'));
+    QVERIFY(rig.bt.getBtName().startsWith(QChar::ReplacementCharacter));
+}
+
+void TestIdc777Link::nestedEventLoopSeesEachLineOnce()
+{
+    Rig rig(true);
+    bool nestedDone = false;
+    int atOk = 0;
+    QObject::connect(&rig.bt, &Bluetooth::btAtOk, [&] {
+        ++atOk;
+        // A receiver with its own modal loop, while the module prints more.
+        rig.peer.write("NAME=one\r\nCOD=two\r\n");
+        QEventLoop loop;
+        // The port itself does not signal again inside its own signal;
+        // anything else that reads now re-enters the analysis.
+        QTimer::singleShot(100, &rig.bt, &BluetoothIDC777::readTtyData);
+        QTimer::singleShot(200, &loop, &QEventLoop::quit);
+        loop.exec();
+        nestedDone = true;
+    });
+    rig.bt.checkCmdAtOk();
+    QTRY_VERIFY(nestedDone);
+    QTRY_VERIFY(rig.logLines().size() >= 4);
+    QStringList received;
+    for (const QString& l : rig.logLines()) {
+        if (l.contains("M->H "))
+            received << l.section("M->H ", 1);
+    }
+    QCOMPARE(received, (QStringList{"LOCAL_ADDR=0017E9A1B2C3", "OK", "NAME=one", "COD=two"}));
+    QCOMPARE(atOk, 1);
+    QCOMPARE(rig.bt.getBtName(), QString("one"));
+    QVERIFY(!rig.bt.commandInFlight());
+}
+
+void TestIdc777Link::longGarbageIsDropped()
+{
+    LogCapture log;
+    Rig rig;
+    rig.peer.write(QByteArray(5000, 'z'));
+    QTRY_VERIFY(log.contains("Receive buffer overflow"));
+    rig.peer.write("NAME=after\r\n");
+    QTRY_COMPARE(rig.bt.getBtName(), QString("after"));
+}
+
+void TestIdc777Link::commandWaitsForItsOwnAnswer()
+{
+    LogCapture log;
+    Rig rig;
+    rig.module().setAnswer("LIST", {"ERROR"});
+    rig.bt.sendCmdAndWaitForResponse("LIST", {}, 5000);
+    rig.bt.sendCmdAndWaitForResponse("CLOSE ALL", {"CLOSE_OK", "OK", "ERROR"}, 6000);
+    QTRY_VERIFY(log.contains("BT_M: ERROR"));
+    // "ERROR" is not the "OK" that LIST waits for.
+    QVERIFY(rig.bt.commandInFlight());
+    QCOMPARE(rig.bt.commandQueue().responses(), QStringList{"OK"});
+    QCOMPARE(rig.module().commands(), QStringList{"LIST"});
+    rig.bt.waitForCmdResponseTimeout();
+    QTRY_COMPARE(rig.module().commands(), (QStringList{"LIST", "CLOSE ALL"}));
+    QTRY_VERIFY(!rig.bt.commandInFlight());
+    // The timed-out command is not repeated.
+    QCOMPARE(rig.module().count("LIST"), 1);
+}
+
+void TestIdc777Link::commandsGoOutOneAtATime()
+{
+    Rig rig;
+    rig.module().setSilent("GET NAME");
+    rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK", "ERROR"}, 2000);
+    rig.bt.sendCmdAndWaitForResponse("GET COD", {"OK", "ERROR"}, 2000);
+    rig.bt.sendCmdAndWaitForResponse("GET BT_CONFIG", {"OK", "ERROR"}, 2000);
+    QCOMPARE(rig.bt.waitingCommands(), (QStringList{"GET COD", "GET BT_CONFIG"}));
+    QTRY_COMPARE(rig.module().commands(), QStringList{"GET NAME"});
+    // No answer: the time-out sends the next; its answer sends the last.
+    rig.bt.waitForCmdResponseTimeout();
+    QTRY_COMPARE(rig.module().commands(), (QStringList{"GET NAME", "GET COD", "GET BT_CONFIG"}));
+    QTRY_VERIFY(!rig.bt.commandInFlight());
+    QCOMPARE(rig.module().received(), QByteArray("GET NAME\rGET COD\rGET BT_CONFIG\r"));
+}
+
+void TestIdc777Link::duplicateCommands()
+{
+    Rig rig;
+    rig.module().setSilent("GET NAME");
+    rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
+    rig.bt.sendCmdAndWaitForResponse("GET COD", {"OK"}, 2000);
+    rig.bt.sendCmdAndWaitForResponse("GET COD", {"OK", "ERROR"}, 9000);
+    rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
+    rig.bt.sendCmdAndWaitForResponse("", {"OK"}, 2000);
+    QCOMPARE(rig.bt.waitingCommands(), (QStringList{"GET COD", "GET NAME"}));
+    // The first of two equal entries keeps its answers and time-out.
+    QCOMPARE(rig.bt.commandQueue().waiting().first().timeoutMs, 2000);
+    rig.bt.waitForCmdResponseTimeout();
+    QTRY_COMPARE(rig.module().commands(), (QStringList{"GET NAME", "GET COD", "GET NAME"}));
+}
+
+void TestIdc777Link::fullCommandQueueAsksForOneStatus()
+{
+    Rig rig;
+    rig.module().setSilent("GET");
+    for (int i = 0; i <= 32; ++i)
+        rig.bt.sendCmdAndWaitForResponse(QString("GET K%1").arg(i), {"OK"}, 2000);
+    QCOMPARE(rig.bt.commandQueue().count(), 32);
+    QVERIFY(!rig.bt.statusWait());
+
+    // The 34th: the queue is full; one STATUS takes the newest place, and
+    // asking for it does not overflow again.
+    rig.bt.sendCmdAndWaitForResponse("GET K33", {"OK"}, 2000);
+    QStringList waiting = rig.bt.waitingCommands();
+    QCOMPARE(waiting.size(), 32);
+    QCOMPARE(waiting.count("STATUS"), 1);
+    QCOMPARE(waiting.last(), QString("STATUS"));
+    QCOMPARE(waiting.at(30), QString("GET K31"));
+    QVERIFY(rig.bt.statusWait());
+    QVERIFY(rig.bt.statusTimerActive());
+
+    rig.bt.sendCmdAndWaitForResponse("GET K34", {"OK"}, 2000);
+    waiting = rig.bt.waitingCommands();
+    QCOMPARE(waiting.size(), 32);
+    QCOMPARE(waiting.count("STATUS"), 1);
+
+    // Everything drains in order, STATUS last.
+    for (int i = 0; i < 32; ++i)
+        rig.bt.waitForCmdResponseTimeout();
+    QStringList expected;
+    for (int i = 0; i <= 31; ++i)
+        expected << QString("GET K%1").arg(i);
+    expected << "STATUS";
+    QTRY_COMPARE(rig.module().commands(), expected);
+    QTRY_VERIFY(!rig.bt.commandInFlight());
+    QCOMPARE(rig.bt.commandQueue().count(), 0);
+}
+
+void TestIdc777Link::overlongLinesAreRefused()
+{
+    LogCapture log;
+    Rig rig;
+    rig.bt.setLink(true, true);
+    const QString longText(260, 'a');
+    rig.bt.sendCmdAndWaitForResponse("SET NAME=" + longText, {"OK"}, 2000);
+    QVERIFY(!rig.bt.commandInFlight());
+    rig.bt.sendData("BT_TX " + longText);
+    QVERIFY(!rig.bt.messages().isInFlight());
+    QVERIFY(log.contains("too long"));
+    // 254 bytes and the CR still fit.
+    const QString fits = "SET NAME=" + QString(254 - 9, 'b');
+    rig.bt.sendCmdAndWaitForResponse(fits, {"OK"}, 2000);
+    QTRY_COMPARE(rig.module().commands(), QStringList{fits});
+}
+
+void TestIdc777Link::openWaitsWhilePairing()
+{
+    Rig rig;
+    rig.bt.sendData("OPEN 001122334455 A2DP");
+    QVERIFY(rig.host.ownEvents.isEmpty());
+    rig.bt.setPairingActive(true);
+    rig.bt.sendData("OPEN 001122334455 A2DP");
+    rig.bt.sendData("CLOSE ALL");
+    QCOMPARE(rig.host.ownEvents, QStringList{"sleep 500"});
+    QTRY_COMPARE(rig.module().count("OPEN 001122334455 A2DP"), 2);
+}
+
+void TestIdc777Link::messageFraming()
+{
+    Rig rig;
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX B");
+    QTRY_COMPARE(rig.module().received(), QByteArray("SEND 15 BT_TX B\n\r"));
+    QVERIFY(rig.bt.messages().isInFlight());
+    QVERIFY(rig.bt.transmitTimerActive());
+    QCOMPARE(rig.module().sentMessages(), QStringList{"BT_TX B"});
+
+    rig.module().clearRecords();
+    rig.bt.answerFromDeviceReceived();
+    rig.bt.setSppLinkId(3);
+    rig.bt.sendData("BT_TX T");
+    QTRY_COMPARE(rig.module().received(), QByteArray("SEND 03 BT_TX T\n\r"));
+}
+
+void TestIdc777Link::messageRequestsDedup()
+{
+    Rig rig;
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX S");
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX T");
+    rig.bt.sendData("BT_TX B");
+    QCOMPARE(rig.bt.messages().waiting(), (QStringList{"BT_TX B", "BT_TX T"}));
+}
+
+void TestIdc777Link::messageSettingsNewestWins()
+{
+    Rig rig;
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX I 0f MUTE SWITCH");
+    rig.bt.analyseAnswerFromMic("BT_RX BATT_VOLTAGE 3900");
+    // "I ... MUTE" is out; an unmute and a mute again follow while it waits.
+    rig.bt.sendData("BT_TX I 0f ACTIVE SWITCH");
+    rig.bt.sendData("BT_TX I 0f MUTE SWITCH");
+    QCOMPARE(rig.bt.messages().waiting(), QStringList{"BT_TX I 0f MUTE SWITCH"});
+    rig.bt.analyseAnswerFromMic("BT_RX OK");
+    QTRY_COMPARE(rig.module().sentMessages(),
+                 (QStringList{"BT_TX B", "BT_TX I 0f MUTE SWITCH", "BT_TX I 0f MUTE SWITCH"}));
+}
+
+void TestIdc777Link::messagesDroppedWhileLinkDown()
+{
+    Rig rig;
+    rig.bt.setLink(false, true);
+    rig.bt.sendData("BT_TX B");
+    // Read back even when nothing is sent.
+    rig.bt.sendData("BT_TX I 1e MUTE SWITCH");
+    QCOMPARE(rig.bt.getBtExtMicGain(), 30);
+
+    rig.bt.setLink(true, false);
+    rig.bt.sendData("BT_TX T");
+    rig.bt.sendData("BT_TX I 05 MUTE SWITCH");
+    QCOMPARE(rig.bt.getBtExtMicGain(), 30);
+
+    rig.bt.setLink(true, true);
+    rig.bt.setAudioTestModeFlag(true);
+    rig.bt.sendData("BT_TX S");
+    rig.bt.sendData("BT_TX I 07 MUTE SWITCH");
+    QCOMPARE(rig.bt.getBtExtMicGain(), 30);
+    QVERIFY(!rig.bt.messages().isInFlight());
+    QCOMPARE(rig.bt.messages().count(), 0);
+
+    // Nothing went before this command.
+    rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
+    QTRY_COMPARE(rig.module().commands(), QStringList{"GET NAME"});
+}
+
+void TestIdc777Link::messageReleasedByAnswer()
+{
+    Rig rig;
+    rig.bt.setLink(true, true);
+    QStringList order;
+    QObject::connect(&rig.bt, &Bluetooth::btBatteryvoltageReceived, [&](QString v) {
+        order << "battery " + v;
+    });
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX T");
+    rig.bt.sendData("BT_TX S");
+    rig.bt.analyseAnswerFromMic("BT_RX BATT_VOLTAGE 3900");
+    QCOMPARE(order, QStringList{"battery 3900"});
+    // One answer lets exactly one line go: strictly one in flight.
+    QVERIFY(rig.bt.messages().isInFlight());
+    QCOMPARE(rig.bt.messages().waiting(), QStringList{"BT_TX S"});
+    QTRY_COMPARE(rig.module().sentMessages(), (QStringList{"BT_TX B", "BT_TX T"}));
+    // A line that is not an accessory answer releases nothing.
+    rig.bt.analyseAnswerFromMic("!$!");
+    QCOMPARE(rig.bt.messages().waiting(), QStringList{"BT_TX S"});
+    rig.bt.analyseAnswerFromMic("BT_RX SENSOR 1");
+    rig.bt.analyseAnswerFromMic("BT_RX SENSVAL 100 5");
+    QTRY_COMPARE(rig.module().sentMessages(), (QStringList{"BT_TX B", "BT_TX T", "BT_TX S"}));
+    QVERIFY(!rig.bt.messages().isInFlight());
+    QVERIFY(!rig.bt.transmitTimerActive());
+}
+
+void TestIdc777Link::messageReleasedByTimeout()
+{
+    Rig rig;
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX T");
+    rig.bt.transmitTimeout();
+    QVERIFY(rig.bt.statusWait());
+    QVERIFY(rig.bt.messages().isInFlight());
+    QTRY_COMPARE(rig.module().commands(), (QStringList{frame("BT_TX B"), "STATUS", frame("BT_TX T")}));
+    // The unanswered line is not repeated; with nothing waiting the channel is free.
+    rig.bt.transmitTimeout();
+    QVERIFY(!rig.bt.messages().isInFlight());
+    QCOMPARE(rig.module().sentMessages(), (QStringList{"BT_TX B", "BT_TX T"}));
+}
+
+void TestIdc777Link::accessorySenders()
+{
+    Rig rig;
+    rig.host.switchMode = false;
+    // Before the module is initialised the parameters are only kept.
+    QCOMPARE(rig.bt.sendMicInitParameter(5, 0, 1), 0);
+    rig.bt.setBtExtMicGain(10);
+    QCOMPARE(rig.bt.getBtExtMicGain(), 10);
+
+    rig.bt.setLink(true, true);
+    rig.bt.sendMicInitParameter(5, 0, 1);
+    rig.bt.setBtExtMicGain(10);
+    rig.bt.sendDebugCmd();
+    rig.bt.analyseAnswerFromMic("BT_RX OK");
+    rig.bt.analyseAnswerFromMic("BT_RX OK");
+    rig.host.switchMode = true;
+    rig.bt.sendMicInitParameter(0x12, 1, 0);
+    QTRY_COMPARE(rig.module().sentMessages(),
+                 (QStringList{"BT_TX I 05 ACTIVE PUSHBUT", "BT_TX G 0a", "BT_TX X DEBUG"}));
+    QCOMPARE(rig.bt.messages().waiting(), QStringList{"BT_TX I 12 MUTE SWITCH"});
+    QCOMPARE(rig.bt.getBtExtMicGain(), 0x12);
+}
+
+void TestIdc777Link::trafficLogWithDebug()
+{
+    TestRoot root;
+    root.write("/media/vq4100/btInfo.txt", "from an earlier run\n");
+    Idc777Peer peer;
+    peer.start(root.path("/dev/ttyO2"));
+    RecordingBluetoothHost host;
+    host.debug = true;
+    TestIdc777 bt(&host);
+    bt.initBluetooth("/dev/ttyO2", "00:11:22:33:44:55");
+    QVERIFY(!root.exists("/media/vq4100/btInfo.txt"));
+
+    bt.setLink(true, true);
+    bt.sendData("BT_TX B");
+    bt.sendData("BT_TX T");  // logged when queued and again when sent
+    bt.analyseAnswerFromMic("BT_RX OK");
+    QTRY_COMPARE(peer.module().count(frame("BT_TX T")), 1);
+    QTRY_COMPARE(QString(root.read("/media/vq4100/btInfo.txt")).count("M->H OK"), 2);
+
+    const QStringList lines = QString::fromLatin1(root.read("/media/vq4100/btInfo.txt")).split('\n', Qt::SkipEmptyParts);
+    const QRegularExpression stamp("^\\d\\d:\\d\\d:\\d\\d (H->M|M->H) ");
+    QStringList texts;
+    for (const QString& l : lines) {
+        QVERIFY2(stamp.match(l).hasMatch(), qPrintable(l));
+        texts << l.mid(9);
+    }
+    QCOMPARE(texts.count("H->M BT_TX B"), 1);
+    QCOMPARE(texts.count("H->M BT_TX T"), 2);
+    QCOMPARE(texts.count("M->H OK"), 2);
+}
+
+void TestIdc777Link::noTrafficLogWithoutDebug()
+{
+    Rig rig(false);
+    rig.root.write("/media/vq4100/btInfo.txt", "kept\n");
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX B");
+    QTRY_COMPARE(rig.module().sentMessages(), QStringList{"BT_TX B"});
+    rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
+    QTRY_VERIFY(!rig.bt.commandInFlight());
+    QCOMPARE(rig.root.read("/media/vq4100/btInfo.txt"), QByteArray("kept\n"));
+}
+
+void TestIdc777Link::unwritableTrafficLog()
+{
+    LogCapture log;
+    Rig rig(true);
+    QVERIFY(QDir().mkpath(rig.root.path("/media/vq4100/btInfo.txt")));
+    rig.bt.setLink(true, true);
+    rig.bt.sendData("BT_TX B");
+    QVERIFY(log.contains("Could not open file:"));
+    QTRY_COMPARE(rig.module().sentMessages(), QStringList{"BT_TX B"});
+}
+
+void TestIdc777Link::portThatWontOpen()
+{
+    LogCapture log;
+    TestRoot root;
+    QVERIFY(root.remove("/sys/class/gpio/gpio58/value"));
+    QVERIFY(QDir(root.path("/sys/class/gpio/gpio58")).removeRecursively());
+    RecordingBluetoothHost host;
+    TestIdc777 bt(&host);
+    bt.initBluetooth("/dev/ttyO2", "00:11:22:33:44:55");
+    QVERIFY(log.contains("Port cannot be opened: /dev/ttyO2"));
+    QVERIFY(log.contains("GPIO line missing: /sys/class/gpio/gpio58/value"));
+    // The driver runs on: commands wait and time out as usual.
+    bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
+    bt.sendCmdAndWaitForResponse("GET COD", {"OK"}, 2000);
+    QVERIFY(bt.commandInFlight());
+    bt.waitForCmdResponseTimeout();
+    QCOMPARE(bt.commandQueue().lastTransmitted(), QString("GET COD"));
+    QCOMPARE(bt.getData(), QString());
+}
+
+QTEST_GUILESS_MAIN(TestIdc777Link)
+#include "tst_idc777link.moc"
