@@ -36,11 +36,6 @@ const char* const kMassStorage = "/media/vq4100";
 const char* const kPulseDir = "/home/root/.config/pulse/";
 const char* const kAlsaState = "/var/lib/alsa/asound.state";
 
-QString trueFalse(bool b)
-{
-    return b ? QStringLiteral("true") : QStringLiteral("false");
-}
-
 // The language files, by language number 1..26.
 const char* const kLanguageFiles[26] = {
     "GB_VQ4100.qm", "DE_VQ4100.qm", "FR_VQ4100.qm", "IT_VQ4100.qm", "ES_VQ4100.qm",
@@ -196,13 +191,13 @@ void MainMenu::restoreAlsaState()
         return;
     resource.close();
     const QString target = DeviceLayer::path(kAlsaState);
-    qDebug() << "asound.state removed" << trueFalse(QFile::remove(target));
+    qDebug() << "asound.state removed" << QFile::remove(target);
     const bool copied = QFile::copy(resource.fileName(), target);
-    // A copy of a resource is read-only; the next start must replace it.
+    // A copy keeps the resource's read-only mode.
     if (copied)
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                           | QFile::ReadOther);
-    qDebug() << "asound.state copied" << trueFalse(copied);
+    qDebug() << "asound.state copied" << copied;
     CommandRunner::execute("alsactl", {"--file", kAlsaState, "restore"});
 }
 
@@ -218,7 +213,7 @@ void MainMenu::removePulseTempFiles()
     qDebug() << "tmp-Files:" << tmpFiles;
     for (const QString& name : tmpFiles) {
         const bool removed = QFile::remove(dir.filePath(name));
-        qDebug() << "pulseaudio tmp-File:" << name << "removed" << trueFalse(removed);
+        qDebug() << "pulseaudio tmp-File:" << name << "removed" << removed;
     }
     CommandRunner::execute("ls", {kPulseDir});
 }

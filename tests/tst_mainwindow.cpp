@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -75,6 +76,9 @@ private slots:
     void corruptOverrideFallsBack();
     void greekOnlyFromMassStorage();
     void changeReachesWidgetsAndSettings();
+
+private:
+    std::unique_ptr<TestRoot> m_strapRoot;  // one device for all strap rows
 };
 
 void TestMainWindow::hardwareVersionFromStraps_data()
@@ -108,9 +112,10 @@ void TestMainWindow::hardwareVersionFromStraps()
     QFETCH(QByteArray, ain4);
     QFETCH(QByteArray, ain5);
     QFETCH(int, version);
-    TestRoot root;
-    writeStrap(root, kAin4, ain4);
-    writeStrap(root, kAin5, ain5);
+    if (!m_strapRoot)
+        m_strapRoot = std::make_unique<TestRoot>();
+    writeStrap(*m_strapRoot, kAin4, ain4);
+    writeStrap(*m_strapRoot, kAin5, ain5);
     QCOMPARE(Systeminformation::readHardwareVersion(), version);
 }
 
@@ -276,7 +281,7 @@ void TestMainWindow::failingCommandsDoNotStopTheStart()
     MainMenu* w = unit.start();
     QCOMPARE(unit.currentPage(), unit.mainPage());
     QVERIFY(w->getGpsInstance() != nullptr);
-    QVERIFY(log.contains("asound.state copied \"true\"") || log.contains("asound.state copied true"));
+    QVERIFY(log.contains("asound.state copied true"));
     QVERIFY(unit.root.read("/var/lib/alsa/asound.state") != "old");
     QVERIFY(unit.root.commands().contains("mount /dev/mmcblk0p3 /media/vq4100"));
 }
@@ -294,8 +299,8 @@ void TestMainWindow::pulseTempFilesRemoved()
     // A directory that cannot be removed is reported, and the start goes on.
     QVERIFY(unit.root.exists("/home/root/.config/pulse/c.tmp/inside"));
     QCOMPARE(log.count("pulseaudio tmp-File:"), 2);
-    QVERIFY(log.contains("\"a.tmp\" removed \"true\""));
-    QVERIFY(log.contains("\"c.tmp\" removed \"false\""));
+    QVERIFY(log.contains("\"a.tmp\" removed true"));
+    QVERIFY(log.contains("\"c.tmp\" removed false"));
     QCOMPARE(unit.currentPage(), unit.mainPage());
 }
 
@@ -321,10 +326,10 @@ void TestMainWindow::startArguments()
         ModalHelper::onNextModal([&opened](QWidget* dialog) {
             opened << dialog->metaObject()->className();
             QTest::keyPress(dialog, Qt::Key_F11);
-        }, c.dialog ? 5000 : 200);
+        }, c.dialog ? 5000 : 100);
         w->showStartWidget(c.arguments);
         if (!c.dialog) {
-            QTest::qWait(300);
+            QTest::qWait(150);  // the helper has given up by then
             QVERIFY(opened.isEmpty());
             continue;
         }
