@@ -1,14 +1,17 @@
 #include "Audio/audiothreads.h"
 #include "Hardware/devicelayer.h"
-#include "Hardware/gpio.h"
-#include "Management/systemsettings.h"
+#include "Testmenu/testmenu.h"
+#include "mainmenu.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QFont>
 #include <QFontDatabase>
-#include <QMainWindow>
 #include <cstdio>
+
+#ifndef VQ_TARGET_BUILD
+#include "Tools/startupprobe.h"
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -21,24 +24,31 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    g_hardwareTestActive = false;
+    g_productionTestEnabled = false;
+
     QApplication::setAttribute(Qt::AA_Use96Dpi);
     QApplication app(argc, argv);
+
+    // Filled by the key work: one EventHandler, installed on the application.
 
     QFontDatabase::addApplicationFont(DeviceLayer::path("/usr/lib/fonts/ArialUnicode.ttf"));
     QFontDatabase::addApplicationFont(DeviceLayer::path("/home/root/fonts/ArialUnicode.ttf"));
     QFont font("Arial Unicode MS");
     font.setPixelSize(20);
     font.setWeight(QFont::Normal);
+    qDebug() << "Font" << font.family();
     app.setFont(font);
 
-    // Bare frame until the main window exists: settings and GPIO start state.
-    QMainWindow window;
-    window.setFixedSize(480, 272);
-    Systemsettings settings(&window);
-    settings.hide();
-    Gpio::init();
-    window.show();
-    const int rc = app.exec();
+    auto* mainMenu = new MainMenu();
+    mainMenu->show();
+#ifndef VQ_TARGET_BUILD
+    StartupProbe::watch(mainMenu);
+#endif
+    mainMenu->showStartWidget(app.arguments().mid(1));
+
+    const int result = app.exec();
+    delete mainMenu;
     shutdownAudioThreads();
-    return rc;
+    return result;
 }

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
 // Process-wide: 1 = developer features shown and extra audio filters allowed.
 // Loaded from and stored into the settings file.
 extern int g_debugFeatures;
@@ -78,11 +82,19 @@ public:
     QString getLanguageName(int num) const;
     QString getFavButTextFromNum(int num);
 
+public slots:
+    // Rewrites the screen's texts; called on every visit and after a
+    // language change.
+    void init();
+
 signals:
     void gotoWidget(int widget, int direction, int param);
     void changeLanguage(int num);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
     struct Flag {
         const char* key;
         bool Systemsettings::*member;
@@ -143,6 +155,12 @@ protected:
 private:
     void setDefaultValues();
     bool fileBlocksStore() const;
+    void buildStandinPage();
+
+    // The screen until its pages are built by the settings-screen work: a
+    // title and a way back.
+    QLabel* m_standinTitle = nullptr;
+    QPushButton* m_standinBack = nullptr;
 };
 
 #endif

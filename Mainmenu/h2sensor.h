@@ -1,0 +1,26 @@
+#ifndef H2SENSOR_H
+#define H2SENSOR_H
+
+#include "measurementframe.h"
+
+namespace Ui {
+class H2Sensor;
+}
+
+// The H2 tracer-gas sensor screen (widget 6).
+class H2Sensor : public MeasurementFrame
+{
+    Q_OBJECT
+public:
+    explicit H2Sensor(QWidget* parent = nullptr);
+    ~H2Sensor() override;
+
+public slots:
+    // 1 shows the measurement selected in the browser, 0 measures live.
+    void init(int variant);
+
+private:
+    Ui::H2Sensor* ui;
+};
+
+#endif

@@ -1,0 +1,24 @@
+#include "levelmeasurement.h"
+#include "mainmenu.h"
+#include "ui_levelmeasurement.h"
+
+#include <QCoreApplication>
+
+Levelmeasurement::Levelmeasurement(QWidget* parent)
+    : MeasurementFrame(parent), ui(new Ui::Levelmeasurement)
+{
+    ui->setupUi(this);
+    if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
+        mainMenu->setCurrentVisibleDlgNum(2);
+}
+
+Levelmeasurement::~Levelmeasurement()
+{
+    delete ui;
+}
+
+void Levelmeasurement::init(int variant)
+{
+    ui->labelTitle->setText(QCoreApplication::translate("MainMenu", "Level"));
+    startFrame(variant, 0);
+}

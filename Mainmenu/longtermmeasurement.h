@@ -1,0 +1,26 @@
+#ifndef LONGTERMMEASUREMENT_H
+#define LONGTERMMEASUREMENT_H
+
+#include "measurementframe.h"
+
+namespace Ui {
+class Longtermmeasurement;
+}
+
+// The long-term measurement screen (widget 9): level over time.
+class Longtermmeasurement : public MeasurementFrame
+{
+    Q_OBJECT
+public:
+    explicit Longtermmeasurement(QWidget* parent = nullptr);
+    ~Longtermmeasurement() override;
+
+public slots:
+    // 1 shows the measurement selected in the browser, 0 measures live.
+    void init(int variant);
+
+private:
+    Ui::Longtermmeasurement* ui;
+};
+
+#endif

@@ -1,0 +1,16 @@
+#include "firmwareupdate.h"
+#include "ui_firmwareupdate.h"
+
+#include <QCoreApplication>
+
+Firmwareupdate::Firmwareupdate(QWidget* parent)
+    : ModalPlaceholder(parent), ui(new Ui::Firmwareupdate)
+{
+    ui->setupUi(this);
+    ui->labelTitle->setText(QCoreApplication::translate("Management", "Update"));
+}
+
+Firmwareupdate::~Firmwareupdate()
+{
+    delete ui;
+}

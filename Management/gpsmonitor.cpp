@@ -1,0 +1,43 @@
+#include "gpsmonitor.h"
+#include "ui_gpsmonitor.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+GpsMonitor::GpsMonitor(QWidget* parent)
+    : QWidget(parent), ui(new Ui::GpsMonitor)
+{
+    ui->setupUi(this);
+}
+
+GpsMonitor::~GpsMonitor()
+{
+    delete ui;
+}
+
+void GpsMonitor::init()
+{
+    ui->labelTitle->setText(QCoreApplication::translate("Management", "GPS"));
+}
+
+void GpsMonitor::on_butMenuBack_clicked()
+{
+    emit gotoWidget(0, -1, 0);
+}
+
+void GpsMonitor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void GpsMonitor::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (!event->isAutoRepeat())
+            emit gotoWidget(0, -1, 0);
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}

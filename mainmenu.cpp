@@ -1,0 +1,582 @@
+#include "mainmenu.h"
+#include "Debug/debugmenu.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/bluetoothfactory.h"
+#include "Hardware/commandrunner.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/gpio.h"
+#include "Hardware/gps.h"
+#include "Mainmenu/h2sensor.h"
+#include "Mainmenu/levelmeasurement.h"
+#include "Mainmenu/longtermmeasurement.h"
+#include "Mainmenu/management.h"
+#include "Mainmenu/pinpointing.h"
+#include "Mainmenu/pipelocating.h"
+#include "Mainmenu/pressuresensor.h"
+#include "Management/SettingsAdjust/systeminformation.h"
+#include "Management/gpsmonitor.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "Testmenu/testmenu.h"
+#include "Tools/statusbar.h"
+#include "ui_mainmenu.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <type_traits>
+
+MainMenu* MainMenu::m_instanceMainMenu = nullptr;
+
+namespace {
+
+const char* const kMassStorage = "/media/vq4100";
+const char* const kPulseDir = "/home/root/.config/pulse/";
+const char* const kAlsaState = "/var/lib/alsa/asound.state";
+
+// The language files, by language number 1..26.
+const char* const kLanguageFiles[26] = {
+    "GB_VQ4100.qm", "DE_VQ4100.qm", "FR_VQ4100.qm", "IT_VQ4100.qm", "ES_VQ4100.qm",
+    "CN_VQ4100.qm", "CZ_VQ4100.qm", "HU_VQ4100.qm", "RU_VQ4100.qm", "SI_VQ4100.qm",
+    "JP_VQ4100.qm", "PL_VQ4100.qm", "PT_VQ4100.qm", "RO_VQ4100.qm", "SK_VQ4100.qm",
+    "SE_VQ4100.qm", "FI_VQ4100.qm", "DK_VQ4100.qm", "NO_VQ4100.qm", "BG_VQ4100.qm",
+    "HR_VQ4100.qm", "KR_VQ4100.qm", "RS_VQ4100.qm", "TR_VQ4100.qm", "UA_VQ4100.qm",
+    "GR_VQ4100.qm"};
+
+// Screens with an exit() signal return through it to the main menu.
+template <class Screen, class = void>
+struct HasExit : std::false_type {};
+template <class Screen>
+struct HasExit<Screen, std::void_t<decltype(&Screen::exit)>> : std::true_type {};
+
+}
+
+MainMenu::MainMenu(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainMenu)
+{
+    qDebug() << "=== Start MainMenu ===";
+    ui->setupUi(this);
+    m_instanceMainMenu = this;
+
+    // Any reading other than "V 1" gets the IDC777 pair.
+    const int hardwareVersion = Systeminformation::readHardwareVersion();
+    m_btModuleType = hardwareVersion != 0 ? BluetoothFactory::ModuleIdc777
+                                          : BluetoothFactory::ModuleWt32;
+    const BluetoothPair pair = BluetoothFactory::createPair(m_btModuleType);
+    m_btSource = pair.source;
+    m_btSink = pair.sink;
+
+    m_systemsettings = new Systemsettings(this);
+    m_micParameterGain = 15;
+    m_micParameterMute = 1;
+    m_micParameterButton = 1;
+
+    QDir().mkpath(DeviceLayer::path(kMassStorage));
+    qDebug() << "Filesystemcheck and mount";
+    CommandRunner::execute("fsck", {"-Mya", "/dev/mmcblk0p3"});
+    CommandRunner::execute("mount", {"/dev/mmcblk0p3", kMassStorage});
+
+    Gpio::init();
+    if (m_btModuleType == BluetoothFactory::ModuleIdc777)
+        Gpio::initIdc777Rst();
+
+    startBluetooth();
+    restoreAlsaState();
+    removePulseTempFiles();
+
+    qDebug() << "=== INIT AUDIOCODEC ===";
+    // Filled by the codec and recording work: m_audioCodec = new
+    // AudioCodecSetup, the first Audioworker() call, then m_audioCodec->init()
+    // (first StatusbarData() call, muteAudioPath(true, true)).
+
+    setCurrentMicGainStep(3);
+    if (m_systemsettings->isSUUseFilterForStartupEnabled()) {
+        setCurrentFilter(160, 1250, 1);
+        qDebug() << "Starting with Filter: 160 / 1250 / Bandpass";
+    } else {
+        setCurrentFilter(0, 4000, 0);
+    }
+
+    gpsModul = new Gps();
+    gpsModul->initGps();
+    if (m_systemsettings->isSUUseGpsForStartupEnabled())
+        gpsModul->switchOnGpsModul();
+    else
+        gpsModul->switchOffGpsModul();
+
+    QFile styleSheet(":/Stylesheets/Resources/Stylesheets/default.qss");
+    if (styleSheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+
+    resetMenuLevel();
+
+    connect(m_systemsettings, &Systemsettings::gotoWidget, this, &MainMenu::displayWidget);
+    ui->mainWidget->addWidget(m_systemsettings);
+    connect(m_systemsettings, &Systemsettings::changeLanguage, this, &MainMenu::changeLanguage);
+
+    changeLanguage(m_systemsettings->getSelectedLanguageNum());
+    ui->retranslateUi(this);
+
+    m_gpsMonitor = new GpsMonitor(this);
+    connect(m_gpsMonitor, &GpsMonitor::gotoWidget, this, &MainMenu::displayWidget);
+    ui->mainWidget->addWidget(m_gpsMonitor);
+
+    StatusbarData()->init();
+    ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
+
+    showDeveloperButtons();
+    m_currentVisibleDlgNum = 2;
+
+    // Filled by the favourite-key work: m_favouriteButton = new
+    // FavouriteButton, its init().
+    // Filled by the system-information work: with g_debugFeatures 1,
+    // writeSystemInfo("System started.") and the 60 s m_timerSystemMonitor.
+    // Filled by the favourite-key work: the start-up favourite screen
+    // (m_directlyBootedToFavouriteFunction around execFavouriteFunction()).
+}
+
+MainMenu::~MainMenu()
+{
+    delete ui;
+    delete m_pinpointing;
+    delete m_levelMeasurement;
+    delete m_longtermMeasurement;
+    delete m_h2sensor;
+    delete m_pipelocating;
+    delete m_pressureSensor;
+    delete m_management;
+    delete m_measManagement;
+    delete m_btSource;
+    delete m_btSink;
+    // Filled by the codec work: delete m_audioCodec.
+    delete gpsModul;
+    // Filled by the favourite-key work: delete m_favouriteButton.
+    delete m_systemsettings;
+    delete m_gpsMonitor;
+    delete m_timerSystemMonitor;
+    // The status data outlive the window; they must not keep its objects.
+    StatusbarData()->detach();
+    if (m_instanceMainMenu == this)
+        m_instanceMainMenu = nullptr;
+}
+
+void MainMenu::startBluetooth()
+{
+    qDebug() << "=== INIT MICROPHONE ===";
+    m_btSink->initBluetooth("/dev/ttyO2", m_systemsettings->getBtIdMicrophone());
+    m_btSink->setBtDacGain(m_btModuleType == BluetoothFactory::ModuleIdc777 ? 13 : 15);
+    m_btSink->callBtDeviceA2DP(true);
+    m_micGainStep = 3;
+    connectSinkMute();
+
+    qDebug() << "=== INIT HEADPHONE ===";
+    m_btSource->initBluetooth("/dev/ttyO3", m_systemsettings->getBtIdHeadphone());
+    m_btSource->setBtAdcGain(headphoneAdcGain());
+    m_btSource->callBtDeviceA2DP(false);
+}
+
+int MainMenu::headphoneAdcGain() const
+{
+    return m_systemsettings->isHearingProtectionEnabled()
+               ? 1
+               : m_systemsettings->getHeadphoneVolumeOffset() + 5;
+}
+
+void MainMenu::restoreAlsaState()
+{
+    QFile resource(":/Resources/Files/asound.state");
+    if (!resource.open(QIODevice::ReadOnly))
+        return;
+    resource.close();
+    const QString target = DeviceLayer::path(kAlsaState);
+    qDebug() << "asound.state removed" << QFile::remove(target);
+    const bool copied = QFile::copy(resource.fileName(), target);
+    // A copy keeps the resource's read-only mode.
+    if (copied)
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                          | QFile::ReadOther);
+    qDebug() << "asound.state copied" << copied;
+    CommandRunner::execute("alsactl", {"--file", kAlsaState, "restore"});
+}
+
+void MainMenu::removePulseTempFiles()
+{
+    qDebug() << "-> Pulseaudio deleting *.tmp files";
+    CommandRunner::execute("ls", {kPulseDir});
+    const QDir dir(DeviceLayer::path(kPulseDir));
+    const QStringList tmpFiles = dir.entryList({"*.tmp"},
+                                               QDir::Files | QDir::Dirs | QDir::System
+                                                   | QDir::NoDotAndDotDot,
+                                               QDir::Unsorted);
+    qDebug() << "tmp-Files:" << tmpFiles;
+    for (const QString& name : tmpFiles) {
+        const bool removed = QFile::remove(dir.filePath(name));
+        qDebug() << "pulseaudio tmp-File:" << name << "removed" << removed;
+    }
+    CommandRunner::execute("ls", {kPulseDir});
+}
+
+// ---- Accessors ------------------------------------------------------------
+
+int MainMenu::setCurrentVisibleDlgNum(int num)
+{
+    m_currentVisibleDlgNum = num;
+    return 0;
+}
+
+bool MainMenu::isMuteKeySwitchmode() const
+{
+    return m_systemsettings && m_systemsettings->isMuteKeySwitchmode();
+}
+
+void MainMenu::setCurrentFilter(quint32 low, quint32 high, int type)
+{
+    m_currentLowCutOffFreq = low;
+    m_currentHighCutOffFreq = high;
+    m_currentFilterType = type;
+}
+
+void MainMenu::getCurrentFilter(quint32* low, quint32* high, int* type) const
+{
+    if (low)
+        *low = m_currentLowCutOffFreq;
+    if (high)
+        *high = m_currentHighCutOffFreq;
+    if (type)
+        *type = m_currentFilterType;
+}
+
+int MainMenu::resetBootedToFavouriteFunction()
+{
+    m_directlyBootedToFavouriteFunction = false;
+    return 0;
+}
+
+int MainMenu::storedWidgetAt(int level) const
+{
+    return (level >= 0 && level < 10) ? m_storedWidgetMenu[level] : 0;
+}
+
+// ---- Audio path -----------------------------------------------------------
+
+void MainMenu::muteAudioPath(bool mute, bool sendToAccessory)
+{
+    qDebug() << (mute ? "Audiopath: MUTED" : "Audiopath: NOT MUTED");
+    // Filled by the audio-state work: with sendToAccessory the microphone
+    // parameters to the accessory; codec muting, the headset gain, the
+    // recorder's pause and the audio mute line GPIO 17.
+    Q_UNUSED(sendToAccessory);
+    m_muted = mute;
+    m_micParameterMute = mute ? 1 : 0;
+}
+
+void MainMenu::switchActiveMute(bool mute)
+{
+    // On the main page the path only ever closes.
+    if (!mute)
+        muteAudioPath(true, true);
+}
+
+void MainMenu::connectSinkMute()
+{
+    if (m_btSink)
+        connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute,
+                Qt::UniqueConnection);
+}
+
+void MainMenu::disconnectSinkMute()
+{
+    if (m_btSink)
+        disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
+                   &MainMenu::switchActiveMute);
+}
+
+// ---- Navigation -----------------------------------------------------------
+
+template <class Screen>
+Screen* MainMenu::screenFor(Screen*& member)
+{
+    if (!member) {
+        member = new Screen(this);
+        ui->mainWidget->addWidget(member);
+        if constexpr (HasExit<Screen>::value)
+            connect(member, &Screen::exit, this, &MainMenu::displayMainMenu,
+                    Qt::UniqueConnection);
+        connect(member, &Screen::gotoWidget, this, &MainMenu::displayWidget,
+                Qt::UniqueConnection);
+    }
+    return member;
+}
+
+template <class Screen, class Init>
+void MainMenu::openScreen(Screen* screen, int dir, int favouriteNumber, Init startScreen)
+{
+    // A pop shows and starts the screen below instead; the requested one
+    // stays unseen, is not started and takes nothing over.
+    const bool popped = (dir == 2);
+    // A measurement screen takes the accessory's mute key over in its init.
+    if (favouriteNumber > 0 && !popped)
+        disconnectSinkMute();
+    ui->mainWidget->setCurrentWidget(screen);
+    setMenuDirection(dir);
+    if (popped)
+        return;
+    // The favourite key stores the screen in use, whichever opened last.
+    if (favouriteNumber > 0)
+        setCurrentVisibleDlgNum(favouriteNumber);
+    startScreen(screen);
+}
+
+void MainMenu::displayWidget(int widget, int dir, int variant)
+{
+    m_widget = widget;
+    auto withVariant = [variant](auto* screen) { screen->init(variant); };
+    auto plain = [](auto* screen) { screen->init(); };
+    switch (widget) {
+    case -1:
+        menuLevelUp();
+        return;
+    case 0:
+        resetMenuLevel();
+        init();
+        connectSinkMute();
+        if (m_btSink)
+            m_btSink->sendData("BT_TX B");
+        return;
+    case 1:
+        openScreen(screenFor(m_levelMeasurement), dir, 2, withVariant);
+        return;
+    case 3:
+        openScreen(screenFor(m_pinpointing), dir, 1, withVariant);
+        return;
+    case 4:
+        openScreen(screenFor(m_management), dir, 0, plain);
+        return;
+    case 5:
+        openScreen(m_systemsettings, dir, 0, plain);
+        return;
+    case 6:
+        openScreen(screenFor(m_h2sensor), dir, 4, withVariant);
+        return;
+    case 7:
+        openScreen(screenFor(m_measManagement), dir, 0,
+                   [](MeasManagement* browser) { browser->init(0, false); });
+        return;
+    case 8:
+        openScreen(screenFor(m_pipelocating), dir, 5, withVariant);
+        return;
+    case 9:
+        openScreen(screenFor(m_longtermMeasurement), dir, 3, withVariant);
+        return;
+    case 10:
+        openScreen(m_gpsMonitor, dir, 0, plain);
+        return;
+    case 11:
+        qDebug() << "Pressuresensor: displayWidget" << m_pressureSensor;
+        openScreen(screenFor(m_pressureSensor), dir, 5, [variant](PressureSensor* screen) {
+            qDebug() << "Pressuresensor: displayWidget init";
+            screen->init(variant);
+        });
+        return;
+    default:
+        resetMenuLevel();
+        return;
+    }
+}
+
+void MainMenu::displayMainMenu()
+{
+    displayWidget(0, 0, 0);
+    m_btSink->callBtDeviceA2DP(true);
+    m_btSource->callBtDeviceA2DP(false);
+    m_btSource->setBtAdcGain(headphoneAdcGain());
+}
+
+void MainMenu::init()
+{
+    setMainPageTexts();
+    showDeveloperButtons();
+    // Filled by the recording work: Audioworker()->stopAudioRecording().
+    muteAudioPath(true, true);
+}
+
+void MainMenu::setMainPageTexts()
+{
+    ui->butPinpointing->setText(tr("Histogram"));
+    ui->butH2Sensor->setText(tr("H2Sensor"));
+    ui->butLevelmeasurement->setText(tr("Level"));
+    ui->butManagement->setText(tr("Management"));
+    ui->butLongtermmeasurement->setText(tr("Longterm"));
+    ui->butPipelocating->setText(tr("Pipelocating"));
+}
+
+void MainMenu::showDeveloperButtons()
+{
+    ui->butDebugMenu->setVisible(g_debugFeatures == 1);
+    ui->butTestMenu->setVisible(g_debugFeatures == 1);
+}
+
+int MainMenu::displayFavouriteDialog(int widget)
+{
+    displayWidget(widget, -1, 0);
+    return 0;
+}
+
+void MainMenu::showWidget(int number)
+{
+    if (number == 100) {
+        // Serial console to the UART for the test station.
+        Gpio::setValue(50, 0);
+        Gpio::setValue(65, 1);
+        TestMenu testMenu(this);
+        testMenu.exec();
+    } else if (number == 101) {
+        displayDebugMenu();
+    }
+}
+
+void MainMenu::showStartWidget(const QStringList& arguments)
+{
+    if (arguments.contains("test"))
+        showWidget(100);
+    else if (arguments.contains("debug"))
+        showWidget(101);
+}
+
+void MainMenu::displayDebugMenu()
+{
+    DebugMenu debugMenu(this);
+    debugMenu.exec();
+}
+
+void MainMenu::menuLevelEqual()
+{
+    m_storedWidgetMenu[m_currentMenuLevel] = m_widget;
+}
+
+void MainMenu::menuLevelDown()
+{
+    m_currentMenuLevel = qMin(m_currentMenuLevel + 1, 9);
+    m_storedWidgetMenu[m_currentMenuLevel] = m_widget;
+}
+
+void MainMenu::menuLevelUp()
+{
+    m_currentMenuLevel -= 1;
+    if (m_currentMenuLevel < 1)
+        resetMenuLevel();
+    else
+        displayWidget(m_storedWidgetMenu[m_currentMenuLevel], -1, 0);
+}
+
+void MainMenu::resetMenuLevel()
+{
+    for (int& entry : m_storedWidgetMenu)
+        entry = 0;
+    m_currentMenuLevel = 0;
+    ui->mainWidget->setCurrentWidget(ui->mainPage);
+}
+
+void MainMenu::setMenuDirection(int dir)
+{
+    switch (dir) {
+    case -1:
+        break;
+    case 1:
+        menuLevelDown();
+        break;
+    case 2:
+        menuLevelUp();
+        break;
+    default:
+        menuLevelEqual();
+        break;
+    }
+}
+
+void MainMenu::on_butPinpointing_clicked()
+{
+    screenFor(m_pinpointing);
+    displayWidget(3, 1, 0);
+}
+
+void MainMenu::on_butLevelmeasurement_clicked()
+{
+    screenFor(m_levelMeasurement);
+    displayWidget(1, 1, 0);
+}
+
+void MainMenu::on_butLongtermmeasurement_clicked()
+{
+    screenFor(m_longtermMeasurement);
+    displayWidget(9, 1, 0);
+}
+
+void MainMenu::on_butH2Sensor_clicked()
+{
+    screenFor(m_h2sensor);
+    displayWidget(6, 1, 0);
+}
+
+void MainMenu::on_butPipelocating_clicked()
+{
+    screenFor(m_pipelocating);
+    displayWidget(8, 1, 0);
+}
+
+void MainMenu::on_butManagement_clicked()
+{
+    if (!m_management)
+        qDebug() << "m_management: not init";
+    screenFor(m_management);
+    qDebug() << "m_management:" << m_management;
+    displayWidget(4, 1, 0);
+}
+
+void MainMenu::on_butDebugMenu_clicked()
+{
+    displayDebugMenu();
+}
+
+void MainMenu::on_butTestMenu_clicked()
+{
+    TestMenu testMenu(this);
+    testMenu.exec();
+}
+
+// ---- Languages ------------------------------------------------------------
+
+void MainMenu::loadLanguageFile(QString fileName)
+{
+    const QString massStorageFile = DeviceLayer::path(QString("/media/vq4100/%1").arg(fileName));
+    QFile file(massStorageFile);
+    if (file.open(QIODevice::ReadOnly)) {
+        file.close();
+        if (translator.load(massStorageFile)) {
+            qDebug() << "Load language file from mass storage" << massStorageFile;
+            return;
+        }
+        // A damaged file must not turn every text into its key.
+        qDebug() << "Language file on mass storage cannot be loaded, using the built-in one:"
+                 << massStorageFile;
+    }
+    const bool loaded = translator.load(QString(":/Languages/%1").arg(fileName));
+    if (loaded)
+        qDebug() << "Load language file from resource" << fileName;
+    else
+        qDebug() << "Language file not found, texts show their keys:" << fileName;
+}
+
+void MainMenu::changeLanguage(int num)
+{
+    if (num >= 1 && num <= 26)
+        loadLanguageFile(kLanguageFiles[num - 1]);
+    else if (!translator.load(":/Languages/GB_VQ4100.qm"))
+        qDebug() << "Built-in English language file cannot be loaded";
+    // Reinstalling sends every widget a language-change event.
+    qApp->removeTranslator(&translator);
+    qApp->installTranslator(&translator);
+    m_systemsettings->init();
+}

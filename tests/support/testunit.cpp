@@ -1,0 +1,47 @@
+#include "testunit.h"
+#include "Management/systemsettings.h"
+#include "mainmenu.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStackedWidget>
+
+TestUnit::TestUnit(DeviceTree::Hardware hw)
+    : root(hw)
+{
+    RecordingBluetooth::install(&modules);
+}
+
+TestUnit::~TestUnit()
+{
+    delete m_window;
+    RecordingBluetooth::uninstall();
+}
+
+void TestUnit::setSetting(const QString& key, const QVariant& value)
+{
+    const QString file = root.path(Systemsettings::kSettingsFile);
+    if (!QFileInfo::exists(file))
+        Systemsettings defaults; // writes the file with every default
+    QSettings s(file, QSettings::IniFormat);
+    s.setValue(key, value);
+    s.sync();
+}
+
+MainMenu* TestUnit::start()
+{
+    if (!m_window)
+        m_window = new MainMenu();
+    return m_window;
+}
+
+QWidget* TestUnit::currentPage() const
+{
+    auto* stack = m_window ? m_window->findChild<QStackedWidget*>("mainWidget") : nullptr;
+    return stack ? stack->currentWidget() : nullptr;
+}
+
+QWidget* TestUnit::mainPage() const
+{
+    return m_window ? m_window->findChild<QWidget*>("mainPage") : nullptr;
+}

@@ -1,0 +1,43 @@
+#ifndef TESTUNIT_H
+#define TESTUNIT_H
+
+#include "recordingbluetooth.h"
+#include "testroot.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class MainMenu;
+
+// A main window on a fresh simulated device, with recording Bluetooth
+// doubles in place of the module pair.
+class TestUnit
+{
+public:
+    explicit TestUnit(DeviceTree::Hardware hw = DeviceTree::Hardware::V2);
+    ~TestUnit();
+    TestUnit(const TestUnit&) = delete;
+    TestUnit& operator=(const TestUnit&) = delete;
+
+    // Before start(): one setting ("Group/Key") over the defaults.
+    void setSetting(const QString& key, const QVariant& value);
+    // Builds the main window (once).
+    MainMenu* start();
+    MainMenu* window() const { return m_window; }
+
+    RecordingBluetooth* source() const { return modules.value(0); }
+    RecordingBluetooth* sink() const { return modules.value(1); }
+
+    // The page the main window shows.
+    QWidget* currentPage() const;
+    QWidget* mainPage() const;
+
+    TestRoot root;
+    QList<RecordingBluetooth*> modules;
+
+private:
+    MainMenu* m_window = nullptr;
+};
+
+#endif

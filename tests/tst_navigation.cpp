@@ -1,0 +1,477 @@
+// Screen switching, the menu stack, the accessory's mute signal between the
+// main menu and the screens, leaving the screens, and the management menu.
+#include "Mainmenu/h2sensor.h"
+#include "Mainmenu/levelmeasurement.h"
+#include "Mainmenu/longtermmeasurement.h"
+#include "Mainmenu/management.h"
+#include "Mainmenu/pinpointing.h"
+#include "Mainmenu/pipelocating.h"
+#include "Mainmenu/pressuresensor.h"
+#include "Management/gpsmonitor.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "logcapture.h"
+#include "mainmenu.h"
+#include "modalhelper.h"
+#include "testunit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+template <class Screen>
+Screen* page(TestUnit& unit)
+{
+    return qobject_cast<Screen*>(unit.currentPage());
+}
+
+QVector<int> stack(MainMenu* w)
+{
+    QVector<int> s;
+    for (int level = 0; level <= w->menuLevel(); ++level)
+        s << w->storedWidgetAt(level);
+    return s;
+}
+
+void click(QWidget* screen, const char* button)
+{
+    auto* b = screen->findChild<QPushButton*>(button);
+    QVERIFY2(b, button);
+    b->click();
+}
+
+void escapeRelease(QWidget* screen)
+{
+    QTest::keyPress(screen, Qt::Key_Escape);
+    QTest::keyRelease(screen, Qt::Key_Escape);
+}
+
+}
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void elevenPushesStopAtLevelNine();
+    void backAtLevelOneShowsMainPageOnly();
+    void unknownWidgetsShowMainPageOnly();
+    void workedExample();
+    void popSkipsTheRequestedScreen();
+    void muteSignalMovesWithTheScreens();
+    void leavingToMainMenuRestartsTheLinks();
+    void browserAlwaysRefilledFromTheTop();
+    void favouriteNumberFollowsTheScreenShown();
+    void mainPageButtonsPush();
+    void measurementScreensStart();
+    void screensLeaveOnBackAndEscape();
+    void testMenuSwitchesConsoleToUart();
+
+    void managementActions();
+    void accessoryConfigurationEndsOnMainPage();
+};
+
+void TestNavigation::elevenPushesStopAtLevelNine()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    const int widgets[11] = {4, 5, 10, 4, 5, 10, 4, 5, 10, 4, 7};
+    for (int widget : widgets)
+        w->displayWidget(widget, 1, 0);
+    QCOMPARE(w->menuLevel(), 9);
+    QCOMPARE(stack(w), QVector<int>({0, 4, 5, 10, 4, 5, 10, 4, 5, 7}));
+    QVERIFY(page<MeasManagement>(unit));
+}
+
+void TestNavigation::backAtLevelOneShowsMainPageOnly()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->displayWidget(4, 1, 0);
+    QCOMPARE(w->menuLevel(), 1);
+    unit.sink()->clear();
+    LogCapture log;
+    w->displayWidget(-1, 1, 1);
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(w->menuLevel(), 0);
+    QCOMPARE(stack(w), QVector<int>{0});
+    // Not the main-menu start: no mute, no battery request.
+    QVERIFY(!log.contains("Audiopath"));
+    QVERIFY(unit.sink()->sent.isEmpty());
+}
+
+void TestNavigation::unknownWidgetsShowMainPageOnly()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    for (int widget : {2, 12, 42, 99, 100, 101, -7}) {
+        w->displayWidget(4, 1, 0);
+        w->displayWidget(5, 1, 0);
+        unit.sink()->clear();
+        LogCapture log;
+        w->displayWidget(widget, 1, 0);
+        QCOMPARE(unit.currentPage(), unit.mainPage());
+        QCOMPARE(stack(w), QVector<int>{0});
+        QVERIFY(!log.contains("Audiopath"));
+        QVERIFY(unit.sink()->sent.isEmpty());
+    }
+}
+
+void TestNavigation::workedExample()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->displayWidget(4, 1, 0);
+    QVERIFY(page<Management>(unit));
+    QCOMPARE(stack(w), QVector<int>({0, 4}));
+
+    click(unit.currentPage(), "butMeasurements");
+    auto* browser = page<MeasManagement>(unit);
+    QVERIFY(browser);
+    QCOMPARE(stack(w), QVector<int>({0, 4, 7}));
+
+    click(browser, "butOpenLevelmeasurement");
+    auto* level = page<Levelmeasurement>(unit);
+    QVERIFY(level);
+    QCOMPARE(stack(w), QVector<int>({0, 4, 7}));
+
+    click(level, "butMenuBack");  // the stored view returns to the browser
+    QCOMPARE(unit.currentPage(), browser);
+    QCOMPARE(stack(w), QVector<int>({0, 4, 7}));
+
+    click(browser, "butMenuBack");  // the browser's Back: exit()
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(stack(w), QVector<int>{0});
+}
+
+void TestNavigation::popSkipsTheRequestedScreen()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->displayWidget(4, 1, 0);
+    w->displayWidget(7, 1, 0);
+    auto* settingsTitle = w->getInstanceSystemsettings()->findChild<QLabel*>();
+    settingsTitle->setText("not started");
+    LogCapture log;
+
+    w->displayWidget(5, 2, 0);
+    // The pop showed the management menu again; the settings screen, never
+    // seen, was not started.
+    QVERIFY(page<Management>(unit));
+    QCOMPARE(w->menuLevel(), 1);
+    QCOMPARE(settingsTitle->text(), QString("not started"));
+
+    // A measurement screen requested with a pop does not measure unseen.
+    w->displayWidget(7, 1, 0);
+    log.clear();
+    w->displayWidget(3, 2, 1);
+    QVERIFY(page<Management>(unit));
+    QVERIFY(!log.contains("Audiopath"));
+    QCOMPARE(unit.sink()->muteReceivers(), 1);  // still the main menu's
+
+    // A pop from level 1 ends on the main page.
+    w->displayWidget(10, 2, 0);
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(w->menuLevel(), 0);
+}
+
+void TestNavigation::muteSignalMovesWithTheScreens()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    RecordingBluetooth* sink = unit.sink();
+    QCOMPARE(sink->muteReceivers(), 1);  // the main menu
+
+    w->displayWidget(3, 1, 0);
+    QCOMPARE(sink->muteReceivers(), 1);  // the screen only
+    LogCapture log;
+    emit sink->stateActiveMuteChanged(false);
+    QVERIFY(log.contains("Pinpointing switchActiveMute false"));
+    QVERIFY(!log.contains("Audiopath: MUTED"));
+
+    // Management does not give the signal back.
+    w->displayWidget(4, 1, 0);
+    QCOMPARE(sink->muteReceivers(), 1);
+    QCOMPARE(sink->sentCount("BT_TX B"), 0);
+
+    // Only the main page does, once however often it is shown; the screen,
+    // left without its own exit, keeps its connection.
+    w->displayWidget(0, 0, 0);
+    QCOMPARE(sink->muteReceivers(), 2);
+    QCOMPARE(sink->sentCount("BT_TX B"), 1);
+    w->displayWidget(0, 0, 0);
+    QCOMPARE(sink->muteReceivers(), 2);
+    QCOMPARE(sink->sentCount("BT_TX B"), 2);
+
+    // The main menu's receiver only ever mutes.
+    log.clear();
+    emit sink->stateActiveMuteChanged(true);
+    QVERIFY(!log.contains("Audiopath"));
+    emit sink->stateActiveMuteChanged(false);
+    QCOMPARE(log.count("Audiopath: MUTED"), 1);
+
+    // A screen that leaves by itself lets go of the signal.
+    w->displayWidget(1, 1, 0);
+    QCOMPARE(sink->muteReceivers(), 2);  // level + the earlier pinpointing
+    click(unit.currentPage(), "butMenuBack");
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(sink->muteReceivers(), 2);  // main menu + pinpointing
+}
+
+void TestNavigation::leavingToMainMenuRestartsTheLinks()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/HeadphoneVolumeOffset", -2);
+    MainMenu* w = unit.start();
+    w->displayWidget(8, 1, 0);
+    unit.sink()->clear();
+    unit.source()->clear();
+    LogCapture log;
+    click(unit.currentPage(), "butMenuBack");
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(unit.sink()->sent, QStringList{"BT_TX B"});
+    QCOMPARE(unit.sink()->a2dpCalls, QList<bool>{true});
+    QCOMPARE(unit.source()->a2dpCalls, QList<bool>{false});
+    QCOMPARE(unit.source()->adcGains, QList<int>{3});
+    QVERIFY(log.contains("Audiopath: MUTED"));
+    QVERIFY(w->isAudioPathMuted());
+
+    // With hearing protection the headset gain is 1.
+    TestUnit protectedUnit;
+    protectedUnit.setSetting("Systemsettings/HearingProtection", true);
+    MainMenu* w2 = protectedUnit.start();
+    protectedUnit.source()->clear();
+    w2->displayMainMenu();
+    QCOMPARE(protectedUnit.source()->adcGains, QList<int>{1});
+}
+
+void TestNavigation::browserAlwaysRefilledFromTheTop()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    QVERIFY(w->getInstanceMeasManagement() == nullptr);
+    LogCapture log;
+    w->displayWidget(7, 1, 1);
+    QVERIFY(w->getInstanceMeasManagement() != nullptr);
+    QCOMPARE(log.count("MeasManagement: init 0 false"), 1);
+    w->displayWidget(7, 0, 5);
+    QCOMPARE(log.count("MeasManagement: init 0 false"), 2);
+}
+
+void TestNavigation::favouriteNumberFollowsTheScreenShown()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    // Level and long-term exist already when another screen is opened between.
+    const QList<QPair<int, int>> screens = {{1, 2}, {9, 3}, {6, 4}, {8, 5}, {11, 5}, {3, 1}};
+    for (const auto& s : screens) {
+        w->displayWidget(s.first, 1, 0);
+        QCOMPARE(w->getCurrentVisibleDlgNum(), s.second);
+        w->displayWidget(0, 0, 0);
+    }
+    for (const auto& s : screens) {
+        w->displayWidget(3, 1, 0);
+        w->displayWidget(s.first, 0, 0);
+        QCOMPARE(w->getCurrentVisibleDlgNum(), s.second);
+    }
+    // The main page leaves the number as it is.
+    w->displayWidget(0, 0, 0);
+    QCOMPARE(w->getCurrentVisibleDlgNum(), 1);
+}
+
+void TestNavigation::mainPageButtonsPush()
+{
+    struct Case {
+        const char* button;
+        int widget;
+        const char* screen;
+    };
+    const Case cases[] = {{"butPinpointing", 3, "Pinpointing"},
+                          {"butLevelmeasurement", 1, "Levelmeasurement"},
+                          {"butLongtermmeasurement", 9, "Longtermmeasurement"},
+                          {"butH2Sensor", 6, "H2Sensor"},
+                          {"butPipelocating", 8, "Pipelocating"},
+                          {"butManagement", 4, "Management"}};
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    LogCapture log;
+    for (const Case& c : cases) {
+        click(unit.mainPage(), c.button);
+        QCOMPARE(unit.currentPage()->metaObject()->className(), c.screen);
+        QCOMPARE(stack(w), QVector<int>({0, c.widget}));
+        w->displayWidget(0, 0, 0);
+    }
+    click(unit.mainPage(), "butManagement");
+    QCOMPARE(log.count("m_management: not init"), 1);
+    QCOMPARE(log.count("m_management:"), 3);  // "not init" and the object, then the object
+}
+
+void TestNavigation::measurementScreensStart()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    for (int widget : {1, 3, 6, 8, 9, 11}) {
+        w->displayWidget(widget, 1, 0);
+        auto* title = unit.currentPage()->findChild<QLabel*>("labelTitle");
+        QVERIFY(title && !title->text().isEmpty());
+        w->displayWidget(0, 0, 0);
+    }
+    LogCapture log;
+    w->displayWidget(11, 1, 0);
+    QVERIFY(log.contains("Pressuresensor: displayWidget"));
+    QVERIFY(log.contains("Pressuresensor: displayWidget init"));
+    QVERIFY(log.contains("Audiopath: MUTED"));
+    QCOMPARE(unit.currentPage()->findChild<QLabel*>("labelTitle")->text(),
+             QString("Pressure sensor"));
+    QCOMPARE(page<Pinpointing>(unit), nullptr);
+}
+
+void TestNavigation::screensLeaveOnBackAndEscape()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    for (int widget : {1, 3, 6, 8, 9, 11}) {
+        for (bool useEscape : {false, true}) {
+            // Live: back to the main menu.
+            w->displayWidget(widget, 1, 0);
+            QWidget* screen = unit.currentPage();
+            QVERIFY(screen != unit.mainPage());
+            useEscape ? escapeRelease(screen) : click(screen, "butMenuBack");
+            QCOMPARE(unit.currentPage(), unit.mainPage());
+
+            // Stored view: back to the browser (the pressure screen has none).
+            w->displayWidget(7, 1, 0);
+            w->displayWidget(widget, -1, 1);
+            useEscape ? escapeRelease(screen) : click(screen, "butMenuBack");
+            if (widget == 11)
+                QCOMPARE(unit.currentPage(), unit.mainPage());
+            else
+                QVERIFY(page<MeasManagement>(unit));
+            w->displayWidget(0, 0, 0);
+        }
+    }
+    // The browser, the GPS monitor and the settings screen.
+    for (bool useEscape : {false, true}) {
+        for (int widget : {7, 10, 5}) {
+            w->displayWidget(4, 1, 0);
+            w->displayWidget(widget, 1, 0);
+            QWidget* screen = unit.currentPage();
+            if (useEscape)
+                escapeRelease(screen);
+            else if (widget == 5)
+                screen->findChild<QPushButton*>()->click();
+            else
+                click(screen, "butMenuBack");
+            QCOMPARE(unit.currentPage(), unit.mainPage());
+            QCOMPARE(w->menuLevel(), 0);
+        }
+    }
+    // An Escape press alone leaves nothing.
+    w->displayWidget(3, 1, 0);
+    QTest::keyPress(unit.currentPage(), Qt::Key_Escape);
+    QVERIFY(page<Pinpointing>(unit));
+    // The browser opens each stored type in its own screen.
+    const QList<QPair<const char*, int>> open = {{"butOpenLevelmeasurement", 1},
+                                                 {"butOpenPinpointing", 3},
+                                                 {"butOpenLongtermmeasurement", 9},
+                                                 {"butOpenH2Sensor", 6},
+                                                 {"butOpenPipelocating", 8}};
+    for (const auto& o : open) {
+        w->displayWidget(7, 1, 0);
+        click(unit.currentPage(), o.first);
+        QCOMPARE(w->currentWidgetNumber(), o.second);
+        QCOMPARE(stack(w).last(), 7);
+    }
+}
+
+void TestNavigation::testMenuSwitchesConsoleToUart()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    unit.root.write("/sys/class/gpio/gpio50/value", "1");
+    unit.root.write("/sys/class/gpio/gpio65/value", "0");
+    ModalHelper::closeNextModal();
+    w->showWidget(101);
+    QCOMPARE(unit.root.gpioValue(50), QByteArray("1"));
+    QCOMPARE(unit.root.gpioValue(65), QByteArray("0"));
+    ModalHelper::closeNextModal();
+    w->showWidget(100);
+    QCOMPARE(unit.root.gpioValue(50), QByteArray("0"));
+    QCOMPARE(unit.root.gpioValue(65), QByteArray("1"));
+    // The TEST button does not touch the lines.
+    unit.root.write("/sys/class/gpio/gpio50/value", "1");
+    ModalHelper::closeNextModal();
+    click(unit.mainPage(), "butTestMenu");
+    QCOMPARE(unit.root.gpioValue(50), QByteArray("1"));
+    w->showWidget(7);  // nothing
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+}
+
+void TestNavigation::managementActions()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->displayWidget(4, 1, 0);
+    auto* management = page<Management>(unit);
+    QVERIFY(management);
+    QCOMPARE(management->findChild<QPushButton*>("butGps")->text(), QString("GPS"));
+    QCOMPARE(management->findChild<QPushButton*>("butDatatransmission")->text(),
+             QString("USB <> PC"));
+
+    click(management, "butMeasurements");
+    QVERIFY(page<MeasManagement>(unit));
+    QCOMPARE(stack(w), QVector<int>({0, 4, 7}));
+
+    w->displayWidget(4, 2, 0);  // back up
+    click(management, "butSystemsettings");
+    QVERIFY(page<Systemsettings>(unit));
+    QCOMPARE(stack(w), QVector<int>({0, 4, 5}));
+
+    w->displayWidget(-1, 0, 0);
+    QCOMPARE(unit.currentPage(), management);
+    click(management, "butGps");
+    QVERIFY(page<GpsMonitor>(unit));
+    QCOMPARE(stack(w), QVector<int>({0, 4}));
+
+    // The USB and firmware dialogs return to the menu with its focus.
+    w->displayWidget(4, 0, 0);
+    for (const char* button : {"butDatatransmission", "butFirmwareupdate"}) {
+        auto* b = management->findChild<QPushButton*>(button);
+        b->setFocus();
+        QString opened;
+        ModalHelper::onNextModal([&opened](QWidget* dialog) {
+            opened = dialog->metaObject()->className();
+            dialog->findChild<QPushButton*>("butMenuBack")->click();
+        });
+        b->click();
+        QCOMPARE(opened, QString(QByteArray(button) == "butFirmwareupdate" ? "Firmwareupdate"
+                                                                            : "BackupDialog"));
+        QCOMPARE(unit.currentPage(), management);
+        QCOMPARE(management->focusWidget(), b);
+        QCOMPARE(stack(w), QVector<int>({0, 4}));
+    }
+}
+
+void TestNavigation::accessoryConfigurationEndsOnMainPage()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->displayWidget(4, 1, 0);
+    QString opened;
+    // The IO key's release closes it.
+    ModalHelper::onNextModal([&opened](QWidget* dialog) {
+        opened = dialog->metaObject()->className();
+        QTest::keyPress(dialog, Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QTest::keyRelease(dialog, Qt::Key_Escape);
+    });
+    click(unit.currentPage(), "butDeviceConfig");
+    QCOMPARE(opened, QString("Configuration"));
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QCOMPARE(w->menuLevel(), 0);
+    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 1);
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
