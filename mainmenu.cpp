@@ -1,4 +1,5 @@
 #include "mainmenu.h"
+#include "Audio/audiocodecsetup.h"
 #include "Debug/debugmenu.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
@@ -87,9 +88,10 @@ MainMenu::MainMenu(QWidget* parent)
     removePulseTempFiles();
 
     qDebug() << "=== INIT AUDIOCODEC ===";
-    // Filled by the codec and recording work: m_audioCodec = new
-    // AudioCodecSetup, the first Audioworker() call, then m_audioCodec->init()
-    // (first StatusbarData() call, muteAudioPath(true, true)).
+    // The codec is held before init(): muting the path calls back into it.
+    m_audioCodec = new AudioCodecSetup;
+    // Filled by the recording work: the first Audioworker() call.
+    m_audioCodec->init();
 
     setCurrentMicGainStep(3);
     if (m_systemsettings->isSUUseFilterForStartupEnabled()) {
@@ -150,7 +152,8 @@ MainMenu::~MainMenu()
     delete m_measManagement;
     delete m_btSource;
     delete m_btSink;
-    // Filled by the codec work: delete m_audioCodec.
+    delete m_audioCodec;
+    m_audioCodec = nullptr;
     delete gpsModul;
     // Filled by the favourite-key work: delete m_favouriteButton.
     delete m_systemsettings;

@@ -1,4 +1,6 @@
 #include "audiocodecsetup.h"
+#include "Tools/statusbar.h"
+#include "mainmenu.h"
 #include "alsacodecmixer.h"
 #include "codecregisterfile.h"
 #include "Management/systemsettings.h"
@@ -43,17 +45,16 @@ constexpr int kAdaptiveSwitchBuffers = 5;
 
 AudioCodecSetup::Hooks AudioCodecSetup::defaultHooks()
 {
-    // Filled when the main window lands: the status object and the hub, e.g.
-    //   hooks.sensorType = [] { return StatusbarData()->sensorType(); };
-    //   hooks.muteAudioPath = [](bool mute, bool transmit) {
-    //       MainMenu* hub = MainMenu::getInstanceMainMenu();
-    //       if (!hub)
-    //           return false;
-    //       hub->muteAudioPath(mute, transmit);
-    //       return true;
-    //   };
-    // Until then init() logs that neither is attached.
-    return Hooks();
+    Hooks hooks;
+    hooks.sensorType = [] { return StatusbarData()->sensorType(); };
+    hooks.muteAudioPath = [](bool mute, bool transmit) {
+        MainMenu* hub = MainMenu::getInstanceMainMenu();
+        if (!hub)
+            return false;
+        hub->muteAudioPath(mute, transmit);
+        return true;
+    };
+    return hooks;
 }
 
 AudioCodecSetup::AudioCodecSetup(QObject* parent)

@@ -1,8 +1,19 @@
 #include "bluetoothhost.h"
 #include "Management/systemsettings.h"
+#include "Testmenu/testmenu.h"
+#include "Tools/messagedialog.h"
+#include "mainmenu.h"
 
 #include <QDebug>
 #include <QThread>
+
+// The store belongs to the main window; before it exists (or after it is
+// gone) the answers are those of an empty store.
+static Systemsettings* settings()
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    return hub ? hub->getInstanceSystemsettings() : nullptr;
+}
 
 AppBluetoothHost& AppBluetoothHost::instance()
 {
@@ -12,32 +23,32 @@ AppBluetoothHost& AppBluetoothHost::instance()
 
 QString AppBluetoothHost::btIdMicrophone()
 {
-    return m_settings ? m_settings->getBtIdMicrophone() : QString();
+    return settings() ? settings()->getBtIdMicrophone() : QString();
 }
 
 QString AppBluetoothHost::btIdHeadphone()
 {
-    return m_settings ? m_settings->getBtIdHeadphone() : QString();
+    return settings() ? settings()->getBtIdHeadphone() : QString();
 }
 
 bool AppBluetoothHost::isHearingProtectionEnabled()
 {
-    return m_settings && m_settings->isHearingProtectionEnabled();
+    return settings() && settings()->isHearingProtectionEnabled();
 }
 
 int AppBluetoothHost::headphoneVolumeOffset()
 {
-    return m_settings ? m_settings->getHeadphoneVolumeOffset() : 0;
+    return settings() ? settings()->getHeadphoneVolumeOffset() : 0;
 }
 
 bool AppBluetoothHost::isMuteKeySwitchmode()
 {
-    return m_settings && m_settings->isMuteKeySwitchmode();
+    return settings() && settings()->isMuteKeySwitchmode();
 }
 
 QString AppBluetoothHost::timeFormat()
 {
-    return m_settings ? m_settings->getFormatStringTime() : QStringLiteral("hh:mm:ss");
+    return settings() ? settings()->getFormatStringTime() : QStringLiteral("hh:mm:ss");
 }
 
 void AppBluetoothHost::updateMicrophoneParameter()
@@ -53,16 +64,18 @@ bool AppBluetoothHost::debugFeatures()
 
 bool AppBluetoothHost::productionTestEnabled()
 {
-    // Filled by the production test work: return g_productionTestEnabled.
-    return false;
+    return g_productionTestEnabled;
 }
 
 int AppBluetoothHost::showErrorMessage(const QString& headline, const QString& text)
 {
-    // Filled by the main window work: a MessageDialog with the error icon (2)
-    // and one OK button (type 0); return its getPressedButton().
-    qDebug() << "Bluetooth: message not shown, no dialog:" << headline << text;
-    return -1;
+    MessageDialog dialog(MainMenu::getInstanceMainMenu());
+    dialog.setDialogType(0);
+    dialog.setIcon(2);
+    dialog.setHeadline(headline);
+    dialog.setInfotext(text);
+    dialog.exec();
+    return dialog.getPressedButton();
 }
 
 void AppBluetoothHost::sleepMs(int ms)

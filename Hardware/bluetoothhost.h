@@ -3,7 +3,6 @@
 
 #include <QString>
 
-class Systemsettings;
 
 // What a Bluetooth module driver needs from the rest of the application:
 // stored settings, process flags, the main window's microphone parameters,
@@ -46,10 +45,6 @@ class AppBluetoothHost : public BluetoothHost
 public:
     static AppBluetoothHost& instance();
 
-    // The store is created after the module objects; until it is set the
-    // answers are those of an empty store.
-    void setSettings(Systemsettings* settings) { m_settings = settings; }
-
     QString btIdMicrophone() override;
     QString btIdHeadphone() override;
     bool isHearingProtectionEnabled() override;
@@ -64,7 +59,6 @@ public:
 
 private:
     AppBluetoothHost() = default;
-    Systemsettings* m_settings = nullptr;
 };
 
 #endif
