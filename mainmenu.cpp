@@ -1,5 +1,6 @@
 #include "mainmenu.h"
 #include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
 #include "Debug/debugmenu.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
@@ -90,7 +91,7 @@ MainMenu::MainMenu(QWidget* parent)
     qDebug() << "=== INIT AUDIOCODEC ===";
     // The codec is held before init(): muting the path calls back into it.
     m_audioCodec = new AudioCodecSetup;
-    // Filled by the recording work: the first Audioworker() call.
+    Audioworker();
     m_audioCodec->init();
 
     setCurrentMicGainStep(3);
@@ -401,7 +402,7 @@ void MainMenu::init()
 {
     setMainPageTexts();
     showDeveloperButtons();
-    // Filled by the recording work: Audioworker()->stopAudioRecording().
+    Audioworker()->stopAudioRecording();
     muteAudioPath(true, true);
 }
 

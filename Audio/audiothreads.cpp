@@ -1,9 +1,10 @@
 #include "audiothreads.h"
 
 #include "analoginputworker.h"
+#include "audioworker.h"
 
 void shutdownAudioThreads()
 {
     shutdownAnalogInputWorker();
-    // Filled by the recording work: end the recording worker's thread here too.
+    shutdownAudioWorker();
 }

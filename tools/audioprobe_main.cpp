@@ -1,46 +1,48 @@
-// audioprobe: runs the product's ADC capture and analysis on a device root
-// and prints what the measurement screens would show.
-//   audioprobe levels <root> [--blocks N]
+// audioprobe: runs the product's audio code on a device root.
+//   audioprobe levels <root> [--blocks N]     ADC level analysis, one line per block
+//   audioprobe record <root> <seconds> <name> background recording stored as a WAV file
+//   audioprobe play <root> <file>             plays a WAV file
+// record and play use the root's private sound server (scripts/pulse-private).
 #include "Audio/analoginputworker.h"
 #include "Audio/audiothreads.h"
+#include "Audio/audioworker.h"
+#include "Hardware/devicelayer.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTextStream>
+#include <QThread>
+#include <QTimer>
 
 namespace {
 
 int usage()
 {
-    QTextStream(stderr) << "usage: audioprobe levels <root> [--blocks N]\n";
+    QTextStream(stderr) << "usage: audioprobe levels <root> [--blocks N]\n"
+                           "       audioprobe record <root> <seconds> <name>\n"
+                           "       audioprobe play <root> <file>\n";
     return 2;
 }
 
+void silenceProductLog()
+{
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 }
 
-int main(int argc, char* argv[])
+int levels(QCoreApplication& app, const QStringList& options)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() < 2 || args.at(0) != "levels")
-        return usage();
-    const QString root = QDir(args.at(1)).absolutePath();
     long blocks = -1;
-    for (int i = 2; i < args.size(); ++i) {
+    for (int i = 0; i < options.size(); ++i) {
         bool ok = false;
-        if (args.at(i) == "--blocks" && i + 1 < args.size())
-            blocks = args.at(++i).toLong(&ok);
+        if (options.at(i) == "--blocks" && i + 1 < options.size())
+            blocks = options.at(++i).toLong(&ok);
         if (!ok || blocks <= 0)
             return usage();
     }
-    if (!QDir(root + "/sys").exists()) {
-        QTextStream(stderr) << "audioprobe: no device tree at " << root
-                            << " (run tools/devsim create first)\n";
-        return 1;
-    }
-    qputenv("DEVICE_ROOT", QFile::encodeName(root));
     // The product's own log lines would bury the table.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    silenceProductLog();
 
     AnalogInputWorker* worker = Analoginputworker();
     QTextStream out(stdout);
@@ -68,7 +70,125 @@ int main(int argc, char* argv[])
     // Runs until the given number of blocks, or until interrupted: nothing
     // needs undoing, and capture is left on because the program may be
     // running on the same device.
-    const int rc = app.exec();
+    return app.exec();
+}
+
+bool haveSoundServer(const QString& root)
+{
+    if (QFileInfo(AudioWorker::soundServerSocket()).exists())
+        return true;
+    QTextStream(stderr) << "audioprobe: no sound server for " << root
+                        << " (scripts/run starts one, or scripts/pulse-private start " << root
+                        << ")\n";
+    return false;
+}
+
+// Bytes in the recorder's window, asked on its own thread.
+qint64 windowBytes(AudioWorker* worker)
+{
+    qint64 bytes = 0;
+    BackgroundRecording* rec = worker->recorder();
+    QMetaObject::invokeMethod(
+        rec, [rec, &bytes] { bytes = rec->window().bytes(); }, Qt::BlockingQueuedConnection);
+    return bytes;
+}
+
+int record(const QString& root, const QString& secondsText, const QString& name)
+{
+    bool ok = false;
+    const double seconds = secondsText.toDouble(&ok);
+    if (!ok || !(seconds > 0.0 && seconds <= 10.0)) {
+        QTextStream(stderr) << "audioprobe: <seconds> must be above 0 and at most 10\n";
+        return 2;
+    }
+    const QString unitPath = AudioWorker::recordingPath(name);
+    if (name.trimmed().isEmpty() || unitPath.isEmpty()) {
+        QTextStream(stderr) << "audioprobe: <name> must be a plain file name\n";
+        return 2;
+    }
+    if (!haveSoundServer(root))
+        return 1;
+    silenceProductLog();
+
+    AudioWorker* worker = Audioworker();
+    worker->startAudioRecording();
+    worker->pauseAudioRecording(false);
+    // Waits for the sound itself, not the clock: the server delivers it a
+    // little late.
+    const qint64 wanted = qint64(seconds * 16000) * 2;
+    QElapsedTimer clock;
+    clock.start();
+    while (windowBytes(worker) < wanted && clock.elapsed() < qint64(seconds * 1000) + 3000)
+        QThread::msleep(20);
+    worker->storeAudioData(name);
+    // Capture is left as it is: the program may be running on the same device.
+
+    const QFileInfo file(DeviceLayer::path(unitPath));
+    if (!file.exists()) {
+        QTextStream(stderr) << "audioprobe: nothing stored at " << file.filePath() << "\n";
+        return 1;
+    }
+    const double stored = double(file.size() - 44) / 32000.0;
+    QTextStream(stdout) << file.filePath() << ": " << QString::number(stored, 'f', 2) << " s\n";
+    if (file.size() <= 44) {
+        QTextStream(stderr) << "audioprobe: no sound arrived (is tools/devsim serve running?)\n";
+        return 1;
+    }
+    return 0;
+}
+
+int play(QCoreApplication& app, const QString& root, const QString& fileArg)
+{
+    // A path on the unit, or one below the root.
+    const QString path = DeviceLayer::path(
+        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg));
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        QTextStream(stderr) << "audioprobe: no file " << path << "\n";
+        return 1;
+    }
+    if (!haveSoundServer(root))
+        return 1;
+    silenceProductLog();
+
+    const double seconds = double(qMax<qint64>(0, file.size() - 44)) / 32000.0;
+    QTextStream(stdout) << "playing " << path << " (" << QString::number(seconds, 'f', 2)
+                        << " s)\n";
+    AudioWorker* worker = Audioworker();
+    worker->startAudioPlayback(path);
+    QTimer::singleShot(int(seconds * 1000) + 500, &app, [&] {
+        worker->stopAudioPlayback();
+        app.quit();
+    });
+    return app.exec();
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2)
+        return usage();
+    const QString command = args.at(0);
+    const QString root = QDir(args.at(1)).absolutePath();
+    if (!QDir(root + "/sys").exists()) {
+        QTextStream(stderr) << "audioprobe: no device tree at " << root
+                            << " (run tools/devsim create first)\n";
+        return 1;
+    }
+    qputenv("DEVICE_ROOT", QFile::encodeName(root));
+
+    int rc = 0;
+    if (command == "levels")
+        rc = levels(app, args.mid(2));
+    else if (command == "record" && args.size() == 4)
+        rc = record(root, args.at(2), args.at(3));
+    else if (command == "play" && args.size() == 3)
+        rc = play(app, root, args.at(2));
+    else
+        return usage();
     shutdownAudioThreads();
     return rc;
 }

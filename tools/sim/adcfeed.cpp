@@ -23,7 +23,6 @@ bool AdcFeed::start(const QString& root)
     m_root = root;
     if (!QDir().mkpath(root + "/dev"))
         return false;
-    m_signalRead = false;
     m_block.clear();
     m_publishedEmpty = false;
     advance(kBlockSamples);
@@ -51,11 +50,7 @@ void AdcFeed::tick()
 
 void AdcFeed::advance(int samples)
 {
-    const QByteArray signalText = DeviceTree::readText(m_root, SignalParams::kUnitPath);
-    if (!m_signalRead || signalText != m_signalText) {
-        m_signalRead = true;
-        m_signalText = signalText;
-        m_generator.setParams(SignalParams::fromText(signalText));
+    if (m_generator.followSignalFile(m_root)) {
         QTextStream(stdout) << "devsim: adc at " << kSampleRate << " samples/s: " << m_generator.params().describe() << "\n";
     }
     if (samples > 0) {

@@ -40,8 +40,6 @@ private:
     QElapsedTimer m_clock;
     qint64 m_generated = 0;
     SignalGenerator m_generator;
-    QByteArray m_signalText;
-    bool m_signalRead = false;
     QByteArray m_block;
     bool m_publishedEmpty = false;
 };

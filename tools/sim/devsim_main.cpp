@@ -4,6 +4,7 @@
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
 #include "adcfeed.h"
 #include "devicetree.h"
+#include "pulsefeed.h"
 #include "signalgenerator.h"
 #include "simservice.h"
 
@@ -44,6 +45,7 @@ std::vector<std::unique_ptr<SimService>> makeServices()
 {
     std::vector<std::unique_ptr<SimService>> services;
     services.push_back(std::make_unique<AdcFeed>());
+    services.push_back(std::make_unique<PulseFeed>());
     return services;
 }
 

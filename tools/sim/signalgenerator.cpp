@@ -240,6 +240,17 @@ void SignalGenerator::setParams(const SignalParams& params)
     m_phaseStep = 2.0 * M_PI * params.toneHz / m_rate;
 }
 
+bool SignalGenerator::followSignalFile(const QString& root)
+{
+    const QByteArray text = DeviceTree::readText(root, SignalParams::kUnitPath);
+    if (m_signalRead && text == m_signalText)
+        return false;
+    m_signalRead = true;
+    m_signalText = text;
+    setParams(SignalParams::fromText(text));
+    return true;
+}
+
 double SignalGenerator::filteredNoise()
 {
     double v = m_normal(m_rng);

@@ -57,6 +57,9 @@ public:
     const SignalParams& params() const { return m_params; }
     // The tone's phase runs on, so a change makes no click.
     void setParams(const SignalParams& params);
+    // Applies <root>'s signal file when it differs from the one last applied
+    // (always on the first call); returns whether it did.
+    bool followSignalFile(const QString& root);
 
     // The next samples, full scale 1.0.
     void generate(float* out, int count);
@@ -75,6 +78,8 @@ private:
 
     double m_rate;
     SignalParams m_params;
+    QByteArray m_signalText;
+    bool m_signalRead = false;
     std::mt19937 m_rng;
     std::normal_distribution<double> m_normal;
     Biquad m_filters[4];

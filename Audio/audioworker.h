@@ -1,0 +1,153 @@
+#ifndef AUDIOWORKER_H
+#define AUDIOWORKER_H
+
+#include "recordingwindow.h"
+#include "wavwriter.h"
+
+#include <QAudio>
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QIODevice>
+#include <QObject>
+#include <QThread>
+
+class AnalogInputWorker;
+class QAudioInput;
+class QAudioOutput;
+class QBuffer;
+
+// A data sink that accepts and drops everything written to it.
+class AudioIODevice : public QIODevice
+{
+    Q_OBJECT
+public:
+    AudioIODevice(const QAudioFormat& format, QObject* parent);
+
+    void start();
+    void stop();
+
+    qint64 readData(char* data, qint64 maxlen) override;
+    qint64 writeData(const char* data, qint64 len) override;
+
+signals:
+    void update();
+
+private:
+    const QAudioFormat m_format;
+};
+
+// The recorder: lives on the recording thread, reads the audio input into
+// the rolling window, writes the window as WAV files and plays files back.
+// Reached only through queued calls from AudioWorker.
+class BackgroundRecording : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxRead = 32000;
+    static constexpr int kScratchBytes = 140960;
+    static constexpr int kReadyDiagnosticBytes = 4096;
+
+    explicit BackgroundRecording(QObject* parent = nullptr);
+    ~BackgroundRecording() override;
+
+    static QAudioFormat standardFormat();
+    QAudioFormat format() const { return audioFormat; }
+    WavFormat wavFormat() const;
+
+    // Recording thread only (tests reach them through blocking calls).
+    const RecordingWindow& window() const { return m_window; }
+    // One read of the input's notification, from the given device.
+    void readFrom(QIODevice* input);
+
+public slots:
+    int startAudioRecording();
+    int stopAudioRecording();
+    void pauseAudioRecording(bool pause);
+    void init();
+    int storeAudioData(QString filename);
+    int startAudioPlayback(QString filename);
+    int stopAudioPlayback();
+
+private slots:
+    void handleStateChanged(QAudio::State newState);
+    void handleStateChangedPlayback(QAudio::State newState);
+    void readMore();
+
+private:
+    AudioIODevice* m_audioInputIODevice = nullptr;
+    QIODevice* m_input = nullptr;
+    QAudioInput* m_audioInput = nullptr;
+    QAudioOutput* m_audioOutput = nullptr;
+    QIODevice* m_audioOutputIODevice = nullptr;
+    QAudioDeviceInfo m_Inputdevice;
+    QAudioDeviceInfo m_Outputdevice;
+    QAudioFormat audioFormat;
+    // The file being played, read whole: the file itself is closed at once
+    // and never keeps the mass storage busy.
+    QBuffer* m_playbackData = nullptr;
+    RecordingWindow m_window;
+    QByteArray m_buffer;
+};
+
+// The recording facade the rest of the system calls (GUI thread). Owns the
+// recording thread and forwards each request to the recorder there; drives
+// the ADC capture worker in step with the recording. Results are 0.
+class AudioWorker : public QObject
+{
+    Q_OBJECT
+public:
+    // adc: the ADC capture worker to drive; null means Analoginputworker(),
+    // looked up on first use.
+    explicit AudioWorker(AnalogInputWorker* adc = nullptr, QObject* parent = nullptr);
+    ~AudioWorker() override;
+
+    int startAudioRecording();
+    int pauseAudioRecording(bool pause);
+    // Returns once the file is complete and closed.
+    int storeAudioData(QString filename);
+    // filename: the full path of the file (a path on the unit).
+    int startAudioPlayback(QString filename);
+    int stopAudioPlayback();
+    bool deleteAudioData(QString filename);
+    bool renameAudioData(QString newFilename, QString oldFilename);
+
+    // Ends the recording thread (quit, then wait); the recorder goes with it.
+    // Afterwards requests do nothing. Called at process exit.
+    void shutdown();
+
+    // The recorder, for tests; null after shutdown().
+    BackgroundRecording* recorder() const { return m_backgroundRecording; }
+
+    // "/home/root/meas/wav_temp/<name trimmed>.wav" on the unit, or "" when
+    // the name would lead out of that directory.
+    static QString recordingPath(const QString& name);
+    // Host build: where a private sound server for the device root listens.
+    static QString soundServerSocket();
+
+public slots:
+    int stopAudioRecording();
+
+signals:
+    void initBackgroundRecording();
+    void startBackgroundRecording();
+    void stopBackgroundRecording();
+    void pauseBackgroundRecording(bool pause);
+    void storeRecordedAudioData(QString filename);
+    void startBackgroundPlayback(QString);
+    void stopBackgroundPlayback();
+
+private:
+    AnalogInputWorker* adc() const;
+
+    AnalogInputWorker* m_adc = nullptr;
+    QThread m_audioWorkerThread;
+    BackgroundRecording* m_backgroundRecording = nullptr;
+};
+
+// The process-wide facade, built on the first call; its thread starts then.
+AudioWorker* Audioworker();
+// Ends the process-wide facade's recording thread if the facade exists.
+void shutdownAudioWorker();
+
+#endif

@@ -1,0 +1,242 @@
+// Storing the recording window as a WAV file: header fields, the 320000-byte
+// limit, what stays in the window, and files a PC can read.
+#include "Audio/recordingwindow.h"
+#include "Audio/wavwriter.h"
+#include "logcapture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+QByteArray numbered(int number, int size)
+{
+    return QByteArray(size, char(number & 0x7f));
+}
+
+// A running window holding `count` chunks of `size` bytes numbered 1..count
+// (older ones pushed out once the threshold is passed).
+RecordingWindow windowOf(int count, int size)
+{
+    RecordingWindow w;
+    w.start();
+    w.pause(false);
+    for (int i = 1; i <= count; ++i)
+        w.append(numbered(i, size));
+    return w;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+quint32 le32(const QByteArray& b, int offset)
+{
+    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(b.constData()) + offset);
+}
+
+quint16 le16(const QByteArray& b, int offset)
+{
+    return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(b.constData()) + offset);
+}
+
+}
+
+class TestWavWriter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void oneSecondWindow();
+    void emptyWindow();
+    void fullWindowKeepsNewestChunks();
+    void chunkCrossingLimitIsCut();
+    void storingTwice();
+    void headerFollowsFormat();
+    void createsDirectoryAndReplacesFile();
+    void failedWriteLeavesNoFileAndKeepsWindow();
+    void pythonWaveReadsFile();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+};
+
+void TestWavWriter::oneSecondWindow()
+{
+    RecordingWindow w = windowOf(10, 3200);
+    QVERIFY(WavWriter::store(path("one.wav"), w, WavFormat()));
+    const QByteArray f = readAll(path("one.wav"));
+    QCOMPARE(f.size(), 32044);
+    QCOMPARE(f.mid(0, 4), QByteArray("RIFF"));
+    QCOMPARE(le32(f, 4), 32036u);
+    QCOMPARE(f.mid(8, 4), QByteArray("WAVE"));
+    QCOMPARE(f.mid(12, 4), QByteArray("fmt "));
+    QCOMPARE(le32(f, 16), 16u);
+    QCOMPARE(le16(f, 20), quint16(1));
+    QCOMPARE(le16(f, 22), quint16(1));
+    QCOMPARE(le32(f, 24), 16000u);
+    QCOMPARE(le32(f, 28), 32000u);
+    QCOMPARE(le16(f, 32), quint16(2));
+    QCOMPARE(le16(f, 34), quint16(16));
+    QCOMPARE(f.mid(36, 4), QByteArray("data"));
+    QCOMPARE(le32(f, 40), 32000u);
+    QByteArray expected;
+    for (int i = 1; i <= 10; ++i)
+        expected += numbered(i, 3200);
+    QCOMPARE(f.mid(44), expected);
+    QCOMPARE(w.chunkCount(), 0);
+
+    // The placeholders before patching.
+    const QByteArray h = WavWriter::header(WavFormat());
+    QCOMPARE(h.size(), 44);
+    QCOMPARE(h.mid(4, 4), QByteArray("\x44\x33\x22\x11"));
+    QCOMPARE(h.mid(40, 4), QByteArray("\x88\x77\x66\x55"));
+}
+
+void TestWavWriter::emptyWindow()
+{
+    RecordingWindow w;
+    LogCapture log;
+    QVERIFY(WavWriter::store(path("empty.wav"), w, WavFormat()));
+    const QByteArray f = readAll(path("empty.wav"));
+    QCOMPARE(f.size(), 44);
+    QCOMPARE(le32(f, 4), 36u);
+    QCOMPARE(le32(f, 40), 0u);
+    QVERIFY(log.contains("File written:"));
+}
+
+void TestWavWriter::fullWindowKeepsNewestChunks()
+{
+    RecordingWindow w = windowOf(103, 3200);
+    QCOMPARE(w.chunkCount(), 103);
+    QVERIFY(WavWriter::store(path("full.wav"), w, WavFormat()));
+    const QByteArray f = readAll(path("full.wav"));
+    QCOMPARE(f.size(), 320044);
+    QCOMPARE(le32(f, 4), 320036u);
+    QCOMPARE(le32(f, 40), 320000u);
+    // The 100 oldest chunks, in order.
+    QCOMPARE(f.at(44), char(1));
+    QCOMPARE(f.at(44 + 99 * 3200), char(100));
+    QCOMPARE(w.chunkCount(), 3);
+    QCOMPARE(int(w.chunks().head().at(0)), 101);
+}
+
+void TestWavWriter::chunkCrossingLimitIsCut()
+{
+    RecordingWindow w = windowOf(80, 4096);
+    QCOMPARE(w.chunkCount(), 80);
+    QVERIFY(WavWriter::store(path("cut.wav"), w, WavFormat()));
+    const QByteArray f = readAll(path("cut.wav"));
+    QCOMPARE(le32(f, 40), 320000u);
+    // 78 whole chunks make 319488 bytes; the 79th gives its first 512.
+    QCOMPARE(f.at(44 + 78 * 4096 - 1), char(78));
+    QCOMPARE(f.mid(44 + 78 * 4096), numbered(79, 512));
+    QCOMPARE(w.chunkCount(), 1);
+    QCOMPARE(int(w.chunks().head().at(0)), 80);
+}
+
+void TestWavWriter::storingTwice()
+{
+    RecordingWindow w = windowOf(103, 3200);
+    QVERIFY(WavWriter::store(path("first.wav"), w, WavFormat()));
+    // Past the threshold each new chunk drops one: the window stays at 3.
+    for (int i = 104; i <= 110; ++i)
+        w.append(numbered(i, 3200));
+    QCOMPARE(w.chunkCount(), 3);
+    QVERIFY(WavWriter::store(path("second.wav"), w, WavFormat()));
+    const QByteArray f = readAll(path("second.wav"));
+    QCOMPARE(f.size(), 44 + 3 * 3200);
+    QCOMPARE(f.mid(44), numbered(108, 3200) + numbered(109, 3200) + numbered(110, 3200));
+    QCOMPARE(w.chunkCount(), 0);
+}
+
+void TestWavWriter::headerFollowsFormat()
+{
+    // A device that only offers another format must not give mislabelled files.
+    WavFormat stereo;
+    stereo.sampleRate = 44100;
+    stereo.channels = 2;
+    const QByteArray h = WavWriter::header(stereo, 36, 0);
+    QCOMPARE(le16(h, 22), quint16(2));
+    QCOMPARE(le32(h, 24), 44100u);
+    QCOMPARE(le32(h, 28), 176400u);
+    QCOMPARE(le16(h, 32), quint16(4));
+    QCOMPARE(le16(h, 34), quint16(16));
+    QCOMPARE(le32(h, 4), 36u);
+
+    WavFormat floats;
+    floats.sampleBits = 32;
+    floats.floatSamples = true;
+    QCOMPARE(le16(WavWriter::header(floats), 20), quint16(3));
+
+    // Three-byte frames: the limit is cut to whole frames.
+    WavFormat s24;
+    s24.sampleBits = 24;
+    RecordingWindow w(3);
+    w.start();
+    w.pause(false);
+    for (int i = 0; i < 110; ++i)
+        w.append(QByteArray(3000, 'x'));
+    QVERIFY(WavWriter::store(path("s24.wav"), w, s24));
+    const QByteArray f = readAll(path("s24.wav"));
+    QCOMPARE(le32(f, 40), 319998u);
+    QCOMPARE(le16(f, 32), quint16(3));
+}
+
+void TestWavWriter::createsDirectoryAndReplacesFile()
+{
+    const QString p = path("new/dir/rec.wav");
+    LogCapture log;
+    RecordingWindow big = windowOf(20, 3200);
+    QVERIFY(WavWriter::store(p, big, WavFormat()));
+    QVERIFY(log.contains("Directory doesn't exist -> generate directory:"));
+    QCOMPARE(QFileInfo(p).size(), 64044);
+
+    // A shorter recording of the same name leaves nothing of the old one.
+    RecordingWindow small = windowOf(1, 3200);
+    QVERIFY(WavWriter::store(p, small, WavFormat()));
+    QCOMPARE(QFileInfo(p).size(), 3244);
+}
+
+void TestWavWriter::failedWriteLeavesNoFileAndKeepsWindow()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full to make writes fail");
+    const QString p = path("full-disk.wav");
+    QVERIFY(QFile::link("/dev/full", p));
+    RecordingWindow w = windowOf(5, 3200);
+    LogCapture log;
+    QVERIFY(!WavWriter::store(p, w, WavFormat()));
+    QVERIFY(log.contains("Cannot write file:"));
+    QVERIFY(!log.contains("File written:"));
+    QVERIFY(!QFileInfo(p).exists() && !QFileInfo(p).isSymLink());
+    QCOMPARE(w.chunkCount(), 5);
+}
+
+void TestWavWriter::pythonWaveReadsFile()
+{
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty())
+        QSKIP("python3 is not installed");
+    RecordingWindow w = windowOf(17, 3200);
+    QVERIFY(WavWriter::store(path("py.wav"), w, WavFormat()));
+
+    QProcess p;
+    p.start(python, {"-c",
+                     "import sys, wave\n"
+                     "w = wave.open(sys.argv[1])\n"
+                     "print(w.getframerate(), w.getnchannels(), w.getsampwidth(), w.getnframes())\n",
+                     path("py.wav")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(p.readAllStandardOutput().trimmed(), QByteArray("16000 1 2 27200"));
+}
+
+QTEST_GUILESS_MAIN(TestWavWriter)
+#include "tst_wavwriter.moc"
