@@ -85,6 +85,12 @@ void enterPowerSaving(TestUnit& unit)
         StatusbarData()->updateBacklightCountdown();
 }
 
+// The production keyboard test runs for as long as the object lives.
+struct HardwareTest {
+    HardwareTest() { g_hardwareTestActive = true; }
+    ~HardwareTest() { g_hardwareTestActive = false; }
+};
+
 // The filter on the application for as long as the object lives.
 struct Filter {
     EventHandler handler;
@@ -295,7 +301,7 @@ void TestKeys::favouriteStoredWhenHeldNotExecuted()
 {
     TestUnit unit;
     unit.setSetting("Systemsettings/FavouriteButton", 4);
-    MainMenu* w = unit.start();
+    unit.start();
     Filter filter;
     PopupCloser popups;
     Probe probe;
@@ -315,7 +321,6 @@ void TestKeys::favouriteStoredWhenHeldNotExecuted()
     QCOMPARE(unit.currentPage(), unit.mainPage());
     QVERIFY(probe.keys.isEmpty());
     QCOMPARE(popups.closed(), 1);
-    Q_UNUSED(w);
 }
 
 void TestKeys::favouriteShortPressExecutes()
@@ -485,7 +490,7 @@ void TestKeys::hardwareTestPassesKeysUnchanged()
     MainMenu* w = unit.start();
     Filter filter;
     Probe probe;
-    g_hardwareTestActive = true;
+    HardwareTest keyTest;
     hold(&probe, Qt::Key_F1, 10);
     release(&probe, Qt::Key_F1);
     press(&probe, Qt::Key_F6);
@@ -501,7 +506,6 @@ void TestKeys::hardwareTestPassesKeysUnchanged()
     press(&probe, Qt::Key_F3);
     release(&probe, Qt::Key_F3);
     QCOMPARE(probe.keys, QStringList{"release F3"});
-    g_hardwareTestActive = false;
 }
 
 void TestKeys::x11RepeatPairsActAsTheUnit()
