@@ -1,6 +1,7 @@
 #include "Audio/audiothreads.h"
 #include "Hardware/devicelayer.h"
 #include "Testmenu/testmenu.h"
+#include "eventhandler.h"
 #include "mainmenu.h"
 
 #include <QApplication>
@@ -30,7 +31,8 @@ int main(int argc, char* argv[])
     QApplication::setAttribute(Qt::AA_Use96Dpi);
     QApplication app(argc, argv);
 
-    // Filled by the key work: one EventHandler, installed on the application.
+    EventHandler eventHandler;
+    app.installEventFilter(&eventHandler);
 
     QFontDatabase::addApplicationFont(DeviceLayer::path("/usr/lib/fonts/ArialUnicode.ttf"));
     QFontDatabase::addApplicationFont(DeviceLayer::path("/home/root/fonts/ArialUnicode.ttf"));

@@ -1,4 +1,5 @@
 #include "mainmenu.h"
+#include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Debug/debugmenu.h"
@@ -20,6 +21,8 @@
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
+#include "Tools/favouritebutton.h"
+#include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "ui_mainmenu.h"
 
@@ -27,6 +30,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTimer>
 #include <type_traits>
 
@@ -37,6 +41,8 @@ namespace {
 const char* const kMassStorage = "/media/vq4100";
 const char* const kPulseDir = "/home/root/.config/pulse/";
 const char* const kAlsaState = "/var/lib/alsa/asound.state";
+const unsigned int kAudioMuteLine = 17;
+const int kPowerDownDelayMs = 3000;
 
 // The language files, by language number 1..26.
 const char* const kLanguageFiles[26] = {
@@ -132,12 +138,19 @@ MainMenu::MainMenu(QWidget* parent)
     showDeveloperButtons();
     m_currentVisibleDlgNum = 2;
 
-    // Filled by the favourite-key work: m_favouriteButton = new
-    // FavouriteButton, its init().
+    m_favouriteButton = new FavouriteButton();
+    m_favouriteButton->init();
     // Filled by the system-information work: with g_debugFeatures 1,
     // writeSystemInfo("System started.") and the 60 s m_timerSystemMonitor.
-    // Filled by the favourite-key work: the start-up favourite screen
-    // (m_directlyBootedToFavouriteFunction around execFavouriteFunction()).
+    if (m_systemsettings->isSUUseFavouriteForStartupEnabled()) {
+        const int favourite = m_systemsettings->getFavouriteButton(nullptr);
+        // A screenshot (0) at start-up would show nothing worth keeping.
+        if (favourite >= 1 && favourite <= 5) {
+            m_directlyBootedToFavouriteFunction = true;
+            m_favouriteButton->execFavouriteFunction();
+        }
+        m_directlyBootedToFavouriteFunction = false;
+    }
 }
 
 MainMenu::~MainMenu()
@@ -156,7 +169,8 @@ MainMenu::~MainMenu()
     delete m_audioCodec;
     m_audioCodec = nullptr;
     delete gpsModul;
-    // Filled by the favourite-key work: delete m_favouriteButton.
+    delete m_favouriteButton;
+    m_favouriteButton = nullptr;
     delete m_systemsettings;
     delete m_gpsMonitor;
     delete m_timerSystemMonitor;
@@ -268,12 +282,23 @@ int MainMenu::storedWidgetAt(int level) const
 void MainMenu::muteAudioPath(bool mute, bool sendToAccessory)
 {
     qDebug() << (mute ? "Audiopath: MUTED" : "Audiopath: NOT MUTED");
-    // Filled by the audio-state work: with sendToAccessory the microphone
-    // parameters to the accessory; codec muting, the headset gain, the
-    // recorder's pause and the audio mute line GPIO 17.
-    Q_UNUSED(sendToAccessory);
+    if (sendToAccessory)
+        setMicParameterMute(mute ? 1 : 0);
+    if (m_audioCodec)
+        m_audioCodec->setMuting(mute);
+    if (m_btSource) {
+        if (mute)
+            m_btSource->setBtAdcGain(0);
+        else
+            m_btSource->setBtLastAdcGain();
+    }
     m_muted = mute;
     m_micParameterMute = mute ? 1 : 0;
+    // Filled by the recording work: Audioworker()->pauseAudioRecording(mute),
+    // which pauses the recorder and then the ADC capture; until then the ADC
+    // capture alone.
+    Analoginputworker()->pauseCapture(mute);
+    Gpio::setValue(kAudioMuteLine, mute ? 0 : 1);
 }
 
 void MainMenu::switchActiveMute(bool mute)
@@ -281,6 +306,97 @@ void MainMenu::switchActiveMute(bool mute)
     // On the main page the path only ever closes.
     if (!mute)
         muteAudioPath(true, true);
+}
+
+namespace {
+
+struct GainStep {
+    long pgaGain;   // wired sensor: codec PGA, 0.01 dB
+    int accessoryGain;
+};
+
+// Steps 1..6.
+const GainStep kGainSteps[6] = {{900, 10}, {1800, 13}, {2250, 15},
+                                {2900, 17}, {3500, 19}, {4100, 21}};
+
+}
+
+void MainMenu::setMicGainStep(int step)
+{
+    m_micGainStep = step;
+    if (step < 1 || step > 6)
+        m_micGainStep = 3;
+    const GainStep& row = kGainSteps[m_micGainStep - 1];
+    if (StatusbarData()->sensorType() == 4) {
+        m_micPgaGain = row.pgaGain / 100.0f;
+        if (m_audioCodec)
+            m_audioCodec->setMicPgaGain(row.pgaGain);
+        return;
+    }
+    // The accessory amplifies; the codec PGA stays at the pair's fixed gain.
+    const bool idc777 = m_btModuleType == BluetoothFactory::ModuleIdc777;
+    m_micPgaGain = idc777 ? 4.0f : 3.0f;
+    m_micGain = row.accessoryGain;
+    if (m_audioCodec)
+        m_audioCodec->setMicPgaGain(idc777 ? 400 : 300);
+    setMicParameterGain(m_micGain);
+}
+
+int MainMenu::setMicInitParameter(int a_gain, int a_mute, int a_button)
+{
+    m_micParameterGain = a_gain;
+    m_micParameterMute = a_mute;
+    m_micParameterButton = a_button;
+    sendMicParameters();
+    return 0;
+}
+
+void MainMenu::initTB9(int a_gain, int a_mute, int a_button)
+{
+    setMicInitParameter(a_gain, a_mute, a_button);
+}
+
+int MainMenu::setMicParameterGain(int gain)
+{
+    m_micParameterGain = gain;
+    qDebug() << "setMicParameterGain" << m_micParameterGain << m_micParameterMute
+             << m_micParameterButton;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+int MainMenu::setMicParameterMute(int mute)
+{
+    m_micParameterMute = mute;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+int MainMenu::setMicParameterButton(int button)
+{
+    m_micParameterButton = button;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+int MainMenu::getMicInitParameter(int* a_gain, int* a_mute, int* a_button)
+{
+    if (a_gain)
+        *a_gain = m_micParameterGain;
+    if (a_mute)
+        *a_mute = m_micParameterMute;
+    if (a_button)
+        *a_button = m_micParameterButton;
+    return 0;
+}
+
+void MainMenu::updateMicrophoneParameter()
+{
+    sendMicParameters();
+}
+
+void MainMenu::sendMicParameters()
+{
+    if (m_btSink)
+        m_btSink->sendMicInitParameter(m_micParameterGain, m_micParameterMute,
+                                       m_micParameterButton);
 }
 
 void MainMenu::connectSinkMute()
@@ -295,6 +411,75 @@ void MainMenu::disconnectSinkMute()
     if (m_btSink)
         disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
                    &MainMenu::switchActiveMute);
+}
+
+// ---- Keys and power-down --------------------------------------------------
+
+void MainMenu::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainMenu::keyReleaseEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F12:
+        qDebug() << "Key: SwitchOff";
+        beforePowerDown();
+        return;
+    case Qt::Key_F13:
+        // Serial console from USB to the UART.
+        Gpio::setValue(50, 0);
+        Gpio::setValue(65, 1);
+        qDebug() << "Switching to Uart-Mode";
+        displayPopup(PopupInfo::PictureServiceMode);
+        return;
+    default:
+        QMainWindow::keyReleaseEvent(event);
+    }
+}
+
+void MainMenu::displayPopup(int picture)
+{
+    PopupInfo popup(this);
+    popup.setPicture(picture);
+    if (popup.exec() == QDialog::Accepted)
+        qDebug() << "Popup closed" << picture;
+}
+
+void MainMenu::beforePowerDown()
+{
+    qDebug() << "beforePowerDown: Mute";
+    muteAudioPath(true, true);
+    qDebug() << "beforePowerDown: Disconnect btSink";
+    if (m_btSink)
+        m_btSink->disconnectBtDevice();
+    qDebug() << "beforePowerDown: Disconnect btSource";
+    if (m_btSource)
+        m_btSource->disconnectBtDevice();
+    qDebug() << "beforePowerDown: Finish";
+    auto* timer = new QTimer(this);
+    timer->setObjectName("powerDownTimer");
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &MainMenu::powerDown);
+    connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
+    timer->start(kPowerDownDelayMs);
+}
+
+void MainMenu::powerDown()
+{
+    QDir::setCurrent(DeviceLayer::path("/home/root"));
+    qDebug() << "Good bye!";
+    CommandRunner::execute("umount", {kMassStorage});
+    CommandRunner::execute("poweroff");
 }
 
 // ---- Navigation -----------------------------------------------------------

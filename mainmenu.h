@@ -18,6 +18,7 @@ class MeasManagement;
 class Pinpointing;
 class Pipelocating;
 class PressureSensor;
+class QKeyEvent;
 class QTimer;
 class Systemsettings;
 
@@ -58,7 +59,13 @@ public:
     bool isBootedToFavouriteFunction() const { return m_directlyBootedToFavouriteFunction; }
     int resetBootedToFavouriteFunction();
 
+    // Shared audio state
     void muteAudioPath(bool mute, bool sendToAccessory);
+    // 1..6; anything else acts as 3.
+    void setMicGainStep(int step);
+    // Sends the stored microphone parameters to the accessory again.
+    void updateMicrophoneParameter();
+    void initTB9(int a_gain, int a_mute, int a_button);
 
     // Navigation
     void init();
@@ -80,20 +87,32 @@ public:
     // Languages
     void loadLanguageFile(QString fileName);
 
-    // Filled by the audio-state work: setMicGainStep, updateMicrophoneParameter,
-    // initTB9. Filled by the key work: keyPressEvent, keyReleaseEvent,
-    // displayPopup, beforePowerDown. Filled by the system-information work:
-    // writeErrorToFile.
+    // Keys and power-down
+    // Picture pop-up: 1 favourite stored, 2 screenshot taken, 3 console mode.
+    void displayPopup(int picture);
+    // Mutes, closes both Bluetooth links and powers down 3 s later. No guard:
+    // every call repeats all of it.
+    void beforePowerDown();
+
+    // Filled by the system-information work: writeErrorToFile.
 
 public slots:
     void changeLanguage(int num);
     void displayMainMenu();
     void displayWidget(int widget, int dir, int variant);
     void switchActiveMute(bool mute);
+    void powerDown();
+    int setMicInitParameter(int a_gain, int a_mute, int a_button);
+    int setMicParameterGain(int gain);
+    int setMicParameterMute(int mute);
+    int setMicParameterButton(int button);
+    int getMicInitParameter(int* a_gain, int* a_mute, int* a_button);
     // Filled by the system-information work: writeSystemInfo(QString),
-    // writeSystemInfo(). Filled by the audio-state and key work: powerDown,
-    // setMicInitParameter, setMicParameterGain, setMicParameterMute,
-    // setMicParameterButton, getMicInitParameter.
+    // writeSystemInfo().
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private slots:
     void on_butPinpointing_clicked();
@@ -119,6 +138,7 @@ private:
     void setMainPageTexts();
     void connectSinkMute();
     void disconnectSinkMute();
+    void sendMicParameters();
 
     static MainMenu* m_instanceMainMenu;
     Ui::MainMenu* ui;

@@ -3,6 +3,7 @@
 #include "Debug/debugaudiolevelfft.h"
 #include "Hardware/analoginput.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
 #include <QtEndian>
@@ -372,6 +373,11 @@ void AnalogInputWorker::clearAllData()
 AnalogInputWorker* Analoginputworker()
 {
     static AnalogInputWorker worker;
+    if (!g_instance) {
+        // The capture object can only go with its thread while the
+        // application object exists; the static worker outlives it.
+        qAddPostRoutine(shutdownAnalogInputWorker);
+    }
     g_instance = &worker;
     return &worker;
 }

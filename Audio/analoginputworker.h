@@ -29,6 +29,7 @@ public:
     void startCapture();
     void stopCapture();
     void pauseCapture(bool pause);
+    bool isCapturePaused() const { return m_pauseCapture; }
 
     // Ends the capture thread (quit, then wait); the capture object goes with
     // it. Afterwards the control operations do nothing. Called at process exit.

@@ -36,6 +36,8 @@ public:
     ~AudioCodecSetup() override;
 
     void setHooks(const Hooks& hooks) { m_hooks = hooks; }
+    // Later mixer writes go to this backend (tests record them).
+    void setMixer(std::unique_ptr<CodecMixer> mixer) { m_mixer = std::move(mixer); }
 
     // One mixer control each, on a handle of its own.
     void setMixerElementGain(const char* elementName, long val_dB);

@@ -53,8 +53,10 @@ QString AppBluetoothHost::timeFormat()
 
 void AppBluetoothHost::updateMicrophoneParameter()
 {
-    // Filled by the main window work: MainMenu::getInstanceMainMenu()->updateMicrophoneParameter().
-    qDebug() << "Bluetooth: microphone parameters not sent, no main window";
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->updateMicrophoneParameter();
+    else
+        qDebug() << "Bluetooth: microphone parameters not sent, no main window";
 }
 
 bool AppBluetoothHost::debugFeatures()

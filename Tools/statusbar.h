@@ -38,6 +38,22 @@ public:
     int sensorType() const { return m_sensorType; }
     bool micSensorConnected() const { return m_micSensorConnected != 0; }
     bool isPowerSavingActive() const { return m_powerSavingActive; }
+    int powerOffCountdown() const { return m_powerOffCnt; }
+    int backlightOffCountdown() const { return m_backlightOffCnt; }
+
+    // Both countdowns from the settings, in seconds; 0 or less gives 72 h.
+    void loadPowerSavingCounters();
+    // Every key and touch: the countdowns start again and a dark display
+    // lights up.
+    void resetPowerSavingCnt();
+    // One 2 s step of the backlight countdown; at its end the display goes
+    // dark and power saving is on.
+    void updateBacklightCountdown();
+    // GPIO 48: the sensor on the wired input comes and goes.
+    void updateWiredSensor();
+
+    // Writes the backlight file; a missing file is skipped (false).
+    static bool writeBacklight(int value);
 
     // Filled by the status work: the 2 s and 30 s timers with update() and
     // rareUpdate(), the battery reader, the accessory slots (analyseAlert,

@@ -118,6 +118,16 @@ bool create(const QString& root, const Options& options, QString* error)
                           "date", "hwclock", "modprobe", "rmmod", "parted", "sync", "ls"}) {
         ok = installStub(root, p, "exit 0\n") && ok;
     }
+    if (options.poweroffEndsProgram) {
+        // The runner starts stubs directly, so the parent is the program;
+        // run from anywhere else the stub ends nothing.
+        ok = installStub(root, "poweroff",
+                         "echo 'poweroff: the simulated unit switches off' >&2\n"
+                         "if [ \"$(cat /proc/$PPID/comm 2>/dev/null)\" = vq4100 ]; then\n"
+                         "  kill -TERM \"$PPID\"\n"
+                         "fi\n")
+             && ok;
+    }
     ok = installStub(root, "df",
                      "echo 'Filesystem     Type  Size  Used Avail Use% Mounted on'\n"
                      "echo '/dev/mmcblk0p3 vfat  3.6G  120M  3.5G   4% /media/vq4100'\n")

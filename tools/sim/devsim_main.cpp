@@ -1,5 +1,5 @@
 // devsim: creates the simulated device tree and runs its live peers.
-//   devsim create <root> [--hardware v1|v2]
+//   devsim create <root> [--hardware v1|v2] [--poweroff-ends]
 //   devsim serve <root>
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
 #include "adcfeed.h"
@@ -32,7 +32,7 @@ void onSignal(int)
 
 int usage()
 {
-    QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2]\n"
+    QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2] [--poweroff-ends]\n"
                            "       devsim serve <root>\n"
                            "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
                            "[--noise-db N|off]\n";
@@ -96,6 +96,8 @@ int main(int argc, char* argv[])
                     options.hardware = DeviceTree::Hardware::V2;
                 else
                     return usage();
+            } else if (args.at(i) == "--poweroff-ends") {
+                options.poweroffEndsProgram = true;
             } else {
                 return usage();
             }

@@ -1,0 +1,321 @@
+// The favourite key's functions: storing the screen in use, opening the
+// favourite screen without touching the menu stack, screenshots and their
+// numbering, and the favourite screen at start-up.
+#include "Mainmenu/h2sensor.h"
+#include "Mainmenu/levelmeasurement.h"
+#include "Mainmenu/longtermmeasurement.h"
+#include "Mainmenu/pinpointing.h"
+#include "Mainmenu/pipelocating.h"
+#include "Management/systemsettings.h"
+#include "Tools/favouritebutton.h"
+#include "Tools/messagedialog.h"
+#include "logcapture.h"
+#include "mainmenu.h"
+#include "modalhelper.h"
+#include "popupcloser.h"
+#include "testunit.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+const QString kShots = "/media/vq4100/screenshots/";
+
+QVector<int> stack(MainMenu* w)
+{
+    QVector<int> s;
+    for (int level = 0; level <= w->menuLevel(); ++level)
+        s << w->storedWidgetAt(level);
+    return s;
+}
+
+QStringList shots(const TestUnit& unit)
+{
+    return QDir(unit.root.path(kShots)).entryList({"pic_*.png"}, QDir::Files, QDir::Name);
+}
+
+// Whether this process can still create a file in the folder.
+bool writable(const QString& dir)
+{
+    QFile probe(dir + "/.probe");
+    const bool ok = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return ok;
+}
+
+// Makes the folder read-only, also for root (immutable) where possible.
+bool makeReadOnly(const QString& dir)
+{
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    if (writable(dir))
+        QProcess::execute("chattr", {"+i", dir});
+    return !writable(dir);
+}
+
+void makeWritable(const QString& dir)
+{
+    if (geteuid() == 0)
+        QProcess::execute("chattr", {"-i", dir});
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Records the booted-to-favourite flag whenever a screen mutes in its init.
+QList<bool> g_bootedWhileMuting;
+QtMessageHandler g_previous = nullptr;
+void bootedRecorder(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
+{
+    if (msg == "Audiopath: MUTED" && MainMenu::getInstanceMainMenu())
+        g_bootedWhileMuting << MainMenu::getInstanceMainMenu()->isBootedToFavouriteFunction();
+    if (g_previous)
+        g_previous(type, ctx, msg);
+}
+
+}
+
+class TestFavourite : public QObject
+{
+    Q_OBJECT
+private slots:
+    void storeWritesScreenInUse();
+    void pressureScreenStoresPipeLocating();
+    void execOpensWithoutTouchingTheStack_data();
+    void execOpensWithoutTouchingTheStack();
+    void storedOutOfRangeOpensLevelMeasurement();
+    void screenshotsAreNumbered();
+    void screenshotsContinueAfterExistingFiles();
+    void screenshotFolderNotWritable();
+    void screenshotShowsDialogOverMainWindow();
+    void startupFavourite();
+    void startupFavouriteNeverAScreenshot_data();
+    void startupFavouriteNeverAScreenshot();
+};
+
+void TestFavourite::storeWritesScreenInUse()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/FavouriteButton", 0);
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    LogCapture log;
+    QCOMPARE(w->getFavouriteButtonInsance()->storeFavouriteFunction(), 0);
+    QVERIFY(unit.root.read("/home/root/settings.ini").contains("FavouriteButton=2"));
+    QVERIFY(log.contains("New Favourite-Button fuction stored"));
+    QVERIFY(log.contains("Popup closed 1"));
+    QCOMPARE(popups.closed(), 1);
+}
+
+void TestFavourite::pressureScreenStoresPipeLocating()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    w->displayWidget(11, 1, 0);
+    w->getFavouriteButtonInsance()->storeFavouriteFunction();
+    QVERIFY(unit.root.read("/home/root/settings.ini").contains("FavouriteButton=5"));
+    w->displayWidget(0, 0, 0);
+    LogCapture log;
+    w->getFavouriteButtonInsance()->execFavouriteFunction();
+    QVERIFY(log.contains("Open Dialog Pipelocating"));
+    QVERIFY(qobject_cast<Pipelocating*>(unit.currentPage()));
+}
+
+void TestFavourite::execOpensWithoutTouchingTheStack_data()
+{
+    QTest::addColumn<int>("favourite");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("1") << 1 << "Pinpointing" << "Open Dialog Pinpointing";
+    QTest::newRow("2") << 2 << "Levelmeasurement" << "Open Dialog Levelmeasurement";
+    QTest::newRow("3") << 3 << "Longtermmeasurement" << "Open Dialog Longterm-Measurement";
+    QTest::newRow("4") << 4 << "H2Sensor" << "Open Dialog H2-Sensor";
+    QTest::newRow("5") << 5 << "Pipelocating" << "Open Dialog Pipelocating";
+}
+
+void TestFavourite::execOpensWithoutTouchingTheStack()
+{
+    QFETCH(int, favourite);
+    QFETCH(QString, screen);
+    QFETCH(QString, logLine);
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->getInstanceSystemsettings()->setFavouriteButton(favourite);
+    w->displayWidget(4, 1, 0);
+    w->displayWidget(5, 1, 0);
+    const QVector<int> before = stack(w);
+    LogCapture log;
+    QCOMPARE(w->getFavouriteButtonInsance()->execFavouriteFunction(), 0);
+    QCOMPARE(QString(unit.currentPage()->metaObject()->className()), screen);
+    QCOMPARE(stack(w), before);
+    QCOMPARE(log.count(logLine), 1);
+    QVERIFY(!log.contains("Screenshot"));
+}
+
+void TestFavourite::storedOutOfRangeOpensLevelMeasurement()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/FavouriteButton", 9);
+    MainMenu* w = unit.start();
+    w->getFavouriteButtonInsance()->execFavouriteFunction();
+    QVERIFY(qobject_cast<Levelmeasurement*>(unit.currentPage()));
+}
+
+void TestFavourite::screenshotsAreNumbered()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/FavouriteButton", 0);
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    LogCapture log;
+    FavouriteButton* fav = w->getFavouriteButtonInsance();
+    fav->execFavouriteFunction();
+    fav->execFavouriteFunction();
+    QCOMPARE(shots(unit), QStringList({"pic_000.png", "pic_001.png"}));
+    QCOMPARE(log.count("Generate Screenshot"), 2);
+    QVERIFY(log.contains("Screenshot finished true \"/media/vq4100/screenshots/pic_001.png\""));
+    QCOMPARE(popups.closed(), 2);
+    QCOMPARE(unit.currentPage(), unit.mainPage());
+    const QImage image(unit.root.path(kShots + "pic_000.png"));
+    QCOMPARE(image.size(), QSize(480, 272));
+
+    // A restart continues the numbering.
+    FavouriteButton restarted;
+    restarted.generateScreenshot();
+    QVERIFY(shots(unit).contains("pic_002.png"));
+}
+
+void TestFavourite::screenshotsContinueAfterExistingFiles()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    for (const char* name : {"pic_004.png", "pic_002.png", "pic_abc.png", "Pic_010.png",
+                             "pic_7.jpg", "notes.txt", "pic_012.png.bak"})
+        unit.root.write(kShots + name, "x");
+    unit.root.write(kShots + "pic_099.png/inside", "x");  // a folder, not a file
+    FavouriteButton* fav = w->getFavouriteButtonInsance();
+    fav->generateScreenshot();
+    QVERIFY(QImage(unit.root.path(kShots + "pic_005.png")).size() == QSize(480, 272));
+    QCOMPARE(fav->screenshotCounter(), 6);
+
+    // After the first save the counter runs on by itself.
+    unit.root.write(kShots + "pic_050.png", "x");
+    fav->generateScreenshot();
+    QVERIFY(unit.root.exists(kShots + "pic_006.png"));
+    // From 1000 on the name simply grows.
+    unit.root.write(kShots + "pic_999.png", "x");
+    FavouriteButton other;
+    other.generateScreenshot();
+    QVERIFY(unit.root.exists(kShots + "pic_1000.png"));
+}
+
+void TestFavourite::screenshotFolderNotWritable()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    LogCapture log;
+    // The folder cannot even be made: a file stands in its place.
+    unit.root.write("/media/vq4100/screenshots", "not a folder");
+    FavouriteButton* fav = w->getFavouriteButtonInsance();
+    fav->generateScreenshot();
+    QCOMPARE(fav->screenshotCounter(), 0);
+    QVERIFY(log.contains("Screenshot finished false \"/media/vq4100/screenshots/pic_000.png\""));
+    QCOMPARE(popups.closed(), 1);
+
+    unit.root.remove("/media/vq4100/screenshots");
+    const QString dir = unit.root.path(kShots);
+    QDir().mkpath(dir);
+    if (!makeReadOnly(dir)) {
+        makeWritable(dir);
+        QSKIP("cannot make a folder read-only for this user");
+    }
+    log.clear();
+    fav->generateScreenshot();
+    makeWritable(dir);
+    QCOMPARE(fav->screenshotCounter(), 0);
+    QVERIFY(log.contains("Screenshot finished false"));
+    QCOMPARE(popups.closed(), 2);
+    QVERIFY(shots(unit).isEmpty());
+    fav->generateScreenshot();
+    QCOMPARE(shots(unit), QStringList{"pic_000.png"});
+}
+
+void TestFavourite::screenshotShowsDialogOverMainWindow()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QImage plain = FavouriteButton::grabScreen().toImage();
+    QCOMPARE(plain.size(), QSize(480, 272));
+    QCOMPARE(plain, w->grab().toImage().convertToFormat(plain.format()));
+
+    MessageDialog dialog(w);
+    dialog.setDialogType(0);
+    dialog.setInfotext("Screenshot over a dialog");
+    QImage withDialog;
+    QImage dialogAlone;
+    QPoint at;
+    ModalHelper::onNextModal([&](QWidget* modal) {
+        withDialog = FavouriteButton::grabScreen().toImage();
+        dialogAlone = modal->grab().toImage();
+        at = modal->mapToGlobal(QPoint(0, 0)) - w->mapToGlobal(QPoint(0, 0));
+        modal->close();
+    });
+    dialog.exec();
+    QCOMPARE(withDialog.size(), QSize(480, 272));
+    QVERIFY(withDialog != plain);
+    const QPoint centre(dialogAlone.width() / 2, dialogAlone.height() / 2);
+    QCOMPARE(withDialog.pixel(at + centre), dialogAlone.pixel(centre));
+}
+
+void TestFavourite::startupFavourite()
+{
+    TestUnit unit;
+    unit.setSetting("Dialogconfiguration/Startup_UseFavouriteForStartup", true);
+    unit.setSetting("Systemsettings/FavouriteButton", 3);
+    g_bootedWhileMuting.clear();
+    g_previous = qInstallMessageHandler(bootedRecorder);
+    MainMenu* w = unit.start();
+    qInstallMessageHandler(g_previous);
+    QVERIFY(qobject_cast<Longtermmeasurement*>(unit.currentPage()));
+    QCOMPARE(w->menuLevel(), 0);
+    // The codec's first mute, then the screen's own in its init.
+    QCOMPARE(g_bootedWhileMuting, QList<bool>({false, true}));
+    QVERIFY(!w->isBootedToFavouriteFunction());
+}
+
+void TestFavourite::startupFavouriteNeverAScreenshot_data()
+{
+    QTest::addColumn<int>("favourite");
+    QTest::addColumn<bool>("useAtStart");
+    QTest::addColumn<bool>("levelOpens");
+    QTest::newRow("0") << 0 << true << false;
+    QTest::newRow("9 is 2") << 9 << true << true;
+    QTest::newRow("setting off") << 1 << false << false;
+}
+
+void TestFavourite::startupFavouriteNeverAScreenshot()
+{
+    QFETCH(int, favourite);
+    QFETCH(bool, useAtStart);
+    QFETCH(bool, levelOpens);
+    TestUnit unit;
+    unit.setSetting("Dialogconfiguration/Startup_UseFavouriteForStartup", useAtStart);
+    unit.setSetting("Systemsettings/FavouriteButton", favourite);
+    LogCapture log;
+    MainMenu* w = unit.start();
+    if (levelOpens)
+        QVERIFY(qobject_cast<Levelmeasurement*>(unit.currentPage()));
+    else
+        QCOMPARE(unit.currentPage(), unit.mainPage());
+    QVERIFY(!log.contains("Screenshot"));
+    QVERIFY(!unit.root.exists(kShots));
+    QVERIFY(!w->isBootedToFavouriteFunction());
+}
+
+QTEST_MAIN(TestFavourite)
+#include "tst_favourite.moc"
