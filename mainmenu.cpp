@@ -294,10 +294,8 @@ void MainMenu::muteAudioPath(bool mute, bool sendToAccessory)
     }
     m_muted = mute;
     m_micParameterMute = mute ? 1 : 0;
-    // Filled by the recording work: Audioworker()->pauseAudioRecording(mute),
-    // which pauses the recorder and then the ADC capture; until then the ADC
-    // capture alone.
-    Analoginputworker()->pauseCapture(mute);
+    // Pauses the recorder and then the ADC capture.
+    Audioworker()->pauseAudioRecording(mute);
     Gpio::setValue(kAudioMuteLine, mute ? 0 : 1);
 }
 
