@@ -6,6 +6,7 @@
 #include <QAudioInput>
 #include <QAudioOutput>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 
@@ -456,6 +457,11 @@ bool AudioWorker::renameAudioData(QString newFilename, QString oldFilename)
 AudioWorker* Audioworker()
 {
     static AudioWorker worker;
+    if (!g_audioWorker) {
+        // The recorder can only go with its thread while the application
+        // object exists; the static facade outlives it.
+        qAddPostRoutine(shutdownAudioWorker);
+    }
     g_audioWorker = &worker;
     return &worker;
 }
