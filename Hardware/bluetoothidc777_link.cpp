@@ -163,6 +163,8 @@ bool BluetoothIDC777::submitCommand(const QString& cmd, const QStringList& respo
                || added == Idc777CommandQueue::Added::ReplacedNewest;
     }
     m_cmdTransmitBuffer.startInFlight({cmd, responses, timeoutMs});
+    if (cmd == "STATUS")
+        m_statusStateSeen = false;
     m_btTimerWaitForCmdResponse->start(timeoutMs);
     sendData(cmd);
     return true;
