@@ -192,6 +192,11 @@ QByteArray Idc777Module::restart()
     m_current = m_stored;
     m_links.clear();
     m_streaming = false;
+    ++m_restarts;
+    if (m_readyLost > 0) {
+        --m_readyLost;
+        return lines({kBanner, kFirmware});
+    }
     return lines({kBanner, kFirmware, "Ready"});
 }
 

@@ -63,6 +63,9 @@ public:
     // Sets a value as if written long ago.
     void setValue(const QString& key, const QString& value);
     void removeValue(const QString& key);
+    // The next `times` restarts print no "Ready".
+    void setReadyLost(int times) { m_readyLost = times; }
+    int restarts() const { return m_restarts; }
     // A key whose SET the module accepts but never keeps.
     void setRefusedKey(const QString& key) { m_refused = key; }
     QString localAddress() const { return m_localAddress; }
@@ -151,6 +154,8 @@ private:
     bool m_streaming = false;
     bool m_running = true;
     bool m_resetLineHigh = true;
+    int m_readyLost = 0;
+    int m_restarts = 0;
     QByteArray m_lineEnd = "\r\n";
     QList<QPair<QString, QStringList>> m_scripts;
     std::function<void(const QString&, const QString&)> m_logger;
