@@ -72,6 +72,7 @@ public:
     bool stateTimerActive() const { return m_btStateTimer->isActive(); }
     int stateTimerInterval() const { return m_btStateTimer->interval(); }
     bool pending() const { return m_pending; }
+    bool gainsSent() const { return m_gainsTransmitted; }
     bool connectedAGHFP() const { return m_connectedAGHFP; }
     bool connectedHFP() const { return m_connectedHFP; }
     int linkIdA2dp() const { return m_linkId_A2DP; }
