@@ -1,5 +1,6 @@
 #include "bluetoothhost.h"
 #include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
 
 #include <QDebug>
 #include <QThread>
@@ -59,10 +60,13 @@ bool AppBluetoothHost::productionTestEnabled()
 
 int AppBluetoothHost::showErrorMessage(const QString& headline, const QString& text)
 {
-    // Filled by the main window work: a MessageDialog with the error icon (2)
-    // and one OK button (type 0); return its getPressedButton().
-    qDebug() << "Bluetooth: message not shown, no dialog:" << headline << text;
-    return -1;
+    MessageDialog dialog;
+    dialog.setDialogType(0);
+    dialog.setIcon(2);
+    dialog.setHeadline(headline);
+    dialog.setInfotext(text);
+    dialog.exec();
+    return dialog.getPressedButton();
 }
 
 void AppBluetoothHost::sleepMs(int ms)

@@ -3,9 +3,12 @@
 // pairing and the invalid-address message.
 #include "idc777testing.h"
 #include "logcapture.h"
+#include "modalhelper.h"
 #include "testroot.h"
 
+#include <QLabel>
 #include <QMetaEnum>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -76,6 +79,7 @@ private slots:
     void failedPairing();
     void invalidAddressMessage();
     void configuredDeviceAnywhereInTheList();
+    void productionHostShowsTheMessage();
     void search();
 };
 
@@ -368,6 +372,24 @@ void TestIdc777Analysis::configuredDeviceAnywhereInTheList()
     QCOMPARE(rig.bt.btIdFromList(), kMic);
 }
 
+void TestIdc777Analysis::productionHostShowsTheMessage()
+{
+    QString shownText;
+    ModalHelper::onNextModal([&](QWidget* w) {
+        for (QLabel* l : w->findChildren<QLabel*>())
+            shownText += l->text();
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->isVisible()) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                break;
+            }
+        }
+    });
+    const int button = AppBluetoothHost::instance().showErrorMessage("Error", "Please restart pairing.");
+    QCOMPARE(button, 0);
+    QVERIFY(shownText.contains("Please restart pairing."));
+}
+
 void TestIdc777Analysis::search()
 {
     Rig rig;
@@ -414,5 +436,5 @@ void TestIdc777Analysis::search()
     QVERIFY(!rig.bt.waitForName());
 }
 
-QTEST_GUILESS_MAIN(TestIdc777Analysis)
+QTEST_MAIN(TestIdc777Analysis)
 #include "tst_idc777analysis.moc"

@@ -88,6 +88,7 @@ private slots:
     void sppLinkLossAndReconnect();
     void bannerMidConnection();
     void unpairedDeviceWaits();
+    void bothModulesOnTheirOwnTimers();
 };
 
 void TestIdc777StateMachine::sinkStartSequence()
@@ -320,6 +321,35 @@ void TestIdc777StateMachine::unpairedDeviceWaits()
     QVERIFY(rig.module().count("LIST") >= 2);
     QVERIFY(!rig.module().commands().join(' ').contains("OPEN"));
     QVERIFY(log.contains("Paired device not listed"));
+}
+
+// The pair as the program runs it: both drivers and the simulated device
+// on their own timers, nothing driven by hand.
+void TestIdc777StateMachine::bothModulesOnTheirOwnTimers()
+{
+    TestRoot root;
+    BluetoothSim::pairDevices(root.root());
+    BluetoothSim sim;
+    QVERIFY(sim.start(root.root()));
+    RecordingBluetoothHost host;
+    host.micId = kMic;
+    host.hpId = kHp;
+    TestIdc777 source(&host);
+    TestIdc777 sink(&host);
+    sink.initBluetooth("/dev/ttyO2", kMic);
+    sink.callBtDeviceA2DP(true);
+    source.initBluetooth("/dev/ttyO3", kHp);
+    source.callBtDeviceA2DP(false);
+    QTRY_VERIFY_WITH_TIMEOUT(sink.gainsSent() && source.gainsSent(), 30000);
+    QVERIFY(sink.isConnectedRFCOMM() && sink.isConnectedA2DP());
+    QVERIFY(source.isConnectedA2DP() && source.isConnectedAVRCP() && source.connectedAGHFP());
+    const QString log = QString::fromLatin1(root.read("/var/log/bt-sim.log"));
+    for (const char* who : {"sink", "source"}) {
+        QCOMPARE(log.count(QString("%1 -> IOT747").arg(who)), 1);
+        QCOMPARE(log.count(QString("%1 <- WRITE").arg(who)), 1);
+        QCOMPARE(log.count(QString("%1 <- MUSIC 10 PLAY").arg(who)), 1);
+    }
+    sim.stop();
 }
 
 QTEST_GUILESS_MAIN(TestIdc777StateMachine)
