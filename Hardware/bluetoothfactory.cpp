@@ -1,4 +1,5 @@
 #include "bluetoothfactory.h"
+#include "bluetoothidc777.h"
 #include "bluetoothstandin.h"
 
 #include <QDebug>
@@ -14,8 +15,9 @@ Creator& creator()
 
 Bluetooth* createBuiltIn(int moduleType, BluetoothRole role)
 {
-    // The drivers take the place of the stand-in here, one module type at a
-    // time: BluetoothWT32 for ModuleWt32, BluetoothIDC777 for ModuleIdc777.
+    // Filled by the WT32 work: BluetoothWT32 for ModuleWt32.
+    if (moduleType == ModuleIdc777)
+        return new BluetoothIDC777();
     return new BluetoothStandin(moduleType, role);
 }
 }

@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -134,15 +135,345 @@ void BluetoothIDC777::switchBtStateTo(BtStateIdc newBtState, int additionalWaitM
         m_btStateTimer->start(200 + additionalWaitMs);
         return;
     }
+    if (newBtState != m_btState)
+        m_stateTicks = 0;
     m_btState = newBtState;
     m_btStateTimer->start(10);
 }
 
+// The state of the next tick and the time to it.
+void BluetoothIDC777::nextTick(BtStateIdc state, int delayMs)
+{
+    if (state != m_btState) {
+        qDebug().noquote() << m_debugPrefix << "State" << QMetaEnum::fromType<BtStateIdc>().valueToKey(state);
+        m_stateTicks = 0;
+    } else {
+        ++m_stateTicks;
+    }
+    m_btState = state;
+    m_btStateTimer->start(delayMs);
+}
+
+int BluetoothIDC777::decrementIntValue(int val)
+{
+    return val > 0 ? val - 1 : 0;
+}
+
+bool BluetoothIDC777::isConnected() const
+{
+    return (!m_connectWithProfileA2DP || m_connectedA2DP) && (!m_connectWithProfileAVRCP || m_connectedAVRCP)
+           && (!m_connectWithProfileSPP || m_connectedSPP) && (!m_connectWithProfileAGHFP || m_connectedAGHFP)
+           && (!m_connectWithProfileHFP || m_connectedHFP);
+}
+
+bool BluetoothIDC777::isDisconnected() const
+{
+    return !(m_connectWithProfileA2DP && m_connectedA2DP) && !(m_connectWithProfileAVRCP && m_connectedAVRCP)
+           && !(m_connectWithProfileSPP && m_connectedSPP) && !(m_connectWithProfileAGHFP && m_connectedAGHFP)
+           && !(m_connectWithProfileHFP && m_connectedHFP);
+}
+
+void BluetoothIDC777::clearInitFlags()
+{
+    m_initSuccessful = false;
+    m_initTransmitted = false;
+    m_gainsTransmitted = false;
+    m_configReadingInProgress = false;
+}
+
+void BluetoothIDC777::stepResetLine(int value)
+{
+    const unsigned int pin = m_btModuleToMic ? 57 : m_btModuleToHp ? 53 : 0;
+    if (pin)
+        driveLine(pin, value);
+}
+
 void BluetoothIDC777::updateState()
 {
-    // Filled by the state-machine work: one tick of the connection state
-    // machine (reset, configuration check, pairing check, connect, watch,
-    // disconnect), restarting m_btStateTimer with the next delay.
+    switch (m_btState) {
+    case HARDWARE_RESET_START:
+        stepResetLine(0);
+        m_configWrites = 0;
+        nextTick(HARDWARE_RESET_RELEASE, 100);
+        break;
+    case HARDWARE_RESET_RELEASE:
+        m_btWaitForReadyAfterReset = true;
+        stepResetLine(1);
+        clearInitFlags();
+        nextTick(WAIT_FOR_FINISH_RESET, 100);
+        break;
+    case RESET:
+        stepReset();
+        break;
+    case WAIT_FOR_FINISH_RESET:
+        if (m_btWaitForReadyAfterReset) {
+            // A module that never reports "Ready" gets its reset line again.
+            if (m_stateTicks + 1 >= kReadyTimeoutTicks) {
+                qDebug().noquote() << m_debugPrefix << "No Ready from the module, hardware reset again";
+                nextTick(HARDWARE_RESET_START, 10);
+            } else {
+                nextTick(WAIT_FOR_FINISH_RESET, 100);
+            }
+            break;
+        }
+        clearCmdTransmitBuffer();
+        sendCmdAndWaitForResponse("CLOSE ALL", {"CLOSE_OK", "OK", "ERROR"}, 6000);
+        nextTick(GET_CONFIG, 1000);
+        break;
+    case GET_CONFIG:
+        getConfiguration();
+        nextTick(CHECK_CONFIG, 100);
+        break;
+    case CHECK_CONFIG:
+        stepCheckConfig();
+        break;
+    case INIT:
+        stepInit();
+        break;
+    case CHECK_PAIRING:
+        if (!m_btId.isEmpty() && m_btId == m_btIdFromList) {
+            nextTick(CONNECT, 10);
+        } else if (!m_btId.isEmpty() && m_stateTicks + 1 >= kPairingRecheckTicks) {
+            // The list may have been lost; ask again rather than wait for ever.
+            qDebug().noquote() << m_debugPrefix << "Paired device not listed, reading the list again";
+            nextTick(INIT, 10);
+        } else {
+            nextTick(CHECK_PAIRING, 100);
+        }
+        break;
+    case CONNECT:
+        stepConnect();
+        break;
+    case CONNECTED_CMD:
+    case CONNECTED_DATA:
+        stepConnected();
+        break;
+    case DISCONNECT:
+        stepDisconnect();
+        break;
+    case DISCONNECTED:
+        m_closeInProgress = false;
+        m_disconnectTimeoutCnt = 0;
+        if (m_startConnectionIfPossible) {
+            m_startConnectionIfPossible = false;
+            nextTick(m_initSuccessful ? CONNECT : INIT, 100);
+        } else {
+            nextTick(DISCONNECTED, 100);
+        }
+        break;
+    default:
+        qDebug().noquote() << m_debugPrefix << "State DEFAULT: ERROR: UNKNOWN STATE!";
+        nextTick(INIT, 50);
+        break;
+    }
+}
+
+void BluetoothIDC777::stepReset()
+{
+    // A configuration write must reach the module before anything else.
+    if (m_waitForInitWritten) {
+        if (++m_waitForInitWrittenCnt > 50) {
+            m_waitForInitWritten = false;
+            m_waitForInitWrittenCnt = 0;
+        }
+        nextTick(RESET, 200);
+        return;
+    }
+    clearCmdTransmitBuffer();
+    if (m_btWaitForReadyAfterReset) {
+        qDebug().noquote() << m_debugPrefix << "Software-Reset";
+        sendCmdAndWaitForResponse("RESET", {"Ready", "OK"}, 5000);
+    } else {
+        qDebug().noquote() << m_debugPrefix << "Hardware-Reset";
+    }
+    clearInitFlags();
+    nextTick(WAIT_FOR_FINISH_RESET, 100);
+}
+
+void BluetoothIDC777::stepCheckConfig()
+{
+    if (m_configReadingInProgress) {
+        // The read ends with "LOCAL_ADDR="; once nothing is outstanding any
+        // more (a time-out or ERROR of the last read) it has ended without.
+        if (m_cmdTransmitBuffer.isBusy() || m_cmdTransmitBuffer.count() > 0) {
+            nextTick(CHECK_CONFIG, 100);
+            return;
+        }
+        qDebug().noquote() << m_debugPrefix << "Configuration read ended without the module address";
+        m_configReadingInProgress = false;
+    }
+    if (m_audioTestModeActive) {
+        nextTick(INIT, 10);
+        return;
+    }
+    const bool equal = m_btModuleToMic ? isConfigEqualSink() : isConfigEqualSource();
+    if (equal) {
+        nextTick(INIT, 10);
+        return;
+    }
+    if (m_configWrites >= kMaxConfigWrites) {
+        // A value the module never reports back would wear its memory for ever.
+        qDebug().noquote() << m_debugPrefix << "Configuration still different after" << m_configWrites
+                           << "writes, going on";
+        nextTick(INIT, 10);
+        return;
+    }
+    ++m_configWrites;
+    if (m_btModuleToMic)
+        initBtModulSink();
+    else
+        initBtModulSource();
+    nextTick(RESET, 1000);
+}
+
+void BluetoothIDC777::stepInit()
+{
+    clearCmdTransmitBuffer();
+    clearDataTransmitBuffer();
+    sendCmdAndWaitForResponse("CLOSE ALL", {"CLOSE_OK", "OK", "ERROR"}, 6000);
+    m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
+    m_connectInProgressA2DP = m_connectInProgressAVRCP = m_connectInProgressSPP = 0;
+    m_connectInProgressAGHFP = m_connectInProgressHFP = 0;
+    m_streamingA2dpActive = false;
+    m_initTransmitted = false;
+    m_gainsTransmitted = false;
+    m_inquiryMode = false;
+    m_pairingActive = false;
+    m_bytesMissingFromRECV = false;
+    // A partial accessory line of the old link must not start the next one.
+    m_linePartCmdMode.clear();
+    m_initSuccessful = true;
+    m_btIdFromList.clear();
+    m_listSeen = false;
+    sendCmdAndWaitForResponse("LIST", {"OK", "ERROR"}, 5000);
+    nextTick(CHECK_PAIRING, 500);
+}
+
+void BluetoothIDC777::openProfile(const char* profile, bool connected, bool wanted, unsigned int& attempts)
+{
+    if (!connected && wanted && attempts == 0) {
+        attempts = 12;
+        sendCmdAndWaitForResponse(QString("OPEN %1 %2").arg(m_btId, profile), {"OPEN_OK", "OPEN_ERROR", "ERROR"},
+                                  35000);
+    } else {
+        attempts = unsigned(decrementIntValue(int(attempts)));
+    }
+}
+
+void BluetoothIDC777::stepConnect()
+{
+    if (m_pending || m_inquiryMode || m_waitForStatusOkReceived) {
+        // A "PENDING" that nothing follows must not hold the links for ever.
+        if (m_pending && ++m_pendingTicks >= kReadyTimeoutTicks) {
+            qDebug().noquote() << m_debugPrefix << "Pending for too long, going on";
+            m_pending = false;
+        }
+        nextTick(CONNECT, 100);
+        return;
+    }
+    m_pendingTicks = 0;
+    if (m_btId.isEmpty()) {
+        qDebug().noquote() << m_debugPrefix << "No valid bluetooth-id m_btId:" << m_btId;
+        nextTick(CHECK_PAIRING, 100);
+        return;
+    }
+    if (m_audioTestModeActive) {
+        if (m_btModuleToHp) {
+            nextTick(CONNECT, 500);
+            return;
+        }
+        openProfile("A2DP", m_connectedA2DP, true, m_connectInProgressA2DP);
+        nextTick(m_connectedA2DP ? CONNECTED_CMD : CONNECT, 500);
+        return;
+    }
+    if (!m_autoConnectEnabled) {
+        sendCmdAndWaitForResponse("SET AUTOCONN=1 7", {"OK", "ERROR"}, 2000);
+        m_autoConnectEnabled = true;
+    }
+    if (m_btModuleToMic) {
+        // The text channel first: the accessory expects it before the audio.
+        if (!m_connectedSPP) {
+            openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+        } else {
+            openProfile("A2DP", m_connectedA2DP, m_connectWithProfileA2DP, m_connectInProgressA2DP);
+            openProfile("AVRCP", m_connectedAVRCP, m_connectWithProfileAVRCP, m_connectInProgressAVRCP);
+            openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+        }
+    } else if (m_btModuleToHp) {
+        openProfile("A2DP", m_connectedA2DP, m_connectWithProfileA2DP, m_connectInProgressA2DP);
+        openProfile("AVRCP", m_connectedAVRCP, m_connectWithProfileAVRCP, m_connectInProgressAVRCP);
+        openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+        if (m_connectedA2DP) {
+            openProfile("AGHFP", m_connectedAGHFP, m_connectWithProfileAGHFP, m_connectInProgressAGHFP);
+            openProfile("HFP", m_connectedHFP, m_connectWithProfileHFP, m_connectInProgressHFP);
+        }
+    } else {
+        openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+    }
+    if (isConnected())
+        nextTick(CONNECTED_CMD, 10);
+    else
+        nextTick(CONNECT, 500);
+}
+
+void BluetoothIDC777::stepConnected()
+{
+    const QString a2dp = hexLinkId(m_linkId_A2DP);
+    if (m_audioTestModeActive) {
+        if (!m_btModuleToHp && m_connectedA2DP && !m_streamingA2dpActive) {
+            sendCmdAndWaitForResponse(QString("MUSIC %1 PLAY").arg(a2dp),
+                                      {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND", "ERROR"}, 5000);
+            sendCmdAndWaitForResponse(QString("VOLUME %1 127").arg(a2dp), {"OK", "ERROR"}, 2000);
+        }
+        nextTick(m_btState, 500);
+        return;
+    }
+    if (!isConnected()) {
+        nextTick(CONNECT, 10);
+        return;
+    }
+    if (!m_initTransmitted) {
+        m_initTransmitted = true;
+        sendMicInitParameter(m_micInitParameterGain, m_micInitParameterMute, m_micInitParameterButton);
+        m_btExtMicGain = m_micInitParameterGain;
+    }
+    if (m_connectedA2DP && !m_streamingA2dpActive) {
+        m_gainsTransmitted = false;
+        sendCmdAndWaitForResponse(QString("MUSIC %1 PLAY").arg(a2dp),
+                                  {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND", "ERROR"}, 5000);
+    } else if (m_connectedA2DP && !m_gainsTransmitted) {
+        m_gainsTransmitted = true;
+        if (m_btModuleToHp) {
+            setBtAdcGain(m_btAdcGain);
+            setBtExtHeadphoneGainStep(m_btExtHeadphoneGain);
+        } else {
+            setBtDacGain(m_btDacGain);
+            sendCmdAndWaitForResponse(QString("VOLUME %1 127").arg(a2dp), {"OK", "ERROR"}, 2000);
+        }
+    }
+    nextTick(CONNECTED_CMD, 500);
+}
+
+void BluetoothIDC777::stepDisconnect()
+{
+    if (!m_closeInProgress) {
+        m_closeInProgress = true;
+        m_disconnectTimeoutCnt = 100;
+        clearCmdTransmitBuffer();
+        sendCmdAndWaitForResponse("SET AUTOCONN=0 0", {"OK", "ERROR"}, 2000);
+        m_autoConnectEnabled = false;
+        sendCmdAndWaitForResponse("CLOSE ALL", {"CLOSE_OK", "OK", "ERROR"}, 6000);
+        nextTick(DISCONNECT, 100);
+        return;
+    }
+    if (isDisconnected()) {
+        m_startConnectionIfPossible = false;
+        nextTick(DISCONNECTED, 10);
+        return;
+    }
+    if (--m_disconnectTimeoutCnt < 0)
+        m_closeInProgress = false;  // the next tick sends both again
+    nextTick(DISCONNECT, 100);
 }
 
 void BluetoothIDC777::callBtDeviceA2DP(bool rfcomm)
@@ -201,34 +532,84 @@ void BluetoothIDC777::switchToDatamode() {}
 
 void BluetoothIDC777::startInquiry()
 {
-    // Filled by the state-machine work: device search ("INQUIRY 10").
+    m_receivedInquiryText.clear();
+    m_inquiryMode = true;
+    m_pairingActive = false;
+    clearCmdTransmitBuffer();
+    m_waitForName = true;
+    m_waitForNameCnt = 1;
+    for (BluetoothDevice& d : btDevicesFromInquiry)
+        d = BluetoothDevice();
+    sendCmdAndWaitForResponse("INQUIRY 10", {"INQU_OK", "OK", "ERROR"}, 12000);
 }
 
 void BluetoothIDC777::stopInquiry()
 {
-    // Filled by the state-machine work: end of the search and the name queries.
+    analyseInquiryData();
+    m_waitForName = false;
+    m_waitForNameCnt = 0;
+    for (const BluetoothDevice& d : btDevicesFromInquiry) {
+        if (d.btName.toUpper() == "UNKNOWN") {
+            ++m_waitForNameCnt;
+            m_waitForName = true;
+            sendCmdAndWaitForResponse("NAME " + d.btId, {"NAME", "OK", "ERROR"}, 12000);
+        }
+    }
+    m_inquiryMode = false;
 }
 
 bool BluetoothIDC777::waitForName()
 {
-    // Filled by the state-machine work: name queries still unanswered.
-    return false;
+    m_waitForName = m_waitForNameCnt > 0;
+    return m_waitForName;
 }
 
+// "INQUIRY <address> "<name>" <class> <rssi> <word>" per found device.
 void BluetoothIDC777::analyseInquiryData()
 {
-    // Filled by the state-machine work: the search text into btDevicesFromInquiry.
+    qDebug().noquote() << m_debugPrefix << "m_receivedInquiryText: " << m_receivedInquiryText;
+    QStringList parts;
+    for (const QString& part : m_receivedInquiryText.split('\r')) {
+        // With CR LF line ends each part after the first begins with an LF.
+        if (part.contains("INQUIRY", Qt::CaseInsensitive))
+            parts << part.trimmed();
+    }
+    qDebug().noquote() << m_debugPrefix << "InquiryList:" << parts.size() << parts.join(", ");
+    static const QRegularExpression kLine(
+        "^\\S+\\s+(\\S+)\\s+\"([^\"]+)\"\\s+(\\S+)\\s+([+-]?\\d+)\\s+\\S+$");
+    const int count = qMin(parts.size(), 10);
+    for (int i = 0; i < count; ++i) {
+        const QRegularExpressionMatch m = kLine.match(parts.at(i));
+        if (!m.hasMatch()) {
+            qWarning().noquote() << m_debugPrefix << "Zeile passt nicht zum erwarteten Format." << parts.at(i);
+            continue;
+        }
+        BluetoothDevice& d = btDevicesFromInquiry[i];
+        d.btId = m.captured(1);
+        d.btName = m.captured(2).remove('"');
+        if (d.btName.isEmpty())
+            d.btName = "unknown";
+        d.cod = m.captured(3);
+        qDebug().noquote() << m_debugPrefix << "btDevicesFromInquiry: " << i << d.btId << d.btName << d.cod;
+    }
 }
 
 void BluetoothIDC777::pairWithBtDevice(QString btDevAdr)
 {
-    // Filled by the state-machine work: "PAIR <address>" and "OPEN <address> A2DP".
-    Q_UNUSED(btDevAdr);
+    m_pairingActive = true;
+    m_pairOkThisPairing = false;
+    m_enablePopupInvalidBtId = true;
+    m_pairOkAddresses.clear();
+    m_a2dpOpenedAddresses.clear();
+    sendCmdAndWaitForResponse("PAIR " + btDevAdr, {"PAIR_OK", "PAIR_ERROR", "ERROR"}, 35000);
+    sendCmdAndWaitForResponse("OPEN " + btDevAdr + " A2DP", {"OPEN_OK", "OPEN_ERROR", "ERROR"}, 35000);
 }
 
 bool BluetoothIDC777::isPairOk(QString btDevAdr)
 {
-    // Filled by the state-machine work: the pairing and A2DP confirmations in the search text.
-    Q_UNUSED(btDevAdr);
-    return false;
+    const bool ok = !btDevAdr.isEmpty() && m_pairOkAddresses.contains(btDevAdr)
+                    && m_a2dpOpenedAddresses.contains(btDevAdr);
+    if (ok)
+        m_pairingActive = false;
+    return ok;
 }

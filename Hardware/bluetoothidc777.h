@@ -50,6 +50,10 @@ public:
     static constexpr int kMaxLineBytes = 255;  // a written line with its terminator
     static constexpr int kMessageTimeoutMs = 2000;
     static constexpr int kStatusTimeoutMs = 1000;
+    static constexpr int kMaxRecvBytes = 1024;      // a longer data event is refused
+    static constexpr int kReadyTimeoutTicks = 100;  // 10 s without "Ready": hardware reset again
+    static constexpr int kMaxConfigWrites = 3;      // per hardware reset
+    static constexpr int kPairingRecheckTicks = 100;  // 10 s, then the paired list is read again
 
     // Without a host the application's is used.
     explicit BluetoothIDC777(BluetoothHost* host = nullptr);
@@ -131,6 +135,8 @@ public:
 
     void switchBtStateTo(BtStateIdc newBtState, int additionalWaitMs);
     BtStateIdc btState() const { return m_btState; }
+    // val - 1, not below 0.
+    static int decrementIntValue(int val);
 
 public slots:
     void readTtyData() override;
@@ -159,14 +165,33 @@ protected:
 
     // Receiving.
     void analyseAnswer();
-    bool analyseLine(const QString& line);
+    bool analyseLine(const QByteArray& raw);
     void traceLine(const QString& line);
-    bool analyseDataEvent(const QString& line);
+    bool analyseDataEvent(const QByteArray& line);
     void analyseModuleEvent(const QString& line);
     bool analyseLinkEvent(const QString& line);
     bool analyseConfigAnswer(const QString& line);
     bool analyseServiceEvent(const QString& line);
+    void analyseError(const QString& line);
+    void analyseListLine(const QString& line);
+    void listAnswerEnded();
+    void analyseHeadsetBattery(const QString& line);
     void analyseAnswerFromMic(QString line);
+    void setConnectionStateForLinkId(int linkId, bool connected);
+
+    // The state machine.
+    void nextTick(BtStateIdc state, int delayMs);
+    void stepResetLine(int value);
+    void stepReset();
+    void stepCheckConfig();
+    void stepInit();
+    void stepConnect();
+    void stepConnected();
+    void stepDisconnect();
+    void openProfile(const char* profile, bool connected, bool wanted, unsigned int& attempts);
+    bool isConnected() const;
+    bool isDisconnected() const;
+    void clearInitFlags();
 
     // Sending.
     bool submitCommand(const QString& cmd, const QStringList& responses, int timeoutMs);
@@ -203,6 +228,7 @@ protected:
     bool m_waitForInitWritten = false;
     int m_waitForInitWrittenCnt = 0;
     bool m_cmdOverflowActive = false;  // a full command queue is asking for STATUS
+    QString m_lineEndedWaitOf;  // the command whose wait the line being analysed ended
 
     // Links and the state machine.
     QString m_btId;
@@ -241,6 +267,9 @@ protected:
     bool m_gainsTransmitted = false;
     bool m_closeInProgress = false;
     bool m_startConnectionIfPossible = false;
+    int m_stateTicks = 0;      // ticks spent in the current state
+    int m_configWrites = 0;    // configuration writes since the last hardware reset
+    int m_pendingTicks = 0;    // CONNECT ticks spent waiting on PENDING
 
     // Configuration and gains.
     QString m_btIdModul;
@@ -270,13 +299,24 @@ protected:
     bool m_configReadingInProgress = false;
 
     // Answer analysis.
+    QString m_typeOfDeviceFromList;
+    bool m_listSeen = false;     // this LIST answer named a device
     bool m_bytesMissingFromRECV = false;
+    int m_recvLinkId = 0;
+    int m_recvNumBytes = 0;
+    QByteArray m_recvRcvCmd;
     bool m_playingAvrcp = false;
     bool m_isDatamode = false;
     QString m_fwVersion;
     bool m_inquiryMode = false;
     QString m_receivedInquiryText;
     bool m_pairingActive = false;
+    bool m_pairOkThisPairing = false;  // "PAIR_OK" came for the running pairing
+    QStringList m_pairOkAddresses;     // "PAIR_OK <a>" seen
+    QStringList m_a2dpOpenedAddresses; // "OPEN_OK <id> A2DP <a>" seen
+    bool m_waitForName = false;
+    int m_waitForNameCnt = 0;
+    QByteArray m_linePartCmdMode;
     bool m_statusConnectedA2DP = false;
     bool m_statusConnectedSPP = false;
     bool m_statusConnectedAVRCP = false;
@@ -284,6 +324,9 @@ protected:
     bool m_statusConnectedHFP = false;
     bool m_statusA2dpStreaming = false;
     bool m_statusAvrcpPlaying = false;
+    bool m_statusStateSeen = false;     // the STATUS in flight has printed its STATE line
+    bool m_statusAnswerComplete = false;
+    bool m_enablePopupInvalidBtId = false;
 };
 
 #endif

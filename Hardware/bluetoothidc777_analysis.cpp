@@ -2,44 +2,89 @@
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
 #include "bluetoothidc777.h"
+#include "headsetvolume.h"
 
 #include <QDebug>
 #include <QTimer>
+
+namespace {
+
+// Word i of a line split at single blanks; empty when missing.
+QString word(const QString& line, int i)
+{
+    return line.section(' ', i, i);
+}
+
+// A hexadecimal word, or -1.
+int hexWord(const QString& line, int i)
+{
+    bool ok = false;
+    const int v = word(line, i).toInt(&ok, 16);
+    return ok ? v : -1;
+}
+
+}
 
 void BluetoothIDC777::analyseAnswer()
 {
     // Each line leaves the buffer before it is acted on: a receiver's nested
     // event loop may read and analyse the following lines meanwhile.
-    QString line;
-    while (m_rx.takeLine(&line)) {
+    QByteArray line;
+    while (m_rx.takeLineBytes(&line)) {
         if (analyseLine(line))
             transmitFromCmdTransmitBuffer();
     }
 }
 
 // False while a data event still misses bytes (no command goes out then).
-bool BluetoothIDC777::analyseLine(const QString& line)
+bool BluetoothIDC777::analyseLine(const QByteArray& raw)
 {
-    const QString trimmed = line.trimmed();
-    if (m_cmdTransmitBuffer.isBusy()) {
-        const QString word = trimmed.section(' ', 0, 0);
-        if (m_cmdTransmitBuffer.answer(word)) {
-            qDebug().noquote() << m_debugPrefix << "Answer received:" << word;
+    const QString text = SerialReceiver::decode(raw);
+    const QString trimmed = text.trimmed();
+    // Bytes that continue a data event are data, not an answer.
+    const bool continuedData = m_bytesMissingFromRECV;
+
+    m_lineEndedWaitOf.clear();
+    if (m_cmdTransmitBuffer.isBusy() && !continuedData) {
+        const QString first = trimmed.section(' ', 0, 0);
+        const QString cmd = m_cmdTransmitBuffer.lastTransmitted();
+        if (m_cmdTransmitBuffer.answer(first)) {
+            qDebug().noquote() << m_debugPrefix << "Answer received:" << first;
             m_btTimerWaitForCmdResponse->stop();
+            m_lineEndedWaitOf = cmd;
         } else {
             qDebug().noquote() << m_debugPrefix << "Wait for response:" << m_cmdTransmitBuffer.responses();
         }
     }
-    traceLine(line);
+    traceLine(text);
     m_pending = false;
 
-    if (line.startsWith("RECV") || m_bytesMissingFromRECV) {
-        if (!analyseDataEvent(line))
+    if (continuedData) {
+        if (!analyseDataEvent(raw))
             return false;
-        analyseModuleEvent(line);
         return true;
     }
+    // With CR LF line ends the LF of the line before stands in front.
+    int start = 0;
+    while (start < raw.size() && raw.at(start) == '\n')
+        ++start;
+    if (raw.mid(start, 4) == "RECV") {
+        if (!analyseDataEvent(raw.mid(start)))
+            return false;
+        return true;
+    }
+
     analyseModuleEvent(trimmed);
+    analyseHeadsetBattery(trimmed);
+
+    if (m_lineEndedWaitOf == "LIST")
+        listAnswerEnded();
+    if (m_lineEndedWaitOf == "STATUS") {
+        m_statusStateSeen = false;
+        // An ERROR, or an OK without the STATE line: only the wait ends.
+        if (m_waitForStatusOkReceived)
+            analyseReceivedStatus();
+    }
     return true;
 }
 
@@ -58,13 +103,61 @@ void BluetoothIDC777::traceLine(const QString& line)
     }
 }
 
-bool BluetoothIDC777::analyseDataEvent(const QString& line)
+// "RECV <link hex> <length> <data>": the length counts bytes, and the data
+// may hold CRs, so an event can span several cut lines.
+bool BluetoothIDC777::analyseDataEvent(const QByteArray& line)
 {
-    // Filled by the state-machine work: "RECV <link> <length> <data>" events,
-    // collected across lines (m_bytesMissingFromRECV), cut into accessory
-    // lines at CR LF and handed to analyseAnswerFromMic(). Returns false
-    // while bytes are missing.
-    Q_UNUSED(line);
+    if (!m_bytesMissingFromRECV) {
+        const int s1 = line.indexOf(' ');
+        const int s2 = s1 < 0 ? -1 : line.indexOf(' ', s1 + 1);
+        if (s2 < 0) {
+            qDebug().noquote() << m_debugPrefix << "RECV without length dropped:" << line.trimmed();
+            return true;
+        }
+        const int s3 = line.indexOf(' ', s2 + 1);
+        const QByteArray lengthWord = (s3 < 0 ? line.mid(s2 + 1) : line.mid(s2 + 1, s3 - s2 - 1)).trimmed();
+        bool ok = false;
+        const int length = lengthWord.toInt(&ok, 10);
+        if (!ok || length < 0 || length > kMaxRecvBytes) {
+            qDebug().noquote() << m_debugPrefix << "RECV with invalid length dropped:" << lengthWord;
+            return true;
+        }
+        bool idOk = false;
+        m_recvLinkId = line.mid(s1 + 1, s2 - s1 - 1).toInt(&idOk, 16);
+        if (!idOk)
+            m_recvLinkId = -1;
+        m_recvNumBytes = length;
+        // The line's own CR stays: it closes the event.
+        m_recvRcvCmd = s3 < 0 ? QByteArray("\r") : line.mid(s3 + 1);
+    } else {
+        m_recvRcvCmd += line;
+    }
+    qDebug().noquote() << m_debugPrefix << "RECV Exe" << m_bytesMissingFromRECV << m_recvRcvCmd.size()
+                       << "of" << m_recvNumBytes;
+
+    if (m_recvRcvCmd.size() <= m_recvNumBytes) {
+        qDebug().noquote() << m_debugPrefix << "RECV missingBytes";
+        m_bytesMissingFromRECV = true;
+        return false;
+    }
+    m_bytesMissingFromRECV = false;
+    if (m_recvLinkId != m_linkId_SPP) {
+        qDebug().noquote() << m_debugPrefix << "RECV of link" << m_recvLinkId << "dropped";
+        return true;
+    }
+    m_linePartCmdMode += m_recvRcvCmd.left(m_recvNumBytes);
+    m_recvRcvCmd.clear();
+    int at;
+    while ((at = m_linePartCmdMode.indexOf("\r\n")) >= 0) {
+        const QByteArray accessoryLine = m_linePartCmdMode.left(at);
+        m_linePartCmdMode.remove(0, at + 2);
+        analyseAnswerFromMic(SerialReceiver::decode(accessoryLine));
+    }
+    if (m_linePartCmdMode.size() > SerialReceiver::kMaxPending) {
+        qDebug().noquote() << m_debugPrefix << "Accessory data without line end dropped:"
+                           << m_linePartCmdMode.size() << "bytes";
+        m_linePartCmdMode.clear();
+    }
     return true;
 }
 
@@ -80,22 +173,350 @@ void BluetoothIDC777::analyseModuleEvent(const QString& line)
 
 bool BluetoothIDC777::analyseLinkEvent(const QString& line)
 {
-    // Filled by the state-machine work: "OK" (status answer complete),
-    // "OPEN_OK", "OPEN_ERROR", "CLOSE_OK", "PENDING", "RECONNECT",
-    // "LINK_LOSS", "STATE", "LINK", "A2DP_STREAM_START",
-    // "A2DP_STREAM_SUSPEND", "ABS_VOL". Returns true for a matched line.
-    Q_UNUSED(line);
+    if (line.startsWith("OK")) {
+        m_waitForName = false;
+        if (m_waitForStatusOkReceived || m_lineEndedWaitOf == "STATUS") {
+            // Only this query's own answer, begun by its STATE line, is current.
+            m_statusAnswerComplete = m_lineEndedWaitOf == "STATUS" && m_statusStateSeen;
+            m_statusStateSeen = false;
+            analyseReceivedStatus();
+        }
+        return true;
+    }
+    if (line.startsWith("OPEN_OK")) {
+        m_enablePopupInvalidBtId = true;
+        const QString profile = word(line, 2);
+        if (profile == "A2DP") {
+            m_connectedA2DP = true;
+            m_connectInProgressA2DP = 0;
+            m_a2dpOpenedAddresses << word(line, 3);
+            qDebug().noquote() << m_debugPrefix << "Connected A2DP CONNECT received" << word(line, 1)
+                               << m_btState;
+            if (m_pairingActive) {
+                m_pairingActive = false;
+                emit btPairingOk();
+            }
+        } else if (profile == "SPP") {
+            clearDataTransmitBuffer();
+            m_host->sleepMs(1000);
+            m_connectedSPP = true;
+            m_connectInProgressSPP = 0;
+            qDebug().noquote() << m_debugPrefix << "Connected RFCOMM";
+            m_host->updateMicrophoneParameter();
+        } else if (profile == "AVRCP") {
+            m_connectedAVRCP = true;
+            m_connectInProgressAVRCP = 0;
+        } else if (profile == "AGHFP" || profile == "HFP") {
+            if (profile == "AGHFP") {
+                m_connectedAGHFP = true;
+                m_connectInProgressAGHFP = 0;
+            } else {
+                m_connectedHFP = true;
+                m_connectInProgressHFP = 0;
+            }
+            m_btExtHeadphoneBatteryState = -1;
+            requestHeadphoneBatteryState();
+        } else {
+            return true;
+        }
+        switchBtStateTo(REFRESH, 0);
+        return true;
+    }
+    if (line.startsWith("OPEN_ERROR")) {
+        const QString profile = word(line, 2);
+        if (profile == "A2DP") {
+            m_connectedA2DP = false;
+            m_streamingA2dpActive = false;
+            m_connectInProgressA2DP = 0;
+            if (m_pairingActive) {
+                // The pairing stands even when the first connection fails;
+                // a refused pairing is no success.
+                const bool paired = m_pairOkThisPairing;
+                m_pairingActive = false;
+                if (paired)
+                    emit btPairingOk();
+                else
+                    qDebug().noquote() << m_debugPrefix << "Pairing failed";
+                switchBtStateTo(INIT, 0);
+            } else {
+                switchBtStateTo(REFRESH, 0);
+            }
+        } else if (profile == "SPP") {
+            clearDataTransmitBuffer();
+            m_connectedSPP = false;
+            m_connectInProgressSPP = 0;
+            switchBtStateTo(REFRESH, 0);
+        } else if (profile == "AVRCP") {
+            m_connectedAVRCP = false;
+            m_connectInProgressAVRCP = 0;
+            switchBtStateTo(REFRESH, 0);
+        } else if (profile == "AGHFP") {
+            m_connectedAGHFP = false;
+            m_connectInProgressAGHFP = 0;
+            switchBtStateTo(REFRESH, 0);
+        } else if (profile == "HFP") {
+            m_connectedHFP = false;
+            m_connectInProgressHFP = 0;
+            switchBtStateTo(REFRESH, 0);
+        } else {
+            switchBtStateTo(INIT, 0);
+        }
+        return true;
+    }
+    if (line.startsWith("CLOSE_OK")) {
+        setConnectionStateForLinkId(hexWord(line, 1), false);
+        switchBtStateTo(REFRESH, 5000);
+        qDebug().noquote() << m_debugPrefix << "Disconnected";
+        return true;
+    }
+    if (line.startsWith("PENDING") || line.startsWith("RECONNECT")) {
+        m_pending = true;
+        return true;
+    }
+    if (line.startsWith("LINK_LOSS")) {
+        setConnectionStateForLinkId(hexWord(line, 1), false);
+        getStatusOfConnections();
+        switchBtStateTo(REFRESH, 0);
+        qDebug().noquote() << m_debugPrefix << "Disconnected";
+        return true;
+    }
+    if (line.startsWith("STATE")) {
+        m_statusConnectedA2DP = m_statusConnectedSPP = m_statusConnectedAVRCP = false;
+        m_statusConnectedAGHFP = m_statusConnectedHFP = false;
+        m_statusA2dpStreaming = m_statusAvrcpPlaying = false;
+        m_statusStateSeen = m_cmdTransmitBuffer.isBusy() && m_cmdTransmitBuffer.lastTransmitted() == "STATUS";
+        return true;
+    }
+    if (line.startsWith("LINK")) {
+        const int id = hexWord(line, 1);
+        if (id >= 0 && word(line, 2) == "CONNECTED") {
+            const QString profile = word(line, 3);
+            const QString flags = line.section(' ', 5);
+            if (profile == "A2DP") {
+                m_linkId_A2DP = id;
+                m_statusConnectedA2DP = true;
+                m_connectInProgressA2DP = 0;
+                m_statusA2dpStreaming = flags.contains("STREAMING");
+            } else if (profile == "AVRCP") {
+                m_linkId_AVRCP = id;
+                m_statusConnectedAVRCP = true;
+                m_connectInProgressAVRCP = 0;
+                m_statusAvrcpPlaying = flags.contains("PLAYING");
+            } else if (profile == "SPP") {
+                m_linkId_SPP = id;
+                m_statusConnectedSPP = true;
+                m_connectInProgressSPP = 0;
+            } else if (profile == "AGHFP") {
+                m_linkId_AGHFP = id;
+                m_statusConnectedAGHFP = true;
+                m_connectInProgressAGHFP = 0;
+            } else if (profile == "HFP") {
+                m_linkId_HFP = id;
+                m_statusConnectedHFP = true;
+                m_connectInProgressHFP = 0;
+            }
+        }
+        switchBtStateTo(REFRESH, 0);
+        return true;
+    }
+    if (line.startsWith("A2DP_STREAM_START")) {
+        m_gainsTransmitted = false;
+        m_streamingA2dpActive = true;
+        switchBtStateTo(REFRESH, 0);
+        return true;
+    }
+    if (line.startsWith("A2DP_STREAM_SUSPEND")) {
+        m_streamingA2dpActive = false;
+        m_gainsTransmitted = false;
+        switchBtStateTo(REFRESH, 0);
+        return true;
+    }
+    if (line.startsWith("ABS_VOL")) {
+        bool ok = false;
+        const int value = word(line, 2).toInt(&ok, 10);
+        if (ok && m_btId == m_btIdHeadphone && hexWord(line, 1) == m_linkId_AVRCP) {
+            m_btExtHeadphoneGain = HeadsetVolume::moduleValueToStep(value);
+            emit btHeadphoneVolumeChanged(HeadsetVolume::stepToPercent(m_btExtHeadphoneGain));
+        }
+        return true;
+    }
     return false;
 }
 
 bool BluetoothIDC777::analyseServiceEvent(const QString& line)
 {
-    // Filled by the state-machine work: the start banner "IOT747",
-    // "AudioAgent", "Ready", "PAIR_OK", "PAIR_ERROR", "INQU_OK", "NAME ",
-    // "ERROR", "LIST", then the headset battery report "AT+IPHONEACCEV".
-    // Returns true for a matched line.
-    Q_UNUSED(line);
+    if (line.startsWith("IOT747")) {
+        qDebug().noquote() << m_debugPrefix << "Bluetoothmodul has been reset";
+        clearCmdTransmitBuffer();
+        clearDataTransmitBuffer();
+        m_btWaitForReadyAfterReset = true;
+        switchBtStateTo(WAIT_FOR_FINISH_RESET, 0);
+        return true;
+    }
+    if (line.startsWith("AudioAgent")) {
+        m_fwVersionBtModul = line.section(' ', 1);
+        return true;
+    }
+    if (line.startsWith("Ready")) {
+        if (m_btWaitForReadyAfterReset) {
+            m_btWaitForReadyAfterReset = false;
+            m_host->sleepMs(150);
+            emit btModulReset();
+            switchBtStateTo(REFRESH, 0);
+        }
+        return true;
+    }
+    if (line.startsWith("PAIR_OK")) {
+        const QString address = word(line, 1);
+        qDebug().noquote() << m_debugPrefix << "Pairing successful";
+        if (!address.isEmpty()) {
+            m_btId = address;
+            m_pairOkAddresses << address;
+            qDebug().noquote() << m_debugPrefix << "Pairing successful with ID:" << m_btId;
+        }
+        m_pairingActive = true;
+        m_pairOkThisPairing = true;
+        m_enablePopupInvalidBtId = true;
+        return true;
+    }
+    if (line.startsWith("PAIR_ERROR")) {
+        qDebug().noquote() << m_debugPrefix << "Pairing error";
+        m_pairingActive = false;
+        return true;
+    }
+    if (line.startsWith("INQU_OK")) {
+        qDebug().noquote() << m_debugPrefix << "Inquiry finished";
+        return true;
+    }
+    if (line.startsWith("NAME ")) {
+        const QString address = word(line, 1);
+        const QString rest = line.section(' ', 2);
+        const int open = rest.indexOf('"');
+        const int close = open < 0 ? -1 : rest.indexOf('"', open + 1);
+        if (address.isEmpty() || close < 0) {
+            qDebug().noquote() << m_debugPrefix << "Name answer not understood:" << line;
+            return true;
+        }
+        const QString name = rest.mid(open + 1, close - open - 1);
+        if (!name.isEmpty()) {
+            for (BluetoothDevice& d : btDevicesFromInquiry) {
+                if (d.btId == address)
+                    d.btName = name;
+            }
+        }
+        m_waitForNameCnt = qMax(0, m_waitForNameCnt - 1);
+        return true;
+    }
+    if (line.startsWith("ERROR")) {
+        analyseError(line);
+        return true;
+    }
+    if (line.startsWith("LIST")) {
+        analyseListLine(line);
+        return true;
+    }
     return false;
+}
+
+void BluetoothIDC777::analyseError(const QString& line)
+{
+    static const QList<QPair<QString, QString>> kCodes = {
+        {"0x0011", "Error: Command not allowed with the current configuration"},
+        {"0x0012", "Error: Command not found"},
+        {"0x0013", "Error: Wrong parameter"},
+        {"0x0014", "Error: Wrong number of parameters"},
+        {"0x0015", "Error: Command not allowed in the current state"},
+        {"0x0016", "Error: Device already connected"},
+        {"0x0017", "Error: Device not connected"},
+        {"0x0018", "Error: Command is too long"},
+        {"0x0019", "Error: Name not found"},
+        {"0x001A", "Error: Configuration not found"},
+        {"0x0003", "Error: Unknown error"},
+    };
+    const QString code = word(line, 1);
+    const QString lastCmd = m_cmdTransmitBuffer.lastTransmitted();
+    for (const auto& c : kCodes) {
+        if (c.first == code)
+            qDebug().noquote() << m_debugPrefix << c.second << "(" << lastCmd << ")";
+    }
+    if (code == "0x0017")
+        switchBtStateTo(INIT, 0);
+    else if (code == "0x0019")
+        m_waitForNameCnt = qMax(0, m_waitForNameCnt - 1);
+
+    if (lastCmd.startsWith("OPEN") && code != "0x0017") {
+        if (lastCmd.contains("A2DP"))
+            m_connectInProgressA2DP = 0;
+        else if (lastCmd.contains("AVRCP"))
+            m_connectInProgressAVRCP = 0;
+        else if (lastCmd.contains("SPP"))
+            m_connectInProgressSPP = 0;
+        else if (lastCmd.contains("AGHFP"))
+            m_connectInProgressAGHFP = 0;
+        else if (lastCmd.contains("HFP"))
+            m_connectInProgressHFP = 0;
+        getStatusOfConnections();
+        qDebug().noquote() << m_debugPrefix << "OPEN ERROR:" << lastCmd << "Flags:" << m_connectInProgressA2DP
+                           << m_connectInProgressAVRCP << m_connectInProgressSPP;
+    }
+}
+
+// With several paired devices the configured one wins wherever it stands
+// in the list; whether it is missing is known only at the list's end.
+void BluetoothIDC777::analyseListLine(const QString& line)
+{
+    const QString type = word(line, 1);
+    const QString address = word(line, 2);
+    if (address.isEmpty()) {
+        qDebug().noquote() << m_debugPrefix << "List line not understood:" << line;
+        return;
+    }
+    m_listSeen = true;
+    if (!m_btIdFromList.isEmpty() && m_btIdFromList == m_btId)
+        return;
+    m_typeOfDeviceFromList = type;
+    m_btIdFromList = address;
+    if (m_btIdFromList != m_btId)
+        qDebug().noquote() << m_debugPrefix << "Kein gueltiges Pairing -> m_btId:" << m_btId << m_btIdFromList
+                           << line;
+}
+
+void BluetoothIDC777::listAnswerEnded()
+{
+    const bool missing = m_listSeen && m_btIdFromList != m_btId;
+    m_listSeen = false;
+    if (!missing || !m_enablePopupInvalidBtId || m_btId.isEmpty() || m_host->debugFeatures()
+        || m_host->productionTestEnabled())
+        return;
+    m_enablePopupInvalidBtId = false;
+    const int button = m_host->showErrorMessage(tr("Error"), tr("InvalidBluetoothAddressPleaseRestartPairing"));
+    qDebug().noquote() << m_debugPrefix << (button == 0 ? "Message Pairing closed" : "Ende Button Unknown");
+}
+
+// "AT+IPHONEACCEV=<n>,<key>,<value>,...": key 1 is the battery, 0..9.
+void BluetoothIDC777::analyseHeadsetBattery(const QString& line)
+{
+    static const QString kPrefix = "AT+IPHONEACCEV";
+    if (!line.startsWith(kPrefix))
+        return;
+    const QStringList parts = line.mid(kPrefix.size() + 1).split(',');
+    bool ok = false;
+    const int pairs = parts.value(0).toInt(&ok, 10);
+    if (parts.size() <= 2 || !ok || pairs < 0 || parts.size() <= 2 * pairs) {
+        qDebug().noquote() << m_debugPrefix << "Headphone battery report not understood:" << line;
+        return;
+    }
+    int battery = 50;
+    for (int i = 1; i < parts.size() - 1; i += 2) {
+        bool keyOk = false, valueOk = false;
+        const int key = parts.at(i).toInt(&keyOk, 10);
+        const int value = parts.at(i + 1).toInt(&valueOk, 10);
+        if (keyOk && valueOk && key == 1)
+            battery = (value + 1) * 10;
+    }
+    m_btExtHeadphoneBatteryState = battery;
+    qDebug().noquote() << m_debugPrefix << "Headphone Batterystate:" << battery;
+    emit btHeadphoneBatteryStateReceived(battery);
 }
 
 bool BluetoothIDC777::analyseConfigAnswer(const QString& line)
@@ -153,6 +574,12 @@ void BluetoothIDC777::analyseReceivedStatus()
 {
     m_btTimerWaitForStatus->stop();
     m_waitForStatusOkReceived = false;
+    if (!m_statusAnswerComplete) {
+        // An expired wait or another command's answer: the live flags stand.
+        qDebug().noquote() << m_debugPrefix << "No complete link status, flags kept";
+        return;
+    }
+    m_statusAnswerComplete = false;
     m_connectedA2DP = m_statusConnectedA2DP;
     m_connectedSPP = m_statusConnectedSPP;
     m_connectedAVRCP = m_statusConnectedAVRCP;
@@ -160,4 +587,30 @@ void BluetoothIDC777::analyseReceivedStatus()
     m_connectedHFP = m_statusConnectedHFP;
     m_streamingA2dpActive = m_statusA2dpStreaming;
     m_playingAvrcp = m_statusAvrcpPlaying;
+}
+
+void BluetoothIDC777::setConnectionStateForLinkId(int linkId, bool connected)
+{
+    if (linkId < 0)
+        return;
+    if (linkId == m_linkId_A2DP) {
+        m_connectedA2DP = connected;
+        m_connectInProgressA2DP = 0;
+        if (!connected)
+            m_streamingA2dpActive = false;
+    } else if (linkId == m_linkId_SPP) {
+        m_connectedSPP = connected;
+        m_connectInProgressSPP = 0;
+        if (!connected)
+            clearDataTransmitBuffer();
+    } else if (linkId == m_linkId_AVRCP) {
+        m_connectedAVRCP = connected;
+        m_connectInProgressAVRCP = 0;
+    } else if (linkId == m_linkId_AGHFP) {
+        m_connectedAGHFP = connected;
+        m_connectInProgressAGHFP = 0;
+    } else if (linkId == m_linkId_HFP) {
+        m_connectedHFP = connected;
+        m_connectInProgressHFP = 0;
+    }
 }

@@ -163,6 +163,13 @@ bool BluetoothIDC777::submitCommand(const QString& cmd, const QStringList& respo
                || added == Idc777CommandQueue::Added::ReplacedNewest;
     }
     m_cmdTransmitBuffer.startInFlight({cmd, responses, timeoutMs});
+    // Answers of an earlier query must not count for this one.
+    if (cmd == "STATUS")
+        m_statusStateSeen = false;
+    if (cmd == "LIST") {
+        m_btIdFromList.clear();
+        m_listSeen = false;
+    }
     m_btTimerWaitForCmdResponse->start(timeoutMs);
     sendData(cmd);
     return true;

@@ -43,10 +43,10 @@ qint64 SerialReceiver::readFrom(QIODevice& device)
 
 void SerialReceiver::append(const QByteArray& bytes)
 {
+    if (bytes.isEmpty())
+        return;
     QByteArray clean = bytes;
     clean.replace('\0', QByteArray());
-    if (clean.isEmpty())
-        return;
 
     m_copy.append(clean);
     if (m_copy.size() > kCopyLimit) {
@@ -57,7 +57,8 @@ void SerialReceiver::append(const QByteArray& bytes)
         m_copy.remove(0, cut);
     }
 
-    m_pending.append(clean);
+    // Pending bytes keep their NULs: a module's data event counts them.
+    m_pending.append(bytes);
     int lastEnd = 0;
     if (m_lineEnd == LineEnd::AfterCr) {
         lastEnd = m_pending.lastIndexOf('\r') + 1;
@@ -81,13 +82,29 @@ int SerialReceiver::lineLength() const
     return at < 0 ? 0 : at + 2;
 }
 
-bool SerialReceiver::takeLine(QString* line)
+bool SerialReceiver::takeLineBytes(QByteArray* line)
 {
     const int length = lineLength();
     if (length <= 0)
         return false;
-    *line = QString::fromUtf8(m_pending.constData(), length);
+    *line = m_pending.left(length);
     m_pending.remove(0, length);
+    return true;
+}
+
+QString SerialReceiver::decode(const QByteArray& bytes)
+{
+    QByteArray clean = bytes;
+    clean.replace('\0', QByteArray());
+    return QString::fromUtf8(clean);
+}
+
+bool SerialReceiver::takeLine(QString* line)
+{
+    QByteArray bytes;
+    if (!takeLineBytes(&bytes))
+        return false;
+    *line = decode(bytes);
     return true;
 }
 

@@ -32,12 +32,17 @@ public:
 
     // Reads everything the device holds. Returns the number of bytes read.
     qint64 readFrom(QIODevice& device);
-    // NUL bytes are removed.
+    // The raw copy loses NUL bytes; the pending bytes keep them until a
+    // line is decoded.
     void append(const QByteArray& bytes);
 
     // Takes the oldest complete line out of the buffer, its line end
-    // included, decoded as UTF-8. False when no complete line is there.
+    // included, decoded as UTF-8 without NULs. False when no complete line is there.
     bool takeLine(QString* line);
+    // The same line as received, NULs included.
+    bool takeLineBytes(QByteArray* line);
+    // Bytes of a line as takeLine() decodes them.
+    static QString decode(const QByteArray& bytes);
     bool hasLine() const { return lineLength() > 0; }
     QByteArray pending() const { return m_pending; }
     void clearPending() { m_pending.clear(); }

@@ -2,6 +2,7 @@
 // module-pair factory.
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
+#include "Hardware/bluetoothidc777.h"
 #include "Hardware/bluetoothstandin.h"
 #include "logcapture.h"
 #include "recordingbluetooth.h"
@@ -126,8 +127,15 @@ void TestBluetoothInterface::factoryBuildsSourceFirst()
     QCOMPARE(built[1]->role, BluetoothRole::Sink);
     QCOMPARE(built[1]->moduleType, 0);
 
-    // Without a creator the built-in stand-in pair is made, for either type.
-    for (int type : {0, 1}) {
+    // Without a creator the built-in pair is made: the IDC777 driver, and the
+    // stand-in for the WT32 pair until its driver exists.
+    {
+        const BluetoothPair drivers = BluetoothFactory::createPair(1);
+        std::unique_ptr<Bluetooth> a(drivers.source), b(drivers.sink);
+        QVERIFY(qobject_cast<BluetoothIDC777*>(drivers.source));
+        QVERIFY(qobject_cast<BluetoothIDC777*>(drivers.sink));
+    }
+    for (int type : {0}) {
         LogCapture log;
         const BluetoothPair standins = BluetoothFactory::createPair(type);
         std::unique_ptr<Bluetooth> a(standins.source), b(standins.sink);

@@ -1,6 +1,7 @@
 // Start-up of the main window: module pair from the straps, Bluetooth start,
 // board commands, start values, start arguments; and the language files.
 #include "Debug/debugmenu.h"
+#include "Hardware/bluetoothidc777.h"
 #include "Hardware/bluetoothstandin.h"
 #include "Hardware/gps.h"
 #include "Management/SettingsAdjust/systeminformation.h"
@@ -344,7 +345,15 @@ void TestMainWindow::startArguments()
 
 void TestMainWindow::standinPairWhenNoDriver()
 {
-    TestRoot root;
+    // The IDC777 pair has its driver; the WT32 pair not yet.
+    {
+        TestRoot root;
+        MainMenu w;
+        QVERIFY(qobject_cast<BluetoothIDC777*>(w.getBtSourceInstance()));
+        QVERIFY(qobject_cast<BluetoothIDC777*>(w.getBtSinkInstance()));
+        QVERIFY(w.getBtSourceInstance() != w.getBtSinkInstance());
+    }
+    TestRoot root(DeviceTree::Hardware::V1);
     LogCapture log;
     MainMenu w;
     auto* source = qobject_cast<BluetoothStandin*>(w.getBtSourceInstance());
@@ -354,7 +363,7 @@ void TestMainWindow::standinPairWhenNoDriver()
     QCOMPARE(sink->role(), BluetoothRole::Sink);
     QCOMPARE(sink->moduleType(), w.getBtModuleType());
     QVERIFY(log.contains("stand-in pair BluetoothStandin"));
-    QVERIFY(log.contains("BluetoothStandin IDC777 sink: initBluetooth /dev/ttyO2"));
+    QVERIFY(log.contains("BluetoothStandin WT32 sink: initBluetooth /dev/ttyO2"));
     QVERIFY(!sink->isConnectedA2DP() && !sink->isConnectedRFCOMM() && !sink->isConnectedAVRCP());
     QVERIFY(sink->isStateDisconnected());
     sink->btDevicesFromInquiry[3].btId = "left over";

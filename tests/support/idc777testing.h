@@ -56,6 +56,41 @@ public:
     void setSppLinkId(int id) { m_linkId_SPP = id; }
     void setPairingActive(bool on) { m_pairingActive = on; }
 
+    // Feeds bytes as if read from the port.
+    void feed(const QByteArray& bytes)
+    {
+        m_rx.append(bytes);
+        if (m_rx.hasLine())
+            analyseAnswer();
+    }
+    // The next tick now, without waiting for the state timer.
+    void tickNow()
+    {
+        m_btStateTimer->stop();
+        updateState();
+    }
+    bool stateTimerActive() const { return m_btStateTimer->isActive(); }
+    int stateTimerInterval() const { return m_btStateTimer->interval(); }
+    bool pending() const { return m_pending; }
+    bool gainsSent() const { return m_gainsTransmitted; }
+    bool connectedAGHFP() const { return m_connectedAGHFP; }
+    bool connectedHFP() const { return m_connectedHFP; }
+    int linkIdA2dp() const { return m_linkId_A2DP; }
+    int linkIdSpp() const { return m_linkId_SPP; }
+    QString btIdFromList() const { return m_btIdFromList; }
+    QString currentBtId() const { return m_btId; }
+    bool pairingActive() const { return m_pairingActive; }
+    bool initSuccessful() const { return m_initSuccessful; }
+    void setConnected(bool a2dp, bool spp, bool avrcp = false)
+    {
+        m_connectedA2DP = a2dp;
+        m_connectedSPP = spp;
+        m_connectedAVRCP = avrcp;
+    }
+    void setStreaming(bool on) { m_streamingA2dpActive = on; }
+    QByteArray linePart() const { return m_linePartCmdMode; }
+    bool bytesMissing() const { return m_bytesMissingFromRECV; }
+
     const AccessoryMessageQueue& messages() const { return m_transmitBuffer; }
     const Idc777CommandQueue& commandQueue() const { return m_cmdTransmitBuffer; }
     QStringList waitingCommands() const

@@ -1,15 +1,20 @@
 // devsim: creates the simulated device tree and runs its live peers.
-//   devsim create <root> [--hardware v1|v2] [--poweroff-ends]
+//   devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]
 //   devsim serve <root>
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
+//   devsim bt <root> <action> [args]
 #include "adcfeed.h"
+#include "bluetoothsim.h"
 #include "devicetree.h"
 #include "pulsefeed.h"
 #include "signalgenerator.h"
 #include "simservice.h"
 
-#include <QCoreApplication>
+#include "Management/systemsettings.h"
+
+#include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -32,11 +37,49 @@ void onSignal(int)
 
 int usage()
 {
-    QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2] [--poweroff-ends]\n"
+    QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]\n"
                            "       devsim serve <root>\n"
                            "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
-                           "[--noise-db N|off]\n";
+                           "[--noise-db N|off]\n"
+                           "       devsim bt <root> mute|mute-press|mute-release|restart\n"
+                           "       devsim bt <root> alert <code> | sensor <type> | value <v> [<t>] | "
+                           "battery <mV>\n"
+                           "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
+                           "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
+                           "line-end cr|crlf\n";
     return 2;
+}
+
+// The settings store, to write the paired addresses into a complete file.
+class PairedSettings : public Systemsettings
+{
+public:
+    void pair()
+    {
+        m_btIdMicrophone = BluetoothSim::kTb9Address;
+        m_btNameMicrophone = "TB-9";
+        m_btIdHeadphone = BluetoothSim::kHeadsetAddress;
+        m_btNameHeadphone = "BT Headset";
+        storeSystemsettings();
+    }
+};
+
+// Pairs the simulated TB-9 and headset: the modules' lists and the settings
+// file, which the store writes whole (every key, at its default where the
+// device had no file yet).
+bool pairDevices(const QString& root, QString* error)
+{
+    if (!BluetoothSim::pairDevices(root, error))
+        return false;
+    qputenv("DEVICE_ROOT", root.toLocal8Bit());
+    PairedSettings settings;
+    settings.pair();
+    const QString ini = root + Systemsettings::kSettingsFile;
+    if (!QFileInfo(ini).isFile()) {
+        *error = "cannot write " + ini;
+        return false;
+    }
+    return true;
 }
 
 // The live peers of the simulated device. Each later part of the simulation
@@ -46,6 +89,7 @@ std::vector<std::unique_ptr<SimService>> makeServices()
     std::vector<std::unique_ptr<SimService>> services;
     services.push_back(std::make_unique<AdcFeed>());
     services.push_back(std::make_unique<PulseFeed>());
+    services.push_back(std::make_unique<BluetoothSim>());
     return services;
 }
 
@@ -59,8 +103,8 @@ int serve(const QString& root)
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sigFd) == 0) {
         std::signal(SIGTERM, onSignal);
         std::signal(SIGINT, onSignal);
-        auto* n = new QSocketNotifier(sigFd[0], QSocketNotifier::Read, qApp);
-        QObject::connect(n, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+        auto* n = new QSocketNotifier(sigFd[0], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(n, &QSocketNotifier::activated, QCoreApplication::instance(), &QCoreApplication::quit);
     }
     auto services = makeServices();
     for (auto& s : services) {
@@ -79,8 +123,18 @@ int serve(const QString& root)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    // The settings store is a widget: writing it needs a (screenless) GUI application.
+    bool paired = false;
+    for (int i = 1; i < argc; ++i)
+        paired = paired || QByteArray(argv[i]) == "--paired";
+    std::unique_ptr<QCoreApplication> app;
+    if (paired) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const QStringList args = app->arguments().mid(1);
     if (args.size() < 2)
         return usage();
     const QString root = QDir(args.at(1)).absolutePath();
@@ -88,6 +142,8 @@ int main(int argc, char* argv[])
     if (args.at(0) == "create") {
         DeviceTree::Options options;
         for (int i = 2; i < args.size(); ++i) {
+            if (args.at(i) == "--paired")
+                continue;
             if (args.at(i) == "--hardware" && i + 1 < args.size()) {
                 const QString hw = args.at(++i).toLower();
                 if (hw == "v1")
@@ -107,7 +163,21 @@ int main(int argc, char* argv[])
             QTextStream(stderr) << "devsim: " << error << "\n";
             return 1;
         }
-        QTextStream(stdout) << "devsim: device tree ready at " << root << "\n";
+        if (paired && !pairDevices(root, &error)) {
+            QTextStream(stderr) << "devsim: " << error << "\n";
+            return 1;
+        }
+        QTextStream(stdout) << "devsim: device tree ready at " << root << (paired ? " (paired)" : "") << "\n";
+        return 0;
+    }
+    if (args.at(0) == "bt") {
+        QString error;
+        if (args.size() < 3)
+            return usage();
+        if (!BluetoothSim::queueTrigger(root, args.mid(2).join(' '), &error)) {
+            QTextStream(stderr) << "devsim: " << error << "\n";
+            return usage();
+        }
         return 0;
     }
     if (args.at(0) == "serve")

@@ -1,0 +1,16 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>BluetoothIDC777</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>InvalidBluetoothAddressPleaseRestartPairing</source>
+        <translation>Invalid bluetooth address
+Please restart pairing.</translation>
+    </message>
+</context>
+</TS>
