@@ -2,7 +2,11 @@
 //   devsim create <root> [--hardware v1|v2] [--poweroff-ends]
 //   devsim serve <root>
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
+//   devsim battery <root> [--percent N] [--voltage V] [--current A] [--temp C]
+//                         [--charging on|off]
+//   devsim sensor <root> [on|off]
 #include "adcfeed.h"
+#include "batterycommand.h"
 #include "devicetree.h"
 #include "pulsefeed.h"
 #include "signalgenerator.h"
@@ -35,7 +39,10 @@ int usage()
     QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2] [--poweroff-ends]\n"
                            "       devsim serve <root>\n"
                            "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
-                           "[--noise-db N|off]\n";
+                           "[--noise-db N|off]\n"
+                           "       devsim battery <root> [--percent N] [--voltage V] "
+                           "[--current A] [--temp C] [--charging on|off]\n"
+                           "       devsim sensor <root> [on|off]\n";
     return 2;
 }
 
@@ -116,6 +123,12 @@ int main(int argc, char* argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runSignalCommand(root, args.mid(2), out, err);
+    }
+    if (args.at(0) == "battery" || args.at(0) == "sensor") {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return args.at(0) == "battery" ? runBatteryCommand(root, args.mid(2), out, err)
+                                       : runSensorCommand(root, args.mid(2), out, err);
     }
     return usage();
 }
