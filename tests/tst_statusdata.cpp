@@ -21,7 +21,6 @@ extern int g_debugFeatures;
 namespace {
 
 const QString kGauge = "/sys/class/power_supply/bq27426-0/";
-const char* const kCharger = "/sys/class/power_supply/bq24190-battery/status";
 const char* const kBacklight = "/sys/class/backlight/backlight/brightness";
 const char* const kWiredSensor = "/sys/class/gpio/gpio48/value";
 
@@ -147,7 +146,6 @@ private slots:
     void neverReadBatteryNeitherWarnsNorPowersDown();
     void chargeNeverReadLeavesTheVoltage();
     void pollsLiveWithTheMainWindow();
-    void chargingFollowsTheCharger();
     void devsimBattery();
     void devsimSensor();
 };
@@ -664,19 +662,6 @@ void TestStatusData::pollsLiveWithTheMainWindow()
         QVERIFY(!status()->stateMicrophone());
         QVERIFY(!status()->stateGps());
     }
-}
-
-void TestStatusData::chargingFollowsTheCharger()
-{
-    TestUnit unit;
-    unit.start();
-    QVERIFY(!status()->batteryVQCharging());
-    unit.root.write(kCharger, "Charging\n");
-    status()->update();
-    QVERIFY(status()->batteryVQCharging());
-    unit.root.write(kCharger, "Full\n");
-    status()->update();
-    QVERIFY(!status()->batteryVQCharging());
 }
 
 void TestStatusData::devsimBattery()
