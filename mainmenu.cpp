@@ -2,6 +2,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Hardware/batterystate.h"
 #include "Debug/debugmenu.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
@@ -27,6 +28,7 @@
 #include "ui_mainmenu.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -43,6 +45,10 @@ const char* const kPulseDir = "/home/root/.config/pulse/";
 const char* const kAlsaState = "/var/lib/alsa/asound.state";
 const unsigned int kAudioMuteLine = 17;
 const int kPowerDownDelayMs = 3000;
+const int kSystemInfoIntervalMs = 60000;
+const char* const kSystemInfoFile = "/media/vq4100/systemInfo.txt";
+const char* const kErrorInfoFile = "/media/vq4100/errorInfo.txt";
+const char* const kGaugeTemperature = "/sys/class/power_supply/bq27426-0/temp";
 
 // The language files, by language number 1..26.
 const char* const kLanguageFiles[26] = {
@@ -140,8 +146,14 @@ MainMenu::MainMenu(QWidget* parent)
 
     m_favouriteButton = new FavouriteButton();
     m_favouriteButton->init();
-    // Filled by the system-information work: with g_debugFeatures 1,
-    // writeSystemInfo("System started.") and the 60 s m_timerSystemMonitor.
+    if (g_debugFeatures == 1) {
+        writeSystemInfo("System started.");
+        m_timerSystemMonitor = new QTimer(this);
+        m_timerSystemMonitor->setObjectName("systemInfoTimer");
+        connect(m_timerSystemMonitor, &QTimer::timeout, this,
+                qOverload<>(&MainMenu::writeSystemInfo));
+        m_timerSystemMonitor->start(kSystemInfoIntervalMs);
+    }
     if (m_systemsettings->isSUUseFavouriteForStartupEnabled()) {
         const int favourite = m_systemsettings->getFavouriteButton(nullptr);
         // A screenshot (0) at start-up would show nothing worth keeping.
@@ -155,6 +167,9 @@ MainMenu::MainMenu(QWidget* parent)
 
 MainMenu::~MainMenu()
 {
+    // The status data outlive the window; they must not keep its objects
+    // nor poll without it.
+    StatusbarData()->detach();
     delete ui;
     delete m_pinpointing;
     delete m_levelMeasurement;
@@ -174,8 +189,6 @@ MainMenu::~MainMenu()
     delete m_systemsettings;
     delete m_gpsMonitor;
     delete m_timerSystemMonitor;
-    // The status data outlive the window; they must not keep its objects.
-    StatusbarData()->detach();
     if (m_instanceMainMenu == this)
         m_instanceMainMenu = nullptr;
 }
@@ -766,4 +779,71 @@ void MainMenu::changeLanguage(int num)
     qApp->removeTranslator(&translator);
     qApp->installTranslator(&translator);
     m_systemsettings->init();
+}
+
+// ---- System information log -----------------------------------------------
+
+namespace {
+
+// Appends Latin-1 text (characters outside it become "?") to a file on the
+// mass storage; false when it cannot be opened.
+bool appendLatin1(const char* unitPath, const QString& text)
+{
+    QFile file(DeviceLayer::path(unitPath));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        qDebug() << "Could not open file:" << unitPath;
+        return false;
+    }
+    const QByteArray bytes = text.toLatin1();
+    if (file.write(bytes) != bytes.size())
+        qDebug() << "Could not write file:" << unitPath;
+    file.close();
+    return true;
+}
+
+// The gauge's temperature in degrees with its ";", or nothing when the file
+// cannot be opened.
+QString temperatureField()
+{
+    QFile file(DeviceLayer::path(kGaugeTemperature));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString text = QString::fromLatin1(file.read(32)).toLower().trimmed();
+    return QString::number(text.toDouble() / 10.0) + ';';
+}
+
+}
+
+void MainMenu::writeSystemInfo(QString infoText)
+{
+    BatteryState battery;
+    const int percent = battery.fuelPercent();
+    const float voltage = battery.voltage();
+    const float current = battery.current();
+    const bool charging = battery.isCharging();
+    Statusbardata* status = StatusbarData();
+    const bool headphone = status->stateHeadphone();
+    const bool microphone = status->stateMicrophone();
+    const int micPercent = status->batteryMicrophone();
+    const int micMillivolts = status->batteryVoltageMic();
+
+    const QDateTime now = QDateTime::currentDateTime();
+    QString line = now.date().toString("dd.MM.yyyy") + ';' + now.time().toString(Qt::TextDate)
+                   + ';' + QString::number(percent) + ';' + QString::number(voltage) + ';'
+                   + QString::number(current) + ';' + (charging ? "1" : "0") + ';';
+    line += temperatureField();
+    line += QString(headphone ? "1" : "0") + ';' + (microphone ? "1" : "0") + ';'
+            + QString::number(micMillivolts) + ';' + QString::number(micPercent) + ';'
+            + infoText + '\n';
+    appendLatin1(kSystemInfoFile, line);
+}
+
+void MainMenu::writeSystemInfo()
+{
+    writeSystemInfo(QString());
+}
+
+void MainMenu::writeErrorToFile(QString text)
+{
+    appendLatin1(kErrorInfoFile, text + '\n');
 }

@@ -94,7 +94,8 @@ public:
     // every call repeats all of it.
     void beforePowerDown();
 
-    // Filled by the system-information work: writeErrorToFile.
+    // Appends one text line (Latin-1) to errorInfo.txt on the mass storage.
+    void writeErrorToFile(QString text);
 
 public slots:
     void changeLanguage(int num);
@@ -107,8 +108,10 @@ public slots:
     int setMicParameterMute(int mute);
     int setMicParameterButton(int button);
     int getMicInitParameter(int* a_gain, int* a_mute, int* a_button);
-    // Filled by the system-information work: writeSystemInfo(QString),
-    // writeSystemInfo().
+    // Appends one line of battery, charger and link state to systemInfo.txt
+    // on the mass storage; the second form is the 60 s timer's, without text.
+    void writeSystemInfo(QString infoText);
+    void writeSystemInfo();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -57,8 +57,10 @@ void BatteryState::readStatus(const char* file)
 void BatteryState::readPercent()
 {
     double v;
-    if (readNumber(kCapacity, v))
+    if (readNumber(kCapacity, v)) {
         m_battFuelPercent = static_cast<int>(v);
+        m_percentValid = true;
+    }
 }
 
 void BatteryState::readVoltage()

@@ -23,6 +23,8 @@ public:
     // False until a voltage has been read and parsed: a reader that never saw
     // the gauge must not be taken for a flat battery.
     bool hasVoltage() const { return m_voltageValid; }
+    // The same for the charge: 0 % from a gauge never read is no reading.
+    bool hasFuelPercent() const { return m_percentValid; }
 
 private:
     bool readText(const char* file, QString& text);
@@ -40,6 +42,7 @@ private:
     float m_current;
     float m_temperature;
     bool m_voltageValid = false;
+    bool m_percentValid = false;
 };
 
 #endif

@@ -182,6 +182,7 @@ void TestNavigation::muteSignalMovesWithTheScreens()
     MainMenu* w = unit.start();
     RecordingBluetooth* sink = unit.sink();
     QCOMPARE(sink->muteReceivers(), 1);  // the main menu
+    sink->sent.clear();  // the status data's start-up requests
 
     w->displayWidget(3, 1, 0);
     QCOMPARE(sink->muteReceivers(), 1);  // the screen only
@@ -458,6 +459,7 @@ void TestNavigation::accessoryConfigurationEndsOnMainPage()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
+    unit.sink()->sent.clear();  // the status data's start-up requests
     w->displayWidget(4, 1, 0);
     QString opened;
     // The IO key's release closes it.

@@ -3,7 +3,11 @@
 //   devsim serve <root>
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
 //   devsim bt <root> <action> [args]
+//   devsim battery <root> [--percent N] [--voltage V] [--current A] [--temp C]
+//                         [--charging on|off]
+//   devsim sensor <root> [on|off]
 #include "adcfeed.h"
+#include "batterycommand.h"
 #include "bluetoothsim.h"
 #include "devicetree.h"
 #include "pulsefeed.h"
@@ -46,7 +50,10 @@ int usage()
                            "battery <mV>\n"
                            "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
                            "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
-                           "line-end cr|crlf\n";
+                           "line-end cr|crlf\n"
+                           "       devsim battery <root> [--percent N] [--voltage V] "
+                           "[--current A] [--temp C] [--charging on|off]\n"
+                           "       devsim sensor <root> [on|off]\n";
     return 2;
 }
 
@@ -186,6 +193,12 @@ int main(int argc, char* argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runSignalCommand(root, args.mid(2), out, err);
+    }
+    if (args.at(0) == "battery" || args.at(0) == "sensor") {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return args.at(0) == "battery" ? runBatteryCommand(root, args.mid(2), out, err)
+                                       : runSensorCommand(root, args.mid(2), out, err);
     }
     return usage();
 }

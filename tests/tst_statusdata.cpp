@@ -1,0 +1,724 @@
+// The status data: accessory battery and sensor words, the wired sensor,
+// the 2 s and 30 s polls (requests, countdowns, low battery, critical
+// power-down), accessory alerts, the headset volume, bad input, the polls'
+// life with the main window, and the devsim commands that change a device.
+#include "Tools/messagedialog.h"
+#include "Tools/statusbar.h"
+#include "batterycommand.h"
+#include "logcapture.h"
+#include "mainmenu.h"
+#include "testunit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
+
+extern int g_debugFeatures;
+
+namespace {
+
+const QString kGauge = "/sys/class/power_supply/bq27426-0/";
+const char* const kBacklight = "/sys/class/backlight/backlight/brightness";
+const char* const kWiredSensor = "/sys/class/gpio/gpio48/value";
+
+Statusbardata* status()
+{
+    return StatusbarData();
+}
+
+void setBattery(const TestRoot& root, int percent, double volts)
+{
+    root.write(kGauge + "capacity", QByteArray::number(percent) + "\n");
+    root.write(kGauge + "voltage_now", QByteArray::number(qRound64(volts * 1e6)) + "\n");
+}
+
+QString infoText(QWidget* dialog)
+{
+    auto* label = dialog->findChild<QLabel*>("labelInfotext");
+    return label ? label->text() : QString();
+}
+
+void pressOk(MessageDialog* d)
+{
+    d->findChild<QPushButton*>("butMiddle")->click();
+}
+
+void timeOut(MessageDialog* d)
+{
+    QMetaObject::invokeMethod(d, "autoCloseDialog");
+}
+
+void pressIo(MessageDialog* d)
+{
+    QTest::keyRelease(d, Qt::Key_Escape);
+}
+
+// Answers every warning that opens while it lives, from inside the
+// warning's own loop, and keeps their texts. `during` runs while the first
+// warning is still open.
+class Answerer
+{
+public:
+    explicit Answerer(std::function<void(MessageDialog*)> answer = pressOk,
+                      std::function<void()> during = nullptr)
+        : m_answer(std::move(answer)), m_during(std::move(during))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QPointer<MessageDialog> d =
+                qobject_cast<MessageDialog*>(QApplication::activeModalWidget());
+            if (!d || m_handled.contains(d))
+                return;
+            m_handled << d;
+            // Off this timer's slot: a timer does not fire again inside it,
+            // and a further warning must be seen too.
+            QTimer::singleShot(0, &m_timer, [this, d] { handle(d); });
+        });
+        m_timer.start();
+    }
+
+    void handle(QPointer<MessageDialog> d)
+    {
+        if (!d)
+            return;
+        texts << infoText(d);
+        if (m_during && m_depth == 0) {
+            ++m_depth;
+            m_during();
+            --m_depth;
+            openWhileOpen = openDialogs();
+        }
+        if (d)
+            m_answer(d);
+    }
+
+    static int openDialogs()
+    {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += (qobject_cast<MessageDialog*>(w) && w->isVisible()) ? 1 : 0;
+        return n;
+    }
+
+    QStringList texts;
+    int openWhileOpen = 0;
+
+private:
+    QTimer m_timer;
+    std::function<void(MessageDialog*)> m_answer;
+    std::function<void()> m_during;
+    QList<QPointer<MessageDialog>> m_handled;
+    int m_depth = 0;
+};
+
+}
+
+class TestStatusData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void accessoryBattery_data();
+    void accessoryBattery();
+    void unreadableAccessoryBatteryKeepsAsking();
+    void sensorWords();
+    void wiredSensorComesAndGoes();
+    void accessoryLinkDownClearsTheSensor();
+    void heartbeat();
+    void powerOffCountdown();
+    void displayOffCountdown();
+    void badTimesAndBrightness();
+    void missingBacklightFile();
+    void lowBattery_data();
+    void lowBattery();
+    void warningAnswers_data();
+    void warningAnswers();
+    void warningRearmsOnlyOnAGoodReading();
+    void secondWarningWaitsForTheFirst();
+    void alertsRaiseOneDialog();
+    void alertsInDebugModeSendNothing();
+    void otherAlerts();
+    void batteryRequests();
+    void headsetBattery();
+    void headsetVolumeOncePerConnection();
+    void neverReadBatteryNeitherWarnsNorPowersDown();
+    void chargeNeverReadLeavesTheVoltage();
+    void pollsLiveWithTheMainWindow();
+    void devsimBattery();
+    void devsimSensor();
+};
+
+void TestStatusData::accessoryBattery_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("millivolts");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("3399") << "3399" << 3399 << -1;
+    QTest::newRow("3400") << "3400" << 3400 << 0;
+    QTest::newRow("3600") << "3600" << 3600 << 0;
+    QTest::newRow("3605") << "3605" << 3605 << 1;
+    QTest::newRow("4099") << "4099" << 4099 << 99;
+    QTest::newRow("4100") << "4100" << 4100 << 100;
+    QTest::newRow("4300") << "4300" << 4300 << 100;
+    QTest::newRow("4301") << "4301" << 4301 << -1;
+    QTest::newRow("abc") << "abc" << 0 << -1;
+    QTest::newRow("blanks") << " 3900\r\n" << 3900 << 60;
+}
+
+void TestStatusData::accessoryBattery()
+{
+    QFETCH(QString, text);
+    QFETCH(int, millivolts);
+    QFETCH(int, percent);
+    status()->btReceivedBattery("4000");
+    status()->btReceivedBattery(text);
+    QCOMPARE(status()->batteryVoltageMic(), millivolts);
+    QCOMPARE(status()->batteryMicrophone(), percent);
+}
+
+void TestStatusData::unreadableAccessoryBatteryKeepsAsking()
+{
+    TestUnit unit;
+    unit.start();
+    emit unit.sink()->btBatteryvoltageReceived("abc");
+    unit.sink()->clear();
+    status()->update();
+    status()->update();
+    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 2);
+
+    emit unit.sink()->btBatteryvoltageReceived("3900");
+    unit.sink()->clear();
+    status()->update();
+    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 0);
+}
+
+void TestStatusData::sensorWords()
+{
+    status()->analyseAlert("9");  // connected
+    status()->btReceivedSensortype("4");
+    QCOMPARE(status()->sensorType(), 5);
+    QVERIFY(status()->micSensorConnected());
+
+    status()->btReceivedSensortype("5");
+    QCOMPARE(status()->sensorType(), 0);
+    QVERIFY(status()->micSensorConnected());  // unchanged
+
+    status()->btReceivedSensortype("3");
+    QCOMPARE(status()->sensorType(), 3);
+    status()->btReceivedSensortype("0");
+    QCOMPARE(status()->sensorType(), 0);
+    QVERIFY(status()->micSensorConnected());
+    status()->btReceivedSensortype(" 1");  // exact words only
+    QCOMPARE(status()->sensorType(), 0);
+
+    // Not connected before: an unknown word leaves it so.
+    status()->btReceivedSensortype("2");
+    QCOMPARE(status()->sensorType(), 2);
+    TestUnit unit;
+    unit.start();  // clears the flag
+    status()->btReceivedSensortype("x");
+    QCOMPARE(status()->sensorType(), 0);
+    QVERIFY(!status()->micSensorConnected());
+}
+
+void TestStatusData::wiredSensorComesAndGoes()
+{
+    TestUnit unit;
+    unit.start();
+    unit.sink()->rfcomm = true;
+    emit unit.sink()->btSensortypeReceived("1");
+    status()->update();
+    QCOMPARE(status()->sensorType(), 1);
+
+    // Plugged in: the wired sensor wins on the next tick.
+    unit.root.write(kWiredSensor, "1\n");
+    status()->update();
+    QCOMPARE(status()->sensorType(), 4);
+    QVERIFY(status()->micSensorConnected());
+
+    // Pulled with the accessory link up: type asked again on that tick.
+    unit.root.write(kWiredSensor, "0\n");
+    unit.sink()->clear();
+    status()->update();
+    QCOMPARE(status()->sensorType(), 0);
+    QVERIFY(!status()->micSensorConnected());
+    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);
+
+    // The answer stops the asking.
+    emit unit.sink()->btSensortypeReceived("2");
+    unit.sink()->clear();
+    status()->update();
+    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 0);
+}
+
+void TestStatusData::accessoryLinkDownClearsTheSensor()
+{
+    TestUnit unit;
+    unit.start();
+    emit unit.sink()->btSensortypeReceived("1");
+    QVERIFY(status()->micSensorConnected());
+    status()->update();  // link down
+    QVERIFY(!status()->micSensorConnected());
+    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);  // only init's
+
+    // The wired sensor needs no link.
+    unit.root.write(kWiredSensor, "1\n");
+    status()->update();
+    status()->update();
+    QVERIFY(status()->micSensorConnected());
+
+    // The driver's link message counts as the link being up.
+    unit.root.write(kWiredSensor, "0\n");
+    emit unit.sink()->btConnectedRfcomm();
+    unit.sink()->clear();
+    status()->update();
+    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);
+}
+
+void TestStatusData::heartbeat()
+{
+    TestUnit unit;
+    unit.start();
+    status()->update();
+    QCOMPARE(unit.root.gpioValue(115), QByteArray("1"));
+    QTRY_COMPARE(unit.root.gpioValue(115), QByteArray("0"));
+}
+
+void TestStatusData::powerOffCountdown()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/PowerOffTime", 4);
+    unit.start();
+    LogCapture log;
+    status()->update();
+    QCOMPARE(unit.sink()->disconnects, 0);
+    status()->update();
+    QCOMPARE(log.count("Power-Off device"), 1);
+    QCOMPARE(unit.sink()->disconnects, 1);
+    QCOMPARE(unit.source()->disconnects, 1);
+    // Unanswered, it asks again on every tick.
+    status()->update();
+    QCOMPARE(unit.sink()->disconnects, 2);
+}
+
+void TestStatusData::displayOffCountdown()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/DisplayOffTime", 2);
+    unit.setSetting("Systemsettings/Brightness", 4);
+    unit.start();
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("4"));
+
+    // A key before the display is dark writes nothing.
+    unit.root.write(kBacklight, "5");
+    status()->resetPowerSavingCnt();
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("5"));
+
+    status()->update();
+    QVERIFY(status()->isPowerSavingActive());
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
+    unit.root.write(kBacklight, "5");
+    status()->update();  // kept dark
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
+
+    status()->resetPowerSavingCnt();
+    QVERIFY(!status()->isPowerSavingActive());
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("4"));
+    QCOMPARE(status()->backlightOffCountdown(), 2);
+}
+
+void TestStatusData::badTimesAndBrightness()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/DisplayOffTime", 0);
+    unit.setSetting("Systemsettings/PowerOffTime", -1);
+    unit.setSetting("Systemsettings/Brightness", 0);
+    unit.root.write(kBacklight, "2");
+    unit.start();
+    QCOMPARE(status()->powerOffCountdown(), 259200);
+    QCOMPARE(status()->backlightOffCountdown(), 259200);
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
+}
+
+void TestStatusData::missingBacklightFile()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/DisplayOffTime", 2);
+    unit.root.remove(kBacklight);
+    LogCapture log;
+    unit.start();
+    QVERIFY(log.contains("Backlight file cannot be opened"));
+    status()->update();
+    QVERIFY(status()->isPowerSavingActive());
+    status()->resetPowerSavingCnt();
+    QVERIFY(!status()->isPowerSavingActive());
+    QVERIFY(!unit.root.exists(kBacklight));  // never created
+}
+
+void TestStatusData::lowBattery_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<double>("volts");
+    QTest::addColumn<bool>("warns");
+    QTest::addColumn<bool>("powersDown");
+    QTest::newRow("10 % 3.2 V") << 10 << 3.2 << false << false;
+    QTest::newRow("10 % 3.05 V") << 10 << 3.05 << true << false;
+    QTest::newRow("9 % 3.8 V") << 9 << 3.8 << true << false;
+    QTest::newRow("50 % 3.05 V") << 50 << 3.05 << true << false;
+    QTest::newRow("11 % 3.1 V") << 11 << 3.1 << false << false;
+    QTest::newRow("50 % 2.9 V") << 50 << 2.9 << true << false;
+    QTest::newRow("50 % 2.85 V") << 50 << 2.85 << true << true;
+    QTest::newRow("85 % 3.95 V") << 85 << 3.95 << false << false;
+}
+
+void TestStatusData::lowBattery()
+{
+    QFETCH(int, percent);
+    QFETCH(double, volts);
+    QFETCH(bool, warns);
+    QFETCH(bool, powersDown);
+    TestUnit unit;
+    unit.start();
+    setBattery(unit.root, percent, volts);
+    int disconnectsDuringWarning = -1;
+    Answerer answerer(pressOk, [&] { disconnectsDuringWarning = unit.sink()->disconnects; });
+    LogCapture log;
+    status()->rareUpdate();
+    QCOMPARE(status()->batteryVQ(), percent);
+    QCOMPARE(answerer.texts,
+             warns ? QStringList{"The battery is very low. Please recharge."} : QStringList());
+    QCOMPARE(unit.sink()->disconnects, powersDown ? 1 : 0);
+    if (warns) {
+        QVERIFY(log.contains("Battery low message accepted"));
+        QCOMPARE(disconnectsDuringWarning, 0);  // the warning comes first
+    }
+    QCOMPARE(log.contains("Battery is very low. Power-Off device"), powersDown);
+}
+
+void TestStatusData::warningAnswers_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QString>("logLine");
+    QTest::addColumn<bool>("staysArmed");
+    QTest::newRow("OK") << 0 << "Battery low message accepted" << false;
+    QTest::newRow("time-out") << 1 << "Battery low message: Timeout" << false;
+    QTest::newRow("IO key") << 2 << "Ende Button Unknown" << true;
+}
+
+void TestStatusData::warningAnswers()
+{
+    QFETCH(int, how);
+    QFETCH(QString, logLine);
+    QFETCH(bool, staysArmed);
+    const std::function<void(MessageDialog*)> answers[] = {pressOk, timeOut, pressIo};
+    TestUnit unit;
+    unit.start();
+    setBattery(unit.root, 9, 3.6);
+    Answerer answerer(answers[how]);
+    LogCapture log;
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(log.contains(logLine));
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), staysArmed ? 2 : 1);
+}
+
+void TestStatusData::warningRearmsOnlyOnAGoodReading()
+{
+    TestUnit unit;
+    unit.start();
+    Answerer answerer;
+    setBattery(unit.root, 9, 3.6);
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+
+    // Neither 10 % nor exactly 3.1 V re-arms.
+    setBattery(unit.root, 10, 3.9);
+    status()->rareUpdate();
+    setBattery(unit.root, 11, 3.1);
+    status()->rareUpdate();
+    setBattery(unit.root, 8, 3.5);
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+
+    // Charged a little: the next discharge warns again.
+    setBattery(unit.root, 11, 3.2);
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+    setBattery(unit.root, 9, 3.6);
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 2);
+}
+
+void TestStatusData::secondWarningWaitsForTheFirst()
+{
+    TestUnit unit;
+    unit.start();
+    setBattery(unit.root, 5, 3.5);
+    // A further 30 s tick while the first warning is up (it stays 120 s).
+    Answerer answerer(pressIo, [] { status()->rareUpdate(); });
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+    QCOMPARE(answerer.openWhileOpen, 1);
+    // Closed by the IO key, still armed: the next tick shows it again.
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 2);
+}
+
+void TestStatusData::alertsRaiseOneDialog()
+{
+    TestUnit unit;
+    unit.start();
+    RecordingBluetooth* sink = unit.sink();
+    sink->clear();
+    emit sink->btSensortypeReceived("1");
+    Answerer answerer(pressOk, [sink] {
+        emit sink->btAlertMessageReceived("0");
+        emit sink->btAlertMessageReceived("0");
+    });
+    LogCapture log;
+    emit sink->btAlertMessageReceived("0");
+    QCOMPARE(answerer.texts, QStringList{"The sensor could not be detected."});
+    QCOMPARE(answerer.openWhileOpen, 1);
+    QCOMPARE(sink->sentCount("BT_TX O"), 1);
+    QCOMPARE(log.count("ALERT! No sensor connected"), 3);
+    QVERIFY(!status()->micSensorConnected());
+
+    // Within the 10 s hold a new alert raises nothing.
+    emit sink->btAlertMessageReceived("1");
+    QCOMPARE(answerer.texts.size(), 1);
+
+    status()->enableDisplayMsgDlg();  // the hold has ended
+    emit sink->btAlertMessageReceived("1");
+    status()->enableDisplayMsgDlg();
+    emit sink->btAlertMessageReceived("2");
+    status()->enableDisplayMsgDlg();
+    emit sink->btAlertMessageReceived("0");
+    QCOMPARE(answerer.texts,
+             (QStringList{"The sensor could not be detected.",
+                          "Battery voltage of TB-9 is very low.\nPlease recharge.",
+                          "Type of sensor could not be detected.\nPlease fix sensor or clean "
+                          "contacts.",
+                          "The sensor could not be detected."}));
+    QCOMPARE(sink->sentCount("BT_TX O"), 2);
+}
+
+void TestStatusData::alertsInDebugModeSendNothing()
+{
+    TestUnit unit;
+    unit.setSetting("Debug/Debugfeatures", 1);
+    unit.start();
+    QCOMPARE(g_debugFeatures, 1);
+    unit.sink()->clear();
+    Answerer answerer;
+    emit unit.sink()->btAlertMessageReceived("0");
+    QCOMPARE(answerer.texts.size(), 1);
+    QCOMPARE(unit.sink()->sentCount("BT_TX O"), 0);
+}
+
+void TestStatusData::otherAlerts()
+{
+    TestUnit unit;
+    unit.start();
+    Answerer answerer;
+    emit unit.sink()->btAlertMessageReceived("7");
+    QVERIFY(status()->micSensorConnected());
+    emit unit.sink()->btAlertMessageReceived("");
+    QVERIFY(answerer.texts.isEmpty());
+
+    // The battery alert leaves the sensor as it is.
+    emit unit.sink()->btAlertMessageReceived("1");
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(status()->micSensorConnected());
+    emit unit.sink()->btAlertMessageReceived("2");  // held: no dialog
+    QVERIFY(!status()->micSensorConnected());
+    QCOMPARE(answerer.texts.size(), 1);
+}
+
+void TestStatusData::batteryRequests()
+{
+    TestUnit unit;
+    unit.start();
+    QCOMPARE(unit.sink()->sent, (QStringList{"BT_TX T", "BT_TX B"}));
+    emit unit.sink()->btBatteryvoltageReceived("3900");  // no asking from update
+    unit.sink()->clear();
+    unit.source()->clear();
+
+    status()->rareUpdate();
+    QCOMPARE(unit.sink()->sent, QStringList{"BT_TX B"});
+    QCOMPARE(unit.source()->count("requestHeadphoneBatteryState"), 1);
+    for (int tick = 1; tick < 60; ++tick)
+        status()->rareUpdate();
+    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 1);
+    status()->rareUpdate();
+    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 2);
+    QCOMPARE(unit.source()->count("requestHeadphoneBatteryState"), 2);
+}
+
+void TestStatusData::headsetBattery()
+{
+    TestUnit unit;
+    unit.start();
+    setBattery(unit.root, 42, 3.8);
+    unit.source()->headphoneBattery = 70;
+    status()->rareUpdate();
+    QCOMPARE(status()->batteryHeadphone(), 70);
+    unit.source()->headphoneBattery = -1;
+    status()->rareUpdate();
+    QCOMPARE(status()->batteryHeadphone(), 42);
+
+    emit unit.source()->btHeadphoneBatteryStateReceived(100);
+    QCOMPARE(status()->batteryHeadphone(), 100);
+    emit unit.source()->btHeadphoneBatteryStateReceived(0);
+    QCOMPARE(status()->batteryHeadphone(), 0);
+    emit unit.source()->btHeadphoneBatteryStateReceived(101);
+    QCOMPARE(status()->batteryHeadphone(), 42);
+    emit unit.source()->btHeadphoneBatteryStateReceived(-5);
+    QCOMPARE(status()->batteryHeadphone(), 42);
+}
+
+void TestStatusData::headsetVolumeOncePerConnection()
+{
+    TestUnit unit;
+    unit.start();
+    RecordingBluetooth* source = unit.source();
+    source->a2dp = true;
+    QVERIFY(status()->stateHeadphone());  // AVRCP not up yet
+    QCOMPARE(source->count("setBtExtHeadphoneGain"), 0);
+
+    source->avrcp = true;
+    LogCapture log;
+    QVERIFY(status()->stateHeadphone());
+    QVERIFY(status()->stateHeadphone());
+    QCOMPARE(source->count("setBtExtHeadphoneGain"), 1);
+    QVERIFY(log.contains("Init Headphone Volume true true"));
+
+    source->a2dp = false;
+    source->avrcp = false;
+    QVERIFY(!status()->stateHeadphone());
+    QVERIFY(log.contains("Headphone Connection lost false false"));
+    source->a2dp = true;
+    source->avrcp = true;
+    QVERIFY(status()->stateHeadphone());
+    QCOMPARE(source->count("setBtExtHeadphoneGain"), 2);
+}
+
+void TestStatusData::neverReadBatteryNeitherWarnsNorPowersDown()
+{
+    TestUnit unit;
+    unit.root.remove(kGauge + "voltage_now");
+    unit.root.write(kGauge + "capacity", "garbage\n");
+    unit.start();
+    Answerer answerer;
+    LogCapture log;
+    status()->rareUpdate();
+    status()->rareUpdate();
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(unit.sink()->disconnects, 0);
+    QCOMPARE(log.count("Battery voltage not read"), 1);
+
+    // Once the gauge answers, its values count.
+    setBattery(unit.root, 50, 2.85);
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+    QCOMPARE(unit.sink()->disconnects, 1);
+}
+
+void TestStatusData::chargeNeverReadLeavesTheVoltage()
+{
+    TestUnit unit;
+    unit.root.remove(kGauge + "capacity");
+    unit.start();
+    Answerer answerer;
+    status()->rareUpdate();  // 0 % never read, 3.95 V
+    QVERIFY(answerer.texts.isEmpty());
+    unit.root.write(kGauge + "voltage_now", "3000000\n");
+    status()->rareUpdate();
+    QCOMPARE(answerer.texts.size(), 1);
+}
+
+void TestStatusData::pollsLiveWithTheMainWindow()
+{
+    auto timers = [] { return status()->findChildren<QTimer*>(QRegularExpression("^status")); };
+    for (int round = 0; round < 2; ++round) {
+        {
+            TestUnit unit;
+            unit.start();
+            QCOMPARE(timers().size(), 2);
+            for (QTimer* t : timers())
+                QVERIFY(t->isActive());
+            unit.sink()->clear();
+            status()->update();
+            QCOMPARE(unit.sink()->sentCount("BT_TX B"), 1);
+        }
+        for (QTimer* t : timers())
+            QVERIFY(!t->isActive());
+        // Without a main window the polls and getters touch nothing.
+        status()->update();
+        status()->rareUpdate();
+        QVERIFY(!status()->stateHeadphone());
+        QVERIFY(!status()->stateMicrophone());
+        QVERIFY(!status()->stateGps());
+    }
+}
+
+void TestStatusData::devsimBattery()
+{
+    TestUnit unit;
+    unit.start();
+    QString text;
+    QTextStream out(&text);
+    QTextStream err(&text);
+    const QString root = unit.root.root();
+    QCOMPARE(runBatteryCommand(root, {"--percent", "9", "--voltage", "3.05", "--current",
+                                      "0.5", "--temp", "-3.5", "--charging", "on"},
+                               out, err),
+             0);
+    out.flush();
+    QCOMPARE(text, QString("devsim: battery 9 %, 3.05 V, 0.5 A, -3.5 C, charging\n"));
+    QCOMPARE(unit.root.readTrimmed(kGauge + "voltage_now"), QByteArray("3050000"));
+    QCOMPARE(unit.root.readTrimmed(kGauge + "temp"), QByteArray("-35"));
+    QCOMPARE(unit.root.readTrimmed(kGauge + "status"), QByteArray("Charging"));
+
+    status()->update();
+    QVERIFY(status()->batteryVQCharging());
+    Answerer answerer;
+    status()->rareUpdate();
+    QCOMPARE(status()->batteryVQ(), 9);
+    QCOMPARE(answerer.texts.size(), 1);
+
+    // A bad option changes nothing.
+    text.clear();
+    QCOMPARE(runBatteryCommand(root, {"--percent", "50", "--voltage", "abc"}, out, err), 2);
+    QCOMPARE(runBatteryCommand(root, {"--percent", "101"}, out, err), 2);
+    QCOMPARE(runBatteryCommand(root, {"--charging", "yes"}, out, err), 2);
+    QCOMPARE(runBatteryCommand(root, {"--percent"}, out, err), 2);
+    QCOMPARE(runBatteryCommand(root, {"--colour", "red"}, out, err), 2);
+    QCOMPARE(unit.root.readTrimmed(kGauge + "capacity"), QByteArray("9"));
+    QCOMPARE(runBatteryCommand(root + "/nothing", {}, out, err), 1);
+}
+
+void TestStatusData::devsimSensor()
+{
+    TestUnit unit;
+    unit.start();
+    QString text;
+    QTextStream out(&text);
+    QCOMPARE(runSensorCommand(unit.root.root(), {"on"}, out, out), 0);
+    status()->update();
+    QCOMPARE(status()->sensorType(), 4);
+    QCOMPARE(runSensorCommand(unit.root.root(), {"off"}, out, out), 0);
+    status()->update();
+    QCOMPARE(status()->sensorType(), 0);
+    QCOMPARE(runSensorCommand(unit.root.root(), {}, out, out), 0);
+    QCOMPARE(runSensorCommand(unit.root.root(), {"maybe"}, out, out), 2);
+    out.flush();
+    QCOMPARE(text.split('\n').mid(0, 3),
+             (QStringList{"devsim: wired sensor on", "devsim: wired sensor off",
+                          "devsim: wired sensor off"}));
+}
+
+QTEST_MAIN(TestStatusData)
+#include "tst_statusdata.moc"
