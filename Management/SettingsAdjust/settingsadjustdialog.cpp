@@ -106,6 +106,15 @@ QButtonGroup* SettingsAdjustDialog::addChoices(QWidget* page, const QList<Choice
         b->setCheckable(true);
         b->setAutoDefault(false);
         b->setStyleSheet(kChoiceStyle);
+        if (columns == 2) {
+            // Half-width buttons take the longer texts in a smaller font.
+            QFont f = b->font();
+            if (f.pixelSize() > 0)
+                f.setPixelSize(f.pixelSize() * 4 / 5);
+            else
+                f.setPointSizeF(f.pointSizeF() * 0.85);
+            b->setFont(f);
+        }
         const int column = columns == 1 ? 0 : i % 2;
         const int row = columns == 1 ? i : i / 2;
         b->setGeometry(5 + column * (width + 5), top + row * kRowStep, width, kRowHeight);
