@@ -9,8 +9,8 @@
 // database on the unit), so a zone change moves the clock itself.
 namespace SystemClock {
 
-// The wall clock now, as a naive date and time (spec Qt::UTC, no zone
-// arithmetic): what the unit shows.
+// The wall clock now, as a naive date and time (held as Qt::UTC so that no
+// zone arithmetic applies): what the unit shows.
 QDateTime now();
 
 // Sets the system clock ("date -s yyyy-MM-dd hh:mm:ss") and then the
