@@ -16,6 +16,7 @@ public:
     void switchOffGpsModul();
     bool isGpsDataValid() const { return m_gpsDataValid; }
     void enableSystemTimeSettingViaGps(bool enable) { m_systemTimeViaGps = enable; }
+    bool isSystemTimeSettingViaGpsEnabled() const { return m_systemTimeViaGps; }
     // Degrees; 0.0 while no valid position is known.
     double getLatitude() const;
     double getLongitude() const;

@@ -4,9 +4,13 @@
 #include <QString>
 #include <QWidget>
 
+class Bluetooth;
+class LanguageSelect;
 class QKeyEvent;
-class QLabel;
-class QPushButton;
+
+namespace Ui {
+class Systemsettings;
+}
 
 // Process-wide: 1 = developer features shown and extra audio filters allowed.
 // Loaded from and stored into the settings file.
@@ -19,6 +23,8 @@ class Systemsettings : public QWidget
     Q_OBJECT
 public:
     static const char* const kSettingsFile;
+    // The program's version, shown with the system information.
+    static const char* const kFirmwareVersion;
 
     explicit Systemsettings(QWidget* parent = nullptr);
     ~Systemsettings() override;
@@ -82,6 +88,9 @@ public:
     QString getLanguageName(int num) const;
     QString getFavButTextFromNum(int num);
 
+    int currentPage() const { return m_currentPage; }
+    LanguageSelect* languageDialog() const { return m_selectLanguage; }
+
 public slots:
     // Rewrites the screen's texts; called on every visit and after a
     // language change.
@@ -94,6 +103,28 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private slots:
+    void on_butMenuUp_clicked();
+    void on_butMenuBack_clicked();
+    void on_butMenuDown_clicked();
+    void on_butSwitchmode_clicked();
+    void on_butHearingProtection_clicked();
+    void on_butCustomize_clicked();
+    void on_butPairedHeadphone_clicked();
+    void on_butPairedMicrophone_clicked();
+    void on_butBrightness_clicked();
+    void on_butPowerSaving_clicked();
+    void on_butFavouriteButton_clicked();
+    void on_butSysteminformation_clicked();
+    void on_butReset_clicked();
+    void on_butLanguage_clicked();
+    void on_butTime_clicked();
+    void on_butDate_clicked();
+    void on_butTimezone_clicked();
+    void on_butDaylightSavingTime_clicked();
+
+protected:
 
     struct Flag {
         const char* key;
@@ -155,12 +186,21 @@ protected:
 private:
     void setDefaultValues();
     bool fileBlocksStore() const;
-    void buildStandinPage();
 
-    // The screen until its pages are built by the settings-screen work: a
-    // title and a way back.
-    QLabel* m_standinTitle = nullptr;
-    QPushButton* m_standinBack = nullptr;
+    // Screen
+    void showPage(int page);
+    void showTimeAndDate(bool time, bool date);
+    void adjustDateTime(int page);
+    void storeDateTimeSource(int source);
+    void pair(int device);
+    QString switchmodeText() const;
+    QString brightnessText() const;
+
+    Ui::Systemsettings* ui = nullptr;
+    LanguageSelect* m_selectLanguage = nullptr;
+    Bluetooth* m_btSource = nullptr;
+    Bluetooth* m_btSink = nullptr;
+    int m_currentPage = 1;
 };
 
 #endif

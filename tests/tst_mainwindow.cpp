@@ -6,6 +6,7 @@
 #include "Hardware/gps.h"
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/systemsettings.h"
+#include "Tools/settingsbutton.h"
 #include "Testmenu/testmenu.h"
 #include "logcapture.h"
 #include "mainmenu.h"
@@ -459,19 +460,19 @@ void TestMainWindow::changeReachesWidgetsAndSettings()
 {
     TestUnit unit;
     QVERIFY(QmFile::write(unit.root.path("/media/vq4100/DE_VQ4100.qm"),
-                          {{"Management", "Settings", "Einstellungen"},
+                          {{"Systemsettings", "Language", "Sprache"},
                            {"MainMenu", "Management", "Verwaltung"}}));
     MainMenu* w = unit.start();
-    auto* settingsTitle = w->getInstanceSystemsettings()->findChild<QLabel*>();
-    QVERIFY(settingsTitle);
-    QCOMPARE(settingsTitle->text(), QString("Settings"));
+    auto* settingsEntry = w->getInstanceSystemsettings()->findChild<SettingsButton*>("butLanguage");
+    QVERIFY(settingsEntry);
+    QCOMPARE(settingsEntry->getText1(), QString("Language"));
     LanguageChangeCounter counter;
     unit.mainPage()->installEventFilter(&counter);
 
     emit w->getInstanceSystemsettings()->changeLanguage(2);
     QCoreApplication::sendPostedEvents();
     QVERIFY(counter.count >= 1);
-    QCOMPARE(settingsTitle->text(), QString("Einstellungen"));
+    QCOMPARE(settingsEntry->getText1(), QString("Sprache"));
     // The main page takes the new texts on its next visit.
     w->displayWidget(0, 0, 0);
     QCOMPARE(buttonText(w, "butManagement"), QString("Verwaltung"));

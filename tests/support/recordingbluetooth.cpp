@@ -5,6 +5,13 @@ RecordingBluetooth::RecordingBluetooth(int type, BluetoothRole r, QObject* paren
 {
 }
 
+void RecordingBluetooth::record(const QString& call)
+{
+    calls << call;
+    if (journal)
+        journal->append(QString(role == BluetoothRole::Sink ? "sink:" : "source:") + call);
+}
+
 void RecordingBluetooth::clear()
 {
     calls.clear();
@@ -16,6 +23,8 @@ void RecordingBluetooth::clear()
     lastAdcGainCalls = 0;
     a2dpCalls.clear();
     disconnects = 0;
+    pairOkAsked.clear();
+    pairedWith.clear();
 }
 
 void RecordingBluetooth::install(QList<RecordingBluetooth*>* built)
@@ -35,27 +44,27 @@ void RecordingBluetooth::uninstall()
 
 void RecordingBluetooth::initBluetooth(QString portName, QString btId)
 {
-    calls << "initBluetooth";
+    record("initBluetooth");
     port = portName;
     pairedId = btId;
 }
 
 void RecordingBluetooth::resetBluetooth(QString btId, bool)
 {
-    calls << "resetBluetooth";
+    record("resetBluetooth");
     if (!btId.isEmpty())
         pairedId = btId;
 }
 
 void RecordingBluetooth::sendData(QString line)
 {
-    calls << "sendData";
+    record("sendData");
     sent << line;
 }
 
 QString RecordingBluetooth::getData()
 {
-    calls << "getData";
+    record("getData");
     QString d = data;
     data.clear();
     return d;
@@ -63,53 +72,53 @@ QString RecordingBluetooth::getData()
 
 void RecordingBluetooth::clearData()
 {
-    calls << "clearData";
+    record("clearData");
     data.clear();
 }
 
 void RecordingBluetooth::callBtDeviceA2DP(bool withRfcomm)
 {
-    calls << "callBtDeviceA2DP";
+    record("callBtDeviceA2DP");
     a2dpCalls << withRfcomm;
 }
 
-void RecordingBluetooth::callBtDeviceRFCOMM() { calls << "callBtDeviceRFCOMM"; }
-void RecordingBluetooth::switchBtMode(int) { calls << "switchBtMode"; }
+void RecordingBluetooth::callBtDeviceRFCOMM() { record("callBtDeviceRFCOMM"); }
+void RecordingBluetooth::switchBtMode(int) { record("switchBtMode"); }
 
 bool RecordingBluetooth::isConnectedA2DP()
 {
-    calls << "isConnectedA2DP";
+    record("isConnectedA2DP");
     return a2dp;
 }
 
 bool RecordingBluetooth::isConnectedRFCOMM()
 {
-    calls << "isConnectedRFCOMM";
+    record("isConnectedRFCOMM");
     return rfcomm;
 }
 
 bool RecordingBluetooth::isConnectedAVRCP()
 {
-    calls << "isConnectedAVRCP";
+    record("isConnectedAVRCP");
     return avrcp;
 }
 
 bool RecordingBluetooth::isStreamingActive()
 {
-    calls << "isStreamingActive";
+    record("isStreamingActive");
     return streaming;
 }
 
 int RecordingBluetooth::sendMicInitParameter(int a_gain, int a_mute, int a_button)
 {
-    calls << "sendMicInitParameter";
+    record("sendMicInitParameter");
     micParameters << QVector<int>{a_gain, a_mute, a_button};
     return 0;
 }
 
 void RecordingBluetooth::setBtExtMicGain(int gain)
 {
-    calls << "setBtExtMicGain";
+    record("setBtExtMicGain");
     extMicGains << gain;
     m_extMicGain = gain;
 }
@@ -118,7 +127,7 @@ int RecordingBluetooth::getBtExtMicGain() { return m_extMicGain; }
 
 void RecordingBluetooth::setBtDacGain(int gain)
 {
-    calls << "setBtDacGain";
+    record("setBtDacGain");
     dacGains << gain;
     m_dacGain = gain;
 }
@@ -127,7 +136,7 @@ int RecordingBluetooth::getBtDacGain() { return m_dacGain; }
 
 void RecordingBluetooth::setBtAdcGain(int gain)
 {
-    calls << "setBtAdcGain";
+    record("setBtAdcGain");
     adcGains << gain;
     m_adcGain = gain;
     if (gain > 0)
@@ -136,64 +145,103 @@ void RecordingBluetooth::setBtAdcGain(int gain)
 
 void RecordingBluetooth::setBtLastAdcGain()
 {
-    calls << "setBtLastAdcGain";
+    record("setBtLastAdcGain");
     ++lastAdcGainCalls;
     m_adcGain = m_lastAdcGain;
 }
 
 int RecordingBluetooth::getBtAdcGain() { return m_adcGain; }
 
-void RecordingBluetooth::setBtExtHeadphoneGain(int) { calls << "setBtExtHeadphoneGain"; }
+void RecordingBluetooth::setBtExtHeadphoneGain(int) { record("setBtExtHeadphoneGain"); }
 
 void RecordingBluetooth::setBtExtHeadphoneVolUp()
 {
-    calls << "setBtExtHeadphoneVolUp";
+    record("setBtExtHeadphoneVolUp");
     m_headphoneGain = qMin(m_headphoneGain + 1, 15);
 }
 
 void RecordingBluetooth::setBtExtHeadphoneVolDown()
 {
-    calls << "setBtExtHeadphoneVolDown";
+    record("setBtExtHeadphoneVolDown");
     m_headphoneGain = qMax(m_headphoneGain - 1, 0);
 }
 
 int RecordingBluetooth::getBtExtHeadphoneGain() { return m_headphoneGain; }
-void RecordingBluetooth::requestHeadphoneVolume() { calls << "requestHeadphoneVolume"; }
+void RecordingBluetooth::requestHeadphoneVolume() { record("requestHeadphoneVolume"); }
 
 void RecordingBluetooth::disconnectBtDevice()
 {
-    calls << "disconnectBtDevice";
+    record("disconnectBtDevice");
     ++disconnects;
     a2dp = rfcomm = avrcp = streaming = false;
 }
 
 int RecordingBluetooth::getBtExtHeadphoneBatteryState() { return headphoneBattery; }
-void RecordingBluetooth::requestHeadphoneBatteryState() { calls << "requestHeadphoneBatteryState"; }
+void RecordingBluetooth::requestHeadphoneBatteryState() { record("requestHeadphoneBatteryState"); }
 QString RecordingBluetooth::getBtIdModul() { return QStringLiteral("00:11:22:33:44:55"); }
-void RecordingBluetooth::initBtModulSource() { calls << "initBtModulSource"; }
-void RecordingBluetooth::initBtModulSink() { calls << "initBtModulSink"; }
-void RecordingBluetooth::initBtModulSourceTestmode() { calls << "initBtModulSourceTestmode"; }
-void RecordingBluetooth::setAudioTestModeFlag(bool) { calls << "setAudioTestModeFlag"; }
+void RecordingBluetooth::initBtModulSource() { record("initBtModulSource"); }
+void RecordingBluetooth::initBtModulSink() { record("initBtModulSink"); }
+void RecordingBluetooth::initBtModulSourceTestmode() { record("initBtModulSourceTestmode"); }
+void RecordingBluetooth::setAudioTestModeFlag(bool) { record("setAudioTestModeFlag"); }
 QString RecordingBluetooth::getBtName() { return QStringLiteral("recording"); }
 int RecordingBluetooth::getBtProfile() { return role == BluetoothRole::Sink ? 1 : 2; }
-void RecordingBluetooth::sendReset() { calls << "sendReset"; }
-void RecordingBluetooth::clearAllPairings() { calls << "clearAllPairings"; }
-void RecordingBluetooth::btModulFactoryReset() { calls << "btModulFactoryReset"; }
-void RecordingBluetooth::getConfiguration() { calls << "getConfiguration"; }
+void RecordingBluetooth::sendReset() { record("sendReset"); }
+void RecordingBluetooth::clearAllPairings() { record("clearAllPairings"); }
+void RecordingBluetooth::btModulFactoryReset() { record("btModulFactoryReset"); }
+void RecordingBluetooth::getConfiguration() { record("getConfiguration"); }
 bool RecordingBluetooth::isConfigEqualSink() { return role == BluetoothRole::Sink; }
 bool RecordingBluetooth::isConfigEqualSource() { return role == BluetoothRole::Source; }
-void RecordingBluetooth::getBluetoothAddress() { calls << "getBluetoothAddress"; }
-void RecordingBluetooth::pairWithBtDevice(QString) { calls << "pairWithBtDevice"; }
-void RecordingBluetooth::checkCmdAtOk() { calls << "checkCmdAtOk"; }
-void RecordingBluetooth::startInquiry() { calls << "startInquiry"; }
-void RecordingBluetooth::stopInquiry() { calls << "stopInquiry"; }
-bool RecordingBluetooth::waitForName() { return false; }
-void RecordingBluetooth::analyseInquiryData() { calls << "analyseInquiryData"; }
-bool RecordingBluetooth::isPairOk(QString) { return false; }
-bool RecordingBluetooth::isStateDisconnected() { return !a2dp && !rfcomm; }
-void RecordingBluetooth::testmodeUseHfp(bool) { calls << "testmodeUseHfp"; }
+void RecordingBluetooth::getBluetoothAddress() { record("getBluetoothAddress"); }
+void RecordingBluetooth::pairWithBtDevice(QString address)
+{
+    record("pairWithBtDevice");
+    pairedWith << address;
+}
+
+void RecordingBluetooth::checkCmdAtOk() { record("checkCmdAtOk"); }
+void RecordingBluetooth::startInquiry()
+{
+    record("startInquiry");
+    for (BluetoothDevice& d : btDevicesFromInquiry)
+        d = BluetoothDevice();
+}
+
+void RecordingBluetooth::stopInquiry()
+{
+    record("stopInquiry");
+    for (int i = 0; i < 10; ++i)
+        btDevicesFromInquiry[i] = i < searchRecords.size() ? searchRecords.at(i) : BluetoothDevice();
+}
+
+bool RecordingBluetooth::waitForName()
+{
+    record("waitForName");
+    if (nameWaitPolls <= 0)
+        return false;
+    --nameWaitPolls;
+    return true;
+}
+
+void RecordingBluetooth::analyseInquiryData() { record("analyseInquiryData"); }
+bool RecordingBluetooth::isPairOk(QString address)
+{
+    record("isPairOk");
+    pairOkAsked << address;
+    return pairOk;
+}
+
+bool RecordingBluetooth::isStateDisconnected()
+{
+    if (disconnectPolls > 0) {
+        --disconnectPolls;
+        return false;
+    }
+    return !a2dp && !rfcomm;
+}
+
+void RecordingBluetooth::testmodeUseHfp(bool) { record("testmodeUseHfp"); }
 QString RecordingBluetooth::getFwVersionBtModul() { return QString(); }
-void RecordingBluetooth::readTtyData() { calls << "readTtyData"; }
-void RecordingBluetooth::updateState() { calls << "updateState"; }
+void RecordingBluetooth::readTtyData() { record("readTtyData"); }
+void RecordingBluetooth::updateState() { record("updateState"); }
 void RecordingBluetooth::sendDebugCmd() { sendData("BT_TX X DEBUG"); }
-void RecordingBluetooth::transmitTimeout() { calls << "transmitTimeout"; }
+void RecordingBluetooth::transmitTimeout() { record("transmitTimeout"); }

@@ -34,6 +34,10 @@ public:
     QString port;                   // initBluetooth
     QString pairedId;
 
+    // Every call of both modules in one order, "<source|sink>:<call>", when
+    // the test hands both the same list.
+    QStringList* journal = nullptr;
+
     // Answers.
     bool a2dp = false;
     bool rfcomm = false;
@@ -41,6 +45,14 @@ public:
     bool streaming = false;
     int headphoneBattery = -1;
     QString data;                   // handed out once by getData()
+
+    // Device search and pairing.
+    QList<BluetoothDevice> searchRecords; // the result stopInquiry() leaves in btDevicesFromInquiry
+    int nameWaitPolls = 0;          // waitForName() is true for this many more calls
+    int disconnectPolls = 0;        // isStateDisconnected() is false for this many more calls
+    bool pairOk = false;            // isPairOk's answer
+    QStringList pairOkAsked;        // isPairOk(address)
+    QStringList pairedWith;         // pairWithBtDevice(address)
 
     int count(const QString& call) const { return calls.count(call); }
     int sentCount(const QString& line) const { return sent.count(line); }
@@ -114,6 +126,8 @@ public slots:
     void transmitTimeout() override;
 
 private:
+    void record(const QString& call);
+
     int m_dacGain = 0;
     int m_adcGain = 0;
     int m_lastAdcGain = 0;

@@ -1,0 +1,61 @@
+#include "displaysettings.h"
+#include "Hardware/driverhelper.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDebug>
+
+const char* const Displaysettings::kBacklightFile = "/sys/class/backlight/backlight/brightness";
+
+Displaysettings::Displaysettings(QWidget* parent)
+    : SettingsAdjustDialog(parent)
+{
+    QWidget* page = addPage("pageBrightness");
+    setPageTitle(0, tr("Brightness"));
+    m_levels = addChoices(page, {{Low, QCoreApplication::translate("Systemsettings", "low"), "butLow"},
+                                 {Medium, QCoreApplication::translate("Systemsettings", "medium"), "butMedium"},
+                                 {High, QCoreApplication::translate("Systemsettings", "high"), "butHigh"}});
+    connect(m_levels, &QButtonGroup::idClicked, this, &Displaysettings::choose);
+}
+
+void Displaysettings::init()
+{
+    int level = -1;
+    if (!DriverHelper::readFile(kBacklightFile, level) || level < 0) {
+        qDebug() << "Backlight level cannot be read";
+        level = -1;
+    }
+    m_foundLevel = level;
+    m_level = level;
+    checkChoice(m_levels, level);
+}
+
+void Displaysettings::choose(int level)
+{
+    m_level = level;
+    DriverHelper::writeFile(kBacklightFile, level);
+}
+
+int Displaysettings::getBrightness(QString* text) const
+{
+    // An unreadable backlight and no choice: the delivery level.
+    const int level = m_level >= 0 ? m_level : Medium;
+    if (text) {
+        switch (level) {
+        case Low: *text = QCoreApplication::translate("Systemsettings", "low"); break;
+        case Medium: *text = QCoreApplication::translate("Systemsettings", "medium"); break;
+        case High: *text = QCoreApplication::translate("Systemsettings", "high"); break;
+        default: text->clear(); break;
+        }
+    }
+    return level;
+}
+
+void Displaysettings::done(int result)
+{
+    if (result != QDialog::Accepted && m_foundLevel >= 0 && m_level != m_foundLevel) {
+        DriverHelper::writeFile(kBacklightFile, m_foundLevel);
+        m_level = m_foundLevel;
+    }
+    SettingsAdjustDialog::done(result);
+}

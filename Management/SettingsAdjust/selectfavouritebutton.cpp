@@ -1,0 +1,43 @@
+#include "selectfavouritebutton.h"
+#include "Management/systemsettings.h"
+#include "mainmenu.h"
+
+#include <QButtonGroup>
+
+namespace {
+const int kDefaultFavourite = 2;
+}
+
+SelectFavouriteButton::SelectFavouriteButton(QWidget* parent)
+    : SettingsAdjustDialog(parent)
+{
+    QWidget* page = addPage("pageFavourite");
+    setPageTitle(0, tr("FavouriteButton"));
+    QList<Choice> choices;
+    for (int num = 0; num <= 5; ++num)
+        choices << Choice{num, favouriteText(num), QString("butFavourite_%1").arg(num)};
+    m_favourites = addChoices(page, choices);
+    checkChoice(m_favourites, kDefaultFavourite);
+}
+
+QString SelectFavouriteButton::favouriteText(int num)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    return settings ? settings->getFavButTextFromNum(num) : QString::number(num);
+}
+
+void SelectFavouriteButton::init(int favourite)
+{
+    checkChoice(m_favourites, (favourite >= 0 && favourite <= 5) ? favourite : kDefaultFavourite);
+}
+
+int SelectFavouriteButton::getFavouriteButton(QString* text) const
+{
+    int num = m_favourites->checkedId();
+    if (num < 0)
+        num = kDefaultFavourite;
+    if (text)
+        *text = favouriteText(num);
+    return num;
+}

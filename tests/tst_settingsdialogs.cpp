@@ -1,0 +1,557 @@
+// The nine settings dialogs on their own: init values in and out of range,
+// getters and their texts, what each does live and undoes when cancelled,
+// and the clock commands of the date/time and time-zone dialogs.
+#include "Hardware/systemclock.h"
+#include "Management/SettingsAdjust/customizedialogs.h"
+#include "Management/SettingsAdjust/datetimeadjust.h"
+#include "Management/SettingsAdjust/displaysettings.h"
+#include "Management/SettingsAdjust/hearingprotection.h"
+#include "Management/SettingsAdjust/powersaving.h"
+#include "Management/SettingsAdjust/resetsettings.h"
+#include "Management/SettingsAdjust/selectfavouritebutton.h"
+#include "Management/SettingsAdjust/selectswitchmode.h"
+#include "Management/SettingsAdjust/selecttimezone.h"
+#include "Management/systemsettings.h"
+#include "logcapture.h"
+#include "mainmenu.h"
+#include "modalhelper.h"
+#include "testunit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QtTest>
+
+namespace {
+
+void click(QWidget* parent, const char* name)
+{
+    auto* b = parent->findChild<QAbstractButton*>(name);
+    QVERIFY2(b, name);
+    b->click();
+}
+
+QString label(QWidget* parent, const char* name)
+{
+    auto* l = parent->findChild<QLabel*>(name);
+    return l ? l->text() : QString("<no %1>").arg(name);
+}
+
+const QDateTime kNow(QDate(2024, 1, 31), QTime(23, 59, 58), Qt::UTC);
+
+}
+
+class TestSettingsDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { SystemClock::setSource([] { return kNow; }); }
+    void cleanup() { SystemClock::setSource(nullptr); }
+
+    void switchmode();
+    void favourite();
+    void displayChangesAtOnceAndRestores();
+    void powerSavingTimes();
+    void resetAnswers();
+    void hearingProtectionGainAndTone();
+    void dateTimeInitAndSteps();
+    void dateTimeSetsTheClocks();
+    void oldClockShowsAPlausibleYear();
+    void zoneTable();
+    void zoneInitMapAndSteps();
+    void zoneChangeMovesTheClock();
+    void customizeFlagsAndGps();
+    void escapeCancelsEveryDialog();
+};
+
+void TestSettingsDialogs::switchmode()
+{
+    TestUnit unit;
+    unit.start();
+    SelectSwitchmode d;
+    d.init("Switch");
+    QCOMPARE(d.getSwitchmode(), QString("Switch"));
+    for (const char* other : {"Push-Button", "switch", " Switch", ""}) {
+        d.init(other);
+        QCOMPARE(d.getSwitchmode(), QString("Push-Button"));
+    }
+    click(&d, "butSwitch");
+    QCOMPARE(d.getSwitchmode(), QString("Switch"));
+}
+
+void TestSettingsDialogs::favourite()
+{
+    TestUnit unit;
+    Systemsettings* settings = unit.start()->getInstanceSystemsettings();
+    SelectFavouriteButton d;
+    QString text;
+    for (int shownAsTwo : {-1, 6, 9}) {
+        d.init(shownAsTwo);
+        QCOMPARE(d.getFavouriteButton(&text), 2);
+        QCOMPARE(text, QString("Level measurement"));
+    }
+    for (int num = 0; num <= 5; ++num) {
+        d.init(num);
+        QCOMPARE(d.getFavouriteButton(&text), num);
+        QCOMPARE(text, settings->getFavButTextFromNum(num));
+        QCOMPARE(d.findChild<QPushButton*>(qPrintable(QString("butFavourite_%1").arg(num)))->text(), text);
+    }
+    click(&d, "butFavourite_0");
+    QCOMPARE(d.getFavouriteButton(&text), 0);
+    QCOMPARE(text, QString("Screenshot"));
+    QCOMPARE(d.getFavouriteButton(nullptr), 0);
+}
+
+void TestSettingsDialogs::displayChangesAtOnceAndRestores()
+{
+    TestUnit unit;
+    unit.start();
+    const char* file = "/sys/class/backlight/backlight/brightness";
+    unit.root.write(file, "4\n");
+    QString text;
+    {
+        Displaysettings d;
+        d.init();
+        QCOMPARE(d.getBrightness(&text), 4);
+        QCOMPARE(text, QString());
+        click(&d, "butHigh");
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("7"));
+        QCOMPARE(d.getBrightness(&text), 7);
+        QCOMPARE(text, QString("high"));
+        click(&d, "butLow");
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("5"));
+        QCOMPARE(d.getBrightness(&text), 5);
+        QCOMPARE(text, QString("low"));
+        d.reject();
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("4"));
+        QCOMPARE(d.getBrightness(&text), 4);
+    }
+    {
+        Displaysettings d;
+        d.init();
+        click(&d, "butMedium");
+        d.accept();
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("6"));
+        QCOMPARE(d.getBrightness(&text), 6);
+        QCOMPARE(text, QString("medium"));
+    }
+    {
+        // Unreadable: nothing to put back; without a choice the delivery level.
+        unit.root.remove(file);
+        Displaysettings d;
+        d.init();
+        QCOMPARE(d.getBrightness(&text), 6);
+        QCOMPARE(text, QString("medium"));
+        d.reject();
+        QVERIFY(!unit.root.exists(file));
+    }
+}
+
+void TestSettingsDialogs::powerSavingTimes()
+{
+    TestUnit unit;
+    unit.start();
+    PowerSaving d;
+    QString power;
+    QString display;
+    const QList<QPair<int, QString>> powerTimes{{600, "10 min"}, {1800, "30 min"}, {3600, "1 h"},
+                                                {7200, "2 h"},   {10800, "3 h"},   {0, "never"}};
+    const QList<QPair<int, QString>> displayTimes{{30, "30 s"},    {60, "1 min"},   {300, "5 min"},
+                                                  {600, "10 min"}, {1800, "30 min"}, {0, "never"}};
+    for (int i = 0; i < 6; ++i) {
+        d.init(powerTimes.at(i).first, displayTimes.at(i).first);
+        QCOMPARE(d.getPowerOffTime(&power), powerTimes.at(i).first);
+        QCOMPARE(power, powerTimes.at(i).second);
+        QCOMPARE(d.getBacklightOffTime(&display), displayTimes.at(i).first);
+        QCOMPARE(display, displayTimes.at(i).second);
+    }
+    d.init(-1, -1);
+    QCOMPARE(d.getPowerOffTime(&power), 0);
+    QCOMPARE(power, QString("never"));
+    QCOMPARE(d.getBacklightOffTime(&display), 0);
+    QCOMPARE(display, QString("never"));
+    d.init(45, 45);
+    QCOMPARE(d.getPowerOffTime(&power), 3600);
+    QCOMPARE(power, QString("1 h"));
+    QCOMPARE(d.getBacklightOffTime(&display), 600);
+    QCOMPARE(display, QString("10 min"));
+    QCOMPARE(d.currentPageIndex(), 0);
+    click(&d, "butPowerOff_10800");
+    click(&d, "butMenuDown");
+    QCOMPARE(d.currentPageIndex(), 1);
+    click(&d, "butDisplayOff_60");
+    click(&d, "butMenuDown");
+    QCOMPARE(d.currentPageIndex(), 0);
+    QCOMPARE(d.getPowerOffTime(&power), 10800);
+    QCOMPARE(power, QString("3 h"));
+    QCOMPARE(d.getBacklightOffTime(&display), 60);
+    QCOMPARE(display, QString("1 min"));
+}
+
+void TestSettingsDialogs::resetAnswers()
+{
+    TestUnit unit;
+    unit.start();
+    const QList<QPair<const char*, int>> answers{{"butYes", 1}, {"butNo", 0}, {"butMenuCancel", 0}};
+    for (const auto& a : answers) {
+        ResetSettings d;
+        QCOMPARE(d.findChild<QLabel*>("labelQuestion")->text(),
+                 QString("Do you really want to reset all settings?"));
+        const char* button = a.first;
+        ModalHelper::onNextModal([button](QWidget* w) { click(w, button); });
+        QCOMPARE(d.exec(), a.second);
+    }
+}
+
+void TestSettingsDialogs::hearingProtectionGainAndTone()
+{
+    TestUnit unit;
+    unit.start();
+    RecordingBluetooth* source = unit.source();
+    {
+        source->clear();
+        HearingProtection d;
+        d.init(true, 20);  // an offset out of range shows 0
+        QCOMPARE(d.getModeHearingProtection(), true);
+        QCOMPARE(d.getHeadphoneVolumeOffset(), 0);
+        QCOMPARE(label(&d, "labelOffsetValue"), QString("+0"));
+        QCOMPARE(source->adcGains.last(), 1);
+        click(&d, "butInactive");
+        QCOMPARE(source->adcGains.last(), 5);
+        click(&d, "labelOffsetValuePlus");
+        QCOMPARE(d.getHeadphoneVolumeOffset(), 1);
+        QCOMPARE(source->adcGains.last(), 6);
+        for (int i = 0; i < 20; ++i)
+            click(&d, "labelOffsetValueMinus");
+        QCOMPARE(d.getHeadphoneVolumeOffset(), -4);
+        QCOMPARE(label(&d, "labelOffsetValue"), QString("-4"));
+        QCOMPARE(source->adcGains.last(), 1);
+        d.reject();
+        QCOMPARE(source->adcGains.last(), 1);  // protection was on
+    }
+    {
+        HearingProtection d;
+        d.init(false, -5);
+        QCOMPARE(d.getHeadphoneVolumeOffset(), 0);
+        d.init(false, 7);
+        QCOMPARE(source->adcGains.last(), 12);
+        click(&d, "butActive");
+        QCOMPARE(source->adcGains.last(), 1);
+        d.reject();
+        QCOMPARE(source->adcGains.last(), 12);
+    }
+    {
+        // Shown, it would play the tone; without a sound device it logs.
+        LogCapture log;
+        HearingProtection d;
+        d.init(false, 0);
+        bool playing = true;
+        ModalHelper::onNextModal([&](QWidget* w) {
+            playing = d.isTestTonePlaying();
+            click(w, "butMenuOk");
+        });
+        QCOMPARE(d.exec(), int(QDialog::Accepted));
+        QVERIFY(!playing);
+        QVERIFY(log.contains("no sound device"));
+        QVERIFY(!d.isTestTonePlaying());
+    }
+}
+
+void TestSettingsDialogs::dateTimeInitAndSteps()
+{
+    TestUnit unit;
+    unit.start();
+    DateTimeAdjust d;
+    d.init(1, -1, -1);
+    QCOMPARE(d.currentPageIndex(), 1);
+    QCOMPARE(d.getDateFormat(), 0);
+    QCOMPARE(d.getDateTimeSource(), 0);
+    d.init(0, 2, 1);
+    QCOMPARE(d.currentPageIndex(), 0);
+    QCOMPARE(d.getDateFormat(), 2);
+    QCOMPARE(d.getDateTimeSource(), 1);
+    QCOMPARE(label(&d, "labelDatePreview"), QString("01/31/2024"));
+    d.init(7, 3, 2);
+    QCOMPARE(d.currentPageIndex(), 0);
+    QCOMPARE(d.getDateFormat(), 0);
+    QCOMPARE(d.getDateTimeSource(), 0);
+
+    // Only valid dates: the 31st one month on is the last of February.
+    click(&d, "labelMonthPlus");
+    QCOMPARE(d.shownDateTime().date(), QDate(2024, 2, 29));
+    click(&d, "labelDayPlus");
+    QCOMPARE(d.shownDateTime().date(), QDate(2024, 3, 1));
+    click(&d, "labelYearPlus");
+    QCOMPARE(d.shownDateTime().date(), QDate(2025, 3, 1));
+    for (int i = 0; i < 30; ++i)
+        click(&d, "labelYearMinus");
+    QCOMPARE(d.shownDateTime().date(), QDate(2000, 3, 1));
+    QCOMPARE(label(&d, "labelYear"), QString("2000"));
+    // The time wraps within its day.
+    click(&d, "labelSecondPlus");
+    click(&d, "labelSecondPlus");
+    QCOMPARE(d.shownDateTime(), QDateTime(QDate(2000, 3, 1), QTime(0, 0, 0), Qt::UTC));
+    click(&d, "labelHourMinus");
+    QCOMPARE(d.shownDateTime(), QDateTime(QDate(2000, 3, 1), QTime(23, 0, 0), Qt::UTC));
+    QCOMPARE(label(&d, "labelTimePreview"), QString("23:00:00"));
+    click(&d, "labelMinuteMinus");
+    QCOMPARE(label(&d, "labelMinute"), QString("59"));
+    click(&d, "butYYYYMMDD");
+    QCOMPARE(d.getDateFormat(), 1);
+    QCOMPARE(label(&d, "labelDatePreview"), QString("2000-03-01"));
+    QCOMPARE(d.findChild<QPushButton*>("butMMDDYYYY")->text(), QString("03/01/2000"));
+}
+
+void TestSettingsDialogs::dateTimeSetsTheClocks()
+{
+    TestUnit unit;
+    unit.start();
+    unit.root.clearCommands();
+    {
+        DateTimeAdjust d;
+        d.init(1, 0, 0);
+        click(&d, "labelHourMinus");
+        d.accept();
+        QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-01-31 22:59:58", "hwclock -w"}));
+    }
+    // The shown clock runs on with the wall clock.
+    unit.root.clearCommands();
+    {
+        DateTimeAdjust d;
+        d.init(0, 0, 0);
+        click(&d, "labelDayMinus");
+        SystemClock::setSource([] { return kNow.addSecs(5); });
+        d.accept();
+        QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-01-31 00:00:03", "hwclock -w"}));
+    }
+    SystemClock::setSource([] { return kNow; });
+    unit.root.clearCommands();
+    {
+        DateTimeAdjust d;
+        d.init(0, 0, 0);
+        click(&d, "labelDayMinus");
+        d.reject();
+        QVERIFY(unit.root.commands().isEmpty());
+    }
+    // A failing command is only logged; the hardware clock is still written.
+    DeviceTree::installStub(unit.root.root(), "date", "exit 1\n");
+    DeviceTree::installStub(unit.root.root(), "hwclock", "exit 2\n");
+    LogCapture log;
+    {
+        DateTimeAdjust d;
+        d.init(0, 0, 0);
+        d.accept();
+    }
+    QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-01-31 23:59:58", "hwclock -w"}));
+    QVERIFY(log.contains("date -s failed with exit code 1"));
+    QVERIFY(log.contains("hwclock -w failed with exit code 2"));
+}
+
+void TestSettingsDialogs::oldClockShowsAPlausibleYear()
+{
+    TestUnit unit;
+    unit.start();
+    SystemClock::setSource([] { return QDateTime(QDate(1970, 1, 1), QTime(0, 1, 0), Qt::UTC); });
+    DateTimeAdjust d;
+    d.init(0, 0, 0);
+    QCOMPARE(d.shownDateTime(), QDateTime(QDate(2018, 1, 1), QTime(0, 1, 0), Qt::UTC));
+    QCOMPARE(label(&d, "labelYear"), QString("2018"));
+    unit.root.clearCommands();
+    d.accept();
+    QCOMPARE(unit.root.commands().value(0), QString("date -s 2018-01-01 00:01:00"));
+}
+
+void TestSettingsDialogs::zoneTable()
+{
+    QCOMPARE(SelectTimezone::kZoneCount, 31);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int i = 0; i < SelectTimezone::kZoneCount; ++i) {
+        const SelectTimezone::Zone& z = SelectTimezone::kZones[i];
+        const QTimeZone zone(z.zoneId);
+        QVERIFY2(zone.isValid(), z.zoneId);
+        QVERIFY2(zone.standardTimeOffset(now) == z.offsetSeconds, z.zoneId);
+        if (i > 0)
+            QVERIFY2(SelectTimezone::kZones[i - 1].offsetSeconds < z.offsetSeconds, z.zoneId);
+        QVERIFY(!SelectTimezone::zoneName(i).isEmpty());
+    }
+    QCOMPARE(QString(SelectTimezone::kZones[13].zoneId), QString("Europe/Berlin"));
+    QCOMPARE(SelectTimezone::offsetText(3600), QString(" (+1 h)"));
+    QCOMPARE(SelectTimezone::offsetText(-5 * 3600), QString(" (-5 h)"));
+    QCOMPARE(SelectTimezone::offsetText(5 * 3600 + 1800), QString(" (+5:30 h)"));
+    QCOMPARE(SelectTimezone::offsetText(5 * 3600 + 2700), QString(" (+5:45 h)"));
+    QCOMPARE(SelectTimezone::offsetText(-(3 * 3600 + 1800)), QString(" (-3:30 h)"));
+    QCOMPARE(SelectTimezone::offsetText(0), QString(" (0 h)"));
+}
+
+void TestSettingsDialogs::zoneInitMapAndSteps()
+{
+    TestUnit unit;
+    unit.start();
+    SelectTimezone d;
+    d.init(0, 13, 0);
+    QCOMPARE(d.getTimezoneName(), QString("Berlin (+1 h)"));
+    QCOMPARE(d.getTimezoneOffset(), 3600);
+    QCOMPARE(d.getDaylightSavingTime(), 0);
+    QCOMPARE(d.getDaylightSavingTimeOffset(), 0);
+    QCOMPARE(label(&d, "labelTimezone"), QString("Berlin (+1 h)"));
+    QVERIFY(d.findChild<QWidget*>("butMenuUp")->isVisibleTo(&d));
+    // Out of range: Berlin, winter time, and the getters agree.
+    for (int zone : {-1, 31, 99}) {
+        d.init(1, zone, 2);
+        QCOMPARE(d.currentPageIndex(), 1);
+        QVERIFY(!d.findChild<QWidget*>("butMenuUp")->isVisibleTo(&d));
+        QCOMPARE(d.getSelectedTimezone(), 13);
+        QCOMPARE(d.getDaylightSavingTime(), 0);
+        QCOMPARE(d.getDaylightSavingTimeOffset(), 0);
+    }
+    d.init(1, 6, 1);
+    QCOMPARE(d.getTimezoneName(), QString("New York (-5 h)"));
+    QCOMPARE(d.getTimezoneOffset(), -18000);
+    QCOMPARE(d.getDaylightSavingTime(), 1);
+    QCOMPARE(d.getDaylightSavingTimeOffset(), 3600);
+    click(&d, "butWintertime");
+    QCOMPARE(d.getDaylightSavingTimeOffset(), 0);
+
+    // The map: the zone whose place is nearest to the tapped longitude.
+    d.init(0, 13, 0);
+    auto* map = d.findChild<QWidget*>("butWorldmap");
+    QVERIFY(map);
+    auto xOf = [map](double longitude) { return int((longitude + 180.0) / 360.0 * map->width()); };
+    QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(141.0), 40));
+    QCOMPARE(d.getSelectedTimezone(), 25);
+    QCOMPARE(d.getTimezoneName(), QString("Tokyo (+9 h)"));
+    QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, QPoint(xOf(-75.0), 60));
+    QCOMPARE(d.getTimezoneName(), QString("New York (-5 h)"));
+    QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, QPoint(0, 10));
+    QCOMPARE(d.getSelectedTimezone(), 30);  // the date line: Tonga
+    d.mapReleased(QPointF(-50, 0));
+    QCOMPARE(d.getSelectedTimezone(), 30);
+    QCOMPARE(SelectTimezone::zoneNearestTo(14.0), 13);
+    // Up and Down go through the list with wrap.
+    click(&d, "butMenuDown");
+    QCOMPARE(d.getSelectedTimezone(), 0);
+    click(&d, "butMenuUp");
+    click(&d, "butMenuUp");
+    QCOMPARE(d.getSelectedTimezone(), 29);
+    QCOMPARE(d.getTimezoneOffset(), 12 * 3600);
+}
+
+void TestSettingsDialogs::zoneChangeMovesTheClock()
+{
+    TestUnit unit;
+    unit.start();
+    struct Case {
+        int zone, dst;     // init
+        int steps;         // Down presses on the zone page
+        bool summer;       // then on the other page
+        QStringList commands;
+    };
+    const QList<Case> cases{
+        {13, 0, 1, false, {"date -s 2024-02-01 00:59:58", "hwclock -w"}},   // Berlin -> Athens
+        {13, 0, 0, true, {"date -s 2024-02-01 00:59:58", "hwclock -w"}},    // summer time
+        {13, 1, 0, true, {}},                                               // nothing changed
+        {13, 1, 30, false, {"date -s 2024-01-31 21:59:58", "hwclock -w"}},  // London, winter
+        {14, 0, 7, false, {"date -s 2024-02-01 03:44:58", "hwclock -w"}},   // Athens -> Kathmandu
+        {13, 0, 30, true, {}},                                              // London summer = Berlin winter
+    };
+    for (const Case& c : cases) {
+        unit.root.clearCommands();
+        SelectTimezone d;
+        d.init(0, c.zone, c.dst);
+        for (int i = 0; i < c.steps; ++i)
+            click(&d, "butMenuDown");
+        click(&d, c.summer ? "butSummertime" : "butWintertime");
+        d.accept();
+        QCOMPARE(unit.root.commands(), c.commands);
+    }
+    unit.root.clearCommands();
+    SelectTimezone d;
+    d.init(0, 13, 0);
+    click(&d, "butMenuDown");
+    d.reject();
+    QVERIFY(unit.root.commands().isEmpty());
+}
+
+void TestSettingsDialogs::customizeFlagsAndGps()
+{
+    TestUnit unit;
+    unit.start();
+    CustomizeDialogs d;
+    d.init();
+    d.setLevelParameter(true, false, false, true);
+    d.setPinpointingParameter(false, true, false, true);
+    d.setLongtermParameter(true, true, false, false);
+    d.setH2Parameter(false, false, true, true);
+    d.setPipelocatingParameter(true, false, true, false);
+    d.setStartupParameter(false, true, true, false);
+    bool f[4];
+    d.getLevelParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({true, false, false, true}));
+    d.getPinpointingParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({false, true, false, true}));
+    d.getLongtermParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({true, true, false, false}));
+    d.getH2Parameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({false, false, true, true}));
+    d.getPipelocatingParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({true, false, true, false}));
+    d.getStartupParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(QVector<bool>(f, f + 4), QVector<bool>({false, true, true, false}));
+    // The order on the level page: spectrum, frequency, peak bar, colour.
+    QCOMPARE(d.findChild<QAbstractButton*>("butLevelShowPeakLevelBar")->isChecked(), false);
+    QCOMPARE(d.findChild<QAbstractButton*>("butLevelUseFrequencyColor")->isChecked(), true);
+
+    QCOMPARE(d.pageCount(), 6);
+    click(&d, "butMenuUp");
+    QCOMPARE(d.currentPageIndex(), 5);
+    LogCapture log;
+    click(&d, "butStartupUseGps");
+    QVERIFY(log.contains("GPS: switch off"));
+    click(&d, "butH2ShowGrid");
+    d.getH2Parameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(f[1], true);
+    log.clear();
+    d.reject();
+    QVERIFY(log.contains("GPS: switch on"));
+    d.getStartupParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(f[2], true);
+
+    // Accepted, the receiver stays as chosen.
+    CustomizeDialogs accepted;
+    accepted.setStartupParameter(false, false, false, false);
+    log.clear();
+    click(&accepted, "butStartupUseGps");
+    QVERIFY(log.contains("GPS: switch on"));
+    log.clear();
+    accepted.accept();
+    QVERIFY(!log.contains("GPS: switch"));
+}
+
+void TestSettingsDialogs::escapeCancelsEveryDialog()
+{
+    TestUnit unit;
+    unit.start();
+    SelectSwitchmode a;
+    SelectFavouriteButton b;
+    Displaysettings c;
+    PowerSaving e;
+    CustomizeDialogs f;
+    ResetSettings g;
+    HearingProtection h;
+    DateTimeAdjust i;
+    SelectTimezone j;
+    for (QDialog* d : std::initializer_list<QDialog*>{&a, &b, &c, &e, &f, &g, &h, &i, &j}) {
+        bool openAfterPress = false;
+        ModalHelper::onNextModal([&](QWidget* w) {
+            QTest::keyPress(w, Qt::Key_Escape);
+            openAfterPress = w->isVisible();
+            QTest::keyRelease(w, Qt::Key_Escape);
+        });
+        QCOMPARE(d->exec(), int(QDialog::Rejected));
+        QVERIFY2(openAfterPress, d->metaObject()->className());
+        QCOMPARE(d->size(), QSize(480, 272));
+    }
+}
+
+QTEST_MAIN(TestSettingsDialogs)
+#include "tst_settingsdialogs.moc"
