@@ -3,12 +3,10 @@
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
 #include "bluetoothidc777.h"
-#include "devicelayer.h"
+#include "bluetoothtrafficlog.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QSerialPort>
-#include <QTime>
 #include <QTimer>
 
 void BluetoothIDC777::readTtyData()
@@ -235,12 +233,7 @@ void BluetoothIDC777::getStatusOfConnections()
 
 void BluetoothIDC777::writeBluetoothCmdsDbg(QString text)
 {
-    QFile file(DeviceLayer::path(kTrafficLog));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug() << "Could not open file:" << kTrafficLog;
-        return;
-    }
-    file.write((QTime::currentTime().toString(m_host->timeFormat()) + ' ' + text).toLatin1());
+    BluetoothTrafficLog::append(m_host->timeFormat(), text);
 }
 
 bool BluetoothIDC777::isDatamode()
