@@ -46,7 +46,8 @@ int usage()
                            "battery <mV>\n"
                            "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
                            "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
-                           "line-end cr|crlf\n";
+                           "line-end cr|crlf\n"
+                           "       devsim bt <root> stuck on|off   (WT32: data-mode line held at 1)\n";
     return 2;
 }
 

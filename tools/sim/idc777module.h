@@ -1,6 +1,8 @@
 #ifndef IDC777MODULE_H
 #define IDC777MODULE_H
 
+#include "simremote.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -9,21 +11,8 @@
 
 #include <functional>
 
-class SimHeadset;
-class Tb9Accessory;
-
-// A device within the module's reach: what a search shows of it, the
-// profiles it accepts, and the simulated device behind it, if any.
-struct Idc777Remote {
-    QString address;
-    QString name;
-    QString cod;
-    int rssi = -60;
-    bool nameOnInquiry = true;  // else a search shows "unknown" until NAME asks
-    QStringList profiles;       // "A2DP", "AVRCP", "SPP", "AGHFP", "HFP"
-    Tb9Accessory* accessory = nullptr;  // talks over SPP
-    SimHeadset* headset = nullptr;      // volume and battery
-};
+// For the IDC777 a nameless device shows "unknown" until NAME asks.
+using Idc777Remote = SimRemote;
 
 // A stand-in for an IDC777 Bluetooth module: bytes from the unit in, the
 // module's answer bytes out. Commands end in CR (an LF before the CR, as
