@@ -11,20 +11,12 @@
 
 void BluetoothIDC777::readTtyData()
 {
-    // A receiver may run a nested event loop while a line is analysed; the
-    // port then collects bytes without a new readyRead, so read until empty.
-    do {
-        m_rx.readFrom(*uartPort);
-        if (m_rx.hasLine())
-            analyseAnswer();
-    } while (uartPort->isOpen() && uartPort->bytesAvailable() > 0);
+    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
 }
 
 QString BluetoothIDC777::getData()
 {
-    if (!m_rx.copyContainsAny("\r\n"))
-        return QString();
-    const QString text = m_rx.takeCopy();
+    const QString text = m_rx.takeCopyAfterLineEnd("\r\n");
     if (m_inquiryMode)
         m_receivedInquiryText += text;
     return text;

@@ -10,20 +10,12 @@
 
 void BluetoothWT32::readTtyData()
 {
-    // A receiver may run a nested event loop while a line is analysed; the
-    // port then collects bytes without a new readyRead, so read until empty.
-    do {
-        m_rx.readFrom(*uartPort);
-        if (m_rx.hasLine())
-            analyseAnswer();
-    } while (uartPort->isOpen() && uartPort->bytesAvailable() > 0);
+    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
 }
 
 QString BluetoothWT32::getData()
 {
-    if (!m_rx.copyContainsAny("\n"))
-        return QString();
-    const QString text = m_rx.takeCopy();
+    const QString text = m_rx.takeCopyAfterLineEnd("\n");
     if (m_inquiryMode)
         m_receivedInquiryText += text;
     return text;

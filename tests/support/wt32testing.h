@@ -9,6 +9,7 @@
 #include "idc777testing.h"
 #include "ptypair.h"
 #include "testroot.h"
+#include "tickdriver.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -171,13 +172,7 @@ struct Wt32SimRig {
     }
     bool run(const std::function<bool()>& done, int maxTicks = 300)
     {
-        for (int i = 0; i < maxTicks; ++i) {
-            settle();
-            if (done())
-                return true;
-            bt.tickNow();
-        }
-        return false;
+        return tickUntil([this] { settle(); }, done, [this] { bt.tickNow(); }, maxTicks);
     }
     // Runs until the machine is in the state and has made one step there.
     bool inState(int state)

@@ -1,10 +1,11 @@
 #ifndef IDC777MODULE_H
 #define IDC777MODULE_H
 
+#include "simmodulestate.h"
 #include "simremote.h"
 
 #include <QByteArray>
-#include <QHash>
+#include <QMap>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -131,9 +132,9 @@ private:
     const Link* linkById(int id) const;
     void log(const QString& direction, const QByteArray& text) const;
 
-    QHash<QString, QString> m_current;
-    QHash<QString, QString> m_stored;
-    QHash<QString, QString> m_factory;
+    QMap<QString, QString> m_current;
+    QMap<QString, QString> m_stored;
+    QMap<QString, QString> m_factory;
     QString m_refused;
     QString m_localAddress = "0017E9A1B2C3";
     QStringList m_paired;
@@ -146,7 +147,7 @@ private:
     int m_readyLost = 0;
     int m_restarts = 0;
     QByteArray m_lineEnd = "\r\n";
-    QList<QPair<QString, QStringList>> m_scripts;
+    SimScriptedAnswers m_scripts;
     std::function<void(const QString&, const QString&)> m_logger;
 
     QByteArray m_input;

@@ -1,10 +1,7 @@
 #include "wt32module.h"
+#include "simmodulestate.h"
 #include "tb9accessory.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -48,50 +45,21 @@ Wt32Module::Wt32Module()
 
 bool Wt32Module::loadState()
 {
-    QFile f(m_stateFile);
-    if (m_stateFile.isEmpty() || !f.open(QIODevice::ReadOnly))
-        return false;
     QMap<QString, QString> settings = m_factory;
-    QStringList paired;
-    for (const QByteArray& rawLine : f.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(rawLine).trimmed();
-        const int eq = line.indexOf('=');
-        if (eq <= 0)
-            continue;
-        if (line.left(eq) == "PAIRED")
-            paired << line.mid(eq + 1);
-        else
-            settings.insert(line.left(eq), line.mid(eq + 1));
-    }
+    if (!SimModuleState::load(m_stateFile, &settings, &m_paired))
+        return false;
     m_settings = settings;
-    m_paired = paired;
     return true;
 }
 
 bool Wt32Module::saveState() const
 {
-    if (m_stateFile.isEmpty())
-        return false;
-    QDir().mkpath(QFileInfo(m_stateFile).path());
-    QSaveFile f(m_stateFile);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    for (auto it = m_settings.cbegin(); it != m_settings.cend(); ++it)
-        f.write((it.key() + '=' + it.value() + '\n').toUtf8());
-    for (const QString& a : m_paired)
-        f.write(("PAIRED=" + a + '\n').toUtf8());
-    return f.commit();
+    return SimModuleState::save(m_stateFile, m_settings, m_paired);
 }
 
 void Wt32Module::setAnswer(const QString& command, const QStringList& answerLines)
 {
-    for (auto& s : m_scripts) {
-        if (s.first == command) {
-            s.second = answerLines;
-            return;
-        }
-    }
-    m_scripts.append({command, answerLines});
+    m_scripts.set(command, answerLines);
 }
 
 void Wt32Module::clearRecords()
@@ -456,10 +424,9 @@ QByteArray Wt32Module::command(const QString& line)
         return QByteArray();
     m_commands.append(line);
     log("<-", line);
-    for (const auto& s : m_scripts) {
-        if (line == s.first || line.startsWith(s.first + ' '))
-            return lines(s.second);
-    }
+    QStringList scripted;
+    if (m_scripts.find(line, &scripted))
+        return lines(scripted);
 
     const QString word = line.section(' ', 0, 0);
     const QString rest = line.section(' ', 1);

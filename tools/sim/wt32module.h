@@ -1,12 +1,12 @@
 #ifndef WT32MODULE_H
 #define WT32MODULE_H
 
+#include "simmodulestate.h"
 #include "simremote.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -136,7 +136,7 @@ private:
     bool m_stuck = false;
     QStringList m_heldAccessoryLines;  // arrived in command mode
     QByteArray m_lineEnd = "\r\n";
-    QList<QPair<QString, QStringList>> m_scripts;
+    SimScriptedAnswers m_scripts;
     std::function<void(const QString&, const QString&)> m_logger;
 
     QByteArray m_input;
