@@ -38,14 +38,20 @@ bool BluetoothWT32::writeLine(const QByteArray& bytes)
     }
     if (!uartPort->isOpen())
         return false;
-    return uartPort->write(bytes) == bytes.size();
+    const bool ok = uartPort->write(bytes) == bytes.size();
+    // The mode lines change at once: bytes still queued in the port would
+    // reach the module in the other mode.
+    uartPort->flush();
+    return ok;
 }
 
 // Held-back commands go out together; each was checked on its own.
 void BluetoothWT32::writeBlock(const QByteArray& bytes)
 {
-    if (uartPort->isOpen())
-        uartPort->write(bytes);
+    if (!uartPort->isOpen())
+        return;
+    uartPort->write(bytes);
+    uartPort->flush();
 }
 
 void BluetoothWT32::sendData(QString data)

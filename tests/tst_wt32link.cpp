@@ -44,6 +44,7 @@ private slots:
     void stuckCommandModeWaitRestarts();
     void stuckDataModeWaitRestarts();
     void disconnectFromDataMode();
+    void bytesBeforeTheEdgeStayData();
     void heldCommandsWhenParked_data();
     void heldCommandsWhenParked();
 
@@ -412,6 +413,22 @@ void TestWt32Link::disconnectFromDataMode()
     QTRY_VERIFY(rig.module().commands().contains("SET BT BDADDR"));
     QCOMPARE(rig.module().commands(), (QStringList{"SET CONTROL AUTOCALL 19 500 A2DP",
                                                    "CALL " + kMic + " 1101 RFCOMM", "SET BT BDADDR"}));
+}
+
+void TestWt32Link::bytesBeforeTheEdgeStayData()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.module().clearRecords();
+    // A sleep that blocks as on the unit: no events, only the module's lines.
+    rig.host.sleeper = [&rig](int) { rig.sim.poll(); };
+    rig.bt.sendData("BT_TX B");
+    rig.bt.disconnectBtDevice();
+    QTRY_COMPARE(rig.module().commands().size(), 7);
+    QCOMPARE(rig.module().dataLines(), QStringList{"BT_TX B"});
+    QCOMPARE(rig.module().commands().first(), QString("SET CONTROL AUTOCALL"));
 }
 
 void TestWt32Link::heldCommandsWhenParked_data()

@@ -45,8 +45,13 @@ void Wt32Peer::poll()
     if (m_root.isEmpty())
         return;
     const int dtr = DeviceTree::readText(m_root, kDtr).trimmed() == "1" ? 1 : 0;
-    if (m_lastDtr == 0 && dtr == 1)
+    if (m_lastDtr == 0 && dtr == 1) {
+        // Bytes sent before the edge reach the module before it.
+        const QByteArray before = m_pty.readAvailable();
+        if (!before.isEmpty())
+            write(m_module.receive(before));
         write(m_module.dtrRise());
+    }
     m_lastDtr = dtr;
     if (m_sinceAutocall.elapsed() >= kAutocallRetryMs) {
         m_sinceAutocall.restart();
