@@ -150,7 +150,7 @@ protected:
     BluetoothHost* m_host;
     QString m_debugPrefix;
 
-    // Serial link (Part: link, modes and state machine).
+    // Serial link, modes and the state machine.
     QSerialPort* uartPort;
     QTimer* m_btStateTimer;
     QTimer* m_btTimerTransmit;
