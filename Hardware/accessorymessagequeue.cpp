@@ -14,14 +14,16 @@ AccessoryMessageQueue::Offer AccessoryMessageQueue::offer(const Link& link)
 
 AccessoryMessageQueue::Added AccessoryMessageQueue::enqueue(const QString& message)
 {
-    const QString setting = settingOf(message);
-    if (setting.isEmpty()) {
-        if (message == m_lastTaken || m_waiting.contains(message))
-            return Added::Duplicate;
-    } else {
-        for (int i = m_waiting.size() - 1; i >= 0; --i) {
-            if (settingOf(m_waiting.at(i)) == setting)
-                m_waiting.removeAt(i);
+    if (m_policy == Policy::Coalescing) {
+        const QString setting = settingOf(message);
+        if (setting.isEmpty()) {
+            if (message == m_lastTaken || m_waiting.contains(message))
+                return Added::Duplicate;
+        } else {
+            for (int i = m_waiting.size() - 1; i >= 0; --i) {
+                if (settingOf(m_waiting.at(i)) == setting)
+                    m_waiting.removeAt(i);
+            }
         }
     }
     if (m_waiting.size() >= kCapacity) {

@@ -7,14 +7,20 @@
 // Accessory lines ("BT_TX ...") go out one at a time: one is in flight until
 // the accessory answers or its time-out passes, the others wait here.
 //
-// A setting line (I, G, and the pressure stream RS/RP as one setting)
-// replaces any waiting line of the same setting and goes to the end: the
-// accessory must end up with the newest state. A request (B, T, S, P, ...)
-// equal to a waiting one, or to the one last taken from the queue, is dropped.
+// Coalescing (the IDC777's rules): a setting line (I, G, and the pressure
+// stream RS/RP as one setting) replaces any waiting line of the same setting
+// and goes to the end: the accessory must end up with the newest state. A
+// request (B, T, S, P, ...) equal to a waiting one, or to the one last taken
+// from the queue, is dropped.
+// Plain (the WT32's rules): every line waits in order, duplicates included.
+// Either way a full queue replaces its newest waiting line.
 class AccessoryMessageQueue
 {
 public:
     static constexpr int kCapacity = 32;
+
+    enum class Policy { Coalescing, Plain };
+    explicit AccessoryMessageQueue(Policy policy = Policy::Coalescing) : m_policy(policy) {}
 
     // The state of the accessory link, owned by the driver.
     struct Link {
@@ -51,6 +57,7 @@ public:
     static QString settingOf(const QString& message);
 
 private:
+    Policy m_policy;
     QStringList m_waiting;
     QString m_lastTaken;
     bool m_inFlight = false;

@@ -1,8 +1,6 @@
 #include "bluetoothfactory.h"
 #include "bluetoothidc777.h"
-#include "bluetoothstandin.h"
-
-#include <QDebug>
+#include "bluetoothwt32.h"
 
 namespace BluetoothFactory {
 
@@ -13,12 +11,11 @@ Creator& creator()
     return c;
 }
 
-Bluetooth* createBuiltIn(int moduleType, BluetoothRole role)
+Bluetooth* createBuiltIn(int moduleType, BluetoothRole)
 {
-    // Filled by the WT32 work: BluetoothWT32 for ModuleWt32.
     if (moduleType == ModuleIdc777)
         return new BluetoothIDC777();
-    return new BluetoothStandin(moduleType, role);
+    return new BluetoothWT32();
 }
 }
 
@@ -28,9 +25,6 @@ BluetoothPair createPair(int moduleType)
     BluetoothPair pair;
     pair.source = make(moduleType, BluetoothRole::Source);
     pair.sink = make(moduleType, BluetoothRole::Sink);
-    if (qobject_cast<BluetoothStandin*>(pair.source) || qobject_cast<BluetoothStandin*>(pair.sink))
-        qDebug() << "Bluetooth: no driver for the" << BluetoothStandin::moduleName(moduleType)
-                 << "pair yet, using the stand-in pair BluetoothStandin (all links down)";
     return pair;
 }
 

@@ -4,6 +4,7 @@
 // bluetoothidc777_analysis.cpp.
 #include "bluetoothidc777.h"
 #include "bluetoothhost.h"
+#include "bluetoothtrafficlog.h"
 #include "devicelayer.h"
 #include "gpio.h"
 
@@ -14,7 +15,7 @@
 #include <QSerialPort>
 #include <QTimer>
 
-const char* const BluetoothIDC777::kTrafficLog = "/media/vq4100/btInfo.txt";
+const char* const BluetoothIDC777::kTrafficLog = BluetoothTrafficLog::kPath;
 
 BluetoothIDC777::BluetoothIDC777(BluetoothHost* host)
     : m_host(host ? host : &AppBluetoothHost::instance()),
@@ -47,7 +48,7 @@ BluetoothIDC777::~BluetoothIDC777()
 void BluetoothIDC777::initBluetooth(QString portName, QString btId)
 {
     if (m_host->debugFeatures()) {
-        const bool removed = QFile::remove(DeviceLayer::path(kTrafficLog));
+        const bool removed = BluetoothTrafficLog::remove();
         qDebug() << "Remove Bt-Info-File" << removed;
     }
 

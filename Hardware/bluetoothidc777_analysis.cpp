@@ -2,6 +2,7 @@
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
 #include "bluetoothidc777.h"
+#include "headsetbattery.h"
 #include "headsetvolume.h"
 
 #include <QDebug>
@@ -493,27 +494,16 @@ void BluetoothIDC777::listAnswerEnded()
     qDebug().noquote() << m_debugPrefix << (button == 0 ? "Message Pairing closed" : "Ende Button Unknown");
 }
 
-// "AT+IPHONEACCEV=<n>,<key>,<value>,...": key 1 is the battery, 0..9.
 void BluetoothIDC777::analyseHeadsetBattery(const QString& line)
 {
-    static const QString kPrefix = "AT+IPHONEACCEV";
-    if (!line.startsWith(kPrefix))
+    if (!line.startsWith("AT+IPHONEACCEV"))
         return;
-    const QStringList parts = line.mid(kPrefix.size() + 1).split(',');
-    bool ok = false;
-    const int pairs = parts.value(0).toInt(&ok, 10);
-    if (parts.size() <= 2 || !ok || pairs < 0 || parts.size() <= 2 * pairs) {
+    const HeadsetBattery::Report report = HeadsetBattery::parse(line);
+    if (!report.valid) {
         qDebug().noquote() << m_debugPrefix << "Headphone battery report not understood:" << line;
         return;
     }
-    int battery = 50;
-    for (int i = 1; i < parts.size() - 1; i += 2) {
-        bool keyOk = false, valueOk = false;
-        const int key = parts.at(i).toInt(&keyOk, 10);
-        const int value = parts.at(i + 1).toInt(&valueOk, 10);
-        if (keyOk && valueOk && key == 1)
-            battery = (value + 1) * 10;
-    }
+    const int battery = report.hasLevel ? report.percent : 50;
     m_btExtHeadphoneBatteryState = battery;
     qDebug().noquote() << m_debugPrefix << "Headphone Batterystate:" << battery;
     emit btHeadphoneBatteryStateReceived(battery);

@@ -3,30 +3,20 @@
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
 #include "bluetoothidc777.h"
-#include "devicelayer.h"
+#include "bluetoothtrafficlog.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QSerialPort>
-#include <QTime>
 #include <QTimer>
 
 void BluetoothIDC777::readTtyData()
 {
-    // A receiver may run a nested event loop while a line is analysed; the
-    // port then collects bytes without a new readyRead, so read until empty.
-    do {
-        m_rx.readFrom(*uartPort);
-        if (m_rx.hasLine())
-            analyseAnswer();
-    } while (uartPort->isOpen() && uartPort->bytesAvailable() > 0);
+    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
 }
 
 QString BluetoothIDC777::getData()
 {
-    if (!m_rx.copyContainsAny("\r\n"))
-        return QString();
-    const QString text = m_rx.takeCopy();
+    const QString text = m_rx.takeCopyAfterLineEnd("\r\n");
     if (m_inquiryMode)
         m_receivedInquiryText += text;
     return text;
@@ -235,12 +225,7 @@ void BluetoothIDC777::getStatusOfConnections()
 
 void BluetoothIDC777::writeBluetoothCmdsDbg(QString text)
 {
-    QFile file(DeviceLayer::path(kTrafficLog));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug() << "Could not open file:" << kTrafficLog;
-        return;
-    }
-    file.write((QTime::currentTime().toString(m_host->timeFormat()) + ' ' + text).toLatin1());
+    BluetoothTrafficLog::append(m_host->timeFormat(), text);
 }
 
 bool BluetoothIDC777::isDatamode()

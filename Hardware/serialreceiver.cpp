@@ -41,6 +41,15 @@ qint64 SerialReceiver::readFrom(QIODevice& device)
     return bytes.size();
 }
 
+void SerialReceiver::readPort(QSerialPort& port, const std::function<void()>& analyse)
+{
+    do {
+        readFrom(port);
+        if (hasLine())
+            analyse();
+    } while (port.isOpen() && port.bytesAvailable() > 0);
+}
+
 void SerialReceiver::append(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
@@ -123,4 +132,9 @@ QString SerialReceiver::takeCopy()
     const QString text = QString::fromUtf8(m_copy.constData(), m_copy.size() - keep);
     m_copy.remove(0, m_copy.size() - keep);
     return text;
+}
+
+QString SerialReceiver::takeCopyAfterLineEnd(const char* lineEnds)
+{
+    return copyContainsAny(lineEnds) ? takeCopy() : QString();
 }

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 class QSerialPort;
 
@@ -32,6 +34,10 @@ public:
 
     // Reads everything the device holds. Returns the number of bytes read.
     qint64 readFrom(QIODevice& device);
+    // Reads until the port is empty, calling analyse whenever a line is
+    // complete. A receiver may run a nested event loop during the analysis,
+    // in which the port collects bytes without a new readyRead.
+    void readPort(QSerialPort& port, const std::function<void()>& analyse);
     // The raw copy loses NUL bytes; the pending bytes keep them until a
     // line is decoded.
     void append(const QByteArray& bytes);
@@ -51,6 +57,8 @@ public:
     bool copyContainsAny(const char* chars) const;
     // Hands out the copy (up to a UTF-8 character still incomplete) and empties it.
     QString takeCopy();
+    // The same once the copy holds one of the line-end characters; else empty.
+    QString takeCopyAfterLineEnd(const char* lineEnds);
     void clearCopy() { m_copy.clear(); }
 
     void setLogPrefix(const QString& prefix) { m_logPrefix = prefix; }

@@ -5,6 +5,7 @@
 #include "Hardware/serialreceiver.h"
 #include "idc777testing.h"
 #include "logcapture.h"
+#include "signalrecorder.h"
 
 #include <QtTest>
 
@@ -30,32 +31,6 @@ private slots:
     void receiverDropsLongGarbage();
     void receiverCopyKeepsNewestAndWholeCharacters();
 };
-
-// Records every signal of a module as a short text, in order.
-static QStringList* recordSignals(Bluetooth& bt, QStringList* out)
-{
-    QObject::connect(&bt, &Bluetooth::btAnswerFromDeviceReceived, [out] { out->append("answer"); });
-    QObject::connect(&bt, &Bluetooth::terminationStringDetected, [out] { out->append("end"); });
-    QObject::connect(&bt, &Bluetooth::stateActiveMuteChanged,
-                     [out](bool m) { out->append(QString("mute %1").arg(m)); });
-    QObject::connect(&bt, &Bluetooth::btAlertMessageReceived, [out](QString a) { out->append("alert " + a); });
-    QObject::connect(&bt, &Bluetooth::btSensortypeReceived, [out](QString t) { out->append("sensor " + t); });
-    QObject::connect(&bt, &Bluetooth::btBatteryvoltageReceived,
-                     [out](QString v) { out->append("battery " + v); });
-    QObject::connect(&bt, &Bluetooth::btSensorvalueReceived,
-                     [out](QString v, QString t) { out->append("sensval " + v + "," + t); });
-    QObject::connect(&bt, &Bluetooth::btRdyReceived, [out] { out->append("rdy"); });
-    QObject::connect(&bt, &Bluetooth::btFwHeaderReceived, [out](bool ok) { out->append(QString("fh %1").arg(ok)); });
-    QObject::connect(&bt, &Bluetooth::btFwDataReceived,
-                     [out](int n, bool ok) { out->append(QString("fd %1 %2").arg(n).arg(ok)); });
-    QObject::connect(&bt, &Bluetooth::btFwStartUpdateReceived,
-                     [out](bool ok) { out->append(QString("fs %1").arg(ok)); });
-    QObject::connect(&bt, &Bluetooth::btFirmwareVersion, [out](QString v) { out->append("fw " + v); });
-    QObject::connect(&bt, &Bluetooth::btHardwareVersion, [out](QString v) { out->append("hw " + v); });
-    QObject::connect(&bt, &Bluetooth::btMicGain, [out](QString g) { out->append("micgain " + g); });
-    QObject::connect(&bt, &Bluetooth::btButtonMode, [out](QString b) { out->append("button " + b); });
-    return out;
-}
 
 void TestAccessoryProtocol::unitLines()
 {

@@ -3,8 +3,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
 #include "Hardware/bluetoothidc777.h"
-#include "Hardware/bluetoothstandin.h"
-#include "logcapture.h"
+#include "Hardware/bluetoothwt32.h"
 #include "recordingbluetooth.h"
 
 #include <QMetaMethod>
@@ -20,7 +19,6 @@ private slots:
     void pressureSignalDefaults();
     void uniqueConnectionsCountOnce();
     void factoryBuildsSourceFirst();
-    void standinLogsEveryCall();
 };
 
 namespace {
@@ -127,45 +125,16 @@ void TestBluetoothInterface::factoryBuildsSourceFirst()
     QCOMPARE(built[1]->role, BluetoothRole::Sink);
     QCOMPARE(built[1]->moduleType, 0);
 
-    // Without a creator the built-in pair is made: the IDC777 driver, and the
-    // stand-in for the WT32 pair until its driver exists.
-    {
-        const BluetoothPair drivers = BluetoothFactory::createPair(1);
-        std::unique_ptr<Bluetooth> a(drivers.source), b(drivers.sink);
-        QVERIFY(qobject_cast<BluetoothIDC777*>(drivers.source));
-        QVERIFY(qobject_cast<BluetoothIDC777*>(drivers.sink));
-    }
-    for (int type : {0}) {
-        LogCapture log;
-        const BluetoothPair standins = BluetoothFactory::createPair(type);
-        std::unique_ptr<Bluetooth> a(standins.source), b(standins.sink);
-        auto* s = qobject_cast<BluetoothStandin*>(standins.source);
-        QVERIFY(s && qobject_cast<BluetoothStandin*>(standins.sink));
-        QCOMPARE(s->moduleType(), type);
-        QVERIFY(log.contains(type == 0 ? "no driver for the \"WT32\" pair"
-                                       : "no driver for the \"IDC777\" pair"));
-    }
-}
-
-void TestBluetoothInterface::standinLogsEveryCall()
-{
-    BluetoothStandin module(1, BluetoothRole::Source);
-    LogCapture log;
-    module.sendData("BT_TX B");
-    module.setBtAdcGain(8);
-    module.setBtAdcGain(0);
-    module.setBtLastAdcGain();
-    QCOMPARE(module.getBtAdcGain(), 8);
-    QCOMPARE(module.sendMicInitParameter(15, 1, 1), 0);
-    module.disconnectBtDevice();
-    QCOMPARE(module.getBtExtHeadphoneBatteryState(), -1);
-    for (int i = 0; i < 20; ++i)
-        module.setBtExtHeadphoneVolUp();
-    QCOMPARE(module.getBtExtHeadphoneGain(), 15);
-    QVERIFY(log.contains("BluetoothStandin IDC777 source: sendData BT_TX B"));
-    QVERIFY(log.contains("BluetoothStandin IDC777 source: sendMicInitParameter 15 1 1"));
-    QVERIFY(log.contains("BluetoothStandin IDC777 source: disconnectBtDevice"));
-    QCOMPARE(log.count("BluetoothStandin IDC777 source:"), 29);  // every call
+    // Without a creator the built-in pair is made: the driver of the type.
+    const BluetoothPair idc777 = BluetoothFactory::createPair(BluetoothFactory::ModuleIdc777);
+    std::unique_ptr<Bluetooth> a(idc777.source), b(idc777.sink);
+    QVERIFY(qobject_cast<BluetoothIDC777*>(idc777.source));
+    QVERIFY(qobject_cast<BluetoothIDC777*>(idc777.sink));
+    const BluetoothPair wt32 = BluetoothFactory::createPair(BluetoothFactory::ModuleWt32);
+    std::unique_ptr<Bluetooth> c(wt32.source), d(wt32.sink);
+    QVERIFY(qobject_cast<BluetoothWT32*>(wt32.source));
+    QVERIFY(qobject_cast<BluetoothWT32*>(wt32.sink));
+    QVERIFY(wt32.source != wt32.sink);
 }
 
 QTEST_MAIN(TestBluetoothInterface)

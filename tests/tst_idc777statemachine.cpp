@@ -5,6 +5,7 @@
 #include "idc777testing.h"
 #include "logcapture.h"
 #include "testroot.h"
+#include "tickdriver.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -50,13 +51,7 @@ struct Rig {
     // Ticks until `done` holds.
     bool run(const std::function<bool()>& done, int maxTicks = 300)
     {
-        for (int i = 0; i < maxTicks; ++i) {
-            settle();
-            if (done())
-                return true;
-            bt.tickNow();
-        }
-        return false;
+        return tickUntil([this] { settle(); }, done, [this] { bt.tickNow(); }, maxTicks);
     }
     bool connected()
     {

@@ -2,7 +2,7 @@
 // board commands, start values, start arguments; and the language files.
 #include "Debug/debugmenu.h"
 #include "Hardware/bluetoothidc777.h"
-#include "Hardware/bluetoothstandin.h"
+#include "Hardware/bluetoothwt32.h"
 #include "Hardware/gps.h"
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/systemsettings.h"
@@ -70,7 +70,7 @@ private slots:
     void failingCommandsDoNotStopTheStart();
     void pulseTempFilesRemoved();
     void startArguments();
-    void standinPairWhenNoDriver();
+    void driverPairOfTheHardware();
     void severalWindowsInARow();
 
     void overrideOnMassStorageWins();
@@ -344,9 +344,8 @@ void TestMainWindow::startArguments()
     }
 }
 
-void TestMainWindow::standinPairWhenNoDriver()
+void TestMainWindow::driverPairOfTheHardware()
 {
-    // The IDC777 pair has its driver; the WT32 pair not yet.
     {
         TestRoot root;
         MainMenu w;
@@ -354,17 +353,18 @@ void TestMainWindow::standinPairWhenNoDriver()
         QVERIFY(qobject_cast<BluetoothIDC777*>(w.getBtSinkInstance()));
         QVERIFY(w.getBtSourceInstance() != w.getBtSinkInstance());
     }
+    // "V 1": the WT32 pair, started though no module answers.
     TestRoot root(DeviceTree::Hardware::V1);
     LogCapture log;
     MainMenu w;
-    auto* source = qobject_cast<BluetoothStandin*>(w.getBtSourceInstance());
-    auto* sink = qobject_cast<BluetoothStandin*>(w.getBtSinkInstance());
-    QVERIFY(source && sink);
-    QCOMPARE(source->role(), BluetoothRole::Source);
-    QCOMPARE(sink->role(), BluetoothRole::Sink);
-    QCOMPARE(sink->moduleType(), w.getBtModuleType());
-    QVERIFY(log.contains("stand-in pair BluetoothStandin"));
-    QVERIFY(log.contains("BluetoothStandin WT32 sink: initBluetooth /dev/ttyO2"));
+    auto* source = qobject_cast<BluetoothWT32*>(w.getBtSourceInstance());
+    auto* sink = qobject_cast<BluetoothWT32*>(w.getBtSinkInstance());
+    QVERIFY(source && sink && source != sink);
+    QCOMPARE(w.getBtModuleType(), 0);
+    QVERIFY(log.contains("M: Init BT-Module WT32i"));
+    QVERIFY(log.contains("H: Init BT-Module WT32i"));
+    QVERIFY(log.contains("M: Uart /dev/ttyO2 false"));
+    QCOMPARE(sink->btState(), int(BluetoothWT32::BTSTATE_WAIT_FOR_CONNECT_A2DP));
     QVERIFY(!sink->isConnectedA2DP() && !sink->isConnectedRFCOMM() && !sink->isConnectedAVRCP());
     QVERIFY(sink->isStateDisconnected());
     sink->btDevicesFromInquiry[3].btId = "left over";

@@ -13,4 +13,11 @@
 Please restart pairing.</translation>
     </message>
 </context>
+<context>
+    <name>BluetoothWT32</name>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+</context>
 </TS>

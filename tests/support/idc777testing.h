@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class RecordingBluetoothHost : public BluetoothHost
 {
 public:
@@ -23,6 +25,8 @@ public:
     // "sleep 500", "message <text>"); tests may add their own entries.
     QStringList* events = &ownEvents;
     QStringList ownEvents;
+    // Runs in each sleep (e.g. lets a peer answer during a blocking wait).
+    std::function<void(int ms)> sleeper;
 
     QString btIdMicrophone() override { return micId; }
     QString btIdHeadphone() override { return hpId; }
@@ -38,7 +42,12 @@ public:
         events->append("message " + text);
         return 0;
     }
-    void sleepMs(int ms) override { events->append(QString("sleep %1").arg(ms)); }
+    void sleepMs(int ms) override
+    {
+        events->append(QString("sleep %1").arg(ms));
+        if (sleeper)
+            sleeper(ms);
+    }
 };
 
 class TestIdc777 : public BluetoothIDC777

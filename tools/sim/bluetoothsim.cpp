@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 #include <QTime>
 
 const char* const BluetoothSim::kTb9Address = "0018E4C0B009";
@@ -18,6 +17,7 @@ namespace {
 const char* const kStateDir = "/var/lib/sim/bt";
 const char* const kTriggerFile = "/var/lib/sim/bt/triggers";
 const char* const kLog = "/var/log/bt-sim.log";
+const char* const kWt32Prefix = "wt32-";
 
 QString stateFile(const QString& root, const QString& who)
 {
@@ -36,6 +36,36 @@ BluetoothSim::BluetoothSim(QObject* parent) : SimService(parent)
     connect(&m_timer, &QTimer::timeout, this, &BluetoothSim::poll);
 }
 
+// Within reach of both modules: the TB-9, the headset and a phone that
+// does not tell its name when searched.
+QList<SimRemote> BluetoothSim::remotes()
+{
+    SimRemote tb9;
+    tb9.address = kTb9Address;
+    tb9.name = "TB-9";
+    tb9.cod = "280404";
+    tb9.rssi = -48;
+    tb9.profiles = QStringList{"A2DP", "SPP"};
+    tb9.accessory = &m_tb9;
+
+    SimRemote headset;
+    headset.address = kHeadsetAddress;
+    headset.name = "BT Headset";
+    headset.cod = "240404";
+    headset.rssi = -55;
+    headset.profiles = QStringList{"A2DP", "AVRCP", "AGHFP"};
+    headset.headset = &m_headset;
+
+    SimRemote other;
+    other.address = kOtherAddress;
+    other.name = "Phone";
+    other.cod = "5A020C";
+    other.rssi = -71;
+    other.nameOnInquiry = false;
+    other.profiles = QStringList{"A2DP", "AVRCP"};
+    return {tb9, headset, other};
+}
+
 void BluetoothSim::setUpModule(Idc777Peer& peer, const QString& who, const QString& address)
 {
     Idc777Module& m = peer.module();
@@ -45,45 +75,47 @@ void BluetoothSim::setUpModule(Idc777Peer& peer, const QString& who, const QStri
     m.loadState();
     m.setHeldInReset(true);
     m.setLogger([this, who](const QString& direction, const QString& line) { log(who, direction, line); });
+    for (const SimRemote& r : remotes())
+        m.addRemote(r);
+}
 
-    Idc777Remote tb9;
-    tb9.address = kTb9Address;
-    tb9.name = "TB-9";
-    tb9.cod = "280404";
-    tb9.rssi = -48;
-    tb9.profiles = QStringList{"A2DP", "SPP"};
-    tb9.accessory = &m_tb9;
-    m.addRemote(tb9);
+void BluetoothSim::setUpModule(Wt32Peer& peer, const QString& who, const QString& address)
+{
+    Wt32Module& m = peer.module();
+    m.setLocalAddress(address);
+    m.setStateFile(stateFile(m_root, kWt32Prefix + who));
+    m.loadState();
+    m.setLogger([this, who](const QString& direction, const QString& line) { log(who, direction, line); });
+    for (const SimRemote& r : remotes())
+        m.addRemote(r);
+}
 
-    Idc777Remote headset;
-    headset.address = kHeadsetAddress;
-    headset.name = "BT Headset";
-    headset.cod = "240404";
-    headset.rssi = -55;
-    headset.profiles = QStringList{"A2DP", "AVRCP", "AGHFP"};
-    headset.headset = &m_headset;
-    m.addRemote(headset);
-
-    Idc777Remote other;
-    other.address = kOtherAddress;
-    other.name = "Phone";
-    other.cod = "5A020C";
-    other.rssi = -71;
-    other.nameOnInquiry = false;
-    other.profiles = QStringList{"A2DP", "AVRCP"};
-    m.addRemote(other);
+bool BluetoothSim::startWt32()
+{
+    m_wt32 = true;
+    setUpModule(m_wtSink, "sink", kSinkAddress);
+    setUpModule(m_wtSource, "source", kSourceAddress);
+    if (!m_wtSink.start(m_root, m_root + "/dev/ttyO2") || !m_wtSource.start(m_root, m_root + "/dev/ttyO3"))
+        return false;
+    m_active = true;
+    log("sim", "--", "started (WT32 modules)");
+    // A module that kept AUTOCALL calls its device as soon as it has power.
+    m_wtSink.write(m_wtSink.module().autocall());
+    m_wtSource.write(m_wtSource.module().autocall());
+    poll();
+    m_timer.start(kWt32PollMs);
+    return true;
 }
 
 bool BluetoothSim::start(const QString& root)
 {
     m_root = root;
-    const QString hardware = QString::fromLatin1(DeviceTree::readText(root, "/var/lib/sim/hardware")).trimmed();
-    if (hardware == "v1") {
-        QTextStream(stdout) << "devsim: bluetooth: WT32 pair fitted, no IDC777 peers\n";
-        return true;
-    }
     QDir().mkpath(root + kStateDir);
     QDir().mkpath(root + "/dev");
+    const QString hardware = QString::fromLatin1(DeviceTree::readText(root, "/var/lib/sim/hardware")).trimmed();
+    if (hardware == "v1")
+        return startWt32();
+    m_wt32 = false;
     setUpModule(m_sink, "sink", kSinkAddress);
     setUpModule(m_source, "source", kSourceAddress);
     if (!m_sink.start(root + "/dev/ttyO2") || !m_source.start(root + "/dev/ttyO3"))
@@ -105,14 +137,21 @@ void BluetoothSim::stop()
     m_active = false;
     m_sink.stop();
     m_source.stop();
+    m_wtSink.stop();
+    m_wtSource.stop();
 }
 
 void BluetoothSim::poll()
 {
     if (!m_active)
         return;
-    pollResetLine(m_sink, 57, &m_sinkLine);
-    pollResetLine(m_source, 53, &m_sourceLine);
+    if (m_wt32) {
+        m_wtSink.poll();
+        m_wtSource.poll();
+    } else {
+        pollResetLine(m_sink, 57, &m_sinkLine);
+        pollResetLine(m_source, 53, &m_sourceLine);
+    }
 
     const QString path = m_root + kTriggerFile;
     if (!QFileInfo(path).size())
@@ -175,6 +214,8 @@ bool BluetoothSim::isValidTrigger(const QString& line, QString* error)
         return (w.size() == 2 && number(1, 0, 127)) || fail("0..127 expected");
     if (action == "hp-battery")
         return (w.size() == 2 && number(1, 0, 100)) || fail("percent expected");
+    if (action == "stuck")
+        return (w.size() == 2 && (w.value(1) == "on" || w.value(1) == "off")) || fail("on or off expected");
     if (action == "link-loss") {
         static const QStringList profiles{"A2DP", "AVRCP", "SPP", "AGHFP", "HFP"};
         if ((w.value(1) != "sink" && w.value(1) != "source") || w.size() > 3
@@ -191,45 +232,65 @@ bool BluetoothSim::trigger(const QString& line, QString* error)
 {
     if (!isValidTrigger(line, error))
         return false;
-    log("person", "--", line);
     const QStringList w = line.split(' ', Qt::SkipEmptyParts);
+    if (w.value(0) == "stuck" && !m_wt32) {
+        if (error)
+            *error = "only WT32 modules have a data-mode line";
+        return false;
+    }
+    log("person", "--", line);
+    if (m_wt32)
+        act(m_wtSink, m_wtSource, w, QString(), QString());
+    else
+        act(m_sink, m_source, w, "SPP", "A2DP");
+    return true;
+}
+
+// Both module kinds print the same events through the same calls.
+template <class Peer>
+void BluetoothSim::act(Peer& sinkPeer, Peer& sourcePeer, const QStringList& w, const QString& defaultLossSink,
+                       const QString& defaultLossSource)
+{
     const QString action = w.value(0);
-    Idc777Module& sink = m_sink.module();
-    Idc777Module& source = m_source.module();
+    auto& sink = sinkPeer.module();
+    auto& source = sourcePeer.module();
+    auto toSink = [&](const QStringList& accessoryOut) { sinkPeer.write(sink.accessoryLines(accessoryOut)); };
     if (action == "mute") {
-        toSink(sink.accessoryLines(m_tb9.pressMute()));
-        toSink(sink.accessoryLines(m_tb9.releaseMute()));
+        toSink(m_tb9.pressMute());
+        toSink(m_tb9.releaseMute());
     } else if (action == "mute-press") {
-        toSink(sink.accessoryLines(m_tb9.pressMute()));
+        toSink(m_tb9.pressMute());
     } else if (action == "mute-release") {
-        toSink(sink.accessoryLines(m_tb9.releaseMute()));
+        toSink(m_tb9.releaseMute());
     } else if (action == "alert") {
-        toSink(sink.accessoryLines(m_tb9.alert(w.value(1))));
+        toSink(m_tb9.alert(w.value(1)));
     } else if (action == "sensor") {
-        toSink(sink.accessoryLines(m_tb9.setSensorType(w.value(1))));
+        toSink(m_tb9.setSensorType(w.value(1)));
     } else if (action == "value") {
-        toSink(sink.accessoryLines(m_tb9.setSensorValue(w.value(1), w.value(2, "0"))));
+        toSink(m_tb9.setSensorValue(w.value(1), w.value(2, "0")));
     } else if (action == "battery") {
-        toSink(sink.accessoryLines(m_tb9.setBattery(w.value(1).toInt())));
+        toSink(m_tb9.setBattery(w.value(1).toInt()));
     } else if (action == "restart") {
-        toSink(sink.accessoryLines(m_tb9.restart()));
+        toSink(m_tb9.restart());
     } else if (action == "hp-volume") {
         m_headset.volume = w.value(1).toInt();
-        m_source.write(source.headsetVolumeChanged());
+        sourcePeer.write(source.headsetVolumeChanged());
     } else if (action == "hp-battery") {
         m_headset.batteryPercent = w.value(1).toInt();
-        m_source.write(source.headsetBattery());
+        sourcePeer.write(source.headsetBattery());
     } else if (action == "link-loss") {
         const bool toSinkSide = w.value(1) == "sink";
-        const QString profile = w.value(2, toSinkSide ? "SPP" : "A2DP");
-        Idc777Peer& peer = toSinkSide ? m_sink : m_source;
+        const QString profile = w.value(2, toSinkSide ? defaultLossSink : defaultLossSource);
+        Peer& peer = toSinkSide ? sinkPeer : sourcePeer;
         peer.write(peer.module().linkLoss(profile));
     } else if (action == "line-end") {
         const QByteArray end = w.value(1) == "crlf" ? "\r\n" : "\r";
         sink.setLineEnd(end);
         source.setLineEnd(end);
+    } else if (action == "stuck") {
+        m_wtSink.module().setStuck(w.value(1) == "on");
+        m_wtSink.updateModeLine();
     }
-    return true;
 }
 
 bool BluetoothSim::queueTrigger(const QString& root, const QString& line, QString* error)
@@ -250,19 +311,25 @@ bool BluetoothSim::queueTrigger(const QString& root, const QString& line, QStrin
 bool BluetoothSim::pairDevices(const QString& root, QString* error)
 {
     const QList<QPair<QString, QString>> pairs{{"sink", kTb9Address}, {"source", kHeadsetAddress}};
+    auto pairIn = [&](auto& module, const QString& file, const QString& address) {
+        module.setStateFile(file);
+        module.loadState();
+        QStringList paired = module.pairedDevices();
+        if (!paired.contains(address))
+            paired << address;
+        module.setPairedDevices(paired);
+        if (module.saveState())
+            return true;
+        if (error)
+            *error = "cannot write " + file;
+        return false;
+    };
     for (const auto& p : pairs) {
-        Idc777Module m;
-        m.setStateFile(stateFile(root, p.first));
-        m.loadState();
-        QStringList paired = m.pairedDevices();
-        if (!paired.contains(p.second))
-            paired << p.second;
-        m.setPairedDevices(paired);
-        if (!m.saveState()) {
-            if (error)
-                *error = "cannot write " + stateFile(root, p.first);
+        Idc777Module idc777;
+        Wt32Module wt32;
+        if (!pairIn(idc777, stateFile(root, p.first), p.second)
+            || !pairIn(wt32, stateFile(root, kWt32Prefix + p.first), p.second))
             return false;
-        }
     }
     return true;
 }

@@ -51,6 +51,7 @@ int usage()
                            "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
                            "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
                            "line-end cr|crlf\n"
+                           "       devsim bt <root> stuck on|off   (WT32: data-mode line held at 1)\n"
                            "       devsim battery <root> [--percent N] [--voltage V] "
                            "[--current A] [--temp C] [--charging on|off]\n"
                            "       devsim sensor <root> [on|off]\n";

@@ -1,10 +1,7 @@
 #include "idc777module.h"
+#include "simmodulestate.h"
 #include "tb9accessory.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -64,53 +61,21 @@ void Idc777Module::removeValue(const QString& key)
 
 bool Idc777Module::loadState()
 {
-    QFile f(m_stateFile);
-    if (m_stateFile.isEmpty() || !f.open(QIODevice::ReadOnly))
+    QMap<QString, QString> stored = m_factory;
+    if (!SimModuleState::load(m_stateFile, &stored, &m_paired))
         return false;
-    QHash<QString, QString> stored = m_factory;
-    QStringList paired;
-    for (const QByteArray& raw : f.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        const int eq = line.indexOf('=');
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq);
-        if (key == "PAIRED")
-            paired << line.mid(eq + 1);
-        else
-            stored.insert(key, line.mid(eq + 1));
-    }
     m_stored = m_current = stored;
-    m_paired = paired;
     return true;
 }
 
 bool Idc777Module::saveState() const
 {
-    if (m_stateFile.isEmpty())
-        return false;
-    QDir().mkpath(QFileInfo(m_stateFile).path());
-    QSaveFile f(m_stateFile);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    QStringList keys = m_stored.keys();
-    keys.sort();
-    for (const QString& k : keys)
-        f.write((k + '=' + m_stored.value(k) + '\n').toUtf8());
-    for (const QString& a : m_paired)
-        f.write(("PAIRED=" + a + '\n').toUtf8());
-    return f.commit();
+    return SimModuleState::save(m_stateFile, m_stored, m_paired);
 }
 
 void Idc777Module::setAnswer(const QString& command, const QStringList& answerLines)
 {
-    for (auto& s : m_scripts) {
-        if (s.first == command) {
-            s.second = answerLines;
-            return;
-        }
-    }
-    m_scripts.append({command, answerLines});
+    m_scripts.set(command, answerLines);
 }
 
 void Idc777Module::clearRecords()
@@ -392,10 +357,9 @@ QByteArray Idc777Module::inquiry() const
 
 QByteArray Idc777Module::answer(const QString& command)
 {
-    for (const auto& s : m_scripts) {
-        if (command == s.first || command.startsWith(s.first + ' '))
-            return lines(s.second);
-    }
+    QStringList scripted;
+    if (m_scripts.find(command, &scripted))
+        return lines(scripted);
 
     const QString word = command.section(' ', 0, 0);
     const QString rest = command.section(' ', 1);

@@ -1,29 +1,19 @@
 #ifndef IDC777MODULE_H
 #define IDC777MODULE_H
 
+#include "simmodulestate.h"
+#include "simremote.h"
+
 #include <QByteArray>
-#include <QHash>
+#include <QMap>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-class SimHeadset;
-class Tb9Accessory;
-
-// A device within the module's reach: what a search shows of it, the
-// profiles it accepts, and the simulated device behind it, if any.
-struct Idc777Remote {
-    QString address;
-    QString name;
-    QString cod;
-    int rssi = -60;
-    bool nameOnInquiry = true;  // else a search shows "unknown" until NAME asks
-    QStringList profiles;       // "A2DP", "AVRCP", "SPP", "AGHFP", "HFP"
-    Tb9Accessory* accessory = nullptr;  // talks over SPP
-    SimHeadset* headset = nullptr;      // volume and battery
-};
+// For the IDC777 a nameless device shows "unknown" until NAME asks.
+using Idc777Remote = SimRemote;
 
 // A stand-in for an IDC777 Bluetooth module: bytes from the unit in, the
 // module's answer bytes out. Commands end in CR (an LF before the CR, as
@@ -142,9 +132,9 @@ private:
     const Link* linkById(int id) const;
     void log(const QString& direction, const QByteArray& text) const;
 
-    QHash<QString, QString> m_current;
-    QHash<QString, QString> m_stored;
-    QHash<QString, QString> m_factory;
+    QMap<QString, QString> m_current;
+    QMap<QString, QString> m_stored;
+    QMap<QString, QString> m_factory;
     QString m_refused;
     QString m_localAddress = "0017E9A1B2C3";
     QStringList m_paired;
@@ -157,7 +147,7 @@ private:
     int m_readyLost = 0;
     int m_restarts = 0;
     QByteArray m_lineEnd = "\r\n";
-    QList<QPair<QString, QStringList>> m_scripts;
+    SimScriptedAnswers m_scripts;
     std::function<void(const QString&, const QString&)> m_logger;
 
     QByteArray m_input;

@@ -1,0 +1,27 @@
+#include "bluetoothtrafficlog.h"
+#include "devicelayer.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QTime>
+
+namespace BluetoothTrafficLog {
+
+const char* const kPath = "/media/vq4100/btInfo.txt";
+
+bool remove()
+{
+    return QFile::remove(DeviceLayer::path(kPath));
+}
+
+void append(const QString& timeFormat, const QString& text)
+{
+    QFile file(DeviceLayer::path(kPath));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        qDebug() << "Could not open file:" << kPath;
+        return;
+    }
+    file.write((QTime::currentTime().toString(timeFormat) + ' ' + text).toLatin1());
+}
+
+}

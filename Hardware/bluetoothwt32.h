@@ -1,0 +1,205 @@
+#ifndef BLUETOOTHWT32_H
+#define BLUETOOTHWT32_H
+
+#include "accessorymessagequeue.h"
+#include "bluetooth.h"
+#include "serialreceiver.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class BluetoothHost;
+class QSerialPort;
+class QTimer;
+
+// Driver of one WT32 module: the sink towards the TB-9 accessory (A2DP sink
+// and an RFCOMM text channel) or the source towards the headset (A2DP
+// source, AVRCP, hands-free gateway). Commands are lines ended by LF; the
+// module answers in lines ended by CR LF. In data mode the serial line runs
+// straight through the selected RFCOMM link: GPIO 58 (the module's DTR) takes
+// it back to command mode on a rising edge, GPIO 59 is high while it lasts.
+// The role follows the paired address: the stored accessory address makes a
+// sink, the stored headset address a source.
+class BluetoothWT32 : public Bluetooth
+{
+    Q_OBJECT
+public:
+    enum BtStateWt32 {
+        BTSTATE_PARKED = -1,
+        BTSTATE_START = 0,
+        BTSTATE_RESTART = 1,
+        BTSTATE_WAIT_FOR_CONNECT_A2DP = 2,
+        BTSTATE_A2DP_ACTIVE = 3,
+        BTSTATE_WAIT_FOR_CONNECT_RFCOMM = 4,
+        BTSTATE_WAIT_FOR_DATAMODE = 5,
+        BTSTATE_RFCOMM_ACTIVE_DATA = 6,
+        BTSTATE_WAIT_FOR_COMMANDMODE = 7,
+        BTSTATE_RFCOMM_ACTIVE_COMMAND = 8,
+    };
+    Q_ENUM(BtStateWt32)
+
+    static constexpr int kBaudRate = 115200;
+    static constexpr unsigned int kDtrGpio = 58;       // rising edge: leave data mode
+    static constexpr unsigned int kDataModeGpio = 59;  // high in data mode
+    static constexpr int kMaxLineBytes = 255;          // a written line with its LF
+    static constexpr int kMessageTimeoutMs = 2000;
+    static constexpr int kRfcommWaitPolls = 200;       // 10 ms polls before the RFCOMM call gives up
+    static constexpr int kModeWaitPolls = 300;         // 10 ms polls (about 3 s) for a mode change
+    static constexpr int kInitDtrPulseMs = 2000;
+    static constexpr int kDtrEdgeMs = 20;
+
+    // Without a host the application's is used.
+    explicit BluetoothWT32(BluetoothHost* host = nullptr);
+    ~BluetoothWT32() override;
+
+    void initBluetooth(QString portName, QString btId) override;
+    void resetBluetooth(QString btId, bool onlyStateVariables) override;
+    void sendData(QString data) override;
+    QString getData() override;
+    void clearData() override;
+    void callBtDeviceA2DP(bool rfcomm) override;
+    void callBtDeviceRFCOMM() override;
+    void switchBtMode(int btMode) override;
+    bool isConnectedA2DP() override;
+    bool isConnectedRFCOMM() override;
+    bool isConnectedAVRCP() override;
+    bool isStreamingActive() override;
+    int sendMicInitParameter(int a_gain, int a_mute, int a_button) override;
+    void setBtExtMicGain(int gain) override;
+    int getBtExtMicGain() override;
+    void setBtDacGain(int gain) override;
+    int getBtDacGain() override;
+    void setBtAdcGain(int gain) override;
+    void setBtLastAdcGain() override;
+    int getBtAdcGain() override;
+    void setBtExtHeadphoneGain(int volPercent) override;
+    void setBtExtHeadphoneVolUp() override;
+    void setBtExtHeadphoneVolDown() override;
+    int getBtExtHeadphoneGain() override;
+    void requestHeadphoneVolume() override;
+    void disconnectBtDevice() override;
+    int getBtExtHeadphoneBatteryState() override;
+    void requestHeadphoneBatteryState() override;
+    QString getBtIdModul() override;
+    void initBtModulSource() override;
+    void initBtModulSink() override;
+    void initBtModulSourceTestmode() override;
+    void setAudioTestModeFlag(bool flag) override;
+    QString getBtName() override;
+    int getBtProfile() override;
+    void sendReset() override;
+    void clearAllPairings() override;
+    void btModulFactoryReset() override;
+    void getConfiguration() override;
+    bool isConfigEqualSink() override;
+    bool isConfigEqualSource() override;
+    void getBluetoothAddress() override;
+    void pairWithBtDevice(QString btDevAdr) override;
+    void checkCmdAtOk() override;
+    void startInquiry() override;
+    void stopInquiry() override;
+    bool waitForName() override;
+    void analyseInquiryData() override;
+    bool isPairOk(QString btDevAdr) override;
+    bool isStateDisconnected() override;
+    void testmodeUseHfp(bool useHfp) override;
+    QString getFwVersionBtModul() override;
+
+    int btState() const { return m_btState; }
+    int btMode() const { return m_btMode; }
+
+public slots:
+    void readTtyData() override;
+    void updateState() override;
+    void sendDebugCmd() override;
+    void transmitTimeout() override;
+
+protected:
+    // Receiving.
+    void analyseAnswer();
+    void analyseLine(const QString& line);
+    void traceLine(const QString& line);
+    void analyseConnectionLine(const QString& line, const QStringList& field);
+    void analyseListLine(const QStringList& field);
+    void analyseHeadsetLine(const QString& line, const QStringList& field);
+    void analyseModuleLine(const QString& line, const QStringList& field);
+    bool isSinkSide() const;
+    bool isHeadsetSide() const;
+
+    // Sending.
+    bool writeLine(const QByteArray& bytes);
+    void writeBlock(const QByteArray& bytes);
+    void addToTransmitBuffer(QString data);
+    void writeBluetoothCmdsDbg(QString text);
+    void sendAccessoryMessage(const QString& data);
+
+    // Modes and links.
+    bool dataModeLine();
+    void driveDtr(int value);
+    bool leaveDataModeBlocking(int pulseMs);
+    void settleHeldCommands();
+    void dropLinks();
+    void dropRfcomm();
+    void giveUpLinks(const char* reason);
+    void resetLinkState();
+    void setGainDefaults();
+    void nextTick(int state, int intervalMs);
+    void logState(int state) const;
+
+    BluetoothHost* m_host;
+    QString m_debugPrefix;
+
+    // Serial link, modes and the state machine.
+    QSerialPort* uartPort;
+    QTimer* m_btStateTimer;
+    QTimer* m_btTimerTransmit;
+    QString m_btId;
+    SerialReceiver m_rx{SerialReceiver::LineEnd::AfterCrLf};  // m_btAnswer and m_btAnswerCopy
+    QString m_btIdMicrophone;
+    QString m_btIdHeadphone;
+    int m_btMode = 0;
+    int m_linkId0_A2DP = -1;
+    int m_linkId1_A2DP = -1;
+    int m_linkId2_RFCOMM = -1;
+    int m_linkId2_AVRCP = -1;
+    int m_linkId3_HFP = -1;
+    bool m_connectedA2DP = false;
+    bool m_connectedRFCOMM = false;
+    int m_waitCntConnectRfcomm = 0;
+    bool m_connectedAVRCP = false;
+    bool m_connectedHFP = false;
+    bool m_callBtDeviceRfcomm = false;
+    bool m_switchToDataMode = false;
+    bool m_switchToCommandMode = false;
+    int m_btState = BTSTATE_PARKED;
+    QByteArray m_commandOutputBuffer;  // commands held back, each ended by LF
+    AccessoryMessageQueue m_transmitBuffer{AccessoryMessageQueue::Policy::Plain};  // with m_waitForBTRX
+    int m_waitCntMode = 0;             // polls spent in state 5 or 7
+    bool m_dataModeLineMissing = false;
+
+    // Set-up, gains, search and pairing.
+    QString m_btIdModul;
+    int m_btExtMicGain = 15;
+    int m_btDacGain = 15;
+    int m_btAdcGain = 0;
+    int m_btLastAdcGain = 0;
+    int m_btExtHeadphoneGain = 8;
+    int m_btExtHeadphoneBatteryState = -1;
+    int m_micInitParameterGain = 15;
+    int m_micInitParameterMute = 1;
+    int m_micInitParameterButton = 1;
+    QString m_btName;
+    int m_btProfile = 0;
+    bool m_inquiryMode = false;
+    QString m_receivedInquiryText;
+    QString m_fwVersionBtModul;
+    QStringList m_pairOkAddresses;  // "PAIR <a> OK" since the last search or clearData()
+    bool m_checkCmdAtOk = false;
+
+    // Answer analysis.
+    bool m_btWaitForReadyAfterReset = false;
+    QString m_fwVersion;  // the accessory's
+};
+
+#endif

@@ -1,0 +1,136 @@
+// WT32 driver: the serial link, the accessory-line queue and the traffic log.
+#include "accessoryprotocol.h"
+#include "bluetoothhost.h"
+#include "bluetoothtrafficlog.h"
+#include "bluetoothwt32.h"
+
+#include <QDebug>
+#include <QSerialPort>
+#include <QTimer>
+
+void BluetoothWT32::readTtyData()
+{
+    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
+}
+
+QString BluetoothWT32::getData()
+{
+    const QString text = m_rx.takeCopyAfterLineEnd("\n");
+    if (m_inquiryMode)
+        m_receivedInquiryText += text;
+    return text;
+}
+
+void BluetoothWT32::clearData()
+{
+    m_rx.clearPending();
+    m_rx.clearCopy();
+    m_receivedInquiryText.clear();
+    m_pairOkAddresses.clear();
+}
+
+bool BluetoothWT32::writeLine(const QByteArray& bytes)
+{
+    if (bytes.size() > kMaxLineBytes) {
+        qDebug().noquote() << m_debugPrefix << "Line too long, not sent:" << bytes.size() << "bytes"
+                           << bytes.left(40);
+        return false;
+    }
+    if (!uartPort->isOpen())
+        return false;
+    const bool ok = uartPort->write(bytes) == bytes.size();
+    // The mode lines change at once: bytes still queued in the port would
+    // reach the module in the other mode.
+    uartPort->flush();
+    return ok;
+}
+
+// Held-back commands go out together; each was checked on its own.
+void BluetoothWT32::writeBlock(const QByteArray& bytes)
+{
+    if (!uartPort->isOpen())
+        return;
+    uartPort->write(bytes);
+    uartPort->flush();
+}
+
+void BluetoothWT32::sendData(QString data)
+{
+    const QByteArray line = data.toLatin1() + '\n';
+    if (line.size() > kMaxLineBytes) {
+        qDebug().noquote() << m_debugPrefix << "Line too long, not sent:" << line.size() << "bytes"
+                           << data.left(40);
+        return;
+    }
+    if (data.startsWith("AT")) {
+        qDebug().noquote() << m_debugPrefix << "--> SEND_DATA" << data << m_btMode << m_btId;
+        writeLine(line);
+        return;
+    }
+    if (AccessoryProtocol::isUnitLine(data)) {
+        sendAccessoryMessage(data);
+        return;
+    }
+    if (m_btMode == 1)
+        switchBtMode(0);
+    qDebug().noquote() << m_debugPrefix << "--> SEND_DATA" << data << m_btMode << m_btId;
+    if (m_btMode != 0) {
+        m_commandOutputBuffer += line;
+        qDebug().noquote() << m_debugPrefix << "Move to buffer" << m_commandOutputBuffer;
+        return;
+    }
+    writeLine(line);
+}
+
+void BluetoothWT32::sendAccessoryMessage(const QString& data)
+{
+    if (m_switchToCommandMode) {
+        qDebug().noquote() << m_debugPrefix << "Change to command mode pending, accessory line dropped:" << data;
+    } else {
+        if (m_btMode == 0)
+            switchBtMode(1);
+        const AccessoryMessageQueue::Offer offer = m_transmitBuffer.offer({m_connectedRFCOMM, true, false});
+        if (offer == AccessoryMessageQueue::Offer::Dropped) {
+            qDebug().noquote() << m_debugPrefix << "RFCOMM not connected, accessory line dropped:" << data;
+        } else {
+            qDebug().noquote() << m_debugPrefix << "--> SEND_DATA" << data << m_btMode << m_btId;
+            if (m_host->debugFeatures())
+                writeBluetoothCmdsDbg("H->M " + data + "\n");
+            if (offer == AccessoryMessageQueue::Offer::Wait) {
+                addToTransmitBuffer(data);
+            } else {
+                m_btTimerTransmit->start(kMessageTimeoutMs);
+                writeLine(data.toLatin1() + '\n');
+            }
+        }
+    }
+    int gain = 0;
+    if (AccessoryProtocol::micInitGain(data, &gain)) {
+        m_btExtMicGain = gain;
+        const QStringList w = data.split(' ', Qt::SkipEmptyParts);
+        qDebug().noquote() << m_debugPrefix << "Gain:" << gain << "Mute:" << (w.value(3) == "MUTE")
+                           << "Switch:" << !(w.value(4) == "PUSHBUT");
+    }
+}
+
+void BluetoothWT32::addToTransmitBuffer(QString data)
+{
+    const AccessoryMessageQueue::Added added = m_transmitBuffer.enqueue(data);
+    qDebug().noquote() << m_debugPrefix << "BT AddToTransmitBuffer" << data << m_transmitBuffer.count()
+                       << (added == AccessoryMessageQueue::Added::ReplacedNewest ? "(newest replaced)" : "");
+}
+
+void BluetoothWT32::transmitTimeout()
+{
+    m_btTimerTransmit->stop();
+    QString next;
+    if (!m_transmitBuffer.release(&next))
+        return;
+    sendData(next);
+    qDebug().noquote() << m_debugPrefix << "BT sendData from TransmitBuffer" << next << m_transmitBuffer.count();
+}
+
+void BluetoothWT32::writeBluetoothCmdsDbg(QString text)
+{
+    BluetoothTrafficLog::append(m_host->timeFormat(), text);
+}

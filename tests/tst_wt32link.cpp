@@ -1,0 +1,517 @@
+// WT32 driver: the serial link over a pseudo-terminal, the mode changes, the
+// accessory-line queue, the state machine's waits and their bounds. Ticks are
+// driven by calling the slot; the injected sleep lets the simulated module
+// answer during the driver's blocking waits.
+#include "Hardware/devicelayer.h"
+#include "logcapture.h"
+#include "wt32testing.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString kMic = BluetoothSim::kTb9Address;
+using W = BluetoothWT32;
+
+QStringList dtrWrites(const DeviceLayer::WriteTrace& trace)
+{
+    return trace.entries().filter("gpio58/value");
+}
+
+}
+
+class TestWt32Link : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sinkPath();
+    void commandInDataModeGoesOutAsOneBlock();
+    void messageInCommandModeSelectsTheLink();
+
+    void queueOfThirtyFour();
+    void messagesDropped();
+    void queueEmptiedWhenRfcommDrops_data();
+    void queueEmptiedWhenRfcommDrops();
+    void rfcommGiveUp();
+
+    void twoLinesAndAHalf();
+    void bareLineFeedIsNoLineEnd();
+    void burstWithNothingAfter();
+    void nulDroppedAlone();
+    void overlongLinesRefused();
+
+    void initWithStuckDataModeLineReturns();
+    void stuckCommandModeWaitRestarts();
+    void stuckDataModeWaitRestarts();
+    void disconnectFromDataMode();
+    void bytesBeforeTheEdgeStayData();
+    void heldCommandsWhenParked_data();
+    void heldCommandsWhenParked();
+
+    void trafficLog();
+    void portThatWontOpen();
+};
+
+void TestWt32Link::sinkPath()
+{
+    Wt32SimRig rig;
+    rig.start();
+    QTRY_COMPARE(rig.module().commands(), QStringList{"LIST"});
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    QCOMPARE(rig.module().commands(),
+             (QStringList{"LIST", "SET CONTROL AUTOCALL 19 500 A2DP", "CALL " + kMic + " 1101 RFCOMM"}));
+    QVERIFY(rig.bt.isConnectedA2DP());
+    QVERIFY(rig.bt.isConnectedRFCOMM());
+    QCOMPARE(rig.bt.links(), QString("0 1 2 -1 -1"));
+    QCOMPARE(rig.bt.btMode(), 1);
+    QCOMPARE(rig.dataModeLine(), QByteArray("1"));
+    QCOMPARE(rig.host.ownEvents.count("updateMicrophoneParameter"), 1);
+
+    // Once up, the machine rests in data mode.
+    rig.bt.ticks(5);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    QCOMPARE(rig.bt.stateInterval(), 1000);
+    QCOMPARE(rig.module().count("CALL " + kMic + " 1101 RFCOMM"), 1);
+}
+
+void TestWt32Link::commandInDataModeGoesOutAsOneBlock()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.module().clearRecords();
+
+    DeviceLayer::WriteTrace trace;
+    rig.bt.getBluetoothAddress();
+    rig.bt.getConfiguration();
+    // Held back, and the DTR line rises once.
+    QCOMPARE(rig.bt.held(), QByteArray("SET BT BDADDR\nSET\n"));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_COMMANDMODE));
+    QCOMPARE(dtrWrites(trace),
+             (QStringList{"/sys/class/gpio/gpio58/value=0", "/sys/class/gpio/gpio58/value=1"}));
+    QVERIFY(rig.module().received().isEmpty());
+
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+    QCOMPARE(rig.dataModeLine(), QByteArray("0"));
+    QVERIFY(rig.bt.held().isEmpty());
+    QTRY_COMPARE(rig.module().received(), QByteArray("SET BT BDADDR\nSET\n"));
+    QCOMPARE(rig.module().commands(), (QStringList{"SET BT BDADDR", "SET"}));
+    QTRY_COMPARE(rig.bt.getBtIdModul(), QString(BluetoothSim::kSinkAddress));
+    QVERIFY(rig.module().dataLines().isEmpty());
+    // Without an accessory line it stays in command mode.
+    rig.bt.ticks(3);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+}
+
+void TestWt32Link::messageInCommandModeSelectsTheLink()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.getBluetoothAddress();
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+    rig.module().clearRecords();
+
+    QStringList battery;
+    connect(&rig.bt, &Bluetooth::btBatteryvoltageReceived, this, [&](QString v) { battery << v; });
+    DeviceLayer::WriteTrace trace;
+    rig.bt.sendData("BT_TX B");
+    QCOMPARE(dtrWrites(trace), QStringList{"/sys/class/gpio/gpio58/value=0"});
+    QTRY_COMPARE(rig.module().received(), QByteArray("SELECT 2\nBT_TX B\n"));
+    QCOMPARE(rig.module().dataLines(), QStringList{"BT_TX B"});
+    QTRY_COMPARE(battery, QStringList{"3900"});
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    QVERIFY(!rig.bt.messages().isInFlight());
+}
+
+void TestWt32Link::queueOfThirtyFour()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    for (int n = 0; n < 34; ++n)
+        rig.bt.sendData(QString("BT_TX S %1").arg(n));
+    QCOMPARE(rig.written(), QByteArray("BT_TX S 0\n"));
+    // 32 wait; the last two took turns in the newest place. Duplicates stay.
+    QStringList waiting;
+    for (int n = 1; n < 32; ++n)
+        waiting << QString("BT_TX S %1").arg(n);
+    waiting << "BT_TX S 33";
+    QCOMPARE(rig.bt.messages().waiting(), waiting);
+    QVERIFY(rig.bt.transmitTimerActive());
+
+    rig.bt.feedLine("BT_RX SENSVAL 1 2");
+    QCOMPARE(rig.written(), QByteArray("BT_TX S 1\n"));
+    rig.bt.transmitTimeout();  // no answer within 2000 ms
+    QCOMPARE(rig.written(), QByteArray("BT_TX S 2\n"));
+    // The answer to S 1 comes late and releases S 2's wait early.
+    rig.bt.feedLine("BT_RX SENSVAL 1 2");
+    QCOMPARE(rig.written(), QByteArray("BT_TX S 3\n"));
+    QCOMPARE(rig.bt.messages().count(), 29);
+
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX B");
+    QCOMPARE(rig.bt.messages().waiting().mid(29), (QStringList{"BT_TX B", "BT_TX B"}));
+    QVERIFY(rig.written().isEmpty());
+}
+
+void TestWt32Link::messagesDropped()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    LogCapture log;
+    // A change to command mode under way.
+    rig.bt.setSwitchToCommandMode(true);
+    rig.bt.sendData("BT_TX I 12 MUTE SWITCH");
+    QVERIFY(rig.written().isEmpty());
+    QCOMPARE(rig.bt.messages().count(), 0);
+    QVERIFY(!rig.bt.messages().isInFlight());
+    // The gain word is read back even so.
+    QCOMPARE(rig.bt.getBtExtMicGain(), 0x12);
+
+    // The link down.
+    rig.bt.setSwitchToCommandMode(false);
+    rig.bt.setRfcomm(false);
+    rig.bt.sendData("BT_TX B");
+    QVERIFY(rig.written().isEmpty());
+    QVERIFY(!rig.bt.messages().isInFlight());
+    QCOMPARE(log.count("accessory line dropped"), 2);
+
+    // In states 2 and 3 the request for data mode clears the RFCOMM flag.
+    rig.bt.setRfcomm(true);
+    rig.bt.setMode(0);
+    rig.bt.setState(W::BTSTATE_WAIT_FOR_CONNECT_A2DP);
+    rig.bt.sendData("BT_TX B");
+    QVERIFY(!rig.bt.isConnectedRFCOMM());
+    QVERIFY(rig.written().isEmpty());
+}
+
+void TestWt32Link::queueEmptiedWhenRfcommDrops_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("emptied");
+    QTest::newRow("NO CARRIER") << "NO CARRIER 2 ERROR 0" << true;
+    QTest::newRow("NO CARRIER 3") << "NO CARRIER 3 ERROR 0" << false;
+    QTest::newRow("STREAMING STOP") << "A2DP STREAMING STOP" << true;
+    QTest::newRow("state 2") << "tick 2" << true;
+    QTest::newRow("state 3") << "tick 3" << true;
+    QTest::newRow("state 0") << "tick 0" << true;
+    QTest::newRow("disconnect") << "disconnect" << true;
+    QTest::newRow("reset") << "reset" << true;
+    QTest::newRow("state 6") << "tick 6" << false;
+}
+
+void TestWt32Link::queueEmptiedWhenRfcommDrops()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, emptied);
+    Wt32PtyRig rig;
+    rig.dataMode();
+    rig.setDataModeLine(false);
+    for (const char* m : {"BT_TX I 0f MUTE SWITCH", "BT_TX I 0f ACTIVE SWITCH", "BT_TX B"})
+        rig.bt.sendData(m);
+    QCOMPARE(rig.bt.messages().count(), 2);
+    rig.written();
+    if (action.startsWith("tick")) {
+        rig.bt.setState(action.section(' ', 1).toInt());
+        rig.bt.tickNow();
+    } else if (action == "disconnect") {
+        rig.bt.disconnectBtDevice();
+    } else if (action == "reset") {
+        rig.bt.resetBluetooth("", false);
+    } else {
+        rig.bt.feedLine(action);
+    }
+    QCOMPARE(rig.bt.messages().count(), emptied ? 0 : 2);
+    QCOMPARE(rig.bt.messages().isInFlight(), !emptied);
+    QCOMPARE(rig.bt.transmitTimerActive(), !emptied);
+    if (emptied) {
+        // An old "I ... MUTE" cannot follow a new connection's start parameters.
+        rig.bt.feedLine("BT_RX OK");
+        QVERIFY(!rig.written().contains("BT_TX I"));
+    }
+}
+
+void TestWt32Link::rfcommGiveUp()
+{
+    Wt32PtyRig rig;
+    rig.bt.setA2dp(true);
+    rig.bt.setCallRfcomm(true);
+    rig.bt.setState(W::BTSTATE_A2DP_ACTIVE);
+    rig.bt.tickNow();
+    QCOMPARE(rig.written(), QByteArray("CALL " + kMic.toLatin1() + " 1101 RFCOMM\n"));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_RFCOMM));
+
+    rig.bt.ticks(200);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_RFCOMM));
+    QCOMPARE(rig.bt.stateInterval(), 10);
+    QVERIFY(rig.written().isEmpty());
+
+    rig.bt.tickNow();  // the 201st failed poll
+    QCOMPARE(rig.written(), QByteArray("KILL " + kMic.toLatin1() + "\nCLOSE 0\nCLOSE 1\nCLOSE 2\nCLOSE 3\n"));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RESTART));
+    QCOMPARE(rig.bt.stateInterval(), 2000);
+    QVERIFY(!rig.bt.isConnectedA2DP());
+    QCOMPARE(rig.bt.links(), QString("-1 -1 -1 -1 -1"));
+
+    rig.bt.tickNow();  // restart: no AUTOCALL this time
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_A2DP));
+    QVERIFY(rig.written().isEmpty());
+    rig.bt.feedLine("A2DP STREAMING START");
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_A2DP_ACTIVE));
+    rig.bt.tickNow();
+    QCOMPARE(rig.written(), QByteArray("CALL " + kMic.toLatin1() + " 1101 RFCOMM\n"));
+}
+
+void TestWt32Link::twoLinesAndAHalf()
+{
+    Wt32PtyRig rig;
+    LogCapture log;
+    rig.pty.write("SET BT NAME one\r\nSET BT BDADDR 00aa\r\nSET BT NA");
+    QTRY_COMPARE(rig.bt.getBtIdModul(), QString("00aa"));
+    QCOMPARE(rig.bt.getBtName(), QString("one"));
+    QCOMPARE(rig.bt.pendingBytes(), QByteArray("SET BT NA"));
+    rig.pty.write("ME two\r\n");
+    QTRY_COMPARE(rig.bt.getBtName(), QString("two"));
+    QVERIFY(rig.bt.pendingBytes().isEmpty());
+    QCOMPARE(log.count("BT_M: SET BT"), 3);
+}
+
+void TestWt32Link::bareLineFeedIsNoLineEnd()
+{
+    Wt32PtyRig rig;
+    LogCapture log;
+    rig.bt.feed("SET BT NAME x\nSET BT BDADDR 00bb");
+    QCOMPARE(log.count("BT_M:"), 0);
+    rig.bt.feed("\r\n");
+    // One line: it begins with the name, the address is part of it.
+    QCOMPARE(log.count("BT_M:"), 1);
+    QVERIFY(rig.bt.getBtIdModul().isEmpty());
+    QVERIFY(rig.bt.getBtName().startsWith("x"));
+}
+
+void TestWt32Link::burstWithNothingAfter()
+{
+    Wt32PtyRig rig;
+    LogCapture log;
+    QByteArray burst;
+    int n = 0;
+    while (burst.size() < 2048)
+        burst += QString("SET BT NAME device%1\r\n").arg(n++).toLatin1();
+    rig.pty.write(burst);
+    QTRY_COMPARE(rig.bt.getBtName(), QString("device%1").arg(n - 1));
+    QCOMPARE(log.count("BT_M: SET BT NAME device"), n);
+}
+
+void TestWt32Link::nulDroppedAlone()
+{
+    Wt32PtyRig rig;
+    rig.pty.write(QByteArray("SET BT NA\0ME ab\0c\r\n", 19));
+    QTRY_COMPARE(rig.bt.getBtName(), QString("abc"));
+}
+
+void TestWt32Link::overlongLinesRefused()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    LogCapture log;
+    rig.bt.sendData("BT_TX " + QString(248, 'x'));  // 255 bytes with the LF
+    QCOMPARE(rig.written().size(), 255);
+    rig.bt.transmitTimeout();
+    rig.bt.sendData("BT_TX " + QString(249, 'x'));
+    rig.bt.setMode(0);
+    rig.bt.setState(W::BTSTATE_PARKED);
+    rig.bt.sendData("SET BT NAME " + QString(250, 'n'));
+    QVERIFY(rig.written().isEmpty());
+    QCOMPARE(log.count("Line too long, not sent"), 2);
+    QVERIFY(!rig.bt.messages().isInFlight());
+}
+
+void TestWt32Link::initWithStuckDataModeLineReturns()
+{
+    LogCapture log;
+    DeviceLayer::WriteTrace trace;
+    Wt32PtyRig rig(true, false, true);
+    // The long DTR pulse, then about 3 s of 10 ms polls, then on.
+    QCOMPARE(rig.host.ownEvents.count("sleep 2000"), 1);
+    QCOMPARE(rig.host.ownEvents.count("sleep 10"), W::kModeWaitPolls);
+    QVERIFY(log.contains("BT-Modul ist noch im Datenmodus"));
+    QVERIFY(log.contains("did not leave data mode"));
+    QCOMPARE(dtrWrites(trace), (QStringList{"/sys/class/gpio/gpio58/value=0", "/sys/class/gpio/gpio58/value=0",
+                                            "/sys/class/gpio/gpio58/value=1"}));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_PARKED));
+    // It went on: the link list was asked for.
+    rig.bt.sendData("AT");
+    QVERIFY(rig.written().endsWith("AT\n"));
+}
+
+void TestWt32Link::stuckCommandModeWaitRestarts()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    LogCapture log;
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_COMMANDMODE));
+    QCOMPARE(rig.bt.held(), QByteArray("SET BT BDADDR\n"));
+    rig.bt.ticks(W::kModeWaitPolls);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_COMMANDMODE));
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RESTART));
+    QVERIFY(log.contains("Module did not leave data mode. Stop all connections and restart."));
+    // The module is still in data mode: nothing is written into the link,
+    // and nothing is kept for a later one.
+    QVERIFY(log.contains("held-back commands dropped"));
+    QVERIFY(rig.bt.held().isEmpty());
+    QVERIFY(rig.written().isEmpty());
+    QCOMPARE(rig.bt.btMode(), 0);
+    QVERIFY(!rig.bt.isConnectedRFCOMM());
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_A2DP));
+}
+
+void TestWt32Link::stuckDataModeWaitRestarts()
+{
+    Wt32PtyRig rig;
+    rig.bt.setA2dp(true);
+    rig.bt.setRfcomm(true);
+    rig.bt.setState(W::BTSTATE_WAIT_FOR_DATAMODE);
+    rig.bt.ticks(W::kModeWaitPolls);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_DATAMODE));
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RESTART));
+    QCOMPARE(rig.written(), QByteArray("KILL " + kMic.toLatin1() + "\nCLOSE 0\nCLOSE 1\nCLOSE 2\nCLOSE 3\n"));
+}
+
+void TestWt32Link::disconnectFromDataMode()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.module().clearRecords();
+
+    rig.bt.disconnectBtDevice();
+    const QStringList seven{"SET CONTROL AUTOCALL", "KILL " + kMic, "CLOSE 0", "CLOSE 1",
+                            "CLOSE 2",              "CLOSE 3",      "SET CONTROL AUTOCALL"};
+    QTRY_COMPARE(rig.module().commands(), seven);
+    QVERIFY(rig.module().dataLines().isEmpty());
+    QVERIFY(rig.sim.tb9().received().filter("KILL").isEmpty());
+    QVERIFY(rig.host.ownEvents.contains("sleep 500"));
+    QVERIFY(rig.bt.held().isEmpty());
+    QVERIFY(rig.module().openLinks().isEmpty());
+    QVERIFY(!rig.module().isAutocallOn());
+    QVERIFY(rig.bt.isStateDisconnected());
+
+    // A new connection and a command in it: only that command.
+    rig.module().clearRecords();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.getBluetoothAddress();
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+    QTRY_VERIFY(rig.module().commands().contains("SET BT BDADDR"));
+    QCOMPARE(rig.module().commands(), (QStringList{"SET CONTROL AUTOCALL 19 500 A2DP",
+                                                   "CALL " + kMic + " 1101 RFCOMM", "SET BT BDADDR"}));
+}
+
+void TestWt32Link::bytesBeforeTheEdgeStayData()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.module().clearRecords();
+    // A sleep that blocks as on the unit: no events, only the module's lines.
+    rig.host.sleeper = [&rig](int) { rig.sim.poll(); };
+    rig.bt.sendData("BT_TX B");
+    rig.bt.disconnectBtDevice();
+    QTRY_COMPARE(rig.module().commands().size(), 7);
+    QCOMPARE(rig.module().dataLines(), QStringList{"BT_TX B"});
+    QCOMPARE(rig.module().commands().first(), QString("SET CONTROL AUTOCALL"));
+}
+
+void TestWt32Link::heldCommandsWhenParked_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("dataModeLine");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("reset, command mode") << "reset" << false << QByteArray("SET BT BDADDR\n");
+    QTest::newRow("reset, data mode") << "reset" << true << QByteArray();
+    QTest::newRow("state 0") << "tick 0" << false << QByteArray("SET BT BDADDR\nSET CONTROL AUTOCALL 19 500 A2DP\n");
+    QTest::newRow("state 1, data mode") << "tick 1" << true << QByteArray();
+    QTest::newRow("init") << "init" << false << QByteArray("SET BT BDADDR\nLIST\n");
+    QTest::newRow("disconnect, stuck") << "disconnect" << true << QByteArray();
+}
+
+void TestWt32Link::heldCommandsWhenParked()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, dataModeLine);
+    QFETCH(QByteArray, expected);
+    Wt32PtyRig rig;
+    rig.dataMode();
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.bt.held(), QByteArray("SET BT BDADDR\n"));
+    rig.setDataModeLine(dataModeLine);
+    if (action == "reset") {
+        rig.bt.resetBluetooth("", false);
+    } else if (action == "init") {
+        rig.bt.initBluetooth("/dev/ttyO2", kMic);
+    } else if (action == "disconnect") {
+        rig.bt.disconnectBtDevice();
+    } else {
+        rig.bt.setState(action.section(' ', 1).toInt());
+        rig.bt.tickNow();
+    }
+    QVERIFY(rig.bt.held().isEmpty());
+    QCOMPARE(rig.written(), expected);
+}
+
+void TestWt32Link::trafficLog()
+{
+    Wt32PtyRig rig(true, true);
+    rig.root.write("/media/vq4100/btInfo.txt", "old\n");
+    rig.bt.initBluetooth("/dev/ttyO2", kMic);
+    QVERIFY(!rig.root.exists("/media/vq4100/btInfo.txt"));
+    rig.dataMode();
+    rig.bt.sendData("BT_TX B");
+    rig.bt.sendData("BT_TX T");  // queued: once now, once when sent
+    rig.bt.feedLine("BT_RX BATT_VOLTAGE 3900");
+    const QStringList lines = rig.logLines();
+    QCOMPARE(lines.size(), 4);
+    static const QRegularExpression stamp("^\\d\\d:\\d\\d:\\d\\d ");
+    for (const QString& l : lines)
+        QVERIFY2(stamp.match(l).hasMatch(), qPrintable(l));
+    QCOMPARE(lines[0].mid(9), QString("H->M BT_TX B"));
+    QCOMPARE(lines[1].mid(9), QString("H->M BT_TX T"));
+    QCOMPARE(lines[2].mid(9), QString("M->H BT_RX BATT_VOLTAGE 3900"));
+    QCOMPARE(lines[3].mid(9), QString("H->M BT_TX T"));
+
+    // The headset side writes what it receives to no log.
+    Wt32PtyRig source(false, true);
+    source.bt.feedLine("A2DP STREAMING START");
+    QVERIFY(!source.root.exists("/media/vq4100/btInfo.txt"));
+}
+
+void TestWt32Link::portThatWontOpen()
+{
+    TestRoot root(DeviceTree::Hardware::V1);
+    RecordingBluetoothHost host;
+    TestWt32 bt(&host);
+    LogCapture log;
+    bt.initBluetooth("/dev/ttyO2", "");
+    QVERIFY(log.contains("Uart /dev/ttyO2 false"));
+    bt.callBtDeviceA2DP(true);
+    QCOMPARE(bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_A2DP));
+    bt.disconnectBtDevice();
+    QCOMPARE(bt.btState(), int(W::BTSTATE_PARKED));
+    // Without its value file the data-mode line reads as command mode.
+    root.remove("/sys/class/gpio/gpio59/value");
+    bt.initBluetooth("/dev/ttyO2", "");
+    QVERIFY(log.contains("GPIO line missing: /sys/class/gpio/gpio59/value"));
+    QVERIFY(!host.ownEvents.contains("sleep 2000"));
+}
+
+QTEST_MAIN(TestWt32Link)
+#include "tst_wt32link.moc"

@@ -1,0 +1,66 @@
+#include "simmodulestate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace SimModuleState {
+
+bool load(const QString& path, QMap<QString, QString>* settings, QStringList* paired)
+{
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
+        return false;
+    paired->clear();
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        const int eq = line.indexOf('=');
+        if (eq <= 0)
+            continue;
+        if (line.left(eq) == "PAIRED")
+            paired->append(line.mid(eq + 1));
+        else
+            settings->insert(line.left(eq), line.mid(eq + 1));
+    }
+    return true;
+}
+
+bool save(const QString& path, const QMap<QString, QString>& settings, const QStringList& paired)
+{
+    if (path.isEmpty())
+        return false;
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+        f.write((it.key() + '=' + it.value() + '\n').toUtf8());
+    for (const QString& a : paired)
+        f.write(("PAIRED=" + a + '\n').toUtf8());
+    return f.commit();
+}
+
+}
+
+void SimScriptedAnswers::set(const QString& command, const QStringList& lines)
+{
+    for (auto& s : m_scripts) {
+        if (s.first == command) {
+            s.second = lines;
+            return;
+        }
+    }
+    m_scripts.append({command, lines});
+}
+
+bool SimScriptedAnswers::find(const QString& command, QStringList* lines) const
+{
+    for (const auto& s : m_scripts) {
+        if (command == s.first || command.startsWith(s.first + ' ')) {
+            *lines = s.second;
+            return true;
+        }
+    }
+    return false;
+}
