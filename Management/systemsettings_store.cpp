@@ -55,6 +55,13 @@ bool Systemsettings::fileBlocksStore() const
 
 void Systemsettings::loadSystemsettings()
 {
+    // QSettings reads such a file as empty: the values in use would become
+    // zeros (power-off never, no time zone).
+    if (fileBlocksStore()) {
+        qDebug() << "Settings file exists but cannot be read, keeping the values in use:"
+                 << DeviceLayer::path(kSettingsFile);
+        return;
+    }
     QSettings s(DeviceLayer::path(kSettingsFile), QSettings::IniFormat);
 
     s.beginGroup("Bluetooth");

@@ -27,6 +27,7 @@ private slots:
     void clearPairings();
     void writeReplacesTheFileWhole();
     void unreadableFileIsNeverOverwritten();
+    void unreadableFileKeepsHeldValuesOnReload();
     void resetRestoresDefaults();
 
 private:
@@ -291,6 +292,25 @@ void TestSettingsStore::unreadableFileIsNeverOverwritten()
     s.setFavouriteButton(3);
     QVERIFY(QFileInfo(ini(t)).isDir());
     QCOMPARE(s.getFavouriteButton(nullptr), 3);
+}
+
+void TestSettingsStore::unreadableFileKeepsHeldValuesOnReload()
+{
+    // The screen reloads the file on every visit and language change; an
+    // unreadable file must not turn the defaults in use into zeros.
+    TestRoot t;
+    QVERIFY(QDir().mkpath(ini(t)));
+    Systemsettings s;
+    s.setFavouriteButton(3);
+    s.init();
+    s.loadSystemsettings();
+    QCOMPARE(s.getPowerOffTime(), 3600);
+    QCOMPARE(s.getDisplayOffTime(), 600);
+    QCOMPARE(s.getBrightness(), 6);
+    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    QVERIFY(s.isMuteKeySwitchmode());
+    QCOMPARE(s.getFavouriteButton(nullptr), 3);
+    QVERIFY(QFileInfo(ini(t)).isDir());
 }
 
 void TestSettingsStore::resetRestoresDefaults()
