@@ -2,6 +2,7 @@
 #include "ui_languageselect.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -12,9 +13,7 @@ LanguageSelect::LanguageSelect(QWidget* parent)
     : QDialog(parent), ui(new Ui::LanguageSelect)
 {
     ui->setupUi(this);
-    ui->butMenuUp->setToolTip(QCoreApplication::translate("LanguageSelect", "PreviousPage"));
-    ui->butMenuBack->setToolTip(QCoreApplication::translate("LanguageSelect", "Back"));
-    ui->butMenuDown->setToolTip(QCoreApplication::translate("LanguageSelect", "NextPage"));
+    setToolTips();
 
     // Each button and the number of its language.
     const QList<QPair<QPushButton*, int>> buttons{
@@ -35,6 +34,20 @@ LanguageSelect::LanguageSelect(QWidget* parent)
 LanguageSelect::~LanguageSelect()
 {
     delete ui;
+}
+
+void LanguageSelect::setToolTips()
+{
+    ui->butMenuUp->setToolTip(QCoreApplication::translate("LanguageSelect", "PreviousPage"));
+    ui->butMenuBack->setToolTip(QCoreApplication::translate("LanguageSelect", "Back"));
+    ui->butMenuDown->setToolTip(QCoreApplication::translate("LanguageSelect", "NextPage"));
+}
+
+void LanguageSelect::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setToolTips();
+    QDialog::changeEvent(event);
 }
 
 void LanguageSelect::showPage(int page)

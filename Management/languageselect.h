@@ -23,6 +23,8 @@ public:
     int currentPage() const { return m_currentPage; }
 
 protected:
+    // The dialog lives from before the first language is loaded.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -34,6 +36,7 @@ private slots:
 private:
     void choose(int language);
     void showPage(int page);
+    void setToolTips();
 
     Ui::LanguageSelect* ui;
     int m_selectedLanguage = 1;

@@ -83,6 +83,7 @@ private slots:
     void languagePagesWrapAndStay();
     void languageBackAndEscapeReject();
     void languageChosenOnTheScreen();
+    void languageDialogTipsFollowTheLanguage();
 
     void pagesWrapAndEscapeLeaves();
     void initShowsTheFileAsItStands();
@@ -171,6 +172,23 @@ void TestSettingsScreen::languageBackAndEscapeReject()
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(openAfterPress);
     QCOMPARE(dialog.getSelectedLanguage(), 24);
+}
+
+void TestSettingsScreen::languageDialogTipsFollowTheLanguage()
+{
+    // The dialog is built with the screen, before any language is loaded.
+    TestUnit unit;
+    Systemsettings* screen = openScreen(unit);
+    LanguageSelect* dialog = screen->languageDialog();
+    QVERIFY(dialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    auto tip = [dialog](const char* name) {
+        auto* b = dialog->findChild<QAbstractButton*>(name);
+        return b ? b->toolTip() : QString("<no %1>").arg(name);
+    };
+    QCOMPARE(tip("butMenuUp"), QString("Previous page"));
+    QCOMPARE(tip("butMenuBack"), QString("Back"));
+    QCOMPARE(tip("butMenuDown"), QString("Next page"));
 }
 
 void TestSettingsScreen::languageChosenOnTheScreen()
