@@ -19,6 +19,7 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/bluetoothpairing.h"
 #include "Management/languageselect.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "ui_systemsettings.h"
 
@@ -335,6 +336,9 @@ void Systemsettings::on_butPowerSaving_clicked()
     m_displayOffTime = dialog.getBacklightOffTime(&displayText);
     ui->butPowerSaving->setText2(tr("PowerSaving"), displayText + " / " + powerText);
     storeSystemsettings();
+    // The key that confirmed restarted the countdowns before this: the new
+    // times count from now, not from the next key.
+    StatusbarData()->loadPowerSavingCounters();
 }
 
 void Systemsettings::on_butCustomize_clicked()

@@ -8,6 +8,7 @@
 #include "Management/languageselect.h"
 #include "Management/systemsettings.h"
 #include "Tools/settingsbutton.h"
+#include "Tools/statusbar.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -93,6 +94,7 @@ private slots:
     void pairingAcceptedAndCancelled();
     void pairingWithoutAddressStoresNothing();
     void otherDialogsStoreTheirResult();
+    void powerSavingTimesApplyAtOnce();
     void resetToDeliveryState();
     void resetRejectedChangesNothing();
 };
@@ -515,6 +517,25 @@ void TestSettingsScreen::otherDialogsStoreTheirResult()
     answerModal({"butMenuBack"});
     click(s, "butSysteminformation");
     QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
+}
+
+void TestSettingsScreen::powerSavingTimesApplyAtOnce()
+{
+    // The OK key's press came before the dialog closed: no later key may
+    // follow before the unit is put down.
+    TestUnit unit;
+    Systemsettings* s = openScreen(unit);
+    StatusbarData()->resetPowerSavingCnt();
+    QCOMPARE(StatusbarData()->powerOffCountdown(), 3600);
+    answerModal({"butPowerOff_600", "butMenuDown", "butDisplayOff_30", "butMenuOk"});
+    click(s, "butPowerSaving");
+    QCOMPARE(StatusbarData()->powerOffCountdown(), 600);
+    QCOMPARE(StatusbarData()->backlightOffCountdown(), 30);
+    // A cancelled dialog leaves the running countdowns alone.
+    StatusbarData()->updateBacklightCountdown();
+    answerModal({"butPowerOff_7200", "butMenuCancel"});
+    click(s, "butPowerSaving");
+    QCOMPARE(StatusbarData()->backlightOffCountdown(), 28);
 }
 
 void TestSettingsScreen::resetToDeliveryState()
