@@ -55,10 +55,10 @@ bool Systemsettings::fileBlocksStore() const
 
 void Systemsettings::loadSystemsettings()
 {
-    // QSettings reads such a file as empty: the values in use would become
-    // zeros (power-off never, no time zone).
-    if (fileBlocksStore()) {
-        qDebug() << "Settings file exists but cannot be read, keeping the values in use:"
+    // QSettings reads a missing or unreadable file as empty: the values in
+    // use would become zeros (power-off never, no time zone).
+    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || fileBlocksStore()) {
+        qDebug() << "Settings file missing or unreadable, keeping the values in use:"
                  << DeviceLayer::path(kSettingsFile);
         return;
     }

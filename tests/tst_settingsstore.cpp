@@ -28,6 +28,7 @@ private slots:
     void writeReplacesTheFileWhole();
     void unreadableFileIsNeverOverwritten();
     void unreadableFileKeepsHeldValuesOnReload();
+    void unwritableFolderRunsOnDefaults();
     void resetRestoresDefaults();
 
 private:
@@ -311,6 +312,23 @@ void TestSettingsStore::unreadableFileKeepsHeldValuesOnReload()
     QVERIFY(s.isMuteKeySwitchmode());
     QCOMPARE(s.getFavouriteButton(nullptr), 3);
     QVERIFY(QFileInfo(ini(t)).isDir());
+}
+
+void TestSettingsStore::unwritableFolderRunsOnDefaults()
+{
+    // No file and none can be made (here: a plain file where the folder
+    // belongs): the defaults stay in use, also when the screen reloads.
+    TestRoot t;
+    QVERIFY(QDir(t.path("/home/root")).removeRecursively());
+    QVERIFY(t.write("/home/root", "not a folder"));
+    Systemsettings s;
+    s.loadSystemsettings();
+    QVERIFY(!QFileInfo::exists(ini(t)));
+    QCOMPARE(s.getPowerOffTime(), 3600);
+    QCOMPARE(s.getDisplayOffTime(), 600);
+    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    QVERIFY(s.isMuteKeySwitchmode());
+    QCOMPARE(s.getFavouriteButton(nullptr), 2);
 }
 
 void TestSettingsStore::resetRestoresDefaults()
