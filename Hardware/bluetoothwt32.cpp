@@ -241,6 +241,7 @@ void BluetoothWT32::dropRfcomm()
 {
     m_connectedRFCOMM = false;
     m_linkId2_RFCOMM = -1;
+    m_micParametersOwed = false;
     // Lines of the old link must not follow the next link's start parameters.
     m_btTimerTransmit->stop();
     m_transmitBuffer.clear();
@@ -383,6 +384,11 @@ void BluetoothWT32::updateState()
             nextTick(BTSTATE_WAIT_FOR_DATAMODE, kPollMs);
         } else {
             nextTick(BTSTATE_RFCOMM_ACTIVE_COMMAND, 1000);
+        }
+        // Sent like any accessory line in this state: through "SELECT".
+        if (m_micParametersOwed) {
+            m_micParametersOwed = false;
+            m_host->updateMicrophoneParameter();
         }
         break;
     default:

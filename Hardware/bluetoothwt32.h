@@ -172,6 +172,9 @@ protected:
     bool m_callBtDeviceRfcomm = false;
     bool m_switchToDataMode = false;
     bool m_switchToCommandMode = false;
+    // The accessory's start parameters were asked for while its lines were
+    // dropped; they go out once the link is in command mode.
+    bool m_micParametersOwed = false;
     int m_btState = BTSTATE_PARKED;
     QByteArray m_commandOutputBuffer;  // commands held back, each ended by LF
     AccessoryMessageQueue m_transmitBuffer{AccessoryMessageQueue::Policy::Plain};  // with m_waitForBTRX

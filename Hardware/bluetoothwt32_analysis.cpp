@@ -121,6 +121,7 @@ void BluetoothWT32::analyseListLine(const QStringList& field)
         updateState();
         emit btConnectedRfcomm();
         m_host->updateMicrophoneParameter();
+        m_micParametersOwed = true;
     } else if (profile == "AVRCP") {
         m_linkId2_AVRCP = link;
         m_connectedAVRCP = true;

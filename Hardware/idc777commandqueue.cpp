@@ -4,9 +4,15 @@ Idc777CommandQueue::Added Idc777CommandQueue::add(const Command& command)
 {
     if (command.cmd.isEmpty())
         return Added::Ignored;
-    for (const Command& c : m_waiting) {
-        if (c.cmd == command.cmd)
+    // A gain equal to a waiting one is dropped only when no other value for
+    // the same target waits after it: the module must end at the newest value.
+    const QString target = volumeTarget(command.cmd);
+    for (int i = m_waiting.size() - 1; i >= 0; --i) {
+        const QString& waiting = m_waiting.at(i).cmd;
+        if (waiting == command.cmd)
             return Added::Duplicate;
+        if (!target.isEmpty() && volumeTarget(waiting) == target)
+            break;
     }
     if (m_waiting.size() >= kCapacity) {
         m_waiting.last() = command;
@@ -49,4 +55,12 @@ void Idc777CommandQueue::clear()
 {
     endWait();
     m_waiting.clear();
+}
+
+QString Idc777CommandQueue::volumeTarget(const QString& cmd)
+{
+    const QStringList words = cmd.split(' ', Qt::SkipEmptyParts);
+    if (words.size() != 3 || words.first() != QLatin1String("VOLUME"))
+        return QString();
+    return words.at(0) + ' ' + words.at(1);
 }

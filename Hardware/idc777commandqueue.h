@@ -46,6 +46,9 @@ public:
     QString lastTransmitted() const { return m_lastTransmitted; }
 
 private:
+    // "VOLUME <target>" for a command that sets a value, empty otherwise.
+    static QString volumeTarget(const QString& cmd);
+
     QList<Command> m_waiting;
     bool m_busy = false;
     QStringList m_responses;

@@ -85,6 +85,7 @@ private slots:
     void conversionsAreConsistent();
     void headsetVolumeCommands();
     void gainsBeforeAndAfterInit();
+    void headsetGainEndsAtTheLastMuteState();
     void gainDefaultsAfterReset();
 
     void getDataBeforeAndAfterCr();
@@ -314,6 +315,27 @@ void TestIdc777Config::gainsBeforeAndAfterInit()
     QCOMPARE(rig.bt.getBtAdcGain(), 9);
     rig.bt.setBtDacGain(13);
     QTRY_COMPARE(rig.module().commands(), (QStringList{"VOLUME 0 9", "VOLUME 0 0", "VOLUME 0 9", "VOLUME 1 13"}));
+}
+
+// Push-to-listen while the module is still busy: the headset must end at
+// the gain of the last request, whatever waits before it.
+void TestIdc777Config::headsetGainEndsAtTheLastMuteState()
+{
+    Rig rig("/dev/ttyO3");
+    rig.bt.setLink(false, true);
+    rig.module().setSilent("STATUS");
+    rig.bt.getStatusOfConnections();
+    QVERIFY(rig.bt.commandInFlight());
+    rig.bt.setBtAdcGain(9);     // listen
+    rig.bt.setBtAdcGain(0);     // mute
+    rig.bt.setBtLastAdcGain();  // listen
+    rig.bt.setBtAdcGain(0);     // mute
+    rig.bt.setBtLastAdcGain();  // listen
+    QCOMPARE(rig.bt.getBtAdcGain(), 9);
+    QCOMPARE(rig.bt.waitingCommands().last(), QString("VOLUME 0 9"));
+    rig.bt.waitForCmdResponseTimeout();
+    QTRY_VERIFY(!rig.bt.commandInFlight());
+    QCOMPARE(rig.module().commands().filter("VOLUME 0 ").last(), QString("VOLUME 0 9"));
 }
 
 void TestIdc777Config::gainDefaultsAfterReset()

@@ -29,6 +29,17 @@ struct Devices {
     }
 };
 
+// Sends the start parameters when the driver asks, as the main window does.
+struct SendingHost : RecordingBluetoothHost {
+    Bluetooth* sink = nullptr;
+    void updateMicrophoneParameter() override
+    {
+        RecordingBluetoothHost::updateMicrophoneParameter();
+        if (sink)
+            sink->sendMicInitParameter(15, 1, 1);
+    }
+};
+
 QByteArray crlf(const QStringList& lines)
 {
     return (lines.join("\r\n") + "\r\n").toUtf8();
@@ -48,6 +59,7 @@ private slots:
     void stateAndLogPersist();
     void bothDriversAgainstTheModules();
     void mainWindowOnV1();
+    void startParametersReachALinkAlreadyUp();
 };
 
 void TestWt32Sim::moduleCommandMode()
@@ -334,6 +346,47 @@ void TestWt32Sim::mainWindowOnV1()
     QVERIFY(!sim.tb9().received().mid(before).filter("BT_TX I 0f MUTE").isEmpty());
     QVERIFY(log.contains("M: BT_M: BT_RX MUTE_STATE ACTIVE"));
     sim.stop();
+}
+
+// The program starts again while the module still holds the accessory link
+// (its "LIST" shows RFCOMM): the accessory must get its start parameters.
+void TestWt32Sim::startParametersReachALinkAlreadyUp()
+{
+    Wt32SimRig rig;
+    SendingHost host;
+    host.micId = kMic;
+    host.hpId = kHp;
+    host.sleeper = [&](int) {
+        QCoreApplication::processEvents();
+        rig.sim.poll();
+    };
+    auto linkedInDataMode = [&](TestWt32& bt) {
+        return tickUntil([&] { rig.settle(); },
+                         [&] { return bt.btState() == W::BTSTATE_RFCOMM_ACTIVE_DATA && bt.btMode() == 1; },
+                         [&] { bt.tickNow(); }, 600);
+    };
+    {
+        TestWt32 first(&host);
+        host.sink = &first;
+        first.initBluetooth("/dev/ttyO2", kMic);
+        first.callBtDeviceA2DP(true);
+        QVERIFY(linkedInDataMode(first));
+        host.sink = nullptr;
+    }
+    const int before = rig.sim.tb9().received().filter("BT_TX I").size();
+    QCOMPARE(before, 1);
+
+    TestWt32 again(&host);
+    host.sink = &again;
+    again.initBluetooth("/dev/ttyO2", kMic);
+    again.callBtDeviceA2DP(true);
+    QVERIFY(tickUntil([&] { rig.settle(); }, [&] { return again.btState() == W::BTSTATE_RFCOMM_ACTIVE_COMMAND; },
+                      [&] { again.tickNow(); }, 600));
+    tickUntil([&] { rig.settle(); }, [&] { return rig.sim.tb9().received().filter("BT_TX I").size() > before; },
+              [&] { again.tickNow(); }, 50);
+    QCOMPARE(rig.sim.tb9().received().filter("BT_TX I").size(), before + 1);
+    QVERIFY(linkedInDataMode(again));
+    host.sink = nullptr;
 }
 
 QTEST_MAIN(TestWt32Sim)
