@@ -245,7 +245,8 @@ void AnalogInputWorker::calculateFft()
 void AnalogInputWorker::calculateSignificandFrequency()
 {
     float best = 0.0f;
-    for (int k = 0; k <= kSpectrumBins - kWindowBins; ++k) {
+    // 507 windows, the last over bins 506..510: bin 511 is in none.
+    for (int k = 0; k < kSpectrumBins - kWindowBins; ++k) {
         float s = m_fft_mean[k];
         for (int j = 1; j < kWindowBins; ++j)
             s += m_fft_mean[k + j];

@@ -83,6 +83,7 @@ class TestAnalysis : public QObject
 private slots:
     void constantBlockAndUntouchedHistory();
     void sineOnBin40();
+    void frequencySearchEndsAtBin510();
     void quietBlockAndNegativePulse();
     void shortLongAndOddBlocks();
     void minimumWindowAndFloor();
@@ -177,6 +178,23 @@ void TestAnalysis::sineOnBin40()
     std::vector<float> data(kSamples);
     w.getAudioData(data.data());
     QVERIFY(qAbs(data[32] - 0.5f) < 1e-4f);
+}
+
+void TestAnalysis::frequencySearchEndsAtBin510()
+{
+    // The search's last window covers bins 506..510: a loud tone in bin 511
+    // is in no window, so the weaker tone in bin 100 is the dominant one.
+    std::vector<int> s(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        s[i] = int(std::round(32768.0 * (0.5 * std::sin(2.0 * M_PI * 511 * i / kSamples)
+                                          + 0.1 * std::sin(2.0 * M_PI * 100 * i / kSamples))));
+    AnalogInputWorker w;
+    w.analyseBlock(pcmBlock(s));
+    QVERIFY(spectrum(w)[511] > 200.0f);
+    const quint32 f = w.getSignificandFrequency();
+    QVERIFY2(f >= AnalogInputWorker::roundFrequency(windowFrequency(96))
+                 && f <= AnalogInputWorker::roundFrequency(windowFrequency(100)),
+             qPrintable(QString::number(f)));
 }
 
 void TestAnalysis::quietBlockAndNegativePulse()
