@@ -61,6 +61,7 @@ private slots:
     void zoneInitMapAndSteps();
     void zoneChangeMovesTheClock();
     void customizeFlagsAndGps();
+    void customizeCancelledUntouchedLeavesGps();
     void escapeCancelsEveryDialog();
 };
 
@@ -525,6 +526,22 @@ void TestSettingsDialogs::customizeFlagsAndGps()
     log.clear();
     accepted.accept();
     QVERIFY(!log.contains("GPS: switch"));
+}
+
+void TestSettingsDialogs::customizeCancelledUntouchedLeavesGps()
+{
+    TestUnit unit;
+    unit.start();
+    // Without its flags handed in the box shows GPS off; a cancel must not
+    // switch the receiver on.
+    CustomizeDialogs d;
+    d.init();
+    LogCapture log;
+    d.reject();
+    QVERIFY(!log.contains("GPS: switch"));
+    bool f[4];
+    d.getStartupParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(f[2], false);
 }
 
 void TestSettingsDialogs::escapeCancelsEveryDialog()
