@@ -54,6 +54,7 @@ private slots:
     void powerSavingTimes();
     void resetAnswers();
     void hearingProtectionGainAndTone();
+    void hearingProtectionBuiltSendsNoGain();
     void dateTimeInitAndSteps();
     void dateTimeSetsTheClocks();
     void oldClockShowsAPlausibleYear();
@@ -256,6 +257,23 @@ void TestSettingsDialogs::hearingProtectionGainAndTone()
         QVERIFY(log.contains("no sound device"));
         QVERIFY(!d.isTestTonePlaying());
     }
+}
+
+void TestSettingsDialogs::hearingProtectionBuiltSendsNoGain()
+{
+    TestUnit unit;
+    unit.start();
+    RecordingBluetooth* source = unit.source();
+    source->clear();
+    // Built, it knows no mode yet: the headset keeps its gain (protection may
+    // be on) until init() hands the stored choice in.
+    HearingProtection d;
+    QVERIFY(source->adcGains.isEmpty());
+    d.init(true, 3);
+    QCOMPARE(source->adcGains, QList<int>({1}));
+    HearingProtection never;
+    never.reject();
+    QCOMPARE(source->adcGains, QList<int>({1}));
 }
 
 void TestSettingsDialogs::dateTimeInitAndSteps()
