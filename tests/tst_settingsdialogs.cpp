@@ -54,6 +54,7 @@ private slots:
     void powerSavingTimes();
     void resetAnswers();
     void hearingProtectionGainAndTone();
+    void hearingProtectionBuiltSendsNoGain();
     void dateTimeInitAndSteps();
     void dateTimeSetsTheClocks();
     void oldClockShowsAPlausibleYear();
@@ -61,6 +62,7 @@ private slots:
     void zoneInitMapAndSteps();
     void zoneChangeMovesTheClock();
     void customizeFlagsAndGps();
+    void customizeCancelledUntouchedLeavesGps();
     void escapeCancelsEveryDialog();
 };
 
@@ -255,6 +257,23 @@ void TestSettingsDialogs::hearingProtectionGainAndTone()
         QVERIFY(log.contains("no sound device"));
         QVERIFY(!d.isTestTonePlaying());
     }
+}
+
+void TestSettingsDialogs::hearingProtectionBuiltSendsNoGain()
+{
+    TestUnit unit;
+    unit.start();
+    RecordingBluetooth* source = unit.source();
+    source->clear();
+    // Built, it knows no mode yet: the headset keeps its gain (protection may
+    // be on) until init() hands the stored choice in.
+    HearingProtection d;
+    QVERIFY(source->adcGains.isEmpty());
+    d.init(true, 3);
+    QCOMPARE(source->adcGains, QList<int>({1}));
+    HearingProtection never;
+    never.reject();
+    QCOMPARE(source->adcGains, QList<int>({1}));
 }
 
 void TestSettingsDialogs::dateTimeInitAndSteps()
@@ -525,6 +544,22 @@ void TestSettingsDialogs::customizeFlagsAndGps()
     log.clear();
     accepted.accept();
     QVERIFY(!log.contains("GPS: switch"));
+}
+
+void TestSettingsDialogs::customizeCancelledUntouchedLeavesGps()
+{
+    TestUnit unit;
+    unit.start();
+    // Without its flags handed in the box shows GPS off; a cancel must not
+    // switch the receiver on.
+    CustomizeDialogs d;
+    d.init();
+    LogCapture log;
+    d.reject();
+    QVERIFY(!log.contains("GPS: switch"));
+    bool f[4];
+    d.getStartupParameter(&f[0], &f[1], &f[2], &f[3]);
+    QCOMPARE(f[2], false);
 }
 
 void TestSettingsDialogs::escapeCancelsEveryDialog()

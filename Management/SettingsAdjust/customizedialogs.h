@@ -50,7 +50,7 @@ private:
     void switchGps(bool on);
 
     IconButton* m_flags[GroupCount][4] = {};
-    bool m_gpsAtStart = true;  // the GPS flag as handed in
+    bool m_gpsAtStart = false;  // the GPS flag as handed in (the box starts unchecked)
 };
 
 #endif

@@ -35,7 +35,9 @@ HearingProtection::HearingProtection(QWidget* parent)
     connect(m_offsetStepper.minus, &QPushButton::clicked, this, [this] { setOffset(m_offset - 1); });
     connect(m_modes, &QButtonGroup::idClicked, this, [this] { applyGain(); });
     checkChoice(m_modes, ModeInactive);
-    setOffset(0);
+    // Nothing goes to the headset before init() hands in the stored choice:
+    // protection may be on.
+    m_offsetStepper.value->setText(QString::asprintf("%+d", m_offset));
 }
 
 HearingProtection::~HearingProtection()
@@ -54,6 +56,7 @@ void HearingProtection::init(bool mode, int offset)
         offset = 0;
     m_initialMode = mode;
     m_initialOffset = offset;
+    m_initialised = true;
     checkChoice(m_modes, mode ? ModeActive : ModeInactive);
     m_offset = offset;
     m_offsetStepper.value->setText(QString::asprintf("%+d", m_offset));
@@ -117,7 +120,7 @@ bool HearingProtection::isTestTonePlaying() const
 void HearingProtection::done(int result)
 {
     stopTestTone();
-    if (result != QDialog::Accepted && m_btSource)
+    if (result != QDialog::Accepted && m_btSource && m_initialised)
         m_btSource->setBtAdcGain(headsetGain(m_initialMode, m_initialOffset));
     SettingsAdjustDialog::done(result);
 }

@@ -47,6 +47,7 @@ private:
     QSoundEffect* m_tone = nullptr;
     bool m_initialMode = false;
     int m_initialOffset = 0;
+    bool m_initialised = false;  // init() has handed the stored choice in
     int m_offset = 0;
 };
 
