@@ -2,7 +2,6 @@
 #include "devicetree.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -71,9 +70,5 @@ bool AdcFeed::publish(const QByteArray& data)
 {
     // Written beside the device and renamed over it: a reader gets the old
     // block or the new one, never a mixture.
-    QSaveFile f(m_root + kDevice);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(data);
-    return f.commit();
+    return DeviceTree::replaceFile(m_root + kDevice, data);
 }

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cmath>
@@ -16,13 +15,7 @@ const char* const kWiredSensor = "/sys/class/gpio/gpio48/value";
 
 bool replaceText(const QString& root, const QString& unitPath, const QByteArray& text)
 {
-    const QString path = root + unitPath;
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text);
-    return file.commit();
+    return DeviceTree::replaceFile(root + unitPath, text);
 }
 
 QByteArray line(qint64 value)

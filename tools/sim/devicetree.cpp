@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace DeviceTree {
 
@@ -20,6 +21,16 @@ bool writeText(const QString& root, const QString& unitPath, const QByteArray& t
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return f.write(text) == text.size();
+}
+
+bool replaceFile(const QString& path, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(data);
+    return f.commit();
 }
 
 QByteArray readText(const QString& root, const QString& unitPath)

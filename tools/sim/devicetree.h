@@ -28,6 +28,10 @@ const QList<int>& gpioLines();
 bool writeText(const QString& root, const QString& unitPath, const QByteArray& text);
 QByteArray readText(const QString& root, const QString& unitPath);
 
+// Replaces a file of the host in one step (folders created): a reader sees
+// the old content or the new one, never a mixture.
+bool replaceFile(const QString& path, const QByteArray& data);
+
 // Installs a stub command in <root>/bin that runs the given shell body.
 bool installStub(const QString& root, const QString& program, const QByteArray& body);
 

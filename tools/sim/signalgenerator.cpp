@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QtEndian>
 
@@ -90,14 +89,7 @@ SignalParams SignalParams::load(const QString& root)
 
 bool SignalParams::save(const QString& root) const
 {
-    const QString path = filePath(root);
-    QDir().mkpath(QFileInfo(path).path());
-    // Replaced in one step: a reader never sees half a file.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(toText());
-    return f.commit();
+    return DeviceTree::replaceFile(filePath(root), toText());
 }
 
 bool SignalParams::applyOptions(const QStringList& options, QString* error)

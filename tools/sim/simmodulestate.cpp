@@ -1,9 +1,10 @@
 #include "simmodulestate.h"
 
+#include "devicetree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace SimModuleState {
 
@@ -30,15 +31,12 @@ bool save(const QString& path, const QMap<QString, QString>& settings, const QSt
 {
     if (path.isEmpty())
         return false;
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray text;
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-        f.write((it.key() + '=' + it.value() + '\n').toUtf8());
+        text += (it.key() + '=' + it.value() + '\n').toUtf8();
     for (const QString& a : paired)
-        f.write(("PAIRED=" + a + '\n').toUtf8());
-    return f.commit();
+        text += ("PAIRED=" + a + '\n').toUtf8();
+    return DeviceTree::replaceFile(path, text);
 }
 
 }
