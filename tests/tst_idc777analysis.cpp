@@ -29,6 +29,7 @@ struct Rig {
         host.micId = kMic;
         host.hpId = kHp;
         bt.initBluetooth(port, id);
+        bt.holdStateMachine();
         QObject::connect(&bt, &Bluetooth::stateActiveMuteChanged,
                          [this](bool m) { signalsSeen << QString("mute %1").arg(m); });
         QObject::connect(&bt, &Bluetooth::btBatteryvoltageReceived,

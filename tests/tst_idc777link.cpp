@@ -25,8 +25,15 @@ struct Rig {
         if (link)
             peer.start(root.path("/dev/ttyO2"));
         bt.initBluetooth("/dev/ttyO2", "00:11:22:33:44:55");
+        bt.holdStateMachine();
     }
     Idc777Module& module() { return peer.module(); }
+    // The accessory link up on both sides, so the module takes "SEND".
+    void linkUp()
+    {
+        module().addLink("SPP", "00:11:22:33:44:55");
+        bt.setLink(true, true);
+    }
     QStringList logLines() const
     {
         return QString::fromLatin1(root.read("/media/vq4100/btInfo.txt")).split('\n', Qt::SkipEmptyParts);
@@ -240,7 +247,7 @@ void TestIdc777Link::overlongLinesAreRefused()
 {
     LogCapture log;
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     const QString longText(260, 'a');
     rig.bt.sendCmdAndWaitForResponse("SET NAME=" + longText, {"OK"}, 2000);
     QVERIFY(!rig.bt.commandInFlight());
@@ -268,7 +275,7 @@ void TestIdc777Link::openWaitsWhilePairing()
 void TestIdc777Link::messageFraming()
 {
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX B");
     QTRY_COMPARE(rig.module().received(), QByteArray("SEND 15 BT_TX B\n\r"));
     QVERIFY(rig.bt.messages().isInFlight());
@@ -278,6 +285,7 @@ void TestIdc777Link::messageFraming()
     rig.module().clearRecords();
     rig.bt.answerFromDeviceReceived();
     rig.bt.setSppLinkId(3);
+    rig.module().setAnswer("SEND 03", {"OK"});
     rig.bt.sendData("BT_TX T");
     QTRY_COMPARE(rig.module().received(), QByteArray("SEND 03 BT_TX T\n\r"));
 }
@@ -285,7 +293,7 @@ void TestIdc777Link::messageFraming()
 void TestIdc777Link::messageRequestsDedup()
 {
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX S");
     rig.bt.sendData("BT_TX B");
     rig.bt.sendData("BT_TX T");
@@ -296,7 +304,7 @@ void TestIdc777Link::messageRequestsDedup()
 void TestIdc777Link::messageSettingsNewestWins()
 {
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX B");
     rig.bt.sendData("BT_TX I 0f MUTE SWITCH");
     rig.bt.analyseAnswerFromMic("BT_RX BATT_VOLTAGE 3900");
@@ -323,7 +331,7 @@ void TestIdc777Link::messagesDroppedWhileLinkDown()
     rig.bt.sendData("BT_TX I 05 MUTE SWITCH");
     QCOMPARE(rig.bt.getBtExtMicGain(), 30);
 
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.setAudioTestModeFlag(true);
     rig.bt.sendData("BT_TX S");
     rig.bt.sendData("BT_TX I 07 MUTE SWITCH");
@@ -339,7 +347,7 @@ void TestIdc777Link::messagesDroppedWhileLinkDown()
 void TestIdc777Link::messageReleasedByAnswer()
 {
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     QStringList order;
     QObject::connect(&rig.bt, &Bluetooth::btBatteryvoltageReceived, [&](QString v) {
         order << "battery " + v;
@@ -366,7 +374,7 @@ void TestIdc777Link::messageReleasedByAnswer()
 void TestIdc777Link::messageReleasedByTimeout()
 {
     Rig rig;
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX B");
     rig.bt.sendData("BT_TX T");
     rig.bt.transmitTimeout();
@@ -392,7 +400,7 @@ void TestIdc777Link::accessorySenders()
     rig.bt.setBtExtMicGain(10);
     QCOMPARE(rig.bt.getBtExtMicGain(), 10);
 
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendMicInitParameter(5, 0, 1);
     rig.bt.setBtExtMicGain(10);
     rig.bt.sendDebugCmd();
@@ -412,10 +420,12 @@ void TestIdc777Link::trafficLogWithDebug()
     root.write("/media/vq4100/btInfo.txt", "from an earlier run\n");
     Idc777Peer peer;
     peer.start(root.path("/dev/ttyO2"));
+    peer.module().addLink("SPP", "00:11:22:33:44:55");
     RecordingBluetoothHost host;
     host.debug = true;
     TestIdc777 bt(&host);
     bt.initBluetooth("/dev/ttyO2", "00:11:22:33:44:55");
+    bt.holdStateMachine();
     QVERIFY(!root.exists("/media/vq4100/btInfo.txt"));
 
     bt.setLink(true, true);
@@ -441,7 +451,7 @@ void TestIdc777Link::noTrafficLogWithoutDebug()
 {
     Rig rig(false);
     rig.root.write("/media/vq4100/btInfo.txt", "kept\n");
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX B");
     QTRY_COMPARE(rig.module().sentMessages(), QStringList{"BT_TX B"});
     rig.bt.sendCmdAndWaitForResponse("GET NAME", {"OK"}, 2000);
@@ -454,7 +464,7 @@ void TestIdc777Link::unwritableTrafficLog()
     LogCapture log;
     Rig rig(true);
     QVERIFY(QDir().mkpath(rig.root.path("/media/vq4100/btInfo.txt")));
-    rig.bt.setLink(true, true);
+    rig.linkUp();
     rig.bt.sendData("BT_TX B");
     QVERIFY(log.contains("Could not open file:"));
     QTRY_COMPARE(rig.module().sentMessages(), QStringList{"BT_TX B"});

@@ -380,12 +380,13 @@ void TestWt32Sim::startParametersReachALinkAlreadyUp()
     host.sink = &again;
     again.initBluetooth("/dev/ttyO2", kMic);
     again.callBtDeviceA2DP(true);
-    QVERIFY(tickUntil([&] { rig.settle(); }, [&] { return again.btState() == W::BTSTATE_RFCOMM_ACTIVE_COMMAND; },
-                      [&] { again.tickNow(); }, 600));
-    tickUntil([&] { rig.settle(); }, [&] { return rig.sim.tb9().received().filter("BT_TX I").size() > before; },
-              [&] { again.tickNow(); }, 50);
-    QCOMPARE(rig.sim.tb9().received().filter("BT_TX I").size(), before + 1);
+    // How fast it passes through command mode depends on the machine's load;
+    // what counts is that the accessory got its start parameters once more.
+    QVERIFY(tickUntil([&] { rig.settle(); },
+                      [&] { return rig.sim.tb9().received().filter("BT_TX I").size() > before; },
+                      [&] { again.tickNow(); }, 650));
     QVERIFY(linkedInDataMode(again));
+    QCOMPARE(rig.sim.tb9().received().filter("BT_TX I").size(), before + 1);
     host.sink = nullptr;
 }
 

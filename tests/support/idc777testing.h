@@ -72,6 +72,9 @@ public:
         if (m_rx.hasLine())
             analyseAnswer();
     }
+    // Keeps the state machine where it is, so that tests of the link see
+    // only their own traffic however slowly the machine runs.
+    void holdStateMachine() { m_btStateTimer->stop(); }
     // The next tick now, without waiting for the state timer.
     void tickNow()
     {
