@@ -78,6 +78,8 @@ void AnalogInputWorker::startCapture()
 {
     if (!m_ain)
         return;
+    // Started means paused: blocks flow again only after the next resume.
+    m_timerUpdate->stop();
     m_analyseAudioData = QByteArray(2304, '\0');
     qDebug() << "AnalogInputWorker::startCapture1:" << m_rmsLevel_hist[0] << m_rmsLevel_hist[1]
              << m_rmsLevel_hist[2] << m_rmsLevel_hist[3] << m_rmsLevel_hist[4]

@@ -50,6 +50,7 @@ class TestAdcCapture : public QObject
 private slots:
     void startWritesControlsInOrder();
     void pauseResumeAndStop();
+    void startWhileRunningPausesAgain();
     void pauseBeforeStartOnlyLogs();
     void missingControlFilesAreSkipped();
     void readsOneBlockPerRequest();
@@ -112,6 +113,25 @@ void TestAdcCapture::pauseResumeAndStop()
     QVERIFY(log.contains("AnalogInputWorker::pauseCapture: Wurde aufgerufen"));
     w.stopCapture();  // a second stop is harmless
     QCOMPARE(t.read(kEnable), QByteArray("0"));
+}
+
+void TestAdcCapture::startWhileRunningPausesAgain()
+{
+    TestRoot t;
+    AnalogInputWorker w;
+    w.startCapture();
+    w.pauseCapture(false);
+    QVERIFY(requestTimer(w)->isActive());
+
+    // A start from any state leaves capture started and paused: no block is
+    // asked for until the next resume.
+    w.startCapture();
+    QVERIFY(w.isCapturePaused());
+    QVERIFY(!requestTimer(w)->isActive());
+    QCOMPARE(t.read(kEnable), QByteArray("1"));
+
+    w.pauseCapture(false);
+    QVERIFY(requestTimer(w)->isActive());
 }
 
 void TestAdcCapture::pauseBeforeStartOnlyLogs()
