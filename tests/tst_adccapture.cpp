@@ -245,7 +245,7 @@ void TestAdcCapture::toneArrivesAndIsAnalysedOnGuiThread()
 
     w.startCapture();
     w.pauseCapture(false);
-    QVERIFY(analysed.wait(2000));
+    QVERIFY(analysed.wait(20000));
     QCOMPARE(analysisThread, QThread::currentThread());
 
     float rms = 0, peak = 0, min = 0;
@@ -272,7 +272,7 @@ void TestAdcCapture::missingDeviceGivesSilence()
     LogCapture log;
     w.startCapture();
     w.pauseCapture(false);
-    QVERIFY(analysed.wait(2000));
+    QVERIFY(analysed.wait(20000));
     float rms = -1, peak = -1, min = -1;
     w.getAudioLevel(&rms, &peak, &min);
     QCOMPARE(rms, 0.0f);
@@ -289,7 +289,7 @@ void TestAdcCapture::destroyingRunningWorkerEndsThreadFirst()
     QSignalSpy analysed(w.get(), &AnalogInputWorker::blockAnalysed);
     w->startCapture();
     w->pauseCapture(false);
-    QVERIFY(analysed.wait(2000));
+    QVERIFY(analysed.wait(20000));
     // A request in flight while the worker goes: the thread ends first and the
     // capture object goes with it, once (the sanitizer run checks both).
     emit w->updateAinData();
@@ -309,7 +309,7 @@ void TestAdcCapture::silentDeviceDoesNotHangTeardown()
     w->startCapture();
     w->pauseCapture(false);
     // The read gives up after about a second; silence is analysed.
-    QVERIFY(analysed.wait(5000));
+    QVERIFY(analysed.wait(20000));
     QVERIFY(log.contains("Error: No data from /dev/iio:device0"));
     float rms = -1;
     w->getAudioLevel(&rms);
