@@ -265,10 +265,22 @@ void TestAudioWorker::playbackOfMissingFileCreatesNothing()
     QVERIFY(!t.exists(missing));
 
     // Without a server an existing file is read and nothing else happens.
-    QVERIFY(t.write(kTemp + "old.wav", QByteArray("RIFF") + QByteArray(100, '\0')));
+    // The 44 header bytes of a WAV file are not played as sound; a file
+    // without a header is played whole.
+    auto played = [&log](const QString& name) {
+        for (const QString& line : log.lines())
+            if (line.startsWith("Playing") && line.contains(name))
+                return line.section(' ', -1).toInt();
+        return -1;
+    };
+    QVERIFY(t.write(kTemp + "old.wav", QByteArray("RIFF") + QByteArray(140, '\0')));
+    QVERIFY(t.write(kTemp + "raw.pcm", QByteArray(50, '\1')));
     w.startAudioPlayback(kTemp + "old.wav");
+    w.startAudioPlayback(kTemp + "raw.pcm");
     onRecorder(w, [](BackgroundRecording*) {});
     QVERIFY(t.exists(kTemp + "old.wav"));
+    QCOMPARE(played("old.wav"), 100);
+    QCOMPARE(played("raw.pcm"), 50);
 }
 
 void TestAudioWorker::requestsInAnyOrder()
