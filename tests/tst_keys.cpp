@@ -444,6 +444,8 @@ void TestKeys::touchGating()
         unit.setSetting("Dialogconfiguration/Startup_UseTouchForStartup", enabled);
         unit.setSetting("Systemsettings/DisplayOffTime", 10);
         unit.start();
+        // The countdown moves only when the test says so.
+        TestUnit::holdStatusPolls();
         Filter filter;
         Probe probe;
         probe.resize(100, 100);

@@ -1,10 +1,12 @@
 #include "testunit.h"
 #include "Management/systemsettings.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTimer>
 
 TestUnit::TestUnit(DeviceTree::Hardware hw)
     : root(hw)
@@ -33,6 +35,13 @@ MainMenu* TestUnit::start()
     if (!m_window)
         m_window = new MainMenu();
     return m_window;
+}
+
+void TestUnit::holdStatusPolls()
+{
+    for (const char* name : {"statusUpdateTimer", "statusRareUpdateTimer"})
+        if (auto* timer = StatusbarData()->findChild<QTimer*>(name, Qt::FindDirectChildrenOnly))
+            timer->stop();
 }
 
 QWidget* TestUnit::currentPage() const

@@ -25,6 +25,9 @@ public:
     // Builds the main window (once).
     MainMenu* start();
     MainMenu* window() const { return m_window; }
+    // Stops the status data's own 2 s and 30 s polls (started again by the
+    // next main window), for tests that drive them or count what they send.
+    static void holdStatusPolls();
 
     RecordingBluetooth* source() const { return modules.value(0); }
     RecordingBluetooth* sink() const { return modules.value(1); }
