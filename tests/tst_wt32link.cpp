@@ -27,6 +27,7 @@ private slots:
     void sinkPath();
     void commandInDataModeGoesOutAsOneBlock();
     void messageInCommandModeSelectsTheLink();
+    void commandWhileEnteringDataModeWaits();
 
     void queueOfThirtyFour();
     void messagesDropped();
@@ -125,6 +126,47 @@ void TestWt32Link::messageInCommandModeSelectsTheLink()
     QTRY_COMPARE(battery, QStringList{"3900"});
     QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
     QVERIFY(!rig.bt.messages().isInFlight());
+}
+
+// Right after "SELECT" the module passes bytes to the accessory: a command
+// then waits for the way back to command mode.
+void TestWt32Link::commandWhileEnteringDataModeWaits()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    rig.bt.setMode(0);
+    rig.bt.setState(W::BTSTATE_RFCOMM_ACTIVE_COMMAND);
+    rig.setDataModeLine(false);
+    rig.bt.sendData("BT_TX B");
+    QCOMPARE(rig.written(), QByteArray("SELECT 2\nBT_TX B\n"));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_DATAMODE));
+
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.bt.held(), QByteArray("SET BT BDADDR\n"));
+    QVERIFY(rig.written().isEmpty());
+    // Lines for the accessory wait no more than they would in state 6.
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_DATAMODE));
+    rig.setDataModeLine(true);
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_COMMANDMODE));
+    QVERIFY(rig.written().isEmpty());
+    rig.setDataModeLine(false);
+    rig.bt.ticks(2);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+    QCOMPARE(rig.written(), QByteArray("SET BT BDADDR\n"));
+
+    // A module that never enters data mode: the command goes out with the give-up.
+    rig.bt.transmitTimeout();
+    rig.bt.sendData("BT_TX B");
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.written(), QByteArray("SELECT 2\nBT_TX B\n"));
+    for (int n = 0; n <= W::kModeWaitPolls && rig.bt.btState() == W::BTSTATE_WAIT_FOR_DATAMODE; ++n)
+        rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RESTART));
+    QCOMPARE(rig.written(), QByteArray("SET BT BDADDR\nKILL " + kMic.toLatin1() + "\nCLOSE 0\nCLOSE 1\nCLOSE 2\nCLOSE 3\n"));
 }
 
 void TestWt32Link::queueOfThirtyFour()
