@@ -336,6 +336,9 @@ void BluetoothWT32::updateState()
         break;
     case BTSTATE_WAIT_FOR_CONNECT_RFCOMM:
         if (m_connectedRFCOMM) {
+            // DTR rests low in data mode, so that its next rise is an edge;
+            // a disconnect or a give-up may have left it high.
+            driveDtr(0);
             nextTick(BTSTATE_WAIT_FOR_DATAMODE, kPollMs);
         } else if (++m_waitCntConnectRfcomm > kRfcommWaitPolls) {
             giveUpLinks("Data connection not possible. Stop all connections and restart.");

@@ -45,6 +45,7 @@ private slots:
     void stuckCommandModeWaitRestarts();
     void stuckDataModeWaitRestarts();
     void disconnectFromDataMode();
+    void commandRightAfterReconnect();
     void bytesBeforeTheEdgeStayData();
     void heldCommandsWhenParked_data();
     void heldCommandsWhenParked();
@@ -455,6 +456,27 @@ void TestWt32Link::disconnectFromDataMode()
     QTRY_VERIFY(rig.module().commands().contains("SET BT BDADDR"));
     QCOMPARE(rig.module().commands(), (QStringList{"SET CONTROL AUTOCALL 19 500 A2DP",
                                                    "CALL " + kMic + " 1101 RFCOMM", "SET BT BDADDR"}));
+}
+
+// The disconnect left DTR high; a command as soon as the new RFCOMM link
+// stands still needs a rising edge to reach the module.
+void TestWt32Link::commandRightAfterReconnect()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.disconnectBtDevice();
+    QTRY_VERIFY(rig.module().openLinks().isEmpty());
+    QCOMPARE(rig.root.readTrimmed("/sys/class/gpio/gpio58/value"), QByteArray("1"));
+
+    rig.module().clearRecords();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.run([&] { return rig.bt.btState() >= W::BTSTATE_WAIT_FOR_DATAMODE; }));
+    rig.bt.getBluetoothAddress();
+    QVERIFY(rig.run([&] { return rig.module().commands().contains("SET BT BDADDR"); }, 250));
+    QVERIFY(rig.module().commands().filter("KILL").isEmpty());
+    QVERIFY(rig.module().dataLines().isEmpty());
 }
 
 void TestWt32Link::bytesBeforeTheEdgeStayData()
