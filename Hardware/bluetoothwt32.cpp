@@ -127,6 +127,9 @@ void BluetoothWT32::disconnectBtDevice()
     bool commandMode = true;
     if (m_connectedRFCOMM || m_btMode == 1)
         commandMode = leaveDataModeBlocking(kDtrEdgeMs);
+    // Parked before the commands: no step may take the link back meanwhile.
+    m_btStateTimer->stop();
+    m_btState = BTSTATE_PARKED;
     m_btMode = 0;
     m_switchToDataMode = m_switchToCommandMode = false;
     settleHeldCommands();
@@ -260,6 +263,8 @@ void BluetoothWT32::dropLinks()
 void BluetoothWT32::giveUpLinks(const char* reason)
 {
     qDebug().noquote() << m_debugPrefix << reason;
+    // Out of the waiting states first, so the commands below go out now.
+    m_btState = BTSTATE_RESTART;
     m_btMode = 0;
     m_switchToDataMode = m_switchToCommandMode = false;
     settleHeldCommands();
@@ -331,6 +336,9 @@ void BluetoothWT32::updateState()
         break;
     case BTSTATE_WAIT_FOR_CONNECT_RFCOMM:
         if (m_connectedRFCOMM) {
+            // DTR rests low in data mode, so that its next rise is an edge;
+            // a disconnect or a give-up may have left it high.
+            driveDtr(0);
             nextTick(BTSTATE_WAIT_FOR_DATAMODE, kPollMs);
         } else if (++m_waitCntConnectRfcomm > kRfcommWaitPolls) {
             giveUpLinks("Data connection not possible. Stop all connections and restart.");

@@ -71,10 +71,12 @@ void BluetoothWT32::sendData(QString data)
         sendAccessoryMessage(data);
         return;
     }
-    if (m_btMode == 1)
+    // After "SELECT" or an RFCOMM connect the module is entering data mode:
+    // a command written now would reach the accessory.
+    if (m_btMode == 1 || m_btState == BTSTATE_WAIT_FOR_DATAMODE)
         switchBtMode(0);
     qDebug().noquote() << m_debugPrefix << "--> SEND_DATA" << data << m_btMode << m_btId;
-    if (m_btMode != 0) {
+    if (m_btMode != 0 || m_btState == BTSTATE_WAIT_FOR_DATAMODE || m_btState == BTSTATE_RFCOMM_ACTIVE_DATA) {
         m_commandOutputBuffer += line;
         qDebug().noquote() << m_debugPrefix << "Move to buffer" << m_commandOutputBuffer;
         return;

@@ -27,6 +27,7 @@ private slots:
     void sinkPath();
     void commandInDataModeGoesOutAsOneBlock();
     void messageInCommandModeSelectsTheLink();
+    void commandWhileEnteringDataModeWaits();
 
     void queueOfThirtyFour();
     void messagesDropped();
@@ -44,6 +45,7 @@ private slots:
     void stuckCommandModeWaitRestarts();
     void stuckDataModeWaitRestarts();
     void disconnectFromDataMode();
+    void commandRightAfterReconnect();
     void bytesBeforeTheEdgeStayData();
     void heldCommandsWhenParked_data();
     void heldCommandsWhenParked();
@@ -125,6 +127,47 @@ void TestWt32Link::messageInCommandModeSelectsTheLink()
     QTRY_COMPARE(battery, QStringList{"3900"});
     QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
     QVERIFY(!rig.bt.messages().isInFlight());
+}
+
+// Right after "SELECT" the module passes bytes to the accessory: a command
+// then waits for the way back to command mode.
+void TestWt32Link::commandWhileEnteringDataModeWaits()
+{
+    Wt32PtyRig rig;
+    rig.dataMode();
+    rig.bt.setMode(0);
+    rig.bt.setState(W::BTSTATE_RFCOMM_ACTIVE_COMMAND);
+    rig.setDataModeLine(false);
+    rig.bt.sendData("BT_TX B");
+    QCOMPARE(rig.written(), QByteArray("SELECT 2\nBT_TX B\n"));
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_DATAMODE));
+
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.bt.held(), QByteArray("SET BT BDADDR\n"));
+    QVERIFY(rig.written().isEmpty());
+    // Lines for the accessory wait no more than they would in state 6.
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_DATAMODE));
+    rig.setDataModeLine(true);
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_COMMANDMODE));
+    QVERIFY(rig.written().isEmpty());
+    rig.setDataModeLine(false);
+    rig.bt.ticks(2);
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RFCOMM_ACTIVE_COMMAND));
+    QCOMPARE(rig.written(), QByteArray("SET BT BDADDR\n"));
+
+    // A module that never enters data mode: the command goes out with the give-up.
+    rig.bt.transmitTimeout();
+    rig.bt.sendData("BT_TX B");
+    rig.bt.getBluetoothAddress();
+    QCOMPARE(rig.written(), QByteArray("SELECT 2\nBT_TX B\n"));
+    for (int n = 0; n <= W::kModeWaitPolls && rig.bt.btState() == W::BTSTATE_WAIT_FOR_DATAMODE; ++n)
+        rig.bt.tickNow();
+    QCOMPARE(rig.bt.btState(), int(W::BTSTATE_RESTART));
+    QCOMPARE(rig.written(), QByteArray("SET BT BDADDR\nKILL " + kMic.toLatin1() + "\nCLOSE 0\nCLOSE 1\nCLOSE 2\nCLOSE 3\n"));
 }
 
 void TestWt32Link::queueOfThirtyFour()
@@ -413,6 +456,27 @@ void TestWt32Link::disconnectFromDataMode()
     QTRY_VERIFY(rig.module().commands().contains("SET BT BDADDR"));
     QCOMPARE(rig.module().commands(), (QStringList{"SET CONTROL AUTOCALL 19 500 A2DP",
                                                    "CALL " + kMic + " 1101 RFCOMM", "SET BT BDADDR"}));
+}
+
+// The disconnect left DTR high; a command as soon as the new RFCOMM link
+// stands still needs a rising edge to reach the module.
+void TestWt32Link::commandRightAfterReconnect()
+{
+    Wt32SimRig rig;
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.inState(W::BTSTATE_RFCOMM_ACTIVE_DATA));
+    rig.bt.disconnectBtDevice();
+    QTRY_VERIFY(rig.module().openLinks().isEmpty());
+    QCOMPARE(rig.root.readTrimmed("/sys/class/gpio/gpio58/value"), QByteArray("1"));
+
+    rig.module().clearRecords();
+    rig.bt.callBtDeviceA2DP(true);
+    QVERIFY(rig.run([&] { return rig.bt.btState() >= W::BTSTATE_WAIT_FOR_DATAMODE; }));
+    rig.bt.getBluetoothAddress();
+    QVERIFY(rig.run([&] { return rig.module().commands().contains("SET BT BDADDR"); }, 250));
+    QVERIFY(rig.module().commands().filter("KILL").isEmpty());
+    QVERIFY(rig.module().dataLines().isEmpty());
 }
 
 void TestWt32Link::bytesBeforeTheEdgeStayData()
