@@ -70,6 +70,10 @@ Statusbardata::Statusbardata()
     m_longTimer->setObjectName("statusRareUpdateTimer");
     connect(m_timer, &QTimer::timeout, this, &Statusbardata::update, Qt::UniqueConnection);
     connect(m_longTimer, &QTimer::timeout, this, &Statusbardata::rareUpdate, Qt::UniqueConnection);
+    m_alertHoldTimer = new QTimer(this);
+    m_alertHoldTimer->setObjectName("alertHoldTimer");
+    m_alertHoldTimer->setSingleShot(true);
+    connect(m_alertHoldTimer, &QTimer::timeout, this, &Statusbardata::enableDisplayMsgDlg);
     m_timer->start(kUpdateMs);
     m_longTimer->start(kRareUpdateMs);
     m_batteryState = new BatteryState(this);
@@ -89,6 +93,8 @@ void Statusbardata::init()
 {
     m_micSensorConnected = 0;
     m_messageVisible = false;
+    // A hold left from an earlier window must not end a new one early.
+    m_alertHoldTimer->stop();
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
     if (!mainMenu) {
         qDebug() << "Status data: no main window to take the modules from";
@@ -316,7 +322,7 @@ void Statusbardata::analyseAlert(QString a_alert)
     if (a_alert == QLatin1String("0") && g_debugFeatures != 1 && m_btSink)
         m_btSink->sendData("BT_TX O");
     runWarning(text, 0);
-    QTimer::singleShot(kAlertHoldMs, this, &Statusbardata::enableDisplayMsgDlg);
+    m_alertHoldTimer->start(kAlertHoldMs);
 }
 
 void Statusbardata::enableDisplayMsgDlg()

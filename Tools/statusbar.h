@@ -91,6 +91,8 @@ private:
     Gps* m_gpsModul = nullptr;
     QTimer* m_timer = nullptr;
     QTimer* m_longTimer = nullptr;
+    // The 10 s after an alert dialog in which further alerts raise none.
+    QTimer* m_alertHoldTimer = nullptr;
     BatteryState* m_batteryState = nullptr;
     MessageDialog* m_messageDialog = nullptr;
     bool m_stateGps = false;

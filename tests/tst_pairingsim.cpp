@@ -88,10 +88,19 @@ void TestPairingSim::findsAndPairsTheTb9()
         auto* dialog = qobject_cast<BluetoothPairing*>(modal);
         QVERIFY(dialog);
         dialog->findChild<QAbstractButton*>("butSearch")->click();
-        for (int i = 0; i < 30; ++i) {
+        for (int i = 0; i < 29; ++i) {
             QTest::qWait(20);
             dialog->updateProgbar();
         }
+        // The last tick ends the search: the module's answer must be in by
+        // then, however slowly the peer runs.
+        QVERIFY(waitFor(sink, [&sim, sink] {
+            const Idc777CommandQueue& queue = sink->commandQueue();
+            return sim.sink().module().commands().contains("INQUIRY 10")
+                   && !(queue.isBusy() && queue.lastTransmitted().startsWith("INQUIRY"))
+                   && !sink->waitingCommands().contains("INQUIRY 10");
+        }));
+        dialog->updateProgbar();
         auto* label = dialog->findChild<QLabel*>("label");
         for (int i = 0; i < 24 && label->text().startsWith("Reading names"); ++i) {
             QTest::qWait(20);
@@ -104,7 +113,7 @@ void TestPairingSim::findsAndPairsTheTb9()
         }
         if (found.value(0) == QString("TB-9 ") + BluetoothSim::kTb9Address) {
             dialog->findChild<QAbstractButton*>("butBtDev_1")->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 15000);
+            QVERIFY(waitFor(sink, [dialog] { return !dialog->isVisible(); }, 60000));
             accepted = dialog->result() == QDialog::Accepted;
         }
         if (dialog->isVisible())

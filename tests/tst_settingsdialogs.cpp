@@ -107,6 +107,7 @@ void TestSettingsDialogs::favourite()
 void TestSettingsDialogs::displayChangesAtOnceAndRestores()
 {
     TestUnit unit;
+    unit.setSetting("Systemsettings/Brightness", 5);
     unit.start();
     const char* file = "/sys/class/backlight/backlight/brightness";
     unit.root.write(file, "4\n");
@@ -136,6 +137,26 @@ void TestSettingsDialogs::displayChangesAtOnceAndRestores()
         QCOMPARE(unit.root.readTrimmed(file), QByteArray("6"));
         QCOMPARE(d.getBrightness(&text), 6);
         QCOMPARE(text, QString("medium"));
+    }
+    {
+        // The display went dark and woke at the stored level meanwhile: OK
+        // leaves the level it returns.
+        Displaysettings d;
+        d.init();
+        click(&d, "butHigh");
+        unit.root.write(file, "5\n");
+        d.accept();
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("7"));
+    }
+    {
+        // Not a number: a chosen level is put back as the stored one.
+        unit.root.write(file, "abc\n");
+        Displaysettings d;
+        d.init();
+        click(&d, "butHigh");
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("7"));
+        d.reject();
+        QCOMPARE(unit.root.readTrimmed(file), QByteArray("5"));
     }
     {
         // Unreadable: nothing to put back; without a choice the delivery level.

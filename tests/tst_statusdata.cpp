@@ -522,6 +522,11 @@ void TestStatusData::otherAlerts()
 {
     TestUnit unit;
     unit.start();
+    // The hold of the previous test's alert ended with its window: it cannot
+    // end this one's hold early, however long the tests take.
+    auto* hold = status()->findChild<QTimer*>("alertHoldTimer");
+    QVERIFY(hold);
+    QVERIFY(!hold->isActive());
     Answerer answerer;
     emit unit.sink()->btAlertMessageReceived("7");
     QVERIFY(status()->micSensorConnected());
@@ -532,6 +537,8 @@ void TestStatusData::otherAlerts()
     emit unit.sink()->btAlertMessageReceived("1");
     QCOMPARE(answerer.texts.size(), 1);
     QVERIFY(status()->micSensorConnected());
+    QVERIFY(hold->isActive());
+    QCOMPARE(hold->interval(), 10000);
     emit unit.sink()->btAlertMessageReceived("2");  // held: no dialog
     QVERIFY(!status()->micSensorConnected());
     QCOMPARE(answerer.texts.size(), 1);

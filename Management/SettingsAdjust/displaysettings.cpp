@@ -1,5 +1,7 @@
 #include "displaysettings.h"
 #include "Hardware/driverhelper.h"
+#include "Management/systemsettings.h"
+#include "mainmenu.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -53,9 +55,23 @@ int Displaysettings::getBrightness(QString* text) const
 
 void Displaysettings::done(int result)
 {
-    if (result != QDialog::Accepted && m_foundLevel >= 0 && m_level != m_foundLevel) {
-        DriverHelper::writeFile(kBacklightFile, m_foundLevel);
+    if (result == QDialog::Accepted) {
+        // The display may have gone dark and been woken at the stored level
+        // while the dialog was open: the level returned is the one shown.
+        DriverHelper::writeFile(kBacklightFile, getBrightness(nullptr));
+    } else if (m_level != m_foundLevel) {
+        // A level that could not be read is put back as the stored one.
+        const int restore = m_foundLevel >= 0 ? m_foundLevel : storedLevel();
+        DriverHelper::writeFile(kBacklightFile, restore);
         m_level = m_foundLevel;
     }
     SettingsAdjustDialog::done(result);
+}
+
+int Displaysettings::storedLevel()
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    const int level = settings ? settings->getBrightness() : Medium;
+    return level < 1 ? Medium : level;
 }

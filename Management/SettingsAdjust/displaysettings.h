@@ -4,7 +4,8 @@
 #include "settingsadjustdialog.h"
 
 // Display brightness: 5 low, 6 medium, 7 high. Each choice goes to the
-// backlight at once; a cancelled dialog puts back the level it found.
+// backlight at once; a cancelled dialog puts back the level it found, an
+// accepted one leaves the backlight at the level it returns.
 class Displaysettings : public SettingsAdjustDialog
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 private:
     enum { Low = 5, Medium = 6, High = 7 };
     void choose(int level);
+    static int storedLevel();
 
     QButtonGroup* m_levels;
     int m_foundLevel = -1; // -1: the backlight could not be read
