@@ -23,6 +23,7 @@ private slots:
     void runnerLogsAndRunsStubsOnly();
     void relativeRootOutlivesAFolderChange();
     void hostRootIsNoDevice();
+    void commandsRunToTheirEnd();
 };
 
 void TestBoardFiles::pathsAreMappedBelowTheRoot()
@@ -199,6 +200,22 @@ void TestBoardFiles::hostRootIsNoDevice()
         QVERIFY2(DeviceTree::isHostRoot(hostRoot), qPrintable(hostRoot));
     }
     QVERIFY(!DeviceTree::isHostRoot(t.root()));
+}
+
+void TestBoardFiles::commandsRunToTheirEnd()
+{
+    // A board command is waited for, not killed: an fsck cut short leaves the
+    // data partition half repaired. (A stub as slow as a real fsck would make
+    // this test minutes long, so the wait is shown short.)
+    TestRoot t;
+    DeviceTree::installStub(t.root(), "fsck", "sleep 1; echo checked; exit 1\n");
+    const CommandRunner::Result r = CommandRunner::run("fsck", {"-Mya", "/dev/mmcblk0p3"});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.output, QByteArray("checked\n"));
+
+    // An explicit limit still ends a command that outlives it.
+    DeviceTree::installStub(t.root(), "parted", "exec sleep 30\n");
+    QCOMPARE(CommandRunner::execute("parted", {}, 200), -1);
 }
 
 QTEST_GUILESS_MAIN(TestBoardFiles)
