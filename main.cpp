@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
 {
     if (!DeviceLayer::isConfigured()) {
         std::fprintf(stderr,
-                     "vq4100: DEVICE_ROOT is not set.\n"
+                     "vq4100: DEVICE_ROOT is not set (or is the PC's own \"/\").\n"
                      "This host build runs only against a simulated device; start it with\n"
                      "scripts/run (which creates one), or set DEVICE_ROOT to a tree made by\n"
                      "tools/devsim create <root>.\n");

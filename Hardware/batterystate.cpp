@@ -1,6 +1,8 @@
 #include "batterystate.h"
 #include "devicelayer.h"
 
+#include <cmath>
+
 namespace {
 const char* const kGaugeStatus = "/sys/class/power_supply/bq27426-0/status";
 const char* const kChargerStatus = "/sys/class/power_supply/bq24190-battery/status";
@@ -41,7 +43,9 @@ bool BatteryState::readNumber(const char* file, double& value)
         return false;
     bool ok = false;
     const double v = text.toDouble(&ok);
-    if (!ok)
+    // "nan" and "inf" parse as numbers but are no reading; a charge beyond
+    // int would not survive the conversion.
+    if (!ok || !std::isfinite(v) || std::fabs(v) > 1e9)
         return false;
     value = v;
     return true;

@@ -65,7 +65,8 @@ Result run(const QString& program, const QStringList& arguments, int timeoutMs)
     process.setProcessEnvironment(env);
 #endif
     process.start(executable, arguments);
-    if (!process.waitForStarted(timeoutMs)) {
+    // Starting either works or fails at once; the limit is for the run.
+    if (!process.waitForStarted(-1)) {
         result.exitCode = 127;
         return result;
     }

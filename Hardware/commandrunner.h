@@ -21,12 +21,16 @@ struct Result {
     QByteArray errorOutput; // standard error
 };
 
+// Without a time limit the command runs to its end, however long it takes:
+// an fsck of the data partition must never be killed half-way.
+const int kNoTimeLimit = -1;
+
 Result run(const QString& program, const QStringList& arguments = QStringList(),
-           int timeoutMs = 30000);
+           int timeoutMs = kNoTimeLimit);
 
 // Convenience: exit code only.
 int execute(const QString& program, const QStringList& arguments = QStringList(),
-            int timeoutMs = 30000);
+            int timeoutMs = kNoTimeLimit);
 
 // Where a host build logs and finds its stubs.
 QString logFilePath();

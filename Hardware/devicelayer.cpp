@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -12,10 +13,20 @@ QString root()
 #ifdef VQ_TARGET_BUILD
     return QString();
 #else
-    QString r = QString::fromLocal8Bit(qgetenv("DEVICE_ROOT"));
-    while (r.size() > 1 && r.endsWith('/'))
-        r.chop(1);
-    return r;
+    // Made absolute once per value: the program changes its working folder
+    // (power-down), and a relative root must go on naming the same tree.
+    static QMutex mutex;
+    static QByteArray value;
+    static QString absolute;
+    const QByteArray current = qgetenv("DEVICE_ROOT");
+    QMutexLocker lock(&mutex);
+    if (current != value) {
+        value = current;
+        absolute = current.isEmpty()
+                       ? QString()
+                       : QDir::cleanPath(QDir(QString::fromLocal8Bit(current)).absolutePath());
+    }
+    return absolute;
 #endif
 }
 
@@ -24,7 +35,11 @@ bool isConfigured()
 #ifdef VQ_TARGET_BUILD
     return true;
 #else
-    return !root().isEmpty();
+    const QString r = root();
+    // The PC's own root is no device tree: its /bin holds the real mount
+    // and poweroff.
+    return !r.isEmpty() && r != QLatin1String("/")
+           && QFileInfo(r).canonicalFilePath() != QLatin1String("/");
 #endif
 }
 

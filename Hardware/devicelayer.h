@@ -13,11 +13,12 @@
 // Code keeps the unit's paths and maps them only where it opens a file.
 namespace DeviceLayer {
 
-// The device root of a host build ("" on the unit). Read on every call so
-// that tests can switch roots.
+// The device root of a host build ("" on the unit), as an absolute path.
+// Read on every call so that tests can switch roots.
 QString root();
 
-// True when the program may run: a target build, or a host build with a root.
+// True when the program may run: a target build, or a host build with a root
+// other than the PC's own "/".
 bool isConfigured();
 
 // "/home/root/settings.ini" -> "<root>/home/root/settings.ini".

@@ -75,6 +75,13 @@ void TestBattery::unreadableValuesKeepTheLastGoodOne()
     QCOMPARE(b.voltage(), 3.7f);
     t.write(QString(kGauge) + "capacity", "??");
     QCOMPARE(b.fuelPercent(), 42);
+    // Numbers no gauge gives: nothing to convert into a reading.
+    for (const char* odd : {"nan\n", "inf\n", "-inf", "1e30\n", "-99999999999"}) {
+        t.write(QString(kGauge) + "capacity", odd);
+        QCOMPARE(b.fuelPercent(), 42);
+        t.write(QString(kGauge) + "voltage_now", odd);
+        QCOMPARE(b.voltage(), 3.7f);
+    }
 
     // A later good value is taken again.
     t.write(QString(kGauge) + "voltage_now", "3000000\n");

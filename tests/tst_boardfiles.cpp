@@ -21,6 +21,9 @@ private slots:
     void initStartOrderAndValues();
     void initIdc777ResetLines();
     void runnerLogsAndRunsStubsOnly();
+    void relativeRootOutlivesAFolderChange();
+    void hostRootIsNoDevice();
+    void commandsRunToTheirEnd();
 };
 
 void TestBoardFiles::pathsAreMappedBelowTheRoot()
@@ -153,6 +156,66 @@ void TestBoardFiles::runnerLogsAndRunsStubsOnly()
     QFile::setPermissions(t.path("/home/root/hardwaretest.sh"),
                           QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QCOMPARE(CommandRunner::execute("/home/root/hardwaretest.sh"), 4);
+}
+
+void TestBoardFiles::relativeRootOutlivesAFolderChange()
+{
+    // DEVICE_ROOT=device vq4100: the power-down makes /home/root the working
+    // folder and then still has to find the device's umount and poweroff.
+    TestRoot t;
+    const QString saved = QDir::currentPath();
+    struct Restore {
+        QString dir;
+        ~Restore() { QDir::setCurrent(dir); }
+    } restore{saved};
+    const QFileInfo rootInfo(t.root());
+    QVERIFY(QDir::setCurrent(rootInfo.path()));
+    qputenv("DEVICE_ROOT", QFile::encodeName(rootInfo.fileName()));
+    auto same = [](const QString& a, const QString& b) {
+        return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    };
+    QVERIFY(QDir::isAbsolutePath(DeviceLayer::root()));
+    QVERIFY(same(DeviceLayer::path("/home/root"), t.path("/home/root")));
+
+    QVERIFY(QDir::setCurrent(DeviceLayer::path("/home/root")));
+    QVERIFY(same(DeviceLayer::path("/home/root"), t.path("/home/root")));
+    DeviceTree::installStub(t.root(), "poweroff", "exit 5\n");
+    QCOMPARE(CommandRunner::execute("poweroff"), 5);
+    QCOMPARE(t.commands(), QStringList{"poweroff"});
+    QVERIFY(DriverHelper::writeFile("/sys/class/gpio/gpio17/value", "1"));
+    QCOMPARE(t.gpioValue(17), QByteArray("1"));
+}
+
+void TestBoardFiles::hostRootIsNoDevice()
+{
+    TestRoot t;
+    QVERIFY(DeviceLayer::isConfigured());
+    const QString link = t.path("/home/root/to-host");
+    QVERIFY(QFile::link("/", link));
+    for (const QString& hostRoot : {QString("/"), QString("//"), t.root() + "/../../../../../../../..", link}) {
+        qputenv("DEVICE_ROOT", QFile::encodeName(hostRoot));
+        QVERIFY2(!DeviceLayer::isConfigured(), qPrintable(hostRoot));
+        // The host's own program is not run.
+        QCOMPARE(CommandRunner::execute("true"), 127);
+        QVERIFY2(DeviceTree::isHostRoot(hostRoot), qPrintable(hostRoot));
+    }
+    QVERIFY(!DeviceTree::isHostRoot(t.root()));
+}
+
+void TestBoardFiles::commandsRunToTheirEnd()
+{
+    // A board command is waited for, not killed: an fsck cut short leaves the
+    // data partition half repaired. (A stub as slow as a real fsck would make
+    // this test minutes long, so the wait is shown short.)
+    TestRoot t;
+    DeviceTree::installStub(t.root(), "fsck", "sleep 1; echo checked; exit 1\n");
+    const CommandRunner::Result r = CommandRunner::run("fsck", {"-Mya", "/dev/mmcblk0p3"});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.output, QByteArray("checked\n"));
+
+    // An explicit limit still ends a command that outlives it.
+    DeviceTree::installStub(t.root(), "parted", "exec sleep 30\n");
+    QCOMPARE(CommandRunner::execute("parted", {}, 200), -1);
 }
 
 QTEST_GUILESS_MAIN(TestBoardFiles)

@@ -5,6 +5,7 @@
 #include "Tools/progressbarminmaxmarker.h"
 #include "Tools/settingsbutton.h"
 #include "Tools/tooltipbutton.h"
+#include "modalhelper.h"
 
 #include <QApplication>
 #include <QFile>
@@ -264,20 +265,27 @@ void TestWidgets::popupClosesItselfWhateverTheKeys()
     QCOMPARE(p.geometry(), QRect(215, 111, 50, 50));
     p.setPicture(PopupInfo::PictureScreenshot);
     int keysSent = 0;
-    auto* keys = new QTimer(&p);
-    connect(keys, &QTimer::timeout, &p, [&] {
+    bool openAfterKeys = true;
+    auto pressKeys = [&] {
         if (!p.isVisible())
             return;
         for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return, Qt::Key_F11}) {
             QTest::keyPress(&p, k);
             QTest::keyRelease(&p, k);
         }
+        openAfterKeys = openAfterKeys && p.isVisible();
         ++keysSent;
-    });
+    };
+    // Once as soon as it is open (a starved loop may see the close first
+    // otherwise), then again and again until it closes.
+    ModalHelper::onNextModal([&](QWidget*) { pressKeys(); });
+    auto* keys = new QTimer(&p);
+    connect(keys, &QTimer::timeout, &p, pressKeys);
     keys->start(100);
     QTimer::singleShot(10000, &p, [&] { p.done(-99); });
     QCOMPARE(p.exec(), 1);
-    QVERIFY(keysSent >= 3);
+    QVERIFY(keysSent >= 1);
+    QVERIFY(openAfterKeys);
 }
 
 void TestWidgets::popupPictures_data()

@@ -57,8 +57,20 @@ int strapAin5(Hardware) { return 1200; }
 
 static QByteArray num(int v) { return QByteArray::number(v) + '\n'; }
 
+bool isHostRoot(const QString& root)
+{
+    return !root.isEmpty()
+           && (QDir::cleanPath(QDir(root).absolutePath()) == QLatin1String("/")
+               || QFileInfo(root).canonicalFilePath() == QLatin1String("/"));
+}
+
 bool create(const QString& root, const Options& options, QString* error)
 {
+    if (isHostRoot(root)) {
+        if (error)
+            *error = "refusing to build a device tree in the PC's own root " + root;
+        return false;
+    }
     if (root.isEmpty() || !QDir().mkpath(root)) {
         if (error)
             *error = "cannot create device root " + root;

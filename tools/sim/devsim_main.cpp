@@ -146,6 +146,10 @@ int main(int argc, char* argv[])
     if (args.size() < 2)
         return usage();
     const QString root = QDir(args.at(1)).absolutePath();
+    if (DeviceTree::isHostRoot(root)) {
+        QTextStream(stderr) << "devsim: " << root << " is the PC's own root, not a device tree\n";
+        return 1;
+    }
 
     if (args.at(0) == "create") {
         DeviceTree::Options options;
