@@ -174,6 +174,11 @@ bool BluetoothIDC777::isDisconnected() const
            && !(m_connectWithProfileHFP && m_connectedHFP);
 }
 
+bool BluetoothIDC777::searchOrPairingRuns() const
+{
+    return m_inquiryMode || m_waitForNameCnt > 0 || m_pairingActive;
+}
+
 void BluetoothIDC777::clearInitFlags()
 {
     m_initSuccessful = false;
@@ -234,8 +239,9 @@ void BluetoothIDC777::updateState()
     case CHECK_PAIRING:
         if (!m_btId.isEmpty() && m_btId == m_btIdFromList) {
             nextTick(CONNECT, 10);
-        } else if (!m_btId.isEmpty() && m_stateTicks + 1 >= kPairingRecheckTicks) {
+        } else if (!m_btId.isEmpty() && m_stateTicks + 1 >= kPairingRecheckTicks && !searchOrPairingRuns()) {
             // The list may have been lost; ask again rather than wait for ever.
+            // Not while a search or pairing runs: INIT would end it.
             qDebug().noquote() << m_debugPrefix << "Paired device not listed, reading the list again";
             nextTick(INIT, 10);
         } else {

@@ -84,6 +84,7 @@ private slots:
     void sppLinkLossAndReconnect();
     void bannerMidConnection();
     void unpairedDeviceWaits();
+    void searchWhileWaitingForThePairing();
     void bothModulesOnTheirOwnTimers();
 };
 
@@ -317,6 +318,36 @@ void TestIdc777StateMachine::unpairedDeviceWaits()
     QVERIFY(rig.module().count("LIST") >= 2);
     QVERIFY(!rig.module().commands().join(' ').contains("OPEN"));
     QVERIFY(log.contains("Paired device not listed"));
+}
+
+// After a failed pairing the machine waits for the paired device while the
+// user searches again: reading the list again must not end that search.
+void TestIdc777StateMachine::searchWhileWaitingForThePairing()
+{
+    Rig rig(true, false);
+    rig.start();
+    QVERIFY(rig.run([&] { return rig.bt.btState() == BluetoothIDC777::CHECK_PAIRING; }));
+    rig.module().setSilent("INQUIRY 10");
+    rig.bt.startInquiry();
+    const int lists = rig.module().count("LIST");
+    for (int i = 0; i < 150; ++i) {
+        rig.bt.tickNow();
+        rig.settle();
+    }
+    QCOMPARE(rig.module().count("LIST"), lists);
+    // The module reports late; the search still collects it.
+    rig.sim.sink().write(rig.module().event({"INQUIRY " + kMic + " \"TB-9\" 280404 -50 dBm", "INQU_OK"}));
+    QString text;
+    QTRY_VERIFY((text += rig.bt.getData()).contains("INQU_OK"));
+    rig.bt.stopInquiry();
+    QCOMPARE(rig.bt.btDevicesFromInquiry[0].btId, kMic);
+
+    // With the search over the list is read again now and then.
+    for (int i = 0; i < 150; ++i) {
+        rig.bt.tickNow();
+        rig.settle();
+    }
+    QVERIFY(rig.module().count("LIST") > lists);
 }
 
 // The pair as the program runs it: both drivers and the simulated device
