@@ -591,8 +591,11 @@ void BluetoothIDC777::setConnectionStateForLinkId(int linkId, bool connected)
     } else if (linkId == m_linkId_SPP) {
         m_connectedSPP = connected;
         m_connectInProgressSPP = 0;
-        if (!connected)
+        if (!connected) {
             clearDataTransmitBuffer();
+            // A line the lost link cut off must not prefix the next link's first.
+            m_linePartCmdMode.clear();
+        }
     } else if (linkId == m_linkId_AVRCP) {
         m_connectedAVRCP = connected;
         m_connectInProgressAVRCP = 0;

@@ -134,6 +134,12 @@ void TestIdc777Analysis::recvLinesSplitAndJoined()
     rig.bt.feed(recv("OR 3\r\n", end));
     QCOMPARE(rig.signalsSeen, QStringList{"sensor 3"});
 
+    // A line cut off by a lost link does not spoil the new link's first.
+    rig.signalsSeen.clear();
+    rig.bt.feed(recv("BT_RX SENS", end) + "LINK_LOSS 15" + end + "OPEN_OK 15 SPP x" + end);
+    rig.bt.feed(recv("BT_RX MUTE_STATE ACTIVE\r\n", end));
+    QCOMPARE(rig.signalsSeen, QStringList{"mute 0"});
+
     // Another link's data is counted and dropped.
     rig.signalsSeen.clear();
     rig.bt.feed(recv("BT_RX SENSOR 9\r\nOK\r", end, "10") + "OPEN_OK 10 A2DP x" + end);
