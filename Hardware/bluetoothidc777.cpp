@@ -200,6 +200,10 @@ void BluetoothIDC777::updateState()
     case HARDWARE_RESET_START:
         stepResetLine(0);
         m_configWrites = 0;
+        // The rest of a data event begun before the reset never comes: the
+        // module's start lines must not be taken as its data.
+        m_bytesMissingFromRECV = false;
+        m_linePartCmdMode.clear();
         nextTick(HARDWARE_RESET_RELEASE, 100);
         break;
     case HARDWARE_RESET_RELEASE:

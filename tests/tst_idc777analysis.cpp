@@ -71,6 +71,7 @@ private slots:
     void recvLinesSplitAndJoined_data();
     void recvLinesSplitAndJoined();
     void recvBadLengths();
+    void recvCutOffByAReset();
 
     void events_data();
     void events();
@@ -163,6 +164,21 @@ void TestIdc777Analysis::recvBadLengths()
     QVERIFY(rig.signalsSeen.isEmpty());
     QVERIFY(!rig.bt.bytesMissing());
     QVERIFY(rig.bt.isConnectedA2DP());
+}
+
+// A data event whose rest never came: after the module's reset its start
+// lines are its own again.
+void TestIdc777Analysis::recvCutOffByAReset()
+{
+    Rig rig;
+    rig.bt.feed("RECV 15 200 BT_RX SENSOR 1\r\n\r");
+    QVERIFY(rig.bt.bytesMissing());
+    rig.bt.resetBluetooth("", false);
+    rig.bt.tickNow();
+    rig.bt.holdStateMachine();
+    rig.feedLines({"IOT747 x", "AudioAgent 7.2.1", "Ready"});
+    QCOMPARE(rig.signalsSeen, QStringList{"modulReset"});
+    QCOMPARE(rig.bt.getFwVersionBtModul(), QString("7.2.1"));
 }
 
 // Each row: lines fed after an optional set-up, then what must hold.
