@@ -374,7 +374,8 @@ void TestIdc777StateMachine::bothModulesOnTheirOwnTimers()
     for (const char* who : {"sink", "source"}) {
         QCOMPARE(log.count(QString("%1 -> IOT747").arg(who)), 1);
         QCOMPARE(log.count(QString("%1 <- WRITE").arg(who)), 1);
-        QCOMPARE(log.count(QString("%1 <- MUSIC 10 PLAY").arg(who)), 1);
+        // A tick that comes before a late answer asks for the stream again.
+        QVERIFY(log.count(QString("%1 <- MUSIC 10 PLAY").arg(who)) >= 1);
     }
     sim.stop();
 }
