@@ -350,6 +350,10 @@ bool BluetoothIDC777::analyseServiceEvent(const QString& line)
         qDebug().noquote() << m_debugPrefix << "Bluetoothmodul has been reset";
         clearCmdTransmitBuffer();
         clearDataTransmitBuffer();
+        // A restarted module holds no links: nothing may go out on them
+        // before the machine has connected again.
+        m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
+        m_streamingA2dpActive = false;
         m_btWaitForReadyAfterReset = true;
         switchBtStateTo(WAIT_FOR_FINISH_RESET, 0);
         return true;

@@ -204,6 +204,8 @@ void TestIdc777Analysis::events_data()
     row("LINK_LOSS SPP", {"OPEN_OK 15 SPP x", "LINK_LOSS 15"}, {"!spp", "status asked"});
     row("stream start and suspend", {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND"}, {"!streaming", "refresh"});
     row("banner", {"IOT747 Bluetooth"}, {"state WAIT_FOR_FINISH_RESET"});
+    row("banner drops the links", {"OPEN_OK 15 SPP x", "OPEN_OK 10 A2DP x", "A2DP_STREAM_START", "IOT747 x"},
+        {"!spp", "!a2dp", "!streaming", "state WAIT_FOR_FINISH_RESET"});
     row("banner, firmware and Ready", {"IOT747 x", "AudioAgent 7.2.1 beta", "Ready"},
         {"fw 7.2.1 beta", "signal modulReset", "host sleep 150", "state WAIT_FOR_FINISH_RESET"});
     row("Ready without reset", {"Ready"}, {"!signal modulReset"});
