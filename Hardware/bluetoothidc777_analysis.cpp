@@ -444,8 +444,12 @@ void BluetoothIDC777::analyseError(const QString& line)
         if (c.first == code)
             qDebug().noquote() << m_debugPrefix << c.second << "(" << lastCmd << ")";
     }
-    if (code == "0x0017")
-        switchBtStateTo(INIT, 0);
+    if (code == "0x0017") {
+        // While links are being closed or stay closed on request, "not
+        // connected" is the wanted state, not a reason to connect again.
+        if (m_btState != DISCONNECT && m_btState != DISCONNECTED)
+            switchBtStateTo(INIT, 0);
+    }
     else if (code == "0x0019")
         m_waitForNameCnt = qMax(0, m_waitForNameCnt - 1);
 

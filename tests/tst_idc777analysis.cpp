@@ -75,6 +75,7 @@ private slots:
 
     void events_data();
     void events();
+    void notConnectedWhileDisconnecting();
     void headsetVolumeOnlyOnTheHeadsetSide();
     void statusCopiesOnlyACompleteAnswer();
     void pairing();
@@ -258,6 +259,23 @@ void TestIdc777Analysis::events()
             QVERIFY2(facts.contains(e), qPrintable(e + " not in " + facts.join(", ")));
         }
     }
+}
+
+// A line sent just before the links closed is refused as "not connected":
+// the machine must not leave a disconnect for it.
+void TestIdc777Analysis::notConnectedWhileDisconnecting()
+{
+    Rig rig;
+    rig.bt.disconnectBtDevice();
+    rig.bt.holdStateMachine();
+    rig.feedLines({"ERROR 0x0017"});
+    QCOMPARE(rig.state(), QString("DISCONNECT"));
+    rig.bt.tickNow();
+    rig.bt.tickNow();
+    QCOMPARE(rig.state(), QString("DISCONNECTED"));
+    rig.bt.holdStateMachine();
+    rig.feedLines({"ERROR 0x0017"});
+    QCOMPARE(rig.state(), QString("DISCONNECTED"));
 }
 
 void TestIdc777Analysis::headsetVolumeOnlyOnTheHeadsetSide()
