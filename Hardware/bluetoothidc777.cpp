@@ -176,7 +176,16 @@ bool BluetoothIDC777::isDisconnected() const
 
 bool BluetoothIDC777::searchOrPairingRuns() const
 {
-    return m_inquiryMode || m_waitForNameCnt > 0 || m_pairingActive;
+    if (m_inquiryMode || m_pairingActive)
+        return true;
+    // Name queries after a search; an unanswered one ends by its time-out.
+    if (m_cmdTransmitBuffer.isBusy() && m_cmdTransmitBuffer.lastTransmitted().startsWith("NAME "))
+        return true;
+    for (const CmdBuffer& c : m_cmdTransmitBuffer.waiting()) {
+        if (c.cmd.startsWith("NAME "))
+            return true;
+    }
+    return false;
 }
 
 void BluetoothIDC777::clearInitFlags()

@@ -336,11 +336,22 @@ void TestIdc777StateMachine::searchWhileWaitingForThePairing()
     }
     QCOMPARE(rig.module().count("LIST"), lists);
     // The module reports late; the search still collects it.
-    rig.sim.sink().write(rig.module().event({"INQUIRY " + kMic + " \"TB-9\" 280404 -50 dBm", "INQU_OK"}));
+    const QString other = BluetoothSim::kOtherAddress;
+    rig.module().setSilent("NAME " + other);
+    rig.sim.sink().write(rig.module().event({"INQUIRY " + kMic + " \"TB-9\" 280404 -50 dBm",
+                                             "INQUIRY " + other + " \"unknown\" 5A020C -71 dBm", "INQU_OK"}));
     QString text;
     QTRY_VERIFY((text += rig.bt.getData()).contains("INQU_OK"));
     rig.bt.stopInquiry();
     QCOMPARE(rig.bt.btDevicesFromInquiry[0].btId, kMic);
+    // Nor while a name is asked for.
+    QTRY_COMPARE(rig.module().count("NAME " + other), 1);
+    for (int i = 0; i < 150; ++i)
+        rig.bt.tickNow();
+    QVERIFY(rig.bt.commandInFlight());
+    QCOMPARE(rig.bt.commandQueue().lastTransmitted(), "NAME " + other);
+    QVERIFY(rig.bt.waitingCommands().isEmpty());
+    rig.bt.waitForCmdResponseTimeout();
 
     // With the search over the list is read again now and then.
     for (int i = 0; i < 150; ++i) {
