@@ -174,6 +174,20 @@ bool BluetoothIDC777::isDisconnected() const
            && !(m_connectWithProfileHFP && m_connectedHFP);
 }
 
+bool BluetoothIDC777::searchOrPairingRuns() const
+{
+    if (m_inquiryMode || m_pairingActive)
+        return true;
+    // Name queries after a search; an unanswered one ends by its time-out.
+    if (m_cmdTransmitBuffer.isBusy() && m_cmdTransmitBuffer.lastTransmitted().startsWith("NAME "))
+        return true;
+    for (const CmdBuffer& c : m_cmdTransmitBuffer.waiting()) {
+        if (c.cmd.startsWith("NAME "))
+            return true;
+    }
+    return false;
+}
+
 void BluetoothIDC777::clearInitFlags()
 {
     m_initSuccessful = false;
@@ -195,6 +209,10 @@ void BluetoothIDC777::updateState()
     case HARDWARE_RESET_START:
         stepResetLine(0);
         m_configWrites = 0;
+        // The rest of a data event begun before the reset never comes: the
+        // module's start lines must not be taken as its data.
+        m_bytesMissingFromRECV = false;
+        m_linePartCmdMode.clear();
         nextTick(HARDWARE_RESET_RELEASE, 100);
         break;
     case HARDWARE_RESET_RELEASE:
@@ -234,8 +252,9 @@ void BluetoothIDC777::updateState()
     case CHECK_PAIRING:
         if (!m_btId.isEmpty() && m_btId == m_btIdFromList) {
             nextTick(CONNECT, 10);
-        } else if (!m_btId.isEmpty() && m_stateTicks + 1 >= kPairingRecheckTicks) {
+        } else if (!m_btId.isEmpty() && m_stateTicks + 1 >= kPairingRecheckTicks && !searchOrPairingRuns()) {
             // The list may have been lost; ask again rather than wait for ever.
+            // Not while a search or pairing runs: INIT would end it.
             qDebug().noquote() << m_debugPrefix << "Paired device not listed, reading the list again";
             nextTick(INIT, 10);
         } else {

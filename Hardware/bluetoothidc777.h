@@ -191,6 +191,7 @@ protected:
     void openProfile(const char* profile, bool connected, bool wanted, unsigned int& attempts);
     bool isConnected() const;
     bool isDisconnected() const;
+    bool searchOrPairingRuns() const;
     void clearInitFlags();
 
     // Sending.

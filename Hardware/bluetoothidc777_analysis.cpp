@@ -350,6 +350,10 @@ bool BluetoothIDC777::analyseServiceEvent(const QString& line)
         qDebug().noquote() << m_debugPrefix << "Bluetoothmodul has been reset";
         clearCmdTransmitBuffer();
         clearDataTransmitBuffer();
+        // A restarted module holds no links: nothing may go out on them
+        // before the machine has connected again.
+        m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
+        m_streamingA2dpActive = false;
         m_btWaitForReadyAfterReset = true;
         switchBtStateTo(WAIT_FOR_FINISH_RESET, 0);
         return true;
@@ -440,8 +444,12 @@ void BluetoothIDC777::analyseError(const QString& line)
         if (c.first == code)
             qDebug().noquote() << m_debugPrefix << c.second << "(" << lastCmd << ")";
     }
-    if (code == "0x0017")
-        switchBtStateTo(INIT, 0);
+    if (code == "0x0017") {
+        // While links are being closed or stay closed on request, "not
+        // connected" is the wanted state, not a reason to connect again.
+        if (m_btState != DISCONNECT && m_btState != DISCONNECTED)
+            switchBtStateTo(INIT, 0);
+    }
     else if (code == "0x0019")
         m_waitForNameCnt = qMax(0, m_waitForNameCnt - 1);
 
@@ -591,8 +599,11 @@ void BluetoothIDC777::setConnectionStateForLinkId(int linkId, bool connected)
     } else if (linkId == m_linkId_SPP) {
         m_connectedSPP = connected;
         m_connectInProgressSPP = 0;
-        if (!connected)
+        if (!connected) {
             clearDataTransmitBuffer();
+            // A line the lost link cut off must not prefix the next link's first.
+            m_linePartCmdMode.clear();
+        }
     } else if (linkId == m_linkId_AVRCP) {
         m_connectedAVRCP = connected;
         m_connectInProgressAVRCP = 0;

@@ -71,9 +71,11 @@ private slots:
     void recvLinesSplitAndJoined_data();
     void recvLinesSplitAndJoined();
     void recvBadLengths();
+    void recvCutOffByAReset();
 
     void events_data();
     void events();
+    void notConnectedWhileDisconnecting();
     void headsetVolumeOnlyOnTheHeadsetSide();
     void statusCopiesOnlyACompleteAnswer();
     void pairing();
@@ -134,6 +136,12 @@ void TestIdc777Analysis::recvLinesSplitAndJoined()
     rig.bt.feed(recv("OR 3\r\n", end));
     QCOMPARE(rig.signalsSeen, QStringList{"sensor 3"});
 
+    // A line cut off by a lost link does not spoil the new link's first.
+    rig.signalsSeen.clear();
+    rig.bt.feed(recv("BT_RX SENS", end) + "LINK_LOSS 15" + end + "OPEN_OK 15 SPP x" + end);
+    rig.bt.feed(recv("BT_RX MUTE_STATE ACTIVE\r\n", end));
+    QCOMPARE(rig.signalsSeen, QStringList{"mute 0"});
+
     // Another link's data is counted and dropped.
     rig.signalsSeen.clear();
     rig.bt.feed(recv("BT_RX SENSOR 9\r\nOK\r", end, "10") + "OPEN_OK 10 A2DP x" + end);
@@ -159,6 +167,21 @@ void TestIdc777Analysis::recvBadLengths()
     QVERIFY(rig.bt.isConnectedA2DP());
 }
 
+// A data event whose rest never came: after the module's reset its start
+// lines are its own again.
+void TestIdc777Analysis::recvCutOffByAReset()
+{
+    Rig rig;
+    rig.bt.feed("RECV 15 200 BT_RX SENSOR 1\r\n\r");
+    QVERIFY(rig.bt.bytesMissing());
+    rig.bt.resetBluetooth("", false);
+    rig.bt.tickNow();
+    rig.bt.holdStateMachine();
+    rig.feedLines({"IOT747 x", "AudioAgent 7.2.1", "Ready"});
+    QCOMPARE(rig.signalsSeen, QStringList{"modulReset"});
+    QCOMPARE(rig.bt.getFwVersionBtModul(), QString("7.2.1"));
+}
+
 // Each row: lines fed after an optional set-up, then what must hold.
 void TestIdc777Analysis::events_data()
 {
@@ -182,6 +205,8 @@ void TestIdc777Analysis::events_data()
     row("LINK_LOSS SPP", {"OPEN_OK 15 SPP x", "LINK_LOSS 15"}, {"!spp", "status asked"});
     row("stream start and suspend", {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND"}, {"!streaming", "refresh"});
     row("banner", {"IOT747 Bluetooth"}, {"state WAIT_FOR_FINISH_RESET"});
+    row("banner drops the links", {"OPEN_OK 15 SPP x", "OPEN_OK 10 A2DP x", "A2DP_STREAM_START", "IOT747 x"},
+        {"!spp", "!a2dp", "!streaming", "state WAIT_FOR_FINISH_RESET"});
     row("banner, firmware and Ready", {"IOT747 x", "AudioAgent 7.2.1 beta", "Ready"},
         {"fw 7.2.1 beta", "signal modulReset", "host sleep 150", "state WAIT_FOR_FINISH_RESET"});
     row("Ready without reset", {"Ready"}, {"!signal modulReset"});
@@ -234,6 +259,23 @@ void TestIdc777Analysis::events()
             QVERIFY2(facts.contains(e), qPrintable(e + " not in " + facts.join(", ")));
         }
     }
+}
+
+// A line sent just before the links closed is refused as "not connected":
+// the machine must not leave a disconnect for it.
+void TestIdc777Analysis::notConnectedWhileDisconnecting()
+{
+    Rig rig;
+    rig.bt.disconnectBtDevice();
+    rig.bt.holdStateMachine();
+    rig.feedLines({"ERROR 0x0017"});
+    QCOMPARE(rig.state(), QString("DISCONNECT"));
+    rig.bt.tickNow();
+    rig.bt.tickNow();
+    QCOMPARE(rig.state(), QString("DISCONNECTED"));
+    rig.bt.holdStateMachine();
+    rig.feedLines({"ERROR 0x0017"});
+    QCOMPARE(rig.state(), QString("DISCONNECTED"));
 }
 
 void TestIdc777Analysis::headsetVolumeOnlyOnTheHeadsetSide()

@@ -51,6 +51,7 @@ struct Rig {
         peer.start(root.path(port));
         bt.initBluetooth(port, "00:11:22:33:44:55");
         bt.holdStateMachine();
+        bt.holdTimeouts();
     }
     Idc777Module& module() { return peer.module(); }
     void load(const Config& config)

@@ -84,6 +84,7 @@ private slots:
     void sppLinkLossAndReconnect();
     void bannerMidConnection();
     void unpairedDeviceWaits();
+    void searchWhileWaitingForThePairing();
     void bothModulesOnTheirOwnTimers();
 };
 
@@ -319,6 +320,47 @@ void TestIdc777StateMachine::unpairedDeviceWaits()
     QVERIFY(log.contains("Paired device not listed"));
 }
 
+// After a failed pairing the machine waits for the paired device while the
+// user searches again: reading the list again must not end that search.
+void TestIdc777StateMachine::searchWhileWaitingForThePairing()
+{
+    Rig rig(true, false);
+    rig.start();
+    QVERIFY(rig.run([&] { return rig.bt.btState() == BluetoothIDC777::CHECK_PAIRING; }));
+    rig.module().setSilent("INQUIRY 10");
+    rig.bt.startInquiry();
+    const int lists = rig.module().count("LIST");
+    for (int i = 0; i < 150; ++i) {
+        rig.bt.tickNow();
+        rig.settle();
+    }
+    QCOMPARE(rig.module().count("LIST"), lists);
+    // The module reports late; the search still collects it.
+    const QString other = BluetoothSim::kOtherAddress;
+    rig.module().setSilent("NAME " + other);
+    rig.sim.sink().write(rig.module().event({"INQUIRY " + kMic + " \"TB-9\" 280404 -50 dBm",
+                                             "INQUIRY " + other + " \"unknown\" 5A020C -71 dBm", "INQU_OK"}));
+    QString text;
+    QTRY_VERIFY((text += rig.bt.getData()).contains("INQU_OK"));
+    rig.bt.stopInquiry();
+    QCOMPARE(rig.bt.btDevicesFromInquiry[0].btId, kMic);
+    // Nor while a name is asked for.
+    QTRY_COMPARE(rig.module().count("NAME " + other), 1);
+    for (int i = 0; i < 150; ++i)
+        rig.bt.tickNow();
+    QVERIFY(rig.bt.commandInFlight());
+    QCOMPARE(rig.bt.commandQueue().lastTransmitted(), "NAME " + other);
+    QVERIFY(rig.bt.waitingCommands().isEmpty());
+    rig.bt.waitForCmdResponseTimeout();
+
+    // With the search over the list is read again now and then.
+    for (int i = 0; i < 150; ++i) {
+        rig.bt.tickNow();
+        rig.settle();
+    }
+    QVERIFY(rig.module().count("LIST") > lists);
+}
+
 // The pair as the program runs it: both drivers and the simulated device
 // on their own timers, nothing driven by hand.
 void TestIdc777StateMachine::bothModulesOnTheirOwnTimers()
@@ -343,7 +385,8 @@ void TestIdc777StateMachine::bothModulesOnTheirOwnTimers()
     for (const char* who : {"sink", "source"}) {
         QCOMPARE(log.count(QString("%1 -> IOT747").arg(who)), 1);
         QCOMPARE(log.count(QString("%1 <- WRITE").arg(who)), 1);
-        QCOMPARE(log.count(QString("%1 <- MUSIC 10 PLAY").arg(who)), 1);
+        // A tick that comes before a late answer asks for the stream again.
+        QVERIFY(log.count(QString("%1 <- MUSIC 10 PLAY").arg(who)) >= 1);
     }
     sim.stop();
 }

@@ -75,6 +75,14 @@ public:
     // Keeps the state machine where it is, so that tests of the link see
     // only their own traffic however slowly the machine runs.
     void holdStateMachine() { m_btStateTimer->stop(); }
+    // The answer, command and status time-outs come only when the test calls
+    // their slots: a stalled test machine must not make them expire early.
+    void holdTimeouts()
+    {
+        QObject::disconnect(m_btTimerTransmit, &QTimer::timeout, this, nullptr);
+        QObject::disconnect(m_btTimerWaitForCmdResponse, &QTimer::timeout, this, nullptr);
+        QObject::disconnect(m_btTimerWaitForStatus, &QTimer::timeout, this, nullptr);
+    }
     // The next tick now, without waiting for the state timer.
     void tickNow()
     {
