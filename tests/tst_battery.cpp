@@ -12,19 +12,18 @@ private slots:
     void chargingIsAnExactWord_data();
     void chargingIsAnExactWord();
     void unreadableValuesKeepTheLastGoodOne();
-    void neverReadVoltageIsKnown();
     void updateValuesUsesTheGaugeStatus();
 };
 
-static const char* kGauge = "/sys/class/power_supply/bq27426-0/";
+static const QString kGauge = "/sys/class/power_supply/bq27426-0/";
 
 void TestBattery::conversions()
 {
     TestRoot t;
-    t.write(QString(kGauge) + "voltage_now", "3912000\n");
-    t.write(QString(kGauge) + "current_now", "-250000\n");
-    t.write(QString(kGauge) + "temp", "215\n");
-    t.write(QString(kGauge) + "capacity", "57\n");
+    t.write(kGauge + "voltage_now", "3912000\n");
+    t.write(kGauge + "current_now", "-250000\n");
+    t.write(kGauge + "temp", "215\n");
+    t.write(kGauge + "capacity", "57\n");
     BatteryState b;
     QCOMPARE(b.voltage(), 3.912f);
     QCOMPARE(b.current(), -0.25f);
@@ -49,63 +48,49 @@ void TestBattery::chargingIsAnExactWord()
     QFETCH(bool, charging);
     TestRoot t;
     t.write("/sys/class/power_supply/bq24190-battery/status", text);
-    BatteryState b;
-    QCOMPARE(b.isCharging(), charging);
+    QCOMPARE(BatteryState().isCharging(), charging);
 }
 
 void TestBattery::unreadableValuesKeepTheLastGoodOne()
 {
     TestRoot t;
+    // Never read: 0 V, and known to be no reading.
+    t.remove(kGauge + "voltage_now");
     BatteryState b;
-    t.write(QString(kGauge) + "capacity", "42\n");
-    t.write(QString(kGauge) + "voltage_now", "3700000\n");
+    QCOMPARE(b.voltage(), 0.0f);
+    QVERIFY(!b.hasVoltage());
+
+    t.write(kGauge + "capacity", "42\n");
+    t.write(kGauge + "voltage_now", "3700000\n");
     QCOMPARE(b.fuelPercent(), 42);
     QCOMPARE(b.voltage(), 3.7f);
+    QVERIFY(b.hasVoltage());
 
     // The file disappears: last value.
-    t.remove(QString(kGauge) + "capacity");
-    t.remove(QString(kGauge) + "voltage_now");
+    t.remove(kGauge + "capacity");
+    t.remove(kGauge + "voltage_now");
     QCOMPARE(b.fuelPercent(), 42);
     QCOMPARE(b.voltage(), 3.7f);
 
-    // Garbage or an empty read is no reading, never 0 V.
-    t.write(QString(kGauge) + "voltage_now", "garbage\n");
-    QCOMPARE(b.voltage(), 3.7f);
-    t.write(QString(kGauge) + "voltage_now", "");
-    QCOMPARE(b.voltage(), 3.7f);
-    t.write(QString(kGauge) + "capacity", "??");
-    QCOMPARE(b.fuelPercent(), 42);
-    // Numbers no gauge gives: nothing to convert into a reading.
-    for (const char* odd : {"nan\n", "inf\n", "-inf", "1e30\n", "-99999999999"}) {
-        t.write(QString(kGauge) + "capacity", odd);
+    // Garbage, an empty read or a number no gauge gives is no reading, never 0 V.
+    for (const char* odd : {"garbage\n", "", "??", "nan\n", "inf\n", "-inf", "1e30\n", "-99999999999"}) {
+        t.write(kGauge + "capacity", odd);
         QCOMPARE(b.fuelPercent(), 42);
-        t.write(QString(kGauge) + "voltage_now", odd);
+        t.write(kGauge + "voltage_now", odd);
         QCOMPARE(b.voltage(), 3.7f);
     }
 
     // A later good value is taken again.
-    t.write(QString(kGauge) + "voltage_now", "3000000\n");
+    t.write(kGauge + "voltage_now", "3000000\n");
     QCOMPARE(b.voltage(), 3.0f);
-}
-
-void TestBattery::neverReadVoltageIsKnown()
-{
-    TestRoot t;
-    t.remove(QString(kGauge) + "voltage_now");
-    BatteryState b;
-    QCOMPARE(b.voltage(), 0.0f);
-    QVERIFY(!b.hasVoltage());
-    t.write(QString(kGauge) + "voltage_now", "3900000");
-    b.voltage();
-    QVERIFY(b.hasVoltage());
 }
 
 void TestBattery::updateValuesUsesTheGaugeStatus()
 {
     TestRoot t;
-    t.write(QString(kGauge) + "status", "Charging\n");
+    t.write(kGauge + "status", "Charging\n");
     t.write("/sys/class/power_supply/bq24190-battery/status", "Not charging\n");
-    t.write(QString(kGauge) + "capacity", "12\n");
+    t.write(kGauge + "capacity", "12\n");
     BatteryState b;
     b.updateValues();
     // The getter reads the charger, updateValues the gauge.

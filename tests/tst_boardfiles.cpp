@@ -14,12 +14,9 @@ class TestBoardFiles : public QObject
     Q_OBJECT
 private slots:
     void pathsAreMappedBelowTheRoot();
-    void valuesAndDirections();
-    void getValueReadsFirstByte();
-    void writeIntoMissingDirectoryFails();
-    void readFileHelpers();
+    void gpioFiles();
+    void driverHelperFiles();
     void initStartOrderAndValues();
-    void initIdc777ResetLines();
     void runnerLogsAndRunsStubsOnly();
     void relativeRootOutlivesAFolderChange();
     void hostRootIsNoDevice();
@@ -37,7 +34,7 @@ void TestBoardFiles::pathsAreMappedBelowTheRoot()
     QCOMPARE(DeviceLayer::unitPath(t.root() + "/dev/ttyO2"), QString("/dev/ttyO2"));
 }
 
-void TestBoardFiles::valuesAndDirections()
+void TestBoardFiles::gpioFiles()
 {
     TestRoot t;
     Gpio::setValue(17, 5);
@@ -48,41 +45,32 @@ void TestBoardFiles::valuesAndDirections()
     QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("in"));
     Gpio::setDirection(48, 7);
     QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("out"));
-}
 
-void TestBoardFiles::getValueReadsFirstByte()
-{
-    TestRoot t;
     t.write("/sys/class/gpio/gpio48/value", "1\n");
     QVERIFY(Gpio::getValue(48));
     t.write("/sys/class/gpio/gpio48/value", "0\n");
     QVERIFY(!Gpio::getValue(48));
-    // A line that is not there reads low.
-    QVERIFY(!Gpio::getValue(200));
+    QVERIFY(!Gpio::getValue(200));  // a line that is not there reads low
 }
 
-void TestBoardFiles::writeIntoMissingDirectoryFails()
+void TestBoardFiles::driverHelperFiles()
 {
     TestRoot t;
+    // A write never creates what sysfs would not have.
     QVERIFY(!DriverHelper::writeFile("/sys/class/gpio/gpio999/value", "1"));
     QVERIFY(!QDir(t.path("/sys/class/gpio/gpio999")).exists());
-    QVERIFY(!t.exists("/sys/class/gpio/gpio999/value"));
     QVERIFY(DriverHelper::writeFile("/sys/class/pwm/pwmchip1/export", 0));
     QCOMPARE(t.read("/sys/class/pwm/pwmchip1/export"), QByteArray("0"));
-}
 
-void TestBoardFiles::readFileHelpers()
-{
-    TestRoot t;
-    t.write("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "2048\n");
+    const char* raw = "/sys/bus/iio/devices/iio:device0/in_voltage4_raw";
+    t.write(raw, "2048\n");
     int v = -5;
-    QVERIFY(DriverHelper::readFile("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", v));
+    QVERIFY(DriverHelper::readFile(raw, v));
     QCOMPARE(v, 2048);
-
     // Not a number: the file opened, the value is left alone.
-    t.write("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "abc");
+    t.write(raw, "abc");
     v = -5;
-    QVERIFY(DriverHelper::readFile("/sys/bus/iio/devices/iio:device0/in_voltage4_raw", v));
+    QVERIFY(DriverHelper::readFile(raw, v));
     QCOMPARE(v, -5);
     QVERIFY(!DriverHelper::readFile("/no/such/file", v));
 
@@ -122,17 +110,13 @@ void TestBoardFiles::initStartOrderAndValues()
     QCOMPARE(t.gpioValue(17), QByteArray("1"));
     QCOMPARE(t.gpioValue(65), QByteArray("0"));
     QCOMPARE(t.gpioDirection(48), QByteArray("in"));
-}
 
-void TestBoardFiles::initIdc777ResetLines()
-{
-    TestRoot t;
-    Gpio::init();
+    // The IDC777 pair's reset lines, inputs until then, are driven low.
     Gpio::initIdc777Rst();
-    QCOMPARE(t.gpioDirection(57), QByteArray("out"));
-    QCOMPARE(t.gpioValue(57), QByteArray("0"));
-    QCOMPARE(t.gpioDirection(53), QByteArray("out"));
-    QCOMPARE(t.gpioValue(53), QByteArray("0"));
+    for (int line : {57, 53}) {
+        QCOMPARE(t.gpioDirection(line), QByteArray("out"));
+        QCOMPARE(t.gpioValue(line), QByteArray("0"));
+    }
 }
 
 void TestBoardFiles::runnerLogsAndRunsStubsOnly()

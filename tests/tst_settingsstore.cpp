@@ -9,6 +9,31 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+namespace {
+
+QString ini(const TestRoot& t)
+{
+    return t.path("/home/root/settings.ini");
+}
+
+QVariant stored(const TestRoot& t, const QString& key)
+{
+    return QSettings(ini(t), QSettings::IniFormat).value(key);
+}
+
+// The defaults a unit must keep running on when the file fails it.
+void verifyRunningOnDefaults(Systemsettings& s, int favourite)
+{
+    QCOMPARE(s.getPowerOffTime(), 3600);
+    QCOMPARE(s.getDisplayOffTime(), 600);
+    QCOMPARE(s.getBrightness(), 6);
+    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    QVERIFY(s.isMuteKeySwitchmode());
+    QCOMPARE(s.getFavouriteButton(nullptr), favourite);
+}
+
+}
+
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
@@ -21,18 +46,13 @@ private slots:
     void setFavouriteRefusesOutOfRange();
     void stringsAreTrimmed();
     void dateFormats();
-    void timeTexts_data();
     void timeTexts();
     void languageAndFavouriteNames();
     void clearPairings();
     void writeReplacesTheFileWhole();
     void unreadableFileIsNeverOverwritten();
-    void unreadableFileKeepsHeldValuesOnReload();
     void unwritableFolderRunsOnDefaults();
     void resetRestoresDefaults();
-
-private:
-    QString ini(const TestRoot& t) { return t.path("/home/root/settings.ini"); }
 };
 
 void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
@@ -52,16 +72,12 @@ void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
     QCOMPARE(f.value("Dialogconfiguration/Startup_UseGpsForStartup").toBool(), true);
 
     QCOMPARE(g_debugFeatures, 0);
-    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    verifyRunningOnDefaults(s, 2);
     QCOMPARE(s.getTimezoneOffset(), 3600);
     QCOMPARE(s.getDaylightSavingTimeOffet(), 0);
-    QVERIFY(s.isMuteKeySwitchmode());
     QString text;
-    QCOMPARE(s.getFavouriteButton(&text), 2);
+    s.getFavouriteButton(&text);
     QCOMPARE(text, QString("LevelMeasurement"));  // no translator loaded
-    QCOMPARE(s.getBrightness(), 6);
-    QCOMPARE(s.getPowerOffTime(), 3600);
-    QCOMPARE(s.getDisplayOffTime(), 600);
     QCOMPARE(s.getDateTimeSource(), QString("GPS"));
     QCOMPARE(s.getFormatStringDate(), QString("dd.MM.yyyy"));
     QCOMPARE(s.getFormatStringTime(), QString("hh:mm:ss"));
@@ -132,9 +148,9 @@ void TestSettingsStore::favouriteOutOfRange()
     QCOMPARE(text, QString("LevelMeasurement"));
     QCOMPARE(s.getFavouriteButton(nullptr), 2);
     // The file keeps 9 until the next store.
-    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 9);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 9);
     s.storeSystemsettings();
-    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 2);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 2);
 }
 
 void TestSettingsStore::setFavouriteRefusesOutOfRange()
@@ -147,7 +163,7 @@ void TestSettingsStore::setFavouriteRefusesOutOfRange()
     QCOMPARE(t.read("/home/root/settings.ini"), before);
     QCOMPARE(s.getFavouriteButton(nullptr), 2);
     QCOMPARE(s.setFavouriteButton(0), 0);
-    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 0);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 0);
 }
 
 void TestSettingsStore::stringsAreTrimmed()
@@ -165,8 +181,7 @@ void TestSettingsStore::stringsAreTrimmed()
     QVERIFY(!s.isMuteKeySwitchmode());  // the held text is not trimmed
     QCOMPARE(s.getBtIdMicrophone(), QString("00:11:22:33:44:55"));
     s.storeSystemsettings();
-    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Systemsettings/Switchmode").toString(),
-             QString("Switch"));
+    QCOMPARE(stored(t, "Systemsettings/Switchmode").toString(), QString("Switch"));
     s.loadSystemsettings();
     QVERIFY(s.isMuteKeySwitchmode());
 }
@@ -177,11 +192,10 @@ void TestSettingsStore::dateFormats()
     t.write("/home/root/settings.ini", "[Local-Settings]\nDateformat=yyyymmdd\n");
     Systemsettings s;
     QCOMPARE(s.getFormatStringDate(), QString("dd.MM.yyyy"));
-    QCOMPARE(s.convertDateFormatToInt("yyyymmdd"), -1);
-    QCOMPARE(s.convertDateFormatToInt("DDMMYYYY"), 0);
-    QCOMPARE(s.convertDateFormatToInt("YYYYMMDD"), 1);
-    QCOMPARE(s.convertDateFormatToInt("MMDDYYYY"), 2);
-    QCOMPARE(s.convertDateFormatToInt(" MMDDYYYY"), -1);
+    const QList<QPair<QString, int>> formats{
+        {"yyyymmdd", -1}, {"DDMMYYYY", 0}, {"YYYYMMDD", 1}, {"MMDDYYYY", 2}, {" MMDDYYYY", -1}};
+    for (const auto& f : formats)
+        QCOMPARE(s.convertDateFormatToInt(f.first), f.second);
     QCOMPARE(s.convertDateTimeSourceToInt("GPS"), 0);
     QCOMPARE(s.convertDateTimeSourceToInt("MAN"), 1);
     QCOMPARE(s.convertDateTimeSourceToInt("gps"), -1);
@@ -194,27 +208,15 @@ void TestSettingsStore::dateFormats()
     QCOMPARE(s.getFormatStringDate(), QString("yyyy-MM-dd"));
 }
 
-void TestSettingsStore::timeTexts_data()
-{
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0") << 0 << "never";
-    QTest::newRow("59") << 59 << "59 s";
-    QTest::newRow("60") << 60 << "1 min";
-    QTest::newRow("3599") << 3599 << "59 min";
-    QTest::newRow("3600") << 3600 << "1 h";
-    QTest::newRow("86399") << 86399 << "23 h";
-    QTest::newRow("86400") << 86400 << "---";
-    QTest::newRow("-1") << -1 << "---";
-}
-
 void TestSettingsStore::timeTexts()
 {
-    QFETCH(int, seconds);
-    QFETCH(QString, text);
     TestRoot t;
     Systemsettings s;
-    QCOMPARE(s.convertTimeToText(seconds), text);
+    const QList<QPair<int, QString>> texts{{0, "never"},    {59, "59 s"}, {60, "1 min"},
+                                           {3599, "59 min"}, {3600, "1 h"}, {86399, "23 h"},
+                                           {86400, "---"},   {-1, "---"}};
+    for (const auto& x : texts)
+        QCOMPARE(s.convertTimeToText(x.first), x.second);
 }
 
 void TestSettingsStore::languageAndFavouriteNames()
@@ -224,12 +226,10 @@ void TestSettingsStore::languageAndFavouriteNames()
     QVERIFY(tr.load(":/Languages/GB_VQ4100.qm"));
     QCoreApplication::installTranslator(&tr);
     Systemsettings s;
-    QCOMPARE(s.getLanguageName(1), QString("English"));
-    QCOMPARE(s.getLanguageName(15), QString("Slovak"));
-    QCOMPARE(s.getLanguageName(25), QString("Ukrainian"));
-    QCOMPARE(s.getLanguageName(26), QString("Greece"));
-    QCOMPARE(s.getLanguageName(0), QString("English"));
-    QCOMPARE(s.getLanguageName(27), QString("English"));
+    const QList<QPair<int, QString>> languages{{1, "English"},  {15, "Slovak"}, {25, "Ukrainian"},
+                                               {26, "Greece"},  {0, "English"},  {27, "English"}};
+    for (const auto& l : languages)
+        QCOMPARE(s.getLanguageName(l.first), l.second);
     QCOMPARE(s.getFavButTextFromNum(3), QString("Long-term measurement"));
     QCOMPARE(s.getFavButTextFromNum(5), QString("Pipe locating"));
     QCOMPARE(s.getFavButTextFromNum(4), QString("H2 sensor"));
@@ -244,13 +244,10 @@ void TestSettingsStore::clearPairings()
             "[Bluetooth]\nHeadphone_ID=aa\nHeadphone_Name=HS\nMicrophone_ID=bb\nMicrophone_Name=TB\n");
     Systemsettings s;
     s.clearBtHeadphone();
-    QSettings f(ini(t), QSettings::IniFormat);
-    QCOMPARE(f.value("Bluetooth/Headphone_ID").toString(), QString());
-    QCOMPARE(f.value("Bluetooth/Microphone_ID").toString(), QString("bb"));
+    QCOMPARE(stored(t, "Bluetooth/Headphone_ID").toString(), QString());
+    QCOMPARE(stored(t, "Bluetooth/Microphone_ID").toString(), QString("bb"));
     s.clearBtMicrophone();
-    f.sync();
-    QCOMPARE(QSettings(ini(t), QSettings::IniFormat).value("Bluetooth/Microphone_Name").toString(),
-             QString());
+    QCOMPARE(stored(t, "Bluetooth/Microphone_Name").toString(), QString());
     QCOMPARE(s.getBtIdMicrophone(), QString());
 }
 
@@ -277,7 +274,8 @@ void TestSettingsStore::unreadableFileIsNeverOverwritten()
 {
     // A settings.ini that exists but cannot be opened (here: a directory in
     // its place, since tests may run as root) keeps its place; the unit runs
-    // on defaults in memory.
+    // on defaults in memory, also when the screen reloads the file (on every
+    // visit and language change).
     TestRoot t;
     QVERIFY(QDir().mkpath(ini(t)));
     QFile marker(ini(t) + "/keep");
@@ -288,29 +286,13 @@ void TestSettingsStore::unreadableFileIsNeverOverwritten()
     QVERIFY(!log.contains("mit Defaultwerten erzeugen"));
     QVERIFY(QFileInfo(ini(t)).isDir());
     QVERIFY(QFileInfo::exists(ini(t) + "/keep"));
-    QCOMPARE(s.getBrightness(), 6);
-    QCOMPARE(s.getSelectedLanguageNum(), 1);
+    verifyRunningOnDefaults(s, 2);
     s.setFavouriteButton(3);
     QVERIFY(QFileInfo(ini(t)).isDir());
     QCOMPARE(s.getFavouriteButton(nullptr), 3);
-}
-
-void TestSettingsStore::unreadableFileKeepsHeldValuesOnReload()
-{
-    // The screen reloads the file on every visit and language change; an
-    // unreadable file must not turn the defaults in use into zeros.
-    TestRoot t;
-    QVERIFY(QDir().mkpath(ini(t)));
-    Systemsettings s;
-    s.setFavouriteButton(3);
     s.init();
     s.loadSystemsettings();
-    QCOMPARE(s.getPowerOffTime(), 3600);
-    QCOMPARE(s.getDisplayOffTime(), 600);
-    QCOMPARE(s.getBrightness(), 6);
-    QCOMPARE(s.getSelectedLanguageNum(), 1);
-    QVERIFY(s.isMuteKeySwitchmode());
-    QCOMPARE(s.getFavouriteButton(nullptr), 3);
+    verifyRunningOnDefaults(s, 3);
     QVERIFY(QFileInfo(ini(t)).isDir());
 }
 
@@ -324,11 +306,7 @@ void TestSettingsStore::unwritableFolderRunsOnDefaults()
     Systemsettings s;
     s.loadSystemsettings();
     QVERIFY(!QFileInfo::exists(ini(t)));
-    QCOMPARE(s.getPowerOffTime(), 3600);
-    QCOMPARE(s.getDisplayOffTime(), 600);
-    QCOMPARE(s.getSelectedLanguageNum(), 1);
-    QVERIFY(s.isMuteKeySwitchmode());
-    QCOMPARE(s.getFavouriteButton(nullptr), 2);
+    verifyRunningOnDefaults(s, 2);
 }
 
 void TestSettingsStore::resetRestoresDefaults()

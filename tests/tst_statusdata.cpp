@@ -35,26 +35,9 @@ void setBattery(const TestRoot& root, int percent, double volts)
     root.write(kGauge + "voltage_now", QByteArray::number(qRound64(volts * 1e6)) + "\n");
 }
 
-QString infoText(QWidget* dialog)
-{
-    auto* label = dialog->findChild<QLabel*>("labelInfotext");
-    return label ? label->text() : QString();
-}
-
-void pressOk(MessageDialog* d)
-{
-    d->findChild<QPushButton*>("butMiddle")->click();
-}
-
-void timeOut(MessageDialog* d)
-{
-    QMetaObject::invokeMethod(d, "autoCloseDialog");
-}
-
-void pressIo(MessageDialog* d)
-{
-    QTest::keyRelease(d, Qt::Key_Escape);
-}
+void pressOk(MessageDialog* d) { d->findChild<QPushButton*>("butMiddle")->click(); }
+void timeOut(MessageDialog* d) { QMetaObject::invokeMethod(d, "autoCloseDialog"); }
+void pressIo(MessageDialog* d) { QTest::keyRelease(d, Qt::Key_Escape); }
 
 // Answers every warning that opens while it lives, from inside the
 // warning's own loop, and keeps their texts. `during` runs while the first
@@ -84,7 +67,8 @@ public:
     {
         if (!d)
             return;
-        texts << infoText(d);
+        auto* label = d->findChild<QLabel*>("labelInfotext");
+        texts << (label ? label->text() : QString());
         if (m_during && m_depth == 0) {
             ++m_depth;
             m_during();
@@ -124,8 +108,7 @@ private slots:
     void accessoryBattery();
     void unreadableAccessoryBatteryKeepsAsking();
     void sensorWords();
-    void wiredSensorComesAndGoes();
-    void accessoryLinkDownClearsTheSensor();
+    void sensorFollowsTheWireAndTheLink();
     void heartbeat();
     void powerOffCountdown();
     void displayOffCountdown();
@@ -137,8 +120,8 @@ private slots:
     void warningAnswers();
     void warningRearmsOnlyOnAGoodReading();
     void secondWarningWaitsForTheFirst();
+    void alertsRaiseOneDialog_data();
     void alertsRaiseOneDialog();
-    void alertsInDebugModeSendNothing();
     void otherAlerts();
     void batteryRequests();
     void headsetBattery();
@@ -223,58 +206,50 @@ void TestStatusData::sensorWords()
     QVERIFY(!status()->micSensorConnected());
 }
 
-void TestStatusData::wiredSensorComesAndGoes()
+void TestStatusData::sensorFollowsTheWireAndTheLink()
 {
     TestUnit unit;
     unit.start();
-    unit.sink()->rfcomm = true;
-    emit unit.sink()->btSensortypeReceived("1");
-    status()->update();
-    QCOMPARE(status()->sensorType(), 1);
-
-    // Plugged in: the wired sensor wins on the next tick.
-    unit.root.write(kWiredSensor, "1\n");
-    status()->update();
-    QCOMPARE(status()->sensorType(), 4);
+    RecordingBluetooth* sink = unit.sink();
+    emit sink->btSensortypeReceived("1");
     QVERIFY(status()->micSensorConnected());
-
-    // Pulled with the accessory link up: type asked again on that tick.
-    unit.root.write(kWiredSensor, "0\n");
-    unit.sink()->clear();
-    status()->update();
-    QCOMPARE(status()->sensorType(), 0);
+    status()->update();  // link down: no accessory sensor
     QVERIFY(!status()->micSensorConnected());
-    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);
-
-    // The answer stops the asking.
-    emit unit.sink()->btSensortypeReceived("2");
-    unit.sink()->clear();
-    status()->update();
-    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 0);
-}
-
-void TestStatusData::accessoryLinkDownClearsTheSensor()
-{
-    TestUnit unit;
-    unit.start();
-    emit unit.sink()->btSensortypeReceived("1");
-    QVERIFY(status()->micSensorConnected());
-    status()->update();  // link down
-    QVERIFY(!status()->micSensorConnected());
-    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);  // only init's
+    QCOMPARE(sink->sentCount("BT_TX T"), 1);  // only init's
 
     // The wired sensor needs no link.
     unit.root.write(kWiredSensor, "1\n");
     status()->update();
     status()->update();
     QVERIFY(status()->micSensorConnected());
-
     // The driver's link message counts as the link being up.
     unit.root.write(kWiredSensor, "0\n");
-    emit unit.sink()->btConnectedRfcomm();
-    unit.sink()->clear();
+    emit sink->btConnectedRfcomm();
+    sink->clear();
     status()->update();
-    QCOMPARE(unit.sink()->sentCount("BT_TX T"), 1);
+    QCOMPARE(sink->sentCount("BT_TX T"), 1);
+
+    sink->rfcomm = true;
+    emit sink->btSensortypeReceived("1");
+    status()->update();
+    QCOMPARE(status()->sensorType(), 1);
+    // Plugged in: the wired sensor wins over the accessory's on the next tick.
+    unit.root.write(kWiredSensor, "1\n");
+    status()->update();
+    QCOMPARE(status()->sensorType(), 4);
+    QVERIFY(status()->micSensorConnected());
+    // Pulled with the link up: type asked again on that tick.
+    unit.root.write(kWiredSensor, "0\n");
+    sink->clear();
+    status()->update();
+    QCOMPARE(status()->sensorType(), 0);
+    QVERIFY(!status()->micSensorConnected());
+    QCOMPARE(sink->sentCount("BT_TX T"), 1);
+    // The answer stops the asking.
+    emit sink->btSensortypeReceived("2");
+    sink->clear();
+    status()->update();
+    QCOMPARE(sink->sentCount("BT_TX T"), 0);
 }
 
 void TestStatusData::heartbeat()
@@ -430,26 +405,17 @@ void TestStatusData::warningRearmsOnlyOnAGoodReading()
     TestUnit unit;
     unit.start();
     Answerer answerer;
-    setBattery(unit.root, 9, 3.6);
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-
-    // Neither 10 % nor exactly 3.1 V re-arms.
-    setBattery(unit.root, 10, 3.9);
-    status()->rareUpdate();
-    setBattery(unit.root, 11, 3.1);
-    status()->rareUpdate();
-    setBattery(unit.root, 8, 3.5);
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-
-    // Charged a little: the next discharge warns again.
-    setBattery(unit.root, 11, 3.2);
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-    setBattery(unit.root, 9, 3.6);
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 2);
+    // Neither 10 % nor exactly 3.1 V re-arms; (11 %, 3.2 V) does.
+    const struct {
+        int percent;
+        double volts;
+        int warnings;
+    } readings[] = {{9, 3.6, 1}, {10, 3.9, 1}, {11, 3.1, 1}, {8, 3.5, 1}, {11, 3.2, 1}, {9, 3.6, 2}};
+    for (const auto& r : readings) {
+        setBattery(unit.root, r.percent, r.volts);
+        status()->rareUpdate();
+        QCOMPARE(answerer.texts.size(), r.warnings);
+    }
 }
 
 void TestStatusData::secondWarningWaitsForTheFirst()
@@ -467,10 +433,20 @@ void TestStatusData::secondWarningWaitsForTheFirst()
     QCOMPARE(answerer.texts.size(), 2);
 }
 
+void TestStatusData::alertsRaiseOneDialog_data()
+{
+    QTest::addColumn<int>("debug");
+    QTest::newRow("normal") << 0;
+    QTest::newRow("debug features") << 1;  // nothing sent
+}
+
 void TestStatusData::alertsRaiseOneDialog()
 {
+    QFETCH(int, debug);
     TestUnit unit;
+    unit.setSetting("Debug/Debugfeatures", debug);
     unit.start();
+    QCOMPARE(g_debugFeatures, debug);
     RecordingBluetooth* sink = unit.sink();
     sink->clear();
     emit sink->btSensortypeReceived("1");
@@ -482,7 +458,7 @@ void TestStatusData::alertsRaiseOneDialog()
     emit sink->btAlertMessageReceived("0");
     QCOMPARE(answerer.texts, QStringList{"The sensor could not be detected."});
     QCOMPARE(answerer.openWhileOpen, 1);
-    QCOMPARE(sink->sentCount("BT_TX O"), 1);
+    QCOMPARE(sink->sentCount("BT_TX O"), debug ? 0 : 1);
     QCOMPARE(log.count("ALERT! No sensor connected"), 3);
     QVERIFY(!status()->micSensorConnected());
 
@@ -490,32 +466,17 @@ void TestStatusData::alertsRaiseOneDialog()
     emit sink->btAlertMessageReceived("1");
     QCOMPARE(answerer.texts.size(), 1);
 
-    status()->enableDisplayMsgDlg();  // the hold has ended
-    emit sink->btAlertMessageReceived("1");
-    status()->enableDisplayMsgDlg();
-    emit sink->btAlertMessageReceived("2");
-    status()->enableDisplayMsgDlg();
-    emit sink->btAlertMessageReceived("0");
+    for (const char* alert : {"1", "2", "0"}) {
+        status()->enableDisplayMsgDlg();  // the hold has ended
+        emit sink->btAlertMessageReceived(alert);
+    }
     QCOMPARE(answerer.texts,
              (QStringList{"The sensor could not be detected.",
                           "Battery voltage of TB-9 is very low.\nPlease recharge.",
                           "Type of sensor could not be detected.\nPlease fix sensor or clean "
                           "contacts.",
                           "The sensor could not be detected."}));
-    QCOMPARE(sink->sentCount("BT_TX O"), 2);
-}
-
-void TestStatusData::alertsInDebugModeSendNothing()
-{
-    TestUnit unit;
-    unit.setSetting("Debug/Debugfeatures", 1);
-    unit.start();
-    QCOMPARE(g_debugFeatures, 1);
-    unit.sink()->clear();
-    Answerer answerer;
-    emit unit.sink()->btAlertMessageReceived("0");
-    QCOMPARE(answerer.texts.size(), 1);
-    QCOMPARE(unit.sink()->sentCount("BT_TX O"), 0);
+    QCOMPARE(sink->sentCount("BT_TX O"), debug ? 0 : 2);
 }
 
 void TestStatusData::otherAlerts()
@@ -576,14 +537,11 @@ void TestStatusData::headsetBattery()
     status()->rareUpdate();
     QCOMPARE(status()->batteryHeadphone(), 42);
 
-    emit unit.source()->btHeadphoneBatteryStateReceived(100);
-    QCOMPARE(status()->batteryHeadphone(), 100);
-    emit unit.source()->btHeadphoneBatteryStateReceived(0);
-    QCOMPARE(status()->batteryHeadphone(), 0);
-    emit unit.source()->btHeadphoneBatteryStateReceived(101);
-    QCOMPARE(status()->batteryHeadphone(), 42);
-    emit unit.source()->btHeadphoneBatteryStateReceived(-5);
-    QCOMPARE(status()->batteryHeadphone(), 42);
+    // Outside 0..100: the unit's own percent.
+    for (const QPair<int, int>& p : QList<QPair<int, int>>{{100, 100}, {0, 0}, {101, 42}, {-5, 42}}) {
+        emit unit.source()->btHeadphoneBatteryStateReceived(p.first);
+        QCOMPARE(status()->batteryHeadphone(), p.second);
+    }
 }
 
 void TestStatusData::headsetVolumeOncePerConnection()
@@ -698,11 +656,12 @@ void TestStatusData::devsimBattery()
 
     // A bad option changes nothing.
     text.clear();
-    QCOMPARE(runBatteryCommand(root, {"--percent", "50", "--voltage", "abc"}, out, err), 2);
-    QCOMPARE(runBatteryCommand(root, {"--percent", "101"}, out, err), 2);
-    QCOMPARE(runBatteryCommand(root, {"--charging", "yes"}, out, err), 2);
-    QCOMPARE(runBatteryCommand(root, {"--percent"}, out, err), 2);
-    QCOMPARE(runBatteryCommand(root, {"--colour", "red"}, out, err), 2);
+    for (const QStringList& bad : QList<QStringList>{{"--percent", "50", "--voltage", "abc"},
+                                                      {"--percent", "101"},
+                                                      {"--charging", "yes"},
+                                                      {"--percent"},
+                                                      {"--colour", "red"}})
+        QCOMPARE(runBatteryCommand(root, bad, out, err), 2);
     QCOMPARE(unit.root.readTrimmed(kGauge + "capacity"), QByteArray("9"));
     QCOMPARE(runBatteryCommand(root + "/nothing", {}, out, err), 1);
 }
