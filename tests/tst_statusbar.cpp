@@ -18,6 +18,7 @@ bool isWhite(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200
 bool isBlue(QRgb c) { return qBlue(c) > 150 && qRed(c) < 150; }
 bool isBlack(QRgb c) { return qRed(c) < 30 && qGreen(c) < 30 && qBlue(c) < 30; }
 bool isGrey(QRgb c) { return c == QColor(Qt::darkGray).rgb(); }
+bool notBlack(QRgb c) { return !isBlack(c); }
 
 // Pixels in x left..right (inclusive) and y 0..height-1 that match.
 int count(const QImage& image, int left, int right, const std::function<bool(QRgb)>& match)
@@ -32,10 +33,7 @@ int count(const QImage& image, int left, int right, const std::function<bool(QRg
 // Rows of one column that show the green level.
 int greenRows(const QImage& image, int x)
 {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        n += isGreen(image.pixel(x, y)) ? 1 : 0;
-    return n;
+    return count(image, x, x, isGreen);
 }
 
 // The columns, left to right, that hold a white pixel.
@@ -175,10 +173,10 @@ void TestStatusbar::headsetBatteryWithTheLink()
     QVERIFY(count(image, 92, 111, isGreen) > 10);
     QCOMPARE(count(image, 92, 111, isRed), 0);
     QCOMPARE(greenRows(image, 121), 14);
-    emit b.unit.source()->btHeadphoneBatteryStateReceived(50);
-    QCOMPARE(greenRows(b.draw(), 121), 7);
-    emit b.unit.source()->btHeadphoneBatteryStateReceived(7);
-    QCOMPARE(greenRows(b.draw(), 121), 0);
+    for (const QPair<int, int>& level : QList<QPair<int, int>>{{50, 7}, {7, 0}}) {
+        emit b.unit.source()->btHeadphoneBatteryStateReceived(level.first);
+        QCOMPARE(greenRows(b.draw(), 121), level.second);
+    }
 }
 
 void TestStatusbar::accessoryBattery()
@@ -189,7 +187,7 @@ void TestStatusbar::accessoryBattery()
     emit sink->btSensortypeReceived("1");
     emit sink->btBatteryvoltageReceived("3000");  // not known: -1
     QImage image = b.draw();
-    QCOMPARE(count(image, 70, 81, [](QRgb c) { return !isBlack(c); }), 0);
+    QCOMPARE(count(image, 70, 81, notBlack), 0);
 
     emit sink->btBatteryvoltageReceived("3600");  // 0 %: an empty symbol
     image = b.draw();
@@ -201,7 +199,7 @@ void TestStatusbar::accessoryBattery()
     // Without the link, none.
     sink->rfcomm = false;
     image = b.draw();
-    QCOMPARE(count(image, 70, 81, [](QRgb c) { return !isBlack(c); }), 0);
+    QCOMPARE(count(image, 70, 81, notBlack), 0);
 }
 
 void TestStatusbar::wiredSensorHidesTheAccessoryBattery()

@@ -73,18 +73,12 @@ public:
             ++m_depth;
             m_during();
             --m_depth;
-            openWhileOpen = openDialogs();
+            openWhileOpen = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                openWhileOpen += (qobject_cast<MessageDialog*>(w) && w->isVisible()) ? 1 : 0;
         }
         if (d)
             m_answer(d);
-    }
-
-    static int openDialogs()
-    {
-        int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            n += (qobject_cast<MessageDialog*>(w) && w->isVisible()) ? 1 : 0;
-        return n;
     }
 
     QStringList texts;
@@ -109,7 +103,6 @@ private slots:
     void unreadableAccessoryBatteryKeepsAsking();
     void sensorWords();
     void sensorFollowsTheWireAndTheLink();
-    void heartbeat();
     void powerOffCountdown();
     void displayOffCountdown();
     void badTimesAndBrightness();
@@ -180,25 +173,14 @@ void TestStatusData::unreadableAccessoryBatteryKeepsAsking()
 void TestStatusData::sensorWords()
 {
     status()->analyseAlert("9");  // connected
-    status()->btReceivedSensortype("4");
-    QCOMPARE(status()->sensorType(), 5);
-    QVERIFY(status()->micSensorConnected());
-
-    status()->btReceivedSensortype("5");
-    QCOMPARE(status()->sensorType(), 0);
-    QVERIFY(status()->micSensorConnected());  // unchanged
-
-    status()->btReceivedSensortype("3");
-    QCOMPARE(status()->sensorType(), 3);
-    status()->btReceivedSensortype("0");
-    QCOMPARE(status()->sensorType(), 0);
-    QVERIFY(status()->micSensorConnected());
-    status()->btReceivedSensortype(" 1");  // exact words only
-    QCOMPARE(status()->sensorType(), 0);
-
+    // "5" and words not known exactly give type 0, the connection left as it is.
+    const QList<QPair<QString, int>> words{{"4", 5}, {"5", 0}, {"3", 3}, {"0", 0}, {" 1", 0}, {"2", 2}};
+    for (const auto& w : words) {
+        status()->btReceivedSensortype(w.first);
+        QCOMPARE(status()->sensorType(), w.second);
+        QVERIFY(status()->micSensorConnected());
+    }
     // Not connected before: an unknown word leaves it so.
-    status()->btReceivedSensortype("2");
-    QCOMPARE(status()->sensorType(), 2);
     TestUnit unit;
     unit.start();  // clears the flag
     status()->btReceivedSensortype("x");
@@ -250,15 +232,6 @@ void TestStatusData::sensorFollowsTheWireAndTheLink()
     sink->clear();
     status()->update();
     QCOMPARE(sink->sentCount("BT_TX T"), 0);
-}
-
-void TestStatusData::heartbeat()
-{
-    TestUnit unit;
-    unit.start();
-    status()->update();
-    QCOMPARE(unit.root.gpioValue(115), QByteArray("1"));
-    QTRY_COMPARE(unit.root.gpioValue(115), QByteArray("0"));
 }
 
 void TestStatusData::powerOffCountdown()
@@ -617,6 +590,9 @@ void TestStatusData::pollsLiveWithTheMainWindow()
             unit.sink()->clear();
             status()->update();
             QCOMPARE(unit.sink()->sentCount("BT_TX B"), 1);
+            // The heartbeat on the debug LED.
+            QCOMPARE(unit.root.gpioValue(115), QByteArray("1"));
+            QTRY_COMPARE(unit.root.gpioValue(115), QByteArray("0"));
         }
         for (QTimer* t : timers())
             QVERIFY(!t->isActive());

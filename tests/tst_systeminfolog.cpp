@@ -33,12 +33,9 @@ class TestSystemInfoLog : public QObject
 private slots:
     void fullLine();
     void withoutTemperatureFile();
-    void timerLineEndsWithTheSeparator();
-    void latin1Only();
+    void linesEndAndAreLatin1();
     void startLineAndMinuteTimerWithDebugFeatures();
-    void nothingWithoutDebugFeatures();
     void missingFolderIsLogged();
-    void errorFile();
 };
 
 void TestSystemInfoLog::fullLine()
@@ -86,27 +83,29 @@ void TestSystemInfoLog::withoutTemperatureFile()
              qPrintable(line));
 }
 
-void TestSystemInfoLog::timerLineEndsWithTheSeparator()
+void TestSystemInfoLog::linesEndAndAreLatin1()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
-    w->writeSystemInfo();
-    w->writeSystemInfo();
-    const QByteArray text = unit.root.read(kSystemInfo);
-    QCOMPARE(text.count('\n'), 2);
-    QVERIFY(text.endsWith(";\n"));
-    QCOMPARE(lines(unit.root, kSystemInfo).first().split(';').size(), 12);
-}
+    // Without developer features: no start line, no timer.
+    QVERIFY(!unit.root.exists(kSystemInfo));
+    QVERIFY(!w->findChild<QTimer*>("systemInfoTimer"));
 
-void TestSystemInfoLog::latin1Only()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
+    // The timer's line has no message but still its separator.
+    w->writeSystemInfo();
+    QVERIFY(unit.root.read(kSystemInfo).endsWith(";\n"));
+    QCOMPARE(lines(unit.root, kSystemInfo).first().split(';').size(), 12);
     w->writeSystemInfo(QString::fromUtf8("\u03a9;x"));
     w->writeSystemInfo(QString::fromUtf8("Gr\u00fc\u00df \u4e2d"));
     const QByteArray text = unit.root.read(kSystemInfo);
+    QCOMPARE(text.count('\n'), 3);
     QVERIFY(text.contains(";?;x\n"));
     QVERIFY(text.endsWith(";Gr\xfc\xdf ?\n"));
+
+    w->writeErrorToFile(QString::fromUtf8("Fehler \u03a9"));
+    w->writeErrorToFile("zwei; drei");
+    QCOMPARE(unit.root.read(kErrorInfo), QByteArray("Fehler ?\nzwei; drei\n"));
+    QCOMPARE(unit.root.read(kSystemInfo), text);
 }
 
 void TestSystemInfoLog::startLineAndMinuteTimerWithDebugFeatures()
@@ -128,14 +127,6 @@ void TestSystemInfoLog::startLineAndMinuteTimerWithDebugFeatures()
     QVERIFY(written.last().endsWith(";-1;"));
 }
 
-void TestSystemInfoLog::nothingWithoutDebugFeatures()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    QVERIFY(!unit.root.exists(kSystemInfo));
-    QVERIFY(!w->findChild<QTimer*>("systemInfoTimer"));
-}
-
 void TestSystemInfoLog::missingFolderIsLogged()
 {
     TestUnit unit;
@@ -148,16 +139,6 @@ void TestSystemInfoLog::missingFolderIsLogged()
     QVERIFY(log.contains(kSystemInfo));
     QVERIFY(log.contains(kErrorInfo));
     QVERIFY(!unit.root.exists("/media/vq4100"));
-}
-
-void TestSystemInfoLog::errorFile()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    w->writeErrorToFile(QString::fromUtf8("Fehler \u03a9"));
-    w->writeErrorToFile("zwei; drei");
-    QCOMPARE(unit.root.read(kErrorInfo), QByteArray("Fehler ?\nzwei; drei\n"));
-    QVERIFY(!unit.root.exists(kSystemInfo));
 }
 
 QTEST_MAIN(TestSystemInfoLog)
