@@ -318,33 +318,27 @@ void TestSettingsDialogs::dateTimeSetsTheClocks()
 {
     TestUnit unit;
     unit.start();
-    unit.root.clearCommands();
-    {
+    struct Case {
+        int page;
+        const char* step;
+        int wallClockRunsOn;  // seconds while the dialog is open
+        bool accepted;
+        QStringList commands;
+    };
+    const QList<Case> cases{{1, "labelHourMinus", 0, true, {"date -s 2024-01-31 22:59:58", "hwclock -w"}},
+                            {0, "labelDayMinus", 5, true, {"date -s 2024-01-31 00:00:03", "hwclock -w"}},
+                            {0, "labelDayMinus", 0, false, {}}};
+    for (const Case& c : cases) {
+        unit.root.clearCommands();
+        SystemClock::setSource([] { return kNow; });
         DateTimeAdjust d;
-        d.init(1, 0, 0);
-        click(&d, "labelHourMinus");
-        d.accept();
-        QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-01-31 22:59:58", "hwclock -w"}));
-    }
-    // The shown clock runs on with the wall clock.
-    unit.root.clearCommands();
-    {
-        DateTimeAdjust d;
-        d.init(0, 0, 0);
-        click(&d, "labelDayMinus");
-        SystemClock::setSource([] { return kNow.addSecs(5); });
-        d.accept();
-        QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-01-31 00:00:03", "hwclock -w"}));
+        d.init(c.page, 0, 0);
+        click(&d, c.step);
+        SystemClock::setSource([c] { return kNow.addSecs(c.wallClockRunsOn); });
+        c.accepted ? d.accept() : d.reject();
+        QCOMPARE(unit.root.commands(), c.commands);
     }
     SystemClock::setSource([] { return kNow; });
-    unit.root.clearCommands();
-    {
-        DateTimeAdjust d;
-        d.init(0, 0, 0);
-        click(&d, "labelDayMinus");
-        d.reject();
-        QVERIFY(unit.root.commands().isEmpty());
-    }
     // A failing command is only logged; the hardware clock is still written.
     DeviceTree::installStub(unit.root.root(), "date", "exit 1\n");
     DeviceTree::installStub(unit.root.root(), "hwclock", "exit 2\n");
