@@ -35,6 +35,11 @@ SettingsButton* deviceButton(BluetoothPairing& d, int k)
     return d.findChild<SettingsButton*>(QString("butBtDev_%1").arg(k));
 }
 
+bool timerActive(BluetoothPairing& d, const char* name)
+{
+    return d.findChild<QTimer*>(name)->isActive();
+}
+
 BluetoothDevice record(const QString& id, const QString& name, const QString& cod)
 {
     return BluetoothDevice{id, name, cod, ""};
@@ -48,6 +53,27 @@ void search(BluetoothPairing& d)
         d.updateProgbar();
 }
 
+// A started unit and a pairing dialog for one side (0 headset, 1 accessory)
+// whose module will find `records`.
+struct Rig
+{
+    explicit Rig(int side, const QList<BluetoothDevice>& records = {})
+        : module(startUnit(unit, side))
+    {
+        module->searchRecords = records;
+        d.setPairingDevice(side);
+    }
+    static RecordingBluetooth* startUnit(TestUnit& u, int side)
+    {
+        u.start();
+        return side == 1 ? u.sink() : u.source();
+    }
+
+    TestUnit unit;
+    RecordingBluetooth* module;
+    BluetoothPairing d;
+};
+
 }
 
 class TestBluetoothPairing : public QObject
@@ -57,13 +83,11 @@ private slots:
     void masks_data();
     void masks();
     void startsDisconnectingItsSide();
-    void fourFittingRecordsGiveThreeButtons();
-    void noFittingRecord();
+    void fittingRecordsGiveAtMostThreeButtons();
     void searchLastsThirtyTicks();
     void namePhaseEndsEarlyOrAfterTwelveSeconds();
     void disconnectPollsThenClearsThenPairs();
-    void confirmationFromThisSideAccepts();
-    void otherSideOrNoChoiceIsIgnored();
+    void onlyThisSidesConfirmationDuringItsPairingAccepts();
     void pairingTimesOut();
     void newSearchStopsThePairing();
     void escapeCancels();
@@ -121,29 +145,24 @@ void TestBluetoothPairing::startsDisconnectingItsSide()
     QCOMPARE(other.getBluetoothName(), QString());
 }
 
-void TestBluetoothPairing::fourFittingRecordsGiveThreeButtons()
+void TestBluetoothPairing::fittingRecordsGiveAtMostThreeButtons()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    sink->searchRecords = {record("A1", "Phone", "5A020C"),      record("", "No address", "280404"),
-                           record("A2", "TB-9 one", "280404"),   record("A3", "Headset", "240404"),
-                           record("A4", "TB-9 two", "2804"),     record("A5", "TB-9 three", "6C0404"),
-                           record("A6", "TB-9 four", "280404")};
-    BluetoothPairing d;
-    d.setPairingDevice(1);
-    search(d);
-    QCOMPARE(prompt(d), QString("Select device for pairing."));
+    Rig r(1, {record("A1", "Phone", "5A020C"), record("", "No address", "280404"),
+              record("A2", "TB-9 one", "280404"), record("A3", "Headset", "240404"),
+              record("A4", "TB-9 two", "2804"), record("A5", "TB-9 three", "6C0404"),
+              record("A6", "TB-9 four", "280404")});
+    search(r.d);
+    QCOMPARE(prompt(r.d), QString("Select device for pairing."));
     const QStringList names{"TB-9 one", "TB-9 two", "TB-9 three"};
     const QStringList ids{"A2", "A4", "A5"};
     for (int k = 1; k <= 3; ++k) {
-        QVERIFY(deviceButton(d, k)->isVisibleTo(&d));
-        QCOMPARE(deviceButton(d, k)->getText1(), names.at(k - 1));
-        QCOMPARE(deviceButton(d, k)->getText2(), ids.at(k - 1));
-        QVERIFY(deviceButton(d, k)->styleSheet().contains("Microphone_ws_44px.png"));
+        QVERIFY(deviceButton(r.d, k)->isVisibleTo(&r.d));
+        QCOMPARE(deviceButton(r.d, k)->getText1(), names.at(k - 1));
+        QCOMPARE(deviceButton(r.d, k)->getText2(), ids.at(k - 1));
+        QVERIFY(deviceButton(r.d, k)->styleSheet().contains("Microphone_ws_44px.png"));
     }
     // The headset side finds the headset alone.
-    unit.source()->searchRecords = sink->searchRecords;
+    r.unit.source()->searchRecords = r.module->searchRecords;
     BluetoothPairing h;
     h.setPairingDevice(0);
     search(h);
@@ -152,227 +171,180 @@ void TestBluetoothPairing::fourFittingRecordsGiveThreeButtons()
     QVERIFY(deviceButton(h, 1)->styleSheet().contains("Headphone_ws_44px.png"));
     QCOMPARE(deviceButton(h, 2)->getText1(), QString("TB-9 three"));  // 6C04 fits both
     QVERIFY(!deviceButton(h, 3)->isVisibleTo(&h));
-}
-
-void TestBluetoothPairing::noFittingRecord()
-{
-    TestUnit unit;
-    unit.start();
-    unit.source()->searchRecords = {record("A1", "Phone", "5A020C"), record("A2", "Odd", "24")};
-    BluetoothPairing d;
-    d.setPairingDevice(0);
-    search(d);
-    QCOMPARE(prompt(d), QString("No devices found."));
+    // Nothing fits: no buttons.
+    r.unit.source()->searchRecords = {record("A1", "Phone", "5A020C"), record("A2", "Odd", "24")};
+    BluetoothPairing n;
+    n.setPairingDevice(0);
+    search(n);
+    QCOMPARE(prompt(n), QString("No devices found."));
     for (int k = 1; k <= 3; ++k)
-        QVERIFY(!deviceButton(d, k)->isVisibleTo(&d));
+        QVERIFY(!deviceButton(n, k)->isVisibleTo(&n));
 }
 
 void TestBluetoothPairing::searchLastsThirtyTicks()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    BluetoothPairing d;
-    d.setPairingDevice(1);
+    Rig r(1);
+    RecordingBluetooth* sink = r.module;
     sink->clear();
-    unit.source()->clear();
+    r.unit.source()->clear();
     sink->data = "left from before";
-    click(&d, "butSearch");
+    click(&r.d, "butSearch");
     QCOMPARE(sink->data, QString());  // cleared at the start
     sink->data = "INQUIRY 0018E4C0B009 \"TB-9\" 280404 -48 dBm\r";
     QCOMPARE(sink->count("startInquiry"), 1);
-    QCOMPARE(unit.source()->count("startInquiry"), 0);
-    QCOMPARE(prompt(d), QString("Searching ..."));
-    auto* progress = d.findChild<QProgressBar*>("prgbSearching");
-    QVERIFY(progress->isVisibleTo(&d));
+    QCOMPARE(r.unit.source()->count("startInquiry"), 0);
+    QCOMPARE(prompt(r.d), QString("Searching ..."));
+    auto* progress = r.d.findChild<QProgressBar*>("prgbSearching");
+    QVERIFY(progress->isVisibleTo(&r.d));
     QCOMPARE(progress->maximum(), 15000);
-    QVERIFY(d.findChild<QTimer*>("timerSearch")->isActive());
+    QVERIFY(timerActive(r.d, "timerSearch"));
     for (int i = 0; i < 29; ++i)
-        d.updateProgbar();
+        r.d.updateProgbar();
     QCOMPARE(sink->count("stopInquiry"), 0);
     QCOMPARE(progress->value(), 14500);
-    d.updateProgbar();
+    r.d.updateProgbar();
     QCOMPARE(sink->count("stopInquiry"), 1);
-    QVERIFY(!d.findChild<QTimer*>("timerSearch")->isActive());
+    QVERIFY(!timerActive(r.d, "timerSearch"));
     // What the modules printed reached the information page.
-    const QString info = d.findChild<QTextEdit*>("textBluetoothRcv")->toPlainText();
+    const QString info = r.d.findChild<QTextEdit*>("textBluetoothRcv")->toPlainText();
     QVERIFY(info.startsWith("Start Inquiry"));
     QVERIFY(info.contains("INQUIRY 0018E4C0B009"));
-    auto* pages = d.findChild<QStackedWidget*>("mainArea");
-    click(&d, "butInfo");
+    auto* pages = r.d.findChild<QStackedWidget*>("mainArea");
+    click(&r.d, "butInfo");
     QCOMPARE(pages->currentWidget()->objectName(), QString("infoPage"));
-    click(&d, "butInfo");
+    click(&r.d, "butInfo");
     QCOMPARE(pages->currentWidget()->objectName(), QString("mainPage"));
 }
 
 void TestBluetoothPairing::namePhaseEndsEarlyOrAfterTwelveSeconds()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* source = unit.source();
-    source->searchRecords = {record("A1", "Headset", "240404")};
-    BluetoothPairing d;
-    d.setPairingDevice(0);
-    source->nameWaitPolls = 3;  // pending at the end of the search and two ticks more
-    search(d);
-    QCOMPARE(prompt(d), QString("Reading names ..."));
-    QVERIFY(d.findChild<QTimer*>("timerWaitForName")->isActive());
-    QCOMPARE(d.findChild<QProgressBar*>()->maximum(), 12000);
-    d.waitForName();
-    d.waitForName();
-    QCOMPARE(prompt(d), QString("Reading names ..."));
-    d.waitForName();
-    QCOMPARE(prompt(d), QString("Select device for pairing."));
-    QVERIFY(!d.findChild<QTimer*>("timerWaitForName")->isActive());
+    Rig r(0, {record("A1", "Headset", "240404")});
+    r.module->nameWaitPolls = 3;  // pending at the end of the search and two ticks more
+    search(r.d);
+    QCOMPARE(prompt(r.d), QString("Reading names ..."));
+    QVERIFY(timerActive(r.d, "timerWaitForName"));
+    QCOMPARE(r.d.findChild<QProgressBar*>()->maximum(), 12000);
+    r.d.waitForName();
+    r.d.waitForName();
+    QCOMPARE(prompt(r.d), QString("Reading names ..."));
+    r.d.waitForName();
+    QCOMPARE(prompt(r.d), QString("Select device for pairing."));
+    QVERIFY(!timerActive(r.d, "timerWaitForName"));
 
-    source->nameWaitPolls = 1000;
-    search(d);
+    r.module->nameWaitPolls = 1000;
+    search(r.d);
     for (int i = 0; i < 23; ++i)
-        d.waitForName();
-    QCOMPARE(prompt(d), QString("Reading names ..."));
-    d.waitForName();
-    QCOMPARE(prompt(d), QString("Select device for pairing."));
+        r.d.waitForName();
+    QCOMPARE(prompt(r.d), QString("Reading names ..."));
+    r.d.waitForName();
+    QCOMPARE(prompt(r.d), QString("Select device for pairing."));
 }
 
 void TestBluetoothPairing::disconnectPollsThenClearsThenPairs()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    sink->searchRecords = {record("A1", "TB-9 one", "280404"), record("A2", "TB-9 two", "280404")};
-    BluetoothPairing d;
-    d.setPairingDevice(1);
-    search(d);
+    Rig r(1, {record("A1", "TB-9 one", "280404"), record("A2", "TB-9 two", "280404")});
+    RecordingBluetooth* sink = r.module;
+    search(r.d);
     sink->clear();
     sink->disconnectPolls = 3;
-    click(&d, "butBtDev_2");
-    QCOMPARE(prompt(d), QString("Pairing device ..."));
+    click(&r.d, "butBtDev_2");
+    QCOMPARE(prompt(r.d), QString("Pairing device ..."));
     QCOMPARE(sink->disconnects, 1);
-    QVERIFY(d.findChild<QTimer*>("timerWaitForDisconnect")->isActive());
-    d.pairBtDeviceIfDisconnected();
-    d.pairBtDeviceIfDisconnected();
+    QVERIFY(timerActive(r.d, "timerWaitForDisconnect"));
+    r.d.pairBtDeviceIfDisconnected();
+    r.d.pairBtDeviceIfDisconnected();
     QCOMPARE(sink->count("pairWithBtDevice"), 0);
-    QVERIFY(d.findChild<QTimer*>("timerWaitForDisconnect")->isActive());
-    d.pairBtDeviceIfDisconnected();
-    QVERIFY(!d.findChild<QTimer*>("timerWaitForDisconnect")->isActive());
+    QVERIFY(timerActive(r.d, "timerWaitForDisconnect"));
+    r.d.pairBtDeviceIfDisconnected();
+    QVERIFY(!timerActive(r.d, "timerWaitForDisconnect"));
     QCOMPARE(sink->pairedWith, QStringList{"A2"});
     QVERIFY(sink->calls.indexOf("clearAllPairings") >= 0);
     QVERIFY(sink->calls.indexOf("clearAllPairings") < sink->calls.indexOf("pairWithBtDevice"));
-    QVERIFY(d.findChild<QTimer*>("timerPairing")->isActive());
-    QCOMPARE(d.findChild<QProgressBar*>()->maximum(), 35000);
-    QVERIFY(d.findChild<QTextEdit*>()->toPlainText().contains("PAIR A2"));
-    QCOMPARE(unit.source()->count("pairWithBtDevice"), 0);
+    QVERIFY(timerActive(r.d, "timerPairing"));
+    QCOMPARE(r.d.findChild<QProgressBar*>()->maximum(), 35000);
+    QVERIFY(r.d.findChild<QTextEdit*>()->toPlainText().contains("PAIR A2"));
+    QCOMPARE(r.unit.source()->count("pairWithBtDevice"), 0);
 }
 
-void TestBluetoothPairing::confirmationFromThisSideAccepts()
+void TestBluetoothPairing::onlyThisSidesConfirmationDuringItsPairingAccepts()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* source = unit.source();
-    source->searchRecords = {record("A1", "Headset one", "240404"), record("A2", "Headset two", "240404"),
-                             record("A3", "Headset three", "240404")};
-    BluetoothPairing d;
-    d.setPairingDevice(0);
-    search(d);
-    click(&d, "butBtDev_3");
-    LogCapture log;
-    emit source->btPairingOk();
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QVERIFY(log.contains("Pairing OK received"));
-    QCOMPARE(d.getBluetoothId(), QString("A3"));
-    QCOMPARE(d.getBluetoothName(), QString("Headset three"));
-    QVERIFY(!d.findChild<QTimer*>("timerPairing")->isActive());
-    QCOMPARE(d.findChild<QProgressBar*>()->value(), 35000);
-}
-
-void TestBluetoothPairing::otherSideOrNoChoiceIsIgnored()
-{
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    sink->searchRecords = {record("A1", "TB-9", "280404")};
-    BluetoothPairing d;
-    d.setPairingDevice(1);
-    LogCapture log;
-    emit sink->btPairingOk();  // before any search
-    search(d);
-    emit sink->btPairingOk();  // before a choice
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    click(&d, "butBtDev_1");
-    emit unit.source()->btPairingOk();  // the other module
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QCOMPARE(log.count("Pairing OK ignored"), 3);
-    QVERIFY(d.findChild<QTimer*>("timerPairing")->isActive());
-    emit sink->btPairingOk();
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.getBluetoothId(), QString("A1"));
+    for (int side : {0, 1}) {
+        const QString cod = side == 1 ? "280404" : "240404";
+        Rig r(side, {record("A1", "Device one", cod), record("A2", "Device two", cod),
+                     record("A3", "Device three", cod)});
+        RecordingBluetooth* other = side == 1 ? r.unit.source() : r.unit.sink();
+        LogCapture log;
+        emit r.module->btPairingOk();  // before any search
+        search(r.d);
+        emit r.module->btPairingOk();  // before a choice
+        click(&r.d, "butBtDev_3");
+        emit other->btPairingOk();
+        QCOMPARE(r.d.result(), int(QDialog::Rejected));
+        QCOMPARE(log.count("Pairing OK ignored"), 3);
+        QVERIFY(timerActive(r.d, "timerPairing"));
+        emit r.module->btPairingOk();
+        QCOMPARE(r.d.result(), int(QDialog::Accepted));
+        QVERIFY(log.contains("Pairing OK received"));
+        QCOMPARE(r.d.getBluetoothId(), QString("A3"));
+        QCOMPARE(r.d.getBluetoothName(), QString("Device three"));
+        QVERIFY(!timerActive(r.d, "timerPairing"));
+        QCOMPARE(r.d.findChild<QProgressBar*>()->value(), 35000);
+    }
 }
 
 void TestBluetoothPairing::pairingTimesOut()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    sink->searchRecords = {record("A1", "TB-9", "280404")};
-    BluetoothPairing d;
-    d.setPairingDevice(1);
-    search(d);
-    click(&d, "butBtDev_1");
+    Rig r(1, {record("A1", "TB-9", "280404")});
+    RecordingBluetooth* sink = r.module;
+    search(r.d);
+    click(&r.d, "butBtDev_1");
     for (int i = 0; i < 69; ++i)
-        d.waitForPairing();
+        r.d.waitForPairing();
     QCOMPARE(sink->count("isPairOk"), 0);
-    d.waitForPairing();
+    r.d.waitForPairing();
     QCOMPARE(sink->pairOkAsked, QStringList{"A1"});
-    QCOMPARE(prompt(d), QString("Pairing not successful. Please try again."));
-    QCOMPARE(d.result(), int(QDialog::Rejected));
-    QVERIFY(!d.findChild<QTimer*>("timerPairing")->isActive());
+    QCOMPARE(prompt(r.d), QString("Pairing not successful. Please try again."));
+    QCOMPARE(r.d.result(), int(QDialog::Rejected));
+    QVERIFY(!timerActive(r.d, "timerPairing"));
     // A late confirmation no longer counts.
     emit sink->btPairingOk();
-    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QCOMPARE(r.d.result(), int(QDialog::Rejected));
 
     // The user chooses again; this time the module holds the pairing.
     sink->pairOk = true;
-    click(&d, "butBtDev_1");
+    click(&r.d, "butBtDev_1");
     for (int i = 0; i < 70; ++i)
-        d.waitForPairing();
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.getBluetoothId(), QString("A1"));
+        r.d.waitForPairing();
+    QCOMPARE(r.d.result(), int(QDialog::Accepted));
+    QCOMPARE(r.d.getBluetoothId(), QString("A1"));
 }
 
 void TestBluetoothPairing::newSearchStopsThePairing()
 {
-    TestUnit unit;
-    unit.start();
-    RecordingBluetooth* sink = unit.sink();
-    sink->searchRecords = {record("A1", "TB-9", "280404")};
-    sink->nameWaitPolls = 1000;
-    BluetoothPairing d;
-    d.setPairingDevice(1);
-    search(d);
+    Rig r(1, {record("A1", "TB-9", "280404")});
+    r.module->nameWaitPolls = 1000;
+    search(r.d);
     // A new search during the name phase restarts the search alone.
-    click(&d, "butSearch");
-    QVERIFY(!d.findChild<QTimer*>("timerWaitForName")->isActive());
-    QVERIFY(d.findChild<QTimer*>("timerSearch")->isActive());
-    sink->nameWaitPolls = 0;
+    click(&r.d, "butSearch");
+    QVERIFY(!timerActive(r.d, "timerWaitForName"));
+    QVERIFY(timerActive(r.d, "timerSearch"));
+    r.module->nameWaitPolls = 0;
     for (int i = 0; i < 30; ++i)
-        d.updateProgbar();
-    click(&d, "butBtDev_1");
-    QVERIFY(d.findChild<QTimer*>("timerPairing")->isActive());
-    click(&d, "butSearch");
-    QVERIFY(!d.findChild<QTimer*>("timerPairing")->isActive());
-    emit sink->btPairingOk();  // from the abandoned pairing
-    QCOMPARE(d.result(), int(QDialog::Rejected));
+        r.d.updateProgbar();
+    click(&r.d, "butBtDev_1");
+    QVERIFY(timerActive(r.d, "timerPairing"));
+    click(&r.d, "butSearch");
+    QVERIFY(!timerActive(r.d, "timerPairing"));
+    emit r.module->btPairingOk();  // from the abandoned pairing
+    QCOMPARE(r.d.result(), int(QDialog::Rejected));
 }
 
 void TestBluetoothPairing::escapeCancels()
 {
-    TestUnit unit;
-    unit.start();
-    QStringList journal;
-    unit.sink()->journal = &journal;
-    unit.source()->journal = &journal;
-    BluetoothPairing d;
-    d.setPairingDevice(0);
+    QStringList journal;  // outlives the dialog, which still calls the modules when it goes
+    Rig r(0);
+    r.unit.sink()->journal = &journal;
+    r.unit.source()->journal = &journal;
     bool openAfterPress = false;
     ModalHelper::onNextModal([&](QWidget* w) {
         click(w, "butSearch");
@@ -381,13 +353,11 @@ void TestBluetoothPairing::escapeCancels()
         openAfterPress = w->isVisible();
         QTest::keyRelease(w, Qt::Key_Escape);
     });
-    QCOMPARE(d.exec(), int(QDialog::Rejected));
+    QCOMPARE(r.d.exec(), int(QDialog::Rejected));
     QVERIFY(openAfterPress);
     QCOMPARE(journal, QStringList({"source:clearData", "sink:clearData", "sink:stopInquiry",
                                    "source:stopInquiry"}));
-    QVERIFY(!d.findChild<QTimer*>("timerSearch")->isActive());
-    unit.sink()->journal = nullptr;
-    unit.source()->journal = nullptr;
+    QVERIFY(!timerActive(r.d, "timerSearch"));
 }
 
 void TestBluetoothPairing::developerFeatures()

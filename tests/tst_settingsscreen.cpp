@@ -50,6 +50,13 @@ void answerModal(const QStringList& buttons)
     });
 }
 
+// Opens the dialog behind the screen's `button` and answers it so.
+void answer(QWidget* screen, const char* button, const QStringList& buttons)
+{
+    answerModal(buttons);
+    click(screen, button);
+}
+
 QString value(Systemsettings* s, const char* button)
 {
     auto* b = s->findChild<SettingsButton*>(button);
@@ -80,11 +87,9 @@ private slots:
     void init() { SystemClock::setSource([] { return kNow; }); }
     void cleanup() { SystemClock::setSource(nullptr); }
 
-    void languageButtonsGiveTheirNumbers();
-    void languagePagesWrapAndStay();
-    void languageBackAndEscapeReject();
+    void languageButtonsBackAndEscape();
+    void languageTipsAndPagesWrapAndStay();
     void languageChosenOnTheScreen();
-    void languageDialogTipsFollowTheLanguage();
 
     void pagesWrapAndEscapeLeaves();
     void initShowsTheFileAsItStands();
@@ -95,11 +100,10 @@ private slots:
     void pairingWithoutAddressStoresNothing();
     void otherDialogsStoreTheirResult();
     void powerSavingTimesApplyAtOnce();
-    void resetToDeliveryState();
-    void resetRejectedChangesNothing();
+    void resetRefusedOrToDeliveryState();
 };
 
-void TestSettingsScreen::languageButtonsGiveTheirNumbers()
+void TestSettingsScreen::languageButtonsBackAndEscape()
 {
     TestUnit unit;
     unit.start();
@@ -125,46 +129,11 @@ void TestSettingsScreen::languageButtonsGiveTheirNumbers()
     QCOMPARE(page1.at(3)->text(), QString("Spanish"));
     QCOMPARE(page1.at(4)->text(), QString("Italian"));
     QVERIFY(dialog.findChild<QPushButton*>("butEnglish")->styleSheet().contains("Flags/USA.png"));
-}
 
-void TestSettingsScreen::languagePagesWrapAndStay()
-{
-    TestUnit unit;
-    Systemsettings* screen = openScreen(unit);
-    LanguageSelect* dialog = screen->languageDialog();
-    auto* pages = dialog->findChild<QStackedWidget*>("mainArea");
-    QCOMPARE(dialog->currentPage(), 1);
-    click(dialog, "butMenuUp");
-    QCOMPARE(dialog->currentPage(), 5);
-    QCOMPARE(pages->currentWidget()->objectName(), QString("language_5"));
-    click(dialog, "butMenuDown");
-    QCOMPARE(dialog->currentPage(), 1);
-    click(dialog, "butMenuUp");
-    click(dialog, "butMenuDown");
-    click(dialog, "butMenuUp");  // 5
-    click(dialog, "butMenuUp");  // 4
-    // Left on page 4, the dialog opens there again.
-    answerModal({"butMenuBack"});
-    click(screen, "butLanguage");
-    int shownPage = 0;
-    onModal([&](QWidget*) { shownPage = dialog->currentPage(); });
-    click(screen, "butLanguage");
-    QCOMPARE(shownPage, 4);
-    QCOMPARE(pages->currentWidget()->objectName(), QString("language_4"));
-}
-
-void TestSettingsScreen::languageBackAndEscapeReject()
-{
-    TestUnit unit;
-    unit.start();
-    LanguageSelect dialog;
-    answerModal({"butTurkish"});
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(dialog.getSelectedLanguage(), 24);
+    // Back and Escape keep the last choice (Ukrainian).
     answerModal({"butMenuBack"});
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(dialog.getSelectedLanguage(), 24);
-
+    QCOMPARE(dialog.getSelectedLanguage(), 25);
     bool openAfterPress = false;
     onModal([&](QWidget* w) {
         QTest::keyPress(w, Qt::Key_Escape);
@@ -173,10 +142,10 @@ void TestSettingsScreen::languageBackAndEscapeReject()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(openAfterPress);
-    QCOMPARE(dialog.getSelectedLanguage(), 24);
+    QCOMPARE(dialog.getSelectedLanguage(), 25);
 }
 
-void TestSettingsScreen::languageDialogTipsFollowTheLanguage()
+void TestSettingsScreen::languageTipsAndPagesWrapAndStay()
 {
     // The dialog is built with the screen, before any language is loaded.
     TestUnit unit;
@@ -191,6 +160,25 @@ void TestSettingsScreen::languageDialogTipsFollowTheLanguage()
     QCOMPARE(tip("butMenuUp"), QString("Previous page"));
     QCOMPARE(tip("butMenuBack"), QString("Back"));
     QCOMPARE(tip("butMenuDown"), QString("Next page"));
+
+    auto* pages = dialog->findChild<QStackedWidget*>("mainArea");
+    QCOMPARE(dialog->currentPage(), 1);
+    click(dialog, "butMenuUp");
+    QCOMPARE(dialog->currentPage(), 5);
+    QCOMPARE(pages->currentWidget()->objectName(), QString("language_5"));
+    click(dialog, "butMenuDown");
+    QCOMPARE(dialog->currentPage(), 1);
+    click(dialog, "butMenuUp");
+    click(dialog, "butMenuDown");
+    click(dialog, "butMenuUp");  // 5
+    click(dialog, "butMenuUp");  // 4
+    // Left on page 4, the dialog opens there again.
+    answer(screen, "butLanguage", {"butMenuBack"});
+    int shownPage = 0;
+    onModal([&](QWidget*) { shownPage = dialog->currentPage(); });
+    click(screen, "butLanguage");
+    QCOMPARE(shownPage, 4);
+    QCOMPARE(pages->currentWidget()->objectName(), QString("language_4"));
 }
 
 void TestSettingsScreen::languageChosenOnTheScreen()
@@ -198,15 +186,13 @@ void TestSettingsScreen::languageChosenOnTheScreen()
     TestUnit unit;
     Systemsettings* screen = openScreen(unit);
     QSignalSpy changed(screen, &Systemsettings::changeLanguage);
-    answerModal({"butMenuDown", "butPolish"});
-    click(screen, "butLanguage");
+    answer(screen, "butLanguage", {"butMenuDown", "butPolish"});
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), 12);
     QCOMPARE(stored(unit, "Local-Settings/Language").toInt(), 12);
     QCOMPARE(value(screen, "butLanguage"), QString("Polish"));
 
-    answerModal({"butMenuBack"});
-    click(screen, "butLanguage");
+    answer(screen, "butLanguage", {"butMenuBack"});
     QCOMPARE(changed.count(), 1);
     QCOMPARE(stored(unit, "Local-Settings/Language").toInt(), 12);
 }
@@ -241,54 +227,47 @@ void TestSettingsScreen::pagesWrapAndEscapeLeaves()
 
 void TestSettingsScreen::initShowsTheFileAsItStands()
 {
+    using Settings = QList<QPair<QString, QVariant>>;
+    using Texts = QList<QPair<QString, QString>>;
+    auto check = [](Systemsettings* s, const Texts& texts) {
+        for (const auto& [button, text] : texts)  // the name in the text tells a failing row
+            QCOMPARE(button + ": " + value(s, qPrintable(button)), button + ": " + text);
+    };
     {
         TestUnit unit;
-        unit.setSetting("Systemsettings/Brightness", 4);
-        unit.setSetting("Systemsettings/PowerOffTime", 3600);
-        unit.setSetting("Systemsettings/DisplayOffTime", 600);
-        unit.setSetting("Local-Settings/DaylightSavingTime", 1);
-        unit.setSetting("Systemsettings/Switchmode", "Push");
-        unit.setSetting("Local-Settings/Language", 27);
-        unit.setSetting("Systemsettings/FavouriteButton", 9);
-        unit.setSetting("Systemsettings/HearingProtection", true);
-        unit.setSetting("Bluetooth/Headphone_Name", "BT Headset");
-        unit.setSetting("Bluetooth/Microphone_Name", "TB-9");
-        unit.setSetting("Local-Settings/Dateformat", "MMDDYYYY");
+        const Settings settings{
+            {"Systemsettings/Brightness", 4},          {"Systemsettings/PowerOffTime", 3600},
+            {"Systemsettings/DisplayOffTime", 600},    {"Local-Settings/DaylightSavingTime", 1},
+            {"Systemsettings/Switchmode", "Push"},     {"Local-Settings/Language", 27},
+            {"Systemsettings/FavouriteButton", 9},     {"Systemsettings/HearingProtection", true},
+            {"Bluetooth/Headphone_Name", "BT Headset"}, {"Bluetooth/Microphone_Name", "TB-9"},
+            {"Local-Settings/Dateformat", "MMDDYYYY"}};
+        for (const auto& [key, v] : settings)
+            unit.setSetting(key, v);
         LogCapture log;
         Systemsettings* s = openScreen(unit);
-        QCOMPARE(value(s, "butBrightness"), QString("4"));
-        QCOMPARE(value(s, "butPowerSaving"), QString("10 min / 1 h"));
-        QCOMPARE(value(s, "butDaylightSavingTime"), QString("Summer time"));
-        QCOMPARE(value(s, "butSwitchmode"), QString("Pushbutton"));
-        QCOMPARE(value(s, "butLanguage"), QString("English"));
-        QCOMPARE(value(s, "butFavouriteButton"), QString("Level measurement"));
+        check(s, {{"butBrightness", "4"},                 {"butPowerSaving", "10 min / 1 h"},
+                  {"butDaylightSavingTime", "Summer time"}, {"butSwitchmode", "Pushbutton"},
+                  {"butLanguage", "English"},               {"butFavouriteButton", "Level measurement"},
+                  {"butHearingProtection", "Active"},       {"butPairedHeadphone", "BT Headset"},
+                  {"butPairedMicrophone", "TB-9"},          {"butSysteminformation", "FW: 1.11.0"},
+                  {"butCustomize", "different values"},     {"butReset", ""},
+                  {"butTime", "10:20:30"},                  {"butDate", "03/09/2024"},
+                  {"butTimezone", "Berlin (+1 h)"}});
         QVERIFY(log.contains("Favourite button: 2 \"Level measurement\""));
-        QCOMPARE(value(s, "butHearingProtection"), QString("Active"));
-        QCOMPARE(value(s, "butPairedHeadphone"), QString("BT Headset"));
-        QCOMPARE(value(s, "butPairedMicrophone"), QString("TB-9"));
-        QCOMPARE(value(s, "butSysteminformation"), QString("FW: 1.11.0"));
-        QCOMPARE(value(s, "butCustomize"), QString("different values"));
-        QCOMPARE(value(s, "butReset"), QString());
-        QCOMPARE(value(s, "butTime"), QString("10:20:30"));
-        QCOMPARE(value(s, "butDate"), QString("03/09/2024"));
-        QCOMPARE(value(s, "butTimezone"), QString("Berlin (+1 h)"));
         QCOMPARE(s->findChild<SettingsButton*>("butSwitchmode")->getText1(), QString("Muting"));
         QCOMPARE(s->findChild<QWidget*>("butMenuBack")->toolTip(), QString("Mainmenu"));
         QVERIFY(s->findChild<QWidget*>("butMenuBack")->hasFocus() || !s->isActiveWindow());
     }
     {
         TestUnit unit;
-        unit.setSetting("Local-Settings/Language", 0);
-        unit.setSetting("Systemsettings/Brightness", 7);
-        unit.setSetting("Systemsettings/PowerOffTime", 0);
-        unit.setSetting("Systemsettings/DisplayOffTime", -1);
-        Systemsettings* s = openScreen(unit);
-        QCOMPARE(value(s, "butLanguage"), QString("English"));
-        QCOMPARE(value(s, "butBrightness"), QString("high"));
-        QCOMPARE(value(s, "butPowerSaving"), QString("--- / never"));
-        QCOMPARE(value(s, "butDaylightSavingTime"), QString("Winter time"));
-        QCOMPARE(value(s, "butSwitchmode"), QString("Switch"));
-        QCOMPARE(value(s, "butDate"), QString("09.03.2024"));
+        const Settings settings{{"Local-Settings/Language", 0}, {"Systemsettings/Brightness", 7},
+                                {"Systemsettings/PowerOffTime", 0}, {"Systemsettings/DisplayOffTime", -1}};
+        for (const auto& [key, v] : settings)
+            unit.setSetting(key, v);
+        check(openScreen(unit), {{"butLanguage", "English"},        {"butBrightness", "high"},
+                                 {"butPowerSaving", "--- / never"}, {"butDaylightSavingTime", "Winter time"},
+                                 {"butSwitchmode", "Switch"},       {"butDate", "09.03.2024"}});
     }
 }
 
@@ -296,22 +275,22 @@ void TestSettingsScreen::timeRefreshesOnlyTheTimeZoneBoth()
 {
     TestUnit unit;
     Systemsettings* s = openScreen(unit);
-    auto* date = s->findChild<SettingsButton*>("butDate");
-    date->setText2("Date", "marker");
     const QDateTime later(QDate(2024, 3, 10), QTime(11, 0, 0), Qt::UTC);
     SystemClock::setSource([later] { return later; });
-    unit.root.clearCommands();
+    // A marker on the date shows whether the dialog refreshed it.
+    auto answerMarked = [&](const char* button, const QStringList& buttons) {
+        s->findChild<SettingsButton*>("butDate")->setText2("Date", "marker");
+        unit.root.clearCommands();
+        answer(s, button, buttons);
+    };
 
-    answerModal({"butMenuOk"});
-    click(s, "butTime");
+    answerMarked("butTime", {"butMenuOk"});
     QCOMPARE(value(s, "butTime"), QString("11:00:00"));
     QCOMPARE(value(s, "butDate"), QString("marker"));
     QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-03-10 11:00:00", "hwclock -w"}));
 
     // A new zone: the clock moves by the difference and both texts follow.
-    unit.root.clearCommands();
-    answerModal({"butMenuDown", "butMenuOk"});  // Berlin -> Athens
-    click(s, "butTimezone");
+    answerMarked("butTimezone", {"butMenuDown", "butMenuOk"});  // Berlin -> Athens
     QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-03-10 12:00:00", "hwclock -w"}));
     QCOMPARE(value(s, "butTimezone"), QString("Athens (+2 h)"));
     QCOMPARE(stored(unit, "Local-Settings/TimezoneNum").toInt(), 14);
@@ -319,20 +298,14 @@ void TestSettingsScreen::timeRefreshesOnlyTheTimeZoneBoth()
     QCOMPARE(stored(unit, "Local-Settings/Timezone").toString(), QString("Athens (+2 h)"));
     QCOMPARE(value(s, "butDate"), QString("10.03.2024"));  // the stub changed no clock
 
-    date->setText2("Date", "marker");
-    unit.root.clearCommands();
-    answerModal({"butSummertime", "butMenuOk"});
-    click(s, "butDaylightSavingTime");
+    answerMarked("butDaylightSavingTime", {"butSummertime", "butMenuOk"});
     QCOMPARE(unit.root.commands(), QStringList({"date -s 2024-03-10 12:00:00", "hwclock -w"}));
     QCOMPARE(value(s, "butDaylightSavingTime"), QString("Summer time"));
     QCOMPARE(value(s, "butDate"), QString("10.03.2024"));
     QCOMPARE(stored(unit, "Local-Settings/DaylightSavingTime").toInt(), 1);
 
     // Cancelled: nothing is set, stored or refreshed.
-    date->setText2("Date", "marker");
-    unit.root.clearCommands();
-    answerModal({"butWintertime", "butMenuCancel"});
-    click(s, "butDaylightSavingTime");
+    answerMarked("butDaylightSavingTime", {"butWintertime", "butMenuCancel"});
     QVERIFY(unit.root.commands().isEmpty());
     QCOMPARE(value(s, "butDate"), QString("marker"));
     QCOMPARE(stored(unit, "Local-Settings/DaylightSavingTime").toInt(), 1);
@@ -346,15 +319,13 @@ void TestSettingsScreen::dateFormatAndSource()
     Gps* gps = unit.window()->getGpsInstance();
     gps->enableSystemTimeSettingViaGps(false);
     // An unknown source shows GPS and is stored as "GPS".
-    answerModal({"butYYYYMMDD", "butMenuOk"});
-    click(s, "butDate");
+    answer(s, "butDate", {"butYYYYMMDD", "butMenuOk"});
     QCOMPARE(stored(unit, "Local-Settings/Dateformat").toString(), QString("YYYYMMDD"));
     QCOMPARE(stored(unit, "Local-Settings/DateTimeSource").toString(), QString("GPS"));
     QVERIFY(gps->isSystemTimeSettingViaGpsEnabled());
     QCOMPARE(value(s, "butDate"), QString("2024-03-09"));
 
-    answerModal({"butMenuDown", "butMenuDown", "butManual", "butMenuOk"});
-    click(s, "butTime");
+    answer(s, "butTime", {"butMenuDown", "butMenuDown", "butManual", "butMenuOk"});
     QCOMPARE(stored(unit, "Local-Settings/DateTimeSource").toString(), QString("MAN"));
     QVERIFY(!gps->isSystemTimeSettingViaGpsEnabled());
     QCOMPARE(stored(unit, "Local-Settings/Dateformat").toString(), QString("YYYYMMDD"));
@@ -395,8 +366,7 @@ void TestSettingsScreen::hearingProtectionGains()
         TestUnit unit;
         Systemsettings* s = openScreen(unit);
         unit.source()->clear();
-        answerModal(c.buttons + QStringList{"butMenuOk"});
-        click(s, "butHearingProtection");
+        answer(s, "butHearingProtection", c.buttons + QStringList{"butMenuOk"});
         QCOMPARE(unit.source()->adcGains.last(), c.gain);
         QCOMPARE(stored(unit, "Systemsettings/HearingProtection").toBool(), c.mode);
         QCOMPARE(stored(unit, "Systemsettings/HeadphoneVolumeOffset").toInt(), c.offset);
@@ -420,8 +390,7 @@ void TestSettingsScreen::pairingAcceptedAndCancelled()
         // Cancelled: nothing stored, the module still connects.
         module->clear();
         other->clear();
-        answerModal({"butCancel"});
-        click(s, button);
+        answer(s, button, {"butCancel"});
         QCOMPARE(module->count("resetBluetooth"), 0);
         QCOMPARE(module->a2dpCalls, QList<bool>{device == 1});
         QVERIFY(other->a2dpCalls.isEmpty());
@@ -473,32 +442,27 @@ void TestSettingsScreen::otherDialogsStoreTheirResult()
     unit.root.write("/sys/class/backlight/backlight/brightness", "6\n");
     Systemsettings* s = openScreen(unit);
 
-    answerModal({"butPushButton", "butMenuOk"});
-    click(s, "butSwitchmode");
+    answer(s, "butSwitchmode", {"butPushButton", "butMenuOk"});
     QCOMPARE(stored(unit, "Systemsettings/Switchmode").toString(), QString("Push-Button"));
     QCOMPARE(value(s, "butSwitchmode"), QString("Pushbutton"));
     QVERIFY(!unit.window()->isMuteKeySwitchmode());
 
-    answerModal({"butFavourite_4", "butMenuOk"});
-    click(s, "butFavouriteButton");
+    answer(s, "butFavouriteButton", {"butFavourite_4", "butMenuOk"});
     QCOMPARE(stored(unit, "Systemsettings/FavouriteButton").toInt(), 4);
     QCOMPARE(value(s, "butFavouriteButton"), QString("H2 sensor"));
 
-    answerModal({"butHigh", "butMenuOk"});
-    click(s, "butBrightness");
+    answer(s, "butBrightness", {"butHigh", "butMenuOk"});
     QCOMPARE(stored(unit, "Systemsettings/Brightness").toInt(), 7);
     QCOMPARE(value(s, "butBrightness"), QString("high"));
     QCOMPARE(unit.root.readTrimmed("/sys/class/backlight/backlight/brightness"), QByteArray("7"));
 
-    answerModal({"butPowerOff_7200", "butMenuDown", "butDisplayOff_30", "butMenuOk"});
-    click(s, "butPowerSaving");
+    answer(s, "butPowerSaving", {"butPowerOff_7200", "butMenuDown", "butDisplayOff_30", "butMenuOk"});
     QCOMPARE(stored(unit, "Systemsettings/PowerOffTime").toInt(), 7200);
     QCOMPARE(stored(unit, "Systemsettings/DisplayOffTime").toInt(), 30);
     QCOMPARE(value(s, "butPowerSaving"), QString("30 s / 2 h"));
 
-    answerModal({"butLevelShowFft", "butMenuDown", "butMenuDown", "butMenuDown", "butMenuDown",
-                 "butMenuDown", "butStartupUseTouch", "butMenuOk"});
-    click(s, "butCustomize");
+    answer(s, "butCustomize", {"butLevelShowFft", "butMenuDown", "butMenuDown", "butMenuDown", "butMenuDown",
+                               "butMenuDown", "butStartupUseTouch", "butMenuOk"});
     QCOMPARE(stored(unit, "Dialogconfiguration/LevelMeasurement_ShowFft").toBool(), false);
     QCOMPARE(stored(unit, "Dialogconfiguration/Startup_UseTouchForStartup").toBool(), false);
     QCOMPARE(stored(unit, "Dialogconfiguration/Startup_UseGpsForStartup").toBool(), true);
@@ -507,15 +471,12 @@ void TestSettingsScreen::otherDialogsStoreTheirResult()
     // Cancelled dialogs leave file and texts alone.
     const QByteArray before = unit.root.read(Systemsettings::kSettingsFile);
     for (const char* button : {"butSwitchmode", "butFavouriteButton", "butBrightness", "butPowerSaving",
-                               "butCustomize", "butHearingProtection", "butTimezone"}) {
-        answerModal({"butMenuCancel"});
-        click(s, button);
-    }
+                               "butCustomize", "butHearingProtection", "butTimezone"})
+        answer(s, button, {"butMenuCancel"});
     QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
     QCOMPARE(value(s, "butPowerSaving"), QString("30 s / 2 h"));
 
-    answerModal({"butMenuBack"});
-    click(s, "butSysteminformation");
+    answer(s, "butSysteminformation", {"butMenuBack"});
     QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
 }
 
@@ -527,19 +488,18 @@ void TestSettingsScreen::powerSavingTimesApplyAtOnce()
     Systemsettings* s = openScreen(unit);
     StatusbarData()->resetPowerSavingCnt();
     QCOMPARE(StatusbarData()->powerOffCountdown(), 3600);
-    answerModal({"butPowerOff_600", "butMenuDown", "butDisplayOff_30", "butMenuOk"});
-    click(s, "butPowerSaving");
+    answer(s, "butPowerSaving", {"butPowerOff_600", "butMenuDown", "butDisplayOff_30", "butMenuOk"});
     QCOMPARE(StatusbarData()->powerOffCountdown(), 600);
     QCOMPARE(StatusbarData()->backlightOffCountdown(), 30);
     // A cancelled dialog leaves the running countdowns alone.
     StatusbarData()->updateBacklightCountdown();
-    answerModal({"butPowerOff_7200", "butMenuCancel"});
-    click(s, "butPowerSaving");
+    answer(s, "butPowerSaving", {"butPowerOff_7200", "butMenuCancel"});
     QCOMPARE(StatusbarData()->backlightOffCountdown(), 28);
 }
 
-void TestSettingsScreen::resetToDeliveryState()
+void TestSettingsScreen::resetRefusedOrToDeliveryState()
 {
+    QStringList journal;  // outlives the modules
     TestUnit unit;
     unit.setSetting("Systemsettings/Brightness", 4);
     unit.setSetting("Local-Settings/Language", 3);
@@ -548,14 +508,25 @@ void TestSettingsScreen::resetToDeliveryState()
     unit.setSetting("Debug/Debugfeatures", 1);
     Systemsettings* s = openScreen(unit);
     QSignalSpy changed(s, &Systemsettings::changeLanguage);
-    QStringList journal;
     unit.sink()->journal = &journal;
     unit.source()->journal = &journal;
     unit.root.clearCommands();
     LogCapture log;
 
-    answerModal({"butYes"});
+    const QByteArray before = unit.root.read(Systemsettings::kSettingsFile);
+    for (const char* no : {"butNo", "butMenuCancel"})
+        answer(s, "butReset", {no});
+    onModal([](QWidget* w) {
+        QTest::keyPress(w, Qt::Key_Escape);
+        QTest::keyRelease(w, Qt::Key_Escape);
+    });
     click(s, "butReset");
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
+    QVERIFY(unit.root.commands().isEmpty());
+    QVERIFY(journal.isEmpty());
+
+    answer(s, "butReset", {"butYes"});
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), 1);
     QCOMPARE(stored(unit, "Systemsettings/Brightness").toInt(), 6);
@@ -570,32 +541,6 @@ void TestSettingsScreen::resetToDeliveryState()
     QVERIFY(log.contains("Restarting VQ4100"));
     QCOMPARE(unit.root.commands(), QStringList{"reboot"});
     QCOMPARE(value(s, "butBrightness"), QString("medium"));
-    unit.sink()->journal = nullptr;
-    unit.source()->journal = nullptr;
-}
-
-void TestSettingsScreen::resetRejectedChangesNothing()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/Brightness", 4);
-    Systemsettings* s = openScreen(unit);
-    QSignalSpy changed(s, &Systemsettings::changeLanguage);
-    const QByteArray before = unit.root.read(Systemsettings::kSettingsFile);
-    unit.root.clearCommands();
-    unit.sink()->clear();
-    for (const char* answer : {"butNo", "butMenuCancel"}) {
-        answerModal({answer});
-        click(s, "butReset");
-    }
-    onModal([](QWidget* w) {
-        QTest::keyPress(w, Qt::Key_Escape);
-        QTest::keyRelease(w, Qt::Key_Escape);
-    });
-    click(s, "butReset");
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
-    QVERIFY(unit.root.commands().isEmpty());
-    QVERIFY(unit.sink()->calls.isEmpty());
 }
 
 QTEST_MAIN(TestSettingsScreen)
