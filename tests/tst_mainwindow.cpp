@@ -1,7 +1,6 @@
 // Start-up of the main window: module pair from the straps, Bluetooth start,
 // board commands, start values, start arguments; and the language files.
 #include "Debug/debugmenu.h"
-#include "Hardware/bluetoothidc777.h"
 #include "Hardware/bluetoothwt32.h"
 #include "Hardware/gps.h"
 #include "Management/SettingsAdjust/systeminformation.h"
@@ -336,14 +335,7 @@ void TestMainWindow::startArguments()
 
 void TestMainWindow::driverPairOfTheHardware()
 {
-    {
-        TestRoot root;
-        MainMenu w;
-        QVERIFY(qobject_cast<BluetoothIDC777*>(w.getBtSourceInstance()));
-        QVERIFY(qobject_cast<BluetoothIDC777*>(w.getBtSinkInstance()));
-        QVERIFY(w.getBtSourceInstance() != w.getBtSinkInstance());
-    }
-    // "V 1": the WT32 pair, started though no module answers.
+    // The real pair of a "V 1" unit starts though no module answers.
     TestRoot root(DeviceTree::Hardware::V1);
     LogCapture log;
     MainMenu w;
