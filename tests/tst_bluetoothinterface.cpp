@@ -17,7 +17,6 @@ private slots:
     void signalsExactly();
     void slotsExactly();
     void pressureSignalDefaults();
-    void uniqueConnectionsCountOnce();
     void factoryBuildsSourceFirst();
 };
 
@@ -98,18 +97,6 @@ void TestBluetoothInterface::pressureSignalDefaults()
     QCOMPARE(received.size(), 2);
     QCOMPARE(received[0], (QVariantList{true, 0, ushort(0), ushort(4095)}));
     QCOMPARE(received[1], (QVariantList{false, 2, ushort(10), ushort(20)}));
-}
-
-void TestBluetoothInterface::uniqueConnectionsCountOnce()
-{
-    RecordingBluetooth sender;
-    RecordingBluetooth receiver;
-    for (int i = 0; i < 3; ++i)
-        connect(&sender, &Bluetooth::btAnswerFromDeviceReceived, &receiver,
-                &Bluetooth::transmitTimeout, Qt::UniqueConnection);
-    QCOMPARE(sender.receiverCount(SIGNAL(btAnswerFromDeviceReceived())), 1);
-    emit sender.btAnswerFromDeviceReceived();
-    QCOMPARE(receiver.count("transmitTimeout"), 1);
 }
 
 void TestBluetoothInterface::factoryBuildsSourceFirst()

@@ -72,15 +72,9 @@ void hold(QObject* t, int k, int repeats)
         press(t, k, true);
 }
 
-int powerDownTimers(MainMenu* w)
-{
-    return w->findChildren<QTimer*>("powerDownTimer").size();
-}
-
 // The settings' backlight countdown runs out: the display goes dark.
-void enterPowerSaving(TestUnit& unit)
+void enterPowerSaving()
 {
-    unit.start()->getInstanceSystemsettings();
     while (!StatusbarData()->isPowerSavingActive())
         StatusbarData()->updateBacklightCountdown();
 }
@@ -98,6 +92,30 @@ struct Filter {
     ~Filter() { qApp->removeEventFilter(&handler); }
 };
 
+MainMenu* startWith(TestUnit& unit, const QVariantMap& settings)
+{
+    for (auto it = settings.begin(); it != settings.end(); ++it)
+        unit.setSetting(it.key(), it.value());
+    MainMenu* w = unit.start();
+    // Only the test moves the countdowns.
+    TestUnit::holdStatusPolls();
+    return w;
+}
+
+// A started unit ("Group/Key" settings) with the filter installed, a probe
+// to send keys to, pop-ups closed and the log captured.
+struct Rig {
+    TestUnit unit;
+    MainMenu* w;
+    Filter filter;
+    PopupCloser popups;
+    Probe probe;
+    LogCapture log;
+    explicit Rig(const QVariantMap& settings = {}) : w(startWith(unit, settings)) {}
+    int powerDownTimers() const { return w->findChildren<QTimer*>("powerDownTimer").size(); }
+    QByteArray backlight() const { return unit.root.readTrimmed(kBacklight); }
+};
+
 }
 
 class TestKeys : public QObject
@@ -105,20 +123,14 @@ class TestKeys : public QObject
     Q_OBJECT
 private slots:
     void translationWithoutMainWindow();
-    void translatedEventsCarryNothingElse();
-    void otherKeysPassUnchanged();
+    void longIoDarkensAndPowersDownOnce_data();
     void longIoDarkensAndPowersDownOnce();
-    void veryLongIoPowersDownOnce();
-    void releaseWithoutPressStartsFromNothing();
-    void shortIoLeavesScreenThenMainPage();
+    void shortIoShowsMainPage();
     void shortIoClosesDialogAsCancel();
-    void screenLeavingByItselfReachesMainPageTwice();
-    void favouriteStoredWhenHeldNotExecuted();
-    void favouriteShortPressExecutes();
-    void upDownHeldTogetherSwitchConsole();
-    void upThenDownSeparatelyDoNot();
+    void favouriteHeldStoresShortPressOpens();
+    void upDownOnlyTogetherSwitchConsole();
+    void pressDuringPowerSavingOnlyWakes_data();
     void pressDuringPowerSavingOnlyWakes();
-    void darkBrightnessSettingWakesAtDefault();
     void touchGating();
     void mouseIsNeverGated();
     void hardwareTestPassesKeysUnchanged();
@@ -140,13 +152,10 @@ void TestKeys::translationWithoutMainWindow()
     QCOMPARE(probe.keys, QStringList({"press Up", "release Up", "press Space", "release Space",
                                       "press Down", "release Down", "press F10", "release F10",
                                       "press F11", "release Esc"}));
-}
 
-void TestKeys::translatedEventsCarryNothingElse()
-{
-    TestRoot root;
-    Filter filter;
-    Probe probe;
+    // Translated events carry nothing of the original.
+    probe.keys.clear();
+    probe.raw.clear();
     key(&probe, QEvent::KeyPress, Qt::Key_F3, false, Qt::ShiftModifier, "x");
     QCOMPARE(probe.raw.size(), 1);
     const QKeyEvent& e = probe.raw.first();
@@ -161,13 +170,10 @@ void TestKeys::translatedEventsCarryNothingElse()
     hold(&probe, Qt::Key_F6, 5);
     release(&probe, Qt::Key_F6);
     QCOMPARE(probe.keys, QStringList({"press F10", "release F10"}));
-}
 
-void TestKeys::otherKeysPassUnchanged()
-{
-    TestRoot root;
-    Filter filter;
-    Probe probe;
+    // Other keys pass unchanged.
+    probe.keys.clear();
+    probe.raw.clear();
     key(&probe, QEvent::KeyPress, Qt::Key_A, true, Qt::ShiftModifier, "A");
     key(&probe, QEvent::KeyRelease, Qt::Key_F7);
     key(&probe, QEvent::KeyRelease, Qt::Key_Escape, true);
@@ -178,304 +184,228 @@ void TestKeys::otherKeysPassUnchanged()
     QVERIFY(probe.raw.last().isAutoRepeat());
 }
 
+void TestKeys::longIoDarkensAndPowersDownOnce_data()
+{
+    QTest::addColumn<int>("repeats");
+    QTest::addColumn<int>("powerDownLogs");
+    QTest::newRow("8 repeats") << 8 << 1;
+    QTest::newRow("16 repeats") << 16 << 2;
+}
+
 void TestKeys::longIoDarkensAndPowersDownOnce()
 {
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    hold(&probe, Qt::Key_F1, 7);
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
-    press(&probe, Qt::Key_F1, true);
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
-    QCOMPARE(log.count("Power down"), 1);
-    QCOMPARE(probe.keys.count("press F11"), 9);
+    QFETCH(int, repeats);
+    QFETCH(int, powerDownLogs);
+    Rig r;
+    hold(&r.probe, Qt::Key_F1, 7);
+    QCOMPARE(r.backlight(), QByteArray("6"));
+    for (int i = 7; i < repeats; ++i)
+        press(&r.probe, Qt::Key_F1, true);
+    QCOMPARE(r.backlight(), QByteArray("0"));
+    QCOMPARE(r.log.count("Power down"), powerDownLogs);
+    QCOMPARE(r.probe.keys.count("press F11"), repeats + 1);
 
-    release(&probe, Qt::Key_F1);
-    QVERIFY(log.contains("Send Event for shutdown"));
-    QVERIFY(log.contains("Key: SwitchOff"));
-    QCOMPARE(log.count("beforePowerDown: Finish"), 1);
-    QCOMPARE(powerDownTimers(w), 1);
-    QCOMPARE(unit.sink()->disconnects, 1);
+    release(&r.probe, Qt::Key_F1);
+    QVERIFY(r.log.contains("Send Event for shutdown"));
+    QVERIFY(r.log.contains("Key: SwitchOff"));
+    QCOMPARE(r.log.count("beforePowerDown: Finish"), 1);
+    QCOMPARE(r.powerDownTimers(), 1);
+    QCOMPARE(r.unit.sink()->disconnects, 1);
     // No Escape, no main page of its own.
-    QVERIFY(!probe.keys.contains("release Esc"));
-    QVERIFY(!log.contains("Eventhandler IO-Key released"));
-}
+    QVERIFY(!r.probe.keys.contains("release Esc"));
+    QVERIFY(!r.log.contains("Eventhandler IO-Key released"));
 
-void TestKeys::veryLongIoPowersDownOnce()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    hold(&probe, Qt::Key_F1, 16);
-    QCOMPARE(log.count("Power down"), 2);
-    release(&probe, Qt::Key_F1);
-    QCOMPARE(log.count("beforePowerDown: Finish"), 1);
-    QCOMPARE(powerDownTimers(w), 1);
-}
-
-void TestKeys::releaseWithoutPressStartsFromNothing()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    // A long press and its release switch off once; a stray release after
-    // it is a short press.
-    hold(&probe, Qt::Key_F1, 8);
-    release(&probe, Qt::Key_F1);
-    release(&probe, Qt::Key_F1);
-    QCOMPARE(powerDownTimers(w), 1);
-    QCOMPARE(log.count("Eventhandler IO-Key released"), 1);
+    // A stray release after it is a short press.
+    release(&r.probe, Qt::Key_F1);
+    QCOMPARE(r.powerDownTimers(), 1);
+    QCOMPARE(r.log.count("Eventhandler IO-Key released"), 1);
 
     // Repeats without a first press count from 0.
     for (int i = 0; i < 7; ++i)
-        press(&probe, Qt::Key_F1, true);
-    QCOMPARE(log.count("Power down"), 1);
-    press(&probe, Qt::Key_F1, true);
-    QCOMPARE(log.count("Power down"), 2);
-}
-
-void TestKeys::shortIoLeavesScreenThenMainPage()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    w->displayWidget(4, 1, 0);
-    w->displayWidget(5, 1, 0);
-    QVERIFY(unit.currentPage() != unit.mainPage());
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    press(&probe, Qt::Key_F1);
-    release(&probe, Qt::Key_F1);
-    QCOMPARE(probe.keys, QStringList({"press F11", "release Esc"}));
-    QVERIFY(log.contains("Eventhandler IO-Key released"));
-    QCOMPARE(unit.currentPage(), unit.mainPage());
-    QCOMPARE(w->menuLevel(), 0);
-    QCOMPARE(powerDownTimers(w), 0);
+        press(&r.probe, Qt::Key_F1, true);
+    QCOMPARE(r.log.count("Power down"), powerDownLogs);
+    press(&r.probe, Qt::Key_F1, true);
+    QCOMPARE(r.log.count("Power down"), powerDownLogs + 1);
 }
 
 void TestKeys::shortIoClosesDialogAsCancel()
 {
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    w->displayWidget(4, 1, 0);
-    Filter filter;
-    MessageDialog dialog(w);
+    Rig r;
+    r.w->displayWidget(4, 1, 0);
+    MessageDialog dialog(r.w);
     dialog.setDialogType(1);
     QWidget* pageWhileOpen = nullptr;
     ModalHelper::onNextModal([&](QWidget* modal) {
         QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
         press(target, Qt::Key_F1);
-        pageWhileOpen = unit.currentPage();
+        pageWhileOpen = r.unit.currentPage();
         release(target, Qt::Key_F1);
     });
     dialog.exec();
     QCOMPARE(dialog.getPressedButton(), 1);
-    QVERIFY(pageWhileOpen && pageWhileOpen != unit.mainPage());
-    QCOMPARE(unit.currentPage(), unit.mainPage());
+    QVERIFY(pageWhileOpen && pageWhileOpen != r.unit.mainPage());
+    QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
 }
 
-void TestKeys::screenLeavingByItselfReachesMainPageTwice()
+void TestKeys::shortIoShowsMainPage()
 {
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    w->displayWidget(1, 1, 0);
-    QWidget* screen = unit.currentPage();
-    unit.sink()->clear();
-    Filter filter;
-    LogCapture log;
+    Rig r;
+    r.w->displayWidget(4, 1, 0);
+    r.w->displayWidget(5, 1, 0);
+    QVERIFY(r.unit.currentPage() != r.unit.mainPage());
+    press(&r.probe, Qt::Key_F1);
+    release(&r.probe, Qt::Key_F1);
+    QCOMPARE(r.probe.keys, QStringList({"press F11", "release Esc"}));
+    QVERIFY(r.log.contains("Eventhandler IO-Key released"));
+    QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+    QCOMPARE(r.w->menuLevel(), 0);
+    QCOMPARE(r.powerDownTimers(), 0);
+
+    // A screen that leaves by itself on the Escape: main page twice, once by
+    // its exit(), once by the filter.
+    r.w->displayWidget(1, 1, 0);
+    QWidget* screen = r.unit.currentPage();
+    r.unit.sink()->clear();
+    r.log.clear();
     press(screen, Qt::Key_F1);
     release(screen, Qt::Key_F1);
-    QCOMPARE(unit.currentPage(), unit.mainPage());
-    // Once by the screen's exit(), once by the key filter.
-    QCOMPARE(unit.sink()->sentCount("BT_TX B"), 2);
-    QCOMPARE(log.count("Audiopath: MUTED"), 2);
+    QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+    QCOMPARE(r.unit.sink()->sentCount("BT_TX B"), 2);
+    QCOMPARE(r.log.count("Audiopath: MUTED"), 2);
 }
 
-void TestKeys::favouriteStoredWhenHeldNotExecuted()
+void TestKeys::favouriteHeldStoresShortPressOpens()
 {
-    TestUnit unit;
-    unit.setSetting("Systemsettings/FavouriteButton", 4);
-    unit.start();
-    Filter filter;
-    PopupCloser popups;
-    Probe probe;
-    LogCapture log;
-    hold(&probe, Qt::Key_F2, 7);
-    QVERIFY(!log.contains("Neue Funktion speichern"));
-    press(&probe, Qt::Key_F2, true);
-    QCOMPARE(log.count("Neue Funktion speichern"), 1);
-    QVERIFY(log.contains("Popup closed 1"));
+    Rig r({{"Systemsettings/FavouriteButton", 4}});
+    hold(&r.probe, Qt::Key_F2, 7);
+    QVERIFY(!r.log.contains("Neue Funktion speichern"));
+    press(&r.probe, Qt::Key_F2, true);
+    QCOMPARE(r.log.count("Neue Funktion speichern"), 1);
+    QVERIFY(r.log.contains("Popup closed 1"));
     // The start value of the screen in use: level measurement.
-    QVERIFY(unit.root.read("/home/root/settings.ini").contains("FavouriteButton=2"));
+    QVERIFY(r.unit.root.read("/home/root/settings.ini").contains("FavouriteButton=2"));
     for (int i = 0; i < 8; ++i)
-        press(&probe, Qt::Key_F2, true);
-    release(&probe, Qt::Key_F2);
-    QCOMPARE(log.count("Neue Funktion speichern"), 1);
-    QVERIFY(!log.contains("Open Dialog"));
-    QCOMPARE(unit.currentPage(), unit.mainPage());
-    QVERIFY(probe.keys.isEmpty());
-    QCOMPARE(popups.closed(), 1);
-}
+        press(&r.probe, Qt::Key_F2, true);
+    release(&r.probe, Qt::Key_F2);
+    QCOMPARE(r.log.count("Neue Funktion speichern"), 1);
+    QVERIFY(!r.log.contains("Open Dialog"));
+    QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+    QVERIFY(r.probe.keys.isEmpty());
+    QCOMPARE(r.popups.closed(), 1);
 
-void TestKeys::favouriteShortPressExecutes()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/FavouriteButton", 5);
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    hold(&probe, Qt::Key_F2, 7);
-    release(&probe, Qt::Key_F2);
-    QCOMPARE(log.count("Open Dialog Pipelocating"), 1);
-    QCOMPARE(w->currentWidgetNumber(), 8);
-    QCOMPARE(w->menuLevel(), 0);
+    // Released before the store: the favourite opens, off the stack.
+    hold(&r.probe, Qt::Key_F2, 7);
+    release(&r.probe, Qt::Key_F2);
+    QCOMPARE(r.log.count("Open Dialog Levelmeasurement"), 1);
+    QCOMPARE(r.w->currentWidgetNumber(), 1);
+    QCOMPARE(r.w->menuLevel(), 0);
     // A release without a press runs it as well, once.
-    release(&probe, Qt::Key_F2);
-    QCOMPARE(log.count("Open Dialog Pipelocating"), 2);
+    release(&r.probe, Qt::Key_F2);
+    QCOMPARE(r.log.count("Open Dialog Levelmeasurement"), 2);
 }
 
-void TestKeys::upDownHeldTogetherSwitchConsole()
+void TestKeys::upDownOnlyTogetherSwitchConsole()
 {
-    TestUnit unit;
-    unit.start();
-    unit.root.write("/sys/class/gpio/gpio50/value", "1");
-    unit.root.write("/sys/class/gpio/gpio65/value", "0");
-    Filter filter;
-    PopupCloser popups;
-    Probe probe;
-    LogCapture log;
-    hold(&probe, Qt::Key_F3, 3);
-    hold(&probe, Qt::Key_F5, 3);
-    release(&probe, Qt::Key_F3);
-    QVERIFY(log.contains("m_cntUpKey 3 m_cntDownKey 3"));
-    QVERIFY(log.contains("Switching to Uart-Mode"));
-    QVERIFY(log.contains("Popup closed 3"));
-    QCOMPARE(unit.root.gpioValue(50), QByteArray("0"));
-    QCOMPARE(unit.root.gpioValue(65), QByteArray("1"));
-    QVERIFY(!probe.keys.contains("release Up"));
+    Rig r;
+    r.unit.root.write("/sys/class/gpio/gpio50/value", "1");
+    r.unit.root.write("/sys/class/gpio/gpio65/value", "0");
+    hold(&r.probe, Qt::Key_F3, 3);
+    hold(&r.probe, Qt::Key_F5, 3);
+    release(&r.probe, Qt::Key_F3);
+    QVERIFY(r.log.contains("m_cntUpKey 3 m_cntDownKey 3"));
+    QVERIFY(r.log.contains("Switching to Uart-Mode"));
+    QVERIFY(r.log.contains("Popup closed 3"));
+    QCOMPARE(r.unit.root.gpioValue(50), QByteArray("0"));
+    QCOMPARE(r.unit.root.gpioValue(65), QByteArray("1"));
+    QVERIFY(!r.probe.keys.contains("release Up"));
     // Both counters start again: Down's release is an ordinary one.
-    release(&probe, Qt::Key_F5);
-    QCOMPARE(probe.keys.last(), QString("release Down"));
-    QCOMPARE(popups.closed(), 1);
+    release(&r.probe, Qt::Key_F5);
+    QCOMPARE(r.probe.keys.last(), QString("release Down"));
+    QCOMPARE(r.popups.closed(), 1);
+
+    // Up held, then Down held on its own: no switch.
+    r.unit.root.write("/sys/class/gpio/gpio50/value", "1");
+    r.probe.keys.clear();
+    hold(&r.probe, Qt::Key_F3, 5);
+    release(&r.probe, Qt::Key_F3);
+    hold(&r.probe, Qt::Key_F5, 5);
+    release(&r.probe, Qt::Key_F5);
+    QCOMPARE(r.unit.root.gpioValue(50), QByteArray("1"));
+    QCOMPARE(r.popups.closed(), 1);
+    QCOMPARE(r.probe.keys.count("release Up"), 1);
+    QCOMPARE(r.probe.keys.count("release Down"), 1);
 }
 
-void TestKeys::upThenDownSeparatelyDoNot()
+void TestKeys::pressDuringPowerSavingOnlyWakes_data()
 {
-    TestUnit unit;
-    unit.start();
-    unit.root.write("/sys/class/gpio/gpio50/value", "1");
-    Filter filter;
-    PopupCloser popups;
-    Probe probe;
-    hold(&probe, Qt::Key_F3, 5);
-    release(&probe, Qt::Key_F3);
-    hold(&probe, Qt::Key_F5, 5);
-    release(&probe, Qt::Key_F5);
-    QCOMPARE(unit.root.gpioValue(50), QByteArray("1"));
-    QCOMPARE(popups.closed(), 0);
-    QCOMPARE(probe.keys.count("release Up"), 1);
-    QCOMPARE(probe.keys.count("release Down"), 1);
+    QTest::addColumn<int>("brightness");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("4") << 4 << QByteArray("4");
+    QTest::newRow("0 is never dark") << 0 << QByteArray("6");
 }
 
 void TestKeys::pressDuringPowerSavingOnlyWakes()
 {
-    TestUnit unit;
-    unit.setSetting("Systemsettings/Brightness", 4);
-    unit.setSetting("Systemsettings/DisplayOffTime", 4);
-    unit.start();
-    Filter filter;
-    Probe probe;
-    enterPowerSaving(unit);
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
+    QFETCH(int, brightness);
+    QFETCH(QByteArray, written);
+    Rig r({{"Systemsettings/Brightness", brightness}, {"Systemsettings/DisplayOffTime", 4}});
+    enterPowerSaving();
+    QCOMPARE(r.backlight(), QByteArray("0"));
 
-    press(&probe, Qt::Key_F4);
-    QVERIFY(probe.keys.isEmpty());
+    press(&r.probe, Qt::Key_F4);
+    QVERIFY(r.probe.keys.isEmpty());
     QVERIFY(!StatusbarData()->isPowerSavingActive());
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("4"));
+    QCOMPARE(r.backlight(), written);
     QCOMPARE(StatusbarData()->backlightOffCountdown(), 4);
     // Its release is still translated.
-    release(&probe, Qt::Key_F4);
-    QCOMPARE(probe.keys, QStringList{"release Space"});
+    release(&r.probe, Qt::Key_F4);
+    QCOMPARE(r.probe.keys, QStringList{"release Space"});
 
     // Awake, every key restarts the countdowns.
     StatusbarData()->updateBacklightCountdown();
     QCOMPARE(StatusbarData()->backlightOffCountdown(), 2);
-    press(&probe, Qt::Key_F4);
+    press(&r.probe, Qt::Key_F4);
     QCOMPARE(StatusbarData()->backlightOffCountdown(), 4);
-    QCOMPARE(probe.keys.last(), QString("press Space"));
-}
+    QCOMPARE(r.probe.keys.last(), QString("press Space"));
 
-void TestKeys::darkBrightnessSettingWakesAtDefault()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/Brightness", 0);
-    unit.setSetting("Systemsettings/DisplayOffTime", 0);
-    unit.setSetting("Systemsettings/PowerOffTime", -5);
-    unit.start();
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
-    QCOMPARE(StatusbarData()->backlightOffCountdown(), 259200);
-    QCOMPARE(StatusbarData()->powerOffCountdown(), 259200);
-    enterPowerSaving(unit);
-    StatusbarData()->resetPowerSavingCnt();
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
-
-    // No backlight file: nothing is created, the flags still change.
-    unit.root.remove(kBacklight);
-    StatusbarData()->updateBacklightCountdown();
-    while (!StatusbarData()->isPowerSavingActive())
-        StatusbarData()->updateBacklightCountdown();
-    StatusbarData()->resetPowerSavingCnt();
-    QVERIFY(!StatusbarData()->isPowerSavingActive());
-    QVERIFY(!unit.root.exists(kBacklight));
+    // No backlight file: nothing is created.
+    r.unit.root.remove(kBacklight);
     QVERIFY(!Statusbardata::writeBacklight(0));
+    QVERIFY(!r.unit.root.exists(kBacklight));
 }
 
 void TestKeys::touchGating()
 {
     for (bool enabled : {false, true}) {
-        TestUnit unit;
-        unit.setSetting("Dialogconfiguration/Startup_UseTouchForStartup", enabled);
-        unit.setSetting("Systemsettings/DisplayOffTime", 10);
-        unit.start();
-        // The countdown moves only when the test says so.
-        TestUnit::holdStatusPolls();
-        Filter filter;
-        Probe probe;
-        probe.resize(100, 100);
-        probe.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&probe));
+        Rig r({{"Dialogconfiguration/Startup_UseTouchForStartup", enabled},
+               {"Systemsettings/DisplayOffTime", 10}});
+        r.probe.resize(100, 100);
+        r.probe.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.probe));
         QTouchDevice* device = QTest::createTouchDevice();
+        auto tap = [&] {
+            QTest::touchEvent(&r.probe, device).press(0, QPoint(10, 10), &r.probe);
+            QTest::touchEvent(&r.probe, device).release(0, QPoint(10, 10), &r.probe);
+        };
 
         StatusbarData()->updateBacklightCountdown();
-        QTest::touchEvent(&probe, device).press(0, QPoint(10, 10), &probe);
-        QTest::touchEvent(&probe, device).release(0, QPoint(10, 10), &probe);
-        QCOMPARE(probe.touches, enabled ? 2 : 0);
+        tap();
+        QCOMPARE(r.probe.touches, enabled ? 2 : 0);
         // Only an accepted touch restarts the countdowns.
         QCOMPARE(StatusbarData()->backlightOffCountdown(), enabled ? 10 : 8);
 
         // While dark, a touch's end only wakes.
-        enterPowerSaving(unit);
-        probe.touches = 0;
-        QTest::touchEvent(&probe, device).press(0, QPoint(10, 10), &probe);
-        QTest::touchEvent(&probe, device).release(0, QPoint(10, 10), &probe);
+        enterPowerSaving();
+        r.probe.touches = 0;
+        tap();
         QCOMPARE(StatusbarData()->isPowerSavingActive(), !enabled);
-        QCOMPARE(probe.touches, enabled ? 1 : 0);
+        QCOMPARE(r.probe.touches, enabled ? 1 : 0);
     }
 }
 
 void TestKeys::mouseIsNeverGated()
 {
-    TestUnit unit;
-    unit.setSetting("Dialogconfiguration/Startup_UseTouchForStartup", false);
-    unit.start();
-    Filter filter;
+    Rig r({{"Dialogconfiguration/Startup_UseTouchForStartup", false}});
     QPushButton button("b");
     button.resize(80, 40);
     button.show();
@@ -487,91 +417,75 @@ void TestKeys::mouseIsNeverGated()
 
 void TestKeys::hardwareTestPassesKeysUnchanged()
 {
-    TestUnit unit;
-    unit.setSetting("Systemsettings/DisplayOffTime", 4);
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
+    Rig r({{"Systemsettings/DisplayOffTime", 4}});
     HardwareTest keyTest;
-    hold(&probe, Qt::Key_F1, 10);
-    release(&probe, Qt::Key_F1);
-    press(&probe, Qt::Key_F6);
-    release(&probe, Qt::Key_F6);
-    QCOMPARE(probe.keys.count("press F1"), 11);
-    QCOMPARE(probe.keys.mid(11), QStringList({"release F1", "press F6", "release F6"}));
-    QCOMPARE(powerDownTimers(w), 0);
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
+    hold(&r.probe, Qt::Key_F1, 10);
+    release(&r.probe, Qt::Key_F1);
+    press(&r.probe, Qt::Key_F6);
+    release(&r.probe, Qt::Key_F6);
+    QCOMPARE(r.probe.keys.count("press F1"), 11);
+    QCOMPARE(r.probe.keys.mid(11), QStringList({"release F1", "press F6", "release F6"}));
+    QCOMPARE(r.powerDownTimers(), 0);
+    QCOMPARE(r.backlight(), QByteArray("6"));
 
     // A press during power saving still only wakes.
-    enterPowerSaving(unit);
-    probe.keys.clear();
-    press(&probe, Qt::Key_F3);
-    release(&probe, Qt::Key_F3);
-    QCOMPARE(probe.keys, QStringList{"release F3"});
+    enterPowerSaving();
+    r.probe.keys.clear();
+    press(&r.probe, Qt::Key_F3);
+    release(&r.probe, Qt::Key_F3);
+    QCOMPARE(r.probe.keys, QStringList{"release F3"});
 }
 
 void TestKeys::x11RepeatPairsActAsTheUnit()
 {
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    Filter filter;
-    Probe probe;
-    LogCapture log;
-    press(&probe, Qt::Key_F1);
-    for (int i = 0; i < 8; ++i) {
-        release(&probe, Qt::Key_F1, true);
-        press(&probe, Qt::Key_F1, true);
-    }
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
-    release(&probe, Qt::Key_F1);
-    QCOMPARE(powerDownTimers(w), 1);
-    QVERIFY(!probe.keys.contains("release Esc"));
+    Rig r;
+    // A first press, then flagged release+press pairs.
+    auto x11Hold = [&r](int k, int pairs) {
+        press(&r.probe, k);
+        for (int i = 0; i < pairs; ++i) {
+            release(&r.probe, k, true);
+            press(&r.probe, k, true);
+        }
+    };
+    x11Hold(Qt::Key_F1, 8);
+    QCOMPARE(r.backlight(), QByteArray("0"));
+    release(&r.probe, Qt::Key_F1);
+    QCOMPARE(r.powerDownTimers(), 1);
+    QVERIFY(!r.probe.keys.contains("release Esc"));
 
     // Mute: one press, one release.
-    probe.keys.clear();
-    press(&probe, Qt::Key_F6);
-    for (int i = 0; i < 4; ++i) {
-        release(&probe, Qt::Key_F6, true);
-        press(&probe, Qt::Key_F6, true);
-    }
-    release(&probe, Qt::Key_F6);
-    QCOMPARE(probe.keys, QStringList({"press F10", "release F10"}));
+    r.probe.keys.clear();
+    x11Hold(Qt::Key_F6, 4);
+    release(&r.probe, Qt::Key_F6);
+    QCOMPARE(r.probe.keys, QStringList({"press F10", "release F10"}));
 
     // Up held: Up presses, one release.
-    probe.keys.clear();
-    press(&probe, Qt::Key_F3);
-    release(&probe, Qt::Key_F3, true);
-    press(&probe, Qt::Key_F3, true);
-    release(&probe, Qt::Key_F3);
-    QCOMPARE(probe.keys, QStringList({"press Up", "press Up", "release Up"}));
+    r.probe.keys.clear();
+    x11Hold(Qt::Key_F3, 1);
+    release(&r.probe, Qt::Key_F3);
+    QCOMPARE(r.probe.keys, QStringList({"press Up", "press Up", "release Up"}));
 }
 
 void TestKeys::vncRepeatedPressesActAsTheUnit()
 {
-    TestUnit unit;
-    unit.setSetting("Systemsettings/FavouriteButton", 3);
-    MainMenu* w = unit.start();
-    Filter filter;
-    PopupCloser popups;
-    Probe probe;
-    LogCapture log;
+    Rig r({{"Systemsettings/FavouriteButton", 3}});
     for (int i = 0; i < 9; ++i)
-        press(&probe, Qt::Key_F1);
-    QCOMPARE(log.count("Power down"), 1);
-    release(&probe, Qt::Key_F1);
-    QCOMPARE(powerDownTimers(w), 1);
+        press(&r.probe, Qt::Key_F1);
+    QCOMPARE(r.log.count("Power down"), 1);
+    release(&r.probe, Qt::Key_F1);
+    QCOMPARE(r.powerDownTimers(), 1);
 
     for (int i = 0; i < 10; ++i)
-        press(&probe, Qt::Key_F2);
-    release(&probe, Qt::Key_F2);
-    QCOMPARE(log.count("Neue Funktion speichern"), 1);
-    QVERIFY(!log.contains("Open Dialog"));
+        press(&r.probe, Qt::Key_F2);
+    release(&r.probe, Qt::Key_F2);
+    QCOMPARE(r.log.count("Neue Funktion speichern"), 1);
+    QVERIFY(!r.log.contains("Open Dialog"));
 
-    probe.keys.clear();
+    r.probe.keys.clear();
     for (int i = 0; i < 3; ++i)
-        press(&probe, Qt::Key_F6);
-    release(&probe, Qt::Key_F6);
-    QCOMPARE(probe.keys, QStringList({"press F10", "release F10"}));
+        press(&r.probe, Qt::Key_F6);
+    release(&r.probe, Qt::Key_F6);
+    QCOMPARE(r.probe.keys, QStringList({"press F10", "release F10"}));
 }
 
 QTEST_MAIN(TestKeys)

@@ -1,12 +1,8 @@
 // Screen switching, the menu stack, the accessory's mute signal between the
 // main menu and the screens, leaving the screens, and the management menu.
-#include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
-#include "Mainmenu/longtermmeasurement.h"
 #include "Mainmenu/management.h"
 #include "Mainmenu/pinpointing.h"
-#include "Mainmenu/pipelocating.h"
-#include "Mainmenu/pressuresensor.h"
 #include "Management/gpsmonitor.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
@@ -56,8 +52,7 @@ class TestNavigation : public QObject
     Q_OBJECT
 private slots:
     void elevenPushesStopAtLevelNine();
-    void backAtLevelOneShowsMainPageOnly();
-    void unknownWidgetsShowMainPageOnly();
+    void backAtLevelOneAndUnknownWidgetsShowMainPageOnly();
     void workedExample();
     void popSkipsTheRequestedScreen();
     void muteSignalMovesWithTheScreens();
@@ -65,7 +60,6 @@ private slots:
     void browserAlwaysRefilledFromTheTop();
     void favouriteNumberFollowsTheScreenShown();
     void mainPageButtonsPush();
-    void measurementScreensStart();
     void screensLeaveOnBackAndEscape();
     void testMenuSwitchesConsoleToUart();
 
@@ -85,35 +79,21 @@ void TestNavigation::elevenPushesStopAtLevelNine()
     QVERIFY(page<MeasManagement>(unit));
 }
 
-void TestNavigation::backAtLevelOneShowsMainPageOnly()
+void TestNavigation::backAtLevelOneAndUnknownWidgetsShowMainPageOnly()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
-    w->displayWidget(4, 1, 0);
-    QCOMPARE(w->menuLevel(), 1);
-    unit.sink()->clear();
-    LogCapture log;
-    w->displayWidget(-1, 1, 1);
-    QCOMPARE(unit.currentPage(), unit.mainPage());
-    QCOMPARE(w->menuLevel(), 0);
-    QCOMPARE(stack(w), QVector<int>{0});
-    // Not the main-menu start: no mute, no battery request.
-    QVERIFY(!log.contains("Audiopath"));
-    QVERIFY(unit.sink()->sent.isEmpty());
-}
-
-void TestNavigation::unknownWidgetsShowMainPageOnly()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    for (int widget : {2, 12, 42, 99, 100, 101, -7}) {
+    for (int widget : {-1, 2, 12, 42, 99, 100, 101, -7}) {
+        const bool back = widget == -1;
         w->displayWidget(4, 1, 0);
-        w->displayWidget(5, 1, 0);
+        if (!back)
+            w->displayWidget(5, 1, 0);
         unit.sink()->clear();
         LogCapture log;
-        w->displayWidget(widget, 1, 0);
+        w->displayWidget(widget, 1, back ? 1 : 0);
         QCOMPARE(unit.currentPage(), unit.mainPage());
         QCOMPARE(stack(w), QVector<int>{0});
+        // Not the main-menu start: no mute, no battery request.
         QVERIFY(!log.contains("Audiopath"));
         QVERIFY(unit.sink()->sent.isEmpty());
     }
@@ -311,43 +291,28 @@ void TestNavigation::mainPageButtonsPush()
     QCOMPARE(log.count("m_management:"), 3);  // "not init" and the object, then the object
 }
 
-void TestNavigation::measurementScreensStart()
-{
-    TestUnit unit;
-    MainMenu* w = unit.start();
-    for (int widget : {1, 3, 6, 8, 9, 11}) {
-        w->displayWidget(widget, 1, 0);
-        auto* title = unit.currentPage()->findChild<QLabel*>("labelTitle");
-        QVERIFY(title && !title->text().isEmpty());
-        w->displayWidget(0, 0, 0);
-    }
-    LogCapture log;
-    w->displayWidget(11, 1, 0);
-    QVERIFY(log.contains("Pressuresensor: displayWidget"));
-    QVERIFY(log.contains("Pressuresensor: displayWidget init"));
-    QVERIFY(log.contains("Audiopath: MUTED"));
-    QCOMPARE(unit.currentPage()->findChild<QLabel*>("labelTitle")->text(),
-             QString("Pressure sensor"));
-    QCOMPARE(page<Pinpointing>(unit), nullptr);
-}
-
 void TestNavigation::screensLeaveOnBackAndEscape()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
+    auto leave = [](QWidget* screen, bool useEscape) {
+        useEscape ? escapeRelease(screen) : click(screen, "butMenuBack");
+    };
     for (int widget : {1, 3, 6, 8, 9, 11}) {
         for (bool useEscape : {false, true}) {
-            // Live: back to the main menu.
+            // Live: shows its title, back to the main menu.
             w->displayWidget(widget, 1, 0);
             QWidget* screen = unit.currentPage();
             QVERIFY(screen != unit.mainPage());
-            useEscape ? escapeRelease(screen) : click(screen, "butMenuBack");
+            auto* title = screen->findChild<QLabel*>("labelTitle");
+            QVERIFY(title && !title->text().isEmpty());
+            leave(screen, useEscape);
             QCOMPARE(unit.currentPage(), unit.mainPage());
 
             // Stored view: back to the browser (the pressure screen has none).
             w->displayWidget(7, 1, 0);
             w->displayWidget(widget, -1, 1);
-            useEscape ? escapeRelease(screen) : click(screen, "butMenuBack");
+            leave(screen, useEscape);
             if (widget == 11)
                 QCOMPARE(unit.currentPage(), unit.mainPage());
             else
@@ -360,15 +325,19 @@ void TestNavigation::screensLeaveOnBackAndEscape()
         for (int widget : {7, 10, 5}) {
             w->displayWidget(4, 1, 0);
             w->displayWidget(widget, 1, 0);
-            QWidget* screen = unit.currentPage();
-            if (useEscape)
-                escapeRelease(screen);
-            else
-                click(screen, "butMenuBack");
+            leave(unit.currentPage(), useEscape);
             QCOMPARE(unit.currentPage(), unit.mainPage());
             QCOMPARE(w->menuLevel(), 0);
         }
     }
+    // The pressure screen, which nothing else opens, starts like the others.
+    LogCapture log;
+    w->displayWidget(11, 1, 0);
+    QVERIFY(log.contains("Pressuresensor: displayWidget init"));
+    QVERIFY(log.contains("Audiopath: MUTED"));
+    QCOMPARE(unit.currentPage()->findChild<QLabel*>("labelTitle")->text(),
+             QString("Pressure sensor"));
+    w->displayWidget(0, 0, 0);
     // An Escape press alone leaves nothing.
     w->displayWidget(3, 1, 0);
     QTest::keyPress(unit.currentPage(), Qt::Key_Escape);
@@ -421,11 +390,7 @@ void TestNavigation::managementActions()
     QCOMPARE(management->findChild<QPushButton*>("butDatatransmission")->text(),
              QString("USB <> PC"));
 
-    click(management, "butMeasurements");
-    QVERIFY(page<MeasManagement>(unit));
-    QCOMPARE(stack(w), QVector<int>({0, 4, 7}));
-
-    w->displayWidget(4, 2, 0);  // back up
+    // (The measurements button: see workedExample.)
     click(management, "butSystemsettings");
     QVERIFY(page<Systemsettings>(unit));
     QCOMPARE(stack(w), QVector<int>({0, 4, 5}));
