@@ -4,6 +4,7 @@
 #include "idc777testing.h"
 #include "logcapture.h"
 #include "modalhelper.h"
+#include "signalrecorder.h"
 #include "testroot.h"
 
 #include <QLabel>
@@ -22,7 +23,7 @@ struct Rig {
     TestRoot root;
     RecordingBluetoothHost host;
     TestIdc777 bt{&host};
-    QStringList signalsSeen;
+    QStringList recorded;
 
     explicit Rig(const QString& port = "/dev/ttyO2", const QString& id = kMic)
     {
@@ -30,17 +31,17 @@ struct Rig {
         host.hpId = kHp;
         bt.initBluetooth(port, id);
         bt.holdStateMachine();
-        QObject::connect(&bt, &Bluetooth::stateActiveMuteChanged,
-                         [this](bool m) { signalsSeen << QString("mute %1").arg(m); });
-        QObject::connect(&bt, &Bluetooth::btBatteryvoltageReceived,
-                         [this](QString v) { signalsSeen << "battery " + v; });
-        QObject::connect(&bt, &Bluetooth::btSensortypeReceived, [this](QString t) { signalsSeen << "sensor " + t; });
-        QObject::connect(&bt, &Bluetooth::btPairingOk, [this] { signalsSeen << "pairingOk"; });
-        QObject::connect(&bt, &Bluetooth::btModulReset, [this] { signalsSeen << "modulReset"; });
-        QObject::connect(&bt, &Bluetooth::btHeadphoneVolumeChanged,
-                         [this](int p) { signalsSeen << QString("hpVolume %1").arg(p); });
-        QObject::connect(&bt, &Bluetooth::btHeadphoneBatteryStateReceived,
-                         [this](int p) { signalsSeen << QString("hpBattery %1").arg(p); });
+        recordSignals(bt, &recorded);
+    }
+    // The signals that carry news (not the bare answer or link notices).
+    QStringList seen() const
+    {
+        QStringList out;
+        for (const QString& s : recorded) {
+            if (s != "answer" && s != "rfcomm")
+                out << s;
+        }
+        return out;
     }
     void feedLines(const QStringList& lines, const QByteArray& end = "\r")
     {
@@ -78,8 +79,9 @@ private slots:
     void notConnectedWhileDisconnecting();
     void headsetVolumeOnlyOnTheHeadsetSide();
     void statusCopiesOnlyACompleteAnswer();
+    void pairing_data();
     void pairing();
-    void failedPairing();
+    void invalidAddressMessage_data();
     void invalidAddressMessage();
     void configuredDeviceAnywhereInTheList();
     void productionHostShowsTheMessage();
@@ -93,6 +95,11 @@ void TestIdc777Analysis::recvExample_data()
     QTest::newRow("CR LF") << QByteArray("\r\n");
 }
 
+void TestIdc777Analysis::recvLinesSplitAndJoined_data()
+{
+    recvExample_data();
+}
+
 // 23 characters of accessory line, its CR LF, then the module's line end:
 // the first cut line carries 24 bytes of data and waits for the rest.
 void TestIdc777Analysis::recvExample()
@@ -103,21 +110,14 @@ void TestIdc777Analysis::recvExample()
     QCOMPARE(rig.bt.pendingBytes(), end.mid(1) + "RECV 15 25 BT_RX MUTE_STA");
     rig.bt.feed(QByteArray("TE ACTIVE\r"));
     QVERIFY(rig.bt.bytesMissing());
-    QVERIFY(rig.signalsSeen.isEmpty());
+    QVERIFY(rig.seen().isEmpty());
     rig.bt.feed("\n" + end + "OK" + end);
-    QCOMPARE(rig.signalsSeen, QStringList{"mute 0"});
+    QCOMPARE(rig.seen(), QStringList{"mute 0"});
     QVERIFY(!rig.bt.bytesMissing());
     // The module's lines after the event are its own again.
     rig.bt.feed("RECV 15 23 BT_RX MUTE_STATE MUTE\r\n" + end + "A2DP_STREAM_START 10" + end);
-    QCOMPARE(rig.signalsSeen, (QStringList{"mute 0", "mute 1"}));
+    QCOMPARE(rig.seen(), (QStringList{"mute 0", "mute 1"}));
     QVERIFY(rig.bt.isStreamingActive());
-}
-
-void TestIdc777Analysis::recvLinesSplitAndJoined_data()
-{
-    QTest::addColumn<QByteArray>("end");
-    QTest::newRow("CR") << QByteArray("\r");
-    QTest::newRow("CR LF") << QByteArray("\r\n");
 }
 
 void TestIdc777Analysis::recvLinesSplitAndJoined()
@@ -126,31 +126,31 @@ void TestIdc777Analysis::recvLinesSplitAndJoined()
     Rig rig;
     // Two lines in one event, in order.
     rig.bt.feed(recv("BT_RX BATT_VOLTAGE 3900\r\nBT_RX SENSOR 2\r\n", end));
-    QCOMPARE(rig.signalsSeen, (QStringList{"battery 3900", "sensor 2"}));
+    QCOMPARE(rig.seen(), (QStringList{"battery 3900", "sensor 2"}));
 
     // Half a line waits for the next event.
-    rig.signalsSeen.clear();
+    rig.recorded.clear();
     rig.bt.feed(recv("BT_RX SENS", end));
     QCOMPARE(rig.bt.linePart(), QByteArray("BT_RX SENS"));
-    QVERIFY(rig.signalsSeen.isEmpty());
+    QVERIFY(rig.seen().isEmpty());
     rig.bt.feed(recv("OR 3\r\n", end));
-    QCOMPARE(rig.signalsSeen, QStringList{"sensor 3"});
+    QCOMPARE(rig.seen(), QStringList{"sensor 3"});
 
     // A line cut off by a lost link does not spoil the new link's first.
-    rig.signalsSeen.clear();
+    rig.recorded.clear();
     rig.bt.feed(recv("BT_RX SENS", end) + "LINK_LOSS 15" + end + "OPEN_OK 15 SPP x" + end);
     rig.bt.feed(recv("BT_RX MUTE_STATE ACTIVE\r\n", end));
-    QCOMPARE(rig.signalsSeen, QStringList{"mute 0"});
+    QCOMPARE(rig.seen(), QStringList{"mute 0"});
 
     // Another link's data is counted and dropped.
-    rig.signalsSeen.clear();
+    rig.recorded.clear();
     rig.bt.feed(recv("BT_RX SENSOR 9\r\nOK\r", end, "10") + "OPEN_OK 10 A2DP x" + end);
-    QVERIFY(rig.signalsSeen.isEmpty());
+    QVERIFY(rig.seen().isEmpty());
     QVERIFY(rig.bt.isConnectedA2DP());
 
     // Non-ASCII and NUL bytes count as bytes; the line after is analysed.
     rig.bt.feed(recv(QByteArray("BT_RX SENSOR Gr\xC3\xBC\0n\r\n", 21), end) + "A2DP_STREAM_START" + end);
-    QCOMPARE(rig.signalsSeen, QStringList{QString::fromUtf8("sensor Grün")});
+    QCOMPARE(rig.seen(), QStringList{QString::fromUtf8("sensor Grün")});
     QVERIFY(rig.bt.isStreamingActive());
 }
 
@@ -162,7 +162,7 @@ void TestIdc777Analysis::recvBadLengths()
                 "RECV 15\rOPEN_OK 10 A2DP x\r");
     QCOMPARE(log.count("RECV with invalid length dropped"), 3);
     QVERIFY(log.contains("RECV without length dropped"));
-    QVERIFY(rig.signalsSeen.isEmpty());
+    QVERIFY(rig.seen().isEmpty());
     QVERIFY(!rig.bt.bytesMissing());
     QVERIFY(rig.bt.isConnectedA2DP());
 }
@@ -178,7 +178,7 @@ void TestIdc777Analysis::recvCutOffByAReset()
     rig.bt.tickNow();
     rig.bt.holdStateMachine();
     rig.feedLines({"IOT747 x", "AudioAgent 7.2.1", "Ready"});
-    QCOMPARE(rig.signalsSeen, QStringList{"modulReset"});
+    QCOMPARE(rig.seen(), QStringList{"reset"});
     QCOMPARE(rig.bt.getFwVersionBtModul(), QString("7.2.1"));
 }
 
@@ -208,14 +208,14 @@ void TestIdc777Analysis::events_data()
     row("banner drops the links", {"OPEN_OK 15 SPP x", "OPEN_OK 10 A2DP x", "A2DP_STREAM_START", "IOT747 x"},
         {"!spp", "!a2dp", "!streaming", "state WAIT_FOR_FINISH_RESET"});
     row("banner, firmware and Ready", {"IOT747 x", "AudioAgent 7.2.1 beta", "Ready"},
-        {"fw 7.2.1 beta", "signal modulReset", "host sleep 150", "state WAIT_FOR_FINISH_RESET"});
-    row("Ready without reset", {"Ready"}, {"!signal modulReset"});
+        {"fw 7.2.1 beta", "signal reset", "host sleep 150", "state WAIT_FOR_FINISH_RESET"});
+    row("Ready without reset", {"Ready"}, {"!signal reset"});
     row("ERROR 0x0017", {"ERROR 0x0017"}, {"state INIT"});
-    row("battery 2 pairs", {"AT+IPHONEACCEV=2,1,5,2,0"}, {"signal hpBattery 60"});
-    row("battery full", {"AT+IPHONEACCEV=2,2,0,1,9"}, {"signal hpBattery 100"});
-    row("battery without key 1", {"AT+IPHONEACCEV=1,2,3"}, {"signal hpBattery 50"});
-    row("battery too few parts", {"AT+IPHONEACCEV=3,1,2,2,0"}, {"!signal hpBattery"});
-    row("battery not a number", {"AT+IPHONEACCEV=x,1,2"}, {"!signal hpBattery"});
+    row("battery 2 pairs", {"AT+IPHONEACCEV=2,1,5,2,0"}, {"signal hpbattery 60"});
+    row("battery full", {"AT+IPHONEACCEV=2,2,0,1,9"}, {"signal hpbattery 100"});
+    row("battery without key 1", {"AT+IPHONEACCEV=1,2,3"}, {"signal hpbattery 50"});
+    row("battery too few parts", {"AT+IPHONEACCEV=3,1,2,2,0"}, {"!signal hpbattery"});
+    row("battery not a number", {"AT+IPHONEACCEV=x,1,2"}, {"!signal hpbattery"});
     row("malformed LINK", {"LINK zz CONNECTED A2DP x"}, {"!a2dp"});
     row("malformed NAME", {"NAME"}, {"state HARDWARE_RESET_START"});
 }
@@ -248,7 +248,7 @@ void TestIdc777Analysis::events()
     facts << QString("hpBatteryState %1").arg(rig.bt.getBtExtHeadphoneBatteryState());
     for (const QString& e : rig.host.ownEvents)
         facts << "host " + e;
-    for (const QString& s : rig.signalsSeen)
+    for (const QString& s : rig.seen())
         facts << "signal " + s;
 
     for (const QString& e : expected) {
@@ -282,12 +282,12 @@ void TestIdc777Analysis::headsetVolumeOnlyOnTheHeadsetSide()
 {
     Rig source("/dev/ttyO3", kHp);
     source.feedLines({"ABS_VOL 11 127", "ABS_VOL 12 60", "ABS_VOL 11 x", "ABS_VOL 11 4"});
-    QCOMPARE(source.signalsSeen, (QStringList{"hpVolume 94", "hpVolume 0"}));
+    QCOMPARE(source.seen(), (QStringList{"hpvolume 94", "hpvolume 0"}));
     QCOMPARE(source.bt.getBtExtHeadphoneGain(), 0);
 
     Rig sink;
     sink.feedLines({"ABS_VOL 11 127"});
-    QVERIFY(sink.signalsSeen.isEmpty());
+    QVERIFY(sink.seen().isEmpty());
 }
 
 void TestIdc777Analysis::statusCopiesOnlyACompleteAnswer()
@@ -324,81 +324,73 @@ void TestIdc777Analysis::statusCopiesOnlyACompleteAnswer()
     QVERIFY(rig.bt.isConnectedA2DP());
 }
 
+void TestIdc777Analysis::pairing_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("paired");
+    const QString open = "OPEN_OK 10 A2DP AABBCCDDEEFF";
+    const QString failed = "OPEN_ERROR 10 A2DP AABBCCDDEEFF";
+    QTest::newRow("paired, confirmed twice") << QStringList{"PAIR_OK AABBCCDDEEFF", open, open} << true;
+    // A pairing that stands while its first connection fails still counts.
+    QTest::newRow("paired, open fails") << QStringList{"PAIR_OK AABBCCDDEEFF", failed} << true;
+    QTest::newRow("plain ERROR") << QStringList{"ERROR", failed} << false;
+    QTest::newRow("PAIR_ERROR") << QStringList{"PAIR_ERROR AABBCCDDEEFF", failed} << false;
+}
+
 void TestIdc777Analysis::pairing()
 {
+    QFETCH(QStringList, answers);
+    QFETCH(bool, paired);
     Rig rig;
     rig.bt.pairWithBtDevice("AABBCCDDEEFF");
     QCOMPARE(rig.bt.commandQueue().lastTransmitted(), QString("PAIR AABBCCDDEEFF"));
-    rig.feedLines({"PAIR_OK AABBCCDDEEFF"});
-    // The OPEN goes out after the pairing pause.
-    QCOMPARE(rig.host.ownEvents, QStringList{"sleep 500"});
+    rig.feedLines(answers.mid(0, 1));
+    // The OPEN goes out, after the pairing pause unless the pairing was refused.
+    const bool refused = answers.first().startsWith("PAIR_ERROR");
+    QCOMPARE(rig.host.ownEvents.count("sleep 500"), refused ? 0 : 1);
     QCOMPARE(rig.bt.commandQueue().lastTransmitted(), QString("OPEN AABBCCDDEEFF A2DP"));
     QVERIFY(!rig.bt.isPairOk("AABBCCDDEEFF"));
-    rig.feedLines({"OPEN_OK 10 A2DP AABBCCDDEEFF", "OPEN_OK 10 A2DP AABBCCDDEEFF"});
-    QCOMPARE(rig.signalsSeen, QStringList{"pairingOk"});
-    QCOMPARE(rig.bt.currentBtId(), QString("AABBCCDDEEFF"));
-    QVERIFY(rig.bt.isPairOk("AABBCCDDEEFF"));
+    rig.feedLines(answers.mid(1));
+    QCOMPARE(rig.seen(), paired ? QStringList{"paired"} : QStringList());
+    QVERIFY(!rig.bt.pairingActive());
+    const bool opened = answers.last().startsWith("OPEN_OK");
+    QCOMPARE(rig.bt.isPairOk("AABBCCDDEEFF"), opened);
     QVERIFY(!rig.bt.isPairOk("112233445566"));
-
-    // A pairing that stands while its first connection fails still counts.
-    Rig second;
-    second.bt.pairWithBtDevice("AABBCCDDEEFF");
-    second.feedLines({"PAIR_OK AABBCCDDEEFF", "OPEN_ERROR 10 A2DP AABBCCDDEEFF"});
-    QCOMPARE(second.signalsSeen, QStringList{"pairingOk"});
-    QCOMPARE(second.state(), QString("INIT"));
+    if (opened)
+        QCOMPARE(rig.bt.currentBtId(), QString("AABBCCDDEEFF"));
+    else if (!refused)
+        QCOMPARE(rig.state(), QString("INIT"));
 }
 
-void TestIdc777Analysis::failedPairing()
+void TestIdc777Analysis::invalidAddressMessage_data()
 {
-    Rig rig;
-    rig.bt.pairWithBtDevice("AABBCCDDEEFF");
-    rig.feedLines({"ERROR"});
-    QCOMPARE(rig.bt.commandQueue().lastTransmitted(), QString("OPEN AABBCCDDEEFF A2DP"));
-    rig.feedLines({"OPEN_ERROR 10 A2DP AABBCCDDEEFF"});
-    QVERIFY(rig.signalsSeen.isEmpty());
-    QVERIFY(!rig.bt.pairingActive());
-    QVERIFY(!rig.bt.isPairOk("AABBCCDDEEFF"));
-    QCOMPARE(rig.state(), QString("INIT"));
-
-    Rig refused;
-    refused.bt.pairWithBtDevice("AABBCCDDEEFF");
-    refused.feedLines({"PAIR_ERROR AABBCCDDEEFF", "OPEN_ERROR 10 A2DP AABBCCDDEEFF"});
-    QVERIFY(refused.signalsSeen.isEmpty());
+    QTest::addColumn<bool>("debug");
+    QTest::addColumn<bool>("productionTest");
+    QTest::newRow("user") << false << false;
+    QTest::newRow("debug") << true << false;
+    QTest::newRow("production test") << false << true;
 }
 
 void TestIdc777Analysis::invalidAddressMessage()
 {
+    QFETCH(bool, debug);
+    QFETCH(bool, productionTest);
     const QString message = "message InvalidBluetoothAddressPleaseRestartPairing";
-    auto listAnswer = [](Rig& rig) {
+    Rig rig;
+    rig.host.debug = debug;
+    rig.host.productionTest = productionTest;
+    auto listAnswer = [&rig] {
         rig.bt.sendCmdAndWaitForResponse("LIST", {"OK", "ERROR"}, 5000);
         rig.feedLines({"LIST BR/EDR 112233445566", "OK"});
     };
-    {
-        Rig rig;
-        // Not armed on a plain start.
-        listAnswer(rig);
-        QVERIFY(!rig.host.ownEvents.contains(message));
-        // Armed by a confirmation; shown once.
-        rig.feedLines({"OPEN_OK 10 A2DP x"});
-        listAnswer(rig);
-        listAnswer(rig);
-        QCOMPARE(rig.host.ownEvents.count(message), 1);
-        QCOMPARE(rig.bt.btIdFromList(), QString("112233445566"));
-    }
-    {
-        Rig rig;
-        rig.host.debug = true;
-        rig.feedLines({"OPEN_OK 10 A2DP x"});
-        listAnswer(rig);
-        QVERIFY(!rig.host.ownEvents.contains(message));
-    }
-    {
-        Rig rig;
-        rig.host.productionTest = true;
-        rig.feedLines({"OPEN_OK 10 A2DP x"});
-        listAnswer(rig);
-        QVERIFY(!rig.host.ownEvents.contains(message));
-    }
+    // Not armed on a plain start; armed by a confirmation, then shown once.
+    listAnswer();
+    QVERIFY(!rig.host.ownEvents.contains(message));
+    rig.feedLines({"OPEN_OK 10 A2DP x"});
+    listAnswer();
+    listAnswer();
+    QCOMPARE(rig.host.ownEvents.count(message), debug || productionTest ? 0 : 1);
+    QCOMPARE(rig.bt.btIdFromList(), QString("112233445566"));
 }
 
 void TestIdc777Analysis::configuredDeviceAnywhereInTheList()

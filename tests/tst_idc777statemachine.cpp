@@ -49,6 +49,14 @@ struct Rig {
         if (bt.commandInFlight())
             bt.waitForCmdResponseTimeout();
     }
+    // Ticks n times, letting the peers answer in between.
+    void idle(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            bt.tickNow();
+            settle();
+        }
+    }
     // Ticks until `done` holds.
     bool run(const std::function<bool()>& done, int maxTicks = 300)
     {
@@ -61,10 +69,7 @@ struct Rig {
                    && !bt.commandInFlight() && bt.waitingCommands().isEmpty();
         });
     }
-    int index(const QString& command, int from = 0) const
-    {
-        return const_cast<Rig*>(this)->module().commands().indexOf(command, from);
-    }
+    int index(const QString& command) { return module().commands().indexOf(command); }
 };
 
 }
@@ -75,16 +80,13 @@ class TestIdc777StateMachine : public QObject
 private slots:
     void sinkStartSequence();
     void sourceStartSequence();
-    void mismatchWrittenOnce();
-    void refusedValueWrittenAtMostThreeTimes();
-    void lostModuleAddressEndsTheRead();
-    void lostReadyRestartsTheReset();
+    void faultsRecovered_data();
+    void faultsRecovered();
     void disconnectAndReconnect();
     void resetOnlyStateVariables();
     void sppLinkLossAndReconnect();
     void bannerMidConnection();
-    void unpairedDeviceWaits();
-    void searchWhileWaitingForThePairing();
+    void unpairedDeviceWaitsAndSearch();
     void bothModulesOnTheirOwnTimers();
 };
 
@@ -138,6 +140,14 @@ void TestIdc777StateMachine::sinkStartSequence()
     const QString simLog = QString::fromLatin1(rig.root.read("/var/log/bt-sim.log"));
     QCOMPARE(simLog.count("sink -> IOT747"), 2);
     QCOMPARE(simLog.count("sink <- WRITE"), 1);
+
+    // One key changed behind the driver's back: written once on the next start.
+    rig.module().setValue("COD", "240400");
+    rig.module().clearRecords();
+    rig.bt.resetBluetooth("", false);
+    QVERIFY(rig.connected());
+    QCOMPARE(rig.module().count("WRITE"), 1);
+    QCOMPARE(rig.module().storedValue("COD"), QString("240418"));
 }
 
 void TestIdc777StateMachine::sourceStartSequence()
@@ -173,55 +183,37 @@ void TestIdc777StateMachine::sourceStartSequence()
     QTRY_COMPARE(rig.sim.headset().volume, 119);
 }
 
-void TestIdc777StateMachine::mismatchWrittenOnce()
+void TestIdc777StateMachine::faultsRecovered_data()
 {
-    Rig rig;
-    rig.start();
-    QVERIFY(rig.connected());
-    // One key changed behind the driver's back: written once on the next start.
-    rig.module().setValue("COD", "240400");
-    rig.module().clearRecords();
-    rig.bt.resetBluetooth("", false);
-    QVERIFY(rig.connected());
-    QCOMPARE(rig.module().count("WRITE"), 1);
-    QCOMPARE(rig.module().storedValue("COD"), QString("240418"));
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("logged");
+    const QString noAddress = "Configuration read ended without the module address";
+    QTest::newRow("value never taken") << "refused" << "Configuration still different after 3 writes";
+    QTest::newRow("LOCAL_ADDR unanswered") << "silent" << noAddress;
+    QTest::newRow("LOCAL_ADDR ERROR") << "error" << noAddress;
+    QTest::newRow("Ready lost") << "no Ready" << "No Ready from the module, hardware reset again";
 }
 
-void TestIdc777StateMachine::refusedValueWrittenAtMostThreeTimes()
+// A module that never settles must still end connected.
+void TestIdc777StateMachine::faultsRecovered()
 {
+    QFETCH(QString, fault);
+    QFETCH(QString, logged);
     LogCapture log;
     Rig rig;
-    rig.module().setRefusedKey("GPIO_CONFIG");
+    if (fault == "refused")
+        rig.module().setRefusedKey("GPIO_CONFIG");
+    else if (fault == "silent")
+        rig.module().setSilent("GET LOCAL_ADDR");
+    else if (fault == "error")
+        rig.module().setAnswer("GET LOCAL_ADDR", {"ERROR 0x0003"});
+    else
+        rig.module().setReadyLost(1);
     rig.start();
     QVERIFY(rig.connected());
-    QCOMPARE(rig.module().count("WRITE"), 3);
-    QVERIFY(log.contains("Configuration still different after 3 writes"));
-}
-
-void TestIdc777StateMachine::lostModuleAddressEndsTheRead()
-{
-    LogCapture log;
-    Rig rig;
-    rig.module().setSilent("GET LOCAL_ADDR");
-    rig.start();
-    QVERIFY(rig.connected());
-    QVERIFY(log.contains("Configuration read ended without the module address"));
-
-    Rig error;
-    error.module().setAnswer("GET LOCAL_ADDR", {"ERROR 0x0003"});
-    error.start();
-    QVERIFY(error.connected());
-}
-
-void TestIdc777StateMachine::lostReadyRestartsTheReset()
-{
-    LogCapture log;
-    Rig rig;
-    rig.module().setReadyLost(1);
-    rig.start();
-    QVERIFY(rig.connected());
-    QVERIFY(log.contains("No Ready from the module, hardware reset again"));
-    QCOMPARE(rig.module().restarts(), 2);
+    QVERIFY(log.contains(logged));
+    QCOMPARE(rig.module().count("WRITE"), fault == "refused" ? 3 : 1);
+    QCOMPARE(rig.module().restarts(), fault == "no Ready" ? 2 : 1);
 }
 
 void TestIdc777StateMachine::disconnectAndReconnect()
@@ -304,36 +296,23 @@ void TestIdc777StateMachine::bannerMidConnection()
     QVERIFY(rig.module().commands().contains("OPEN " + kMic + " SPP"));
 }
 
-void TestIdc777StateMachine::unpairedDeviceWaits()
+// Unpaired, the machine waits for the paired device and reads the list
+// again now and then. After a failed pairing the user searches meanwhile:
+// reading the list again must not end that search.
+void TestIdc777StateMachine::unpairedDeviceWaitsAndSearch()
 {
     LogCapture log;
     Rig rig(true, false);
     rig.start();
     QVERIFY(rig.run([&] { return rig.bt.btState() == BluetoothIDC777::CHECK_PAIRING; }));
-    for (int i = 0; i < 150; ++i) {
-        rig.bt.tickNow();
-        rig.settle();
-    }
-    // The list is asked for again now and then; nothing is opened.
+    rig.idle(150);
     QVERIFY(rig.module().count("LIST") >= 2);
-    QVERIFY(!rig.module().commands().join(' ').contains("OPEN"));
     QVERIFY(log.contains("Paired device not listed"));
-}
 
-// After a failed pairing the machine waits for the paired device while the
-// user searches again: reading the list again must not end that search.
-void TestIdc777StateMachine::searchWhileWaitingForThePairing()
-{
-    Rig rig(true, false);
-    rig.start();
-    QVERIFY(rig.run([&] { return rig.bt.btState() == BluetoothIDC777::CHECK_PAIRING; }));
     rig.module().setSilent("INQUIRY 10");
     rig.bt.startInquiry();
     const int lists = rig.module().count("LIST");
-    for (int i = 0; i < 150; ++i) {
-        rig.bt.tickNow();
-        rig.settle();
-    }
+    rig.idle(150);
     QCOMPARE(rig.module().count("LIST"), lists);
     // The module reports late; the search still collects it.
     const QString other = BluetoothSim::kOtherAddress;
@@ -354,11 +333,9 @@ void TestIdc777StateMachine::searchWhileWaitingForThePairing()
     rig.bt.waitForCmdResponseTimeout();
 
     // With the search over the list is read again now and then.
-    for (int i = 0; i < 150; ++i) {
-        rig.bt.tickNow();
-        rig.settle();
-    }
+    rig.idle(150);
     QVERIFY(rig.module().count("LIST") > lists);
+    QVERIFY(!rig.module().commands().join(' ').contains("OPEN"));
 }
 
 // The pair as the program runs it: both drivers and the simulated device

@@ -94,20 +94,10 @@ public:
     bool pending() const { return m_pending; }
     bool gainsSent() const { return m_gainsTransmitted; }
     bool connectedAGHFP() const { return m_connectedAGHFP; }
-    bool connectedHFP() const { return m_connectedHFP; }
     int linkIdA2dp() const { return m_linkId_A2DP; }
-    int linkIdSpp() const { return m_linkId_SPP; }
     QString btIdFromList() const { return m_btIdFromList; }
     QString currentBtId() const { return m_btId; }
     bool pairingActive() const { return m_pairingActive; }
-    bool initSuccessful() const { return m_initSuccessful; }
-    void setConnected(bool a2dp, bool spp, bool avrcp = false)
-    {
-        m_connectedA2DP = a2dp;
-        m_connectedSPP = spp;
-        m_connectedAVRCP = avrcp;
-    }
-    void setStreaming(bool on) { m_streamingA2dpActive = on; }
     QByteArray linePart() const { return m_linePartCmdMode; }
     bool bytesMissing() const { return m_bytesMissingFromRECV; }
 
