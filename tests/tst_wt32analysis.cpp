@@ -50,123 +50,77 @@ private slots:
 
 void TestWt32Analysis::rules_data()
 {
-    QTest::addColumn<QString>("side");  // sink, headset
-    QTest::addColumn<int>("state");     // before the lines
+    QTest::addColumn<bool>("sink");  // else the headset side
+    QTest::addColumn<int>("state");  // before the lines
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("signalsExpected");
     QTest::addColumn<QStringList>("factsExpected");
     QTest::addColumn<QByteArray>("written");
-    const QStringList none;
-    const int parked = W::BTSTATE_PARKED;
-
-    QTest::newRow("1 CONNECT A2DP") << "sink" << parked
-                                    << QStringList{"CONNECT 0 A2DP 19", "CONNECT 1 A2DP 19", "CONNECT 5 A2DP 19"}
-                                    << none << QStringList{"links=0 1 -1 -1 -1", "A2DP=0"} << QByteArray();
-    QTest::newRow("1 link not a number") << "sink" << parked << QStringList{"CONNECT x A2DP"} << none
-                                         << QStringList{"links=0 -1 -1 -1 -1"} << QByteArray();
-    QTest::newRow("2 CONNECT RFCOMM") << "sink" << int(W::BTSTATE_WAIT_FOR_CONNECT_RFCOMM)
-                                      << QStringList{"CONNECT 2 RFCOMM 1"} << none
-                                      << QStringList{"RFCOMM=1", "links=-1 -1 2 -1 -1", "state=5", "parameters=1"}
-                                      << QByteArray();
-    QTest::newRow("3 STREAMING START") << "sink" << int(W::BTSTATE_WAIT_FOR_CONNECT_A2DP)
-                                       << QStringList{"A2DP STREAMING START"} << none
-                                       << QStringList{"A2DP=1", "state=3"} << QByteArray();
-    QTest::newRow("4 RING AVRCP") << "headset" << parked << QStringList{"RING 2 " + kHp + " 17 AVRCP"} << none
-                                  << QStringList{"AVRCP=1", "links=-1 -1 -1 2 -1"}
-                                  << QByteArray("CALL " + kHp.toLatin1() + " 111E HFP-AG\n");
-    QTest::newRow("4 RING on the sink") << "sink" << parked << QStringList{"RING 2 " + kMic + " 17 AVRCP"}
-                                        << none << QStringList{"AVRCP=0"} << QByteArray();
-    QTest::newRow("4 RING A2DP") << "headset" << parked << QStringList{"RING 0 " + kHp + " 19 A2DP"} << none
-                                 << QStringList{"AVRCP=0"} << QByteArray();
-    QTest::newRow("5 HFP-AG READY") << "headset" << parked << QStringList{"HFP-AG 3 READY"} << none
-                                    << QStringList{"HFP=1", "links=-1 -1 -1 -1 3", "battery=-1"}
-                                    << QByteArray("@3 +CHLD=0\n");
-    QTest::newRow("5 link 0") << "headset" << parked << QStringList{"HFP-AG 0 READY"} << none
-                              << QStringList{"HFP=1", "links=-1 -1 -1 -1 0"} << QByteArray();
-    QTest::newRow("6 battery") << "headset" << parked
-                               << QStringList{"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,1,5,2,0"}
-                               << QStringList{"hpbattery 60"} << QStringList{"battery=60"} << QByteArray();
-    QTest::newRow("6 battery second") << "headset" << parked
-                                      << QStringList{"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,2,0,1,3"}
-                                      << QStringList{"hpbattery 40"} << QStringList{"battery=40"} << QByteArray();
+    const int parked = W::BTSTATE_PARKED, data = W::BTSTATE_RFCOMM_ACTIVE_DATA;
+    auto row = [](const char* name, bool sink, int state, const QStringList& lines, const QStringList& sig,
+                  const QStringList& facts, const QByteArray& written = {}) {
+        QTest::newRow(name) << sink << state << lines << sig << facts << written;
+    };
+    const bool S = true, H = false;
+    // The headset's sequence and "OK" have their own tests below.
+    row("1 CONNECT A2DP", S, parked, {"CONNECT 0 A2DP 19", "CONNECT 1 A2DP 19", "CONNECT 5 A2DP 19"}, {},
+        {"links=0 1 -1 -1 -1", "A2DP=0"});
+    row("1 link not a number", S, parked, {"CONNECT x A2DP"}, {}, {"links=0 -1 -1 -1 -1"});
+    row("2 CONNECT RFCOMM", S, W::BTSTATE_WAIT_FOR_CONNECT_RFCOMM, {"CONNECT 2 RFCOMM 1"}, {},
+        {"RFCOMM=1", "links=-1 -1 2 -1 -1", "state=5", "parameters=1"});
+    row("3 STREAMING START", S, W::BTSTATE_WAIT_FOR_CONNECT_A2DP, {"A2DP STREAMING START"}, {},
+        {"A2DP=1", "state=3"});
+    row("4 RING on the sink", S, parked, {"RING 2 " + kMic + " 17 AVRCP"}, {}, {"AVRCP=0"});
+    row("4 RING A2DP", H, parked, {"RING 0 " + kHp + " 19 A2DP"}, {}, {"AVRCP=0"});
+    row("5 link 0", H, parked, {"HFP-AG 0 READY"}, {}, {"HFP=1", "links=-1 -1 -1 -1 0"});
+    row("6 battery second", H, parked, {"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,2,0,1,3"}, {"hpbattery 40"},
+        {"battery=40"});
     // A dock report carries no level: not 10 %.
-    QTest::newRow("6 dock only") << "headset" << parked << QStringList{"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=1,2,0"}
-                                 << none << QStringList{"battery=-1"} << QByteArray();
-    QTest::newRow("6 garbage") << "headset" << parked << QStringList{"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=x"}
-                               << none << QStringList{"battery=-1"} << QByteArray();
-    QTest::newRow("7 STREAMING STOP") << "sink" << int(W::BTSTATE_RFCOMM_ACTIVE_DATA)
-                                      << QStringList{"LIST 2 CONNECTED AVRCP", "A2DP STREAMING STOP"} << none
-                                      << QStringList{"A2DP=0", "RFCOMM=0", "AVRCP=0", "state=2", "mode=0"}
-                                      << QByteArray();
-    QTest::newRow("8 NO CARRIER") << "sink" << int(W::BTSTATE_RFCOMM_ACTIVE_DATA)
-                                  << QStringList{"NO CARRIER 2 ERROR 0"} << none
-                                  << QStringList{"RFCOMM=0", "state=2"} << QByteArray();
-    QTest::newRow("8 NO CARRIER 3") << "sink" << int(W::BTSTATE_RFCOMM_ACTIVE_DATA)
-                                    << QStringList{"NO CARRIER 3 ERROR 0"} << none
-                                    << QStringList{"RFCOMM=1", "state=6", "mode=1"} << QByteArray();
-    QTest::newRow("9 OK") << "sink" << parked << QStringList{"OK"} << none << QStringList{} << QByteArray();
-    QTest::newRow("10 LIST A2DP") << "sink" << parked << QStringList{"LIST 0 CONNECTED A2DP 667 0 0 0 8d 8d x"}
-                                  << none << QStringList{"A2DP=1", "links=0 1 -1 -1 -1", "state=4"}
-                                  << QByteArray();
-    QTest::newRow("10 LIST A2DP, no RFCOMM wanted")
-        << "headset" << parked << QStringList{"LIST 0 CONNECTED A2DP 667 0 0 0 8d 8d x"} << none
-        << QStringList{"A2DP=1", "state=3"} << QByteArray();
-    QTest::newRow("11 LIST RFCOMM") << "sink" << parked << QStringList{"LIST 2 CONNECTED RFCOMM 667 0 0 0 8d 8d x"}
-                                    << QStringList{"rfcomm"}
-                                    << QStringList{"RFCOMM=1", "links=-1 -1 2 -1 -1", "state=7", "parameters=1"}
-                                    << QByteArray();
-    QTest::newRow("12 LIST AVRCP") << "headset" << parked << QStringList{"LIST 2 CONNECTED AVRCP"} << none
-                                   << QStringList{"AVRCP=1", "links=-1 -1 -1 2 -1"} << QByteArray();
-    QTest::newRow("13 LIST HFP-AG") << "headset" << parked << QStringList{"LIST 3 CONNECTED HFP-AG"} << none
-                                    << QStringList{"HFP=1", "links=-1 -1 -1 -1 3"} << QByteArray();
-    QTest::newRow("LIST count") << "sink" << parked << QStringList{"LIST 1"} << none
-                                << QStringList{"A2DP=0", "state=-1"} << QByteArray();
-    QTest::newRow("14 BT_RX") << "sink" << parked << QStringList{"BT_RX MUTE_STATE ACTIVE"}
-                              << QStringList{"answer", "mute 0"} << QStringList{} << QByteArray();
-    QTest::newRow("15 !$!") << "sink" << parked << QStringList{"!$!", "BT_RX !$!"}
-                            << QStringList{"end", "answer", "end"} << QStringList{} << QByteArray();
-    QTest::newRow("16 volume") << "headset" << parked
-                               << QStringList{"AVRCP 2 PDU_REGISTER_NOTIFICATION CHANGED VOLUME_CHANGED 54"}
-                               << QStringList{"hpvolume 54"} << QStringList{"step=9"} << QByteArray();
-    QTest::newRow("16 volume over 100") << "headset" << parked
-                                        << QStringList{"AVRCP 2 PDU_REGISTER_NOTIFICATION CHANGED VOLUME_CHANGED 150"}
-                                        << QStringList{"hpvolume 150"} << QStringList{"step=8"} << QByteArray();
-    QTest::newRow("17 BDADDR") << "sink" << parked << QStringList{"SET BT BDADDR 00:07:80:4a:00:01 "} << none
-                               << QStringList{"module=00:07:80:4a:00:01"} << QByteArray();
-    QTest::newRow("18 NAME") << "sink" << parked << QStringList{"SET BT NAME VQA4100_MIC"} << none
-                             << QStringList{"name=VQA4100_MIC"} << QByteArray();
-    QTest::newRow("19 sink") << "sink" << parked << QStringList{"SET PROFILE A2DP sink"} << none
-                             << QStringList{"profile=1"} << QByteArray();
-    QTest::newRow("19 source") << "sink" << parked << QStringList{"SET PROFILE A2DP SOURCE"} << none
-                               << QStringList{"profile=2"} << QByteArray();
-    QTest::newRow("19 other") << "sink" << parked << QStringList{"SET PROFILE A2DP SINK", "SET PROFILE A2DP"}
-                              << none << QStringList{"profile=0"} << QByteArray();
-    QTest::newRow("20 banner") << "sink" << parked << QStringList{"WRAP THOR AI (5.0.2 build 1131)"} << none
-                               << QStringList{"firmware=5.0.2 build 1131"} << QByteArray();
-    QTest::newRow("20 banner without version") << "sink" << parked << QStringList{"WRAP THOR AI"} << none
-                                               << QStringList{"firmware=unknown"} << QByteArray();
-    QTest::newRow("21 READY.") << "sink" << parked << QStringList{"WRAP THOR AI (5.0)", "READY.", "READY."}
-                               << QStringList{"reset"} << QStringList{} << QByteArray();
-    QTest::newRow("21 READY. alone") << "sink" << parked << QStringList{"READY."} << none << QStringList{}
-                                     << QByteArray();
-    QTest::newRow("22 PAIR OK") << "sink" << parked << QStringList{"PAIR " + kMic + " OK"}
-                                << QStringList{"paired"} << QStringList{} << QByteArray();
-    QTest::newRow("22 PAIR FAIL") << "sink" << parked << QStringList{"PAIR " + kMic + " FAIL"} << none
-                                  << QStringList{} << QByteArray();
-    QTest::newRow("unknown") << "sink" << parked << QStringList{"HELLO 1 2", "connect 0 A2DP"} << none
-                             << QStringList{"links=-1 -1 -1 -1 -1"} << QByteArray();
+    row("6 dock only", H, parked, {"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=1,2,0"}, {}, {"battery=-1"});
+    row("6 garbage", H, parked, {"HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=x"}, {}, {"battery=-1"});
+    row("7 STREAMING STOP", S, data, {"LIST 2 CONNECTED AVRCP", "A2DP STREAMING STOP"}, {},
+        {"A2DP=0", "RFCOMM=0", "AVRCP=0", "state=2", "mode=0"});
+    row("8 NO CARRIER", S, data, {"NO CARRIER 2 ERROR 0"}, {}, {"RFCOMM=0", "state=2"});
+    row("8 NO CARRIER 3", S, data, {"NO CARRIER 3 ERROR 0"}, {}, {"RFCOMM=1", "state=6", "mode=1"});
+    row("10 LIST A2DP", S, parked, {"LIST 0 CONNECTED A2DP 667 0 0 0 8d 8d x"}, {},
+        {"A2DP=1", "links=0 1 -1 -1 -1", "state=4"});
+    row("10 LIST A2DP, no RFCOMM wanted", H, parked, {"LIST 0 CONNECTED A2DP 667 0 0 0 8d 8d x"}, {},
+        {"A2DP=1", "state=3"});
+    row("11 LIST RFCOMM", S, parked, {"LIST 2 CONNECTED RFCOMM 667 0 0 0 8d 8d x"}, {"rfcomm"},
+        {"RFCOMM=1", "links=-1 -1 2 -1 -1", "state=7", "parameters=1"});
+    row("12 LIST AVRCP", H, parked, {"LIST 2 CONNECTED AVRCP"}, {}, {"AVRCP=1", "links=-1 -1 -1 2 -1"});
+    row("13 LIST HFP-AG", H, parked, {"LIST 3 CONNECTED HFP-AG"}, {}, {"HFP=1", "links=-1 -1 -1 -1 3"});
+    row("LIST count", S, parked, {"LIST 1"}, {}, {"A2DP=0", "state=-1"});
+    row("14 BT_RX", S, parked, {"BT_RX MUTE_STATE ACTIVE"}, {"answer", "mute 0"}, {});
+    row("15 !$!", S, parked, {"!$!", "BT_RX !$!"}, {"end", "answer", "end"}, {});
+    row("16 volume", H, parked, {"AVRCP 2 PDU_REGISTER_NOTIFICATION CHANGED VOLUME_CHANGED 54"}, {"hpvolume 54"},
+        {"step=9"});
+    row("16 volume over 100", H, parked, {"AVRCP 2 PDU_REGISTER_NOTIFICATION CHANGED VOLUME_CHANGED 150"},
+        {"hpvolume 150"}, {"step=8"});
+    row("17 BDADDR", S, parked, {"SET BT BDADDR 00:07:80:4a:00:01 "}, {}, {"module=00:07:80:4a:00:01"});
+    row("18 NAME", S, parked, {"SET BT NAME VQA4100_MIC"}, {}, {"name=VQA4100_MIC"});
+    row("19 sink", S, parked, {"SET PROFILE A2DP sink"}, {}, {"profile=1"});
+    row("19 source", S, parked, {"SET PROFILE A2DP SOURCE"}, {}, {"profile=2"});
+    row("19 other", S, parked, {"SET PROFILE A2DP SINK", "SET PROFILE A2DP"}, {}, {"profile=0"});
+    row("20 banner", S, parked, {"WRAP THOR AI (5.0.2 build 1131)"}, {}, {"firmware=5.0.2 build 1131"});
+    row("20 banner without version", S, parked, {"WRAP THOR AI"}, {}, {"firmware=unknown"});
+    row("21 READY.", S, parked, {"WRAP THOR AI (5.0)", "READY.", "READY."}, {"reset"}, {});
+    row("21 READY. alone", S, parked, {"READY."}, {}, {});
+    row("22 PAIR OK", S, parked, {"PAIR " + kMic + " OK"}, {"paired"}, {});
+    row("22 PAIR FAIL", S, parked, {"PAIR " + kMic + " FAIL"}, {}, {});
+    row("unknown", S, parked, {"HELLO 1 2", "connect 0 A2DP"}, {}, {"links=-1 -1 -1 -1 -1"});
 }
 
 void TestWt32Analysis::rules()
 {
-    QFETCH(QString, side);
+    QFETCH(bool, sink);
     QFETCH(int, state);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, signalsExpected);
     QFETCH(QStringList, factsExpected);
     QFETCH(QByteArray, written);
-    Wt32PtyRig rig(side == "sink");
-    rig.bt.setCallRfcomm(side == "sink");
+    Wt32PtyRig rig(sink);
+    rig.bt.setCallRfcomm(sink);
     if (state == W::BTSTATE_RFCOMM_ACTIVE_DATA)
         rig.dataMode();
     else if (state == W::BTSTATE_WAIT_FOR_CONNECT_RFCOMM)
@@ -233,10 +187,13 @@ void TestWt32Analysis::headsetSequence()
     QCOMPARE(rig.bt.btState(), int(W::BTSTATE_A2DP_ACTIVE));
     // The headset's AVRCP before any hands-free link: the unit calls it.
     rig.bt.feedLine("RING 2 " + kHp + " 17 AVRCP");
+    QVERIFY(rig.bt.isConnectedAVRCP());
     QCOMPARE(rig.written(), QByteArray("CALL " + kHp.toLatin1() + " 111E HFP-AG\n"));
     rig.bt.feedLine("CALL 3");
     rig.bt.feedLine("CONNECT 3 HFP-AG 2");
     rig.bt.feedLine("HFP-AG 3 READY");
+    QVERIFY(rig.bt.connectedHfp());
+    QCOMPARE(rig.bt.links(), QString("0 1 -1 2 3"));
     QCOMPARE(rig.written(), QByteArray("@3 +CHLD=0\n"));
     rig.bt.feedLine("HFP-AG 3 UNKNOWN 0 AT+IPHONEACCEV=2,1,5,2,0");
     QCOMPARE(rig.bt.getBtExtHeadphoneBatteryState(), 60);

@@ -230,12 +230,10 @@ void TestWt32Sim::serviceModeLinesAndTriggers()
     QCOMPARE(sim.headset().batteryPercent, 30);
 
     const QString log = QString::fromUtf8(root.read("/var/log/bt-sim.log"));
-    QVERIFY(log.contains("sim -- started (WT32 modules)"));
-    QVERIFY(log.contains("sink <- CALL " + kMic + " 1101 RFCOMM"));
-    QVERIFY(log.contains("sink -- data mode, link 2"));
-    QVERIFY(log.contains("sink -- command mode (DTR)"));
-    QVERIFY(log.contains("person -- stuck on"));
-    QVERIFY(log.contains("sink => BT_RX MUTE_STATE ACTIVE"));
+    for (const QString& entry : QStringList{"sim -- started (WT32 modules)", "sink <- CALL " + kMic + " 1101 RFCOMM",
+                                            "sink -- data mode, link 2", "sink -- command mode (DTR)",
+                                            "person -- stuck on", "sink => BT_RX MUTE_STATE ACTIVE"})
+        QVERIFY2(log.contains(entry), qPrintable(entry));
     sim.stop();
 
     // An IDC777 device has no data-mode line to hold.
@@ -311,11 +309,8 @@ void TestWt32Sim::bothDriversAgainstTheModules()
     rig.bt.disconnectBtDevice();
     source.disconnectBtDevice();
     QTRY_VERIFY(rig.module().openLinks().isEmpty() && hs.openLinks().isEmpty());
-    QCOMPARE(rig.module().commands().mid(rig.module().commands().size() - 7, 2),
-             (QStringList{"SET CONTROL AUTOCALL", "KILL " + kMic}));
     QCOMPARE(hs.commands().mid(4), (QStringList{"SET CONTROL AUTOCALL", "KILL " + kHp, "CLOSE 0", "CLOSE 1",
                                                 "CLOSE 2", "CLOSE 3", "SET CONTROL AUTOCALL"}));
-    QVERIFY(rig.module().dataLines().filter("KILL").isEmpty());
     QCOMPARE(rig.dataModeLine(), QByteArray("0"));
 }
 

@@ -69,8 +69,6 @@ public:
     }
 
     bool connectedHfp() const { return m_connectedHFP; }
-    bool switchToCommandMode() const { return m_switchToCommandMode; }
-    bool switchToDataMode() const { return m_switchToDataMode; }
     QString links() const
     {
         return QString("%1 %2 %3 %4 %5")
@@ -85,7 +83,6 @@ public:
     bool transmitTimerActive() const { return m_btTimerTransmit->isActive(); }
     QByteArray pendingBytes() const { return m_rx.pending(); }
     QString inquiryText() const { return m_receivedInquiryText; }
-    bool waitingForReady() const { return m_btWaitForReadyAfterReset; }
 };
 
 // The driver on a bare pty: the test reads what it writes and hands it
@@ -182,6 +179,13 @@ struct Wt32SimRig {
         bt.tickNow();
         settle();
         return bt.btState() == state;
+    }
+    // The sink started and resting in data mode on its RFCOMM link.
+    bool connectSink()
+    {
+        start();
+        bt.callBtDeviceA2DP(true);
+        return inState(BluetoothWT32::BTSTATE_RFCOMM_ACTIVE_DATA);
     }
     QByteArray dataModeLine() const { return root.readTrimmed("/sys/class/gpio/gpio59/value"); }
 };
