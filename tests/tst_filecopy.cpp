@@ -35,11 +35,9 @@ QByteArray pattern(qint64 size, char seed = 0)
     return data;
 }
 
-void prepare(const TestRoot& t)
-{
-    QDir().mkpath(t.path("/media/vq4100"));
-    QDir().mkpath(t.path("/home/root/firmware"));
-}
+struct Root : TestRoot {
+    Root() { QDir().mkpath(path("/home/root/firmware")); }
+};
 
 // Records the progress before every read and can shorten the source.
 class ObservedCopy : public FileCopyThread
@@ -113,8 +111,7 @@ void TestFileCopy::copies()
     QFETCH(qint64, oldTarget);
     QFETCH(QList<int>, reads);
     QFETCH(QStringList, logs);
-    TestRoot t;
-    prepare(t);
+    Root t;
     const QByteArray data = pattern(size, 1);
     QVERIFY(t.write(kSource, data));
     if (oldTarget >= 0)
@@ -131,62 +128,45 @@ void TestFileCopy::copies()
 
 void TestFileCopy::failures_data()
 {
-    // The target is given as a unit path; "setup" builds the trap.
-    QTest::addColumn<QString>("setup");
+    // files: what is in place before the copy and must be left as it was.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
     QTest::addColumn<qint64>("size");
-    QTest::newRow("missing source") << "missing-source" << qint64(0);
-    QTest::newRow("source is a folder") << "source-folder" << qint64(0);
+    QTest::addColumn<QVariantMap>("files");
+    QTest::newRow("missing source") << "/media/vq4100/FW_missing.vq4" << kTarget << qint64(0)
+                                    << QVariantMap{{kTarget, "old"}};
+    QTest::newRow("source is a folder") << "/media/vq4100" << kTarget << qint64(0) << QVariantMap{};
     for (qint64 size : {qint64(100), qint64(200000)}) {
         const QByteArray suffix = size > 65536 ? " (partwise)" : " (one step)";
-        QTest::newRow("target folder missing" + suffix) << "no-target-folder" << size;
-        QTest::newRow("target folder is a file" + suffix) << "target-parent-file" << size;
-        QTest::newRow("target is a folder" + suffix) << "target-folder" << size;
-        QTest::newRow("target is the source" + suffix) << "same-file" << size;
+        QTest::newRow("target folder missing" + suffix) << kSource << "/home/root/nothere/fw.vq4" << size
+                                                        << QVariantMap{};
+        QTest::newRow("target folder is a file" + suffix) << kSource << "/home/root/plain/fw.vq4" << size
+                                                          << QVariantMap{{"/home/root/plain", "file"}};
+        QTest::newRow("target is a folder" + suffix) << kSource << kTarget << size
+                                                     << QVariantMap{{kTarget + "/inside", "keep"}};
+        QTest::newRow("target is the source" + suffix) << kSource << kSource << size << QVariantMap{};
     }
 }
 
 void TestFileCopy::failures()
 {
-    QFETCH(QString, setup);
+    QFETCH(QString, source);
+    QFETCH(QString, target);
     QFETCH(qint64, size);
-    TestRoot t;
-    prepare(t);
-    QString source = kSource;
-    QString target = kTarget;
-    const QByteArray data = pattern(size);
-    QVERIFY(t.write(kSource, data));
-    if (setup == "missing-source") {
-        source = "/media/vq4100/FW_missing.vq4";
-        QVERIFY(t.write(kTarget, "old"));  // must survive a failed copy
-    } else if (setup == "source-folder") {
-        source = "/media/vq4100";
-    } else if (setup == "no-target-folder") {
-        target = "/home/root/nothere/fw.vq4";
-    } else if (setup == "target-parent-file") {
-        QVERIFY(t.write("/home/root/plain", "file"));
-        target = "/home/root/plain/fw.vq4";
-    } else if (setup == "target-folder") {
-        QVERIFY(QDir().mkpath(t.path(kTarget)));
-        QVERIFY(t.write(kTarget + "/inside", "keep"));
-    } else if (setup == "same-file") {
-        target = kSource;
-    }
-
+    QFETCH(QVariantMap, files);
+    Root t;
+    files.insert(kSource, pattern(size));
+    for (auto f = files.cbegin(); f != files.cend(); ++f)
+        QVERIFY(t.write(f.key(), f.value().toByteArray()));
     FileCopyThread copy;
     QCOMPARE(run(copy, source, target), ended(false));
-    QCOMPARE(t.read(kSource), data);
-    if (setup == "missing-source")
-        QCOMPARE(t.read(kTarget), QByteArray("old"));
-    if (setup == "target-folder")
-        QCOMPARE(t.read(kTarget + "/inside"), QByteArray("keep"));
-    if (setup == "target-parent-file")
-        QCOMPARE(t.read("/home/root/plain"), QByteArray("file"));
+    for (auto f = files.cbegin(); f != files.cend(); ++f)
+        QCOMPARE(t.read(f.key()), f.value().toByteArray());
 }
 
 void TestFileCopy::sourceShrinksDuringTheCopy()
 {
-    TestRoot t;
-    prepare(t);
+    Root t;
     QVERIFY(t.write(kSource, pattern(300000)));
     LogCapture log;
     ObservedCopy copy;
@@ -199,8 +179,7 @@ void TestFileCopy::sourceShrinksDuringTheCopy()
 
 void TestFileCopy::copiesOnAWorkerThread()
 {
-    TestRoot t;
-    prepare(t);
+    Root t;
     const QByteArray data = pattern(8 * 1024 * 1024 + 123, 5);
     QVERIFY(t.write(kSource, data));
 
