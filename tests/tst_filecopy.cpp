@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -16,14 +15,10 @@ class TestFileCopy : public QObject
 {
     Q_OBJECT
 private slots:
-    void oneStepUpToOnePart_data();
-    void oneStepUpToOnePart();
-    void partwiseProgress();
-    void replacesAnExistingTarget_data();
-    void replacesAnExistingTarget();
+    void copies_data();
+    void copies();
     void failures_data();
     void failures();
-    void sameFileIsLeftAlone();
     void sourceShrinksDuringTheCopy();
     void copiesOnAWorkerThread();
 };
@@ -40,18 +35,16 @@ QByteArray pattern(qint64 size, char seed = 0)
     return data;
 }
 
-void prepare(const TestRoot& t)
-{
-    QDir().mkpath(t.path("/media/vq4100"));
-    QDir().mkpath(t.path("/home/root/firmware"));
-}
+struct Root : TestRoot {
+    Root() { QDir().mkpath(path("/home/root/firmware")); }
+};
 
 // Records the progress before every read and can shorten the source.
 class ObservedCopy : public FileCopyThread
 {
 public:
     QList<int> progressAtRead;
-    QString shrinkTo;      // mapped path of the source to cut
+    QString shrinkTo;  // mapped path of the source to cut
     qint64 shrinkAfterReads = -1;
     int reads = 0;
 
@@ -65,197 +58,128 @@ protected:
     }
 };
 
-struct Outcome {
-    bool returned;
-    int finished;
-    QList<bool> results;
-    int progress;
-};
-
-Outcome run(FileCopyThread& copy, const QString& from, const QString& to)
+// Return value, copyResult, copyFinished and the final progress in one line,
+// so that every path is checked for all four.
+QString run(FileCopyThread& copy, const QString& from, const QString& to)
 {
     QSignalSpy finished(&copy, &FileCopyThread::copyFinished);
     QSignalSpy result(&copy, &FileCopyThread::copyResult);
-    Outcome o;
-    o.returned = copy.copyFile(from, to);
-    o.finished = finished.count();
+    const bool returned = copy.copyFile(from, to);
+    QStringList results;
     for (const auto& args : result)
-        o.results << args.first().toBool();
-    o.progress = copy.getProgress();
-    return o;
-}
+        results << QVariant(args.first().toBool()).toString();
+    return QString("returned %1, copyResult [%2], copyFinished %3x, progress %4")
+        .arg(QVariant(returned).toString(), results.join(','))
+        .arg(finished.count())
+        .arg(copy.getProgress());
 }
 
-void TestFileCopy::oneStepUpToOnePart_data()
+QString ended(bool ok)
 {
-    QTest::addColumn<qint64>("size");
-    QTest::newRow("empty") << qint64(0);
-    QTest::newRow("1 byte") << qint64(1);
-    QTest::newRow("65536") << qint64(65536);
+    return QString("returned %1, copyResult [%1], copyFinished 1x, progress 100").arg(QVariant(ok).toString());
+}
 }
 
-void TestFileCopy::oneStepUpToOnePart()
+void TestFileCopy::copies_data()
+{
+    // oldTarget: size of a target already in place (-1: none); reads: the
+    // progress seen before each partwise read (the finished part shows at the next).
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("oldTarget");
+    QTest::addColumn<QList<int>>("reads");
+    QTest::addColumn<QStringList>("logs");
+    const QStringList oneStep{"Copy file in one step"};
+    QTest::newRow("empty") << qint64(0) << qint64(-1) << QList<int>{} << oneStep;
+    QTest::newRow("1 byte") << qint64(1) << qint64(-1) << QList<int>{} << oneStep;
+    QTest::newRow("65536") << qint64(65536) << qint64(-1) << QList<int>{} << oneStep;
+    QTest::newRow("65537") << qint64(65537) << qint64(-1) << QList<int>{0, 0}
+                           << QStringList{"Copy file part by part", "Files copied. Size is equal 65537 65537 1",
+                                          "Finished partwise copy true"};
+    QTest::newRow("five parts") << qint64(4 * 65536 + 10) << qint64(-1) << QList<int>{0, 0, 24, 49, 74}
+                                << QStringList{"Copy file part by part"};
+    QTest::newRow("one step, longer old") << qint64(1000) << qint64(5000) << QList<int>{} << oneStep;
+    QTest::newRow("one step, shorter old") << qint64(65536) << qint64(10) << QList<int>{} << oneStep;
+    QTest::newRow("partwise, longer old") << qint64(200000) << qint64(300000) << QList<int>{0, 0, 32, 65}
+                                          << QStringList{};
+    QTest::newRow("partwise, shorter old") << qint64(200000) << qint64(70000) << QList<int>{0, 0, 32, 65}
+                                           << QStringList{};
+}
+
+void TestFileCopy::copies()
 {
     QFETCH(qint64, size);
-    TestRoot t;
-    prepare(t);
-    const QByteArray data = pattern(size);
+    QFETCH(qint64, oldTarget);
+    QFETCH(QList<int>, reads);
+    QFETCH(QStringList, logs);
+    Root t;
+    const QByteArray data = pattern(size, 1);
     QVERIFY(t.write(kSource, data));
+    if (oldTarget >= 0)
+        QVERIFY(t.write(kTarget, QByteArray(int(oldTarget), 'x')));
     LogCapture log;
     ObservedCopy copy;
-    const Outcome o = run(copy, kSource, kTarget);
-    QVERIFY(o.returned);
-    QCOMPARE(o.results, QList<bool>{true});
-    QCOMPARE(o.finished, 1);
-    QCOMPARE(o.progress, 100);
-    QVERIFY(log.contains("Copy file in one step"));
-    QVERIFY(copy.progressAtRead.isEmpty());  // no partwise reads
+    QCOMPARE(run(copy, kSource, kTarget), ended(true));
+    QCOMPARE(copy.progressAtRead, reads);
     QVERIFY(t.exists(kTarget));
     QCOMPARE(t.read(kTarget), data);
-}
-
-void TestFileCopy::partwiseProgress()
-{
-    TestRoot t;
-    prepare(t);
-    const QByteArray data = pattern(65537);
-    QVERIFY(t.write(kSource, data));
-    LogCapture log;
-    ObservedCopy copy;
-    const Outcome o = run(copy, kSource, kTarget);
-    QVERIFY(o.returned);
-    QCOMPARE(o.results, QList<bool>{true});
-    QCOMPARE(o.finished, 1);
-    QCOMPARE(copy.progressAtRead, (QList<int>{0, 0}));  // two parts; 0 after the first
-    QCOMPARE(o.progress, 100);
-    QCOMPARE(t.read(kTarget), data);
-    QVERIFY(log.contains("Copy file part by part"));
-    QVERIFY(log.contains("Files copied. Size is equal 65537 65537 1"));
-    QVERIFY(log.contains("Finished partwise copy true"));
-
-    // Five parts: the progress of each finished part shows at the next read.
-    const QByteArray five = pattern(4 * 65536 + 10, 3);
-    QVERIFY(t.write(kSource, five));
-    ObservedCopy again;
-    QVERIFY(run(again, kSource, kTarget).returned);
-    QCOMPARE(again.progressAtRead, (QList<int>{0, 0, 24, 49, 74}));
-    QCOMPARE(t.read(kTarget), five);
-}
-
-void TestFileCopy::replacesAnExistingTarget_data()
-{
-    QTest::addColumn<qint64>("sourceSize");
-    QTest::addColumn<qint64>("oldTargetSize");
-    QTest::newRow("one step, longer old") << qint64(1000) << qint64(5000);
-    QTest::newRow("one step, shorter old") << qint64(65536) << qint64(10);
-    QTest::newRow("partwise, longer old") << qint64(200000) << qint64(300000);
-    QTest::newRow("partwise, shorter old") << qint64(200000) << qint64(70000);
-}
-
-void TestFileCopy::replacesAnExistingTarget()
-{
-    QFETCH(qint64, sourceSize);
-    QFETCH(qint64, oldTargetSize);
-    TestRoot t;
-    prepare(t);
-    const QByteArray data = pattern(sourceSize, 1);
-    QVERIFY(t.write(kSource, data));
-    QVERIFY(t.write(kTarget, QByteArray(int(oldTargetSize), 'x')));
-    FileCopyThread copy;
-    const Outcome o = run(copy, kSource, kTarget);
-    QVERIFY(o.returned);
-    QCOMPARE(o.results, QList<bool>{true});
-    QCOMPARE(t.read(kTarget), data);
+    for (const QString& line : logs)
+        QVERIFY2(log.contains(line), qPrintable(line));
 }
 
 void TestFileCopy::failures_data()
 {
-    // The target is given as a unit path; "setup" builds the trap.
-    QTest::addColumn<QString>("setup");
+    // files: what is in place before the copy and must be left as it was.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
     QTest::addColumn<qint64>("size");
-    QTest::newRow("missing source") << "missing-source" << qint64(0);
-    QTest::newRow("source is a folder") << "source-folder" << qint64(0);
+    QTest::addColumn<QVariantMap>("files");
+    QTest::newRow("missing source") << "/media/vq4100/FW_missing.vq4" << kTarget << qint64(0)
+                                    << QVariantMap{{kTarget, "old"}};
+    QTest::newRow("source is a folder") << "/media/vq4100" << kTarget << qint64(0) << QVariantMap{};
     for (qint64 size : {qint64(100), qint64(200000)}) {
         const QByteArray suffix = size > 65536 ? " (partwise)" : " (one step)";
-        QTest::newRow("target folder missing" + suffix) << "no-target-folder" << size;
-        QTest::newRow("target folder is a file" + suffix) << "target-parent-file" << size;
-        QTest::newRow("target is a folder" + suffix) << "target-folder" << size;
+        QTest::newRow("target folder missing" + suffix) << kSource << "/home/root/nothere/fw.vq4" << size
+                                                        << QVariantMap{};
+        QTest::newRow("target folder is a file" + suffix) << kSource << "/home/root/plain/fw.vq4" << size
+                                                          << QVariantMap{{"/home/root/plain", "file"}};
+        QTest::newRow("target is a folder" + suffix) << kSource << kTarget << size
+                                                     << QVariantMap{{kTarget + "/inside", "keep"}};
+        QTest::newRow("target is the source" + suffix) << kSource << kSource << size << QVariantMap{};
     }
 }
 
 void TestFileCopy::failures()
 {
-    QFETCH(QString, setup);
+    QFETCH(QString, source);
+    QFETCH(QString, target);
     QFETCH(qint64, size);
-    TestRoot t;
-    prepare(t);
-    QString source = kSource;
-    QString target = kTarget;
-    QVERIFY(t.write(kSource, pattern(size)));
-    if (setup == "missing-source") {
-        source = "/media/vq4100/FW_missing.vq4";
-        QVERIFY(t.write(kTarget, "old"));  // must survive a failed copy
-    } else if (setup == "source-folder") {
-        source = "/media/vq4100";
-    } else if (setup == "no-target-folder") {
-        target = "/home/root/nothere/fw.vq4";
-    } else if (setup == "target-parent-file") {
-        QVERIFY(t.write("/home/root/plain", "file"));
-        target = "/home/root/plain/fw.vq4";
-    } else if (setup == "target-folder") {
-        QVERIFY(QDir().mkpath(t.path(kTarget)));
-        QVERIFY(t.write(kTarget + "/inside", "keep"));
-    }
-
+    QFETCH(QVariantMap, files);
+    Root t;
+    files.insert(kSource, pattern(size));
+    for (auto f = files.cbegin(); f != files.cend(); ++f)
+        QVERIFY(t.write(f.key(), f.value().toByteArray()));
     FileCopyThread copy;
-    const Outcome o = run(copy, source, target);
-    QVERIFY(!o.returned);
-    QCOMPARE(o.results, QList<bool>{false});
-    QCOMPARE(o.finished, 1);
-    QCOMPARE(o.progress, 100);
-    if (setup == "missing-source")
-        QCOMPARE(t.read(kTarget), QByteArray("old"));
-    if (setup == "target-folder")
-        QCOMPARE(t.read(kTarget + "/inside"), QByteArray("keep"));
-    if (setup == "target-parent-file")
-        QCOMPARE(t.read("/home/root/plain"), QByteArray("file"));
-}
-
-void TestFileCopy::sameFileIsLeftAlone()
-{
-    TestRoot t;
-    prepare(t);
-    for (qint64 size : {qint64(100), qint64(200000)}) {
-        const QByteArray data = pattern(size);
-        QVERIFY(t.write(kSource, data));
-        FileCopyThread copy;
-        QVERIFY(!run(copy, kSource, kSource).returned);
-        QCOMPARE(t.read(kSource), data);
-    }
+    QCOMPARE(run(copy, source, target), ended(false));
+    for (auto f = files.cbegin(); f != files.cend(); ++f)
+        QCOMPARE(t.read(f.key()), f.value().toByteArray());
 }
 
 void TestFileCopy::sourceShrinksDuringTheCopy()
 {
-    TestRoot t;
-    prepare(t);
+    Root t;
     QVERIFY(t.write(kSource, pattern(300000)));
     LogCapture log;
     ObservedCopy copy;
     copy.shrinkTo = t.path(kSource);
     copy.shrinkAfterReads = 1;  // cut before the second read
-    const Outcome o = run(copy, kSource, kTarget);
-    QVERIFY(!o.returned);
-    QCOMPARE(o.results, QList<bool>{false});
-    QCOMPARE(o.progress, 100);
-    QCOMPARE(o.finished, 1);
+    QCOMPARE(run(copy, kSource, kTarget), ended(false));
     QVERIFY(log.contains("Error filesize is different"));
     QVERIFY(log.contains("Finished partwise copy false"));
 }
 
 void TestFileCopy::copiesOnAWorkerThread()
 {
-    TestRoot t;
-    prepare(t);
+    Root t;
     const QByteArray data = pattern(8 * 1024 * 1024 + 123, 5);
     QVERIFY(t.write(kSource, data));
 

@@ -18,11 +18,9 @@ private slots:
     void typeButtonsGiveTheirCodes();
     void typeNeverSetGivesNoResult();
     void ioKeyGivesCancelAndExecReturnsZero();
-    void autoCloseGivesTimeout();
+    void autoCloseUnlessAnswered();
     void autoCloseLimits_data();
     void autoCloseLimits();
-    void answerStopsTheAutoClose();
-    void icons_data();
     void icons();
     void englishTexts();
 };
@@ -47,81 +45,66 @@ void guard(QDialog& d)
 
 void TestMessageDialog::typeButtonsGiveTheirCodes_data()
 {
-    // shown: the buttons (L, M, R) that are visible; each shown button's text,
-    // left edge and result code in that order.
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("shown");
+    // For each shown button, in order: its name, text, left edge and code.
+    QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("lefts");
     QTest::addColumn<QList<int>>("codes");
-    QTest::newRow("0 OK") << 0 << "M" << QStringList{"OK"} << QList<int>{165} << QList<int>{0};
-    QTest::newRow("1 OK/Cancel") << 1 << "MR" << QStringList{"OK", "Cancel"} << QList<int>{85, 245}
-                                 << QList<int>{0, 1};
-    QTest::newRow("2 Yes/No") << 2 << "MR" << QStringList{"Yes", "No"} << QList<int>{85, 245}
-                              << QList<int>{2, 3};
-    QTest::newRow("3 Yes/No/Cancel") << 3 << "LMR" << QStringList{"Yes", "No", "Cancel"}
-                                     << QList<int>{5, 165, 325} << QList<int>{2, 3, 1};
-    QTest::newRow("4 acts as 0") << 4 << "M" << QStringList{"OK"} << QList<int>{165} << QList<int>{0};
-    QTest::newRow("-1 acts as 0") << -1 << "M" << QStringList{"OK"} << QList<int>{165} << QList<int>{0};
+    QTest::addColumn<int>("type");
+    const QStringList ok{"butMiddle"}, two{"butMiddle", "butRight"}, three{"butLeft", "butMiddle", "butRight"};
+    QTest::newRow("0 OK") << ok << QStringList{"OK"} << QList<int>{165} << QList<int>{0} << 0;
+    QTest::newRow("1 OK/Cancel") << two << QStringList{"OK", "Cancel"} << QList<int>{85, 245} << QList<int>{0, 1} << 1;
+    QTest::newRow("2 Yes/No") << two << QStringList{"Yes", "No"} << QList<int>{85, 245} << QList<int>{2, 3} << 2;
+    QTest::newRow("3 Yes/No/Cancel") << three << QStringList{"Yes", "No", "Cancel"} << QList<int>{5, 165, 325}
+                                     << QList<int>{2, 3, 1} << 3;
+    QTest::newRow("4 acts as 0") << ok << QStringList{"OK"} << QList<int>{165} << QList<int>{0} << 4;
+    QTest::newRow("-1 acts as 0") << ok << QStringList{"OK"} << QList<int>{165} << QList<int>{0} << -1;
 }
 
 void TestMessageDialog::typeButtonsGiveTheirCodes()
 {
-    QFETCH(int, type);
-    QFETCH(QString, shown);
+    QFETCH(QStringList, names);
     QFETCH(QStringList, texts);
     QFETCH(QList<int>, lefts);
     QFETCH(QList<int>, codes);
+    QFETCH(int, type);
 
     // A type set after another one must not keep buttons of the first.
     for (int previous : {3, 1}) {
-        MessageDialog probe;
-        probe.setDialogType(previous);
-        probe.setDialogType(type);
-        const char* names[] = {"butLeft", "butMiddle", "butRight"};
-        int shownIndex = 0;
-        for (int i = 0; i < 3; ++i) {
-            QPushButton* b = button(probe, names[i]);
-            const bool visible = shown.contains(QLatin1Char("LMR"[i]));
-            QCOMPARE(!b->isHidden(), visible);
-            if (!visible)
-                continue;
-            QCOMPARE(b->text(), texts.at(shownIndex));
-            QCOMPARE(b->geometry(), QRect(lefts.at(shownIndex), 212, 150, 50));
-            ++shownIndex;
+        for (int shown = 0; shown < names.size(); ++shown) {
+            MessageDialog d;
+            d.setDialogType(previous);
+            d.setDialogType(type);
+            QCOMPARE(d.getPressedButton(), -1);
+            for (const char* name : {"butLeft", "butMiddle", "butRight"}) {
+                const int i = names.indexOf(name);
+                QCOMPARE(!button(d, name)->isHidden(), i >= 0);
+                if (i >= 0) {
+                    QCOMPARE(button(d, name)->text(), texts.at(i));
+                    QCOMPARE(button(d, name)->geometry(), QRect(lefts.at(i), 212, 150, 50));
+                }
+            }
+            // Each shown button closes the dialog with its code.
+            QPushButton* b = button(d, qPrintable(names.at(shown)));
+            ModalHelper::onNextModal([b](QWidget*) { QTest::mouseClick(b, Qt::LeftButton); });
+            guard(d);
+            QCOMPARE(d.exec(), 0);
+            QCOMPARE(d.getPressedButton(), codes.at(shown));
         }
-    }
-
-    // Each shown button closes a fresh dialog with its code.
-    const char* names[] = {"butLeft", "butMiddle", "butRight"};
-    int shownIndex = 0;
-    for (int i = 0; i < 3; ++i) {
-        if (!shown.contains(QLatin1Char("LMR"[i])))
-            continue;
-        MessageDialog d;
-        d.setDialogType(type);
-        QCOMPARE(d.getPressedButton(), -1);
-        QPushButton* b = button(d, names[i]);
-        ModalHelper::onNextModal([b](QWidget*) { QTest::mouseClick(b, Qt::LeftButton); });
-        guard(d);
-        QCOMPARE(d.exec(), 0);
-        QCOMPARE(d.getPressedButton(), codes.at(shownIndex));
-        ++shownIndex;
     }
 }
 
 void TestMessageDialog::typeNeverSetGivesNoResult()
 {
+    const QStringList texts{"Yes", "No", "Cancel"};
+    int i = 0;
     for (const char* name : {"butLeft", "butMiddle", "butRight"}) {
         MessageDialog d;
         QVERIFY(!button(d, name)->isHidden());
+        QCOMPARE(button(d, name)->text(), texts.at(i++));
         button(d, name)->click();
         QCOMPARE(d.getPressedButton(), -1);
     }
-    MessageDialog d;
-    QCOMPARE(button(d, "butLeft")->text(), QString("Yes"));
-    QCOMPARE(button(d, "butMiddle")->text(), QString("No"));
-    QCOMPARE(button(d, "butRight")->text(), QString("Cancel"));
 }
 
 void TestMessageDialog::ioKeyGivesCancelAndExecReturnsZero()
@@ -146,7 +129,7 @@ void TestMessageDialog::ioKeyGivesCancelAndExecReturnsZero()
     QCOMPARE(d.getPressedButton(), 1);  // Cancel, although the dialog has none
 }
 
-void TestMessageDialog::autoCloseGivesTimeout()
+void TestMessageDialog::autoCloseUnlessAnswered()
 {
     MessageDialog d;
     d.setDialogType(MessageDialog::TypeOk);
@@ -155,13 +138,27 @@ void TestMessageDialog::autoCloseGivesTimeout()
     guard(d);
     QCOMPARE(d.exec(), 0);
     QCOMPARE(d.getPressedButton(), 4);
+
+    // An answer stops it: a button, and the IO key on a type without Cancel.
+    for (bool byKey : {false, true}) {
+        MessageDialog a;
+        a.setDialogType(byKey ? MessageDialog::TypeOk : MessageDialog::TypeOkCancel);
+        a.setAutoCloseTimeout(60);
+        if (byKey) {
+            QTest::keyPress(&a, Qt::Key_Escape);
+            QTest::keyRelease(&a, Qt::Key_Escape);
+        } else {
+            button(a, "butRight")->click();
+        }
+        QCOMPARE(a.getPressedButton(), 1);
+        QVERIFY(!closeTimer(a)->isActive());
+    }
 }
 
 void TestMessageDialog::autoCloseLimits_data()
 {
     QTest::addColumn<int>("seconds");
     QTest::addColumn<int>("kept");
-    QTest::newRow("1") << 1 << 1;
     QTest::newRow("120") << 120 << 120;
     QTest::newRow("86399") << 86399 << 86399;
     QTest::newRow("86400") << 86400 << -1;
@@ -185,47 +182,20 @@ void TestMessageDialog::autoCloseLimits()
         QCOMPARE(t->interval(), kept * 1000);
 }
 
-void TestMessageDialog::answerStopsTheAutoClose()
-{
-    MessageDialog d;
-    d.setDialogType(MessageDialog::TypeOkCancel);
-    d.setAutoCloseTimeout(60);
-    button(d, "butRight")->click();
-    QCOMPARE(d.getPressedButton(), 1);
-    QVERIFY(!closeTimer(d)->isActive());
-
-    MessageDialog e;
-    e.setAutoCloseTimeout(60);
-    QTest::keyPress(&e, Qt::Key_Escape);
-    QTest::keyRelease(&e, Qt::Key_Escape);
-    QCOMPARE(e.getPressedButton(), 1);
-    QVERIFY(!closeTimer(e)->isActive());
-}
-
-void TestMessageDialog::icons_data()
-{
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("0") << 0 << "Information";
-    QTest::newRow("1") << 1 << "Warning";
-    QTest::newRow("2") << 2 << "Error";
-    QTest::newRow("3") << 3 << "Question";
-    QTest::newRow("4") << 4 << "Information";
-    QTest::newRow("-1") << -1 << "Information";
-}
-
 void TestMessageDialog::icons()
 {
-    QFETCH(int, icon);
-    QFETCH(QString, name);
-    MessageDialog d;
-    auto* label = d.findChild<QLabel*>("labelIcon");
-    QVERIFY(QFile::exists(":/Resources/Icons/Tools/Messagedialog/Question.png"));  // the form's
-    d.setIcon(icon);
-    const QString path = QString(":/Resources/Icons/Tools/Messagedialog/%1.png").arg(name);
-    QCOMPARE(label->styleSheet(), QString("image: url(%1);").arg(path));
-    QVERIFY(label->text().isEmpty());
-    QVERIFY(QFile::exists(path));
+    // Out of range: the information icon. Question is also the form's.
+    const QList<QPair<int, QString>> icons = {{0, "Information"}, {1, "Warning"},     {2, "Error"},
+                                              {3, "Question"},    {4, "Information"}, {-1, "Information"}};
+    for (const auto& icon : icons) {
+        MessageDialog d;
+        auto* label = d.findChild<QLabel*>("labelIcon");
+        d.setIcon(icon.first);
+        const QString path = QString(":/Resources/Icons/Tools/Messagedialog/%1.png").arg(icon.second);
+        QCOMPARE(label->styleSheet(), QString("image: url(%1);").arg(path));
+        QVERIFY(label->text().isEmpty());
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+    }
 }
 
 void TestMessageDialog::englishTexts()
