@@ -76,7 +76,7 @@ void TestRecordingWindow::resumeStartsNewWindow()
     QCOMPARE(numberOf(w.chunks().head()), 7);
 }
 
-void TestRecordingWindow::rollsAtThreshold()
+void TestRecordingWindow::rollsAtThresholdAndSkipsEmptyReads()
 {
     RecordingWindow w = running(103);
     QCOMPARE(w.chunkCount(), 103);
