@@ -132,10 +132,8 @@ void TestCodecFilter::passThroughRowsAndFrequencies()
     const QVector<quint32> expected = {0,   20,  25,  32,  40,  50,  63,   80,   100,  125,  160,  200,  250,
                                        315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 3900, 4000};
     Rig rig;
-    QVector<quint32> lp(26, 1);
-    QVector<quint32> hp(26, 1);
-    int nLp = 0;
-    int nHp = 0;
+    QVector<quint32> lp(26, 1), hp(26, 1);
+    int nLp = 0, nHp = 0;
     rig.codec.getAvailableLpFilterFrequencies(lp.data(), &nLp);
     rig.codec.getAvailableHpFilterFrequencies(hp.data(), &nHp);
     QCOMPARE(nLp, 26);
@@ -245,8 +243,7 @@ void TestCodecFilter::rowChoice()
     QFETCH(bool, passThrough);
     Rig rig;
     rig.codec.setFilter(low, high, type);
-    quint32 l = 1;
-    quint32 h = 1;
+    quint32 l = 1, h = 1;
     int t = -99;
     rig.codec.getFilter(&l, &h, &t);
     QCOMPARE(l, gotLow);
@@ -335,8 +332,7 @@ void TestCodecFilter::extraSectionsWithDeveloperFeatures()
 void TestCodecFilter::getFilterBeforeAnySetFilter()
 {
     Rig rig;
-    quint32 low = 1;
-    quint32 high = 1;
+    quint32 low = 1, high = 1;
     int type = -1;
     rig.codec.getFilter(&low, &high, &type);
     QCOMPARE(low, 0u);

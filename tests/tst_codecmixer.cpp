@@ -325,8 +325,8 @@ void TestCodecMixer::registerFileOnTheSimulatedDevice()
     QCOMPARE(root.read(kRegisterFile), QByteArray("1 54"));
     QCOMPARE(codec.writeRegister(0, 0x2d), 0);
     QCOMPARE(root.read(kRegisterFile), QByteArray("0 2d"));
-    QCOMPARE(trace.entries(), (QStringList{QString(kRegisterFile) + "=2c 4", QString(kRegisterFile) + "=1 5",
-                                           QString(kRegisterFile) + "=0 2d"}));
+    const QString file(kRegisterFile);
+    QCOMPARE(trace.entries(), (QStringList{file + "=2c 4", file + "=1 5", file + "=0 2d"}));
 
     // No driver: every write fails alone, and no file appears.
     QVERIFY(root.remove(kRegisterFile));
@@ -335,8 +335,7 @@ void TestCodecMixer::registerFileOnTheSimulatedDevice()
     codec.setFilter(160, 1250, 1);
     QCOMPARE(log.count("Error: Could not open Audio-Codec"), 1 + 197);
     QVERIFY(!root.exists(kRegisterFile));
-    quint32 low = 0;
-    quint32 high = 0;
+    quint32 low = 0, high = 0;
     int type = -1;
     codec.getFilter(&low, &high, &type);
     QCOMPARE(low, 160u);
@@ -397,9 +396,6 @@ void TestCodecMixer::realAlsaBackendOnTheHost()
     QVERIFY(log.contains("vq4100-no-codec-card"));
     QVERIFY(!log.contains("Error setting"));
     QVERIFY(!log.contains("Could not open"));
-    QVERIFY(log.contains("--- AudioCodecSetup ---"));
-    QVERIFY(log.contains("Setup common mode control finished"));
-    QVERIFY(log.contains("**** INIT Audio-Codec ****"));
 }
 
 QTEST_GUILESS_MAIN(TestCodecMixer)
