@@ -42,6 +42,15 @@ QTimer* requestTimer(AnalogInputWorker& w)
     return w.findChild<QTimer*>();
 }
 
+// Starts and resumes capture; true once the first block has been analysed.
+bool firstBlockAnalysed(AnalogInputWorker& w)
+{
+    QSignalSpy analysed(&w, &AnalogInputWorker::blockAnalysed);
+    w.startCapture();
+    w.pauseCapture(false);
+    return analysed.wait(20000);
+}
+
 }
 
 class TestAdcCapture : public QObject
@@ -50,15 +59,13 @@ class TestAdcCapture : public QObject
 private slots:
     void startWritesControlsInOrder();
     void pauseResumeAndStop();
-    void startWhileRunningPausesAgain();
-    void pauseBeforeStartOnlyLogs();
     void missingControlFilesAreSkipped();
     void readsOneBlockPerRequest();
     void oneShotChannel();
     void toneArrivesAndIsAnalysedOnGuiThread();
-    void missingDeviceGivesSilence();
+    void missingOrSilentDeviceGivesSilence_data();
+    void missingOrSilentDeviceGivesSilence();
     void destroyingRunningWorkerEndsThreadFirst();
-    void silentDeviceDoesNotHangTeardown();
     void processWideWorkerShutsDown();
 };
 
@@ -76,21 +83,40 @@ void TestAdcCapture::startWritesControlsInOrder()
     QCOMPARE(t.read(kScan), QByteArray("1"));
     // Started but paused: no block is asked for before the resume.
     QVERIFY(!requestTimer(w)->isActive());
+    QCOMPARE(requests.count(), 0);
 
-    // A second start re-initialises the buffer and stays paused.
+    // A start from any state re-initialises the buffer and leaves capture
+    // paused until the next resume.
+    w.pauseCapture(false);
+    QVERIFY(requestTimer(w)->isActive());
     w.startCapture();
     QCOMPARE(trace.entries(), kStartSequence + kStartSequence);
+    QVERIFY(w.isCapturePaused());
     QVERIFY(!requestTimer(w)->isActive());
-    QCOMPARE(requests.count(), 0);
+    QCOMPARE(t.read(kEnable), QByteArray("1"));
+    w.pauseCapture(false);
+    QVERIFY(requestTimer(w)->isActive());
 }
 
 void TestAdcCapture::pauseResumeAndStop()
 {
     TestRoot t;
     AnalogInputWorker w;
-    w.startCapture();
     DeviceLayer::WriteTrace trace;
+    LogCapture log;
 
+    // Before any start a pause only logs.
+    w.pauseCapture(false);
+    w.pauseCapture(true);
+    QCOMPARE(log.count("AnalogInputWorker::pauseCapture: Wurde aufgerufen, ohne zuvor "
+                       "startCapture auszuführen"),
+             2);
+    QVERIFY(!requestTimer(w)->isActive());
+    QVERIFY(trace.entries().isEmpty());
+    QCOMPARE(t.read(kEnable), QByteArray("0\n"));
+
+    w.startCapture();
+    trace.clear();
     w.pauseCapture(false);
     QVERIFY(requestTimer(w)->isActive());
     QCOMPARE(requestTimer(w)->interval(), 300);
@@ -107,47 +133,12 @@ void TestAdcCapture::pauseResumeAndStop()
     QCOMPARE(trace.entries(), QStringList{kEnable + "=0"});
 
     // After a stop only a new start brings blocks back.
-    LogCapture log;
+    log.clear();
     w.pauseCapture(false);
     QVERIFY(!requestTimer(w)->isActive());
     QVERIFY(log.contains("AnalogInputWorker::pauseCapture: Wurde aufgerufen"));
     w.stopCapture();  // a second stop is harmless
     QCOMPARE(t.read(kEnable), QByteArray("0"));
-}
-
-void TestAdcCapture::startWhileRunningPausesAgain()
-{
-    TestRoot t;
-    AnalogInputWorker w;
-    w.startCapture();
-    w.pauseCapture(false);
-    QVERIFY(requestTimer(w)->isActive());
-
-    // A start from any state leaves capture started and paused: no block is
-    // asked for until the next resume.
-    w.startCapture();
-    QVERIFY(w.isCapturePaused());
-    QVERIFY(!requestTimer(w)->isActive());
-    QCOMPARE(t.read(kEnable), QByteArray("1"));
-
-    w.pauseCapture(false);
-    QVERIFY(requestTimer(w)->isActive());
-}
-
-void TestAdcCapture::pauseBeforeStartOnlyLogs()
-{
-    TestRoot t;
-    AnalogInputWorker w;
-    DeviceLayer::WriteTrace trace;
-    LogCapture log;
-    w.pauseCapture(false);
-    w.pauseCapture(true);
-    QCOMPARE(log.count("AnalogInputWorker::pauseCapture: Wurde aufgerufen, ohne zuvor "
-                       "startCapture auszuführen"),
-             2);
-    QVERIFY(!requestTimer(w)->isActive());
-    QVERIFY(trace.entries().isEmpty());
-    QCOMPARE(t.read(kEnable), QByteArray("0\n"));
 }
 
 void TestAdcCapture::missingControlFilesAreSkipped()
@@ -241,11 +232,7 @@ void TestAdcCapture::toneArrivesAndIsAnalysedOnGuiThread()
     QThread* analysisThread = nullptr;
     connect(&w, &AnalogInputWorker::blockAnalysed, this,
             [&] { analysisThread = QThread::currentThread(); }, Qt::DirectConnection);
-    QSignalSpy analysed(&w, &AnalogInputWorker::blockAnalysed);
-
-    w.startCapture();
-    w.pauseCapture(false);
-    QVERIFY(analysed.wait(20000));
+    QVERIFY(firstBlockAnalysed(w));
     QCOMPARE(analysisThread, QThread::currentThread());
 
     float rms = 0, peak = 0, min = 0;
@@ -263,22 +250,38 @@ void TestAdcCapture::toneArrivesAndIsAnalysedOnGuiThread()
     QVERIFY(!requests.wait(400));
 }
 
-void TestAdcCapture::missingDeviceGivesSilence()
+void TestAdcCapture::missingOrSilentDeviceGivesSilence_data()
 {
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("missing") << false << "Error: Could not open /dev/iio:device0";
+    // A FIFO without a writer: an open or read would wait for ever.
+    QTest::newRow("silent") << true << "Error: No data from /dev/iio:device0";
+}
+
+void TestAdcCapture::missingOrSilentDeviceGivesSilence()
+{
+    QFETCH(bool, fifo);
+    QFETCH(QString, logLine);
     TestRoot t;
     QVERIFY(t.remove(kDevice));
-    AnalogInputWorker w;
-    QSignalSpy analysed(&w, &AnalogInputWorker::blockAnalysed);
+    if (fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(t.path(kDevice)).constData(), 0600), 0);
+    auto w = std::make_unique<AnalogInputWorker>();
     LogCapture log;
-    w.startCapture();
-    w.pauseCapture(false);
-    QVERIFY(analysed.wait(20000));
+    // A silent read gives up after about a second.
+    QVERIFY(firstBlockAnalysed(*w));
+    QVERIFY(log.contains(logLine));
     float rms = -1, peak = -1, min = -1;
-    w.getAudioLevel(&rms, &peak, &min);
+    w->getAudioLevel(&rms, &peak, &min);
     QCOMPARE(rms, 0.0f);
     QCOMPARE(peak, 0.0f);
     QCOMPARE(min, 1.0f);
-    QVERIFY(log.contains("Error: Could not open /dev/iio:device0"));
+
+    // Destroyed while a read waits: the teardown still ends.
+    emit w->updateAinData();
+    QTest::qWait(50);
+    w.reset();
 }
 
 void TestAdcCapture::destroyingRunningWorkerEndsThreadFirst()
@@ -286,39 +289,12 @@ void TestAdcCapture::destroyingRunningWorkerEndsThreadFirst()
     TestRoot t;
     QVERIFY(t.write(kDevice, sineBlock(0.1, 80)));
     auto w = std::make_unique<AnalogInputWorker>();
-    QSignalSpy analysed(w.get(), &AnalogInputWorker::blockAnalysed);
-    w->startCapture();
-    w->pauseCapture(false);
-    QVERIFY(analysed.wait(20000));
+    QVERIFY(firstBlockAnalysed(*w));
     // A request in flight while the worker goes: the thread ends first and the
     // capture object goes with it, once (the sanitizer run checks both).
     emit w->updateAinData();
     w.reset();
     QCoreApplication::processEvents();
-}
-
-void TestAdcCapture::silentDeviceDoesNotHangTeardown()
-{
-    TestRoot t;
-    QVERIFY(t.remove(kDevice));
-    // A FIFO without a writer: an open or read would wait for ever.
-    QCOMPARE(::mkfifo(QFile::encodeName(t.path(kDevice)).constData(), 0600), 0);
-    auto w = std::make_unique<AnalogInputWorker>();
-    QSignalSpy analysed(w.get(), &AnalogInputWorker::blockAnalysed);
-    LogCapture log;
-    w->startCapture();
-    w->pauseCapture(false);
-    // The read gives up after about a second; silence is analysed.
-    QVERIFY(analysed.wait(20000));
-    QVERIFY(log.contains("Error: No data from /dev/iio:device0"));
-    float rms = -1;
-    w->getAudioLevel(&rms);
-    QCOMPARE(rms, 0.0f);
-
-    // Destroyed while a read waits: the teardown still ends.
-    emit w->updateAinData();
-    QTest::qWait(50);
-    w.reset();
 }
 
 void TestAdcCapture::processWideWorkerShutsDown()

@@ -81,64 +81,70 @@ class TestAnalysis : public QObject
 {
     Q_OBJECT
 private slots:
-    void constantBlockAndUntouchedHistory();
+    void noSignalAndRestartsOfTheMinimum();
     void sineOnBin40();
     void frequencySearchEndsAtBin510();
     void quietBlockAndNegativePulse();
     void shortLongAndOddBlocks();
     void minimumWindowAndFloor();
     void minimumOnlyFallsAndLatchesFrequency();
-    void clearAllDataRestartsMinimum();
     void displayScale_data();
     void displayScale();
-    void frequencyRounding();
     void frequencyColours();
-    void degenerateColourScales();
     void fftMatchesDoublePrecisionDft_data();
     void fftMatchesDoublePrecisionDft();
-    void ifftInvertsFft();
     void fftLeavesTrivialAndBadSizes();
-    void pcmConversions();
+    void conversions();
 };
 
-void TestAnalysis::constantBlockAndUntouchedHistory()
+void TestAnalysis::noSignalAndRestartsOfTheMinimum()
 {
     AnalogInputWorker w;
-    // Before any block everything is zero, the minimum included.
-    Levels l = levels(w);
-    QCOMPARE(l.rms, 0.0f);
-    QCOMPARE(l.min, 0.0f);
-
     LogCapture log;
+    // The first three blocks after a (re)start report 1.0; the fourth opens the window.
+    auto expectWarmUp = [&] {
+        log.clear();
+        for (int i = 0; i < 3; ++i) {
+            w.analyseBlock(sineBlock(0.1, 40));
+            QCOMPARE(levels(w).min, 1.0f);
+        }
+        QCOMPARE(log.count("calculateLevel: Noch kein Minimumpegel"), 3);
+        w.analyseBlock(sineBlock(0.1, 40));
+        QCOMPARE(levels(w).min, levels(w).rms);
+    };
+    auto expectSilence = [&] {
+        const Levels l = levels(w);
+        QCOMPARE(l.rms, 0.0f);
+        QCOMPARE(l.peak, 0.0f);
+        QCOMPARE(l.min, 1.0f);
+    };
+
+    // Before any block everything is zero, the minimum included.
+    QCOMPARE(levels(w).rms, 0.0f);
+    QCOMPARE(levels(w).min, 0.0f);
+
     w.analyseBlock(constantBlock(0));
-    l = levels(w);
-    QCOMPARE(l.rms, 0.0f);
-    QCOMPARE(l.peak, 0.0f);
-    QCOMPARE(l.min, 1.0f);
+    expectSilence();
     QVERIFY(log.contains("calculateLevel: Noch keine sinnvollen Werte"));
     for (float v : spectrum(w))
         QCOMPARE(v, 0.0f);
     // Every window ties; the last (bins 506..510) wins: 3805 Hz, shown as 3810.
     QCOMPARE(w.getSignificandFrequency(), 3810u);
     QCOMPARE(w.getSignificandFrequencyAtMin(), 3810u);
-
-    // The constant block took no history place: three more blocks are still
-    // needed before the window minimum starts.
-    log.clear();
-    for (int i = 0; i < 3; ++i) {
-        w.analyseBlock(sineBlock(0.1, 40));
-        QCOMPARE(levels(w).min, 1.0f);
-    }
-    QCOMPARE(log.count("calculateLevel: Noch kein Minimumpegel"), 3);
-    w.analyseBlock(sineBlock(0.1, 40));
-    QCOMPARE(levels(w).min, levels(w).rms);
+    // The constant block took no history place.
+    expectWarmUp();
 
     // Any constant value, not only zero, is no signal.
     w.analyseBlock(constantBlock(1000));
-    l = levels(w);
-    QCOMPARE(l.rms, 0.0f);
-    QCOMPARE(l.peak, 0.0f);
-    QCOMPARE(l.min, 1.0f);
+    expectSilence();
+
+    w.clearAllData();
+    expectSilence();
+    QCOMPARE(w.getSignificandFrequency(), 0u);
+    QCOMPARE(w.getSignificandFrequencyAtMin(), 0u);
+    for (float v : spectrum(w))
+        QCOMPARE(v, 0.0f);
+    expectWarmUp();
 }
 
 void TestAnalysis::sineOnBin40()
@@ -327,30 +333,6 @@ void TestAnalysis::minimumOnlyFallsAndLatchesFrequency()
     QCOMPARE(w.getSignificandFrequencyAtMin(), at4);
 }
 
-void TestAnalysis::clearAllDataRestartsMinimum()
-{
-    AnalogInputWorker w;
-    for (int i = 0; i < 5; ++i)
-        w.analyseBlock(sineBlock(0.01, 80));
-    QVERIFY(levels(w).min < 1.0f);
-    w.clearAllData();
-    const Levels cleared = levels(w);
-    QCOMPARE(cleared.rms, 0.0f);
-    QCOMPARE(cleared.peak, 0.0f);
-    QCOMPARE(cleared.min, 1.0f);
-    QCOMPARE(w.getSignificandFrequency(), 0u);
-    QCOMPARE(w.getSignificandFrequencyAtMin(), 0u);
-    for (float v : spectrum(w))
-        QCOMPARE(v, 0.0f);
-    // The first three blocks after a restart report 1.0 again.
-    for (int i = 0; i < 3; ++i) {
-        w.analyseBlock(sineBlock(0.01, 80));
-        QCOMPARE(levels(w).min, 1.0f);
-    }
-    w.analyseBlock(sineBlock(0.01, 80));
-    QVERIFY(levels(w).min < 0.01f);
-}
-
 void TestAnalysis::displayScale_data()
 {
     QTest::addColumn<float>("level");
@@ -379,57 +361,33 @@ void TestAnalysis::displayScale()
     QVERIFY(v >= 0.0f && v <= 99.0f);
 }
 
-void TestAnalysis::frequencyRounding()
-{
-    QCOMPARE(AnalogInputWorker::roundFrequency(0), 0u);
-    QCOMPARE(AnalogInputWorker::roundFrequency(14), 10u);
-    QCOMPARE(AnalogInputWorker::roundFrequency(15), 20u);
-    QCOMPARE(AnalogInputWorker::roundFrequency(3805), 3810u);
-}
-
 void TestAnalysis::frequencyColours()
 {
     const QColor c1(0, 0, 255), c2(0, 255, 0), c3(255, 0, 0);
+    const struct {
+        quint32 value, max;
+        QColor colour;
+    } rows[] = {
+        {0, 300, c1}, {150, 300, c2}, {300, 300, c3}, {1000, 300, c3},
+        {75, 300, QColor(0, 127, 127)}, {225, 300, QColor(127, 127, 0)},  // halfway, truncated
+        {0, 0, c3}, {5, 1, c3},        // no steps: the top colour, no division by zero
+        {301, 301, c3}, {3, 3, c3},    // an odd maximum: not beyond the top colour
+    };
     QColor text;
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(0, 300, c1, c2, c3, &text), c1);
-    QCOMPARE(text, QColor(255, 255, 255, 255));
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(150, 300, c1, c2, c3, &text), c2);
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(300, 300, c1, c2, c3, &text), c3);
-    QCOMPARE(text, QColor(0, 0, 0, 255));
-    // Above the maximum: the top colour.
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(1000, 300, c1, c2, c3, &text), c3);
+    for (const auto& r : rows)
+        QVERIFY2(AnalogInputWorker::calcFrequencyColor(r.value, r.max, c1, c2, c3, &text) == r.colour,
+                 qPrintable(QString("%1 of %2").arg(r.value).arg(r.max)));
+    for (quint32 v = 0; v <= 5; ++v)
+        QVERIFY(AnalogInputWorker::calcFrequencyColor(v, 5, c1, c2, c3, &text).isValid());
 
-    // Halfway in each half, truncated.
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(75, 300, c1, c2, c3, &text),
-             QColor(0, 127, 127, 255));
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(225, 300, c1, c2, c3, &text),
-             QColor(127, 127, 0, 255));
-
-    AnalogInputWorker::calcFrequencyColor(210, 300, c1, c2, c3, &text);
-    QCOMPARE(text, QColor(255, 255, 255, 255));
-    AnalogInputWorker::calcFrequencyColor(211, 300, c1, c2, c3, &text);
-    QCOMPARE(text, QColor(0, 0, 0, 255));
-
-    // Alpha is always opaque.
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(10, 300, QColor(10, 20, 30, 0), c2, c3, &text)
-                 .alpha(),
-             255);
-}
-
-void TestAnalysis::degenerateColourScales()
-{
-    const QColor c1(0, 0, 255), c2(0, 255, 0), c3(255, 255, 255);
-    QColor text;
-    // No steps: the top colour, and no division by zero.
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(0, 0, c1, c2, c3, &text), c3);
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(5, 1, c1, c2, c3, &text), c3);
-    // An odd maximum: the top of the scale is the top colour, not beyond it.
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(301, 301, c1, c2, c3, &text), c3);
-    QCOMPARE(AnalogInputWorker::calcFrequencyColor(3, 3, c1, c2, c3, &text), c3);
-    for (quint32 v = 0; v <= 5; ++v) {
-        const QColor c = AnalogInputWorker::calcFrequencyColor(v, 5, c1, c2, c3, &text);
-        QVERIFY(c.isValid());
+    const QColor white(255, 255, 255), black(0, 0, 0);
+    for (auto [value, colour] : {std::pair{0u, white}, {210u, white}, {211u, black}, {300u, black}}) {
+        AnalogInputWorker::calcFrequencyColor(value, 300, c1, c2, c3, &text);
+        QCOMPARE(text, colour);
     }
+    // Alpha is always opaque.
+    QCOMPARE(AnalogInputWorker::calcFrequencyColor(10, 300, QColor(10, 20, 30, 0), c2, c3, &text).alpha(),
+             255);
 }
 
 void TestAnalysis::fftMatchesDoublePrecisionDft_data()
@@ -462,47 +420,38 @@ void TestAnalysis::fftMatchesDoublePrecisionDft()
     for (int k = 0; k < n; ++k)
         worst = std::max(worst, std::abs(std::complex<double>(x[k]) - reference[size_t(k)]));
     QVERIFY2(worst <= 1e-4 * largest, qPrintable(QString("%1 of %2").arg(worst).arg(largest)));
-}
 
-void TestAnalysis::ifftInvertsFft()
-{
-    for (int n : {2, 8, 1024}) {
-        const CVec input = randomData(n, 99u);
-        CVec x = input;
-        fft(x);
-        ifft(x);
-        float worst = 0.0f;
-        for (int i = 0; i < n; ++i)
-            worst = std::max(worst, std::abs(x[i] - input[i]));
-        // The twiddles by repeated multiplication lose about 2e-5 each way.
-        QVERIFY2(worst < 2e-4f, qPrintable(QString::number(worst)));
-    }
+    // The inverse brings the input back; repeated-multiplication twiddles lose about 2e-5 each way.
+    ifft(x);
+    float back = 0.0f;
+    for (int i = 0; i < n; ++i)
+        back = std::max(back, std::abs(x[i] - input[i]));
+    QVERIFY2(back < 2e-4f, qPrintable(QString::number(back)));
 }
 
 void TestAnalysis::fftLeavesTrivialAndBadSizes()
 {
-    CVec empty;
-    fft(empty);
-    ifft(empty);
-    QCOMPARE(empty.size(), size_t(0));
-
-    CVec one(std::complex<float>(0.25f, -2.0f), 1);
-    fft(one);
-    QCOMPARE(one[0], std::complex<float>(0.25f, -2.0f));
-    ifft(one);
-    QCOMPARE(one[0], std::complex<float>(0.25f, -2.0f));
-
-    // Not a power of two: left alone rather than read past the end.
-    const CVec six = randomData(6, 5u);
-    CVec x = six;
-    fft(x);
-    ifft(x);
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(x[i], six[i]);
+    // Sizes 0 and 1 need no transform; 6 is no power of two and is left
+    // alone rather than read past the end.
+    for (int n : {0, 1, 6}) {
+        const CVec input = randomData(n, 5u);
+        CVec x = input;
+        auto unchanged = [&] {
+            return x.size() == input.size() && std::equal(std::begin(input), std::end(input), std::begin(x));
+        };
+        fft(x);
+        QVERIFY(unchanged());
+        ifft(x);
+        QVERIFY(unchanged());
+    }
 }
 
-void TestAnalysis::pcmConversions()
+void TestAnalysis::conversions()
 {
+    const std::pair<quint32, quint32> rounding[] = {{0, 0}, {14, 10}, {15, 20}, {3805, 3810}};
+    for (auto [hz, shown] : rounding)
+        QCOMPARE(AnalogInputWorker::roundFrequency(hz), shown);
+
     QCOMPARE(pcmToReal(0), 0.0f);
     QCOMPARE(pcmToReal(-32768), -1.0f);
     QCOMPARE(pcmToReal(16384), 0.5f);

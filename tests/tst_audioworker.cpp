@@ -55,15 +55,26 @@ QByteArray pattern(int size, int seed)
     return b;
 }
 
-QByteArray fileData(const TestRoot& t, const QString& name)
-{
-    return t.read(kTemp + name).mid(44);
-}
-
 bool adcRequesting(AnalogInputWorker& adc)
 {
     return adc.findChild<QTimer*>()->isActive();
 }
+
+// A facade on a private ADC worker in a fresh device root, optionally
+// started and resumed.
+struct Rig {
+    TestRoot t;
+    AnalogInputWorker adc;
+    AudioWorker w{&adc};
+    explicit Rig(bool recording = false)
+    {
+        if (recording) {
+            w.startAudioRecording();
+            w.pauseAudioRecording(false);
+        }
+    }
+    QByteArray sound(const QString& name) const { return t.read(kTemp + name + ".wav").mid(44); }
+};
 
 }
 
@@ -85,184 +96,165 @@ private slots:
 
 void TestAudioWorker::startPauseStopReachRecorderAndAdc()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-
-    w.startAudioRecording();
+    Rig r;
+    r.w.startAudioRecording();
     // Both start paused: the ADC buffer is on, but no block is requested.
-    QCOMPARE(t.readTrimmed(kEnable), QByteArray("1"));
-    QVERIFY(!adcRequesting(adc));
-    QVERIFY(recorderPaused(w));
+    QCOMPARE(r.t.readTrimmed(kEnable), QByteArray("1"));
+    QVERIFY(!adcRequesting(r.adc));
+    QVERIFY(recorderPaused(r.w));
 
-    w.pauseAudioRecording(false);
-    QVERIFY(adcRequesting(adc));
-    QVERIFY(!recorderPaused(w));
+    r.w.pauseAudioRecording(false);
+    QVERIFY(adcRequesting(r.adc));
+    QVERIFY(!recorderPaused(r.w));
 
-    w.pauseAudioRecording(true);
-    QVERIFY(!adcRequesting(adc));
-    QVERIFY(recorderPaused(w));
+    r.w.pauseAudioRecording(true);
+    QVERIFY(!adcRequesting(r.adc));
+    QVERIFY(recorderPaused(r.w));
 
-    w.pauseAudioRecording(false);
-    w.stopAudioRecording();
-    QVERIFY(!adcRequesting(adc));
-    QCOMPARE(t.readTrimmed(kEnable), QByteArray("0"));
-    QVERIFY(recorderPaused(w));
+    r.w.pauseAudioRecording(false);
+    r.w.stopAudioRecording();
+    QVERIFY(!adcRequesting(r.adc));
+    QCOMPARE(r.t.readTrimmed(kEnable), QByteArray("0"));
+    QVERIFY(recorderPaused(r.w));
 }
 
 void TestAudioWorker::startDropsAudioUntilResume()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.startAudioRecording();
-    feed(w, pattern(3200, 1));
-    w.storeAudioData("before");
-    QCOMPARE(t.read(kTemp + "before.wav").size(), 44);
+    Rig r;
+    r.w.startAudioRecording();
+    feed(r.w, pattern(3200, 1));
+    r.w.storeAudioData("before");
+    QCOMPARE(r.t.read(kTemp + "before.wav").size(), 44);
 
-    w.pauseAudioRecording(false);
+    r.w.pauseAudioRecording(false);
     const QByteArray a = pattern(3200, 2);
     const QByteArray b = pattern(3200, 3);
-    feed(w, a);
-    feed(w, QByteArray());  // an empty read adds nothing
-    feed(w, b);
-    w.storeAudioData("after");
-    QCOMPARE(fileData(t, "after.wav"), a + b);
+    feed(r.w, a);
+    feed(r.w, QByteArray());  // an empty read adds nothing
+    feed(r.w, b);
+    r.w.storeAudioData("after");
+    QCOMPARE(r.sound("after"), a + b);
 
     // A stop keeps the window for a store; the next start empties it.
-    w.pauseAudioRecording(false);
-    feed(w, a);
-    w.stopAudioRecording();
-    feed(w, b);
-    w.storeAudioData("stopped");
-    QCOMPARE(fileData(t, "stopped.wav"), a);
+    r.w.pauseAudioRecording(false);
+    feed(r.w, a);
+    r.w.stopAudioRecording();
+    feed(r.w, b);
+    r.w.storeAudioData("stopped");
+    QCOMPARE(r.sound("stopped"), a);
 }
 
 void TestAudioWorker::storeIsCompleteBeforeRenameOrCopy()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.startAudioRecording();
+    Rig r;
+    r.w.startAudioRecording();
 
     for (int round = 0; round < 2; ++round) {
-        w.pauseAudioRecording(false);
+        r.w.pauseAudioRecording(false);
         QByteArray expected;
         for (int i = 0; i < 100; ++i) {
             const QByteArray c = pattern(3200, round * 100 + i);
-            feed(w, c);
+            feed(r.w, c);
             expected += c;
         }
         // Callers go on at once: the file must already be whole.
-        w.storeAudioData("A");
-        QVERIFY(w.renameAudioData("B", "A"));
-        QCOMPARE(t.read(kTemp + "B.wav").size(), 320044);
-        QCOMPARE(fileData(t, "B.wav"), expected);
-        QVERIFY(w.deleteAudioData("B"));
+        r.w.storeAudioData("A");
+        QVERIFY(r.w.renameAudioData("B", "A"));
+        QCOMPARE(r.t.read(kTemp + "B.wav").size(), 320044);
+        QCOMPARE(r.sound("B"), expected);
+        QVERIFY(r.w.deleteAudioData("B"));
 
-        w.pauseAudioRecording(false);
-        feed(w, expected.left(32000));
-        w.storeAudioData("C");
-        const QString copy = t.path("/media/vq4100/copy.wav");
+        r.w.pauseAudioRecording(false);
+        feed(r.w, expected.left(32000));
+        r.w.storeAudioData("C");
+        const QString copy = r.t.path("/media/vq4100/copy.wav");
         QFile::remove(copy);
-        QVERIFY(QFile::copy(t.path(kTemp + "C.wav"), copy));
+        QVERIFY(QFile::copy(r.t.path(kTemp + "C.wav"), copy));
         QCOMPARE(QFileInfo(copy).size(), 32044);
     }
 }
 
 void TestAudioWorker::unopenableFileKeepsWindow()
 {
-    TestRoot t;
-    QVERIFY(QDir().mkpath(t.path(kTemp + "PP_Sound_1.wav")));
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.startAudioRecording();
-    w.pauseAudioRecording(false);
+    Rig r(true);
+    QVERIFY(QDir().mkpath(r.t.path(kTemp + "PP_Sound_1.wav")));  // in the way of the file
     const QByteArray a = pattern(6400, 9);
-    feed(w, a);
+    feed(r.w, a);
 
     LogCapture log;
-    w.storeAudioData("PP_Sound_1");
+    r.w.storeAudioData("PP_Sound_1");
     QVERIFY(log.contains("Cannot open file:"));
-    w.storeAudioData("PP_Sound_2");
-    QCOMPARE(fileData(t, "PP_Sound_2.wav"), a);
+    r.w.storeAudioData("PP_Sound_2");
+    QCOMPARE(r.sound("PP_Sound_2"), a);
 }
 
 void TestAudioWorker::namesDeleteAndRename()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.startAudioRecording();
-    w.pauseAudioRecording(false);
-    feed(w, pattern(3200, 4));
+    Rig r(true);
+    feed(r.w, pattern(3200, 4));
 
     // Blanks at the ends do not count.
-    w.storeAudioData("  PP_Sound_3 ");
-    QVERIFY(t.exists(kTemp + "PP_Sound_3.wav"));
+    r.w.storeAudioData("  PP_Sound_3 ");
+    QVERIFY(r.t.exists(kTemp + "PP_Sound_3.wav"));
     QCOMPARE(AudioWorker::recordingPath(" LE_sound\t"), kTemp + "LE_sound.wav");
 
-    w.storeAudioData("PP_Sound_4");
-    const QByteArray three = t.read(kTemp + "PP_Sound_3.wav");
-    const QByteArray four = t.read(kTemp + "PP_Sound_4.wav");
+    r.w.storeAudioData("PP_Sound_4");
+    const QByteArray three = r.t.read(kTemp + "PP_Sound_3.wav");
+    const QByteArray four = r.t.read(kTemp + "PP_Sound_4.wav");
     QVERIFY(three != four);
 
     // No rename over an existing file: both stay as they were.
     LogCapture log;
-    QVERIFY(!w.renameAudioData("PP_Sound_4", "PP_Sound_3"));
+    QVERIFY(!r.w.renameAudioData("PP_Sound_4", "PP_Sound_3"));
     QVERIFY(log.contains("Error renameAudioData"));
-    QCOMPARE(t.read(kTemp + "PP_Sound_3.wav"), three);
-    QCOMPARE(t.read(kTemp + "PP_Sound_4.wav"), four);
+    QCOMPARE(r.t.read(kTemp + "PP_Sound_3.wav"), three);
+    QCOMPARE(r.t.read(kTemp + "PP_Sound_4.wav"), four);
 
-    QVERIFY(w.renameAudioData(" PP_Sound_5", "PP_Sound_3 "));
-    QCOMPARE(t.read(kTemp + "PP_Sound_5.wav"), three);
-    QVERIFY(!t.exists(kTemp + "PP_Sound_3.wav"));
-    QVERIFY(!w.renameAudioData("PP_Sound_6", "PP_Sound_3"));
+    QVERIFY(r.w.renameAudioData(" PP_Sound_5", "PP_Sound_3 "));
+    QCOMPARE(r.t.read(kTemp + "PP_Sound_5.wav"), three);
+    QVERIFY(!r.t.exists(kTemp + "PP_Sound_3.wav"));
+    QVERIFY(!r.w.renameAudioData("PP_Sound_6", "PP_Sound_3"));
 
-    QVERIFY(w.deleteAudioData("PP_Sound_5 "));
-    QVERIFY(!t.exists(kTemp + "PP_Sound_5.wav"));
+    QVERIFY(r.w.deleteAudioData("PP_Sound_5 "));
+    QVERIFY(!r.t.exists(kTemp + "PP_Sound_5.wav"));
     log.clear();
-    QVERIFY(!w.deleteAudioData("PP_Sound_5"));
+    QVERIFY(!r.w.deleteAudioData("PP_Sound_5"));
     QVERIFY(log.contains("Error deleteAudioData"));
 }
 
 void TestAudioWorker::unsafeNamesAreRefused()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    QVERIFY(t.write("/home/root/meas/keep.wav", "keep"));
-    QVERIFY(t.write(kTemp + "x.wav", "x"));
+    Rig r;
+    QVERIFY(r.t.write("/home/root/meas/keep.wav", "keep"));
+    QVERIFY(r.t.write(kTemp + "x.wav", "x"));
     QCOMPARE(AudioWorker::recordingPath("../keep"), QString());
 
     LogCapture log;
-    w.storeAudioData("../keep");
-    w.storeAudioData("/tmp/evil");
+    r.w.storeAudioData("../keep");
+    r.w.storeAudioData("/tmp/evil");
     QVERIFY(log.contains("nothing stored"));
-    QCOMPARE(t.read("/home/root/meas/keep.wav"), QByteArray("keep"));
-    QVERIFY(!t.exists("/tmp/evil.wav"));
+    QCOMPARE(r.t.read("/home/root/meas/keep.wav"), QByteArray("keep"));
+    QVERIFY(!r.t.exists("/tmp/evil.wav"));
 
-    QVERIFY(!w.deleteAudioData("../keep"));
-    QVERIFY(t.exists("/home/root/meas/keep.wav"));
-    QVERIFY(!w.renameAudioData("../moved", "x"));
-    QVERIFY(!w.renameAudioData("y", "../keep"));
-    QVERIFY(t.exists(kTemp + "x.wav"));
-    QVERIFY(t.exists("/home/root/meas/keep.wav"));
-    QVERIFY(!t.exists("/home/root/meas/moved.wav"));
+    QVERIFY(!r.w.deleteAudioData("../keep"));
+    QVERIFY(r.t.exists("/home/root/meas/keep.wav"));
+    QVERIFY(!r.w.renameAudioData("../moved", "x"));
+    QVERIFY(!r.w.renameAudioData("y", "../keep"));
+    QVERIFY(r.t.exists(kTemp + "x.wav"));
+    QVERIFY(r.t.exists("/home/root/meas/keep.wav"));
+    QVERIFY(!r.t.exists("/home/root/meas/moved.wav"));
 }
 
 void TestAudioWorker::playbackOfMissingFileCreatesNothing()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
+    Rig r;
     const QString missing = "/media/vq4100/meas/PP_x/PP_Sound_1.wav";
     LogCapture log;
-    w.startAudioPlayback(missing);
-    w.stopAudioPlayback();
-    onRecorder(w, [](BackgroundRecording*) {});
+    r.w.startAudioPlayback(missing);
+    r.w.stopAudioPlayback();
+    onRecorder(r.w, [](BackgroundRecording*) {});
     QVERIFY(log.contains("Cannot open file:"));
-    QVERIFY(!t.exists(missing));
+    QVERIFY(!r.t.exists(missing));
 
     // Without a server an existing file is read and nothing else happens.
     // The 44 header bytes of a WAV file are not played as sound; a file
@@ -273,57 +265,51 @@ void TestAudioWorker::playbackOfMissingFileCreatesNothing()
                 return line.section(' ', -1).toInt();
         return -1;
     };
-    QVERIFY(t.write(kTemp + "old.wav", QByteArray("RIFF") + QByteArray(140, '\0')));
-    QVERIFY(t.write(kTemp + "raw.pcm", QByteArray(50, '\1')));
-    w.startAudioPlayback(kTemp + "old.wav");
-    w.startAudioPlayback(kTemp + "raw.pcm");
-    onRecorder(w, [](BackgroundRecording*) {});
-    QVERIFY(t.exists(kTemp + "old.wav"));
+    QVERIFY(r.t.write(kTemp + "old.wav", QByteArray("RIFF") + QByteArray(140, '\0')));
+    QVERIFY(r.t.write(kTemp + "raw.pcm", QByteArray(50, '\1')));
+    r.w.startAudioPlayback(kTemp + "old.wav");
+    r.w.startAudioPlayback(kTemp + "raw.pcm");
+    onRecorder(r.w, [](BackgroundRecording*) {});
+    QVERIFY(r.t.exists(kTemp + "old.wav"));
     QCOMPARE(played("old.wav"), 100);
     QCOMPARE(played("raw.pcm"), 50);
 }
 
 void TestAudioWorker::requestsInAnyOrder()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.storeAudioData("early");
-    QCOMPARE(t.read(kTemp + "early.wav").size(), 44);
-    w.stopAudioRecording();
-    w.stopAudioRecording();
-    w.pauseAudioRecording(false);
-    w.pauseAudioRecording(true);
-    w.stopAudioPlayback();
-    w.startAudioRecording();
-    w.startAudioRecording();
-    w.pauseAudioRecording(false);
-    feed(w, pattern(320, 5));
-    w.startAudioPlayback(kTemp + "early.wav");
-    w.stopAudioRecording();
-    w.storeAudioData("late");
-    QCOMPARE(fileData(t, "late.wav"), pattern(320, 5));
+    Rig r;
+    r.w.storeAudioData("early");
+    QCOMPARE(r.t.read(kTemp + "early.wav").size(), 44);
+    r.w.stopAudioRecording();
+    r.w.stopAudioRecording();
+    r.w.pauseAudioRecording(false);
+    r.w.pauseAudioRecording(true);
+    r.w.stopAudioPlayback();
+    r.w.startAudioRecording();
+    r.w.startAudioRecording();
+    r.w.pauseAudioRecording(false);
+    feed(r.w, pattern(320, 5));
+    r.w.startAudioPlayback(kTemp + "early.wav");
+    r.w.stopAudioRecording();
+    r.w.storeAudioData("late");
+    QCOMPARE(r.sound("late"), pattern(320, 5));
 }
 
 void TestAudioWorker::storeAfterShutdownWritesNothing()
 {
-    TestRoot t;
-    AnalogInputWorker adc;
-    AudioWorker w(&adc);
-    w.startAudioRecording();
-    w.pauseAudioRecording(false);
-    w.shutdown();
-    QVERIFY(!w.recorder());
+    Rig r(true);
+    r.w.shutdown();
+    QVERIFY(!r.w.recorder());
 
     LogCapture log;
-    w.storeAudioData("gone");
+    r.w.storeAudioData("gone");
     QVERIFY(log.contains("recording thread not running"));
-    QVERIFY(!t.exists(kTemp + "gone.wav"));
+    QVERIFY(!r.t.exists(kTemp + "gone.wav"));
     // Nothing else waits or crashes either.
-    w.pauseAudioRecording(true);
-    w.stopAudioRecording();
-    w.startAudioPlayback(kTemp + "gone.wav");
-    w.shutdown();
+    r.w.pauseAudioRecording(true);
+    r.w.stopAudioRecording();
+    r.w.startAudioPlayback(kTemp + "gone.wav");
+    r.w.shutdown();
 }
 
 void TestAudioWorker::processWideFacadeShutsDown()

@@ -43,11 +43,6 @@ const Coeffs kHp160 = {0x7A6FCEA1, 0x8590315F, 0x7A6FCEA1, 0x7A50DA08, 0x8AE2798
 const Coeffs k50Hz = {0x7E864CB6, 0x82114621, 0x7D88E68F, 0x7DEEB9DF, 0x83F0CCBA};
 const Coeffs kPreemphase = {0x7FFFFFFF, 0x92403D36, 0x5EF875E2, 0x76FD4B15, 0x8E41A157};
 
-Coeffs coeffsOf(const FilterRow& row)
-{
-    return {row[N0], row[N1], row[N2], row[D1], row[D2]};
-}
-
 // The writes of one coefficient as decoded by RecordingRegisterPort.
 QStringList coeffWrites(Loc loc, quint32 value)
 {
@@ -89,34 +84,6 @@ QStringList expectedWrites(const Coeffs sections[6])
     return out;
 }
 
-// The 24 bits the codec receives of each coefficient of each section,
-// [channel][section], read back from the decoded writes.
-struct Memory {
-    QHash<QString, int> bytes;  // "page/reg" -> value
-    explicit Memory(const QStringList& decoded)
-    {
-        for (const QString& w : decoded) {
-            const int eq = w.indexOf('=');
-            if (eq > 0 && !w.startsWith("page"))
-                bytes.insert(w.left(eq), w.mid(eq + 1).toInt());
-        }
-    }
-    quint32 at(Loc loc) const
-    {
-        quint32 v = 0;
-        for (int i = 0; i < 3; ++i)
-            v = (v << 8) | quint32(bytes.value(QString("%1/%2").arg(loc.page).arg(loc.reg + i), -1) & 0xFF);
-        return v;
-    }
-    bool holds(int channel, int section, const Coeffs& c) const
-    {
-        for (int i = 0; i < 5; ++i)
-            if (at(kMap[channel][section][i]) != c[i] >> 8)
-                return false;
-        return true;
-    }
-};
-
 struct Rig {
     RecordingRegisterPort* port = new RecordingRegisterPort;
     AudioCodecSetup codec{std::make_unique<RecordingCodecMixer>(), std::unique_ptr<CodecRegisterPort>(port)};
@@ -149,10 +116,7 @@ private slots:
     void wrongFiltersettingsIsLogged();
     void bandPassWriteSequence();
     void negativeCoefficientBytes();
-    void noFilterWritesPassThroughEverywhere_data();
-    void noFilterWritesPassThroughEverywhere();
     void extraSectionsWithDeveloperFeatures();
-    void extraSectionsIgnoredWithoutDeveloperFeatures();
     void getFilterBeforeAnySetFilter();
 };
 
@@ -168,10 +132,8 @@ void TestCodecFilter::passThroughRowsAndFrequencies()
     const QVector<quint32> expected = {0,   20,  25,  32,  40,  50,  63,   80,   100,  125,  160,  200,  250,
                                        315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 3900, 4000};
     Rig rig;
-    QVector<quint32> lp(26, 1);
-    QVector<quint32> hp(26, 1);
-    int nLp = 0;
-    int nHp = 0;
+    QVector<quint32> lp(26, 1), hp(26, 1);
+    int nLp = 0, nHp = 0;
     rig.codec.getAvailableLpFilterFrequencies(lp.data(), &nLp);
     rig.codec.getAvailableHpFilterFrequencies(hp.data(), &nHp);
     QCOMPARE(nLp, 26);
@@ -251,22 +213,23 @@ void TestCodecFilter::rowChoice_data()
     QTest::addColumn<quint32>("gotLow");
     QTest::addColumn<quint32>("gotHigh");
     QTest::addColumn<int>("gotType");
-    QTest::newRow("160/1250") << 160u << 1250u << 1 << 160u << 1250u << 1;
-    QTest::newRow("170/1300 snaps down") << 170u << 1300u << 1 << 160u << 1250u << 1;
-    QTest::newRow("180/1300 tie takes upper") << 180u << 1300u << 1 << 200u << 1250u << 1;
-    QTest::newRow("1000/1000 wrong") << 1000u << 1000u << 1 << 0u << 4000u << 0;
-    QTest::newRow("19/21 both snap to 20") << 19u << 21u << 1 << 0u << 4000u << 0;
-    QTest::newRow("high above 4000") << 100u << 5000u << 1 << 100u << 0u << 1;
-    QTest::newRow("high 4001") << 100u << 4001u << 1 << 100u << 0u << 1;
-    QTest::newRow("0/4000 type 0") << 0u << 4000u << 0 << 0u << 4000u << 0;
-    QTest::newRow("0/4000 type 1") << 0u << 4000u << 1 << 0u << 4000u << 1;
-    QTest::newRow("0xFFFFFFFF type 0") << 0xFFFFFFFFu << 0xFFFFFFFFu << 0 << 0u << 4000u << 0;
-    QTest::newRow("0xFFFFFFFF type 1") << 0xFFFFFFFFu << 0xFFFFFFFFu << 1 << 0u << 4000u << 0;
-    QTest::newRow("300/3000 band-stop") << 300u << 3000u << 2 << 4000u << 0u << 2;
-    QTest::newRow("unknown type 7") << 300u << 3000u << 7 << 0u << 4000u << 7;
-    QTest::newRow("negative type") << 300u << 3000u << -1 << 0u << 4000u << -1;
-    QTest::newRow("low above high") << 3000u << 300u << 1 << 3150u << 315u << 1;
-    QTest::newRow("3950 tie between 3900 and 4000") << 20u << 3950u << 1 << 20u << 4000u << 1;
+    QTest::addColumn<bool>("passThrough");  // every section written as pass-through
+    QTest::newRow("160/1250") << 160u << 1250u << 1 << 160u << 1250u << 1 << false;
+    QTest::newRow("170/1300 snaps down") << 170u << 1300u << 1 << 160u << 1250u << 1 << false;
+    QTest::newRow("180/1300 tie takes upper") << 180u << 1300u << 1 << 200u << 1250u << 1 << false;
+    QTest::newRow("1000/1000 wrong") << 1000u << 1000u << 1 << 0u << 4000u << 0 << true;
+    QTest::newRow("19/21 both snap to 20") << 19u << 21u << 1 << 0u << 4000u << 0 << true;
+    QTest::newRow("high above 4000") << 100u << 5000u << 1 << 100u << 0u << 1 << false;
+    QTest::newRow("high 4001") << 100u << 4001u << 1 << 100u << 0u << 1 << false;
+    QTest::newRow("0/4000 type 0") << 0u << 4000u << 0 << 0u << 4000u << 0 << true;
+    QTest::newRow("0/4000 type 1") << 0u << 4000u << 1 << 0u << 4000u << 1 << true;
+    QTest::newRow("0xFFFFFFFF type 0") << 0xFFFFFFFFu << 0xFFFFFFFFu << 0 << 0u << 4000u << 0 << true;
+    QTest::newRow("0xFFFFFFFF type 1") << 0xFFFFFFFFu << 0xFFFFFFFFu << 1 << 0u << 4000u << 0 << true;
+    QTest::newRow("300/3000 band-stop") << 300u << 3000u << 2 << 4000u << 0u << 2 << true;
+    QTest::newRow("unknown type 7") << 300u << 3000u << 7 << 0u << 4000u << 7 << true;
+    QTest::newRow("negative type") << 300u << 3000u << -1 << 0u << 4000u << -1 << true;
+    QTest::newRow("low above high") << 3000u << 300u << 1 << 3150u << 315u << 1 << false;
+    QTest::newRow("3950 tie between 3900 and 4000") << 20u << 3950u << 1 << 20u << 4000u << 1 << false;
 }
 
 void TestCodecFilter::rowChoice()
@@ -277,16 +240,20 @@ void TestCodecFilter::rowChoice()
     QFETCH(quint32, gotLow);
     QFETCH(quint32, gotHigh);
     QFETCH(int, gotType);
+    QFETCH(bool, passThrough);
     Rig rig;
     rig.codec.setFilter(low, high, type);
-    quint32 l = 1;
-    quint32 h = 1;
+    quint32 l = 1, h = 1;
     int t = -99;
     rig.codec.getFilter(&l, &h, &t);
     QCOMPARE(l, gotLow);
     QCOMPARE(h, gotHigh);
     QCOMPARE(t, gotType);
     QCOMPARE(rig.port->texts().size(), 197);
+    if (passThrough) {
+        const Coeffs none[6] = {kPassThrough, kPassThrough, kPassThrough, kPassThrough, kPassThrough, kPassThrough};
+        QCOMPARE(rig.port->decoded(), expectedWrites(none));
+    }
 }
 
 void TestCodecFilter::wrongFiltersettingsIsLogged()
@@ -304,13 +271,18 @@ void TestCodecFilter::wrongFiltersettingsIsLogged()
 
 void TestCodecFilter::bandPassWriteSequence()
 {
-    Rig rig;
-    rig.codec.setFilter(160, 1000, 1);
     const Coeffs sections[6] = {kLp1000, kLp1000, kHp160, kHp160, kLp1000, kHp160};
     const QStringList expected = expectedWrites(sections);
     QCOMPARE(expected.size(), 197);
     QCOMPARE(expected.filter(QRegularExpression("^page ")).size(), 15);
-    QCOMPARE(rig.port->decoded(), expected);
+    // The extra sections need the developer features.
+    DebugFeatures debug(0);
+    for (bool special : {false, true}) {
+        Rig rig;
+        rig.codec.setSpecialFilter(special, special);
+        rig.codec.setFilter(160, 1000, 1);
+        QCOMPARE(rig.port->decoded(), expected);
+    }
 }
 
 void TestCodecFilter::negativeCoefficientBytes()
@@ -333,77 +305,34 @@ void TestCodecFilter::negativeCoefficientBytes()
         QVERIFY2(!t.contains('-') && t.split(' ').value(1).size() <= 2, t.constData());
 }
 
-void TestCodecFilter::noFilterWritesPassThroughEverywhere_data()
-{
-    QTest::addColumn<quint32>("low");
-    QTest::addColumn<quint32>("high");
-    QTest::addColumn<int>("type");
-    QTest::newRow("0/4000 type 0") << 0u << 4000u << 0;
-    QTest::newRow("0xFFFFFFFF type 0") << 0xFFFFFFFFu << 0xFFFFFFFFu << 0;
-    QTest::newRow("wrong settings") << 1000u << 1000u << 1;
-    QTest::newRow("band-stop") << 300u << 3000u << 2;
-}
-
-void TestCodecFilter::noFilterWritesPassThroughEverywhere()
-{
-    QFETCH(quint32, low);
-    QFETCH(quint32, high);
-    QFETCH(int, type);
-    Rig rig;
-    rig.codec.setFilter(low, high, type);
-    const Coeffs sections[6] = {kPassThrough, kPassThrough, kPassThrough,
-                                kPassThrough, kPassThrough, kPassThrough};
-    QCOMPARE(rig.port->decoded(), expectedWrites(sections));
-}
-
 void TestCodecFilter::extraSectionsWithDeveloperFeatures()
 {
     DebugFeatures debug(1);
-    {
-        Rig rig;
-        rig.codec.setSpecialFilter(true, false);
-        rig.codec.setFilter(0, 4000, 0);
-        const Coeffs sections[6] = {kPassThrough, kPassThrough, kPassThrough, kPassThrough, k50Hz, kPassThrough};
-        QCOMPARE(rig.port->decoded(), expectedWrites(sections));
-    }
-    {
-        Rig rig;
-        rig.codec.setSpecialFilter(false, true);
-        rig.codec.setFilter(160, 1000, 1);
-        const Memory memory(rig.port->decoded());
-        for (int ch = 0; ch < 2; ++ch) {
-            QVERIFY(memory.holds(ch, 0, kLp1000));
-            QVERIFY(memory.holds(ch, 3, kHp160));
-            QVERIFY(memory.holds(ch, 4, kPassThrough));
-            QVERIFY(memory.holds(ch, 5, kPreemphase));
-        }
-        // The selection holds until changed.
-        rig.port->clear();
-        rig.codec.setSpecialFilter(true, true);
-        rig.codec.setFilter(300, 3000, 2);
-        const Memory again(rig.port->decoded());
-        QVERIFY(again.holds(1, 4, k50Hz));
-        QVERIFY(again.holds(1, 5, kPreemphase));
-        QVERIFY(again.holds(1, 0, kPassThrough));
-    }
-}
-
-void TestCodecFilter::extraSectionsIgnoredWithoutDeveloperFeatures()
-{
-    DebugFeatures debug(0);
+    const Coeffs& none = kPassThrough;
     Rig rig;
-    rig.codec.setSpecialFilter(true, true);
+    rig.codec.setSpecialFilter(true, false);
+    rig.codec.setFilter(0, 4000, 0);
+    const Coeffs hum[6] = {none, none, none, none, k50Hz, none};
+    QCOMPARE(rig.port->decoded(), expectedWrites(hum));
+
+    rig.port->clear();
+    rig.codec.setSpecialFilter(false, true);
     rig.codec.setFilter(160, 1000, 1);
-    const Coeffs sections[6] = {kLp1000, kLp1000, kHp160, kHp160, kLp1000, kHp160};
-    QCOMPARE(rig.port->decoded(), expectedWrites(sections));
-    QVERIFY(Memory(rig.port->decoded()).holds(0, 4, coeffsOf(filterCoeffs_LP()[18])));
+    const Coeffs emphasis[6] = {kLp1000, kLp1000, kHp160, kHp160, none, kPreemphase};
+    QCOMPARE(rig.port->decoded(), expectedWrites(emphasis));
+
+    // Both at once, over a band-stop.
+    rig.port->clear();
+    rig.codec.setSpecialFilter(true, true);
+    rig.codec.setFilter(300, 3000, 2);
+    const Coeffs both[6] = {none, none, none, none, k50Hz, kPreemphase};
+    QCOMPARE(rig.port->decoded(), expectedWrites(both));
 }
 
 void TestCodecFilter::getFilterBeforeAnySetFilter()
 {
     Rig rig;
-    quint32 low = 1;
-    quint32 high = 1;
+    quint32 low = 1, high = 1;
     int type = -1;
     rig.codec.getFilter(&low, &high, &type);
     QCOMPARE(low, 0u);

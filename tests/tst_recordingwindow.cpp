@@ -12,6 +12,17 @@ QByteArray chunk(int number, int size = 3200)
     return QByteArray(size, char(number & 0x7f));
 }
 
+// A started and resumed window holding chunks 1..count.
+RecordingWindow running(int count = 0, int bytesPerFrame = 2)
+{
+    RecordingWindow w(bytesPerFrame);
+    w.start();
+    w.pause(false);
+    for (int i = 1; i <= count; ++i)
+        w.append(chunk(i));
+    return w;
+}
+
 int numberOf(const QByteArray& c)
 {
     return c.isEmpty() ? -1 : int(c.at(0));
@@ -25,8 +36,7 @@ class TestRecordingWindow : public QObject
 private slots:
     void nothingQueuedBeforeResume();
     void resumeStartsNewWindow();
-    void rollsAtThreshold();
-    void emptyAndFailedReadsAreSkipped();
+    void rollsAtThresholdAndSkipsEmptyReads();
     void stopKeepsWindowStartClears();
     void chunksHoldWholeFrames();
 };
@@ -49,11 +59,7 @@ void TestRecordingWindow::nothingQueuedBeforeResume()
 
 void TestRecordingWindow::resumeStartsNewWindow()
 {
-    RecordingWindow w;
-    w.start();
-    w.pause(false);
-    for (int i = 1; i <= 5; ++i)
-        w.append(chunk(i));
+    RecordingWindow w = running(5);
 
     // A pause keeps what is there and drops what comes.
     w.pause(true);
@@ -70,13 +76,9 @@ void TestRecordingWindow::resumeStartsNewWindow()
     QCOMPARE(numberOf(w.chunks().head()), 7);
 }
 
-void TestRecordingWindow::rollsAtThreshold()
+void TestRecordingWindow::rollsAtThresholdAndSkipsEmptyReads()
 {
-    RecordingWindow w;
-    w.start();
-    w.pause(false);
-    for (int i = 1; i <= 103; ++i)
-        w.append(chunk(i));
+    RecordingWindow w = running(103);
     QCOMPARE(w.chunkCount(), 103);
     QCOMPARE(w.bytes(), 329600);
     QCOMPARE(numberOf(w.chunks().head()), 1);
@@ -92,33 +94,19 @@ void TestRecordingWindow::rollsAtThreshold()
     QCOMPARE(w.recordedBytes(), 120 * 3200);
     QCOMPARE(numberOf(w.chunks().head()), 18);
     QCOMPARE(numberOf(w.chunks().last()), 120);
-}
-
-void TestRecordingWindow::emptyAndFailedReadsAreSkipped()
-{
-    RecordingWindow w;
-    w.start();
-    w.pause(false);
-    for (int i = 1; i <= 110; ++i)
-        w.append(chunk(i));
-    const int oldest = numberOf(w.chunks().head());
 
     // Above the threshold an empty chunk would push out a full one.
     QVERIFY(!w.append(QByteArray()));
     QVERIFY(!w.append(nullptr, -1));
     QCOMPARE(w.chunkCount(), 103);
     QCOMPARE(w.bytes(), 329600);
-    QCOMPARE(w.recordedBytes(), 110 * 3200);
-    QCOMPARE(numberOf(w.chunks().head()), oldest);
+    QCOMPARE(w.recordedBytes(), 120 * 3200);
+    QCOMPARE(numberOf(w.chunks().head()), 18);
 }
 
 void TestRecordingWindow::stopKeepsWindowStartClears()
 {
-    RecordingWindow w;
-    w.start();
-    w.pause(false);
-    for (int i = 1; i <= 4; ++i)
-        w.append(chunk(i));
+    RecordingWindow w = running(4);
 
     w.stop();
     QVERIFY(w.isPaused());
@@ -137,9 +125,7 @@ void TestRecordingWindow::stopKeepsWindowStartClears()
 
 void TestRecordingWindow::chunksHoldWholeFrames()
 {
-    RecordingWindow w;  // 16-bit mono: two bytes a frame
-    w.start();
-    w.pause(false);
+    RecordingWindow w = running();  // 16-bit mono: two bytes a frame
 
     // A lone byte is half a sample: nothing to queue yet.
     QVERIFY(!w.append(QByteArray("a", 1)));
@@ -158,9 +144,7 @@ void TestRecordingWindow::chunksHoldWholeFrames()
     QCOMPARE(w.chunks().head(), QByteArray("hi"));
 
     // Stereo 16 bit: four bytes a frame.
-    RecordingWindow stereo(4);
-    stereo.start();
-    stereo.pause(false);
+    RecordingWindow stereo = running(0, 4);
     stereo.append(QByteArray(4097, 'x'));
     stereo.append(QByteArray(7, 'y'));
     QCOMPARE(stereo.chunks().at(0).size(), 4096);

@@ -36,6 +36,18 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The header of a 16000 Hz, mono, 16-bit PCM file holding `data` bytes.
+QByteArray standardHeader(quint32 data)
+{
+    auto le = [](quint32 v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char*>(&v), 4);
+    };
+    // fmt size 16, PCM, mono, 16000 Hz, 32000 bytes/s, 2-byte frames, 16 bit
+    return "RIFF" + le(data + 36) + "WAVEfmt " + QByteArray::fromHex("10000000 0100 0100 803e0000 007d0000 0200 1000")
+           + "data" + le(data);
+}
+
 quint32 le32(const QByteArray& b, int offset)
 {
     return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(b.constData()) + offset);
@@ -54,9 +66,8 @@ class TestWavWriter : public QObject
 private slots:
     void oneSecondWindow();
     void emptyWindow();
-    void fullWindowKeepsNewestChunks();
+    void fullWindowAndStoringTwice();
     void chunkCrossingLimitIsCut();
-    void storingTwice();
     void headerFollowsFormat();
     void createsDirectoryAndReplacesFile();
     void failedWriteLeavesNoFileAndKeepsWindow();
@@ -65,27 +76,19 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // The file a store wrote; empty when the store failed.
+    QByteArray stored(const QString& name, RecordingWindow& w, const WavFormat& format = WavFormat())
+    {
+        return WavWriter::store(path(name), w, format) ? readAll(path(name)) : QByteArray();
+    }
 };
 
 void TestWavWriter::oneSecondWindow()
 {
     RecordingWindow w = windowOf(10, 3200);
-    QVERIFY(WavWriter::store(path("one.wav"), w, WavFormat()));
-    const QByteArray f = readAll(path("one.wav"));
+    const QByteArray f = stored("one.wav", w);
     QCOMPARE(f.size(), 32044);
-    QCOMPARE(f.mid(0, 4), QByteArray("RIFF"));
-    QCOMPARE(le32(f, 4), 32036u);
-    QCOMPARE(f.mid(8, 4), QByteArray("WAVE"));
-    QCOMPARE(f.mid(12, 4), QByteArray("fmt "));
-    QCOMPARE(le32(f, 16), 16u);
-    QCOMPARE(le16(f, 20), quint16(1));
-    QCOMPARE(le16(f, 22), quint16(1));
-    QCOMPARE(le32(f, 24), 16000u);
-    QCOMPARE(le32(f, 28), 32000u);
-    QCOMPARE(le16(f, 32), quint16(2));
-    QCOMPARE(le16(f, 34), quint16(16));
-    QCOMPARE(f.mid(36, 4), QByteArray("data"));
-    QCOMPARE(le32(f, 40), 32000u);
+    QCOMPARE(f.left(44), standardHeader(32000));
     QByteArray expected;
     for (int i = 1; i <= 10; ++i)
         expected += numbered(i, 3200);
@@ -103,57 +106,46 @@ void TestWavWriter::emptyWindow()
 {
     RecordingWindow w;
     LogCapture log;
-    QVERIFY(WavWriter::store(path("empty.wav"), w, WavFormat()));
-    const QByteArray f = readAll(path("empty.wav"));
-    QCOMPARE(f.size(), 44);
-    QCOMPARE(le32(f, 4), 36u);
-    QCOMPARE(le32(f, 40), 0u);
+    const QByteArray f = stored("empty.wav", w);
+    QCOMPARE(f, standardHeader(0));
     QVERIFY(log.contains("File written:"));
 }
 
-void TestWavWriter::fullWindowKeepsNewestChunks()
+void TestWavWriter::fullWindowAndStoringTwice()
 {
     RecordingWindow w = windowOf(103, 3200);
     QCOMPARE(w.chunkCount(), 103);
-    QVERIFY(WavWriter::store(path("full.wav"), w, WavFormat()));
-    const QByteArray f = readAll(path("full.wav"));
+    const QByteArray f = stored("full.wav", w);
     QCOMPARE(f.size(), 320044);
-    QCOMPARE(le32(f, 4), 320036u);
-    QCOMPARE(le32(f, 40), 320000u);
+    QCOMPARE(f.left(44), standardHeader(320000));
     // The 100 oldest chunks, in order.
     QCOMPARE(f.at(44), char(1));
     QCOMPARE(f.at(44 + 99 * 3200), char(100));
     QCOMPARE(w.chunkCount(), 3);
     QCOMPARE(int(w.chunks().head().at(0)), 101);
+
+    // Storing again: past the threshold each new chunk drops one, so only
+    // the newest three are left to write.
+    for (int i = 104; i <= 110; ++i)
+        w.append(numbered(i, 3200));
+    QCOMPARE(w.chunkCount(), 3);
+    const QByteArray second = stored("second.wav", w);
+    QCOMPARE(second.left(44), standardHeader(3 * 3200));
+    QCOMPARE(second.mid(44), numbered(108, 3200) + numbered(109, 3200) + numbered(110, 3200));
+    QCOMPARE(w.chunkCount(), 0);
 }
 
 void TestWavWriter::chunkCrossingLimitIsCut()
 {
     RecordingWindow w = windowOf(80, 4096);
     QCOMPARE(w.chunkCount(), 80);
-    QVERIFY(WavWriter::store(path("cut.wav"), w, WavFormat()));
-    const QByteArray f = readAll(path("cut.wav"));
-    QCOMPARE(le32(f, 40), 320000u);
+    const QByteArray f = stored("cut.wav", w);
+    QCOMPARE(f.left(44), standardHeader(320000));
     // 78 whole chunks make 319488 bytes; the 79th gives its first 512.
     QCOMPARE(f.at(44 + 78 * 4096 - 1), char(78));
     QCOMPARE(f.mid(44 + 78 * 4096), numbered(79, 512));
     QCOMPARE(w.chunkCount(), 1);
     QCOMPARE(int(w.chunks().head().at(0)), 80);
-}
-
-void TestWavWriter::storingTwice()
-{
-    RecordingWindow w = windowOf(103, 3200);
-    QVERIFY(WavWriter::store(path("first.wav"), w, WavFormat()));
-    // Past the threshold each new chunk drops one: the window stays at 3.
-    for (int i = 104; i <= 110; ++i)
-        w.append(numbered(i, 3200));
-    QCOMPARE(w.chunkCount(), 3);
-    QVERIFY(WavWriter::store(path("second.wav"), w, WavFormat()));
-    const QByteArray f = readAll(path("second.wav"));
-    QCOMPARE(f.size(), 44 + 3 * 3200);
-    QCOMPARE(f.mid(44), numbered(108, 3200) + numbered(109, 3200) + numbered(110, 3200));
-    QCOMPARE(w.chunkCount(), 0);
 }
 
 void TestWavWriter::headerFollowsFormat()
@@ -183,8 +175,7 @@ void TestWavWriter::headerFollowsFormat()
     w.pause(false);
     for (int i = 0; i < 110; ++i)
         w.append(QByteArray(3000, 'x'));
-    QVERIFY(WavWriter::store(path("s24.wav"), w, s24));
-    const QByteArray f = readAll(path("s24.wav"));
+    const QByteArray f = stored("s24.wav", w, s24);
     QCOMPARE(le32(f, 40), 319998u);
     QCOMPARE(le16(f, 32), quint16(3));
 }
