@@ -2,6 +2,7 @@
 #include "Hardware/driverhelper.h"
 #include "ui_systeminformation.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 Systeminformation::Systeminformation(QWidget* parent)
@@ -36,5 +37,6 @@ int Systeminformation::readHardwareVersion()
 
 void Systeminformation::init()
 {
-    ui->labelTitle->setText(QStringLiteral("System information"));
+    // The settings screen's entry names this dialog.
+    ui->labelTitle->setText(QCoreApplication::translate("Systemsettings", "Systeminformation"));
 }
