@@ -321,8 +321,16 @@ void Statusbardata::analyseAlert(QString a_alert)
     m_messageVisible = true;
     if (a_alert == QLatin1String("0") && g_debugFeatures != 1 && m_btSink)
         m_btSink->sendData("BT_TX O");
-    runWarning(text, 0);
-    m_alertHoldTimer->start(kAlertHoldMs);
+    // The alert arrives inside the sink's serial read: a dialog waiting there
+    // for a key would hold back every further line of that module (its links
+    // could not come back meanwhile). It opens from the event loop instead.
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            runWarning(text, 0);
+            m_alertHoldTimer->start(kAlertHoldMs);
+        },
+        Qt::QueuedConnection);
 }
 
 void Statusbardata::enableDisplayMsgDlg()
