@@ -18,10 +18,11 @@ int main(int argc, char* argv[])
 {
     if (!DeviceLayer::isConfigured()) {
         std::fprintf(stderr,
-                     "vq4100: DEVICE_ROOT is not set (or is the PC's own \"/\").\n"
+                     "vq4100: %s.\n"
                      "This host build runs only against a simulated device; start it with\n"
                      "scripts/run (which creates one), or set DEVICE_ROOT to a tree made by\n"
-                     "tools/devsim create <root>.\n");
+                     "tools/devsim create <root>.\n",
+                     DeviceLayer::rootProblem().toLocal8Bit().constData());
         return 2;
     }
 
@@ -44,6 +45,9 @@ int main(int argc, char* argv[])
 
     auto* mainMenu = new MainMenu();
     mainMenu->show();
+    // The keys act on the focused button: the window takes the keyboard also
+    // where no window manager hands it over (a virtual display on a PC).
+    mainMenu->activateWindow();
 #ifndef VQ_TARGET_BUILD
     StartupProbe::watch(mainMenu);
 #endif

@@ -23,6 +23,7 @@
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/focusframe.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "ui_mainmenu.h"
@@ -124,6 +125,7 @@ MainMenu::MainMenu(QWidget* parent)
     QFile styleSheet(":/Stylesheets/Resources/Stylesheets/default.qss");
     if (styleSheet.open(QIODevice::ReadOnly))
         qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+    FocusFrame::install();
 
     resetMenuLevel();
 
@@ -142,6 +144,8 @@ MainMenu::MainMenu(QWidget* parent)
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
     showDeveloperButtons();
+    // The keys start on the first button of the main page.
+    ui->butPinpointing->setFocus();
     m_currentVisibleDlgNum = 2;
 
     m_favouriteButton = new FavouriteButton();

@@ -46,7 +46,8 @@ Result run(const QString& program, const QStringList& arguments, int timeoutMs)
 
 #ifndef VQ_TARGET_BUILD
     if (!DeviceLayer::isConfigured()) {
-        qDebug() << "No device root: command not run:" << program << arguments;
+        qDebug() << "No device root:" << DeviceLayer::rootProblem() << "- command not run:"
+                 << program << arguments;
         result.exitCode = 127;
         return result;
     }

@@ -12,7 +12,8 @@
 // command line is appended to <root>/var/log/commands.log and
 // <root>/bin/<program> (an absolute program: that path below the root) runs
 // if such a stub exists; otherwise the result is exit code 127, as from a
-// shell that cannot find the program.
+// shell that cannot find the program. On a root that tools/devsim create did
+// not make nothing is run or logged (127).
 namespace CommandRunner {
 
 struct Result {

@@ -1,8 +1,8 @@
 #include "devicelayer.h"
+#include "deviceroot.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -32,14 +32,15 @@ QString root()
 
 bool isConfigured()
 {
+    return rootProblem().isEmpty();
+}
+
+QString rootProblem()
+{
 #ifdef VQ_TARGET_BUILD
-    return true;
+    return QString();
 #else
-    const QString r = root();
-    // The PC's own root is no device tree: its /bin holds the real mount
-    // and poweroff.
-    return !r.isEmpty() && r != QLatin1String("/")
-           && QFileInfo(r).canonicalFilePath() != QLatin1String("/");
+    return DeviceRoot::problem(root());
 #endif
 }
 
@@ -50,8 +51,6 @@ QString path(const QString& unitPath)
     const QString r = root();
     if (r.isEmpty())
         return unitPath;
-    if (unitPath == r || unitPath.startsWith(r + '/'))
-        return unitPath;  // already mapped
     return r + unitPath;
 }
 

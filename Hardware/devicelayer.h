@@ -17,12 +17,15 @@ namespace DeviceLayer {
 // Read on every call so that tests can switch roots.
 QString root();
 
-// True when the program may run: a target build, or a host build with a root
-// other than the PC's own "/".
+// True when the program may run: a target build, or a host build on a root
+// that tools/devsim create made.
 bool isConfigured();
+// Why a host build may not run on DEVICE_ROOT ("" when it may).
+QString rootProblem();
 
-// "/home/root/settings.ini" -> "<root>/home/root/settings.ini".
-// Relative paths and resource paths (":/...") are returned unchanged.
+// "/home/root/settings.ini" -> "<root>/home/root/settings.ini", always: a
+// unit path that happens to begin with the root's own path is still a unit
+// path. Relative paths and resource paths (":/...") are returned unchanged.
 QString path(const QString& unitPath);
 QByteArray nativePath(const char* unitPath);
 

@@ -1,7 +1,9 @@
 #include "favouritebutton.h"
 #include "Hardware/devicelayer.h"
 #include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
 #include "Tools/popupinfo.h"
+#include "Tools/wholefile.h"
 #include "mainmenu.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 const char* const FavouriteButton::kScreenshotDir = "/media/vq4100/screenshots/";
 
@@ -118,6 +121,14 @@ void FavouriteButton::continueAfterExistingScreenshots()
     }
 }
 
+// Written beside its final name and renamed: full storage leaves no
+// cut-off picture, and the temporary file goes with the QSaveFile.
+static bool savePng(const QPixmap& screen, const QString& path)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && screen.save(&file, "PNG") && commitWholeFile(file);
+}
+
 int FavouriteButton::generateScreenshot()
 {
     const QPixmap screen = grabScreen();
@@ -126,13 +137,17 @@ int FavouriteButton::generateScreenshot()
         continueAfterExistingScreenshots();
     const QString file = QString(kScreenshotDir)
                          + QString("pic_%1.png").arg(m_screenshotCnt, 3, 10, QChar('0'));
-    const bool saved = screen.save(DeviceLayer::path(file), "PNG");
+    const bool saved = savePng(screen, DeviceLayer::path(file));
     if (saved) {
         m_screenshotCnt += 1;
         m_screenshotSaved = true;
     }
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->displayPopup(PopupInfo::PictureScreenshot);
     qDebug() << "Screenshot finished" << saved << file;
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    // The camera would tell the operator a picture was taken.
+    if (!saved)
+        MessageDialog::showWarning(tr("ScreenshotCouldNotBeStored"), hub);
+    else if (hub)
+        hub->displayPopup(PopupInfo::PictureScreenshot);
     return 0;
 }

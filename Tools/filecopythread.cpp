@@ -1,10 +1,12 @@
 #include "filecopythread.h"
 
 #include "Hardware/devicelayer.h"
+#include "wholefile.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <vector>
 
 FileCopyThread::FileCopyThread(QObject* parent)
@@ -52,24 +54,28 @@ bool FileCopyThread::copyFile(QString sourceFile, QString targetFile)
     return result;
 }
 
+// Both ways write into a temporary file beside the target, which replaces
+// the target only once it holds the whole source: a copy that fails (full
+// storage, a source that shrinks) leaves an old target as it was.
 bool FileCopyThread::copyInOneStep(const QString& source, const QString& target)
 {
-    // QFile::copy refuses an existing target; a stale one must not stay.
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        qDebug() << "Copy failed, old target not removed" << DeviceLayer::unitPath(target);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qDebug() << "Copy failed, source not opened" << in.errorString();
         return false;
     }
-    QFile file(source);
-    if (!file.copy(target)) {
-        qDebug() << "Copy failed" << file.errorString();
+    const QByteArray data = in.read(FileSize + 1);
+    if (data.size() != FileSize) {
+        qDebug() << "Error filesize is different" << FileSize << data.size();
         return false;
     }
-    const qint64 copied = QFileInfo(target).size();
-    if (copied != FileSize) {
-        qDebug() << "Error filesize is different" << FileSize << copied;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        qDebug() << "Copy failed, target not opened" << out.errorString();
         return false;
     }
-    return true;
+    out.write(data);
+    return commit(out);
 }
 
 bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
@@ -79,45 +85,46 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
         qDebug() << "Copy failed, source not opened" << in.errorString();
         return false;
     }
-    QFile out(target);
-    // Truncate: the tail of a longer old target must not survive.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
         qDebug() << "Copy failed, target not opened" << out.errorString();
         in.close();
         return false;
     }
 
     std::vector<char> buffer(static_cast<size_t>(FilecopyPartsize));
-    bool ok = true;
+    qint64 written = 0;
     qint64 lastRead = 0;
     for (qint64 offset = 0; offset < FileSize; offset += FilecopyPartsize) {
         lastRead = readPart(in, buffer.data(), FilecopyPartsize);
         if (lastRead <= 0) {
             // -1 is a read error, 0 a source that became shorter.
             qDebug() << "Copy failed, source read" << lastRead << "at" << offset << in.errorString();
-            ok = false;
             break;
         }
         if (out.write(buffer.data(), lastRead) != lastRead) {
             qDebug() << "Copy failed, target write at" << offset << out.errorString();
-            ok = false;
             break;
         }
+        written += lastRead;
         Progress.store(quint8(offset * 100 / FileSize), std::memory_order_relaxed);
     }
-
-    if (!out.flush()) {
-        qDebug() << "Copy failed, target flush" << out.errorString();
-        ok = false;
-    }
-    out.close();
-    const qint64 targetSize = QFileInfo(target).size();
-    if (targetSize == FileSize) {
-        qDebug() << "Files copied. Size is equal" << FileSize << targetSize << lastRead;
-    } else {
-        qDebug() << "Error filesize is different" << FileSize << targetSize << lastRead;
-        ok = false;
-    }
     in.close();
-    return ok;
+    if (written != FileSize) {
+        qDebug() << "Error filesize is different" << FileSize << written << lastRead;
+        return false;
+    }
+    if (!commit(out))
+        return false;
+    qDebug() << "Files copied. Size is equal" << FileSize << QFileInfo(target).size() << lastRead;
+    return true;
+}
+
+bool FileCopyThread::commit(QSaveFile& out)
+{
+    if (!commitWholeFile(out)) {
+        qDebug() << "Copy failed, target not written" << out.errorString();
+        return false;
+    }
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 
 class QFile;
+class QSaveFile;
 
 // Copies one file in 64 KiB parts. A plain QObject: the owner moves it to a
 // QThread of its own, calls copyFile() through a queued connection and polls
@@ -20,8 +21,9 @@ public:
     quint8 getProgress() const { return Progress.load(std::memory_order_relaxed); }
 
 public slots:
-    // Replaces an existing target. True only when the target ends up as a
-    // complete copy of the source.
+    // Replaces an existing target, but only with a complete copy: on any
+    // failure the old target stays as it was. True only when the target ends
+    // up as a complete copy of the source.
     bool copyFile(QString sourceFile, QString targetFile);
 
 signals:
@@ -38,6 +40,7 @@ protected:
 private:
     bool copyInOneStep(const QString& source, const QString& target);
     bool copyPartwise(const QString& source, const QString& target);
+    bool commit(QSaveFile& out);
 
     std::atomic<quint8> Progress;
     qint64 FileSize;

@@ -30,6 +30,17 @@ MessageDialog::~MessageDialog()
     delete m_timer;
 }
 
+int MessageDialog::showWarning(const QString& text, QWidget* parent)
+{
+    MessageDialog dialog(parent);
+    dialog.setIcon(IconWarning);
+    dialog.setHeadline(tr("Warning"));
+    dialog.setDialogType(TypeOk);
+    dialog.setInfotext(text);
+    dialog.exec();
+    return dialog.getPressedButton();
+}
+
 void MessageDialog::setDialogType(int type)
 {
     const QString style = QStringLiteral("QPushButton{Text-align: center;}");

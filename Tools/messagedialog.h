@@ -25,6 +25,10 @@ public:
     explicit MessageDialog(QWidget* parent = nullptr);
     ~MessageDialog() override;
 
+    // The standard warning: headline "Warning", the text, an OK button; runs
+    // modally and returns the pressed button.
+    static int showWarning(const QString& text, QWidget* parent = nullptr);
+
     void setDialogType(int type);
     void setIcon(int icon);
     void setHeadline(QString text);

@@ -6,8 +6,44 @@
 #include "testroot.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QtTest>
+
+namespace {
+
+// Every path below `dir`, links not followed.
+QStringList tree(const QString& dir)
+{
+    QStringList paths;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << it.next();
+    paths.sort();
+    return paths;
+}
+
+// Exit code of a built program run on `root`, its output in `text`.
+int runTool(const QString& program, const QStringList& args, const QString& root,
+            const QString& workDir = QString(), QString* text = nullptr)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DEVICE_ROOT", root);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(workDir);
+    p.start(program, args);
+    if (!p.waitForFinished(30000))
+        return -1;
+    if (text)
+        *text = p.readAllStandardOutput() + p.readAllStandardError();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+}
 
 class TestBoardFiles : public QObject
 {
@@ -19,7 +55,10 @@ private slots:
     void initStartOrderAndValues();
     void runnerLogsAndRunsStubsOnly();
     void relativeRootOutlivesAFolderChange();
-    void hostRootIsNoDevice();
+    void onlyDevsimTreesAreRoots_data();
+    void onlyDevsimTreesAreRoots();
+    void devsimArguments_data();
+    void devsimArguments();
     void commandsRunToTheirEnd();
 };
 
@@ -29,8 +68,8 @@ void TestBoardFiles::pathsAreMappedBelowTheRoot()
     QCOMPARE(DeviceLayer::path("/home/root/settings.ini"), t.root() + "/home/root/settings.ini");
     QCOMPARE(DeviceLayer::path(":/Languages/GB_VQ4100.qm"), QString(":/Languages/GB_VQ4100.qm"));
     QCOMPARE(DeviceLayer::path("relative/file"), QString("relative/file"));
-    // A path mapped once is not mapped again.
-    QCOMPARE(DeviceLayer::path(t.root() + "/dev/ttyO2"), t.root() + "/dev/ttyO2");
+    // A unit path that begins like the root is a unit path all the same.
+    QCOMPARE(DeviceLayer::path(t.root() + "/dev/ttyO2"), t.root() + t.root() + "/dev/ttyO2");
     QCOMPARE(DeviceLayer::unitPath(t.root() + "/dev/ttyO2"), QString("/dev/ttyO2"));
 }
 
@@ -170,20 +209,78 @@ void TestBoardFiles::relativeRootOutlivesAFolderChange()
     QCOMPARE(t.gpioValue(17), QByteArray("1"));
 }
 
-void TestBoardFiles::hostRootIsNoDevice()
+void TestBoardFiles::onlyDevsimTreesAreRoots_data()
 {
+    // "@" stands for a scratch folder that holds a PC-like "bin" with a
+    // "mount" in it, a plain "file" and "host", a link to "/".
+    QTest::addColumn<QString>("root");
+    QTest::newRow("not set") << "";
+    QTest::newRow("host root") << "/";
+    QTest::newRow("host root through ..") << "@/../../../../../../../../..";
+    QTest::newRow("link to the host root") << "@/host";
+    QTest::newRow("a folder of the PC") << "@/bin";
+    QTest::newRow("missing") << "@/missing";
+    QTest::newRow("a file") << "@/file";
+}
+
+void TestBoardFiles::onlyDevsimTreesAreRoots()
+{
+    QFETCH(QString, root);
+    QTemporaryDir scratch;
+    QVERIFY(QDir().mkpath(scratch.path() + "/bin"));
+    QVERIFY(DeviceTree::writeText(scratch.path(), "/bin/mount", "#!/bin/sh\n"));
+    QVERIFY(DeviceTree::writeText(scratch.path(), "/file", "x"));
+    QVERIFY(QFile::link("/", scratch.path() + "/host"));
+    root.replace('@', scratch.path());
+    const QStringList before = tree(scratch.path());
+
+    qputenv("DEVICE_ROOT", QFile::encodeName(root));
+    QVERIFY(!DeviceLayer::isConfigured());
+    QCOMPARE(CommandRunner::execute("true"), 127);
+    const QString bin = QCoreApplication::applicationDirPath() + "/..";
+    QCOMPARE(runTool(bin + "/vq4100", {}, root), 2);
+    for (const QStringList& args : {QStringList{"serve", root}, {"bt", root, "mute"},
+                                    {"signal", root, "--tone-hz", "500"}, {"sensor", root, "on"}})
+        QCOMPARE(runTool(bin + "/tools/devsim-bin", args, root), 2);
+    if (!root.endsWith("/missing"))
+        QCOMPARE(runTool(bin + "/tools/devsim-bin", {"create", root}, root), 2);
+    QCOMPARE(tree(scratch.path()), before);
+    qunsetenv("DEVICE_ROOT");
+
+    // What create made is a root, also after a refresh.
     TestRoot t;
     QVERIFY(DeviceLayer::isConfigured());
-    const QString link = t.path("/home/root/to-host");
-    QVERIFY(QFile::link("/", link));
-    for (const QString& hostRoot : {QString("/"), QString("//"), t.root() + "/../../../../../../../..", link}) {
-        qputenv("DEVICE_ROOT", QFile::encodeName(hostRoot));
-        QVERIFY2(!DeviceLayer::isConfigured(), qPrintable(hostRoot));
-        // The host's own program is not run.
-        QCOMPARE(CommandRunner::execute("true"), 127);
-        QVERIFY2(DeviceTree::isHostRoot(hostRoot), qPrintable(hostRoot));
-    }
-    QVERIFY(!DeviceTree::isHostRoot(t.root()));
+    QVERIFY(DeviceTree::create(t.root()));
+    QVERIFY(DeviceLayer::isConfigured());
+}
+
+void TestBoardFiles::devsimArguments_data()
+{
+    // Run in a scratch folder; "@" is a fresh path in it.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "usage: devsim create";
+    QTest::newRow("create -h") << QStringList{"create", "-h"} << 0 << "usage: devsim create";
+    QTest::newRow("no root") << QStringList{"create"} << 2 << "usage:";
+    QTest::newRow("root like an option") << QStringList{"create", "--root"} << 2 << "usage:";
+    QTest::newRow("unknown option") << QStringList{"create", "@", "--fast"} << 2 << "usage:";
+    QTest::newRow("unknown command") << QStringList{"make", "@"} << 2 << "usage:";
+}
+
+void TestBoardFiles::devsimArguments()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QTemporaryDir scratch;
+    args.replaceInStrings("@", scratch.path() + "/device");
+    QString text;
+    QCOMPARE(runTool(QCoreApplication::applicationDirPath() + "/../tools/devsim-bin", args,
+                     QString(), scratch.path(), &text),
+             exitCode);
+    QVERIFY2(text.contains(output), qPrintable(text));
+    QCOMPARE(tree(scratch.path()), QStringList());
 }
 
 void TestBoardFiles::commandsRunToTheirEnd()

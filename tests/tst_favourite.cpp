@@ -6,6 +6,7 @@
 #include "Mainmenu/pipelocating.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
+#include "filesizelimit.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -13,8 +14,10 @@
 #include "testunit.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QtTest>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -81,7 +84,8 @@ private slots:
     void execOpensWithoutTouchingTheStack();
     void screenshotsAreNumbered();
     void screenshotsContinueAfterExistingFiles();
-    void screenshotFolderNotWritable();
+    void screenshotNotStored_data();
+    void screenshotNotStored();
     void screenshotShowsDialogOverMainWindow();
     void startupFavourite();
     void startupFavouriteNeverAScreenshot_data();
@@ -185,36 +189,56 @@ void TestFavourite::screenshotsContinueAfterExistingFiles()
     QVERIFY(unit.root.exists(kShots + "pic_1000.png"));
 }
 
-void TestFavourite::screenshotFolderNotWritable()
+void TestFavourite::screenshotNotStored_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("folder is a file") << "file";
+    QTest::newRow("folder read-only") << "read-only";
+    QTest::newRow("storage full") << "full";
+}
+
+void TestFavourite::screenshotNotStored()
+{
+    QFETCH(QString, fault);
     TestUnit unit;
     MainMenu* w = unit.start();
     PopupCloser popups;
     LogCapture log;
-    // The folder cannot even be made: a file stands in its place.
-    unit.root.write("/media/vq4100/screenshots", "not a folder");
+    const QString dir = unit.root.path(kShots);
+    std::unique_ptr<FileSizeLimit> full;
+    if (fault == "file") {
+        unit.root.write("/media/vq4100/screenshots", "not a folder");
+    } else if (fault == "read-only") {
+        QDir().mkpath(dir);
+        if (!makeReadOnly(dir)) {
+            makeWritable(dir);
+            QSKIP("cannot make a folder read-only for this user");
+        }
+    } else {
+        full.reset(new FileSizeLimit(1000));
+    }
+    QString warning;
+    ModalHelper::onNextModal([&](QWidget* modal) {
+        warning = modal->findChild<QLabel*>("labelInfotext")->text();
+        modal->close();
+    });
     FavouriteButton* fav = w->getFavouriteButtonInsance();
     fav->generateScreenshot();
+    full.reset();
+    if (fault == "read-only")
+        makeWritable(dir);
+    QCOMPARE(warning, QString("The screenshot could not be stored."));
+    QCOMPARE(popups.closed(), 0);
     QCOMPARE(fav->screenshotCounter(), 0);
     QVERIFY(log.contains("Screenshot finished false \"/media/vq4100/screenshots/pic_000.png\""));
-    QCOMPARE(popups.closed(), 1);
+    // Nothing is left of it, not even a part.
+    if (fault != "file")
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList());
 
     unit.root.remove("/media/vq4100/screenshots");
-    const QString dir = unit.root.path(kShots);
-    QDir().mkpath(dir);
-    if (!makeReadOnly(dir)) {
-        makeWritable(dir);
-        QSKIP("cannot make a folder read-only for this user");
-    }
-    log.clear();
-    fav->generateScreenshot();
-    makeWritable(dir);
-    QCOMPARE(fav->screenshotCounter(), 0);
-    QVERIFY(log.contains("Screenshot finished false"));
-    QCOMPARE(popups.closed(), 2);
-    QVERIFY(shots(unit).isEmpty());
     fav->generateScreenshot();
     QCOMPARE(shots(unit), QStringList{"pic_000.png"});
+    QCOMPARE(popups.closed(), 1);
 }
 
 void TestFavourite::screenshotShowsDialogOverMainWindow()

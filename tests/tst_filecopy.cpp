@@ -1,6 +1,7 @@
 // The file-copy worker: parts, progress, replacing old targets, failures,
 // and one copy on a real worker thread.
 #include "Tools/filecopythread.h"
+#include "filesizelimit.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
+#include <memory>
 
 class TestFileCopy : public QObject
 {
@@ -128,23 +130,31 @@ void TestFileCopy::copies()
 
 void TestFileCopy::failures_data()
 {
-    // files: what is in place before the copy and must be left as it was.
+    // files: what is in place before the copy and must be left as it was;
+    // fullAt: the storage takes no file larger than that (0: no limit).
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("target");
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QVariantMap>("files");
+    QTest::addColumn<qint64>("fullAt");
     QTest::newRow("missing source") << "/media/vq4100/FW_missing.vq4" << kTarget << qint64(0)
-                                    << QVariantMap{{kTarget, "old"}};
-    QTest::newRow("source is a folder") << "/media/vq4100" << kTarget << qint64(0) << QVariantMap{};
+                                    << QVariantMap{{kTarget, "old"}} << qint64(0);
+    QTest::newRow("source is a folder") << "/media/vq4100" << kTarget << qint64(0) << QVariantMap{}
+                                        << qint64(0);
     for (qint64 size : {qint64(100), qint64(200000)}) {
         const QByteArray suffix = size > 65536 ? " (partwise)" : " (one step)";
+        QTest::newRow("storage full" + suffix) << kSource << kTarget << size
+                                               << QVariantMap{{kTarget, "old"}} << size / 2;
         QTest::newRow("target folder missing" + suffix) << kSource << "/home/root/nothere/fw.vq4" << size
-                                                        << QVariantMap{};
+                                                        << QVariantMap{} << qint64(0);
         QTest::newRow("target folder is a file" + suffix) << kSource << "/home/root/plain/fw.vq4" << size
-                                                          << QVariantMap{{"/home/root/plain", "file"}};
+                                                          << QVariantMap{{"/home/root/plain", "file"}}
+                                                          << qint64(0);
         QTest::newRow("target is a folder" + suffix) << kSource << kTarget << size
-                                                     << QVariantMap{{kTarget + "/inside", "keep"}};
-        QTest::newRow("target is the source" + suffix) << kSource << kSource << size << QVariantMap{};
+                                                     << QVariantMap{{kTarget + "/inside", "keep"}}
+                                                     << qint64(0);
+        QTest::newRow("target is the source" + suffix) << kSource << kSource << size << QVariantMap{}
+                                                       << qint64(0);
     }
 }
 
@@ -154,25 +164,34 @@ void TestFileCopy::failures()
     QFETCH(QString, target);
     QFETCH(qint64, size);
     QFETCH(QVariantMap, files);
+    QFETCH(qint64, fullAt);
     Root t;
     files.insert(kSource, pattern(size));
     for (auto f = files.cbegin(); f != files.cend(); ++f)
         QVERIFY(t.write(f.key(), f.value().toByteArray()));
+    const QStringList targetFolder = QDir(t.path("/home/root/firmware")).entryList(QDir::Files);
     FileCopyThread copy;
-    QCOMPARE(run(copy, source, target), ended(false));
+    {
+        std::unique_ptr<FileSizeLimit> full(fullAt ? new FileSizeLimit(rlim_t(fullAt)) : nullptr);
+        QCOMPARE(run(copy, source, target), ended(false));
+    }
     for (auto f = files.cbegin(); f != files.cend(); ++f)
         QCOMPARE(t.read(f.key()), f.value().toByteArray());
+    // No part of the copy is left beside the target.
+    QCOMPARE(QDir(t.path("/home/root/firmware")).entryList(QDir::Files), targetFolder);
 }
 
 void TestFileCopy::sourceShrinksDuringTheCopy()
 {
     Root t;
     QVERIFY(t.write(kSource, pattern(300000)));
+    QVERIFY(t.write(kTarget, "old"));
     LogCapture log;
     ObservedCopy copy;
     copy.shrinkTo = t.path(kSource);
     copy.shrinkAfterReads = 1;  // cut before the second read
     QCOMPARE(run(copy, kSource, kTarget), ended(false));
+    QCOMPARE(t.read(kTarget), QByteArray("old"));
     QVERIFY(log.contains("Error filesize is different"));
     QVERIFY(log.contains("Finished partwise copy false"));
 }

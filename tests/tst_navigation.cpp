@@ -6,6 +6,7 @@
 #include "Management/gpsmonitor.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
+#include "Tools/focusframe.h"
 #include "Tools/settingsbutton.h"
 #include "logcapture.h"
 #include "mainmenu.h"
@@ -62,6 +63,7 @@ private slots:
     void mainPageButtonsPush();
     void screensLeaveOnBackAndEscape();
     void testMenuSwitchesConsoleToUart();
+    void focusShowsOnEveryScreen();
 
     void managementActions();
     void accessoryConfigurationEndsOnMainPage();
@@ -441,6 +443,33 @@ void TestNavigation::accessoryConfigurationEndsOnMainPage()
     QCOMPARE(unit.currentPage(), unit.mainPage());
     QCOMPARE(w->menuLevel(), 0);
     QCOMPARE(unit.sink()->sentCount("BT_TX B"), 1);
+}
+
+void TestNavigation::focusShowsOnEveryScreen()
+{
+    // Worked through the keys: every screen has a focused control, and the
+    // frame marks it. The main page starts on its first button.
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto marked = [&](int widget) {
+        QWidget* focus = QApplication::focusWidget();
+        FocusFrame* frame = FocusFrame::current();
+        QStringList faults;
+        if (!focus || !focus->isVisible() || !unit.currentPage()->isAncestorOf(focus))
+            faults << "no visible focus on the screen";
+        else if (!frame || frame->target() != focus || frame->parentWidget() != focus->parentWidget()
+                 || frame->geometry() != focus->geometry())
+            faults << "focus not framed";
+        return QString("%1: %2 %3").arg(widget).arg(focus ? focus->objectName() : "-", faults.join(", "));
+    };
+    QCOMPARE(marked(0), QString("0: butPinpointing "));
+    for (int widget : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}) {
+        w->displayWidget(widget, 1, 0);
+        QVERIFY2(marked(widget).endsWith(' '), qPrintable(marked(widget)));
+    }
 }
 
 QTEST_MAIN(TestNavigation)

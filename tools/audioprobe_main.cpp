@@ -7,6 +7,7 @@
 #include "Audio/audiothreads.h"
 #include "Audio/audioworker.h"
 #include "Hardware/devicelayer.h"
+#include "Hardware/deviceroot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,8 +141,8 @@ int record(const QString& root, const QString& secondsText, const QString& name)
 int play(QCoreApplication& app, const QString& root, const QString& fileArg)
 {
     // A path on the unit, or one below the root.
-    const QString path = DeviceLayer::path(
-        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg));
+    const QString path = DeviceLayer::path(DeviceLayer::unitPath(
+        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg)));
     const QFileInfo file(path);
     if (!file.isFile()) {
         QTextStream(stderr) << "audioprobe: no file " << path << "\n";
@@ -173,10 +174,10 @@ int main(int argc, char* argv[])
         return usage();
     const QString command = args.at(0);
     const QString root = QDir(args.at(1)).absolutePath();
-    if (!QDir(root + "/sys").exists()) {
-        QTextStream(stderr) << "audioprobe: no device tree at " << root
-                            << " (run tools/devsim create first)\n";
-        return 1;
+    const QString problem = DeviceRoot::problem(root);
+    if (!problem.isEmpty()) {
+        QTextStream(stderr) << "audioprobe: " << problem << "\n";
+        return 2;
     }
     qputenv("DEVICE_ROOT", QFile::encodeName(root));
 

@@ -19,6 +19,10 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>

@@ -51,4 +51,11 @@
         <translation>Settings</translation>
     </message>
 </context>
+<context>
+    <name>FavouriteButton</name>
+    <message>
+        <source>ScreenshotCouldNotBeStored</source>
+        <translation>The screenshot could not be stored.</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,5 @@
 #include "devicetree.h"
+#include "Hardware/deviceroot.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,21 +58,38 @@ int strapAin5(Hardware) { return 1200; }
 
 static QByteArray num(int v) { return QByteArray::number(v) + '\n'; }
 
-bool isHostRoot(const QString& root)
+// A folder create() may write into: a new or empty one, or a device tree
+// it made before (also one from before the marker existed).
+static QString refusal(const QString& root)
 {
-    return !root.isEmpty()
-           && (QDir::cleanPath(QDir(root).absolutePath()) == QLatin1String("/")
-               || QFileInfo(root).canonicalFilePath() == QLatin1String("/"));
+    if (root.isEmpty())
+        return "no device root given";
+    if (DeviceRoot::isHostRoot(root))
+        return "refusing to build a device tree in the PC's own root " + root;
+    const QFileInfo info(root);
+    if (!info.exists())
+        return QString();
+    if (!info.isDir())
+        return root + " is not a folder";
+    if (QFileInfo(DeviceRoot::markerPath(root)).isFile()
+        || QFileInfo(root + "/var/lib/sim/hardware").isFile()
+        || QDir(root).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return QString();
+    return "refusing to build a device tree in " + root
+           + ": it holds files but was not made by devsim create";
 }
 
 bool create(const QString& root, const Options& options, QString* error)
 {
-    if (isHostRoot(root)) {
+    const QString refused = refusal(root);
+    if (!refused.isEmpty()) {
         if (error)
-            *error = "refusing to build a device tree in the PC's own root " + root;
+            *error = refused;
         return false;
     }
-    if (root.isEmpty() || !QDir().mkpath(root)) {
+    if (!QDir().mkpath(root)
+        || !writeText(root, QString('/') + DeviceRoot::kMarker,
+                      "A simulated VQ4100, made by tools/devsim create.\n")) {
         if (error)
             *error = "cannot create device root " + root;
         return false;

@@ -17,12 +17,10 @@ struct Options {
     bool poweroffEndsProgram = false;
 };
 
-// True for a root that is the PC's own "/" (also through "..", or a link):
-// a tree there would replace the host's own /bin/mount and /sys files.
-bool isHostRoot(const QString& root);
-
 // Creates the tree, or refreshes it: sysfs files and stubs return to their
-// start values, while user data (/home/root, /media) is kept.
+// start values, while user data (/home/root, /media) is kept. Only a new or
+// empty folder, or one that create() made, is written into: a tree in /bin
+// or a home folder would replace the PC's own programs and files.
 bool create(const QString& root, const Options& options = Options(), QString* error = nullptr);
 
 // The GPIO lines the program sets up at start.

@@ -14,6 +14,7 @@
 #include "signalgenerator.h"
 #include "simservice.h"
 
+#include "Hardware/deviceroot.h"
 #include "Management/systemsettings.h"
 
 #include <QApplication>
@@ -39,22 +40,27 @@ void onSignal(int)
     }
 }
 
+const char* const kUsage =
+    "usage: devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]\n"
+    "       devsim serve <root>\n"
+    "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
+    "[--noise-db N|off]\n"
+    "       devsim bt <root> mute|mute-press|mute-release|restart\n"
+    "       devsim bt <root> alert <code> | sensor <type> | value <v> [<t>] | "
+    "battery <mV>\n"
+    "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
+    "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
+    "line-end cr|crlf\n"
+    "       devsim bt <root> stuck on|off   (WT32: data-mode line held at 1)\n"
+    "       devsim battery <root> [--percent N] [--voltage V] "
+    "[--current A] [--temp C] [--charging on|off]\n"
+    "       devsim sensor <root> [on|off]\n"
+    "       devsim -h | --help\n"
+    "Every command but create needs a root that create made.\n";
+
 int usage()
 {
-    QTextStream(stderr) << "usage: devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]\n"
-                           "       devsim serve <root>\n"
-                           "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
-                           "[--noise-db N|off]\n"
-                           "       devsim bt <root> mute|mute-press|mute-release|restart\n"
-                           "       devsim bt <root> alert <code> | sensor <type> | value <v> [<t>] | "
-                           "battery <mV>\n"
-                           "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
-                           "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
-                           "line-end cr|crlf\n"
-                           "       devsim bt <root> stuck on|off   (WT32: data-mode line held at 1)\n"
-                           "       devsim battery <root> [--percent N] [--voltage V] "
-                           "[--current A] [--temp C] [--charging on|off]\n"
-                           "       devsim sensor <root> [on|off]\n";
+    QTextStream(stderr) << kUsage;
     return 2;
 }
 
@@ -103,11 +109,6 @@ std::vector<std::unique_ptr<SimService>> makeServices()
 
 int serve(const QString& root)
 {
-    if (!QDir(root + "/sys").exists()) {
-        QTextStream(stderr) << "devsim: no device tree at " << root
-                            << " (run devsim create first)\n";
-        return 1;
-    }
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sigFd) == 0) {
         std::signal(SIGTERM, onSignal);
         std::signal(SIGINT, onSignal);
@@ -143,12 +144,23 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     const QStringList args = app->arguments().mid(1);
-    if (args.size() < 2)
+    if (args.contains("-h") || args.contains("--help")) {
+        QTextStream(stdout) << kUsage;
+        return 0;
+    }
+    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor"};
+    // Nothing is made on a path refused here: "devsim create --help" once
+    // made a folder named "--help".
+    if (args.size() < 2 || !kCommands.contains(args.at(0)) || args.at(1).isEmpty()
+        || args.at(1).startsWith(QLatin1Char('-')))
         return usage();
     const QString root = QDir(args.at(1)).absolutePath();
-    if (DeviceTree::isHostRoot(root)) {
-        QTextStream(stderr) << "devsim: " << root << " is the PC's own root, not a device tree\n";
-        return 1;
+    if (args.at(0) != "create") {
+        const QString problem = DeviceRoot::problem(root);
+        if (!problem.isEmpty()) {
+            QTextStream(stderr) << "devsim: " << problem << "\n";
+            return 2;
+        }
     }
 
     if (args.at(0) == "create") {
@@ -173,7 +185,7 @@ int main(int argc, char* argv[])
         QString error;
         if (!DeviceTree::create(root, options, &error)) {
             QTextStream(stderr) << "devsim: " << error << "\n";
-            return 1;
+            return 2;
         }
         if (paired && !pairDevices(root, &error)) {
             QTextStream(stderr) << "devsim: " << error << "\n";

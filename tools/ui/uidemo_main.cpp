@@ -2,6 +2,7 @@
 // before any screen uses them.
 //   uidemo                      interactive: pages of demo buttons
 //   uidemo --screenshots DIR    writes one PNG per page and dialog, then quits
+#include "Tools/focusframe.h"
 #include "Tools/filecopythread.h"
 #include "Tools/iconbutton.h"
 #include "Tools/messagedialog.h"
@@ -412,6 +413,7 @@ int main(int argc, char* argv[])
     QFile qss(":/Stylesheets/Resources/Stylesheets/default.qss");
     if (qss.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));
+    FocusFrame::install();
     QTranslator english;
     if (english.load(":/Languages/GB_VQ4100.qm"))
         app.installTranslator(&english);
