@@ -7,6 +7,7 @@
 #include "mainmenu.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDebug>
 #include <QDir>
 #include <QPainter>
@@ -121,12 +122,18 @@ void FavouriteButton::continueAfterExistingScreenshots()
     }
 }
 
-// Written beside its final name and renamed: full storage leaves no
-// cut-off picture, and the temporary file goes with the QSaveFile.
+// Encoded in memory, written beside its final name and renamed: full
+// storage leaves no cut-off picture, and the temporary file goes with the
+// QSaveFile.
 static bool savePng(const QPixmap& screen, const QString& path)
 {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !screen.save(&buffer, "PNG"))
+        return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && screen.save(&file, "PNG") && commitWholeFile(file);
+    return file.open(QIODevice::WriteOnly) && file.write(png) == png.size()
+           && commitWholeFile(file);
 }
 
 int FavouriteButton::generateScreenshot()
