@@ -34,6 +34,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QSet>
 #include <QTimer>
 #include <type_traits>
 
@@ -790,19 +791,27 @@ void MainMenu::changeLanguage(int num)
 namespace {
 
 // Appends Latin-1 text (characters outside it become "?") to a file on the
-// mass storage; false when it cannot be opened.
+// mass storage, whole or not at all: what a full partition took of it is cut
+// off again, so readers never meet half a line. False when it failed.
 bool appendLatin1(const char* unitPath, const QString& text)
 {
     QFile file(DeviceLayer::path(unitPath));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
         qDebug() << "Could not open file:" << unitPath;
         return false;
     }
+    const qint64 before = file.size();
     const QByteArray bytes = text.toLatin1();
-    if (file.write(bytes) != bytes.size())
-        qDebug() << "Could not write file:" << unitPath;
-    file.close();
-    return true;
+    if (file.write(bytes) == bytes.size())
+        return true;
+    file.resize(before);
+    // A full partition stays full: once per run is enough.
+    static QSet<QByteArray> s_logged;
+    if (!s_logged.contains(unitPath)) {
+        s_logged.insert(unitPath);
+        qDebug() << "Could not write file, line dropped:" << unitPath << file.errorString();
+    }
+    return false;
 }
 
 // The gauge's temperature in degrees with its ";", or nothing when the file

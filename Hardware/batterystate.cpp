@@ -10,6 +10,12 @@ const char* const kCapacity = "/sys/class/power_supply/bq27426-0/capacity";
 const char* const kVoltage = "/sys/class/power_supply/bq27426-0/voltage_now";
 const char* const kCurrent = "/sys/class/power_supply/bq27426-0/current_now";
 const char* const kTemperature = "/sys/class/power_supply/bq27426-0/temp";
+
+// What one lithium cell can show. A gauge reading outside (0, a negative
+// value, volts where microvolts belong) is no reading: taken as such it
+// would switch the unit off.
+const double kLowestVolts = 2.0;
+const double kHighestVolts = 5.0;
 }
 
 BatteryState::BatteryState(QObject* parent)
@@ -61,7 +67,7 @@ void BatteryState::readStatus(const char* file)
 void BatteryState::readPercent()
 {
     double v;
-    if (readNumber(kCapacity, v)) {
+    if (readNumber(kCapacity, v) && v >= 0 && v <= 100) {
         m_battFuelPercent = static_cast<int>(v);
         m_percentValid = true;
     }
@@ -70,10 +76,13 @@ void BatteryState::readPercent()
 void BatteryState::readVoltage()
 {
     double v;
-    if (readNumber(kVoltage, v)) {
-        m_voltage = static_cast<float>(v / 1000000.0);
-        m_voltageValid = true;
-    }
+    if (!readNumber(kVoltage, v))
+        return;
+    const double volts = v / 1000000.0;
+    if (volts < kLowestVolts || volts > kHighestVolts)
+        return;
+    m_voltage = static_cast<float>(volts);
+    m_voltageValid = true;
 }
 
 void BatteryState::readCurrent()

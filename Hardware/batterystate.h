@@ -20,10 +20,10 @@ public:
 
     void updateValues();
 
-    // False until a voltage has been read and parsed: a reader that never saw
+    // False until a plausible voltage has been read: a reader that never saw
     // the gauge must not be taken for a flat battery.
     bool hasVoltage() const { return m_voltageValid; }
-    // The same for the charge: 0 % from a gauge never read is no reading.
+    // The same for the charge (0..100): 0 % from a gauge never read is no reading.
     bool hasFuelPercent() const { return m_percentValid; }
 
 private:

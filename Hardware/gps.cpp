@@ -37,3 +37,9 @@ double Gps::getLongitude() const
 {
     return (m_longitude < -180.0 || m_longitude > 180.0) ? 0.0 : m_longitude;
 }
+
+void Gps::setPosition(double latitude, double longitude)
+{
+    m_latitude = latitude;
+    m_longitude = longitude;
+}

@@ -20,6 +20,8 @@ public:
     // Degrees; 0.0 while no valid position is known.
     double getLatitude() const;
     double getLongitude() const;
+    // Stores the pair the getters return; the fix's validity is set apart.
+    void setPosition(double latitude, double longitude);
 
 private:
     bool m_gpsDataValid = false;

@@ -30,6 +30,8 @@ const int kHeartbeatMs = 100;
 const int kSensorWired = 4;
 const int kAlertHoldMs = 10000;
 const int kAccuWarningSeconds = 120;
+// Shorter than the power-down's 3 s, so the unmount is not held up.
+const int kCriticalWarningSeconds = 2;
 const int kBatteryRequestTicks = 60;  // 30 min of 30 s ticks
 const float kWarningVoltage = 3.1f;
 const float kCriticalVoltage = 2.9f;
@@ -224,11 +226,18 @@ void Statusbardata::rareUpdate()
             qDebug() << "Battery voltage not read: no low-battery warning and no power-down";
         m_noVoltageLogged = true;
     } else {
+        // A critical cell must not wait behind the warning: the power-down
+        // starts first and the warning closes itself before the unit goes.
+        const bool critical = m_voltage < kCriticalVoltage;
+        if (critical) {
+            qDebug() << "Battery is very low. Power-Off device";
+            requestPowerDown();
+        }
         if (lowBatteryTriggers() && m_displayAccuWarningPopup && !m_accuWarningOpen) {
             // Ticks go on inside the dialog's loop; they open no second one.
             m_accuWarningOpen = true;
-            const int pressed =
-                runWarning(tr("TheBatteryIsVeryLowPleaseRecharge"), kAccuWarningSeconds);
+            const int pressed = runWarning(tr("TheBatteryIsVeryLowPleaseRecharge"),
+                                           critical ? kCriticalWarningSeconds : kAccuWarningSeconds);
             m_accuWarningOpen = false;
             if (pressed == MessageDialog::ResultOk) {
                 qDebug() << "Battery low message accepted";
@@ -241,10 +250,6 @@ void Statusbardata::rareUpdate()
             }
             if (!m_attached)
                 return;
-        }
-        if (m_voltage < kCriticalVoltage) {
-            qDebug() << "Battery is very low. Power-Off device";
-            requestPowerDown();
         }
     }
 

@@ -72,13 +72,24 @@ void TestBattery::unreadableValuesKeepTheLastGoodOne()
     QCOMPARE(b.fuelPercent(), 42);
     QCOMPARE(b.voltage(), 3.7f);
 
-    // Garbage, an empty read or a number no gauge gives is no reading, never 0 V.
-    for (const char* odd : {"garbage\n", "", "??", "nan\n", "inf\n", "-inf", "1e30\n", "-99999999999"}) {
-        t.write(kGauge + "capacity", odd);
-        QCOMPARE(b.fuelPercent(), 42);
-        t.write(kGauge + "voltage_now", odd);
-        QCOMPARE(b.voltage(), 3.7f);
+    // Garbage, an empty read or a number no gauge gives is no reading, never 0 V;
+    // so is what no cell shows: outside 2.0..5.0 V (volts for microvolts) or 0..100 %.
+    const QList<QPair<const char*, QStringList>> odd{
+        {"both", {"garbage\n", "", "??", "nan\n", "inf\n", "-inf", "1e30\n", "-99999999999"}},
+        {"voltage_now", {"0\n", "-3700000", "3.8\n", "1999999", "5000001"}},
+        {"capacity", {"101\n", "-1"}}};
+    for (const auto& files : odd) {
+        for (const QString& text : files.second) {
+            if (qstrcmp(files.first, "voltage_now") != 0)
+                t.write(kGauge + "capacity", text.toLatin1());
+            if (qstrcmp(files.first, "capacity") != 0)
+                t.write(kGauge + "voltage_now", text.toLatin1());
+            QCOMPARE(b.fuelPercent(), 42);
+            QCOMPARE(b.voltage(), 3.7f);
+        }
     }
+    t.write(kGauge + "capacity", "100\n");
+    QCOMPARE(b.fuelPercent(), 100);
 
     // A later good value is taken again.
     t.write(kGauge + "voltage_now", "3000000\n");

@@ -172,7 +172,7 @@ void TestFileCopy::failures()
     const QStringList targetFolder = QDir(t.path("/home/root/firmware")).entryList(QDir::Files);
     FileCopyThread copy;
     {
-        std::unique_ptr<FileSizeLimit> full(fullAt ? new FileSizeLimit(rlim_t(fullAt)) : nullptr);
+        std::unique_ptr<FileSizeLimit> full(fullAt ? new FileSizeLimit(fullAt) : nullptr);
         QCOMPARE(run(copy, source, target), ended(false));
     }
     for (auto f = files.cbegin(); f != files.cend(); ++f)

@@ -76,7 +76,6 @@ private slots:
     void iconsPresent();
     void unitBatteryLevels_data();
     void unitBatteryLevels();
-    void levelPastFullStaysInTheBody();
     void chargingMark();
     void headsetBatteryWithTheLink();
     void accessoryBattery();
@@ -131,19 +130,6 @@ void TestStatusbar::unitBatteryLevels()
     if (rows < 14)
         QVERIFY(isGrey(image.pixel(30, 5)));
     QCOMPARE(count(image, 24, 35, isRed), 0);  // not charging
-}
-
-void TestStatusbar::levelPastFullStaysInTheBody()
-{
-    Bar b;
-    b.unit.root.write(kGauge + "capacity", "150");
-    StatusbarData()->rareUpdate();
-    QCOMPARE(StatusbarData()->batteryVQ(), 150);
-    const QImage& image = b.draw();
-    QCOMPARE(greenRows(image, 30), 14);
-    for (int y = 0; y <= 4; ++y)
-        for (int x = 24; x <= 35; ++x)
-            QVERIFY2(!isGreen(image.pixel(x, y)), qPrintable(QString("%1,%2").arg(x).arg(y)));
 }
 
 void TestStatusbar::chargingMark()

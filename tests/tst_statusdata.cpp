@@ -109,6 +109,7 @@ private slots:
     void missingBacklightFile();
     void lowBattery_data();
     void lowBattery();
+    void criticalCellGoesDownUnanswered();
     void warningAnswers_data();
     void warningAnswers();
     void warningRearmsOnlyOnAGoodReading();
@@ -340,9 +341,26 @@ void TestStatusData::lowBattery()
     QCOMPARE(unit.sink()->disconnects, powersDown ? 1 : 0);
     if (warns) {
         QVERIFY(log.contains("Battery low message accepted"));
-        QCOMPARE(disconnectsDuringWarning, 0);  // the warning comes first
+        // A critical cell starts going down before the warning.
+        QCOMPARE(disconnectsDuringWarning, powersDown ? 1 : 0);
     }
     QCOMPARE(log.contains("Battery is very low. Power-Off device"), powersDown);
+}
+
+void TestStatusData::criticalCellGoesDownUnanswered()
+{
+    const QString cwd = QDir::currentPath();
+    TestUnit unit;
+    unit.start();
+    setBattery(unit.root, 3, 2.85);
+    unit.root.clearCommands();
+    QElapsedTimer tick;
+    tick.start();
+    status()->rareUpdate();  // nobody answers the warning
+    QTRY_VERIFY_WITH_TIMEOUT(unit.root.commands().contains("poweroff"), 5000);
+    QVERIFY(tick.elapsed() < 5000);
+    QCOMPARE(unit.root.commands(), (QStringList{"umount /media/vq4100", "poweroff"}));
+    QDir::setCurrent(cwd);
 }
 
 void TestStatusData::warningAnswers_data()

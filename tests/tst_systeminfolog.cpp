@@ -2,6 +2,7 @@
 // line's fields, the missing temperature field, Latin-1, the start-up line
 // and the minute timer with developer features, and a missing partition.
 #include "Tools/statusbar.h"
+#include "filesizelimit.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "testunit.h"
@@ -36,6 +37,7 @@ private slots:
     void linesEndAndAreLatin1();
     void startLineAndMinuteTimerWithDebugFeatures();
     void missingFolderIsLogged();
+    void fullPartitionDropsWholeLines();
 };
 
 void TestSystemInfoLog::fullLine()
@@ -139,6 +141,24 @@ void TestSystemInfoLog::missingFolderIsLogged()
     QVERIFY(log.contains(kSystemInfo));
     QVERIFY(log.contains(kErrorInfo));
     QVERIFY(!unit.root.exists("/media/vq4100"));
+}
+
+void TestSystemInfoLog::fullPartitionDropsWholeLines()
+{
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    w->writeSystemInfo("first");
+    const QByteArray before = unit.root.read(kSystemInfo);
+    LogCapture log;
+    {
+        FileSizeLimit full(before.size() + 10);
+        w->writeSystemInfo("cut");
+        w->writeSystemInfo("cut");
+    }
+    QCOMPARE(unit.root.read(kSystemInfo), before);
+    QCOMPARE(log.count("Could not write file"), 1);
+    w->writeSystemInfo("after");
+    QVERIFY(lines(unit.root, kSystemInfo).at(1).endsWith(";after"));
 }
 
 QTEST_MAIN(TestSystemInfoLog)

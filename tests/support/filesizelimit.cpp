@@ -2,18 +2,17 @@
 
 #include <csignal>
 
-FileSizeLimit::FileSizeLimit(rlim_t bytes)
+FileSizeLimit::FileSizeLimit(long long bytes)
 {
-    // Without this the kernel ends the process instead of failing the write.
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &m_previous);
-    rlimit limit = m_previous;
-    limit.rlim_cur = bytes;
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_saved;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 FileSizeLimit::~FileSizeLimit()
 {
-    setrlimit(RLIMIT_FSIZE, &m_previous);
-    std::signal(SIGXFSZ, m_previousHandler);
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_savedHandler);
 }

@@ -3,20 +3,20 @@
 
 #include <sys/resource.h>
 
-// Full storage for this process while it lives: any write that would make a
-// file larger than `bytes` fails (EFBIG), as a write to a full partition
-// does; reading and smaller files go on working.
+// A full partition, for as long as the object lives: no file of this
+// process grows past `bytes`; a write across the limit stores what fits and
+// fails, as on a full disk. (The size limit's signal is ignored meanwhile.)
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes);
+    explicit FileSizeLimit(long long bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
+    rlimit m_saved{};
+    void (*m_savedHandler)(int) = nullptr;
 };
 
 #endif

@@ -113,6 +113,8 @@ int RecordingBluetooth::sendMicInitParameter(int a_gain, int a_mute, int a_butto
 {
     record("sendMicInitParameter");
     micParameters << QVector<int>{a_gain, a_mute, a_button};
+    // Held as the drivers hold the gain of a "BT_TX I" line passed on.
+    m_extMicGain = a_gain;
     return 0;
 }
 

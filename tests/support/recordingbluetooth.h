@@ -3,6 +3,7 @@
 
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
+#include "Hardware/headsetvolume.h"
 
 #include <QList>
 #include <QStringList>
@@ -60,6 +61,9 @@ public:
     int receiverCount(const char* signal) const { return receivers(signal); }
     int muteReceivers() const { return receivers(SIGNAL(stateActiveMuteChanged(bool))); }
     void clear();
+    // The headset's volume step as a report would leave it; the test emits
+    // btHeadphoneVolumeChanged itself.
+    void setHeadphoneStep(int step) { m_headphoneGain = step; }
 
     // Makes the factory build recording doubles; each one built is appended
     // to `built` (source first, then sink). Undo with uninstall().
@@ -131,8 +135,9 @@ private:
     int m_dacGain = 0;
     int m_adcGain = 0;
     int m_lastAdcGain = 0;
-    int m_extMicGain = 0;
-    int m_headphoneGain = 0;
+    // The drivers' start values.
+    int m_extMicGain = 15;
+    int m_headphoneGain = HeadsetVolume::kDefaultStep;
 };
 
 #endif

@@ -1,0 +1,481 @@
+#include "measurements.h"
+#include "Audio/audioworker.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/gps.h"
+#include "Hardware/systemclock.h"
+#include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
+#include "mainmenu.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+
+#include <cmath>
+#include <limits>
+
+const char* const Measurements::dirMeas = "/media/vq4100/meas/";
+
+namespace {
+
+// Prefix, "yyyyMMdd", "_", "hhmmss", "_" before the name in a directory name.
+const int kNameOffset = 19;
+const int kPoints = 10;
+
+const QStringList kNameFilters = {"LE_*", "PP_*", "PL_*", "H2_*", "LT_*"};
+
+// Stored files never depend on the user's language.
+QString number(double value, char format, int precision)
+{
+    if (!std::isfinite(value)) {
+        qDebug() << "Measurement: a value that is not a number is stored as 0";
+        value = 0.0;
+    }
+    return QString::number(value, format, precision);
+}
+
+// Each entry followed by "; ", the last one too.
+QString valueList(const float* values, int count, char format, int precision)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += number(values[i], format, precision) + "; ";
+    return text;
+}
+
+// A count the screen filled, held to its array so nothing is read beyond it.
+int heldCount(int count, int capacity, const char* key)
+{
+    const int held = qBound(0, count, capacity);
+    if (held != count)
+        qDebug() << "Measurement:" << key << count << "stored as" << held;
+    return held;
+}
+
+MainMenu* hub()
+{
+    return MainMenu::getInstanceMainMenu();
+}
+
+int micGainStep()
+{
+    if (!hub()) {
+        qDebug() << "Measurement: no main window, microphone gain stored as 0";
+        return 0;
+    }
+    return hub()->getMicGainStep();
+}
+
+int headphoneStep()
+{
+    Bluetooth* source = hub() ? hub()->getBtSourceInstance() : nullptr;
+    if (!source) {
+        qDebug() << "Measurement: no headphone module, headphone gain stored as 0";
+        return 0;
+    }
+    return source->getBtExtHeadphoneGain();
+}
+
+// info.ini of one measurement. The gains are read before the file is
+// opened, date and time from one clock reading when the header is written.
+class InfoWriter
+{
+public:
+    InfoWriter(const QString& unitPath, const char* type, const QString& name)
+        : m_micGain(micGainStep()),
+          m_headphoneGain(headphoneStep()),
+          s(DeviceLayer::path(unitPath), QSettings::IniFormat)
+    {
+        const QDateTime now = SystemClock::now();
+        const QLocale c = QLocale::c();
+        s.beginGroup("Measurementinfo");
+        s.setValue("Measurementtype", QLatin1String(type));
+        s.setValue("Measurementname", name);
+        s.setValue("Measurementdate", c.toString(now, "dd.MM.yyyy"));
+        s.setValue("Measurementtime", c.toString(now, "hh:mm:ss"));
+        s.setValue("Firmwareversion", QLatin1String(Systemsettings::kFirmwareVersion));
+        s.endGroup();
+    }
+
+    void points(const MeasInfoStructure& d, bool withFrequency)
+    {
+        s.beginGroup("Levels");
+        for (int i = 1; i <= kPoints; ++i) {
+            s.setValue(QString("Level_%1").arg(i), number(d.level[i], 'f', 3));
+            if (withFrequency)
+                s.setValue(QString("Frequency_%1").arg(i), d.frequency[i]);
+        }
+        s.endGroup();
+    }
+
+    void pointPositions(const MeasInfoStructure& d)
+    {
+        s.beginGroup("GPS-Positions");
+        for (int i = 1; i <= kPoints; ++i)
+            s.setValue(QString("GPS-Position_%1").arg(i), position(d.posLat[i], d.posLong[i]));
+        s.endGroup();
+    }
+
+    void livePosition(Gps* gps)
+    {
+        if (!gps)
+            qDebug() << "Measurement: no GPS, position stored as 0";
+        s.beginGroup("GPS-Positions");
+        s.setValue("GPS-Position", gps ? position(gps->getLatitude(), gps->getLongitude())
+                                        : position(0.0, 0.0));
+        s.endGroup();
+    }
+
+    void gains()
+    {
+        s.beginGroup("Gains");
+        s.setValue("Microphone-Gain", m_micGain);
+        s.setValue("Headphone-Gain", m_headphoneGain);
+        s.endGroup();
+    }
+
+    void filter(const MeasInfoStructure& d, const QString& typeText)
+    {
+        s.beginGroup("Filter");
+        s.setValue("Filtertype", typeText);
+        s.setValue("LowCutOff-Frequency", d.filterLowCutOff);
+        s.setValue("HighCutOff-Frequency", d.filterHighCutOff);
+        s.endGroup();
+    }
+
+    // Group "Levels_CSV": the series and the keys of its two parameters.
+    void series(const MeasInfoStructure& d, const char* parameter1, const char* parameter2)
+    {
+        const int count = heldCount(d.arrayCnt, Measurements::kArrayCapacity, "Levels_Cnt");
+        s.beginGroup("Levels_CSV");
+        s.setValue("Levels_Cnt", count);
+        s.setValue("Levels_Data", valueList(d.array, count, 'f', 1));
+        s.setValue(parameter1, d.arrayInfoParameter_1);
+        s.setValue(parameter2, d.arrayInfoParameter_2);
+        s.endGroup();
+    }
+
+    bool finish()
+    {
+        s.sync();
+        if (s.status() != QSettings::NoError) {
+            qDebug() << "Measurement: info.ini not written, status" << s.status();
+            return false;
+        }
+        return true;
+    }
+
+    static QString position(double latitude, double longitude)
+    {
+        return QString("%1, %2").arg(number(latitude, 'f', 6), number(longitude, 'f', 6));
+    }
+
+private:
+    int m_micGain;
+    int m_headphoneGain;
+
+public:
+    QSettings s;
+};
+
+QFileInfoList storedEntries()
+{
+    const QString dir = DeviceLayer::path(Measurements::dirMeas);
+    // As on the unit: whatever unmounts the partition leaves it first.
+    QDir::setCurrent(dir);
+    return QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                                   QDir::Unsorted);
+}
+
+struct MeasurementType
+{
+    const char* prefix;
+    int (Measurements::*writer)(QString, QString, MeasInfoStructure);
+};
+
+}
+
+Measurements* MeasurementData()
+{
+    static Measurements instance;
+    return &instance;
+}
+
+int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData)
+{
+    static const MeasurementType kTypes[] = {
+        {"LE_", &Measurements::storeInfoFileLevelmeasurement},
+        {"PP_", &Measurements::storeInfoFilePinpointing},
+        {"PL_", &Measurements::storeInfoFilePipelocating},
+        {"H2_", &Measurements::storeInfoFileH2Sensor},
+        {"LT_", &Measurements::storeInfoFileLongtermmeasurement},
+    };
+
+    const int stored = getNumMeasurements();
+    const QString count = QString("\n(%1 / %2)").arg(stored).arg(maxNumMeasurements);
+    if (stored >= warnNumMeasurements && stored < maxNumMeasurements) {
+        showMessage(MessageDialog::IconWarning, tr("Warning"),
+                    tr("OnlyAfewMeasurementsCanBeStored",
+                       "Number of measurements near limit. Please delete old measurements.")
+                        + count);
+    } else if (stored >= maxNumMeasurements) {
+        showMessage(MessageDialog::IconError, tr("Error"),
+                    tr("NoMoreMeasurementsCanBeStored",
+                       "Max number of measurements reached. Measurement will not be stored. "
+                       "Please delete old measurements.")
+                        + count);
+        return -1;
+    }
+
+    if (a_name.isEmpty())
+        a_name = QString("M%1").arg(stored + 1);
+
+    // One reading, so a save at midnight does not get the old date.
+    const QDateTime now = SystemClock::now();
+    m_date = QLocale::c().toString(now, "yyyyMMdd");
+    m_time = QLocale::c().toString(now, "hhmmss");
+    m_gpsModul = hub() ? hub()->getGpsInstance() : nullptr;
+
+    if (a_meastype < 0 || a_meastype >= int(sizeof(kTypes) / sizeof(kTypes[0])))
+        return 0;
+    const MeasurementType& type = kTypes[a_meastype];
+
+    const QString name = cleanName(a_name);
+    const QString unitDir = dirMeas + QLatin1String(type.prefix) + m_date + "_" + m_time + "_" + name;
+    const QString root = QDir::cleanPath(DeviceLayer::path(dirMeas));
+    const QString dir = QDir::cleanPath(DeviceLayer::path(unitDir));
+    if (QFileInfo(dir).path() != root)
+        return failed("not a name inside the measurement directory: " + unitDir);
+    if (!QDir().mkpath(root))
+        return failed("cannot create " + QLatin1String(dirMeas));
+    const bool existed = QFileInfo(dir).isDir();
+    if (!existed && !QDir().mkdir(dir))
+        return failed("cannot create " + unitDir);
+
+    if ((this->*type.writer)(unitDir + "/info.ini", name, a_additionalData) != 0) {
+        // No broken entry may count against the limit.
+        if (!existed)
+            QDir(dir).removeRecursively();
+        return failed("cannot write " + unitDir + "/info.ini");
+    }
+    if (!copyRecordings(a_meastype, unitDir, a_additionalData))
+        return failed("a recording could not be copied into " + unitDir);
+    return 0;
+}
+
+int Measurements::getNumMeasurements()
+{
+    const int count = storedEntries().size();
+    qDebug() << "NumMeas:" << count;
+    return count;
+}
+
+QStringList Measurements::getMeasurementList()
+{
+    QFileInfoList entries = storedEntries();
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime ta = a.lastModified();
+        const QDateTime tb = b.lastModified();
+        return ta != tb ? ta > tb : a.fileName() < b.fileName();
+    });
+    QStringList names;
+    for (const QFileInfo& entry : entries)
+        names << entry.fileName();
+    return names;
+}
+
+QString Measurements::cleanName(const QString& name)
+{
+    static const QString kUnsafe = QStringLiteral("/\\:*?\"<>|");
+    QString clean = name.trimmed();
+    for (QChar& c : clean)
+        if (kUnsafe.contains(c) || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+
+    const int room = kMaxNameBytes - kNameOffset;
+    int bytes = 0;
+    int end = 0;
+    while (end < clean.size()) {
+        const bool pair = clean.at(end).isHighSurrogate() && end + 1 < clean.size()
+                          && clean.at(end + 1).isLowSurrogate();
+        const int length = pair ? 2 : 1;
+        const int size = clean.midRef(end, length).toUtf8().size();
+        if (bytes + size > room)
+            break;
+        bytes += size;
+        end += length;
+    }
+    clean.truncate(end);
+    return clean.trimmed();
+}
+
+double Measurements::readNumber(const QSettings& info, const QString& key)
+{
+    bool ok = false;
+    const double value = info.value(key).toString().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+void Measurements::readFilter(const QSettings& info, quint32* low, quint32* high, int* type)
+{
+    const QString text = info.value("Filter/Filtertype").toString();
+    *type = text == QLatin1String("Bandpass") ? 1 : text == QLatin1String("Bandstop") ? 2 : 0;
+    if (*type == 0) {
+        *low = 0;
+        *high = 4000;
+        return;
+    }
+    const auto corner = [&info](const char* key) {
+        return quint32(qBound(0.0, readNumber(info, QLatin1String(key)),
+                              double(std::numeric_limits<quint32>::max())));
+    };
+    *low = corner("Filter/LowCutOff-Frequency");
+    *high = corner("Filter/HighCutOff-Frequency");
+}
+
+int Measurements::readValueList(const QSettings& info, const QString& countKey,
+                                const QString& listKey, float* out, int capacity)
+{
+    QStringList values;
+    for (const QString& entry : info.value(listKey).toString().split(QLatin1Char(';')))
+        if (!entry.trimmed().isEmpty())
+            values << entry.trimmed();
+    const double stored = qBound(0.0, readNumber(info, countKey), double(capacity));
+    const int count = qMin(int(stored), values.size());
+    for (int i = 0; i < count; ++i) {
+        bool ok = false;
+        const float value = values.at(i).toFloat(&ok);
+        out[i] = ok && std::isfinite(value) ? value : 0.0f;
+    }
+    return count;
+}
+
+int Measurements::storeInfoFileLevelmeasurement(QString a_filename, QString a_name,
+                                                MeasInfoStructure a_additionalData)
+{
+    const MeasInfoStructure& d = a_additionalData;
+    InfoWriter w(a_filename, "Levelmeasurement", a_name);
+    w.s.beginGroup("Levels");
+    w.s.setValue("Level", number(d.level[0], 'f', 3));
+    w.s.setValue("Frequency", d.frequency[0]);
+    w.s.endGroup();
+    w.livePosition(m_gpsModul);
+    w.gains();
+    w.filter(d, convertFilterTypeToText(d.filterType));
+    const int size = heldCount(d.fftSize, kFftCapacity, "FFT-Size");
+    w.s.beginGroup("FFT");
+    w.s.setValue("Samplerate", d.sampleRate);
+    w.s.setValue("FFT-Size", size);
+    w.s.setValue("FFT-Values", valueList(d.fft, size, 'g', 6));
+    w.s.endGroup();
+    return w.finish() ? 0 : -2;
+}
+
+int Measurements::storeInfoFilePinpointing(QString a_filename, QString a_name,
+                                           MeasInfoStructure a_additionalData)
+{
+    return storePointsInfo(a_filename, "Histogram", a_name, a_additionalData);
+}
+
+int Measurements::storeInfoFilePipelocating(QString a_filename, QString a_name,
+                                            MeasInfoStructure a_additionalData)
+{
+    return storePointsInfo(a_filename, "Pipelocating", a_name, a_additionalData);
+}
+
+int Measurements::storePointsInfo(const QString& file, const char* type, const QString& name,
+                                  const MeasInfoStructure& d)
+{
+    InfoWriter w(file, type, name);
+    w.points(d, true);
+    w.pointPositions(d);
+    w.gains();
+    w.filter(d, convertFilterTypeToText(d.filterType));
+    return w.finish() ? 0 : -2;
+}
+
+int Measurements::storeInfoFileH2Sensor(QString a_filename, QString a_name,
+                                        MeasInfoStructure a_additionalData)
+{
+    const MeasInfoStructure& d = a_additionalData;
+    InfoWriter w(a_filename, "H2-Sensor", a_name);
+    w.points(d, false);
+    w.series(d, "H2-ReferenceLevel", "H2-MaxRange");
+    w.pointPositions(d);
+    w.gains();
+    return w.finish() ? 0 : -2;
+}
+
+int Measurements::storeInfoFileLongtermmeasurement(QString a_filename, QString a_name,
+                                                   MeasInfoStructure a_additionalData)
+{
+    const MeasInfoStructure& d = a_additionalData;
+    InfoWriter w(a_filename, "Longtermmeasurement", a_name);
+    w.livePosition(m_gpsModul);
+    w.gains();
+    w.filter(d, convertFilterTypeToText(d.filterType));
+    w.series(d, "SelectedTime", "MaxVisibleData");
+    return w.finish() ? 0 : -2;
+}
+
+QString Measurements::convertFilterTypeToText(int a_filterType)
+{
+    switch (a_filterType) {
+    case 0: return QStringLiteral("NoFilter");
+    case 1: return QStringLiteral("Bandpass");
+    case 2: return QStringLiteral("Bandstop");
+    default: return QStringLiteral("unknown");
+    }
+}
+
+bool Measurements::copyRecordings(int type, const QString& unitDir, const MeasInfoStructure& d)
+{
+    QStringList names;
+    if (type == 0)
+        names << "LE_sound";
+    for (int i = 1; type == 1 && i <= kPoints; ++i)
+        if (d.level[i] > 0.0f && d.frequency[i] > 0)
+            names << QString("PP_Sound_%1").arg(i);
+
+    bool ok = true;
+    for (const QString& name : names) {
+        const QString source = AudioWorker::recordingPath(name);
+        const QString target = unitDir + "/" + name + ".wav";
+        if (!QFileInfo::exists(DeviceLayer::path(source))) {
+            qDebug() << "Measurement: no recording" << source;
+        } else if (QFileInfo::exists(DeviceLayer::path(target))) {
+            qDebug() << "Measurement: recording kept" << target;
+        } else if (!QFile::copy(DeviceLayer::path(source), DeviceLayer::path(target))) {
+            qDebug() << "Measurement: cannot copy" << source << "to" << target;
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+void Measurements::showMessage(int icon, const QString& headline, const QString& text)
+{
+    MessageDialog dialog(nullptr);
+    dialog.setIcon(icon);
+    dialog.setHeadline(headline);
+    dialog.setDialogType(MessageDialog::TypeOk);
+    dialog.setInfotext(text);
+    dialog.exec();
+    if (dialog.getPressedButton() != MessageDialog::ResultOk)
+        qDebug() << "Ende Button Unknown";
+    else if (icon == MessageDialog::IconWarning)
+        qDebug() << "Message Measurement Warning closed";
+    else
+        qDebug() << "Message Measurement Error closed";
+}
+
+int Measurements::failed(const QString& why)
+{
+    qDebug().noquote() << "Measurement not stored:" << why;
+    showMessage(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeStored"));
+    return -2;
+}
