@@ -219,14 +219,11 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
     const QString count = QString("\n(%1 / %2)").arg(stored).arg(maxNumMeasurements);
     if (stored >= warnNumMeasurements && stored < maxNumMeasurements) {
         showMessage(MessageDialog::IconWarning, tr("Warning"),
-                    tr("OnlyAfewMeasurementsCanBeStored",
-                       "Number of measurements near limit. Please delete old measurements.")
+                    tr("OnlyAfewMeasurementsCanBeStored")
                         + count);
     } else if (stored >= maxNumMeasurements) {
         showMessage(MessageDialog::IconError, tr("Error"),
-                    tr("NoMoreMeasurementsCanBeStored",
-                       "Max number of measurements reached. Measurement will not be stored. "
-                       "Please delete old measurements.")
+                    tr("NoMoreMeasurementsCanBeStored")
                         + count);
         return -1;
     }

@@ -13,13 +13,11 @@
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
-        <comment>Number of measurements near limit. Please delete old measurements.</comment>
         <translation>Number of measurements near limit.
 Please delete old measurements.</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
-        <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
         <translation>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translation>
