@@ -6,10 +6,12 @@
 //   devsim battery <root> [--percent N] [--voltage V] [--current A] [--temp C]
 //                         [--charging on|off]
 //   devsim sensor <root> [on|off]
+//   devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]
 #include "adcfeed.h"
 #include "batterycommand.h"
 #include "bluetoothsim.h"
 #include "devicetree.h"
+#include "gnsssim.h"
 #include "pulsefeed.h"
 #include "signalgenerator.h"
 #include "simservice.h"
@@ -54,7 +56,8 @@ int usage()
                            "       devsim bt <root> stuck on|off   (WT32: data-mode line held at 1)\n"
                            "       devsim battery <root> [--percent N] [--voltage V] "
                            "[--current A] [--temp C] [--charging on|off]\n"
-                           "       devsim sensor <root> [on|off]\n";
+                           "       devsim sensor <root> [on|off]\n"
+                           "       devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]\n";
     return 2;
 }
 
@@ -98,6 +101,7 @@ std::vector<std::unique_ptr<SimService>> makeServices()
     services.push_back(std::make_unique<AdcFeed>());
     services.push_back(std::make_unique<PulseFeed>());
     services.push_back(std::make_unique<BluetoothSim>());
+    services.push_back(std::make_unique<GnssSim>());
     return services;
 }
 
@@ -198,6 +202,11 @@ int main(int argc, char* argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runSignalCommand(root, args.mid(2), out, err);
+    }
+    if (args.at(0) == "gps") {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runGpsCommand(root, args.mid(2), out, err);
     }
     if (args.at(0) == "battery" || args.at(0) == "sensor") {
         QTextStream out(stdout);
