@@ -4,10 +4,7 @@
 #include "logcapture.h"
 #include "testunit.h"
 #include "Hardware/devicelayer.h"
-#include "Hardware/gps.h"
 #include "mainmenu.h"
-
-#include <QtTest>
 
 #include <cmath>
 #include <memory>
@@ -21,8 +18,8 @@ const QByteArray kFixRmc = "GPRMC,123519.00,A,4807.03800,N,01131.00000,E,0.0,,23
 const QByteArray kFixGga = "GPGGA,123519.00,4807.03800,N,01131.00000,E,1,08,0.9,545.4,M,46.9,M,,";
 const QByteArray kLossRmc = "GPRMC,123520.00,V,,,,,,,230326,,,N";
 const QByteArray kLossGga = "GPGGA,123520.00,,,,,0,00,99.99,,,,,,";
-const QByteArray kStart = cfgRst(HotStart, GnssStart);
-const QByteArray kStop = cfgRst(HotStart, GnssStop);
+const QByteArray kStart = QByteArray::fromHex("b5 62 06 04 04 00 00 00 09 00 17 76");
+const QByteArray kStop = QByteArray::fromHex("b5 62 06 04 04 00 00 00 08 00 16 74");
 const QString kPowerLine = "/sys/class/gpio/gpio16/value=";
 
 QByteArray fixAt(const QByteArray& time, const QByteArray& date)
@@ -40,10 +37,10 @@ struct Bench {
         rig.attach(&gps);
         gps.initGps();
     }
-    bool holdsNothing() const
+    bool holdsNothing() const { return !gps.isGpsDataValid() && at(0.0, 0.0) && gps.getHeight() == 0.0; }
+    bool at(double latitude, double longitude) const
     {
-        return !gps.isGpsDataValid() && gps.getLatitude() == 0.0 && gps.getLongitude() == 0.0
-               && gps.getHeight() == 0.0;
+        return std::fabs(gps.getLatitude() - latitude) < 1e-6 && std::fabs(gps.getLongitude() - longitude) < 1e-6;
     }
 };
 
@@ -61,7 +58,6 @@ class TestGps : public QObject
 {
     Q_OBJECT
 private slots:
-    void frames();
     void switching();
     void portMissingAndLost();
     void fixAndLoss();
@@ -74,22 +70,15 @@ private slots:
     void clock();
     void startupSwitchedOff();
     void simulatedReceiver();
-    void gpsCommand();
     void cleanupTestCase() { m_bench.reset(); }
 
 private:
     std::unique_ptr<Bench> m_bench;
 };
 
-void TestGps::frames()
-{
-    QCOMPARE(kStart.toHex(' '), QByteArray("b5 62 06 04 04 00 00 00 09 00 17 76"));
-    QCOMPARE(kStop.toHex(' '), QByteArray("b5 62 06 04 04 00 00 00 08 00 16 74"));
-    QCOMPARE(cfgRst(ColdStart, GnssReset).toHex(' '), QByteArray("b5 62 06 04 04 00 ff ff 02 00 0e 61"));
-}
-
 void TestGps::switching()
 {
+    QCOMPARE(cfgRst(ColdStart, GnssReset), QByteArray::fromHex("b5 62 06 04 04 00 ff ff 02 00 0e 61"));
     Bench b;
     DeviceLayer::WriteTrace trace;
     GnssReceiver& r = b.rig.peer.receiver();
@@ -107,9 +96,6 @@ void TestGps::switching()
     b.rig.peer.poll();
     QVERIFY(!r.isPowered() && !b.gps.isPowerOn());
     QCOMPARE(b.gps.getLastUbxFrame(), kStop);
-    QCOMPARE(GnssReceiver::describe(r.frames().at(0)),
-             QString("B5 62 06 04 04 00 00 00 09 00 17 76 = UBX-CFG-RST navBbrMask 0x0000 (hot start), "
-                     "resetMode 0x09 (controlled GNSS start), checksum ok"));
 }
 
 void TestGps::portMissingAndLost()
@@ -130,8 +116,7 @@ void TestGps::portMissingAndLost()
     QVERIFY(!gps.isPortOpen());
     now = Gps::kRetryMs;
     gps.checkState();
-    QVERIFY(gps.isPortOpen());
-    QCOMPARE(log.count("GPS: cannot open"), 1);
+    QVERIFY(gps.isPortOpen() && log.count("GPS: cannot open") == 1);
     rig.peer.stop();
     QTRY_VERIFY(!gps.isPortOpen());
     QCOMPARE(log.count("GPS: port /dev/ttyO1 failed"), 1);
@@ -142,21 +127,18 @@ void TestGps::fixAndLoss()
     Bench b;
     QVERIFY(b.holdsNothing());
     QVERIFY(b.rig.sendSentences({kFixRmc, kFixGga}));
-    QVERIFY(b.gps.isGpsDataValid());
-    QVERIFY(std::fabs(b.gps.getLatitude() - 48.1173) < 1e-6);
-    QVERIFY(std::fabs(b.gps.getLongitude() - (11.0 + 31.0 / 60.0)) < 1e-6);
-    QVERIFY(std::fabs(b.gps.getHeight() - 545.4) < 1e-6);
+    const double lon = 11.0 + 31.0 / 60.0;
+    QVERIFY(b.gps.isGpsDataValid() && b.at(48.1173, lon) && std::fabs(b.gps.getHeight() - 545.4) < 1e-6);
     QCOMPARE(b.gps.getLastFixUtc(), QDateTime(QDate(2026, 3, 23), QTime(12, 35, 19), Qt::UTC));
     QVERIFY(b.rig.sendSentences({kLossRmc}));
-    QVERIFY(!b.gps.isGpsDataValid());
-    QVERIFY(std::fabs(b.gps.getLatitude() - 48.1173) < 1e-6);
+    QVERIFY(!b.gps.isGpsDataValid() && b.at(48.1173, lon));
     QVERIFY(b.rig.sendSentences({kFixRmc}));
     b.rig.advance(Gps::kFixTimeoutMs);
     QVERIFY(b.gps.isGpsDataValid());
     b.rig.advance(1);
     QVERIFY(!b.gps.isGpsDataValid());
     b.gps.setPosition(NAN, NAN);
-    QVERIFY(b.gps.getLatitude() == 0.0 && b.gps.getLongitude() == 0.0);
+    QVERIFY(b.at(0.0, 0.0));
 }
 
 void TestGps::satellites_data()
@@ -321,16 +303,12 @@ void TestGps::simulatedReceiver()
     };
     b.gps.switchOnGpsModul();
     QVERIFY(b.rig.waitForFrames(1) && r.isPowered());
-    QVERIFY(epochs(GnssReceiver::kHotStartSeconds));
-    QVERIFY(!b.gps.isGpsDataValid());
-    QVERIFY(epochs(1));
-    QVERIFY(b.gps.isGpsDataValid());
+    QVERIFY(epochs(GnssReceiver::kHotStartSeconds) && !b.gps.isGpsDataValid());
+    QVERIFY(epochs(1) && b.gps.isGpsDataValid());
     QCOMPARE(b.gps.getSatellitesInView().size(), 14);
     QCOMPARE(b.gps.getSatellitesInUse().size(), 11);
     r.setSkyVisible(false);
-    QVERIFY(epochs(1));
-    QVERIFY(!b.gps.isGpsDataValid());
-    QVERIFY(describe(b.gps.getSatellitesInView()).contains(" -1|"));
+    QVERIFY(epochs(1) && !b.gps.isGpsDataValid());
 
     // A stop silences it, a bad frame is ignored, a start resumes.
     QByteArray bad = kStart;
@@ -347,26 +325,10 @@ void TestGps::simulatedReceiver()
     const quint64 failures = b.gps.getChecksumFailures();
     QVERIFY(epochs(GnssReceiver::kHotStartSeconds + 1));
     for (int i = 0; i < 20; ++i) {
-        QVERIFY(epochs(1));
-        QVERIFY(b.gps.isGpsDataValid());
+        QVERIFY(epochs(1) && b.gps.isGpsDataValid() && b.gps.getSatellitesInUse().size() == 11);
         QVERIFY(std::fabs(b.gps.getLatitude() - GnssReceiver::kDefaultLatitude) < 2 * GnssReceiver::kJitterDegrees);
-        QCOMPARE(b.gps.getSatellitesInUse().size(), 11);
     }
     QVERIFY(b.gps.getChecksumFailures() >= failures + 40);
-}
-
-void TestGps::gpsCommand()
-{
-    TestRoot root;
-    QString out;
-    QString err;
-    QTextStream o(&out);
-    QTextStream e(&err);
-    QCOMPARE(runGpsCommand(root.root(), {"--fix", "off", "--pos", "-33.5,151.25", "--noise", "on"}, o, e), 0);
-    QCOMPARE(runGpsCommand(root.root(), {"--pos", "91,0"}, o, e), 2);
-    QCOMPARE(runGpsCommand(root.root(), {}, o, e), 0);
-    QCOMPARE(out, QString("devsim: gps fix off, position -33.500000,151.250000, noise on\n").repeated(2));
-    QVERIFY(err.contains("--pos needs LAT,LON"));
 }
 
 QTEST_MAIN(TestGps)
