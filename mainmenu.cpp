@@ -118,6 +118,8 @@ MainMenu::MainMenu(QWidget* parent)
 
     gpsModul = new Gps();
     gpsModul->initGps();
+    // Only "MAN" keeps the clock from GPS time.
+    gpsModul->enableSystemTimeSettingViaGps(m_systemsettings->getDateTimeSource() != QLatin1String("MAN"));
     if (m_systemsettings->isSUUseGpsForStartupEnabled())
         gpsModul->switchOnGpsModul();
     else

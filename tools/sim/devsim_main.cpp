@@ -6,10 +6,12 @@
 //   devsim battery <root> [--percent N] [--voltage V] [--current A] [--temp C]
 //                         [--charging on|off]
 //   devsim sensor <root> [on|off]
+//   devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]
 #include "adcfeed.h"
 #include "batterycommand.h"
 #include "bluetoothsim.h"
 #include "devicetree.h"
+#include "gnsssim.h"
 #include "pulsefeed.h"
 #include "signalgenerator.h"
 #include "simservice.h"
@@ -55,6 +57,7 @@ const char* const kUsage =
     "       devsim battery <root> [--percent N] [--voltage V] "
     "[--current A] [--temp C] [--charging on|off]\n"
     "       devsim sensor <root> [on|off]\n"
+    "       devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]\n"
     "       devsim -h | --help\n"
     "Every command but create needs a root that create made.\n";
 
@@ -104,6 +107,7 @@ std::vector<std::unique_ptr<SimService>> makeServices()
     services.push_back(std::make_unique<AdcFeed>());
     services.push_back(std::make_unique<PulseFeed>());
     services.push_back(std::make_unique<BluetoothSim>());
+    services.push_back(std::make_unique<GnssSim>());
     return services;
 }
 
@@ -148,7 +152,7 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << kUsage;
         return 0;
     }
-    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor"};
+    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor", "gps"};
     // Nothing is made on a path refused here: "devsim create --help" once
     // made a folder named "--help".
     if (args.size() < 2 || !kCommands.contains(args.at(0)) || args.at(1).isEmpty()
@@ -210,6 +214,11 @@ int main(int argc, char* argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runSignalCommand(root, args.mid(2), out, err);
+    }
+    if (args.at(0) == "gps") {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runGpsCommand(root, args.mid(2), out, err);
     }
     if (args.at(0) == "battery" || args.at(0) == "sensor") {
         QTextStream out(stdout);

@@ -1,5 +1,6 @@
 #include "signalgenerator.h"
 #include "devicetree.h"
+#include "statecommand.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,22 +143,7 @@ QString SignalParams::describe() const
 int runSignalCommand(const QString& root, const QStringList& options, QTextStream& out,
                      QTextStream& err)
 {
-    if (!QDir(root + "/sys").exists()) {
-        err << "devsim: no device tree at " << root << " (run devsim create first)\n";
-        return 1;
-    }
-    SignalParams params = SignalParams::load(root);
-    QString error;
-    if (!params.applyOptions(options, &error)) {
-        err << "devsim: " << error << "\n";
-        return 2;
-    }
-    if (!options.isEmpty() && !params.save(root)) {
-        err << "devsim: cannot write " << SignalParams::filePath(root) << "\n";
-        return 1;
-    }
-    out << "devsim: signal " << params.describe() << "\n";
-    return 0;
+    return runStateCommand<SignalParams>(root, "signal", options, out, err);
 }
 
 double SignalGenerator::Biquad::process(double x)
