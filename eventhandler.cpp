@@ -181,7 +181,7 @@ void EventHandler::releaseIo(QObject* watched)
     // The screen may have gone with the Escape; the hub is read again.
     hub = MainMenu::getInstanceMainMenu();
     if (hub)
-        hub->displayFavouriteDialog(0);
+        hub->displayFavouriteDialog(Screen::MainPage);
 }
 
 void EventHandler::pressFavourite(bool repeat)

@@ -9,6 +9,7 @@
 #include "Hardware/commandrunner.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
+#include "Hardware/gpiolines.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
@@ -45,7 +46,6 @@ namespace {
 const char* const kMassStorage = "/media/vq4100";
 const char* const kPulseDir = "/home/root/.config/pulse/";
 const char* const kAlsaState = "/var/lib/alsa/asound.state";
-const unsigned int kAudioMuteLine = 17;
 const int kPowerDownDelayMs = 3000;
 const int kSystemInfoIntervalMs = 60000;
 const char* const kSystemInfoFile = "/media/vq4100/systemInfo.txt";
@@ -62,12 +62,30 @@ const char* const kLanguageFiles[26] = {
     "GR_VQ4100.qm"};
 
 // Screens with an exit() signal return through it to the main menu.
-template <class Screen, class = void>
+template <class S, class = void>
 struct HasExit : std::false_type {};
-template <class Screen>
-struct HasExit<Screen, std::void_t<decltype(&Screen::exit)>> : std::true_type {};
+template <class S>
+struct HasExit<S, std::void_t<decltype(&S::exit)>> : std::true_type {};
+
+// How a screen starts: a measurement screen with the variant, the browser
+// always from its top, the menus plainly.
+template <class S>
+auto initScreen(S* screen, int variant, int) -> decltype(screen->init(variant), void())
+{
+    screen->init(variant);
+}
+template <class S>
+auto initScreen(S* screen, int, long) -> decltype(screen->init(), void())
+{
+    screen->init();
+}
+void initScreen(MeasManagement* browser, int, int)
+{
+    browser->init(0, false);
+}
 
 }
+
 
 MainMenu::MainMenu(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainMenu)
@@ -149,7 +167,7 @@ MainMenu::MainMenu(QWidget* parent)
     showDeveloperButtons();
     // The keys start on the first button of the main page.
     ui->butPinpointing->setFocus();
-    m_currentVisibleDlgNum = 2;
+    m_currentVisibleDlgNum = Screen::FavouriteLevelmeasurement;
 
     m_favouriteButton = new FavouriteButton();
     m_favouriteButton->init();
@@ -164,7 +182,7 @@ MainMenu::MainMenu(QWidget* parent)
     if (m_systemsettings->isSUUseFavouriteForStartupEnabled()) {
         const int favourite = m_systemsettings->getFavouriteButton(nullptr);
         // A screenshot (0) at start-up would show nothing worth keeping.
-        if (favourite >= 1 && favourite <= 5) {
+        if (widgetForFavourite(favourite) != Screen::Back) {
             m_directlyBootedToFavouriteFunction = true;
             m_favouriteButton->execFavouriteFunction();
         }
@@ -178,14 +196,7 @@ MainMenu::~MainMenu()
     // nor poll without it.
     StatusbarData()->detach();
     delete ui;
-    delete m_pinpointing;
-    delete m_levelMeasurement;
-    delete m_longtermMeasurement;
-    delete m_h2sensor;
-    delete m_pipelocating;
-    delete m_pressureSensor;
-    delete m_management;
-    delete m_measManagement;
+    deleteScreens(OnFirstUse);
     delete m_btSource;
     delete m_btSink;
     delete m_audioCodec;
@@ -193,8 +204,7 @@ MainMenu::~MainMenu()
     delete gpsModul;
     delete m_favouriteButton;
     m_favouriteButton = nullptr;
-    delete m_systemsettings;
-    delete m_gpsMonitor;
+    deleteScreens(AtStartUp);
     delete m_timerSystemMonitor;
     if (m_instanceMainMenu == this)
         m_instanceMainMenu = nullptr;
@@ -316,7 +326,7 @@ void MainMenu::muteAudioPath(bool mute, bool sendToAccessory)
     m_micParameterMute = mute ? 1 : 0;
     // Pauses the recorder and then the ADC capture.
     Audioworker()->pauseAudioRecording(mute);
-    Gpio::setValue(kAudioMuteLine, mute ? 0 : 1);
+    Gpio::setValue(GpioLine::AudioMute, mute ? 0 : 1);
 }
 
 void MainMenu::switchActiveMute(bool mute)
@@ -454,9 +464,7 @@ void MainMenu::keyReleaseEvent(QKeyEvent* event)
         beforePowerDown();
         return;
     case Qt::Key_F13:
-        // Serial console from USB to the UART.
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, 1);
+        Gpio::switchConsoleToUart();
         qDebug() << "Switching to Uart-Mode";
         displayPopup(PopupInfo::PictureServiceMode);
         return;
@@ -502,100 +510,144 @@ void MainMenu::powerDown()
 
 // ---- Navigation -----------------------------------------------------------
 
-template <class Screen>
-Screen* MainMenu::screenFor(Screen*& member)
+template <class S, S* MainMenu::*Member>
+constexpr MainMenu::ScreenRow MainMenu::row(int widget, Creation creation, int favourite,
+                                            bool storedView)
 {
-    if (!member) {
-        member = new Screen(this);
-        ui->mainWidget->addWidget(member);
-        if constexpr (HasExit<Screen>::value)
-            connect(member, &Screen::exit, this, &MainMenu::displayMainMenu,
-                    Qt::UniqueConnection);
-        connect(member, &Screen::gotoWidget, this, &MainMenu::displayWidget,
-                Qt::UniqueConnection);
-    }
-    return member;
+    return {widget,
+            creation,
+            favourite,
+            storedView,
+            &MainMenu::screenSlot<S, Member>,
+            &MainMenu::startScreen<S>,
+            &MainMenu::destroyScreen<S, Member>};
 }
 
-template <class Screen, class Init>
-void MainMenu::openScreen(Screen* screen, int dir, int favouriteNumber, Init startScreen)
+template <class S, S* MainMenu::*Member>
+QWidget* MainMenu::screenSlot(bool create)
 {
+    S*& screen = this->*Member;
+    if (!screen && create) {
+        screen = new S(this);
+        ui->mainWidget->addWidget(screen);
+        if constexpr (HasExit<S>::value)
+            connect(screen, &S::exit, this, &MainMenu::displayMainMenu, Qt::UniqueConnection);
+        connect(screen, &S::gotoWidget, this, &MainMenu::displayWidget, Qt::UniqueConnection);
+    }
+    return screen;
+}
+
+template <class S, S* MainMenu::*Member>
+void MainMenu::destroyScreen()
+{
+    delete (this->*Member);
+    this->*Member = nullptr;
+}
+
+template <class S>
+void MainMenu::startScreen(QWidget* screen, int variant)
+{
+    initScreen(static_cast<S*>(screen), variant, 0);
+}
+
+// The order is also the order of the destructor's deletes; the first row
+// with a favourite number is the screen the favourite key opens.
+const MainMenu::ScreenRow MainMenu::kScreens[] = {
+    // class and member, then: widget number, created, favourite number, stored view
+    row<Pinpointing, &MainMenu::m_pinpointing>(Screen::Pinpointing, OnFirstUse, Screen::FavouritePinpointing, true),
+    row<Levelmeasurement, &MainMenu::m_levelMeasurement>(Screen::Levelmeasurement, OnFirstUse, Screen::FavouriteLevelmeasurement, true),
+    row<Longtermmeasurement, &MainMenu::m_longtermMeasurement>(Screen::Longtermmeasurement, OnFirstUse, Screen::FavouriteLongterm, true),
+    row<H2Sensor, &MainMenu::m_h2sensor>(Screen::H2Sensor, OnFirstUse, Screen::FavouriteH2Sensor, true),
+    row<Pipelocating, &MainMenu::m_pipelocating>(Screen::Pipelocating, OnFirstUse, Screen::FavouritePipelocating, true),
+    row<PressureSensor, &MainMenu::m_pressureSensor>(Screen::PressureSensor, OnFirstUse, Screen::FavouritePipelocating, false),
+    row<Management, &MainMenu::m_management>(Screen::Management, OnFirstUse, 0, false),
+    row<MeasManagement, &MainMenu::m_measManagement>(Screen::MeasManagement, OnFirstUse, 0, false),
+    row<Systemsettings, &MainMenu::m_systemsettings>(Screen::Systemsettings, AtStartUp, 0, false),
+    row<GpsMonitor, &MainMenu::m_gpsMonitor>(Screen::GpsMonitor, AtStartUp, 0, false),
+};
+
+const MainMenu::ScreenRow* MainMenu::screenRow(int widget)
+{
+    for (const ScreenRow& row : kScreens) {
+        if (row.widget == widget)
+            return &row;
+    }
+    return nullptr;
+}
+
+int MainMenu::widgetForFavourite(int favourite)
+{
+    for (const ScreenRow& row : kScreens) {
+        if (favourite > 0 && row.favourite == favourite)
+            return row.widget;
+    }
+    return Screen::Back;
+}
+
+// Screens made at start-up were connected there.
+QWidget* MainMenu::screenFor(const ScreenRow& row)
+{
+    return (this->*row.screen)(row.creation == OnFirstUse);
+}
+
+void MainMenu::deleteScreens(Creation creation)
+{
+    for (const ScreenRow& row : kScreens) {
+        if (row.creation == creation)
+            (this->*row.destroy)();
+    }
+}
+
+void MainMenu::openScreen(const ScreenRow& row, int dir, int variant)
+{
+    QWidget* screen = screenFor(row);
     // A pop shows and starts the screen below instead; the requested one
     // stays unseen, is not started and takes nothing over.
-    const bool popped = (dir == 2);
+    const bool popped = (dir == Screen::LevelUp);
+    const bool measurement = row.favourite > 0;
     // A measurement screen takes the accessory's mute key over in its init.
-    if (favouriteNumber > 0 && !popped)
+    if (measurement && !popped)
         disconnectSinkMute();
     ui->mainWidget->setCurrentWidget(screen);
     setMenuDirection(dir);
     if (popped)
         return;
     // The favourite key stores the screen in use, whichever opened last.
-    if (favouriteNumber > 0)
-        setCurrentVisibleDlgNum(favouriteNumber);
-    startScreen(screen);
+    if (measurement)
+        setCurrentVisibleDlgNum(row.favourite);
+    if (row.widget == Screen::PressureSensor)
+        qDebug() << "Pressuresensor: displayWidget init";
+    row.start(screen, row.storedView ? variant : Screen::Live);
 }
 
 void MainMenu::displayWidget(int widget, int dir, int variant)
 {
     m_widget = widget;
-    auto withVariant = [variant](auto* screen) { screen->init(variant); };
-    auto plain = [](auto* screen) { screen->init(); };
-    switch (widget) {
-    case -1:
+    if (widget == Screen::Back) {
         menuLevelUp();
         return;
-    case 0:
+    }
+    if (widget == Screen::MainPage) {
         resetMenuLevel();
         init();
         connectSinkMute();
         if (m_btSink)
             m_btSink->sendData("BT_TX B");
         return;
-    case 1:
-        openScreen(screenFor(m_levelMeasurement), dir, 2, withVariant);
-        return;
-    case 3:
-        openScreen(screenFor(m_pinpointing), dir, 1, withVariant);
-        return;
-    case 4:
-        openScreen(screenFor(m_management), dir, 0, plain);
-        return;
-    case 5:
-        openScreen(m_systemsettings, dir, 0, plain);
-        return;
-    case 6:
-        openScreen(screenFor(m_h2sensor), dir, 4, withVariant);
-        return;
-    case 7:
-        openScreen(screenFor(m_measManagement), dir, 0,
-                   [](MeasManagement* browser) { browser->init(0, false); });
-        return;
-    case 8:
-        openScreen(screenFor(m_pipelocating), dir, 5, withVariant);
-        return;
-    case 9:
-        openScreen(screenFor(m_longtermMeasurement), dir, 3, withVariant);
-        return;
-    case 10:
-        openScreen(m_gpsMonitor, dir, 0, plain);
-        return;
-    case 11:
-        qDebug() << "Pressuresensor: displayWidget" << m_pressureSensor;
-        openScreen(screenFor(m_pressureSensor), dir, 5, [variant](PressureSensor* screen) {
-            qDebug() << "Pressuresensor: displayWidget init";
-            screen->init(variant);
-        });
-        return;
-    default:
+    }
+    const ScreenRow* row = screenRow(widget);
+    if (!row) {
         resetMenuLevel();
         return;
     }
+    if (widget == Screen::PressureSensor)
+        qDebug() << "Pressuresensor: displayWidget" << m_pressureSensor;
+    openScreen(*row, dir, variant);
 }
 
 void MainMenu::displayMainMenu()
 {
-    displayWidget(0, 0, 0);
+    displayWidget(Screen::MainPage, Screen::LevelEqual, Screen::Live);
     m_btSink->callBtDeviceA2DP(true);
     m_btSource->callBtDeviceA2DP(false);
     m_btSource->setBtAdcGain(headphoneAdcGain());
@@ -627,19 +679,18 @@ void MainMenu::showDeveloperButtons()
 
 int MainMenu::displayFavouriteDialog(int widget)
 {
-    displayWidget(widget, -1, 0);
+    displayWidget(widget, Screen::StackUnchanged, Screen::Live);
     return 0;
 }
 
 void MainMenu::showWidget(int number)
 {
-    if (number == 100) {
+    if (number == Screen::TestMenu) {
         // Serial console to the UART for the test station.
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, 1);
+        Gpio::switchConsoleToUart();
         TestMenu testMenu(this);
         testMenu.exec();
-    } else if (number == 101) {
+    } else if (number == Screen::DebugMenu) {
         displayDebugMenu();
     }
 }
@@ -647,9 +698,9 @@ void MainMenu::showWidget(int number)
 void MainMenu::showStartWidget(const QStringList& arguments)
 {
     if (arguments.contains("test"))
-        showWidget(100);
+        showWidget(Screen::TestMenu);
     else if (arguments.contains("debug"))
-        showWidget(101);
+        showWidget(Screen::DebugMenu);
 }
 
 void MainMenu::displayDebugMenu()
@@ -675,7 +726,7 @@ void MainMenu::menuLevelUp()
     if (m_currentMenuLevel < 1)
         resetMenuLevel();
     else
-        displayWidget(m_storedWidgetMenu[m_currentMenuLevel], -1, 0);
+        displayWidget(m_storedWidgetMenu[m_currentMenuLevel], Screen::StackUnchanged, Screen::Live);
 }
 
 void MainMenu::resetMenuLevel()
@@ -689,12 +740,12 @@ void MainMenu::resetMenuLevel()
 void MainMenu::setMenuDirection(int dir)
 {
     switch (dir) {
-    case -1:
+    case Screen::StackUnchanged:
         break;
-    case 1:
+    case Screen::LevelDown:
         menuLevelDown();
         break;
-    case 2:
+    case Screen::LevelUp:
         menuLevelUp();
         break;
     default:
@@ -703,43 +754,44 @@ void MainMenu::setMenuDirection(int dir)
     }
 }
 
+void MainMenu::openFromMainPage(int widget)
+{
+    screenFor(*screenRow(widget));
+    displayWidget(widget, Screen::LevelDown, Screen::Live);
+}
+
 void MainMenu::on_butPinpointing_clicked()
 {
-    screenFor(m_pinpointing);
-    displayWidget(3, 1, 0);
+    openFromMainPage(Screen::Pinpointing);
 }
 
 void MainMenu::on_butLevelmeasurement_clicked()
 {
-    screenFor(m_levelMeasurement);
-    displayWidget(1, 1, 0);
+    openFromMainPage(Screen::Levelmeasurement);
 }
 
 void MainMenu::on_butLongtermmeasurement_clicked()
 {
-    screenFor(m_longtermMeasurement);
-    displayWidget(9, 1, 0);
+    openFromMainPage(Screen::Longtermmeasurement);
 }
 
 void MainMenu::on_butH2Sensor_clicked()
 {
-    screenFor(m_h2sensor);
-    displayWidget(6, 1, 0);
+    openFromMainPage(Screen::H2Sensor);
 }
 
 void MainMenu::on_butPipelocating_clicked()
 {
-    screenFor(m_pipelocating);
-    displayWidget(8, 1, 0);
+    openFromMainPage(Screen::Pipelocating);
 }
 
 void MainMenu::on_butManagement_clicked()
 {
     if (!m_management)
         qDebug() << "m_management: not init";
-    screenFor(m_management);
+    screenFor(*screenRow(Screen::Management));
     qDebug() << "m_management:" << m_management;
-    displayWidget(4, 1, 0);
+    displayWidget(Screen::Management, Screen::LevelDown, Screen::Live);
 }
 
 void MainMenu::on_butDebugMenu_clicked()

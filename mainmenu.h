@@ -1,6 +1,8 @@
 #ifndef MAINMENU_H
 #define MAINMENU_H
 
+#include "screennumbers.h"
+
 #include <QMainWindow>
 #include <QStringList>
 #include <QTranslator>
@@ -83,6 +85,8 @@ public:
     int menuLevel() const { return m_currentMenuLevel; }
     int storedWidgetAt(int level) const;
     int currentWidgetNumber() const { return m_widget; }
+    // The screen a favourite number opens (Screen::Back for none).
+    static int widgetForFavourite(int favourite);
 
     // Languages
     void loadLanguageFile(QString fileName);
@@ -128,11 +132,36 @@ private slots:
     void on_butTestMenu_clicked();
 
 private:
-    template <class Screen>
-    Screen* screenFor(Screen*& member);
-    // favouriteNumber > 0 marks a measurement screen and its favourite number.
-    template <class Screen, class Init>
-    void openScreen(Screen* screen, int dir, int favouriteNumber, Init startScreen);
+    // The screens, one row each: adding a screen is a row here (in
+    // mainmenu.cpp) and its class.
+    enum Creation { OnFirstUse, AtStartUp };
+    struct ScreenRow {
+        int widget;
+        Creation creation;
+        // Its favourite number; 0 for the menus. A screen with one is a
+        // measurement screen: it takes the accessory's mute key over.
+        int favourite;
+        // Shows a stored measurement with variant 1; the others get variant 0.
+        bool storedView;
+        QWidget* (MainMenu::*screen)(bool create);
+        void (*start)(QWidget* screen, int variant);
+        void (MainMenu::*destroy)();
+    };
+    static const ScreenRow kScreens[];
+    template <class S, S* MainMenu::*Member>
+    static constexpr ScreenRow row(int widget, Creation creation, int favourite, bool storedView);
+    template <class S, S* MainMenu::*Member>
+    QWidget* screenSlot(bool create);
+    template <class S, S* MainMenu::*Member>
+    void destroyScreen();
+    template <class S>
+    static void startScreen(QWidget* screen, int variant);
+    static const ScreenRow* screenRow(int widget);
+    QWidget* screenFor(const ScreenRow& row);
+    void openScreen(const ScreenRow& row, int dir, int variant);
+    void deleteScreens(Creation creation);
+    // The main page's buttons push their screen.
+    void openFromMainPage(int widget);
     int headphoneAdcGain() const;
     void startBluetooth();
     void restoreAlsaState();

@@ -7,6 +7,7 @@
 #include "bluetoothtrafficlog.h"
 #include "devicelayer.h"
 #include "gpio.h"
+#include "gpiolines.h"
 
 #include <QDebug>
 #include <QFile>
@@ -71,8 +72,8 @@ void BluetoothIDC777::initBluetooth(QString portName, QString btId)
         m_connectWithProfileA2DP = m_connectWithProfileAVRCP = m_connectWithProfileAGHFP = true;
     }
 
-    driveLine(58, 0);
-    driveLine(49, 0);
+    driveLine(GpioLine::Wt32Dtr, 0);
+    driveLine(GpioLine::BluetoothAux, 0);
 
     // Whatever the module printed before we listened is stale.
     if (uartPort->isOpen())
@@ -198,9 +199,10 @@ void BluetoothIDC777::clearInitFlags()
 
 void BluetoothIDC777::stepResetLine(int value)
 {
-    const unsigned int pin = m_btModuleToMic ? 57 : m_btModuleToHp ? 53 : 0;
-    if (pin)
-        driveLine(pin, value);
+    if (m_btModuleToMic)
+        driveLine(GpioLine::Idc777SinkReset, value);
+    else if (m_btModuleToHp)
+        driveLine(GpioLine::Idc777SourceReset, value);
 }
 
 void BluetoothIDC777::updateState()

@@ -3,6 +3,7 @@
 
 #include "accessorymessagequeue.h"
 #include "bluetooth.h"
+#include "gpiolines.h"
 #include "serialreceiver.h"
 
 #include <QByteArray>
@@ -40,8 +41,8 @@ public:
     Q_ENUM(BtStateWt32)
 
     static constexpr int kBaudRate = 115200;
-    static constexpr unsigned int kDtrGpio = 58;       // rising edge: leave data mode
-    static constexpr unsigned int kDataModeGpio = 59;  // high in data mode
+    static constexpr unsigned int kDtrGpio = GpioLine::Wt32Dtr;            // rising edge: leave data mode
+    static constexpr unsigned int kDataModeGpio = GpioLine::Wt32DataMode;  // high in data mode
     static constexpr int kMaxLineBytes = 255;          // a written line with its LF
     static constexpr int kMessageTimeoutMs = 2000;
     static constexpr int kRfcommWaitPolls = 200;       // 10 ms polls before the RFCOMM call gives up

@@ -1,5 +1,6 @@
 #include "gpio.h"
 #include "driverhelper.h"
+#include "gpiolines.h"
 
 #include <QDebug>
 #include <cstdio>
@@ -56,29 +57,35 @@ bool Gpio::getValue(unsigned int pin)
 void Gpio::init()
 {
     qDebug() << "Init GPIO-Pins";
-    input(57);
-    input(53);
-    output(58, 0);
-    output(49, 0);
-    input(59);
-    input(55);
-    output(114, 1);
-    output(96, 1);
-    output(54, 1);
-    input(48);
+    input(GpioLine::Idc777SinkReset);
+    input(GpioLine::Idc777SourceReset);
+    output(GpioLine::Wt32Dtr, 0);
+    output(GpioLine::BluetoothAux, 0);
+    input(GpioLine::Wt32DataMode);
+    input(GpioLine::Spare55);
+    output(GpioLine::Spare114, 1);
+    output(GpioLine::Spare96, 1);
+    output(GpioLine::Spare54, 1);
+    input(GpioLine::WiredSensor);
     DriverHelper::writeFile("/sys/class/pwm/pwmchip1/export", 0);
-    output(113, 0, false);
-    output(65, 0);
-    output(50, 0);
-    output(17, 1);
-    output(115, 0);
-    output(16, 1);
+    output(GpioLine::Spare113, 0, false);
+    output(GpioLine::ConsoleToUart, 0);
+    output(GpioLine::ConsoleSwitchLow, 0);
+    output(GpioLine::AudioMute, 1);
+    output(GpioLine::Led, 0);
+    output(GpioLine::GnssPower, 1);
 }
 
 void Gpio::initIdc777Rst()
 {
-    setDirection(57, DIRECTION_OUT);
-    setValue(57, 0);
-    setDirection(53, DIRECTION_OUT);
-    setValue(53, 0);
+    setDirection(GpioLine::Idc777SinkReset, DIRECTION_OUT);
+    setValue(GpioLine::Idc777SinkReset, 0);
+    setDirection(GpioLine::Idc777SourceReset, DIRECTION_OUT);
+    setValue(GpioLine::Idc777SourceReset, 0);
+}
+
+void Gpio::switchConsoleToUart()
+{
+    setValue(GpioLine::ConsoleSwitchLow, 0);
+    setValue(GpioLine::ConsoleToUart, 1);
 }

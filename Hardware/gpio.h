@@ -1,7 +1,8 @@
 #ifndef GPIO_H
 #define GPIO_H
 
-// The board's digital lines through sysfs GPIO, by Linux GPIO number.
+// The board's digital lines through sysfs GPIO, by Linux GPIO number (the
+// names are in gpiolines.h).
 class Gpio
 {
 public:
@@ -16,6 +17,8 @@ public:
     static void init();
     // Holds both IDC777 modules in reset; only when that pair is fitted.
     static void initIdc777Rst();
+    // The serial console from USB to the UART (line 50 low, line 65 high).
+    static void switchConsoleToUart();
 };
 
 #endif

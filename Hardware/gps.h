@@ -1,6 +1,7 @@
 #ifndef GPS_H
 #define GPS_H
 
+#include "gpiolines.h"
 #include "gnssprotocol.h"
 
 #include <QDateTime>
@@ -25,7 +26,7 @@ class Gps : public QObject
 public:
     static constexpr const char* kPort = "/dev/ttyO1";
     static constexpr qint32 kBaudRate = 9600;
-    static constexpr unsigned int kPowerLine = 16;
+    static constexpr unsigned int kPowerLine = GpioLine::GnssPower;
     static constexpr int kUpdateIntervalMs = 1200;
     static constexpr qint64 kFixTimeoutMs = 3000;   // without a fix sentence: invalid
     static constexpr qint64 kRetryMs = 3000;        // reopening a missing or failed port

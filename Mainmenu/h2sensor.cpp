@@ -17,5 +17,5 @@ H2Sensor::~H2Sensor()
 void H2Sensor::init(int variant)
 {
     ui->labelTitle->setText(QCoreApplication::translate("MainMenu", "H2Sensor"));
-    startFrame(variant, 4);
+    startFrame(variant, Screen::FavouriteH2Sensor);
 }

@@ -9,7 +9,7 @@ Levelmeasurement::Levelmeasurement(QWidget* parent)
 {
     ui->setupUi(this);
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
-        mainMenu->setCurrentVisibleDlgNum(2);
+        mainMenu->setCurrentVisibleDlgNum(Screen::FavouriteLevelmeasurement);
 }
 
 Levelmeasurement::~Levelmeasurement()

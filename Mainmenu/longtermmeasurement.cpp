@@ -9,7 +9,7 @@ Longtermmeasurement::Longtermmeasurement(QWidget* parent)
 {
     ui->setupUi(this);
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
-        mainMenu->setCurrentVisibleDlgNum(3);
+        mainMenu->setCurrentVisibleDlgNum(Screen::FavouriteLongterm);
 }
 
 Longtermmeasurement::~Longtermmeasurement()

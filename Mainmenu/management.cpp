@@ -2,6 +2,7 @@
 #include "Management/backupdialog.h"
 #include "Management/configuration.h"
 #include "Management/firmwareupdate.h"
+#include "screennumbers.h"
 #include "ui_management.h"
 
 Management::Management(QWidget* parent)
@@ -27,7 +28,7 @@ void Management::init()
 
 void Management::on_butMeasurements_clicked()
 {
-    emit gotoWidget(7, 1, 0);
+    emit gotoWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
 }
 
 void Management::on_butDatatransmission_clicked()
@@ -44,7 +45,7 @@ void Management::on_butDeviceConfig_clicked()
     m_configuration->exec();
     delete m_configuration;
     m_configuration = nullptr;
-    emit gotoWidget(0, -1, 0);
+    emit gotoWidget(Screen::MainPage, Screen::StackUnchanged, Screen::Live);
 }
 
 void Management::on_butFirmwareupdate_clicked()
@@ -57,10 +58,10 @@ void Management::on_butFirmwareupdate_clicked()
 
 void Management::on_butGps_clicked()
 {
-    emit gotoWidget(10, -1, 0);
+    emit gotoWidget(Screen::GpsMonitor, Screen::StackUnchanged, Screen::Live);
 }
 
 void Management::on_butSystemsettings_clicked()
 {
-    emit gotoWidget(5, 1, 0);
+    emit gotoWidget(Screen::Systemsettings, Screen::LevelDown, Screen::Live);
 }

@@ -14,7 +14,7 @@ void MeasurementFrame::startFrame(int variant, int favouriteNumber, StartSteps s
 {
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
     // The pressure screen has no stored view.
-    m_storedMeasurement = (variant == 1 && steps == FullStart);
+    m_storedMeasurement = (variant == Screen::StoredView && steps == FullStart);
     if (!mainMenu)
         return;
     if (favouriteNumber > 0)
@@ -46,7 +46,7 @@ void MeasurementFrame::leave()
         disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
                    &MeasurementFrame::switchActiveMute);
     if (m_storedMeasurement)
-        emit gotoWidget(7, -1, 0);
+        emit gotoWidget(Screen::MeasManagement, Screen::StackUnchanged, Screen::Live);
     else
         emit exit();
 }

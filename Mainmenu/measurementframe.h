@@ -1,6 +1,8 @@
 #ifndef MEASUREMENTFRAME_H
 #define MEASUREMENTFRAME_H
 
+#include "screennumbers.h"
+
 #include <QWidget>
 
 class Bluetooth;

@@ -17,5 +17,5 @@ Pinpointing::~Pinpointing()
 void Pinpointing::init(int variant)
 {
     ui->labelTitle->setText(QCoreApplication::translate("MainMenu", "Histogram"));
-    startFrame(variant, 1);
+    startFrame(variant, Screen::FavouritePinpointing);
 }

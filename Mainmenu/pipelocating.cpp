@@ -17,5 +17,5 @@ Pipelocating::~Pipelocating()
 void Pipelocating::init(int variant)
 {
     ui->labelTitle->setText(QCoreApplication::translate("MainMenu", "Pipelocating"));
-    startFrame(variant, 5);
+    startFrame(variant, Screen::FavouritePipelocating);
 }

@@ -15,5 +15,5 @@ PressureSensor::~PressureSensor()
 void PressureSensor::init(int variant)
 {
     ui->labelTitle->setText(QStringLiteral("Pressure sensor"));
-    startFrame(variant, 5, MuteAndConnectOnly);
+    startFrame(variant, Screen::FavouritePipelocating, MuteAndConnectOnly);
 }

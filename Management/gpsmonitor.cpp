@@ -1,4 +1,5 @@
 #include "gpsmonitor.h"
+#include "screennumbers.h"
 #include "ui_gpsmonitor.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ void GpsMonitor::init()
 
 void GpsMonitor::on_butMenuBack_clicked()
 {
-    emit gotoWidget(0, -1, 0);
+    emit gotoWidget(Screen::MainPage, Screen::StackUnchanged, Screen::Live);
 }
 
 void GpsMonitor::keyPressEvent(QKeyEvent* event)
@@ -36,7 +37,7 @@ void GpsMonitor::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         if (!event->isAutoRepeat())
-            emit gotoWidget(0, -1, 0);
+            emit gotoWidget(Screen::MainPage, Screen::StackUnchanged, Screen::Live);
         return;
     }
     QWidget::keyReleaseEvent(event);

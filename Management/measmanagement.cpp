@@ -1,4 +1,5 @@
 #include "measmanagement.h"
+#include "screennumbers.h"
 #include "ui_measmanagement.h"
 
 #include <QCoreApplication>
@@ -28,11 +29,30 @@ void MeasManagement::init(int param, bool flag)
     ui->butOpenPipelocating->setText(text("Pipelocating"));
 }
 
-void MeasManagement::on_butOpenLevelmeasurement_clicked() { emit gotoWidget(1, -1, 1); }
-void MeasManagement::on_butOpenPinpointing_clicked() { emit gotoWidget(3, -1, 1); }
-void MeasManagement::on_butOpenLongtermmeasurement_clicked() { emit gotoWidget(9, -1, 1); }
-void MeasManagement::on_butOpenH2Sensor_clicked() { emit gotoWidget(6, -1, 1); }
-void MeasManagement::on_butOpenPipelocating_clicked() { emit gotoWidget(8, -1, 1); }
+void MeasManagement::on_butOpenLevelmeasurement_clicked()
+{
+    emit gotoWidget(Screen::Levelmeasurement, Screen::StackUnchanged, Screen::StoredView);
+}
+
+void MeasManagement::on_butOpenPinpointing_clicked()
+{
+    emit gotoWidget(Screen::Pinpointing, Screen::StackUnchanged, Screen::StoredView);
+}
+
+void MeasManagement::on_butOpenLongtermmeasurement_clicked()
+{
+    emit gotoWidget(Screen::Longtermmeasurement, Screen::StackUnchanged, Screen::StoredView);
+}
+
+void MeasManagement::on_butOpenH2Sensor_clicked()
+{
+    emit gotoWidget(Screen::H2Sensor, Screen::StackUnchanged, Screen::StoredView);
+}
+
+void MeasManagement::on_butOpenPipelocating_clicked()
+{
+    emit gotoWidget(Screen::Pipelocating, Screen::StackUnchanged, Screen::StoredView);
+}
 
 void MeasManagement::on_butMenuBack_clicked()
 {

@@ -148,7 +148,7 @@ void Systemsettings::on_butMenuDown_clicked()
 
 void Systemsettings::on_butMenuBack_clicked()
 {
-    emit gotoWidget(0, -1, 0);
+    emit gotoWidget(Screen::MainPage, Screen::StackUnchanged, Screen::Live);
 }
 
 void Systemsettings::keyPressEvent(QKeyEvent* event)

@@ -61,26 +61,19 @@ int FavouriteButton::execFavouriteFunction()
         return 0;
     m_butFavNum = hub->getInstanceSystemsettings()->getFavouriteButton(&m_butFavText);
 
-    struct Function {
-        const char* log;
-        int widget;  // -1: the screenshot
+    // By favourite number.
+    static const char* const kLogLines[] = {
+        "Generate Screenshot",          "Open Dialog Pinpointing",
+        "Open Dialog Levelmeasurement", "Open Dialog Longterm-Measurement",
+        "Open Dialog H2-Sensor",        "Open Dialog Pipelocating",
     };
-    static const Function kFunctions[6] = {
-        {"Generate Screenshot", -1},
-        {"Open Dialog Pinpointing", 3},
-        {"Open Dialog Levelmeasurement", 1},
-        {"Open Dialog Longterm-Measurement", 9},
-        {"Open Dialog H2-Sensor", 6},
-        {"Open Dialog Pipelocating", 8},
-    };
-    if (m_butFavNum < 0 || m_butFavNum > 5)
+    if (m_butFavNum < Screen::FavouriteScreenshot || m_butFavNum > Screen::FavouritePipelocating)
         return 0;
-    const Function& f = kFunctions[m_butFavNum];
-    qDebug() << f.log;
-    if (f.widget < 0)
+    qDebug() << kLogLines[m_butFavNum];
+    if (m_butFavNum == Screen::FavouriteScreenshot)
         generateScreenshot();
     else
-        hub->displayFavouriteDialog(f.widget);
+        hub->displayFavouriteDialog(MainMenu::widgetForFavourite(m_butFavNum));
     return 0;
 }
 

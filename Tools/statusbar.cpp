@@ -3,6 +3,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
+#include "Hardware/gpiolines.h"
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
@@ -24,8 +25,8 @@ const int kTickSeconds = 2;
 const int kUpdateMs = 2000;
 const int kRareUpdateMs = 30000;
 const int kNeverSeconds = 259200;  // 72 h
-const unsigned int kWiredSensorLine = 48;
-const unsigned int kDebugLed = 115;
+const unsigned int kWiredSensorLine = GpioLine::WiredSensor;
+const unsigned int kDebugLed = GpioLine::Led;
 const int kHeartbeatMs = 100;
 const int kSensorWired = 4;
 const int kAlertHoldMs = 10000;

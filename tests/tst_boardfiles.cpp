@@ -3,6 +3,7 @@
 #include "Hardware/devicelayer.h"
 #include "Hardware/driverhelper.h"
 #include "Hardware/gpio.h"
+#include "Hardware/gpiolines.h"
 #include "testroot.h"
 
 #include <QDir>
@@ -76,19 +77,19 @@ void TestBoardFiles::pathsAreMappedBelowTheRoot()
 void TestBoardFiles::gpioFiles()
 {
     TestRoot t;
-    Gpio::setValue(17, 5);
+    Gpio::setValue(GpioLine::AudioMute, 5);
     QCOMPARE(t.read("/sys/class/gpio/gpio17/value"), QByteArray("1"));
-    Gpio::setValue(17, 0);
+    Gpio::setValue(GpioLine::AudioMute, 0);
     QCOMPARE(t.read("/sys/class/gpio/gpio17/value"), QByteArray("0"));
-    Gpio::setDirection(48, 0);
+    Gpio::setDirection(GpioLine::WiredSensor, 0);
     QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("in"));
-    Gpio::setDirection(48, 7);
+    Gpio::setDirection(GpioLine::WiredSensor, 7);
     QCOMPARE(t.read("/sys/class/gpio/gpio48/direction"), QByteArray("out"));
 
     t.write("/sys/class/gpio/gpio48/value", "1\n");
-    QVERIFY(Gpio::getValue(48));
+    QVERIFY(Gpio::getValue(GpioLine::WiredSensor));
     t.write("/sys/class/gpio/gpio48/value", "0\n");
-    QVERIFY(!Gpio::getValue(48));
+    QVERIFY(!Gpio::getValue(GpioLine::WiredSensor));
     QVERIFY(!Gpio::getValue(200));  // a line that is not there reads low
 }
 

@@ -1,5 +1,6 @@
 #include "batterycommand.h"
 #include "devicetree.h"
+#include "Hardware/gpiolines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace {
 
 const char* const kGauge = "/sys/class/power_supply/bq27426-0/";
 const char* const kCharger = "/sys/class/power_supply/bq24190-battery/status";
-const char* const kWiredSensor = "/sys/class/gpio/gpio48/value";
+const QString kWiredSensor = DeviceTree::gpioValuePath(GpioLine::WiredSensor);
 
 bool replaceText(const QString& root, const QString& unitPath, const QByteArray& text)
 {

@@ -1,5 +1,6 @@
 #include "bluetoothsim.h"
 #include "devicetree.h"
+#include "Hardware/gpiolines.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,8 +150,8 @@ void BluetoothSim::poll()
         m_wtSink.poll();
         m_wtSource.poll();
     } else {
-        pollResetLine(m_sink, 57, &m_sinkLine);
-        pollResetLine(m_source, 53, &m_sourceLine);
+        pollResetLine(m_sink, GpioLine::Idc777SinkReset, &m_sinkLine);
+        pollResetLine(m_source, GpioLine::Idc777SourceReset, &m_sourceLine);
     }
 
     const QString path = m_root + kTriggerFile;
@@ -176,7 +177,7 @@ void BluetoothSim::poll()
 void BluetoothSim::pollResetLine(Idc777Peer& peer, int gpio, int* last)
 {
     const QByteArray text =
-        DeviceTree::readText(m_root, QString("/sys/class/gpio/gpio%1/value").arg(gpio)).trimmed();
+        DeviceTree::readText(m_root, DeviceTree::gpioValuePath(gpio)).trimmed();
     const int value = text == "1" ? 1 : 0;
     if (value == *last)
         return;

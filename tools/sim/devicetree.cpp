@@ -1,5 +1,6 @@
 #include "devicetree.h"
 #include "Hardware/deviceroot.h"
+#include "Hardware/gpiolines.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,17 @@ namespace DeviceTree {
 
 const QList<int>& gpioLines()
 {
-    static const QList<int> lines{57, 53, 58, 49, 59, 55, 114, 96, 54, 48, 113, 65, 50, 17, 115, 16};
+    using namespace GpioLine;
+    static const QList<int> lines{Idc777SinkReset, Idc777SourceReset, Wt32Dtr, BluetoothAux,
+                                  Wt32DataMode, Spare55, Spare114, Spare96, Spare54, WiredSensor,
+                                  Spare113, ConsoleToUart, ConsoleSwitchLow, AudioMute, Led,
+                                  GnssPower};
     return lines;
+}
+
+QString gpioValuePath(int line)
+{
+    return QString("/sys/class/gpio/gpio%1/value").arg(line);
 }
 
 bool writeText(const QString& root, const QString& unitPath, const QByteArray& text)

@@ -25,6 +25,8 @@ bool create(const QString& root, const Options& options = Options(), QString* er
 
 // The GPIO lines the program sets up at start.
 const QList<int>& gpioLines();
+// "/sys/class/gpio/gpio<line>/value"
+QString gpioValuePath(int line);
 
 // Writes a text file below the root ("/sys/..." style path), creating folders.
 bool writeText(const QString& root, const QString& unitPath, const QByteArray& text);

@@ -1,6 +1,8 @@
 #ifndef GNSSSIM_H
 #define GNSSSIM_H
 
+#include "Hardware/gpiolines.h"
+#include "devicetree.h"
 #include "gnssreceiver.h"
 #include "ptypair.h"
 #include "simservice.h"
@@ -40,7 +42,7 @@ class GnssPeer : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr const char* kPowerLine = "/sys/class/gpio/gpio16/value";
+    inline static const QString kPowerLine = DeviceTree::gpioValuePath(GpioLine::GnssPower);
 
     explicit GnssPeer(QObject* parent = nullptr);
 

@@ -1,9 +1,10 @@
 #include "wt32peer.h"
 #include "devicetree.h"
+#include "Hardware/gpiolines.h"
 
 namespace {
-const char* const kDtr = "/sys/class/gpio/gpio58/value";
-const char* const kDataMode = "/sys/class/gpio/gpio59/value";
+const QString kDtr = DeviceTree::gpioValuePath(GpioLine::Wt32Dtr);
+const QString kDataMode = DeviceTree::gpioValuePath(GpioLine::Wt32DataMode);
 }
 
 Wt32Peer::Wt32Peer(QObject* parent) : QObject(parent)
