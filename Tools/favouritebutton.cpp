@@ -1,6 +1,7 @@
 #include "favouritebutton.h"
 #include "Hardware/devicelayer.h"
 #include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
 #include "Tools/popupinfo.h"
 #include "mainmenu.h"
 
@@ -44,7 +45,11 @@ int FavouriteButton::storeFavouriteFunction()
     if (!hub || !hub->getInstanceSystemsettings())
         return 0;
     m_butFavNum = hub->getCurrentVisibleDlgNum();
-    hub->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum);
+    if (hub->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum) == -2) {
+        qDebug() << "New Favourite-Button function not stored";
+        MessageDialog::showWarning(hub, "SettingsCouldNotBeStored");
+        return 0;
+    }
     qDebug() << "New Favourite-Button fuction stored";
     hub->displayPopup(PopupInfo::PictureFavourite);
     return 0;

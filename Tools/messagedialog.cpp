@@ -23,6 +23,17 @@ MessageDialog::MessageDialog(QWidget* parent)
     ui->labelHeadline->setFont(QFont(QStringLiteral("Arial Unicode MS"), 25, QFont::Bold, false));
 }
 
+int MessageDialog::showWarning(QWidget* parent, const char* key)
+{
+    MessageDialog dialog(parent);
+    dialog.setDialogType(TypeOk);
+    dialog.setIcon(IconWarning);
+    dialog.setHeadline(tr("Warning"));
+    dialog.setInfotext(tr(key));
+    dialog.exec();
+    return dialog.getPressedButton();
+}
+
 MessageDialog::~MessageDialog()
 {
     delete ui;

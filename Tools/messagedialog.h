@@ -25,6 +25,10 @@ public:
     explicit MessageDialog(QWidget* parent = nullptr);
     ~MessageDialog() override;
 
+    // The standard warning with OK: headline "Warning", the text of `key`
+    // (context MessageDialog). Returns the pressed button.
+    static int showWarning(QWidget* parent, const char* key);
+
     void setDialogType(int type);
     void setIcon(int icon);
     void setHeadline(QString text);

@@ -19,6 +19,14 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>SettingsCouldNotBeStored</source>
+        <translation>The settings could not be stored.</translation>
+    </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>
