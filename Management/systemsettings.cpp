@@ -19,6 +19,7 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/bluetoothpairing.h"
 #include "Management/languageselect.h"
+#include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "ui_systemsettings.h"
@@ -42,6 +43,8 @@ Systemsettings::Systemsettings(QWidget* parent)
     showPage(1);
     m_selectLanguage = new LanguageSelect(this);
 
+    removeStoreLeftovers();
+    setAsideIfUnusable();
     QFile file(DeviceLayer::path(kSettingsFile));
     if (!file.open(QIODevice::ReadOnly)) {
         file.close();
@@ -115,6 +118,14 @@ QString Systemsettings::brightnessText() const
     }
 }
 
+// An accepted change that did not reach the file is held until the next
+// load; the operator must know it will not survive a restart.
+void Systemsettings::storeOrWarn()
+{
+    if (!storeSystemsettings())
+        MessageDialog::showWarning(this, "SettingsCouldNotBeStored");
+}
+
 void Systemsettings::showPage(int page)
 {
     m_currentPage = page;
@@ -176,7 +187,7 @@ void Systemsettings::on_butLanguage_clicked()
         return;
     m_selectedLanguageNum = m_selectLanguage->getSelectedLanguage();
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    storeSystemsettings();
+    storeOrWarn();
     // The language change runs init(), which refreshes the button.
     emit changeLanguage(m_selectedLanguageNum);
 }
@@ -208,7 +219,7 @@ void Systemsettings::adjustDateTime(int page)
         showTimeAndDate(true, false);
     }
     storeDateTimeSource(dialog.getDateTimeSource());
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::storeDateTimeSource(int source)
@@ -231,7 +242,7 @@ void Systemsettings::on_butTimezone_clicked()
     m_timezoneOffset = dialog.getTimezoneOffset();
     ui->butTimezone->setText2(tr("Timezone"), m_timezoneName);
     showTimeAndDate(true, true);
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butDaylightSavingTime_clicked()
@@ -245,7 +256,7 @@ void Systemsettings::on_butDaylightSavingTime_clicked()
     ui->butDaylightSavingTime->setText2(tr("DaylightSavingTime"),
                                         m_daylightSavingTime == 1 ? tr("Summertime") : tr("Wintertime"));
     showTimeAndDate(true, true);
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butPairedHeadphone_clicked()
@@ -279,7 +290,7 @@ void Systemsettings::pair(int device)
                 m_btNameHeadphone = name;
                 m_headphoneVolumeOffset = 0;
             }
-            storeSystemsettings();
+            storeOrWarn();
             if (module)
                 module->resetBluetooth(id, true);
         }
@@ -297,7 +308,7 @@ void Systemsettings::on_butSwitchmode_clicked()
         return;
     m_switchmode = dialog.getSwitchmode();
     ui->butSwitchmode->setText2(tr("ModeMuteButton"), switchmodeText());
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butFavouriteButton_clicked()
@@ -309,7 +320,7 @@ void Systemsettings::on_butFavouriteButton_clicked()
     QString text;
     m_favouriteButton = dialog.getFavouriteButton(&text);
     ui->butFavouriteButton->setText2(tr("FavouriteButton"), text);
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butBrightness_clicked()
@@ -321,7 +332,7 @@ void Systemsettings::on_butBrightness_clicked()
     QString text;
     m_brightness = dialog.getBrightness(&text);
     ui->butBrightness->setText2(tr("Brightness"), text);
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butPowerSaving_clicked()
@@ -335,7 +346,7 @@ void Systemsettings::on_butPowerSaving_clicked()
     m_powerOffTime = dialog.getPowerOffTime(&powerText);
     m_displayOffTime = dialog.getBacklightOffTime(&displayText);
     ui->butPowerSaving->setText2(tr("PowerSaving"), displayText + " / " + powerText);
-    storeSystemsettings();
+    storeOrWarn();
     // The key that confirmed restarted the countdowns before this: the new
     // times count from now, not from the next key.
     StatusbarData()->loadPowerSavingCounters();
@@ -374,7 +385,7 @@ void Systemsettings::on_butCustomize_clicked()
                                     &m_pipelocatingShowFilterParameterPL);
     dialog.getStartupParameter(&m_startupUseFavouriteForStartup, &m_startupUseFilterForStartup,
                                &m_startupUseGpsForStartup, &m_startupUseTouchForStartup);
-    storeSystemsettings();
+    storeOrWarn();
 }
 
 void Systemsettings::on_butHearingProtection_clicked()
@@ -387,7 +398,7 @@ void Systemsettings::on_butHearingProtection_clicked()
     m_headphoneVolumeOffset = dialog.getHeadphoneVolumeOffset();
     ui->butHearingProtection->setText2(tr("HearingProtection"),
                                        m_hearingProtection ? tr("Active") : tr("Inactive"));
-    storeSystemsettings();
+    storeOrWarn();
     if (m_btSource)
         m_btSource->setBtAdcGain(HearingProtection::headsetGain(m_hearingProtection,
                                                                 m_headphoneVolumeOffset));
@@ -405,7 +416,13 @@ void Systemsettings::on_butReset_clicked()
     ResetSettings dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    resetToDefaultSettings();
+    if (!resetToDefaultSettings()) {
+        // Without the file the unit would come back with the old settings
+        // but with the modules' pairings gone: nothing more is reset.
+        MessageDialog::showWarning(this, "SettingsCouldNotBeStored");
+        loadSystemsettings();
+        return;
+    }
     emit changeLanguage(m_selectedLanguageNum);
     for (Bluetooth* module : {m_btSink, m_btSource}) {
         if (!module)

@@ -2,6 +2,7 @@
 #define SYSTEMSETTINGS_H
 
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 class Bluetooth;
@@ -29,13 +30,15 @@ public:
     explicit Systemsettings(QWidget* parent = nullptr);
     ~Systemsettings() override;
 
-    // Store
+    // Store. Each write tells whether the file now holds the values.
     void loadSystemsettings();
-    void storeSystemsettings();
-    void resetToDefaultSettings();
+    bool storeSystemsettings();
+    bool resetToDefaultSettings();
+    // 0 stored; -1 refused (outside 0..5), nothing changed; -2 held but not
+    // stored.
     int setFavouriteButton(int num);
-    void clearBtHeadphone();
-    void clearBtMicrophone();
+    bool clearBtHeadphone();
+    bool clearBtMicrophone();
 
     // Getters
     int getSelectedLanguageNum() const { return m_selectedLanguageNum; }
@@ -51,9 +54,11 @@ public:
     int getFavouriteButton(QString* text);
     bool isHearingProtectionEnabled() const { return m_hearingProtection; }
     int getHeadphoneVolumeOffset() const { return m_headphoneVolumeOffset; }
-    int getPowerOffTime() const { return m_powerOffTime; }
-    int getDisplayOffTime() const { return m_displayOffTime; }
-    int getBrightness() const { return m_brightness; }
+    // The times and the level in use: what the power-saving and brightness
+    // dialogs offer (see validPowerOffTime() and the others below).
+    int getPowerOffTime() const { return validPowerOffTime(m_powerOffTime); }
+    int getDisplayOffTime() const { return validDisplayOffTime(m_displayOffTime); }
+    int getBrightness() const { return validBrightness(m_brightness); }
     bool isMuteKeySwitchmode() const { return m_switchmode == QLatin1String("Switch"); }
 
     bool isShowFftEnabled() const { return m_levelMeasShowFft; }
@@ -81,10 +86,23 @@ public:
     bool isSUUseGpsForStartupEnabled() const { return m_startupUseGpsForStartup; }
     bool isSUUseTouchForStartupEnabled() const { return m_startupUseTouchForStartup; }
 
+    static constexpr int kDefaultPowerOffTime = 3600;
+    static constexpr int kDefaultDisplayOffTime = 600;
+    static constexpr int kDefaultBrightness = 6;
+    // Seconds the power-saving dialog offers, 0 = never.
+    static const QVector<int>& powerOffTimes();
+    static const QVector<int>& displayOffTimes();
+    // An offered time as it is; -1 never; anything else the default.
+    static int validPowerOffTime(int seconds);
+    static int validDisplayOffTime(int seconds);
+    // Clamped to the brightness dialog's 5..7; 0 or less (nothing stored)
+    // the default.
+    static int validBrightness(int level);
+
     // Text helpers
     int convertDateFormatToInt(QString format) const;
     int convertDateTimeSourceToInt(QString source) const;
-    QString convertTimeToText(int seconds) const;
+    static QString convertTimeToText(int seconds);
     QString getLanguageName(int num) const;
     QString getFavButTextFromNum(int num);
 
@@ -186,6 +204,9 @@ protected:
 private:
     void setDefaultValues();
     bool fileBlocksStore() const;
+    static void removeStoreLeftovers();
+    static bool setAsideIfUnusable();
+    void storeOrWarn();
 
     // Screen
     void showPage(int page);

@@ -5,9 +5,13 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
+
+#include <algorithm>
 
 int g_debugFeatures = 0;
 
@@ -40,6 +44,30 @@ const Systemsettings::Flag Systemsettings::kDialogFlags[24] = {
     {"Startup_UseTouchForStartup", &Systemsettings::m_startupUseTouchForStartup, true},
 };
 
+namespace {
+
+// The keys besides the dialog flags.
+const char* const kValueKeys[] = {
+    "Bluetooth/Headphone_Name", "Bluetooth/Headphone_ID", "Bluetooth/Microphone_Name",
+    "Bluetooth/Microphone_ID", "Debug/Debugfeatures", "Local-Settings/Language",
+    "Local-Settings/Timezone", "Local-Settings/TimezoneNum", "Local-Settings/TimezoneOffset",
+    "Local-Settings/DaylightSavingTime", "Local-Settings/Dateformat", "Local-Settings/DateTimeSource",
+    "Systemsettings/Switchmode", "Systemsettings/FavouriteButton", "Systemsettings/Brightness",
+    "Systemsettings/PowerOffTime", "Systemsettings/DisplayOffTime", "Systemsettings/HearingProtection",
+    "Systemsettings/HeadphoneVolumeOffset"};
+
+const int kLowestBrightness = 5;
+const int kHighestBrightness = 7;
+
+int offeredOr(const QVector<int>& offered, int seconds, int fallback)
+{
+    if (seconds == -1)
+        return 0;
+    return offered.contains(seconds) ? seconds : fallback;
+}
+
+}
+
 // An existing file that cannot be read must not be replaced: it may hold every
 // setting of the unit (a transient fault, a service copy in progress).
 bool Systemsettings::fileBlocksStore() const
@@ -53,11 +81,62 @@ bool Systemsettings::fileBlocksStore() const
     return true;
 }
 
+// A store killed between writing its temporary file and the rename leaves
+// that file behind.
+void Systemsettings::removeStoreLeftovers()
+{
+    const QFileInfo file(DeviceLayer::path(kSettingsFile));
+    static const QRegularExpression leftover(
+        "^" + QRegularExpression::escape(file.fileName()) + "\\.[A-Za-z0-9]{6}$");
+    QDir dir = file.dir();
+    for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch() && dir.remove(name))
+            qDebug() << "Settings store leftover removed:" << name;
+    }
+}
+
+// A file QSettings cannot parse, or one without any of the store's keys
+// (empty, garbage), would read as zeros everywhere and be stored back so. It
+// is kept aside (the newest only) and counts as missing.
+bool Systemsettings::setAsideIfUnusable()
+{
+    const QString path = DeviceLayer::path(kSettingsFile);
+    if (!QFileInfo(path).isFile())
+        return false;
+    {
+        QFile readable(path);
+        if (!readable.open(QIODevice::ReadOnly))
+            return false;
+    }
+    {
+        QSettings s(path, QSettings::IniFormat);
+        const QStringList keys = s.allKeys();
+        if (s.status() != QSettings::FormatError) {
+            for (const QString& key : keys) {
+                if (std::find(std::begin(kValueKeys), std::end(kValueKeys), key) != std::end(kValueKeys))
+                    return false;
+                for (const Flag& f : kDialogFlags) {
+                    if (key == QLatin1String("Dialogconfiguration/") + QLatin1String(f.key))
+                        return false;
+                }
+            }
+        }
+    }
+    const QString aside = path + ".bad";
+    QFile::remove(aside);
+    if (!QFile::rename(path, aside)) {
+        qDebug() << "Unusable settings file could not be set aside:" << path;
+        return false;
+    }
+    qDebug() << "Unusable settings file kept as" << aside;
+    return true;
+}
+
 void Systemsettings::loadSystemsettings()
 {
     // QSettings reads a missing or unreadable file as empty: the values in
     // use would become zeros (power-off never, no time zone).
-    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || fileBlocksStore()) {
+    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || fileBlocksStore() || setAsideIfUnusable()) {
         qDebug() << "Settings file missing or unreadable, keeping the values in use:"
                  << DeviceLayer::path(kSettingsFile);
         return;
@@ -102,13 +181,17 @@ void Systemsettings::loadSystemsettings()
     s.endGroup();
 }
 
-void Systemsettings::storeSystemsettings()
+bool Systemsettings::storeSystemsettings()
 {
     if (fileBlocksStore()) {
         qDebug() << "Settings file exists but cannot be read, not overwritten:"
                  << DeviceLayer::path(kSettingsFile);
-        return;
+        return false;
     }
+    // Only values the unit can use go back into the file.
+    m_brightness = getBrightness();
+    m_powerOffTime = getPowerOffTime();
+    m_displayOffTime = getDisplayOffTime();
 
     // QSettings writes through a temporary file and renames it over the old
     // one, so a power loss leaves either the old file or the new one.
@@ -152,8 +235,11 @@ void Systemsettings::storeSystemsettings()
     s.endGroup();
 
     s.sync();
-    if (s.status() != QSettings::NoError)
+    if (s.status() != QSettings::NoError) {
         qDebug() << "Settings file could not be written:" << s.fileName() << s.status();
+        return false;
+    }
+    return true;
 }
 
 void Systemsettings::setDefaultValues()
@@ -172,19 +258,19 @@ void Systemsettings::setDefaultValues()
     m_dateTimeSource = "GPS";
     m_switchmode = "Switch";
     m_favouriteButton = 2;
-    m_brightness = 6;
-    m_powerOffTime = 3600;
-    m_displayOffTime = 600;
+    m_brightness = kDefaultBrightness;
+    m_powerOffTime = kDefaultPowerOffTime;
+    m_displayOffTime = kDefaultDisplayOffTime;
     m_hearingProtection = false;
     m_headphoneVolumeOffset = 0;
     for (const Flag& f : kDialogFlags)
         this->*(f.member) = f.defaultValue;
 }
 
-void Systemsettings::resetToDefaultSettings()
+bool Systemsettings::resetToDefaultSettings()
 {
     setDefaultValues();
-    storeSystemsettings();
+    return storeSystemsettings();
 }
 
 int Systemsettings::setFavouriteButton(int num)
@@ -192,22 +278,50 @@ int Systemsettings::setFavouriteButton(int num)
     if (num < 0 || num > 5)
         return -1;
     m_favouriteButton = num;
-    storeSystemsettings();
-    return 0;
+    return storeSystemsettings() ? 0 : -2;
 }
 
-void Systemsettings::clearBtHeadphone()
+bool Systemsettings::clearBtHeadphone()
 {
     m_btIdHeadphone.clear();
     m_btNameHeadphone.clear();
-    storeSystemsettings();
+    return storeSystemsettings();
 }
 
-void Systemsettings::clearBtMicrophone()
+bool Systemsettings::clearBtMicrophone()
 {
     m_btIdMicrophone.clear();
     m_btNameMicrophone.clear();
-    storeSystemsettings();
+    return storeSystemsettings();
+}
+
+const QVector<int>& Systemsettings::powerOffTimes()
+{
+    static const QVector<int> times{600, 1800, 3600, 7200, 10800, 0};
+    return times;
+}
+
+const QVector<int>& Systemsettings::displayOffTimes()
+{
+    static const QVector<int> times{30, 60, 300, 600, 1800, 0};
+    return times;
+}
+
+int Systemsettings::validPowerOffTime(int seconds)
+{
+    return offeredOr(powerOffTimes(), seconds, kDefaultPowerOffTime);
+}
+
+int Systemsettings::validDisplayOffTime(int seconds)
+{
+    return offeredOr(displayOffTimes(), seconds, kDefaultDisplayOffTime);
+}
+
+int Systemsettings::validBrightness(int level)
+{
+    if (level <= 0)
+        return kDefaultBrightness;
+    return qBound(kLowestBrightness, level, kHighestBrightness);
 }
 
 QString Systemsettings::getFormatStringDate() const
@@ -248,7 +362,7 @@ int Systemsettings::convertDateTimeSourceToInt(QString source) const
     return -1;
 }
 
-QString Systemsettings::convertTimeToText(int seconds) const
+QString Systemsettings::convertTimeToText(int seconds)
 {
     const unsigned int s = static_cast<unsigned int>(seconds);
     if (s == 0)

@@ -48,7 +48,11 @@ int FavouriteButton::storeFavouriteFunction()
     if (!hub || !hub->getInstanceSystemsettings())
         return 0;
     m_butFavNum = hub->getCurrentVisibleDlgNum();
-    hub->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum);
+    if (hub->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum) == -2) {
+        qDebug() << "New Favourite-Button function not stored";
+        MessageDialog::showWarning(hub, "SettingsCouldNotBeStored");
+        return 0;
+    }
     qDebug() << "New Favourite-Button fuction stored";
     hub->displayPopup(PopupInfo::PictureFavourite);
     return 0;
@@ -146,7 +150,7 @@ int FavouriteButton::generateScreenshot()
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     // The camera would tell the operator a picture was taken.
     if (!saved)
-        MessageDialog::showWarning(tr("ScreenshotCouldNotBeStored"), hub);
+        MessageDialog::showWarning(hub, "ScreenshotCouldNotBeStored");
     else if (hub)
         hub->displayPopup(PopupInfo::PictureScreenshot);
     return 0;

@@ -23,22 +23,22 @@ MessageDialog::MessageDialog(QWidget* parent)
     ui->labelHeadline->setFont(QFont(QStringLiteral("Arial Unicode MS"), 25, QFont::Bold, false));
 }
 
+int MessageDialog::showWarning(QWidget* parent, const char* key)
+{
+    MessageDialog dialog(parent);
+    dialog.setDialogType(TypeOk);
+    dialog.setIcon(IconWarning);
+    dialog.setHeadline(tr("Warning"));
+    dialog.setInfotext(tr(key));
+    dialog.exec();
+    return dialog.getPressedButton();
+}
+
 MessageDialog::~MessageDialog()
 {
     delete ui;
     m_timeoutClose = -1;
     delete m_timer;
-}
-
-int MessageDialog::showWarning(const QString& text, QWidget* parent)
-{
-    MessageDialog dialog(parent);
-    dialog.setIcon(IconWarning);
-    dialog.setHeadline(tr("Warning"));
-    dialog.setDialogType(TypeOk);
-    dialog.setInfotext(text);
-    dialog.exec();
-    return dialog.getPressedButton();
 }
 
 void MessageDialog::setDialogType(int type)

@@ -25,9 +25,9 @@ public:
     explicit MessageDialog(QWidget* parent = nullptr);
     ~MessageDialog() override;
 
-    // The standard warning: headline "Warning", the text, an OK button; runs
-    // modally and returns the pressed button.
-    static int showWarning(const QString& text, QWidget* parent = nullptr);
+    // The standard warning with OK: headline "Warning", the text of `key`
+    // (context MessageDialog). Returns the pressed button.
+    static int showWarning(QWidget* parent, const char* key);
 
     void setDialogType(int type);
     void setIcon(int icon);

@@ -7,6 +7,7 @@
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
 #include "filesizelimit.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -113,6 +114,20 @@ void TestFavourite::storeWritesScreenInUse()
     w->displayWidget(0, 0, 0);
     fav->execFavouriteFunction();
     QVERIFY(qobject_cast<Pipelocating*>(unit.currentPage()));
+
+    // On a full disk: the warning instead of the pop-up, the file as it was.
+    const QByteArray before = unit.root.read("/home/root/settings.ini");
+    QString warning;
+    ModalHelper::onNextModal([&warning](QWidget* d) {
+        warning = d->findChild<QLabel*>("labelInfotext")->text();
+        static_cast<QDialog*>(d)->reject();
+    });
+    w->displayWidget(3, 1, 0);
+    FullDisk full;
+    fav->storeFavouriteFunction();
+    QCOMPARE(warning, QString("The settings could not be stored."));
+    QCOMPARE(popups.closed(), 2);
+    QCOMPARE(unit.root.read("/home/root/settings.ini"), before);
 }
 
 void TestFavourite::execOpensWithoutTouchingTheStack_data()

@@ -340,7 +340,8 @@ void TestKeys::pressDuringPowerSavingOnlyWakes_data()
 {
     QTest::addColumn<int>("brightness");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("4") << 4 << QByteArray("4");
+    QTest::newRow("4 is raised to low") << 4 << QByteArray("5");
+    QTest::newRow("too high is high") << 2147483647 << QByteArray("7");
     QTest::newRow("0 is never dark") << 0 << QByteArray("6");
 }
 
@@ -348,7 +349,7 @@ void TestKeys::pressDuringPowerSavingOnlyWakes()
 {
     QFETCH(int, brightness);
     QFETCH(QByteArray, written);
-    Rig r({{"Systemsettings/Brightness", brightness}, {"Systemsettings/DisplayOffTime", 4}});
+    Rig r({{"Systemsettings/Brightness", brightness}, {"Systemsettings/DisplayOffTime", 30}});
     enterPowerSaving();
     QCOMPARE(r.backlight(), QByteArray("0"));
 
@@ -356,16 +357,16 @@ void TestKeys::pressDuringPowerSavingOnlyWakes()
     QVERIFY(r.probe.keys.isEmpty());
     QVERIFY(!StatusbarData()->isPowerSavingActive());
     QCOMPARE(r.backlight(), written);
-    QCOMPARE(StatusbarData()->backlightOffCountdown(), 4);
+    QCOMPARE(StatusbarData()->backlightOffCountdown(), 30);
     // Its release is still translated.
     release(&r.probe, Qt::Key_F4);
     QCOMPARE(r.probe.keys, QStringList{"release Space"});
 
     // Awake, every key restarts the countdowns.
     StatusbarData()->updateBacklightCountdown();
-    QCOMPARE(StatusbarData()->backlightOffCountdown(), 2);
+    QCOMPARE(StatusbarData()->backlightOffCountdown(), 28);
     press(&r.probe, Qt::Key_F4);
-    QCOMPARE(StatusbarData()->backlightOffCountdown(), 4);
+    QCOMPARE(StatusbarData()->backlightOffCountdown(), 30);
     QCOMPARE(r.probe.keys.last(), QString("press Space"));
 
     // No backlight file: nothing is created.
@@ -378,7 +379,7 @@ void TestKeys::touchGating()
 {
     for (bool enabled : {false, true}) {
         Rig r({{"Dialogconfiguration/Startup_UseTouchForStartup", enabled},
-               {"Systemsettings/DisplayOffTime", 10}});
+               {"Systemsettings/DisplayOffTime", 30}});
         r.probe.resize(100, 100);
         r.probe.show();
         QVERIFY(QTest::qWaitForWindowExposed(&r.probe));
@@ -392,7 +393,7 @@ void TestKeys::touchGating()
         tap();
         QCOMPARE(r.probe.touches, enabled ? 2 : 0);
         // Only an accepted touch restarts the countdowns.
-        QCOMPARE(StatusbarData()->backlightOffCountdown(), enabled ? 10 : 8);
+        QCOMPARE(StatusbarData()->backlightOffCountdown(), enabled ? 30 : 28);
 
         // While dark, a touch's end only wakes.
         enterPowerSaving();
@@ -417,7 +418,7 @@ void TestKeys::mouseIsNeverGated()
 
 void TestKeys::hardwareTestPassesKeysUnchanged()
 {
-    Rig r({{"Systemsettings/DisplayOffTime", 4}});
+    Rig r({{"Systemsettings/DisplayOffTime", 30}});
     HardwareTest keyTest;
     hold(&r.probe, Qt::Key_F1, 10);
     release(&r.probe, Qt::Key_F1);

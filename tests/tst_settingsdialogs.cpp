@@ -288,30 +288,49 @@ void TestSettingsDialogs::dateTimeInitAndSteps()
             QCOMPARE(label(&d, "labelDatePreview"), QString("01/31/2024"));
     }
 
-    // Only valid dates: the 31st one month on is the last of February.
-    click(&d, "labelMonthPlus");
-    QCOMPARE(d.shownDateTime().date(), QDate(2024, 2, 29));
-    click(&d, "labelDayPlus");
-    QCOMPARE(d.shownDateTime().date(), QDate(2024, 3, 1));
-    click(&d, "labelYearPlus");
-    QCOMPARE(d.shownDateTime().date(), QDate(2025, 3, 1));
-    for (int i = 0; i < 30; ++i)
-        click(&d, "labelYearMinus");
-    QCOMPARE(d.shownDateTime().date(), QDate(2000, 3, 1));
-    QCOMPARE(label(&d, "labelYear"), QString("2000"));
-    // The time wraps within its day.
-    click(&d, "labelSecondPlus");
-    click(&d, "labelSecondPlus");
-    QCOMPARE(d.shownDateTime(), QDateTime(QDate(2000, 3, 1), QTime(0, 0, 0), Qt::UTC));
-    click(&d, "labelHourMinus");
-    QCOMPARE(d.shownDateTime(), QDateTime(QDate(2000, 3, 1), QTime(23, 0, 0), Qt::UTC));
+    // A field steps within itself and never carries into the next; the day
+    // stays within its month, the year within 2000..2099.
+    struct Step {
+        QDateTime from;
+        const char* button;
+        QDateTime to;
+    };
+    auto at = [](int y, int mo, int d, int h = 12, int mi = 0, int sec = 0) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi, sec), Qt::UTC);
+    };
+    const QList<Step> steps{{kNow, "labelMonthPlus", at(2024, 2, 29, 23, 59, 58)},
+                            {at(2026, 12, 7), "labelMonthPlus", at(2026, 1, 7)},
+                            {at(2024, 2, 29), "labelDayPlus", at(2024, 2, 1)},
+                            {at(2024, 3, 1), "labelDayMinus", at(2024, 3, 31)},
+                            {at(2024, 2, 29), "labelYearPlus", at(2025, 2, 28)},
+                            {at(2000, 3, 1), "labelYearMinus", at(2000, 3, 1)},
+                            {kNow, "labelSecondPlus", at(2024, 1, 31, 23, 59, 59)},
+                            {at(2024, 1, 31, 12, 59), "labelMinutePlus", at(2024, 1, 31, 12, 0)},
+                            {at(2024, 1, 31, 0, 0), "labelHourMinus", at(2024, 1, 31, 23, 0)}};
+    for (const Step& st : steps) {
+        SystemClock::setSource([st] { return st.from; });
+        d.init(0, 0, 0);
+        click(&d, st.button);
+        QCOMPARE(d.shownDateTime(), st.to);
+    }
+    QCOMPARE(label(&d, "labelHour"), QString("23"));
     QCOMPARE(label(&d, "labelTimePreview"), QString("23:00:00"));
-    click(&d, "labelMinuteMinus");
-    QCOMPARE(label(&d, "labelMinute"), QString("59"));
+
+    // The date's fields stand in the order of the chosen format.
+    auto order = [&d] {
+        QMap<int, QString> byX;
+        for (const char* name : {"labelDay", "labelMonth", "labelYear"})
+            byX.insert(d.findChild<QLabel*>(name)->x(), name);
+        return byX.values().join(' ');
+    };
+    QCOMPARE(order(), QString("labelDay labelMonth labelYear"));
     click(&d, "butYYYYMMDD");
     QCOMPARE(d.getDateFormat(), 1);
-    QCOMPARE(label(&d, "labelDatePreview"), QString("2000-03-01"));
-    QCOMPARE(d.findChild<QPushButton*>("butMMDDYYYY")->text(), QString("03/01/2000"));
+    QCOMPARE(order(), QString("labelYear labelMonth labelDay"));
+    QCOMPARE(label(&d, "labelDatePreview"), QString("2024-01-31"));
+    QCOMPARE(d.findChild<QPushButton*>("butMMDDYYYY")->text(), QString("01/31/2024"));
+    d.init(0, 2, 0);
+    QCOMPARE(order(), QString("labelMonth labelDay labelYear"));
 }
 
 void TestSettingsDialogs::dateTimeSetsTheClocks()

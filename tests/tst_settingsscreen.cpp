@@ -14,6 +14,7 @@
 #include "modalhelper.h"
 #include "testunit.h"
 
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -521,6 +522,22 @@ void TestSettingsScreen::resetRefusedOrToDeliveryState()
         QTest::keyRelease(w, Qt::Key_Escape);
     });
     click(s, "butReset");
+    // The file cannot be written (a directory in its place): a dialog's
+    // change and the reset warn, and the reset goes no further.
+    const QString file = unit.root.path(Systemsettings::kSettingsFile);
+    QVERIFY(QFile::rename(file, file + ".kept") && QDir().mkdir(file));
+    QStringList warnings;
+    for (const auto& [button, answers] : QList<QPair<const char*, QStringList>>{
+             {"butSwitchmode", {"butPushButton", "butMenuOk"}}, {"butReset", {"butYes"}}}) {
+        onModal([&warnings, buttons = answers](QWidget* w) {
+            onModal([&warnings](QWidget* m) { warnings << m->findChild<QLabel*>("labelInfotext")->text(); });
+            for (const QString& b : buttons)
+                click(w, qPrintable(b));
+        });
+        click(s, button);
+    }
+    QCOMPARE(warnings, QStringList({"The settings could not be stored.", "The settings could not be stored."}));
+    QVERIFY(QDir().rmdir(file) && QFile::rename(file + ".kept", file));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
     QVERIFY(unit.root.commands().isEmpty());

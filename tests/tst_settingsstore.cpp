@@ -1,5 +1,6 @@
 // The settings file: defaults, missing parts, text helpers, safe writing.
 #include "Management/systemsettings.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -53,6 +54,10 @@ private slots:
     void unreadableFileIsNeverOverwritten();
     void unwritableFolderRunsOnDefaults();
     void resetRestoresDefaults();
+    void fullDiskStoreFailsKeepingTheFile();
+    void unusableFileIsSetAside();
+    void storeLeftoversRemovedAtStart();
+    void valuesInUseAreClamped();
 };
 
 void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
@@ -98,7 +103,7 @@ void TestSettingsStore::onlyDialogGroupReadsZeros()
     QString text;
     QCOMPARE(s.getFavouriteButton(&text), 0);
     QCOMPARE(text, QString("Screenshot"));
-    QCOMPARE(s.getBrightness(), 0);
+    QCOMPARE(s.getBrightness(), 6);  // 0 would leave the display dark
     QCOMPARE(s.getPowerOffTime(), 0);
     QCOMPARE(s.getDisplayOffTime(), 0);
     QVERIFY(!s.isHearingProtectionEnabled());
@@ -287,7 +292,7 @@ void TestSettingsStore::unreadableFileIsNeverOverwritten()
     QVERIFY(QFileInfo(ini(t)).isDir());
     QVERIFY(QFileInfo::exists(ini(t) + "/keep"));
     verifyRunningOnDefaults(s, 2);
-    s.setFavouriteButton(3);
+    QCOMPARE(s.setFavouriteButton(3), -2);
     QVERIFY(QFileInfo(ini(t)).isDir());
     QCOMPARE(s.getFavouriteButton(nullptr), 3);
     s.init();
@@ -326,6 +331,68 @@ void TestSettingsStore::resetRestoresDefaults()
     QCOMPARE(f.allKeys().size(), 43);
     QCOMPARE(f.value("Debug/Debugfeatures").toInt(), 0);
     QCOMPARE(f.value("Dialogconfiguration/Pipelocating_ShowFft").toBool(), false);
+}
+
+void TestSettingsStore::fullDiskStoreFailsKeepingTheFile()
+{
+    TestRoot t;
+    Systemsettings s;
+    const QByteArray before = t.read("/home/root/settings.ini");
+    {
+        FullDisk full;
+        QVERIFY(!s.storeSystemsettings() && !s.resetToDefaultSettings() && !s.clearBtMicrophone());
+        QCOMPARE(s.setFavouriteButton(3), -2);
+    }
+    QCOMPARE(t.read("/home/root/settings.ini"), before);
+    QCOMPARE(QDir(t.path("/home/root")).entryList(QDir::Files), QStringList({"settings.ini"}));
+}
+
+void TestSettingsStore::unusableFileIsSetAside()
+{
+    const QList<QByteArray> unusable{QByteArray(), QByteArray("\x7f\x01\xfe=\x00\n\x80", 7),
+                                     "[Other]\nLanguage=3\n", "[Systemsettings\nBrightness=7\n"};
+    for (const QByteArray& text : unusable) {
+        TestRoot t;
+        t.write("/home/root/settings.ini.bad", "an older one");
+        t.write("/home/root/settings.ini", text);
+        Systemsettings s;
+        QCOMPARE(t.read("/home/root/settings.ini.bad"), text);
+        QCOMPARE(QSettings(ini(t), QSettings::IniFormat).allKeys().size(), 43);
+        verifyRunningOnDefaults(s, 2);
+        // Replaced while the unit runs: the values in use stay.
+        QCOMPARE(s.setFavouriteButton(4), 0);
+        t.write("/home/root/settings.ini", text);
+        s.loadSystemsettings();
+        QCOMPARE(s.getFavouriteButton(nullptr), 4);
+        QVERIFY(!t.exists("/home/root/settings.ini"));
+    }
+}
+
+void TestSettingsStore::storeLeftoversRemovedAtStart()
+{
+    TestRoot t;
+    for (const char* name : {"settings.ini.AbCdEf", "settings.ini.bad", "settings.ini.Ab1", "x.AbCdEf"})
+        t.write(QString("/home/root/") + name, "[Systemsettings]\nBrightness=7\n");
+    Systemsettings s;
+    QCOMPARE(QDir(t.path("/home/root")).entryList(QDir::Files),
+             QStringList({"settings.ini", "settings.ini.Ab1", "settings.ini.bad", "x.AbCdEf"}));
+}
+
+void TestSettingsStore::valuesInUseAreClamped()
+{
+    // Key, its text in the file, the value in use and so stored back.
+    const QList<std::tuple<QString, QString, int>> rows{
+        {"Brightness", "2147483647", 7},       {"Brightness", "4", 5},     {"Brightness", "0", 6},
+        {"PowerOffTime", "99999999999999", 3600}, {"PowerOffTime", "-1", 0}, {"PowerOffTime", "7200", 7200},
+        {"DisplayOffTime", "45", 600}};
+    for (const auto& [key, text, inUse] : rows) {
+        TestRoot t;
+        t.write("/home/root/settings.ini", QString("[Systemsettings]\n%1=%2\n").arg(key, text).toUtf8());
+        Systemsettings s;
+        QVERIFY(s.storeSystemsettings());
+        const QString row = key + "=" + text + " stored as ";
+        QCOMPARE(row + stored(t, "Systemsettings/" + key).toString(), row + QString::number(inUse));
+    }
 }
 
 QTEST_MAIN(TestSettingsStore)

@@ -238,10 +238,11 @@ void TestStatusData::sensorFollowsTheWireAndTheLink()
 void TestStatusData::powerOffCountdown()
 {
     TestUnit unit;
-    unit.setSetting("Systemsettings/PowerOffTime", 4);
+    unit.setSetting("Systemsettings/PowerOffTime", 600);
     unit.start();
     LogCapture log;
-    status()->update();
+    for (int tick = 0; tick < 299; ++tick)
+        status()->update();
     QCOMPARE(unit.sink()->disconnects, 0);
     status()->update();
     QCOMPARE(log.count("Power-Off device"), 1);
@@ -255,17 +256,18 @@ void TestStatusData::powerOffCountdown()
 void TestStatusData::displayOffCountdown()
 {
     TestUnit unit;
-    unit.setSetting("Systemsettings/DisplayOffTime", 2);
-    unit.setSetting("Systemsettings/Brightness", 4);
+    unit.setSetting("Systemsettings/DisplayOffTime", 30);
+    unit.setSetting("Systemsettings/Brightness", 7);
     unit.start();
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("4"));
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("7"));
 
     // A key before the display is dark writes nothing.
     unit.root.write(kBacklight, "5");
     status()->resetPowerSavingCnt();
     QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("5"));
 
-    status()->update();
+    for (int tick = 0; tick < 15; ++tick)
+        status()->update();
     QVERIFY(status()->isPowerSavingActive());
     QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
     unit.root.write(kBacklight, "5");
@@ -274,8 +276,8 @@ void TestStatusData::displayOffCountdown()
 
     status()->resetPowerSavingCnt();
     QVERIFY(!status()->isPowerSavingActive());
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("4"));
-    QCOMPARE(status()->backlightOffCountdown(), 2);
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("7"));
+    QCOMPARE(status()->backlightOffCountdown(), 30);
 }
 
 void TestStatusData::badTimesAndBrightness()
@@ -294,12 +296,13 @@ void TestStatusData::badTimesAndBrightness()
 void TestStatusData::missingBacklightFile()
 {
     TestUnit unit;
-    unit.setSetting("Systemsettings/DisplayOffTime", 2);
+    unit.setSetting("Systemsettings/DisplayOffTime", 30);
     unit.root.remove(kBacklight);
     LogCapture log;
     unit.start();
     QVERIFY(log.contains("Backlight file cannot be opened"));
-    status()->update();
+    for (int tick = 0; tick < 15; ++tick)
+        status()->update();
     QVERIFY(status()->isPowerSavingActive());
     status()->resetPowerSavingCnt();
     QVERIFY(!status()->isPowerSavingActive());

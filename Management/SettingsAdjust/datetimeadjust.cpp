@@ -53,33 +53,17 @@ DateTimeAdjust::DateTimeAdjust(QWidget* parent)
     m_sources = addChoices(sourcePage, {{SourceGps, tr("Gps"), "butGps"},
                                         {SourceManual, tr("Manual"), "butManual"}});
 
-    auto stepDate = [this](QPushButton* b, int days, int months, int years) {
-        connect(b, &QPushButton::clicked, this, [this, days, months, years] {
-            const QDateTime shown = shownDateTime();
-            change(QDateTime(shown.date().addDays(days).addMonths(months).addYears(years),
-                             shown.time(), Qt::UTC));
-        });
-    };
-    stepDate(m_day.plus, 1, 0, 0);
-    stepDate(m_day.minus, -1, 0, 0);
-    stepDate(m_month.plus, 0, 1, 0);
-    stepDate(m_month.minus, 0, -1, 0);
-    stepDate(m_year.plus, 0, 0, 1);
-    stepDate(m_year.minus, 0, 0, -1);
-    auto stepTime = [this](QPushButton* b, int seconds) {
-        connect(b, &QPushButton::clicked, this, [this, seconds] {
-            // The time wraps within its day; the date stays.
-            const QDateTime shown = shownDateTime();
-            change(QDateTime(shown.date(), shown.time().addSecs(seconds), Qt::UTC));
-        });
-    };
-    stepTime(m_hour.plus, 3600);
-    stepTime(m_hour.minus, -3600);
-    stepTime(m_minute.plus, 60);
-    stepTime(m_minute.minus, -60);
-    stepTime(m_second.plus, 1);
-    stepTime(m_second.minus, -1);
-    connect(m_formats, &QButtonGroup::idClicked, this, [this] { refresh(); });
+    const QList<QPair<Stepper*, Field>> fields{{&m_day, Day},   {&m_month, Month},   {&m_year, Year},
+                                               {&m_hour, Hour}, {&m_minute, Minute}, {&m_second, Second}};
+    for (const auto& [stepper, field] : fields) {
+        const Field f = field;
+        connect(stepper->plus, &QPushButton::clicked, this, [this, f] { step(f, 1); });
+        connect(stepper->minus, &QPushButton::clicked, this, [this, f] { step(f, -1); });
+    }
+    connect(m_formats, &QButtonGroup::idClicked, this, [this] {
+        arrangeDateFields();
+        refresh();
+    });
 
     m_tick = new QTimer(this);
     m_tick->setObjectName("timerClock");
@@ -103,6 +87,7 @@ void DateTimeAdjust::init(int page, int dateFormat, int source)
     checkChoice(m_formats, (dateFormat >= FormatDDMMYYYY && dateFormat <= FormatMMDDYYYY)
                                ? dateFormat : FormatDDMMYYYY);
     checkChoice(m_sources, source == SourceManual ? SourceManual : SourceGps);
+    arrangeDateFields();
     m_offsetSecs = 0;
     const QDateTime now = SystemClock::now();
     if (now.date().year() < kFirstYear) {
@@ -127,6 +112,59 @@ int DateTimeAdjust::getDateTimeSource() const
 QDateTime DateTimeAdjust::shownDateTime() const
 {
     return SystemClock::now().addSecs(m_offsetSecs);
+}
+
+// The date's fields stand in the order of the chosen format, for the eye
+// and for the keys.
+void DateTimeAdjust::arrangeDateFields()
+{
+    QList<Stepper*> order{&m_day, &m_month, &m_year};
+    if (getDateFormat() == FormatYYYYMMDD)
+        order = {&m_year, &m_month, &m_day};
+    else if (getDateFormat() == FormatMMDDYYYY)
+        order = {&m_month, &m_day, &m_year};
+    int x = 5;
+    QWidget* previous = nullptr;
+    for (Stepper* s : order) {
+        const int width = s == &m_year ? 100 : 80;
+        placeStepper(*s, x, kContentTop, width);
+        x += width + 10;
+        if (previous)
+            setTabOrder(previous, s->plus);
+        setTabOrder(s->plus, s->minus);
+        previous = s->minus;
+    }
+}
+
+namespace {
+int wrapped(int value, int first, int last)
+{
+    const int span = last - first + 1;
+    return first + ((value - first) % span + span) % span;
+}
+}
+
+// A field steps within its own range and never carries into the next one;
+// the day stays within its month, the year within what the clock can hold.
+void DateTimeAdjust::step(Field field, int delta)
+{
+    const QDateTime shown = shownDateTime();
+    int year = shown.date().year();
+    int month = shown.date().month();
+    int day = shown.date().day();
+    int hour = shown.time().hour();
+    int minute = shown.time().minute();
+    int second = shown.time().second();
+    switch (field) {
+    case Day: day = wrapped(day + delta, 1, shown.date().daysInMonth()); break;
+    case Month: month = wrapped(month + delta, 1, 12); break;
+    case Year: year += delta; break;
+    case Hour: hour = wrapped(hour + delta, 0, 23); break;
+    case Minute: minute = wrapped(minute + delta, 0, 59); break;
+    case Second: second = wrapped(second + delta, 0, 59); break;
+    }
+    day = qMin(day, QDate(year, month, 1).daysInMonth());
+    change(QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC));
 }
 
 void DateTimeAdjust::change(const QDateTime& wanted)

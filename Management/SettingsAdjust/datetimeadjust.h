@@ -31,7 +31,10 @@ public:
     void done(int result) override;
 
 private:
+    enum Field { Day, Month, Year, Hour, Minute, Second };
     static QString formatString(int dateFormat);
+    void arrangeDateFields();
+    void step(Field field, int delta);
     void change(const QDateTime& wanted);
     void refresh();
 

@@ -72,6 +72,5 @@ int Displaysettings::storedLevel()
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
-    const int level = settings ? settings->getBrightness() : Medium;
-    return level < 1 ? Medium : level;
+    return settings ? settings->getBrightness() : Systemsettings::kDefaultBrightness;
 }

@@ -18,16 +18,7 @@ public:
     int getBacklightOffTime(QString* text) const;
 
 private:
-    struct Time {
-        int seconds;
-        const char* text;  // nullptr: "never"
-    };
-    static int pick(const QList<Time>& times, int seconds, int fallback);
-    static int chosen(QButtonGroup* group, const QList<Time>& times, int fallback, QString* text);
-    static QString textOf(const Time& t);
-
-    static const QList<Time>& powerOffTimes();
-    static const QList<Time>& backlightOffTimes();
+    static int chosen(QButtonGroup* group, QString* text);
 
     QButtonGroup* m_powerOff;
     QButtonGroup* m_backlightOff;

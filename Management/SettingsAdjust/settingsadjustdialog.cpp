@@ -142,22 +142,27 @@ SettingsAdjustDialog::Stepper SettingsAdjustDialog::addStepper(QWidget* page, co
     Stepper s;
     s.plus = new QPushButton("+", page);
     s.plus->setObjectName(objectName + "Plus");
-    s.plus->setGeometry(x, y, width, 45);
     s.plus->setAutoDefault(false);
     s.plus->setAutoRepeat(true);
     s.value = new QLabel(page);
     s.value->setObjectName(objectName);
-    s.value->setGeometry(x, y + 50, width, 40);
     s.value->setAlignment(Qt::AlignCenter);
     QFont f = s.value->font();
     f.setBold(true);
     s.value->setFont(f);
     s.minus = new QPushButton("-", page);
     s.minus->setObjectName(objectName + "Minus");
-    s.minus->setGeometry(x, y + 95, width, 45);
     s.minus->setAutoDefault(false);
     s.minus->setAutoRepeat(true);
+    placeStepper(s, x, y, width);
     return s;
+}
+
+void SettingsAdjustDialog::placeStepper(const Stepper& s, int x, int y, int width)
+{
+    s.plus->setGeometry(x, y, width, 45);
+    s.value->setGeometry(x, y + 50, width, 40);
+    s.minus->setGeometry(x, y + 95, width, 45);
 }
 
 void SettingsAdjustDialog::stepUp()

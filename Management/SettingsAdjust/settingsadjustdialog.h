@@ -48,6 +48,7 @@ protected:
     static void checkChoice(QButtonGroup* group, int value);
     // A value with "+" above and "-" below it.
     Stepper addStepper(QWidget* page, const QString& objectName, int x, int y, int width);
+    static void placeStepper(const Stepper& s, int x, int y, int width);
 
     // Up and Down page through the pages (with wrap) unless a dialog steps
     // something else.

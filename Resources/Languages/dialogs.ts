@@ -23,6 +23,14 @@
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
+    <message>
+        <source>SettingsCouldNotBeStored</source>
+        <translation>The settings could not be stored.</translation>
+    </message>
+    <message>
+        <source>ScreenshotCouldNotBeStored</source>
+        <translation>The screenshot could not be stored.</translation>
+    </message>
 </context>
 <context>
     <name>VirtualKeyboard</name>

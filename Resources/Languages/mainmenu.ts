@@ -51,11 +51,4 @@
         <translation>Settings</translation>
     </message>
 </context>
-<context>
-    <name>FavouriteButton</name>
-    <message>
-        <source>ScreenshotCouldNotBeStored</source>
-        <translation>The screenshot could not be stored.</translation>
-    </message>
-</context>
 </TS>
