@@ -13,9 +13,10 @@ const int kBarRows = 12;
 const int kDialBelow = 15;  // rows under the dial area: gap and range bar
 const double kLevelSpan = 1000.0;
 
+// A turn of no time at all leaves the hand straight up.
 double angleDegrees(int seconds, int maxTime)
 {
-    return double(float(seconds)) * 360 / double(float(maxTime));
+    return maxTime > 0 ? double(float(seconds)) * 360 / double(float(maxTime)) : 0;
 }
 
 QPen pen(Qt::GlobalColor color, int width)
