@@ -6,6 +6,7 @@
 #include "Tools/settingsbutton.h"
 #include "Tools/tooltipbutton.h"
 #include "modalhelper.h"
+#include "paintcounter.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -61,15 +62,6 @@ bool lineAt(const QImage& img, bool (*colour)(QRgb), int x)
     return xs.contains(x) && xs.size() <= 4 && xs.first() >= x - 2 && xs.last() <= x + 2;
 }
 
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 }
 
 void TestWidgets::cleanup()

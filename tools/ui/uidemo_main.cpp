@@ -1,15 +1,17 @@
 // uidemo: the standard dialogs and widgets at the unit's 480x272, to try them
 // before any screen uses them.
-//   uidemo                      interactive: pages of demo buttons
+//   uidemo                      interactive: pages of demo buttons and charts
 //   uidemo --screenshots DIR    writes one PNG per page and dialog, then quits
 #include "Tools/focusframe.h"
 #include "Tools/filecopythread.h"
 #include "Tools/iconbutton.h"
+#include "Tools/longtermdata.h"
 #include "Tools/messagedialog.h"
 #include "Tools/picturebutton.h"
 #include "Tools/popupinfo.h"
 #include "Tools/progressbarminmaxmarker.h"
 #include "Tools/settingsbutton.h"
+#include "Tools/timerh2heating.h"
 #include "Tools/tooltipbutton.h"
 #include "Tools/virtualkeyboard.h"
 
@@ -29,7 +31,10 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <array>
+#include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -91,6 +96,8 @@ public:
         m_pages->addWidget(keyboardPage());
         m_pages->addWidget(buttonPage());
         m_pages->addWidget(barPage());
+        m_pages->addWidget(levelChartPage());
+        m_pages->addWidget(pressureChartPage());
 
         auto* back = new TooltipButton(this);
         back->setGeometry(5, 222, 60, 45);
@@ -139,8 +146,9 @@ private:
     {
         const int n = m_pages->count();
         m_pages->setCurrentIndex((m_pages->currentIndex() + step + n) % n);
-        static const char* titles[] = {"1/4 Message dialog", "2/4 Keyboard and pop-up",
-                                       "3/4 Buttons", "4/4 Picture, level bar, file copy"};
+        static const char* titles[] = {"1/6 Message dialog", "2/6 Keyboard and pop-up",
+                                       "3/6 Buttons", "4/6 Picture, level bar, file copy",
+                                       "5/6 Level chart, heating dial", "6/6 Pressure chart"};
         m_title->setText(titles[m_pages->currentIndex()]);
         if (step != 0)
             m_result->clear();
@@ -278,6 +286,68 @@ private:
         m_copyBar->setValue(0);
         setUpCopy();
         connect(copyButton, &QPushButton::clicked, this, [this] { startCopy(); });
+        return page;
+    }
+
+    // A slow swell with a faster ripple on it.
+    static std::vector<float> wave(int n, float base, float swell, float swellRate, float ripple,
+                                   float rippleRate)
+    {
+        std::vector<float> v(n);
+        for (int i = 0; i < n; ++i)
+            v[i] = base + swell * std::sin(i * swellRate) + ripple * std::sin(i * rippleRate);
+        return v;
+    }
+
+    // A chart at the top left of a page; axes as min, max, main step, minor step.
+    static LongtermData* addChart(QWidget* page, QSize size, std::array<float, 4> x,
+                                  std::array<float, 4> y, QColor scale, QColor data)
+    {
+        auto* chart = new LongtermData(page);
+        chart->setGeometry(QRect(QPoint(5, 5), size));
+        chart->setAxisX(x[0], x[1], x[2], x[3], true);
+        chart->setAxisY(y[0], y[1], y[2], y[3], true);
+        chart->init(size.width(), size.height(), scale, data);
+        return chart;
+    }
+
+    // The long-term screen's chart, wrapped once: the current lap in the data
+    // colour, the rest of the previous lap in black; below it the heating dial
+    // at four times, each with the same range bar.
+    QWidget* levelChartPage()
+    {
+        auto* page = new QWidget;
+        LongtermData* chart = addChart(page, QSize(416, 136), {0, 3, 0.5f, 0.1f}, {0, 100, 20, 10},
+                                       QColor(213, 211, 18), QColor(255, 255, 100));
+        // The newer lap a little louder than the one it overwrites.
+        std::vector<float> ring = wave(180, 40, 12, 0.15f, 5, 1.3f);
+        for (int i = 0; i < 70; ++i)
+            ring[i] += 18;
+        chart->drawData(ring.data(), 70, 180, true);
+
+        const int times[] = {0, 299, 300, 600};
+        for (int i = 0; i < 4; ++i) {
+            auto* dial = new TimerH2Heating(page);
+            dial->setGeometry(5 + 118 * i, 150, 50, 65);
+            dial->setText("H2");
+            dial->setAlignment(Qt::AlignCenter);
+            dial->init();
+            dial->setRangeVisualisation(200, 250, 100);
+            dial->setCurrentTime(times[i]);
+            auto* caption = new QLabel(QString("%1 s").arg(times[i]), page);
+            caption->setGeometry(60 + 118 * i, 165, 60, 24);
+        }
+        return page;
+    }
+
+    // The pressure screen's chart at 0..25 bar: a minute of samples.
+    QWidget* pressureChartPage()
+    {
+        auto* page = new QWidget;
+        LongtermData* chart = addChart(page, QSize(420, 195), {0, 60, 10, 50}, {0, 25, 5, 1},
+                                       QColor(128, 155, 255), QColor(173, 216, 230));
+        std::vector<float> bar = wave(6000, 12, 6, 0.002f, 0.25f, 0.7f);
+        chart->drawDataScaled(bar.data(), 5999, 6000, false, 0, 25);
         return page;
     }
 
