@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <random>
 #include <valarray>
 #include <vector>
@@ -75,6 +76,41 @@ CVec randomData(int n, unsigned seed)
     return x;
 }
 
+// CRC-32 (IEEE) of the bytes of `count` floats: a stored fingerprint that
+// any changed bit of any value changes.
+quint32 crc32(const float* values, int count)
+{
+    const uchar* p = reinterpret_cast<const uchar*>(values);
+    quint32 c = 0xffffffffu;
+    for (size_t i = 0; i < size_t(count) * sizeof(float); ++i) {
+        c ^= p[i];
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+quint32 bits(float v)
+{
+    quint32 b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+// Samples for the stored-results table: tones, noise from a fixed generator,
+// clipped to 16 bits.
+std::vector<int> mixed(int n, double amplitude, double bins, int noise, unsigned seed, int offset = 0)
+{
+    std::mt19937 rng(seed);
+    std::vector<int> s(static_cast<size_t>(n), 0);
+    for (int i = 0; i < n; ++i) {
+        const double tone = amplitude * 32768.0 * std::sin(2.0 * M_PI * bins * i / kSamples);
+        const int r = noise > 0 ? int(rng() % unsigned(2 * noise + 1)) - noise : 0;
+        s[size_t(i)] = int(qBound(-32768.0, std::round(tone) + r + offset, 32767.0));
+    }
+    return s;
+}
+
 }
 
 class TestAnalysis : public QObject
@@ -95,6 +131,7 @@ private slots:
     void fftMatchesDoublePrecisionDft();
     void fftLeavesTrivialAndBadSizes();
     void conversions();
+    void resultsMatchStoredOnes();
 };
 
 void TestAnalysis::noSignalAndRestartsOfTheMinimum()
@@ -393,17 +430,20 @@ void TestAnalysis::frequencyColours()
 void TestAnalysis::fftMatchesDoublePrecisionDft_data()
 {
     QTest::addColumn<int>("n");
-    QTest::newRow("2") << 2;
-    QTest::newRow("8") << 8;
-    QTest::newRow("1024") << 1024;
+    QTest::addColumn<quint32>("crc");  // of the result as stored before, bit for bit
+    QTest::newRow("2") << 2 << 0x0a0ae212u;
+    QTest::newRow("8") << 8 << 0x21586aa6u;
+    QTest::newRow("1024") << 1024 << 0x58ed08a2u;
 }
 
 void TestAnalysis::fftMatchesDoublePrecisionDft()
 {
     QFETCH(int, n);
+    QFETCH(quint32, crc);
     const CVec input = randomData(n, 17u + unsigned(n));
     CVec x = input;
     fft(x);
+    QCOMPARE(crc32(reinterpret_cast<const float*>(&x[0]), 2 * n), crc);
 
     // X[k] = sum x[j] e^(+2 pi i jk/n), in double.
     double largest = 0.0, worst = 0.0;
@@ -465,6 +505,46 @@ void TestAnalysis::conversions()
     QCOMPARE(realToPcm(1.5f), short(32767));    // clamped
     QCOMPARE(realToPcm(-7.0f), short(-32767));
     QCOMPARE(realToPcm(std::nanf("")), short(0));
+}
+
+void TestAnalysis::resultsMatchStoredOnes()
+{
+    // Bit for bit what the analysis gave when these were recorded: rms, peak
+    // and minimum as float bits, CRCs of the mean-free samples and of the 512
+    // magnitudes, both frequencies. One worker takes the blocks in order.
+    const struct {
+        const char* name;
+        QByteArray block;
+        quint32 rms, peak, min, samples, magnitudes, frequency, atMin;
+    } rows[] = {
+        {"silence", constantBlock(0), 0x00000000, 0x00000000, 0x3f800000, 0xc71c0011, 0xc71c0011, 3810, 3810},
+        {"bin 40", sineBlock(0.5, 40), 0x3eb50501, 0x3f000000, 0x3f800000, 0x544f5131, 0x84424cdb, 310, 3810},
+        {"quiet noise", pcmBlock(mixed(kSamples, 0, 0, 2, 3)), 0x391e55c1, 0x391e55c1, 0x3f800000, 0x74a2a62e, 0x28592f13, 3660, 3810},
+        {"620 Hz in noise", pcmBlock(mixed(kSamples, 0.004, 82.78, 100, 1)), 0x3b570f48, 0x3be5d7c0, 0x3f800000, 0x430f411b, 0x5bc1aa12, 620, 3810},
+        {"full-scale noise", pcmBlock(mixed(kSamples, 0, 0, 32768, 2)), 0x3f146a07, 0x3f81d8a2, 0x3f146a07, 0xe970e13a, 0x147cac6f, 3010, 3010},
+        {"clipped, offset", pcmBlock(mixed(kSamples, 0.9, 123.37, 0, 0, 9000)), 0x3f1b2199, 0x3f3f4a90, 0x3f146a07, 0xb0f65d00, 0x4e6f839c, 920, 3010},
+        {"noise 300", pcmBlock(mixed(kSamples, 0, 0, 300, 5)), 0x3baf97dc, 0x3c160840, 0x3baf97dc, 0xf0990d70, 0xc664b173, 2400, 2400},
+        {"short, odd", pcmBlock(mixed(350, 0.1, 300.5, 50, 4)) + "\x33", 0x3d291218, 0x3dcedacc, 0x3baf97dc, 0x3febfd45, 0xe2fb47c0, 2250, 2400},
+        {"1500 Hz in noise", pcmBlock(mixed(kSamples, 0.05, 200.26, 400, 6)), 0x3d1375eb, 0x3d7f6500, 0x3baf97dc, 0x298e7442, 0xd3fb8031, 1500, 2400},
+        {"two tones", pcmBlock(mixed(kSamples, 0.02, 7.5, 20, 7, -500)), 0x3c6751a6, 0x3ca1a520, 0x3baf97dc, 0x5aff78e3, 0x967cd712, 50, 2400},
+        {"noise 30", pcmBlock(mixed(kSamples, 0, 0, 30, 8)), 0x3a0c3273, 0x3a6c3800, 0x3a0c3273, 0xdc40e8f2, 0xac7782b3, 310, 310},
+        {"constant", constantBlock(1000), 0x00000000, 0x00000000, 0x3f800000, 0xc71c0011, 0xc71c0011, 3810, 310},
+    };
+    AnalogInputWorker w;
+    std::vector<float> samples(kSamples), magnitudes(kSamples);
+    for (const auto& r : rows) {
+        w.analyseBlock(r.block);
+        const Levels l = levels(w);
+        w.getAudioData(samples.data());
+        w.getFft(magnitudes.data());
+        const quint32 got[] = {bits(l.rms), bits(l.peak), bits(l.min), crc32(samples.data(), kSamples),
+                               crc32(magnitudes.data(), kSamples), w.getSignificandFrequency(),
+                               w.getSignificandFrequencyAtMin()};
+        const quint32 want[] = {r.rms, r.peak, r.min, r.samples, r.magnitudes, r.frequency, r.atMin};
+        for (size_t i = 0; i < std::size(want); ++i)
+            QVERIFY2(got[i] == want[i], qPrintable(QString("%1, value %2: %3 instead of %4")
+                                                      .arg(r.name).arg(i).arg(got[i], 0, 16).arg(want[i], 0, 16)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAnalysis)
