@@ -8,10 +8,9 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
-#include <complex>
 #include <cstring>
-#include <valarray>
 
 namespace {
 
@@ -27,6 +26,7 @@ AnalogInputWorker* g_instance = nullptr;
 
 AnalogInputWorker::AnalogInputWorker(QObject* parent)
     : QObject(parent)
+    , m_fftPlan(kSamples)
 {
     qDebug() << "AnalogInputWorker Konstruktor";
     m_timerUpdate = new QTimer(this);
@@ -139,13 +139,8 @@ void AnalogInputWorker::calculateData()
 
 void AnalogInputWorker::analyseBlock(const QByteArray& block)
 {
-    const int fullBytes = kSamples * 2;
-    const int bytes = qMin(block.size(), fullBytes) & ~1;
-    m_analyseAudioData = block.left(bytes);
-    if (bytes < fullBytes) {
-        m_analyseAudioData.resize(fullBytes);
-        std::memset(m_analyseAudioData.data() + bytes, 0, fullBytes - bytes);
-    }
+    // Shared, not copied; calculateLevel() reads at most one block of it.
+    m_analyseAudioData = block;
     calculateLevel();
     calculateFft();
     emit blockAnalysed();
@@ -154,13 +149,31 @@ void AnalogInputWorker::analyseBlock(const QByteArray& block)
 void AnalogInputWorker::calculateLevel()
 {
     const uchar* pcm = reinterpret_cast<const uchar*>(m_analyseAudioData.constData());
-    float peak = 0.0f;
+    // A short block counts as padded with zero samples; a trailing odd byte is ignored.
+    const int received = qMin(m_analyseAudioData.size() / 2, kSamples);
+    qint32 total = 0;
+    qint32 magnitude = 0;
+    for (int i = 0; i < received; ++i) {
+        const qint16 sample = qFromLittleEndian<qint16>(pcm + 2 * i);
+        m_rawAudioData[i] = pcmToReal(sample);
+        total += sample;
+        magnitude += std::abs(sample);
+    }
+    std::fill(m_rawAudioData + received, m_rawAudioData + kSamples, 0.0f);
+
+    // The samples summed in float, in order. While no partial sum needs more
+    // than float's 24 bits (sum of |sample| at most 2^24), every addition is
+    // exact, so the integer sum scaled is that float sum to the bit, without
+    // a chain of 1024 dependent additions. Louder blocks are summed in float.
     float sum = 0.0f;
-    for (int i = 0; i < kSamples; ++i) {
-        m_rawAudioData[i] = pcmToReal(qFromLittleEndian<qint16>(pcm + 2 * i));
-        sum += m_rawAudioData[i];
+    if (magnitude <= (1 << 24)) {
+        sum = float(total) / 32768.0f;
+    } else {
+        for (int i = 0; i < kSamples; ++i)
+            sum += m_rawAudioData[i];
     }
     const float mean = sum * kMeanFactor;
+    float peak = 0.0f;
     float squares = 0.0f;
     for (int i = 0; i < kSamples; ++i) {
         const float d = m_rawAudioData[i] - mean;
@@ -231,34 +244,45 @@ void AnalogInputWorker::calculateLevel()
 
 void AnalogInputWorker::calculateFft()
 {
-    std::valarray<std::complex<float>> data(kSamples);
-    for (int i = 0; i < kSamples; ++i)
-        data[i] = std::complex<float>(m_rawAudioData[i], 0.0f);
-    fft(data);
+    std::memcpy(m_fftRe, m_rawAudioData, sizeof(m_fftRe));
+    std::memset(m_fftIm, 0, sizeof(m_fftIm));
+    m_fftPlan.transform(m_fftRe, m_fftIm);
+    // re² + im² of bin k, then the roots in one pass that can be vectorised.
     for (int k = 0; k < kSpectrumBins; ++k) {
-        const float re = data[k].real();
-        const float im = data[k].imag();
-        m_fft[k] = std::sqrt(re * re + im * im);
+        const uint32_t at = m_fftPlan.position(k);
+        m_fft[k] = m_fftRe[at] * m_fftRe[at] + m_fftIm[at] * m_fftIm[at];
     }
+    for (int k = 0; k < kSpectrumBins; ++k)
+        m_fft[k] = std::sqrt(m_fft[k]);
     std::memcpy(m_fft_mean, m_fft, kSpectrumBins * sizeof(float));
     calculateSignificandFrequency();
 }
 
 void AnalogInputWorker::calculateSignificandFrequency()
 {
-    float best = 0.0f;
-    // 507 windows, the last over bins 506..510: bin 511 is in none.
-    for (int k = 0; k < kSpectrumBins - kWindowBins; ++k) {
+    // 507 windows, the last over bins 506..510: bin 511 is in none. Each sum
+    // is added in bin order. The sums are never negative, and such floats
+    // order as their bit patterns do: the largest is found as an integer
+    // maximum, which vectorises.
+    const int windows = kSpectrumBins - kWindowBins;
+    qint32 largestBits = 0;
+    for (int k = 0; k < windows; ++k) {
         float s = m_fft_mean[k];
         for (int j = 1; j < kWindowBins; ++j)
             s += m_fft_mean[k + j];
-        // Greater-or-equal: a tie goes to the later window.
-        if (s >= best) {
-            best = s;
-            // Middle bin of the window at 7670 Hz / 1024, rounded down.
-            m_significandFrequency = (15340u + 7670u * quint32(k)) >> 10;
-        }
+        m_windowSums[k] = s;
+        qint32 bits;
+        std::memcpy(&bits, &s, sizeof bits);
+        largestBits = std::max(largestBits, bits);
     }
+    float largest;
+    std::memcpy(&largest, &largestBits, sizeof largest);
+    // Ties go to the later window: the last one holding the largest sum.
+    int winner = windows - 1;
+    while (m_windowSums[winner] < largest)
+        --winner;
+    // Middle bin of the window at 7670 Hz / 1024, rounded down.
+    m_significandFrequency = (15340u + 7670u * quint32(winner)) >> 10;
     if (m_storeMinFrequency || m_significandFrequencyAtMin == 0) {
         m_significandFrequencyAtMin = m_significandFrequency;
         m_storeMinFrequency = false;

@@ -1,6 +1,8 @@
 #ifndef ANALOGINPUTWORKER_H
 #define ANALOGINPUTWORKER_H
 
+#include "Debug/debugaudiolevelfft.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QObject>
@@ -92,6 +94,12 @@ private:
     quint32 m_significandFrequency = 0;
     quint32 m_significandFrequencyAtMin = 0;
     bool m_storeMinFrequency = false;
+
+    // The transform's tables and work area, made once: a block allocates nothing.
+    const FftPlan m_fftPlan;
+    float m_fftRe[kSamples] = {};
+    float m_fftIm[kSamples] = {};
+    float m_windowSums[kSpectrumBins] = {};
 
     bool m_pauseCapture = false;
     bool m_captureStarted = false;

@@ -432,7 +432,9 @@ void TestAnalysis::fftMatchesDoublePrecisionDft_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<quint32>("crc");  // of the result as stored before, bit for bit
     QTest::newRow("2") << 2 << 0x0a0ae212u;
+    QTest::newRow("4") << 4 << 0xfd5f2bb4u;
     QTest::newRow("8") << 8 << 0x21586aa6u;
+    QTest::newRow("32") << 32 << 0x77848c53u;
     QTest::newRow("1024") << 1024 << 0x58ed08a2u;
 }
 
