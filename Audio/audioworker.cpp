@@ -44,20 +44,9 @@ QAudioDeviceInfo chooseDevice(QAudio::Mode mode)
 
 // --- AudioIODevice ---------------------------------------------------------
 
-AudioIODevice::AudioIODevice(const QAudioFormat& format, QObject* parent)
+AudioIODevice::AudioIODevice(QObject* parent)
     : QIODevice(parent)
-    , m_format(format)
 {
-}
-
-void AudioIODevice::start()
-{
-    open(QIODevice::ReadWrite | QIODevice::Append);
-}
-
-void AudioIODevice::stop()
-{
-    close();
 }
 
 qint64 AudioIODevice::readData(char*, qint64)
@@ -67,7 +56,6 @@ qint64 AudioIODevice::readData(char*, qint64)
 
 qint64 AudioIODevice::writeData(const char*, qint64 len)
 {
-    emit update();
     return len;
 }
 
@@ -78,21 +66,6 @@ BackgroundRecording::BackgroundRecording(QObject* parent)
 {
     qDebug() << "Konstruktor Backgroundrecording" << QThread::currentThreadId();
     audioFormat = standardFormat();
-    m_Inputdevice = chooseDevice(QAudio::AudioInput);
-    m_Outputdevice = chooseDevice(QAudio::AudioOutput);
-
-    if (!m_Inputdevice.isFormatSupported(audioFormat)) {
-        qDebug() << "Format wird nicht unterstützt.";
-        // Without a device there is no nearest format; nothing is recorded then.
-        const QAudioFormat nearest = m_Inputdevice.nearestFormat(audioFormat);
-        if (nearest.isValid())
-            audioFormat = nearest;
-    }
-    m_window.setFrameBytes(audioFormat.bytesPerFrame());
-    qDebug() << "Selected Audioformat" << audioFormat;
-    qDebug() << "DefaultInputDevice" << m_Inputdevice.deviceName();
-    qDebug() << "SupportedCodecs" << m_Inputdevice.supportedCodecs();
-    qDebug() << "SupportedSampleRates" << m_Inputdevice.supportedSampleRates();
 }
 
 BackgroundRecording::~BackgroundRecording()
@@ -132,15 +105,37 @@ void BackgroundRecording::init()
     if (m_audioInputIODevice)
         return;
     qDebug() << "BackgroundRecording::init" << QThread::currentThreadId();
+    // Asking the sound system for its devices takes long: done here, on the
+    // recording thread, it does not hold up the first paint of the window.
+    chooseDevices();
     m_audioInput = new QAudioInput(m_Inputdevice, audioFormat, this);
     connect(m_audioInput, &QAudioInput::stateChanged, this,
             &BackgroundRecording::handleStateChanged, Qt::UniqueConnection);
     m_audioOutput = new QAudioOutput(m_Outputdevice, audioFormat, this);
     connect(m_audioOutput, &QAudioOutput::stateChanged, this,
             &BackgroundRecording::handleStateChangedPlayback, Qt::UniqueConnection);
-    m_audioInputIODevice = new AudioIODevice(audioFormat, this);
+    m_audioInputIODevice = new AudioIODevice(this);
     m_playbackData = new QBuffer(this);
     m_buffer = QByteArray(kScratchBytes, '\0');
+}
+
+void BackgroundRecording::chooseDevices()
+{
+    m_Inputdevice = chooseDevice(QAudio::AudioInput);
+    m_Outputdevice = chooseDevice(QAudio::AudioOutput);
+
+    if (!m_Inputdevice.isFormatSupported(audioFormat)) {
+        qDebug() << "Format wird nicht unterstützt.";
+        // Without a device there is no nearest format; nothing is recorded then.
+        const QAudioFormat nearest = m_Inputdevice.nearestFormat(audioFormat);
+        if (nearest.isValid())
+            audioFormat = nearest;
+    }
+    m_window.setFrameBytes(audioFormat.bytesPerFrame());
+    qDebug() << "Selected Audioformat" << audioFormat;
+    qDebug() << "DefaultInputDevice" << m_Inputdevice.deviceName();
+    qDebug() << "SupportedCodecs" << m_Inputdevice.supportedCodecs();
+    qDebug() << "SupportedSampleRates" << m_Inputdevice.supportedSampleRates();
 }
 
 int BackgroundRecording::startAudioRecording()

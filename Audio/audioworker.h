@@ -17,24 +17,16 @@ class QAudioInput;
 class QAudioOutput;
 class QBuffer;
 
-// A data sink that accepts and drops everything written to it.
+// A data sink that accepts and drops everything written to it; the recorder
+// opens it while recording runs.
 class AudioIODevice : public QIODevice
 {
     Q_OBJECT
 public:
-    AudioIODevice(const QAudioFormat& format, QObject* parent);
-
-    void start();
-    void stop();
+    explicit AudioIODevice(QObject* parent);
 
     qint64 readData(char* data, qint64 maxlen) override;
     qint64 writeData(const char* data, qint64 len) override;
-
-signals:
-    void update();
-
-private:
-    const QAudioFormat m_format;
 };
 
 // The recorder: lives on the recording thread, reads the audio input into
@@ -52,7 +44,7 @@ public:
     ~BackgroundRecording() override;
 
     static QAudioFormat standardFormat();
-    QAudioFormat format() const { return audioFormat; }
+    // Recording thread only: the format may change in init().
     WavFormat wavFormat() const;
 
     // Recording thread only (tests reach them through blocking calls).
@@ -75,6 +67,9 @@ private slots:
     void readMore();
 
 private:
+    // Chooses the capture and playback devices and the format of both.
+    void chooseDevices();
+
     AudioIODevice* m_audioInputIODevice = nullptr;
     QIODevice* m_input = nullptr;
     QAudioInput* m_audioInput = nullptr;

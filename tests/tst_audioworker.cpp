@@ -315,11 +315,16 @@ void TestAudioWorker::storeAfterShutdownWritesNothing()
 void TestAudioWorker::processWideFacadeShutsDown()
 {
     TestRoot t;
+    LogCapture log;
     AudioWorker* w = Audioworker();
     QCOMPARE(Audioworker(), w);
     QVERIFY(w->recorder());
     QVERIFY(w->recorder()->thread() != QThread::currentThread());
     QCOMPARE(w->recorder()->thread()->priority(), QThread::TimeCriticalPriority);
+    // The slow device choice runs there, not before the window's first paint.
+    onRecorder(*w, [](BackgroundRecording*) {});
+    for (const char* line : {"DefaultInputDevice", "Selected Audioformat"})
+        QVERIFY2(log.containsFrom(line, w->recorder()->thread()), line);
     w->startAudioRecording();
     w->pauseAudioRecording(false);
     shutdownAudioThreads();
