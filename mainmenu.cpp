@@ -102,7 +102,9 @@ MainMenu::MainMenu(QWidget* parent)
     m_btSource = pair.source;
     m_btSink = pair.sink;
 
-    m_systemsettings = new Systemsettings(this);
+    // Made in the page stack it ends up in: moving a styled form to another
+    // parent styles all of it again.
+    m_systemsettings = new Systemsettings(ui->mainWidget);
     m_micParameterGain = 15;
     m_micParameterMute = 1;
     m_micParameterButton = 1;
@@ -157,7 +159,7 @@ MainMenu::MainMenu(QWidget* parent)
     changeLanguage(m_systemsettings->getSelectedLanguageNum());
     ui->retranslateUi(this);
 
-    m_gpsMonitor = new GpsMonitor(this);
+    m_gpsMonitor = new GpsMonitor(ui->mainWidget);
     connect(m_gpsMonitor, &GpsMonitor::gotoWidget, this, &MainMenu::displayWidget);
     ui->mainWidget->addWidget(m_gpsMonitor);
 

@@ -129,7 +129,9 @@ void TestSettingsScreen::languageButtonsBackAndEscape()
     std::sort(page1.begin(), page1.end(), [](QPushButton* a, QPushButton* b) { return a->y() < b->y(); });
     QCOMPARE(page1.at(3)->text(), QString("Spanish"));
     QCOMPARE(page1.at(4)->text(), QString("Italian"));
-    QVERIFY(dialog.findChild<QPushButton*>("butEnglish")->styleSheet().contains("Flags/USA.png"));
+    QFile sheet(":/Stylesheets/Resources/Stylesheets/default.qss");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    QVERIFY(sheet.readAll().contains("#butEnglish { image: url(:/Resources/Icons/Management/Flags/USA.png); }"));
 
     // Back and Escape keep the last choice (Ukrainian).
     answerModal({"butMenuBack"});
