@@ -218,10 +218,9 @@ int BackgroundRecording::storeAudioData(QString filename)
     const QString path = AudioWorker::recordingPath(filename);
     if (path.isEmpty()) {
         qDebug() << "storeAudioData: not a recording name, nothing stored:" << filename;
-        return 0;
+        return -1;
     }
-    WavWriter::store(DeviceLayer::path(path), m_window, wavFormat());
-    return 0;
+    return WavWriter::store(DeviceLayer::path(path), m_window, wavFormat()) ? 0 : -1;
 }
 
 int BackgroundRecording::startAudioPlayback(QString filename)
@@ -331,10 +330,6 @@ AudioWorker::AudioWorker(AnalogInputWorker* adc, QObject* parent)
             &BackgroundRecording::pauseAudioRecording, Qt::UniqueConnection);
     connect(this, &AudioWorker::initBackgroundRecording, rec, &BackgroundRecording::init,
             Qt::UniqueConnection);
-    // Blocking: a delete, rename or copy right after the store finds the whole file.
-    connect(this, &AudioWorker::storeRecordedAudioData, rec,
-            &BackgroundRecording::storeAudioData,
-            Qt::ConnectionType(Qt::BlockingQueuedConnection | Qt::UniqueConnection));
     connect(this, &AudioWorker::startBackgroundPlayback, rec,
             &BackgroundRecording::startAudioPlayback, Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundPlayback, rec,
@@ -409,10 +404,16 @@ int AudioWorker::storeAudioData(QString filename)
     // A blocking call into a thread that no longer runs would never return.
     if (!m_backgroundRecording || !m_audioWorkerThread.isRunning()) {
         qDebug() << "storeAudioData: recording thread not running, nothing stored:" << filename;
-        return 0;
+        return -1;
     }
-    emit storeRecordedAudioData(filename);
-    return 0;
+    // Waits for the store, so that a delete, rename or copy right after it
+    // finds the whole file, and the caller learns whether it was stored.
+    int result = -1;
+    BackgroundRecording* rec = m_backgroundRecording;
+    QMetaObject::invokeMethod(
+        rec, [rec, &filename, &result] { result = rec->storeAudioData(filename); },
+        Qt::BlockingQueuedConnection);
+    return result;
 }
 
 int AudioWorker::startAudioPlayback(QString filename)

@@ -87,7 +87,8 @@ private:
 
 // The recording facade the rest of the system calls (GUI thread). Owns the
 // recording thread and forwards each request to the recorder there; drives
-// the ADC capture worker in step with the recording. Results are 0.
+// the ADC capture worker in step with the recording. Results are 0, but
+// for a store that failed.
 class AudioWorker : public QObject
 {
     Q_OBJECT
@@ -99,7 +100,8 @@ public:
 
     int startAudioRecording();
     int pauseAudioRecording(bool pause);
-    // Returns once the file is complete and closed.
+    // Returns once the file is complete and closed: 0, or -1 when nothing
+    // could be stored (an older file of the name is kept).
     int storeAudioData(QString filename);
     // filename: the full path of the file (a path on the unit).
     int startAudioPlayback(QString filename);
@@ -128,7 +130,6 @@ signals:
     void startBackgroundRecording();
     void stopBackgroundRecording();
     void pauseBackgroundRecording(bool pause);
-    void storeRecordedAudioData(QString filename);
     void startBackgroundPlayback(QString);
     void stopBackgroundPlayback();
 

@@ -4,8 +4,9 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -24,14 +25,14 @@ void putLe16(QByteArray& out, quint16 v)
     out.append(b, 2);
 }
 
-bool patchLe32(QFile& file, qint64 offset, quint32 v)
+bool patchLe32(QFileDevice& file, qint64 offset, quint32 v)
 {
     char b[4];
     qToLittleEndian(v, b);
     return file.seek(offset) && file.write(b, 4) == 4;
 }
 
-bool writeAll(QFile& file, const char* data, qint64 size)
+bool writeAll(QFileDevice& file, const char* data, qint64 size)
 {
     return size <= 0 || file.write(data, size) == size;
 }
@@ -70,9 +71,11 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
     qDebug() << "Bytes in queue:" << window.chunkCount() << window.recordedBytes()
              << window.chunkCount();
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        qDebug() << "Cannot open file:" << path;
+    // Written beside the target and renamed over it only when whole: a failed
+    // store (a full disk) leaves an older recording of the name as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qDebug() << "Cannot open file:" << path << file.errorString();
         return false;
     }
     bool ok = writeAll(file, header(format).constData(), kHeaderBytes);
@@ -93,12 +96,10 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
 
     const qint64 size = ok && file.flush() ? file.size() : -1;
     ok = size >= kHeaderBytes && patchLe32(file, 4, quint32(size - 8))
-         && patchLe32(file, 40, quint32(size - kHeaderBytes)) && file.flush();
-    file.close();
-    if (!ok || file.error() != QFileDevice::NoError) {
-        // A file cut short would pass for a whole recording; keep the audio instead.
+         && patchLe32(file, 40, quint32(size - kHeaderBytes)) && file.commit();
+    if (!ok) {
+        // The temporary file goes (with the object if not already); the audio stays.
         qDebug() << "Cannot write file:" << path << file.errorString();
-        QFile::remove(path);
         return false;
     }
     window.takeOldest(taken);

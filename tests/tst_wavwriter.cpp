@@ -1,15 +1,19 @@
 // Storing the recording window as a WAV file: header fields, the 320000-byte
-// limit, what stays in the window, and files a PC can read.
+// limit, what stays in the window, failed stores, and files a PC can read.
 #include "Audio/recordingwindow.h"
 #include "Audio/wavwriter.h"
 #include "logcapture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -70,7 +74,7 @@ private slots:
     void chunkCrossingLimitIsCut();
     void headerFollowsFormat();
     void createsDirectoryAndReplacesFile();
-    void failedWriteLeavesNoFileAndKeepsWindow();
+    void failedStoreKeepsOldFileAndWindow();
     void pythonWaveReadsFile();
 
 private:
@@ -195,19 +199,36 @@ void TestWavWriter::createsDirectoryAndReplacesFile()
     QCOMPARE(QFileInfo(p).size(), 3244);
 }
 
-void TestWavWriter::failedWriteLeavesNoFileAndKeepsWindow()
+void TestWavWriter::failedStoreKeepsOldFileAndWindow()
 {
-    if (!QFileInfo::exists("/dev/full"))
-        QSKIP("no /dev/full to make writes fail");
-    const QString p = path("full-disk.wav");
-    QVERIFY(QFile::link("/dev/full", p));
-    RecordingWindow w = windowOf(5, 3200);
-    LogCapture log;
-    QVERIFY(!WavWriter::store(p, w, WavFormat()));
-    QVERIFY(log.contains("Cannot write file:"));
-    QVERIFY(!log.contains("File written:"));
-    QVERIFY(!QFileInfo(p).exists() && !QFileInfo(p).isSymLink());
-    QCOMPARE(w.chunkCount(), 5);
+    // A disk that fills up during the write (a file size limit here) and a
+    // file that cannot even be begun (a directory in the way): the older
+    // recording of the name, the window and the folder stay as they were.
+    const QString p = path("keep/rec.wav");
+    RecordingWindow old = windowOf(2, 3200);
+    QVERIFY(WavWriter::store(p, old, WavFormat()));
+    const QByteArray before = readAll(p);
+    QVERIFY(QDir().mkpath(path("keep/in-the-way.wav")));
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    const std::pair<QString, rlim_t> rows[] = {{p, 8000}, {path("keep/in-the-way.wav"), RLIM_INFINITY}};
+    for (const auto& [target, fileSizeLimit] : rows) {
+        RecordingWindow w = windowOf(5, 3200);
+        LogCapture log;
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = std::min(fileSizeLimit, saved.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool stored = WavWriter::store(target, w, WavFormat());
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!stored);
+        QVERIFY(log.contains("Cannot") && !log.contains("File written:"));
+        QCOMPARE(w.chunkCount(), 5);
+        QCOMPARE(readAll(p), before);
+        QCOMPARE(QDir(path("keep")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList({"in-the-way.wav", "rec.wav"}));
+    }
 }
 
 void TestWavWriter::pythonWaveReadsFile()

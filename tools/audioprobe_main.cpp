@@ -121,16 +121,17 @@ int record(const QString& root, const QString& secondsText, const QString& name)
     clock.start();
     while (windowBytes(worker) < wanted && clock.elapsed() < qint64(seconds * 1000) + 3000)
         QThread::msleep(20);
-    worker->storeAudioData(name);
+    const bool stored = worker->storeAudioData(name) == 0;
     // Capture is left as it is: the program may be running on the same device.
 
     const QFileInfo file(DeviceLayer::path(unitPath));
-    if (!file.exists()) {
-        QTextStream(stderr) << "audioprobe: nothing stored at " << file.filePath() << "\n";
+    if (!stored || !file.exists()) {
+        QTextStream(stderr) << "audioprobe: storing failed, nothing stored at " << file.filePath()
+                            << "\n";
         return 1;
     }
-    const double stored = double(file.size() - 44) / 32000.0;
-    QTextStream(stdout) << file.filePath() << ": " << QString::number(stored, 'f', 2) << " s\n";
+    const double length = double(file.size() - 44) / 32000.0;
+    QTextStream(stdout) << file.filePath() << ": " << QString::number(length, 'f', 2) << " s\n";
     if (file.size() <= 44) {
         QTextStream(stderr) << "audioprobe: no sound arrived (is tools/devsim serve running?)\n";
         return 1;
