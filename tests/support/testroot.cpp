@@ -5,7 +5,6 @@
 
 TestRoot::TestRoot(DeviceTree::Hardware hw)
 {
-    m_hadPreviousRoot = qEnvironmentVariableIsSet("DEVICE_ROOT");
     m_previousRoot = qgetenv("DEVICE_ROOT");
     DeviceTree::Options options;
     options.hardware = hw;
@@ -15,10 +14,10 @@ TestRoot::TestRoot(DeviceTree::Hardware hw)
 
 TestRoot::~TestRoot()
 {
-    if (m_hadPreviousRoot)
-        qputenv("DEVICE_ROOT", m_previousRoot);
-    else
-        qunsetenv("DEVICE_ROOT");
+    // Emptied, never removed: the recording thread's sound libraries read the
+    // environment at any time, and removing a variable and adding it again
+    // moves the environment's table from under them. Empty reads as unset.
+    qputenv("DEVICE_ROOT", m_previousRoot);
 }
 
 bool TestRoot::write(const QString& unitPath, const QByteArray& text) const

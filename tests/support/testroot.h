@@ -39,7 +39,6 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_previousRoot;
-    bool m_hadPreviousRoot = false;
     bool m_valid = false;
 };
 
