@@ -1,74 +1,421 @@
 #include "measurementframe.h"
+#include "Audio/analoginputworker.h"
+#include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QTimer>
+
+namespace {
+
+const int kSensorH2 = 3;
+const int kSensorWired = 4;
+
+const char* dialogName(MeasurementFrame::MenuDialog dialog)
+{
+    switch (dialog) {
+    case MeasurementFrame::MenuDialog::Filter:
+        return "filter";
+    case MeasurementFrame::MenuDialog::Microphone:
+        return "microphone";
+    case MeasurementFrame::MenuDialog::Headphone:
+        return "headphone";
+    }
+    return "?";
+}
+
+MeasurementFrame::MenuDialogResult builtInDialog(MeasurementFrame::MenuDialog dialog,
+                                                 QWidget* parent)
+{
+    qDebug() << parent->metaObject()->className() << "dialog not available:"
+             << dialogName(dialog);
+    return {};
+}
+
+MeasurementFrame::MenuDialogRunner& dialogRunner()
+{
+    static MeasurementFrame::MenuDialogRunner runner;
+    return runner;
+}
+
+// One modal message with the screen as parent; returns when it is closed.
+void showMessage(QWidget* parent, int icon, const QString& headline, const QString& text)
+{
+    MessageDialog dialog(parent);
+    dialog.setIcon(icon);
+    dialog.setDialogType(MessageDialog::TypeOk);
+    dialog.setHeadline(headline);
+    dialog.setInfotext(text);
+    dialog.exec();
+}
+
+}
+
+void MeasurementFrame::setMenuDialogRunner(MenuDialogRunner runner)
+{
+    dialogRunner() = std::move(runner);
+}
 
 MeasurementFrame::MeasurementFrame(QWidget* parent)
     : QWidget(parent)
 {
+    m_timerLevel = new QTimer(this);
+    m_timerLevel->setObjectName("timerLevel");
+    m_timerCheckBtConnection = new QTimer(this);
+    m_timerCheckBtConnection->setObjectName("timerCheckBtConnection");
+    m_timerCheckBtConnection->setInterval(kLinkCheckIntervalMs);
+    connect(m_timerCheckBtConnection, &QTimer::timeout, this,
+            &MeasurementFrame::checkBtConnection);
 }
 
-void MeasurementFrame::startFrame(int variant, int favouriteNumber, StartSteps steps)
+MeasurementFrame::~MeasurementFrame()
 {
-    MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
-    // The pressure screen has no stored view.
-    m_storedMeasurement = (variant == Screen::StoredView && steps == FullStart);
-    if (!mainMenu)
+    // The main window may be going already: nothing here reaches it.
+    stopTimers();
+}
+
+QString MeasurementFrame::screenText(const char* key) const
+{
+    return QCoreApplication::translate(metaObject()->className(), key);
+}
+
+// ---- Live start -------------------------------------------------------------
+
+bool MeasurementFrame::showSensorNote()
+{
+    if (StatusbarData()->sensorType() != kSensorH2)
+        return true;
+    showMessage(this, MessageDialog::IconInformation, screenText("Note"),
+                screenText("YouMustConnectAnAcousticalSensorToUseThisMeasurement."));
+    return m_active;
+}
+
+void MeasurementFrame::fetchSharedObjects()
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    if (!hub)
         return;
-    if (favouriteNumber > 0)
-        mainMenu->setCurrentVisibleDlgNum(favouriteNumber);
-    mainMenu->muteAudioPath(true, true);
-    if (steps == FullStart) {
-        mainMenu->getCurrentFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff,
-                                   &m_storedFilterType);
-        m_micGainStep = mainMenu->getCurrentMicGainStep();
+    m_btSource = hub->getBtSourceInstance();
+    m_btSink = hub->getBtSinkInstance();
+    m_audioCodec = hub->getAudioCodecInstance();
+    m_measManagement = hub->getInstanceMeasManagement();
+    m_gpsModul = hub->getGpsInstance();
+}
+
+void MeasurementFrame::callBtDevices()
+{
+    if (m_btSink)
+        m_btSink->callBtDeviceA2DP(true);
+    if (m_btSource)
+        m_btSource->callBtDeviceA2DP(false);
+}
+
+void MeasurementFrame::initCodec()
+{
+    if (m_audioCodec)
+        m_audioCodec->init();
+}
+
+void MeasurementFrame::startMuted()
+{
+    m_muted = true;
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(true, true);
+}
+
+void MeasurementFrame::applyCurrentFilter()
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    if (!hub || !m_audioCodec)
+        return;
+    quint32 low = 0;
+    quint32 high = 4000;
+    int type = 0;
+    hub->getCurrentFilter(&low, &high, &type);
+    m_audioCodec->setFilter(low, high, type);
+    m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff,
+                            &m_storedFilterType);
+    if (m_storedFilterType != 1 && m_storedFilterType != 2) {
+        m_storedFilterType = 0;
+        m_storedFilterLowCutOff = 0;
+        m_storedFilterHighCutOff = 4000;
     }
-    m_btSink = mainMenu->getBtSinkInstance();
+}
+
+void MeasurementFrame::applyMicGainStep()
+{
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->setMicGainStep(hub->getCurrentMicGainStep());
+}
+
+void MeasurementFrame::connectAccessoryMute()
+{
     if (m_btSink)
         connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
                 &MeasurementFrame::switchActiveMute, Qt::UniqueConnection);
-    if (steps == FullStart) {
-        m_bootedToFavourite = mainMenu->isBootedToFavouriteFunction();
-        mainMenu->resetBootedToFavouriteFunction();
+}
+
+void MeasurementFrame::clearAdcData()
+{
+    Analoginputworker()->clearAllData();
+}
+
+void MeasurementFrame::startRecording()
+{
+    Audioworker()->startAudioRecording();
+    m_recording = true;
+}
+
+void MeasurementFrame::startLinkCheck()
+{
+    m_timerCheckBtConnection->start(kLinkCheckIntervalMs);
+}
+
+void MeasurementFrame::armLinkWarning(int favouriteNumber)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    if (!hub)
+        return;
+    Systemsettings* settings = hub->getInstanceSystemsettings();
+    const bool bootedHere = hub->isBootedToFavouriteFunction() && settings
+                            && settings->getFavouriteButton(nullptr) == favouriteNumber;
+    m_enableWarningBtConnection = !bootedHere;
+    hub->resetBootedToFavouriteFunction();
+}
+
+// ---- Stored view --------------------------------------------------------------
+
+void MeasurementFrame::enterStoredView()
+{
+    m_storedMeasurement = true;
+    m_timerCheckBtConnection->stop();
+    m_enableWarningBtConnection = false;
+    // The browser exists only once it has been opened.
+    fetchSharedObjects();
+    m_selectedMeasurementDir =
+        m_measManagement ? m_measManagement->getSelectedMeasurementDir() : QString();
+}
+
+void MeasurementFrame::routeStoredView()
+{
+    if (m_audioCodec)
+        m_audioCodec->setRouting(1);
+}
+
+void MeasurementFrame::startPlayback(const QString& file)
+{
+    Audioworker()->startAudioPlayback(file);
+    m_playing = true;
+}
+
+void MeasurementFrame::stopPlayback()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    Audioworker()->stopAudioPlayback();
+}
+
+// ---- Mute -------------------------------------------------------------------
+
+void MeasurementFrame::muteAudioPath(bool mute, bool transmit)
+{
+    m_muted = mute;
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(mute, transmit);
+}
+
+void MeasurementFrame::muteAndPollWhileListening(bool mute, bool transmit, int intervalMs)
+{
+    MeasurementFrame::muteAudioPath(mute, transmit);
+    if (mute) {
+        m_timerLevel->stop();
+        return;
     }
+    clearAdcData();
+    m_timerLevel->start(intervalMs);
 }
 
 void MeasurementFrame::switchActiveMute(bool mute)
 {
     qDebug() << metaObject()->className() << "switchActiveMute" << mute;
-}
-
-void MeasurementFrame::leave()
-{
-    if (m_btSink)
-        disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
-                   &MeasurementFrame::switchActiveMute);
-    if (m_storedMeasurement)
-        emit gotoWidget(Screen::MeasManagement, Screen::StackUnchanged, Screen::Live);
-    else
-        emit exit();
-}
-
-void MeasurementFrame::on_butMenuBack_clicked()
-{
-    leave();
+    if (!m_active || mute == m_muted)
+        return;
+    muteAudioPath(mute, false);
 }
 
 void MeasurementFrame::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
+    switch (event->key()) {
+    case Qt::Key_Escape:
         return; // acted on at its release
-    QWidget::keyPressEvent(event);
+    case Qt::Key_F10: {
+        MainMenu* hub = MainMenu::getInstanceMainMenu();
+        if (!hub || !m_active)
+            return;
+        // Switch mode toggles by the shared path, not the screen's copy.
+        const bool toggleOff = hub->isMuteKeySwitchmode() && !hub->isAudioPathMuted();
+        muteAudioPath(toggleOff, true);
+        return;
+    }
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void MeasurementFrame::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
         if (!event->isAutoRepeat())
             leave();
         return;
+    case Qt::Key_F10: {
+        MainMenu* hub = MainMenu::getInstanceMainMenu();
+        if (hub && m_active && !hub->isMuteKeySwitchmode())
+            muteAudioPath(true, true);
+        return;
     }
-    QWidget::keyReleaseEvent(event);
+    default:
+        QWidget::keyReleaseEvent(event);
+    }
+}
+
+// ---- Link check ---------------------------------------------------------------
+
+void MeasurementFrame::checkBtConnection()
+{
+    // The timer keeps firing in the warning's own loop.
+    if (!m_active || m_linkWarningOpen)
+        return;
+    Statusbardata* status = StatusbarData();
+    const bool linkUp = status->stateMicrophone();
+    const bool wired = status->sensorType() == kSensorWired;
+    if (!linkUp && !wired && m_enableWarningBtConnection) {
+        m_enableWarningBtConnection = false;
+        muteAudioPath(true, true);
+        m_linkWarningOpen = true;
+        showMessage(this, MessageDialog::IconWarning, screenText("Warning"),
+                    screenText("NoBluetoothConnectionPleaseCheckYourTB9"));
+        m_linkWarningOpen = false;
+        return;
+    }
+    if (linkUp && !wired)
+        m_enableWarningBtConnection = true;
+}
+
+// ---- Menu-bar dialogs ---------------------------------------------------------
+
+MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)
+{
+    const MenuDialogRunner& runner = dialogRunner();
+    return runner ? runner(dialog, this) : builtInDialog(dialog, this);
+}
+
+bool MeasurementFrame::runFilterDialog(
+    int restartIntervalMs, bool withRecording,
+    const std::function<void(const MenuDialogResult&)>& takeFilter)
+{
+    m_timerLevel->stop();
+    if (withRecording)
+        Audioworker()->pauseAudioRecording(true);
+    const MenuDialogResult result = runMenuDialog(MenuDialog::Filter);
+    if (result.result != 1 || !m_active)
+        return false;
+    if (takeFilter)
+        takeFilter(result);
+    m_timerLevel->start(restartIntervalMs);
+    if (withRecording)
+        Audioworker()->pauseAudioRecording(false);
+    return true;
+}
+
+// ---- Leaving ------------------------------------------------------------------
+
+void MeasurementFrame::stopTimers()
+{
+    m_timerLevel->stop();
+    m_timerCheckBtConnection->stop();
+}
+
+void MeasurementFrame::stopRecording()
+{
+    if (!m_recording)
+        return;
+    m_recording = false;
+    Audioworker()->stopAudioRecording();
+}
+
+void MeasurementFrame::disconnectAccessoryMute()
+{
+    if (m_btSink)
+        disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this,
+                   &MeasurementFrame::switchActiveMute);
+}
+
+void MeasurementFrame::deactivate()
+{
+    m_active = false;
+    stopTimers();
+    stopPlayback();
+    stopRecording();
+    disconnectAccessoryMute();
+}
+
+void MeasurementFrame::leave()
+{
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(true, true);
+    deactivate();
+    emit exit();
+}
+
+void MeasurementFrame::backToBrowser()
+{
+    deactivate();
+    emit gotoWidget(Screen::MeasManagement, Screen::StackUnchanged, Screen::Live);
+}
+
+bool MeasurementFrame::event(QEvent* event)
+{
+    // The main window's page switch shows and hides the screens; these come
+    // whether or not the window itself is on screen.
+    if (event->type() == QEvent::ShowToParent)
+        m_active = true;
+    else if (event->type() == QEvent::HideToParent)
+        deactivate();
+    return QWidget::event(event);
+}
+
+// ---- The placeholders' start ----------------------------------------------------
+
+void MeasurementFrame::startFrame(int variant, int favouriteNumber, StartSteps steps)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    if (!hub)
+        return;
+    if (favouriteNumber > 0)
+        hub->setCurrentVisibleDlgNum(favouriteNumber);
+    fetchSharedObjects();
+    startMuted();
+    if (steps == FullStart) {
+        hub->getCurrentFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff,
+                              &m_storedFilterType);
+        m_micGainStep = hub->getCurrentMicGainStep();
+    }
+    connectAccessoryMute();
+    if (steps == FullStart)
+        armLinkWarning(favouriteNumber);
+    // The pressure screen has no stored view.
+    m_storedMeasurement = false;
+    if (variant == Screen::StoredView && steps == FullStart)
+        enterStoredView();
 }

@@ -3,51 +3,192 @@
 
 #include "screennumbers.h"
 
+#include <QString>
 #include <QWidget>
 
-class Bluetooth;
-class QKeyEvent;
+#include <functional>
 
-// What every measurement screen does when it is opened and left: muted
-// start, the current filter and gain step, the accessory's mute key taken
-// over while the screen is shown, and leaving to the main menu (live) or to
-// the measurement browser (stored view).
+class AudioCodecSetup;
+class Bluetooth;
+class Gps;
+class MeasManagement;
+class QKeyEvent;
+class QTimer;
+
+// What every measurement screen shares: its start (live or stored view), the
+// Mute key and the accessory's mute key, the link check towards the TB-9,
+// the menu-bar dialogs and leaving. Each step is one operation; a screen
+// calls them from its init() in its own order. The live start, for example:
+//
+//   showSensorNote() (stop if it returns false), fetchSharedObjects(),
+//   callBtDevices(), initCodec(), startMuted(), applyCurrentFilter(),
+//   applyMicGainStep(), connectAccessoryMute(), clearAdcData(),
+//   startRecording(), startLinkCheck(), armLinkWarning(favourite)
+//
+// and the stored view: enterStoredView(), the screen's reading and showing,
+// routeStoredView().
+//
+// A screen is active from being shown until deactivate(). Being hidden by
+// the main window's page switch deactivates it, however it was left (its
+// own leave, the IO key over an open dialog, a stored view's Back), so
+// nothing of a hidden screen keeps running: no timer, no recording or
+// playback it started, no accessory mute key. Code that runs after a modal
+// loop checks isActive() first: the main page may have been shown while
+// the loop ran.
 class MeasurementFrame : public QWidget
 {
     Q_OBJECT
 public:
+    // The menu-bar dialogs.
+    enum class MenuDialog { Filter, Microphone, Headphone };
+    struct MenuDialogResult {
+        int result = 0; // the dialog's exec() result; 1 accepted
+        // Filter only, when accepted: the band the dialog set.
+        int filterType = 0;
+        quint32 lowCutOff = 0;
+        quint32 highCutOff = 4000;
+    };
+    // Runs one dialog modally with the screen as parent.
+    using MenuDialogRunner = std::function<MenuDialogResult(MenuDialog, QWidget* parent)>;
+    // Replaces how the dialogs run (tests); an empty runner restores the
+    // built-in one, which only logs and returns 0 for dialogs not present.
+    static void setMenuDialogRunner(MenuDialogRunner runner);
+
     explicit MeasurementFrame(QWidget* parent = nullptr);
+    ~MeasurementFrame() override;
+
+    bool isActive() const { return m_active; }
+
+    // The screen's mute operation; transmit: tell the accessory (the change
+    // came from the unit). This version records the state and mutes or opens
+    // the shared audio path.
+    virtual void muteAudioPath(bool mute, bool transmit);
+
+    // Stops what the screen runs: both timers, the playback and the
+    // recording it started, the accessory's mute key. Emits nothing; any
+    // number of calls is harmless.
+    void deactivate();
 
 public slots:
-    // The accessory's mute key while this screen is shown.
+    // The accessory's mute key (false: listening). A report matching the
+    // screen's state is ignored; nothing is sent back.
     void switchActiveMute(bool mute);
+    // Every 1700 ms while the check runs: one warning per loss of the link,
+    // the path muted first; re-armed once the link is back. Never with the
+    // sensor on the wired input.
+    void checkBtConnection();
 
 signals:
     void exit();
     void gotoWidget(int widget, int dir, int variant);
 
-protected slots:
-    void on_butMenuBack_clicked();
-
 protected:
-    enum StartSteps { MuteAndConnectOnly, FullStart };
+    static constexpr int kLinkCheckIntervalMs = 1700;
+    static constexpr int kListeningPollIntervalMs = 300;
 
-    // favouriteNumber 0 leaves the favourite as it is.
-    void startFrame(int variant, int favouriteNumber, StartSteps steps = FullStart);
+    // -- Live start ---------------------------------------------------------
+    // With the H2 sensor connected: the note that an acoustical sensor is
+    // needed, then the start goes on. False when the screen was left while
+    // the note was open; the start must end there.
+    bool showSensorNote();
+    // The modules, codec, browser and GPS from the main window.
+    void fetchSharedObjects();
+    // The accessory side with its text link, the headset A2DP only.
+    void callBtDevices();
+    void initCodec();
+    // m_muted true, the shared path muted and the accessory told.
+    void startMuted();
+    // The main window's current filter to the codec, read back into
+    // m_storedFilter*; no filter reads as 0..4000 Hz.
+    void applyCurrentFilter();
+    void applyMicGainStep();
+    void connectAccessoryMute();
+    void clearAdcData();
+    // Background recording (and the ADC capture with it).
+    void startRecording();
+    void startLinkCheck();
+    // Armed, unless the unit booted straight into this screen's favourite
+    // (then the warning waits until the link was up once); the booted flag
+    // is cleared either way.
+    void armLinkWarning(int favouriteNumber);
+
+    // -- Stored view --------------------------------------------------------
+    // m_storedMeasurement true, the link check stopped and disarmed,
+    // m_selectedMeasurementDir from the browser ("" if it was never opened).
+    void enterStoredView();
+    // No input, no loop-back: what a stored view plays goes out alone.
+    void routeStoredView();
+    // Playback of a recording; deactivate() stops what is playing.
+    void startPlayback(const QString& file);
+    void stopPlayback();
+
+    // -- Mute ---------------------------------------------------------------
+    // For screens that poll only while listening: muteAudioPath's part, then
+    // on unmute the ADC data cleared and the polling timer started at
+    // intervalMs, on mute the polling stopped.
+    void muteAndPollWhileListening(bool mute, bool transmit,
+                                   int intervalMs = kListeningPollIntervalMs);
+
+    // -- Menu-bar dialogs ---------------------------------------------------
+    MenuDialogResult runMenuDialog(MenuDialog dialog);
+    // Stops the polling (withRecording: pauses the recording too) and runs
+    // the filter dialog. Only when it was accepted and the screen is still
+    // active: takeFilter reads back and shows the band, the polling restarts
+    // at restartIntervalMs (and the recording resumes); true then. Cancelled,
+    // the polling stays stopped until the next unmute.
+    bool runFilterDialog(int restartIntervalMs, bool withRecording,
+                         const std::function<void(const MenuDialogResult&)>& takeFilter);
+
+    // -- Leaving ------------------------------------------------------------
+    // The screen's own leave steps come first. leave(): the path muted and
+    // the accessory told, deactivate(), exit() (also from a stored view).
     void leave();
+    // A stored view's Back: deactivate(), then the browser.
+    void backToBrowser();
+    // The parts of deactivate(), for screens whose leave orders them apart.
+    void stopTimers();
+    void stopRecording();
+    void disconnectAccessoryMute();
+
+    // The placeholders' start: muted, the filter and gain step in force
+    // recorded, the accessory's mute key taken over; favouriteNumber 0
+    // leaves the favourite as it is.
+    enum StartSteps { MuteAndConnectOnly, FullStart };
+    void startFrame(int variant, int favouriteNumber, StartSteps steps = FullStart);
+
+    // Escape press swallowed, its release leaves; F10 (the Mute key) press
+    // listens (switch mode: toggles by the main window's state), its release
+    // mutes (switch mode: nothing).
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
+    // A text of the screen's own translation context.
+    QString screenText(const char* key) const;
+
+    Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;
+    AudioCodecSetup* m_audioCodec = nullptr;
+    MeasManagement* m_measManagement = nullptr;
+    Gps* m_gpsModul = nullptr;
+    // The screen's polling: it connects its own slot and sets the interval.
+    QTimer* m_timerLevel = nullptr;
+    QTimer* m_timerCheckBtConnection = nullptr;
+    bool m_muted = true;
     bool m_storedMeasurement = false;
+    bool m_enableWarningBtConnection = false;
+    QString m_selectedMeasurementDir;
+    QString m_storedMeasurementName;
     int m_storedFilterType = 0;
     quint32 m_storedFilterLowCutOff = 0;
     quint32 m_storedFilterHighCutOff = 4000;
     int m_micGainStep = 3;
-    bool m_bootedToFavourite = false;
 
-    // Filled by each screen's own work: live measuring (level poll, point
-    // handling, recording) and the stored view of the selected measurement.
+private:
+    bool m_active = false;
+    bool m_recording = false;
+    bool m_playing = false;
+    bool m_linkWarningOpen = false;
 };
 
 #endif

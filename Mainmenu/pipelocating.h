@@ -15,9 +15,15 @@ public:
     explicit Pipelocating(QWidget* parent = nullptr);
     ~Pipelocating() override;
 
+    // Measures nothing yet: the Mute key and the accessory's key only log.
+    void muteAudioPath(bool mute, bool transmit) override;
+
 public slots:
     // 1 shows the measurement selected in the browser, 0 measures live.
     void init(int variant);
+
+private slots:
+    void on_butMenuBack_clicked();
 
 private:
     Ui::Pipelocating* ui;

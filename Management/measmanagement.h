@@ -22,6 +22,7 @@ public:
 
     // The directory name of the selected measurement, without its path.
     QString getSelectedMeasurementDir() const { return m_selectedMeasurementDir; }
+    void setSelectedMeasurementDir(QString dir) { m_selectedMeasurementDir = dir; }
 
 public slots:
     // Refills the list.

@@ -16,14 +16,6 @@ namespace {
 
 using Params = QVector<int>;
 
-// Puts a recording mixer behind the main window's codec.
-RecordingCodecMixer* recordCodec(MainMenu* w)
-{
-    auto* mixer = new RecordingCodecMixer;
-    w->getAudioCodecInstance()->setMixer(std::unique_ptr<CodecMixer>(mixer));
-    return mixer;
-}
-
 QString pga(long gain)
 {
     return RecordingCodecMixer::line(CodecMixer::Kind::Gain, "PGA Level", gain);

@@ -175,18 +175,17 @@ void TestNavigation::muteSignalMovesWithTheScreens()
     QVERIFY(log.contains("Pinpointing switchActiveMute false"));
     QVERIFY(!log.contains("Audiopath: MUTED"));
 
-    // Management does not give the signal back.
+    // The hidden screen lets go of the signal; Management does not take it.
     w->displayWidget(4, 1, 0);
-    QCOMPARE(sink->muteReceivers(), 1);
+    QCOMPARE(sink->muteReceivers(), 0);
     QCOMPARE(sink->sentCount("BT_TX B"), 0);
 
-    // Only the main page does, once however often it is shown; the screen,
-    // left without its own exit, keeps its connection.
+    // Only the main page takes it back, once however often it is shown.
     w->displayWidget(0, 0, 0);
-    QCOMPARE(sink->muteReceivers(), 2);
+    QCOMPARE(sink->muteReceivers(), 1);
     QCOMPARE(sink->sentCount("BT_TX B"), 1);
     w->displayWidget(0, 0, 0);
-    QCOMPARE(sink->muteReceivers(), 2);
+    QCOMPARE(sink->muteReceivers(), 1);
     QCOMPARE(sink->sentCount("BT_TX B"), 2);
 
     // The main menu's receiver only ever mutes.
@@ -198,10 +197,10 @@ void TestNavigation::muteSignalMovesWithTheScreens()
 
     // A screen that leaves by itself lets go of the signal.
     w->displayWidget(1, 1, 0);
-    QCOMPARE(sink->muteReceivers(), 2);  // level + the earlier pinpointing
+    QCOMPARE(sink->muteReceivers(), 1);  // level alone
     click(unit.currentPage(), "butMenuBack");
     QCOMPARE(unit.currentPage(), unit.mainPage());
-    QCOMPARE(sink->muteReceivers(), 2);  // main menu + pinpointing
+    QCOMPARE(sink->muteReceivers(), 1);  // the main menu
 }
 
 void TestNavigation::leavingToMainMenuRestartsTheLinks()
@@ -218,8 +217,8 @@ void TestNavigation::leavingToMainMenuRestartsTheLinks()
     QCOMPARE(unit.sink()->sent, QStringList{"BT_TX B"});
     QCOMPARE(unit.sink()->a2dpCalls, QList<bool>{true});
     QCOMPARE(unit.source()->a2dpCalls, QList<bool>{false});
-    // Muted (0) on the main page, then the headset gain again.
-    QCOMPARE(unit.source()->adcGains, QList<int>({0, 3}));
+    // Muted (0) by the leave and on the main page, then the headset gain again.
+    QCOMPARE(unit.source()->adcGains, QList<int>({0, 0, 3}));
     QVERIFY(log.contains("Audiopath: MUTED"));
     QVERIFY(w->isAudioPathMuted());
 
@@ -311,11 +310,12 @@ void TestNavigation::screensLeaveOnBackAndEscape()
             leave(screen, useEscape);
             QCOMPARE(unit.currentPage(), unit.mainPage());
 
-            // Stored view: back to the browser (the pressure screen has none).
+            // Stored view: Back returns to the browser, Escape to the main
+            // menu (the pressure screen has no stored view).
             w->displayWidget(7, 1, 0);
             w->displayWidget(widget, -1, 1);
             leave(screen, useEscape);
-            if (widget == 11)
+            if (widget == 11 || useEscape)
                 QCOMPARE(unit.currentPage(), unit.mainPage());
             else
                 QVERIFY(page<MeasManagement>(unit));

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QStringList>
 
+class MainMenu;
+
 // A CodecMixer that keeps every write in order instead of reaching ALSA.
 // Named controls can be made to fail with an ALSA error (or NotReached, as
 // a missing control).
@@ -36,5 +38,8 @@ private:
     QHash<QString, int> m_failing;
     int m_handles = 0;
 };
+
+// Puts a recording mixer behind the main window's codec; the codec owns it.
+RecordingCodecMixer* recordCodec(MainMenu* w);
 
 #endif
