@@ -28,6 +28,18 @@ void ModalHelper::onNextModal(std::function<void(QWidget*)> action, int timeoutM
     timer->start();
 }
 
+namespace {
+
+void closeModal(QWidget* w)
+{
+    if (auto* d = qobject_cast<QDialog*>(w))
+        d->reject();
+    else
+        w->close();
+}
+
+}
+
 void ModalHelper::escapeNextModal(int timeoutMs)
 {
     onNextModal([](QWidget* w) {
@@ -38,10 +50,33 @@ void ModalHelper::escapeNextModal(int timeoutMs)
 
 void ModalHelper::closeNextModal(int timeoutMs)
 {
-    onNextModal([](QWidget* w) {
-        if (auto* d = qobject_cast<QDialog*>(w))
-            d->reject();
-        else
-            w->close();
-    }, timeoutMs);
+    onNextModal(closeModal, timeoutMs);
+}
+
+ModalCloser::ModalCloser(std::function<void(QWidget*)> seen)
+    : m_timer(new QTimer)
+{
+    m_timer->setInterval(10);
+    QObject::connect(m_timer, &QTimer::timeout, [this, seen] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || m_handling.contains(w))
+            return;
+        m_handling.insert(w);
+        ++m_closed;
+        // From a timer of its own: this one goes on finding the dialogs that
+        // open while `seen` runs.
+        QTimer::singleShot(0, m_timer, [this, seen, w] {
+            if (seen)
+                seen(w);
+            if (QApplication::activeModalWidget() == w)
+                closeModal(w);
+            m_handling.remove(w);
+        });
+    });
+    m_timer->start();
+}
+
+ModalCloser::~ModalCloser()
+{
+    delete m_timer;
 }

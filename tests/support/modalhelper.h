@@ -1,8 +1,11 @@
 #ifndef MODALHELPER_H
 #define MODALHELPER_H
 
+#include <QSet>
+
 #include <functional>
 
+class QTimer;
 class QWidget;
 
 // Acts on the next modal dialog that opens (from inside its exec() loop):
@@ -17,6 +20,24 @@ public:
     static void escapeNextModal(int timeoutMs = 5000);
     // Rejects/closes the next modal dialog directly.
     static void closeNextModal(int timeoutMs = 5000);
+};
+
+// While it lives, closes every modal dialog as soon as it opens (rejects it,
+// unless `seen`, called first from inside its exec() loop, closed it), also
+// the dialogs that open while `seen` runs.
+class ModalCloser
+{
+public:
+    explicit ModalCloser(std::function<void(QWidget*)> seen = nullptr);
+    ~ModalCloser();
+    ModalCloser(const ModalCloser&) = delete;
+    ModalCloser& operator=(const ModalCloser&) = delete;
+    int closed() const { return m_closed; }
+
+private:
+    QTimer* m_timer;
+    int m_closed = 0;
+    QSet<QWidget*> m_handling;
 };
 
 #endif
