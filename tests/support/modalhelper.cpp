@@ -56,14 +56,13 @@ void ModalHelper::closeNextModal(int timeoutMs)
 ModalCloser::ModalCloser(std::function<void(QWidget*)> seen)
     : m_timer(new QTimer)
 {
-    m_timer->setInterval(10);
     QObject::connect(m_timer, &QTimer::timeout, [this, seen] {
         QWidget* w = QApplication::activeModalWidget();
         if (!w || m_handling.contains(w))
             return;
         m_handling.insert(w);
         ++m_closed;
-        // From a timer of its own: this one goes on finding the dialogs that
+        // Not from this timer, which must go on finding the dialogs that
         // open while `seen` runs.
         QTimer::singleShot(0, m_timer, [this, seen, w] {
             if (seen)
@@ -73,7 +72,7 @@ ModalCloser::ModalCloser(std::function<void(QWidget*)> seen)
             m_handling.remove(w);
         });
     });
-    m_timer->start();
+    m_timer->start(10);
 }
 
 ModalCloser::~ModalCloser()
