@@ -38,6 +38,8 @@ public:
     void setHooks(const Hooks& hooks) { m_hooks = hooks; }
     // Later mixer writes go to this backend (tests record them).
     void setMixer(std::unique_ptr<CodecMixer> mixer) { m_mixer = std::move(mixer); }
+    // Later register writes go to this port.
+    void setRegisterPort(std::unique_ptr<CodecRegisterPort> registers) { m_codec = std::move(registers); }
 
     // One mixer control each, on a handle of its own.
     void setMixerElementGain(const char* elementName, long val_dB);

@@ -3,9 +3,7 @@
 // chart (6000 samples on a scaled axis). Offscreen, into the chart's image.
 #include "Tools/longtermdata.h"
 
-#include <QApplication>
-
-#include <benchmark/benchmark.h>
+#include "widgetbench.h"
 
 #include <cmath>
 #include <vector>
@@ -56,13 +54,5 @@ void redraw(benchmark::State& state, const Redraw& r)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    for (const Redraw& r : kRedraws)
-        benchmark::RegisterBenchmark(r.name, redraw, r)->Unit(benchmark::kMicrosecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, kRedraws, redraw);
 }
