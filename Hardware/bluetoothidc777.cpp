@@ -13,14 +13,13 @@
 #include <QFile>
 #include <QMetaEnum>
 #include <QRegularExpression>
-#include <QSerialPort>
 #include <QTimer>
 
 const char* const BluetoothIDC777::kTrafficLog = BluetoothTrafficLog::kPath;
 
 BluetoothIDC777::BluetoothIDC777(BluetoothHost* host)
     : m_host(host ? host : &AppBluetoothHost::instance()),
-      uartPort(new QSerialPort),
+      m_port(new BluetoothPort(SerialReceiver::LineEnd::AfterCr, this)),
       m_btStateTimer(new QTimer(this)),
       m_btTimerTransmit(new QTimer(this)),
       m_btTimerWaitForCmdResponse(new QTimer(this)),
@@ -40,11 +39,7 @@ BluetoothIDC777::BluetoothIDC777(BluetoothHost* host)
                      "NAME=VQA4100_SIM_MIC", "BT_CONFIG=1 1 0", audio, hfp});
 }
 
-BluetoothIDC777::~BluetoothIDC777()
-{
-    uartPort->close();
-    delete uartPort;
-}
+BluetoothIDC777::~BluetoothIDC777() = default;
 
 void BluetoothIDC777::initBluetooth(QString portName, QString btId)
 {
@@ -58,11 +53,7 @@ void BluetoothIDC777::initBluetooth(QString portName, QString btId)
     m_btModuleToMic = portName == "/dev/ttyO2";
     m_btModuleToHp = portName == "/dev/ttyO3";
     m_debugPrefix = m_btModuleToMic ? "M:" : m_btModuleToHp ? "H:" : "";
-    m_rx.setLogPrefix(m_debugPrefix);
-
-    if (uartPort->isOpen())
-        uartPort->close();
-    SerialReceiver::openPort(*uartPort, portName, 9600, m_debugPrefix);
+    m_port->open(portName, 9600, m_debugPrefix);
 
     m_connectWithProfileA2DP = m_connectWithProfileAVRCP = m_connectWithProfileSPP = false;
     m_connectWithProfileAGHFP = m_connectWithProfileHFP = false;
@@ -75,14 +66,10 @@ void BluetoothIDC777::initBluetooth(QString portName, QString btId)
     driveLine(GpioLine::Wt32Dtr, 0);
     driveLine(GpioLine::BluetoothAux, 0);
 
-    // Whatever the module printed before we listened is stale.
-    if (uartPort->isOpen())
-        uartPort->readAll();
-    connect(uartPort, &QSerialPort::readyRead, this, &BluetoothIDC777::readTtyData,
-            Qt::UniqueConnection);
+    connect(m_port, &BluetoothPort::readyRead, this, &BluetoothIDC777::readTtyData, Qt::UniqueConnection);
 
     m_btId = btId;
-    m_rx.clearPending();
+    m_port->receiver().clearPending();
     m_btState = UNKNOWN;
     m_btName = "unknown";
     m_btProfile = 0;
@@ -106,7 +93,7 @@ void BluetoothIDC777::resetBluetooth(QString btId, bool onlyStateVariables)
 {
     if (!btId.isEmpty())
         m_btId = btId;
-    m_rx.clearPending();
+    m_port->receiver().clearPending();
     m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
     m_callBtDeviceRfcomm = false;
     setGainDefaults();
@@ -189,6 +176,13 @@ bool BluetoothIDC777::searchOrPairingRuns() const
     return false;
 }
 
+void BluetoothIDC777::endDataEvent()
+{
+    m_bytesMissingFromRECV = false;
+    m_recvRcvCmd.clear();
+    m_linePartCmdMode.clear();
+}
+
 void BluetoothIDC777::clearInitFlags()
 {
     m_initSuccessful = false;
@@ -213,8 +207,7 @@ void BluetoothIDC777::updateState()
         m_configWrites = 0;
         // The rest of a data event begun before the reset never comes: the
         // module's start lines must not be taken as its data.
-        m_bytesMissingFromRECV = false;
-        m_linePartCmdMode.clear();
+        endDataEvent();
         nextTick(HARDWARE_RESET_RELEASE, 100);
         break;
     case HARDWARE_RESET_RELEASE:
@@ -361,9 +354,8 @@ void BluetoothIDC777::stepInit()
     m_gainsTransmitted = false;
     m_inquiryMode = false;
     m_pairingActive = false;
-    m_bytesMissingFromRECV = false;
     // A partial accessory line of the old link must not start the next one.
-    m_linePartCmdMode.clear();
+    endDataEvent();
     m_initSuccessful = true;
     m_btIdFromList.clear();
     m_listSeen = false;

@@ -3,14 +3,13 @@
 
 #include "accessorymessagequeue.h"
 #include "bluetooth.h"
+#include "bluetoothport.h"
 #include "idc777commandqueue.h"
-#include "serialreceiver.h"
 
 #include <QString>
 #include <QStringList>
 
 class BluetoothHost;
-class QSerialPort;
 class QTimer;
 
 // Driver of one IDC777 module: the sink on "/dev/ttyO2" (TB-9 accessory:
@@ -47,7 +46,7 @@ public:
     using CmdBuffer = Idc777CommandQueue::Command;
 
     static const char* const kTrafficLog;  // "/media/vq4100/btInfo.txt"
-    static constexpr int kMaxLineBytes = 255;  // a written line with its terminator
+    static constexpr int kMaxLineBytes = BluetoothPort::kMaxLineBytes;
     static constexpr int kMessageTimeoutMs = 2000;
     static constexpr int kStatusTimeoutMs = 1000;
     static constexpr int kMaxRecvBytes = 1024;      // a longer data event is refused
@@ -165,7 +164,8 @@ protected:
 
     // Receiving.
     void analyseAnswer();
-    bool analyseLine(const QByteArray& raw);
+    bool analyseLine(const QByteArray& cut);
+    void endDataEvent();
     void traceLine(const QString& line);
     bool analyseDataEvent(const QByteArray& line);
     void analyseModuleEvent(const QString& line);
@@ -214,13 +214,12 @@ protected:
     QString m_portName;
 
     // Serial link and transport.
-    QSerialPort* uartPort;
+    BluetoothPort* m_port;  // with the received text (m_btAnswer and its copy for getData())
     QTimer* m_btStateTimer;
     QTimer* m_btTimerTransmit;
     QTimer* m_btTimerWaitForCmdResponse;
     QTimer* m_btTimerWaitForStatus;
     QString m_debugPrefix;
-    SerialReceiver m_rx{SerialReceiver::LineEnd::AfterCr};  // m_btAnswer and m_btAnswerCopy
     bool m_btModuleToMic = false;
     bool m_btModuleToHp = false;
     AccessoryMessageQueue m_transmitBuffer;  // with the in-flight flag (m_waitForBTRX)

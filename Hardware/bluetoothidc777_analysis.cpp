@@ -10,6 +10,8 @@
 
 namespace {
 
+const char kBanner[] = "IOT747";
+
 // Word i of a line split at single blanks; empty when missing.
 QString word(const QString& line, int i)
 {
@@ -31,15 +33,26 @@ void BluetoothIDC777::analyseAnswer()
     // Each line leaves the buffer before it is acted on: a receiver's nested
     // event loop may read and analyse the following lines meanwhile.
     QByteArray line;
-    while (m_rx.takeLineBytes(&line)) {
+    while (m_port->receiver().takeLineBytes(&line)) {
         if (analyseLine(line))
             transmitFromCmdTransmitBuffer();
     }
 }
 
 // False while a data event still misses bytes (no command goes out then).
-bool BluetoothIDC777::analyseLine(const QByteArray& raw)
+bool BluetoothIDC777::analyseLine(const QByteArray& cut)
 {
+    // A module that restarts by itself prints its banner wherever its output
+    // stood: after half a line or inside a data event. What came before it
+    // never ends.
+    QByteArray raw = cut;
+    const int banner = cut.indexOf(kBanner);
+    if (banner >= 0 && (m_bytesMissingFromRECV || !cut.left(banner).trimmed().isEmpty())) {
+        qDebug().noquote() << m_debugPrefix << "Cut off by the module's restart:"
+                           << (m_recvRcvCmd + cut.left(banner)).trimmed();
+        endDataEvent();
+        raw = cut.mid(banner);
+    }
     const QString text = SerialReceiver::decode(raw);
     const QString trimmed = text.trimmed();
     // Bytes that continue a data event are data, not an answer.
@@ -185,8 +198,13 @@ bool BluetoothIDC777::analyseLinkEvent(const QString& line)
         return true;
     }
     if (line.startsWith("OPEN_OK")) {
-        m_enablePopupInvalidBtId = true;
         const QString profile = word(line, 2);
+        if (profile == "SPP" && m_connectedSPP) {
+            // A repeated confirmation: the link and its accessory stand.
+            qDebug().noquote() << m_debugPrefix << "RFCOMM already connected";
+            return true;
+        }
+        m_enablePopupInvalidBtId = true;
         if (profile == "A2DP") {
             m_connectedA2DP = true;
             m_connectInProgressA2DP = 0;
@@ -346,14 +364,17 @@ bool BluetoothIDC777::analyseLinkEvent(const QString& line)
 
 bool BluetoothIDC777::analyseServiceEvent(const QString& line)
 {
-    if (line.startsWith("IOT747")) {
+    if (line.startsWith(kBanner)) {
         qDebug().noquote() << m_debugPrefix << "Bluetoothmodul has been reset";
         clearCmdTransmitBuffer();
         clearDataTransmitBuffer();
         // A restarted module holds no links: nothing may go out on them
-        // before the machine has connected again.
+        // before the machine has connected again, from the start as after
+        // the driver's own reset.
         m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
         m_streamingA2dpActive = false;
+        endDataEvent();
+        clearInitFlags();
         m_btWaitForReadyAfterReset = true;
         switchBtStateTo(WAIT_FOR_FINISH_RESET, 0);
         return true;

@@ -6,17 +6,16 @@
 #include "bluetoothtrafficlog.h"
 
 #include <QDebug>
-#include <QSerialPort>
 #include <QTimer>
 
 void BluetoothIDC777::readTtyData()
 {
-    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
+    m_port->read([this] { analyseAnswer(); });
 }
 
 QString BluetoothIDC777::getData()
 {
-    const QString text = m_rx.takeCopyAfterLineEnd("\r\n");
+    const QString text = m_port->receiver().takeCopyAfterLineEnd("\r\n");
     if (m_inquiryMode)
         m_receivedInquiryText += text;
     return text;
@@ -24,8 +23,8 @@ QString BluetoothIDC777::getData()
 
 void BluetoothIDC777::clearData()
 {
-    m_rx.clearPending();
-    m_rx.clearCopy();
+    m_port->receiver().clearPending();
+    m_port->receiver().clearCopy();
     m_receivedInquiryText.clear();
 }
 
@@ -50,14 +49,7 @@ void BluetoothIDC777::sendData(QString data)
 
 bool BluetoothIDC777::writeLine(const QByteArray& bytes)
 {
-    if (bytes.size() > kMaxLineBytes) {
-        qDebug().noquote() << m_debugPrefix << "Line too long, not sent:" << bytes.size() << "bytes"
-                           << bytes.left(40);
-        return false;
-    }
-    if (!uartPort->isOpen())
-        return false;
-    return uartPort->write(bytes) == bytes.size();
+    return m_port->writeLine(bytes);
 }
 
 QString BluetoothIDC777::hexLinkId(int linkId) const

@@ -22,6 +22,13 @@ void append(const QString& timeFormat, const QString& text)
         return;
     }
     file.write((QTime::currentTime().toString(timeFormat) + ' ' + text).toLatin1());
+    if (file.size() <= kMaxBytes)
+        return;
+    file.seek(file.size() - kMaxBytes / 2);
+    QByteArray newest = file.readAll();
+    newest.remove(0, newest.indexOf('\n') + 1);
+    file.resize(0);
+    file.write(newest);
 }
 
 }

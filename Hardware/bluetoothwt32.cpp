@@ -11,7 +11,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QMetaEnum>
-#include <QSerialPort>
 #include <QTimer>
 
 namespace {
@@ -20,7 +19,7 @@ constexpr int kPollMs = 10;
 
 BluetoothWT32::BluetoothWT32(BluetoothHost* host)
     : m_host(host ? host : &AppBluetoothHost::instance()),
-      uartPort(new QSerialPort),
+      m_port(new BluetoothPort(SerialReceiver::LineEnd::AfterCrLf, this)),
       m_btStateTimer(new QTimer(this)),
       m_btTimerTransmit(new QTimer(this))
 {
@@ -28,11 +27,7 @@ BluetoothWT32::BluetoothWT32(BluetoothHost* host)
     m_btTimerTransmit->setSingleShot(true);
 }
 
-BluetoothWT32::~BluetoothWT32()
-{
-    uartPort->close();
-    delete uartPort;
-}
+BluetoothWT32::~BluetoothWT32() = default;
 
 void BluetoothWT32::initBluetooth(QString portName, QString btId)
 {
@@ -40,15 +35,9 @@ void BluetoothWT32::initBluetooth(QString portName, QString btId)
         qDebug() << "Remove Bt-Info-File" << BluetoothTrafficLog::remove();
 
     m_debugPrefix = portName == "/dev/ttyO2" ? "M:" : portName == "/dev/ttyO3" ? "H:" : "";
-    m_rx.setLogPrefix(m_debugPrefix);
     qDebug().noquote() << m_debugPrefix << "Init BT-Module WT32i";
-    if (uartPort->isOpen())
-        uartPort->close();
-    SerialReceiver::openPort(*uartPort, portName, kBaudRate, m_debugPrefix);
-    // Whatever the module printed before we listened is stale.
-    if (uartPort->isOpen())
-        uartPort->readAll();
-    connect(uartPort, &QSerialPort::readyRead, this, &BluetoothWT32::readTtyData, Qt::UniqueConnection);
+    m_port->open(portName, kBaudRate, m_debugPrefix);
+    connect(m_port, &BluetoothPort::readyRead, this, &BluetoothWT32::readTtyData, Qt::UniqueConnection);
 
     m_btId = btId;
     m_btName = "unknown";
@@ -75,7 +64,7 @@ void BluetoothWT32::initBluetooth(QString portName, QString btId)
 // module's name and profile aside.
 void BluetoothWT32::resetLinkState()
 {
-    m_rx.clearPending();
+    m_port->receiver().clearPending();
     m_btState = BTSTATE_PARKED;
     dropLinks();
     m_callBtDeviceRfcomm = false;
@@ -198,17 +187,23 @@ void BluetoothWT32::driveDtr(int value)
     Gpio::setValue(kDtrGpio, value);
 }
 
+// Low for pulseMs, then high: the rising edge takes the module to command mode.
+void BluetoothWT32::pulseDtr(int pulseMs)
+{
+    qDebug().noquote() << m_debugPrefix << "DTR-Pin toggle start";
+    driveDtr(0);
+    m_host->sleepMs(pulseMs);
+    driveDtr(1);
+    qDebug().noquote() << m_debugPrefix << "DTR-Pin toggle finished";
+}
+
 // A DTR edge, then a bounded wait for the data-mode line to fall. Blocks the
 // calling thread; false when the module is still in data mode.
 bool BluetoothWT32::leaveDataModeBlocking(int pulseMs)
 {
     if (!dataModeLine())
         return true;
-    qDebug().noquote() << m_debugPrefix << "DTR-Pin toggle start";
-    driveDtr(0);
-    m_host->sleepMs(pulseMs);
-    driveDtr(1);
-    qDebug().noquote() << m_debugPrefix << "DTR-Pin toggle finished";
+    pulseDtr(pulseMs);
     for (int poll = 0; poll < kModeWaitPolls; ++poll) {
         if (!dataModeLine())
             return true;
@@ -233,7 +228,7 @@ void BluetoothWT32::settleHeldCommands()
                            << m_commandOutputBuffer;
     } else {
         qDebug().noquote() << m_debugPrefix << "Ouput buffered data:" << m_commandOutputBuffer;
-        writeBlock(m_commandOutputBuffer);
+        m_port->writeBlock(m_commandOutputBuffer);
     }
     m_commandOutputBuffer.clear();
 }
@@ -351,6 +346,10 @@ void BluetoothWT32::updateState()
         if (dataModeLine()) {
             nextTick(BTSTATE_RFCOMM_ACTIVE_DATA, kPollMs);
         } else if (++m_waitCntMode > kModeWaitPolls) {
+            // The module may well be in data mode with a line that does not
+            // show it: without the edge the commands would reach the accessory.
+            pulseDtr(kDtrEdgeMs);
+            m_host->sleepMs(kDtrEdgeMs);
             giveUpLinks("Module did not enter data mode. Stop all connections and restart.");
             nextTick(BTSTATE_RESTART, 2000);
         } else {
@@ -383,7 +382,7 @@ void BluetoothWT32::updateState()
         m_switchToCommandMode = false;
         if (!m_commandOutputBuffer.isEmpty()) {
             qDebug().noquote() << m_debugPrefix << "Ouput buffered data:" << m_commandOutputBuffer;
-            writeBlock(m_commandOutputBuffer);
+            m_port->writeBlock(m_commandOutputBuffer);
             m_commandOutputBuffer.clear();
         }
         if (m_switchToDataMode) {

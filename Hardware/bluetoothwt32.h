@@ -3,15 +3,14 @@
 
 #include "accessorymessagequeue.h"
 #include "bluetooth.h"
+#include "bluetoothport.h"
 #include "gpiolines.h"
-#include "serialreceiver.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 class BluetoothHost;
-class QSerialPort;
 class QTimer;
 
 // Driver of one WT32 module: the sink towards the TB-9 accessory (A2DP sink
@@ -43,7 +42,7 @@ public:
     static constexpr int kBaudRate = 115200;
     static constexpr unsigned int kDtrGpio = GpioLine::Wt32Dtr;            // rising edge: leave data mode
     static constexpr unsigned int kDataModeGpio = GpioLine::Wt32DataMode;  // high in data mode
-    static constexpr int kMaxLineBytes = 255;          // a written line with its LF
+    static constexpr int kMaxLineBytes = BluetoothPort::kMaxLineBytes;    // a written line with its LF
     static constexpr int kMessageTimeoutMs = 2000;
     static constexpr int kRfcommWaitPolls = 200;       // 10 ms polls before the RFCOMM call gives up
     static constexpr int kModeWaitPolls = 300;         // 10 ms polls (about 3 s) for a mode change
@@ -130,7 +129,6 @@ protected:
 
     // Sending.
     bool writeLine(const QByteArray& bytes);
-    void writeBlock(const QByteArray& bytes);
     void addToTransmitBuffer(QString data);
     void writeBluetoothCmdsDbg(QString text);
     void sendAccessoryMessage(const QString& data);
@@ -138,6 +136,7 @@ protected:
     // Modes and links.
     bool dataModeLine();
     void driveDtr(int value);
+    void pulseDtr(int pulseMs);
     bool leaveDataModeBlocking(int pulseMs);
     void settleHeldCommands();
     void dropLinks();
@@ -152,11 +151,10 @@ protected:
     QString m_debugPrefix;
 
     // Serial link, modes and the state machine.
-    QSerialPort* uartPort;
+    BluetoothPort* m_port;  // with the received text (m_btAnswer and its copy for getData())
     QTimer* m_btStateTimer;
     QTimer* m_btTimerTransmit;
     QString m_btId;
-    SerialReceiver m_rx{SerialReceiver::LineEnd::AfterCrLf};  // m_btAnswer and m_btAnswerCopy
     QString m_btIdMicrophone;
     QString m_btIdHeadphone;
     int m_btMode = 0;

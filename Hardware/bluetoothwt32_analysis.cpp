@@ -14,7 +14,7 @@ void BluetoothWT32::analyseAnswer()
     // Each line leaves the buffer before it is acted on: a receiver's nested
     // event loop may read and analyse the following lines meanwhile.
     QString line;
-    while (m_rx.takeLine(&line))
+    while (m_port->receiver().takeLine(&line))
         analyseLine(line.trimmed());
 }
 

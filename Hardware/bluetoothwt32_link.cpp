@@ -5,17 +5,16 @@
 #include "bluetoothwt32.h"
 
 #include <QDebug>
-#include <QSerialPort>
 #include <QTimer>
 
 void BluetoothWT32::readTtyData()
 {
-    m_rx.readPort(*uartPort, [this] { analyseAnswer(); });
+    m_port->read([this] { analyseAnswer(); });
 }
 
 QString BluetoothWT32::getData()
 {
-    const QString text = m_rx.takeCopyAfterLineEnd("\n");
+    const QString text = m_port->receiver().takeCopyAfterLineEnd("\n");
     if (m_inquiryMode)
         m_receivedInquiryText += text;
     return text;
@@ -23,35 +22,17 @@ QString BluetoothWT32::getData()
 
 void BluetoothWT32::clearData()
 {
-    m_rx.clearPending();
-    m_rx.clearCopy();
+    m_port->receiver().clearPending();
+    m_port->receiver().clearCopy();
     m_receivedInquiryText.clear();
     m_pairOkAddresses.clear();
 }
 
+// The mode lines change at once: bytes still queued in the port would
+// reach the module in the other mode.
 bool BluetoothWT32::writeLine(const QByteArray& bytes)
 {
-    if (bytes.size() > kMaxLineBytes) {
-        qDebug().noquote() << m_debugPrefix << "Line too long, not sent:" << bytes.size() << "bytes"
-                           << bytes.left(40);
-        return false;
-    }
-    if (!uartPort->isOpen())
-        return false;
-    const bool ok = uartPort->write(bytes) == bytes.size();
-    // The mode lines change at once: bytes still queued in the port would
-    // reach the module in the other mode.
-    uartPort->flush();
-    return ok;
-}
-
-// Held-back commands go out together; each was checked on its own.
-void BluetoothWT32::writeBlock(const QByteArray& bytes)
-{
-    if (!uartPort->isOpen())
-        return;
-    uartPort->write(bytes);
-    uartPort->flush();
+    return m_port->writeLine(bytes, true);
 }
 
 void BluetoothWT32::sendData(QString data)

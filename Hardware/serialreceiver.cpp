@@ -1,5 +1,4 @@
 #include "serialreceiver.h"
-#include "devicelayer.h"
 
 #include <QDebug>
 #include <QSerialPort>
@@ -20,18 +19,6 @@ int incompleteUtf8Tail(const QByteArray& b)
     return 0;
 }
 
-}
-
-bool SerialReceiver::openPort(QSerialPort& port, const QString& unitName, qint32 baudRate,
-                              const QString& logPrefix)
-{
-    port.setPortName(DeviceLayer::path(unitName));
-    const bool ok = port.open(QIODevice::ReadWrite);
-    port.setBaudRate(baudRate);
-    qDebug().noquote() << logPrefix << "Uart" << unitName << (ok ? "true" : "false");
-    if (!ok)
-        qDebug().noquote() << logPrefix << "Port cannot be opened:" << unitName << port.errorString();
-    return ok;
 }
 
 qint64 SerialReceiver::readFrom(QIODevice& device)

@@ -27,11 +27,6 @@ public:
 
     explicit SerialReceiver(LineEnd lineEnd) : m_lineEnd(lineEnd) {}
 
-    // Opens a port by its unit name ("/dev/ttyO2"), mapped through the
-    // device layer. Failures are logged; the port stays closed.
-    static bool openPort(QSerialPort& port, const QString& unitName, qint32 baudRate,
-                         const QString& logPrefix);
-
     // Reads everything the device holds. Returns the number of bytes read.
     qint64 readFrom(QIODevice& device);
     // Reads until the port is empty, calling analyse whenever a line is

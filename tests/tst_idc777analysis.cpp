@@ -193,6 +193,8 @@ void TestIdc777Analysis::events_data()
     };
     row("OPEN_OK A2DP", {"OPEN_OK 10 A2DP x"}, {"a2dp", "refresh"});
     row("OPEN_OK SPP", {"OPEN_OK 15 SPP x"}, {"spp", "host sleep 1000", "host updateMicrophoneParameter"});
+    row("OPEN_OK SPP repeated", QString("OPEN_OK 15 SPP x,").repeated(20).split(",", Qt::SkipEmptyParts),
+        {"spp", "host calls 2"});
     row("OPEN_OK AGHFP", {"OPEN_OK 12 AGHFP x"}, {"aghfp", "hpBatteryState -1"});
     row("OPEN_OK other profile", {"OPEN_OK 10 FOO x"}, {"state HARDWARE_RESET_START", "!refresh"});
     row("OPEN_ERROR other profile", {"OPEN_ERROR 10 FOO x"}, {"state INIT"});
@@ -210,6 +212,13 @@ void TestIdc777Analysis::events_data()
     row("banner, firmware and Ready", {"IOT747 x", "AudioAgent 7.2.1 beta", "Ready"},
         {"fw 7.2.1 beta", "signal reset", "host sleep 150", "state WAIT_FOR_FINISH_RESET"});
     row("Ready without reset", {"Ready"}, {"!signal reset"});
+    // A restart in the middle of a line or of a data event.
+    const QStringList restarted{"!spp", "!signal mute", "signal reset", "state WAIT_FOR_FINISH_RESET"};
+    row("banner after half a line", {"OPEN_OK 15 SPP x", "LOCAL_ADDR=0017IOT747 B", "AudioAgent 7", "Ready"},
+        restarted);
+    row("banner in a data event", {"OPEN_OK 15 SPP x", "RECV 15 25 BT_RX MUTE_STATE AC", "IOT747 B", "Ready"},
+        restarted);
+    row("banner glued to a data event", {"OPEN_OK 15 SPP x", "RECV 15 25 BT_RX MUIOT747 B", "Ready"}, restarted);
     row("ERROR 0x0017", {"ERROR 0x0017"}, {"state INIT"});
     row("battery 2 pairs", {"AT+IPHONEACCEV=2,1,5,2,0"}, {"signal hpbattery 60"});
     row("battery full", {"AT+IPHONEACCEV=2,2,0,1,9"}, {"signal hpbattery 100"});
@@ -248,6 +257,7 @@ void TestIdc777Analysis::events()
     facts << QString("hpBatteryState %1").arg(rig.bt.getBtExtHeadphoneBatteryState());
     for (const QString& e : rig.host.ownEvents)
         facts << "host " + e;
+    facts << QString("host calls %1").arg(rig.host.ownEvents.size());
     for (const QString& s : rig.seen())
         facts << "signal " + s;
 

@@ -1,5 +1,6 @@
 // IDC777 driver over a pseudo-terminal with a fake module: receiving,
 // the command queue, accessory lines and the traffic log.
+#include "Hardware/bluetoothtrafficlog.h"
 #include "idc777peer.h"
 #include "idc777testing.h"
 #include "logcapture.h"
@@ -64,6 +65,7 @@ private slots:
     void burstIsFullyAnalysed();
     void splitCharactersNulsAndGarbage();
     void nestedEventLoopSeesEachLineOnce();
+    void peerHangsUpAndReturns();
 
     void commandsGoOutOneAtATime();
     void duplicateCommands();
@@ -79,6 +81,7 @@ private slots:
     void accessorySenders();
 
     void trafficLogWithDebug();
+    void trafficLogCapped();
     void noTrafficLogWithoutDebug();
     void unwritableTrafficLog();
     void portThatWontOpen();
@@ -152,6 +155,25 @@ void TestIdc777Link::nestedEventLoopSeesEachLineOnce()
     QCOMPARE(atOk, 1);
     QCOMPARE(rig.bt.getBtName(), QString("one"));
     QVERIFY(!rig.bt.commandInFlight());
+}
+
+// The simulated device stopped and started again: the port is let go and
+// taken again, without spinning meanwhile.
+void TestIdc777Link::peerHangsUpAndReturns()
+{
+    LogCapture log;
+    Rig rig;
+    rig.peer.stop();
+    rig.bt.sendData("GET NAME");
+    QTRY_COMPARE(log.count("Serial port lost: /dev/ttyO2"), 1);
+    QTest::qWait(BluetoothPort::kReopenMs * 3 / 2);
+    QCOMPARE(log.count("Serial port lost"), 1);
+    QVERIFY(rig.peer.start(rig.root.path("/dev/ttyO2")));
+    QTRY_VERIFY(log.contains("Serial port open again: /dev/ttyO2"));
+    rig.peer.write("NAME=back\r\n");
+    QTRY_COMPARE(rig.bt.getBtName(), QString("back"));
+    rig.bt.sendData("GET COD");
+    QTRY_COMPARE(rig.module().commands(), QStringList{"GET COD"});
 }
 
 void TestIdc777Link::commandsGoOutOneAtATime()
@@ -401,6 +423,19 @@ void TestIdc777Link::trafficLogWithDebug()
     QCOMPARE(texts.filter("unstamped: "), QStringList());
     QCOMPARE(texts.count("H->M BT_TX B"), 1);
     QCOMPARE(texts.count("H->M BT_TX T"), 2);
+}
+
+void TestIdc777Link::trafficLogCapped()
+{
+    Rig rig(true);
+    const QByteArray line = "12:00:00 M->H OLD\n";
+    rig.root.write("/media/vq4100/btInfo.txt", line.repeated(BluetoothTrafficLog::kMaxBytes / line.size() + 1));
+    rig.peer.write("NAME=x\r\n");
+    QTRY_COMPARE(rig.bt.getBtName(), QString("x"));
+    const QByteArray log = rig.root.read("/media/vq4100/btInfo.txt");
+    QVERIFY(log.size() <= BluetoothTrafficLog::kMaxBytes / 2);
+    QVERIFY(log.startsWith(line));
+    QVERIFY(log.endsWith(" M->H NAME=x\n"));
 }
 
 void TestIdc777Link::noTrafficLogWithoutDebug()

@@ -33,7 +33,8 @@ struct Rig {
         host.hpId = kHp;
     }
     void start() { bt.initBluetooth(sink ? "/dev/ttyO2" : "/dev/ttyO3", sink ? kMic : kHp); }
-    Idc777Module& module() { return sink ? sim.sink().module() : sim.source().module(); }
+    Idc777Peer& peer() { return sink ? sim.sink() : sim.source(); }
+    Idc777Module& module() { return peer().module(); }
 
     // Lets bytes travel both ways; a command left unanswered ends by its
     // time-out slot. Rounds as well as time, so a starved machine still
@@ -85,7 +86,8 @@ private slots:
     void disconnectAndReconnect();
     void resetOnlyStateVariables();
     void sppLinkLossAndReconnect();
-    void bannerMidConnection();
+    void restartByItself_data();
+    void restartByItself();
     void unpairedDeviceWaitsAndSearch();
     void bothModulesOnTheirOwnTimers();
 };
@@ -202,13 +204,13 @@ void TestIdc777StateMachine::faultsRecovered()
     LogCapture log;
     Rig rig;
     if (fault == "refused")
-        rig.module().setRefusedKey("GPIO_CONFIG");
+        rig.module().setFailure(Idc777Module::Failure::SetNotKept);
     else if (fault == "silent")
         rig.module().setSilent("GET LOCAL_ADDR");
     else if (fault == "error")
         rig.module().setAnswer("GET LOCAL_ADDR", {"ERROR 0x0003"});
     else
-        rig.module().setReadyLost(1);
+        rig.module().setFailure(Idc777Module::Failure::ReadyLost);
     rig.start();
     QVERIFY(rig.connected());
     QVERIFY(log.contains(logged));
@@ -283,17 +285,40 @@ void TestIdc777StateMachine::sppLinkLossAndReconnect()
     QVERIFY2(!c.contains("OPEN " + kMic + " A2DP"), qPrintable(c.join(" | ")));
 }
 
-void TestIdc777StateMachine::bannerMidConnection()
+void TestIdc777StateMachine::restartByItself_data()
 {
-    Rig rig;
+    QTest::addColumn<bool>("sink");
+    QTest::addColumn<int>("failure");  // -1: between two lines
+    for (bool sink : {true, false}) {
+        const char* side = sink ? "sink" : "source";
+        QTest::addRow("%s, between lines", side) << sink << -1;
+        QTest::addRow("%s, in an answer", side) << sink << int(Idc777Module::Failure::RestartInAnswer);
+        QTest::addRow("%s, in a data event", side) << sink << int(Idc777Module::Failure::RestartInDataEvent);
+    }
+}
+
+// The module restarts by itself (a brown-out) wherever its output stands:
+// the driver starts over and has its links back, on its own timers.
+void TestIdc777StateMachine::restartByItself()
+{
+    QFETCH(bool, sink);
+    QFETCH(int, failure);
+    Rig rig(sink);
     rig.start();
     QVERIFY(rig.connected());
-    rig.module().clearRecords();
-    // The module restarts by itself (a brown-out): the driver starts over.
-    rig.sim.sink().write(rig.module().powerOn());
-    QTRY_COMPARE(rig.bt.btState(), BluetoothIDC777::WAIT_FOR_FINISH_RESET);
-    QVERIFY(rig.connected());
-    QVERIFY(rig.module().commands().contains("OPEN " + kMic + " SPP"));
+    Idc777Module& m = rig.module();
+    if (failure < 0) {
+        rig.peer().write(m.powerOn());
+    } else if (failure == int(Idc777Module::Failure::RestartInAnswer)) {
+        m.setFailure(Idc777Module::Failure::RestartInAnswer);
+        rig.bt.getBluetoothAddress();
+    } else {
+        m.setFailure(Idc777Module::Failure::RestartInDataEvent);
+        m.addLink("SPP", sink ? kMic : kHp);
+        rig.peer().write(m.accessoryLines({"BT_RX SENSOR 1"}));
+    }
+    QTRY_COMPARE(m.restarts(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(m.openLinks().size() == (sink ? 2 : 3) && m.isStreaming(), 15000);
 }
 
 // Unpaired, the machine waits for the paired device and reads the list

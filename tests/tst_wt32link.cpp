@@ -59,6 +59,7 @@ private slots:
     void initWithStuckDataModeLineReturns();
     void stuckModeWaitRestarts_data();
     void stuckModeWaitRestarts();
+    void deadDataModeLine();
     void disconnectFromDataMode();
     void bytesBeforeTheEdgeStayData();
     void heldCommandsWhenParked_data();
@@ -423,6 +424,20 @@ void TestWt32Link::stuckModeWaitRestarts()
     QVERIFY(!rig.bt.isConnectedRFCOMM());
     rig.bt.tickNow();
     QCOMPARE(rig.bt.btState(), int(W::BTSTATE_WAIT_FOR_CONNECT_A2DP));
+}
+
+// A data-mode line that never rises: the give-up first takes the module to
+// command mode, so its commands reach the module, and the call is made again.
+void TestWt32Link::deadDataModeLine()
+{
+    Wt32SimRig rig;
+    rig.module().setFailure(Wt32Module::Failure::DataModeLineLow);
+    rig.start();
+    rig.bt.callBtDeviceA2DP(true);
+    const QString call = "CALL " + kMic + " 1101 RFCOMM";
+    QVERIFY(rig.run([&] { return rig.module().count(call) == 2; }, 2000));
+    QVERIFY(rig.module().commands().contains("KILL " + kMic));
+    QVERIFY(rig.module().dataLines().filter("KILL").isEmpty());
 }
 
 void TestWt32Link::disconnectFromDataMode()

@@ -129,7 +129,7 @@ void TestWt32Sim::moduleSinkLinksAndDataMode()
     QVERIFY(m.autocall().isEmpty());
 
     // A stuck data-mode line reads 1 whatever the mode.
-    m.setStuck(true);
+    m.setFailure(Wt32Module::Failure::DataModeLineHigh);
     QVERIFY(m.dataModeLine() && !m.isDataMode());
 }
 

@@ -68,8 +68,8 @@ public:
     // Feeds bytes as if read from the port.
     void feed(const QByteArray& bytes)
     {
-        m_rx.append(bytes);
-        if (m_rx.hasLine())
+        m_port->receiver().append(bytes);
+        if (m_port->receiver().hasLine())
             analyseAnswer();
     }
     // Keeps the state machine where it is, so that tests of the link see
@@ -117,7 +117,7 @@ public:
     bool configReading() const { return m_configReadingInProgress; }
     bool audioTestMode() const { return m_audioTestModeActive; }
     bool waitForInitWritten() const { return m_waitForInitWritten; }
-    QByteArray pendingBytes() const { return m_rx.pending(); }
+    QByteArray pendingBytes() const { return m_port->receiver().pending(); }
     QString fwVersion() const { return m_fwVersion; }
 };
 

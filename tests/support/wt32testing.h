@@ -24,8 +24,8 @@ public:
     // Feeds bytes as if read from the port.
     void feed(const QByteArray& bytes)
     {
-        m_rx.append(bytes);
-        if (m_rx.hasLine())
+        m_port->receiver().append(bytes);
+        if (m_port->receiver().hasLine())
             analyseAnswer();
     }
     void feedLine(const QString& line) { feed(line.toUtf8() + "\r\n"); }
@@ -81,7 +81,7 @@ public:
     QByteArray held() const { return m_commandOutputBuffer; }
     const AccessoryMessageQueue& messages() const { return m_transmitBuffer; }
     bool transmitTimerActive() const { return m_btTimerTransmit->isActive(); }
-    QByteArray pendingBytes() const { return m_rx.pending(); }
+    QByteArray pendingBytes() const { return m_port->receiver().pending(); }
     QString inquiryText() const { return m_receivedInquiryText; }
 };
 

@@ -289,7 +289,7 @@ void BluetoothSim::act(Peer& sinkPeer, Peer& sourcePeer, const QStringList& w, c
         sink.setLineEnd(end);
         source.setLineEnd(end);
     } else if (action == "stuck") {
-        m_wtSink.module().setStuck(w.value(1) == "on");
+        m_wtSink.module().setFailure(Wt32Module::Failure::DataModeLineHigh, w.value(1) == "on");
         m_wtSink.updateModeLine();
     }
 }

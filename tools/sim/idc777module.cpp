@@ -78,6 +78,27 @@ void Idc777Module::setAnswer(const QString& command, const QStringList& answerLi
     m_scripts.set(command, answerLines);
 }
 
+void Idc777Module::setFailure(Failure failure, bool on)
+{
+    m_failures = on ? m_failures | bit(failure) : m_failures & ~bit(failure);
+}
+
+bool Idc777Module::strikes(Failure failure)
+{
+    if (!hasFailure(failure))
+        return false;
+    setFailure(failure, false);
+    return true;
+}
+
+// What the module printed of a line before it restarted, then its start lines.
+QByteArray Idc777Module::restartAfter(const QByteArray& partial)
+{
+    log("--", "restarts after: " + partial);
+    m_input.clear();
+    return partial + restart();
+}
+
 void Idc777Module::clearRecords()
 {
     m_received.clear();
@@ -132,7 +153,13 @@ QByteArray Idc777Module::receive(const QByteArray& bytes)
             continue;
         m_commands.append(command);
         log("<-", command.toLatin1());
-        out.append(answer(command));
+        const QByteArray reply = answer(command);
+        if (!reply.isEmpty() && strikes(Failure::RestartInAnswer)) {
+            // Its input is lost with it.
+            out.append(restartAfter(reply.left(reply.indexOf(m_lineEnd) / 2)));
+            break;
+        }
+        out.append(reply);
     }
     return out;
 }
@@ -158,10 +185,8 @@ QByteArray Idc777Module::restart()
     m_links.clear();
     m_streaming = false;
     ++m_restarts;
-    if (m_readyLost > 0) {
-        --m_readyLost;
+    if (strikes(Failure::ReadyLost))
         return lines({kBanner, kFirmware});
-    }
     return lines({kBanner, kFirmware, "Ready"});
 }
 
@@ -281,6 +306,10 @@ QByteArray Idc777Module::accessoryLines(const QStringList& accessoryAnswer)
     }
     QByteArray out;
     for (const QString& e : events) {
+        if (strikes(Failure::RestartInDataEvent)) {
+            const QByteArray bytes = e.toUtf8();
+            return out + restartAfter(bytes.left(bytes.indexOf('\r') + 1));
+        }
         log("->", e.trimmed().toUtf8());
         out.append(e.toUtf8() + m_lineEnd);
     }
@@ -376,7 +405,7 @@ QByteArray Idc777Module::answer(const QString& command)
         const int eq = rest.indexOf('=');
         if (eq <= 0)
             return lines({"ERROR 0x0013"});
-        if (rest.left(eq) != m_refused)
+        if (!hasFailure(Failure::SetNotKept))
             m_current.insert(rest.left(eq), rest.mid(eq + 1));
         return lines({"OK"});
     }

@@ -30,6 +30,17 @@ using Idc777Remote = SimRemote;
 class Idc777Module
 {
 public:
+    // What goes wrong, switched on by a test; "once" ones switch themselves
+    // off when they have struck.
+    enum class Failure {
+        ReadyLost,           // the next restart prints no "Ready" (once)
+        SetNotKept,          // "SET" is answered "OK", the value is not kept
+        RestartInAnswer,     // the next answer stops half-way: the module restarts (once)
+        RestartInDataEvent,  // the next data event stops after its first CR: the module restarts (once)
+    };
+    void setFailure(Failure failure, bool on = true);
+    bool hasFailure(Failure failure) const { return m_failures & bit(failure); }
+
     // Link ids the module gives each profile.
     static int linkIdOf(const QString& profile);
 
@@ -53,11 +64,7 @@ public:
     // Sets a value as if written long ago.
     void setValue(const QString& key, const QString& value);
     void removeValue(const QString& key);
-    // The next `times` restarts print no "Ready".
-    void setReadyLost(int times) { m_readyLost = times; }
     int restarts() const { return m_restarts; }
-    // A key whose SET the module accepts but never keeps.
-    void setRefusedKey(const QString& key) { m_refused = key; }
     QString localAddress() const { return m_localAddress; }
     void setLocalAddress(const QString& address) { m_localAddress = address; }
     QStringList pairedDevices() const { return m_paired; }
@@ -131,11 +138,14 @@ private:
     const Link* link(const QString& profile) const;
     const Link* linkById(int id) const;
     void log(const QString& direction, const QByteArray& text) const;
+    static unsigned bit(Failure failure) { return 1u << unsigned(failure); }
+    // True (and switched off) when a "once" failure is on.
+    bool strikes(Failure failure);
+    QByteArray restartAfter(const QByteArray& partial);
 
     QMap<QString, QString> m_current;
     QMap<QString, QString> m_stored;
     QMap<QString, QString> m_factory;
-    QString m_refused;
     QString m_localAddress = "0017E9A1B2C3";
     QStringList m_paired;
     QString m_stateFile;
@@ -144,7 +154,7 @@ private:
     bool m_streaming = false;
     bool m_running = true;
     bool m_resetLineHigh = true;
-    int m_readyLost = 0;
+    unsigned m_failures = 0;
     int m_restarts = 0;
     QByteArray m_lineEnd = "\r\n";
     SimScriptedAnswers m_scripts;

@@ -62,6 +62,18 @@ void Wt32Module::setAnswer(const QString& command, const QStringList& answerLine
     m_scripts.set(command, answerLines);
 }
 
+void Wt32Module::setFailure(Failure failure, bool on)
+{
+    m_failures = on ? m_failures | bit(failure) : m_failures & ~bit(failure);
+}
+
+bool Wt32Module::dataModeLine() const
+{
+    if (hasFailure(Failure::DataModeLineHigh))
+        return true;
+    return m_dataMode && !hasFailure(Failure::DataModeLineLow);
+}
+
 void Wt32Module::clearRecords()
 {
     m_received.clear();

@@ -33,6 +33,14 @@ class Wt32Module
 public:
     static const char* const kBanner;  // the start banner, version in parentheses
 
+    // What goes wrong, switched on by a test.
+    enum class Failure {
+        DataModeLineHigh,  // the data-mode output reads 1 whatever the mode
+        DataModeLineLow,   // the data-mode output reads 0 whatever the mode
+    };
+    void setFailure(Failure failure, bool on = true);
+    bool hasFailure(Failure failure) const { return m_failures & bit(failure); }
+
     Wt32Module();
 
     // Bytes written by the unit; returns the module's answer bytes.
@@ -40,9 +48,8 @@ public:
     // A rising edge on the DTR input: back to command mode.
     QByteArray dtrRise();
     bool isDataMode() const { return m_dataMode; }
-    // The data-mode output as the unit reads it; a stuck line reads 1.
-    bool dataModeLine() const { return m_dataMode || m_stuck; }
-    void setStuck(bool stuck) { m_stuck = stuck; }
+    // The data-mode output as the unit reads it.
+    bool dataModeLine() const;
 
     // While AUTOCALL is set and no A2DP link stands: calls the first paired
     // device in reach (the events of the new links), else nothing.
@@ -123,6 +130,7 @@ private:
     int freeLinkId() const;
     int headsetPercent(const SimRemote& r) const;
     void log(const QString& direction, const QString& text) const;
+    static unsigned bit(Failure failure) { return 1u << unsigned(failure); }
 
     QMap<QString, QString> m_settings;
     QMap<QString, QString> m_factory;
@@ -133,7 +141,7 @@ private:
     QList<Link> m_links;
     bool m_dataMode = false;
     int m_dataLink = -1;
-    bool m_stuck = false;
+    unsigned m_failures = 0;
     QStringList m_heldAccessoryLines;  // arrived in command mode
     QByteArray m_lineEnd = "\r\n";
     SimScriptedAnswers m_scripts;
