@@ -1,6 +1,7 @@
 #include "ptypair.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -50,11 +51,15 @@ void PtyPair::close()
     if (m_slaveKeepAlive >= 0)
         ::close(m_slaveKeepAlive);
     m_master = m_slaveKeepAlive = -1;
+    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).symLinkTarget() == QFileInfo(m_slavePath).absoluteFilePath())
+        QFile::remove(m_linkPath);
+    m_linkPath.clear();
 }
 
-bool PtyPair::linkSlaveAt(const QString& linkPath) const
+bool PtyPair::linkSlaveAt(const QString& linkPath)
 {
     QFile::remove(linkPath);
+    m_linkPath = linkPath;
     return QFile::link(m_slavePath, linkPath);
 }
 

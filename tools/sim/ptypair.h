@@ -24,8 +24,9 @@ public:
     QString slavePath() const { return m_slavePath; }
     int masterFd() const { return m_master; }
 
-    // Points linkPath (e.g. "<root>/dev/ttyO2") at the slave; replaces what is there.
-    bool linkSlaveAt(const QString& linkPath) const;
+    // Points linkPath (e.g. "<root>/dev/ttyO2") at the slave; replaces what
+    // is there. close() removes the link: the pty's number may soon be another's.
+    bool linkSlaveAt(const QString& linkPath);
 
     // While enabled (the default), bytes from the program arrive as
     // dataReceived(); a peer that polls with waitForData() disables it.
@@ -48,6 +49,7 @@ private:
     int m_master = -1;
     int m_slaveKeepAlive = -1;  // keeps the master readable while no one has the slave open
     QString m_slavePath;
+    QString m_linkPath;
     QSocketNotifier* m_notifier = nullptr;
 };
 
