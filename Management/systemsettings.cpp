@@ -1,10 +1,9 @@
-// The screen half of Systemsettings: three pages of settings buttons, each
-// opening its dialog; an accepted change is stored at once and, where it
-// touches hardware, applied. The store half is systemsettings_store.cpp.
+// The system-settings screen: three pages of settings buttons, each opening
+// its dialog; an accepted change is stored at once and, where it touches
+// hardware, applied.
 #include "systemsettings.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/commandrunner.h"
-#include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Hardware/systemclock.h"
 #include "Management/SettingsAdjust/customizedialogs.h"
@@ -26,8 +25,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 
 const char* const Systemsettings::kFirmwareVersion = "1.11.0";
@@ -42,22 +39,7 @@ Systemsettings::Systemsettings(QWidget* parent)
     ui->setupUi(this);
     showPage(1);
     m_selectLanguage = new LanguageSelect(this);
-
-    removeStoreLeftovers();
-    setAsideIfUnusable();
-    QFile file(DeviceLayer::path(kSettingsFile));
-    if (!file.open(QIODevice::ReadOnly)) {
-        file.close();
-        if (QFileInfo::exists(file.fileName())) {
-            // Keep the file for the service engineer; run on defaults.
-            qDebug() << "Settings file cannot be read, using defaults:" << file.fileName();
-            setDefaultValues();
-            return;
-        }
-        qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
-        resetToDefaultSettings();
-    }
-    loadSystemsettings();
+    start();
 }
 
 Systemsettings::~Systemsettings()

@@ -17,9 +17,9 @@
 #include "simservice.h"
 
 #include "Hardware/deviceroot.h"
-#include "Management/systemsettings.h"
+#include "Management/settingsstore.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -68,11 +68,12 @@ int usage()
 }
 
 // The settings store, to write the paired addresses into a complete file.
-class PairedSettings : public Systemsettings
+class PairedSettings : public SettingsStore
 {
 public:
     void pair()
     {
+        start();
         m_btIdMicrophone = BluetoothSim::kTb9Address;
         m_btNameMicrophone = "TB-9";
         m_btIdHeadphone = BluetoothSim::kHeadsetAddress;
@@ -91,7 +92,7 @@ bool pairDevices(const QString& root, QString* error)
     qputenv("DEVICE_ROOT", root.toLocal8Bit());
     PairedSettings settings;
     settings.pair();
-    const QString ini = root + Systemsettings::kSettingsFile;
+    const QString ini = root + SettingsStore::kSettingsFile;
     if (!QFileInfo(ini).isFile()) {
         *error = "cannot write " + ini;
         return false;
@@ -136,18 +137,8 @@ int serve(const QString& root)
 
 int main(int argc, char* argv[])
 {
-    // The settings store is a widget: writing it needs a (screenless) GUI application.
-    bool paired = false;
-    for (int i = 1; i < argc; ++i)
-        paired = paired || QByteArray(argv[i]) == "--paired";
-    std::unique_ptr<QCoreApplication> app;
-    if (paired) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    const QStringList args = app->arguments().mid(1);
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
     if (args.contains("-h") || args.contains("--help")) {
         QTextStream(stdout) << kUsage;
         return 0;
@@ -169,9 +160,12 @@ int main(int argc, char* argv[])
 
     if (args.at(0) == "create") {
         DeviceTree::Options options;
+        bool paired = false;
         for (int i = 2; i < args.size(); ++i) {
-            if (args.at(i) == "--paired")
+            if (args.at(i) == "--paired") {
+                paired = true;
                 continue;
+            }
             if (args.at(i) == "--hardware" && i + 1 < args.size()) {
                 const QString hw = args.at(++i).toLower();
                 if (hw == "v1")

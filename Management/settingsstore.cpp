@@ -1,6 +1,4 @@
-// The store half of Systemsettings: the settings file, its defaults and the
-// text helpers. The screen half lives in systemsettings.cpp.
-#include "systemsettings.h"
+#include "settingsstore.h"
 #include "Hardware/devicelayer.h"
 
 #include <QCoreApplication>
@@ -15,36 +13,42 @@
 
 int g_debugFeatures = 0;
 
-const char* const Systemsettings::kSettingsFile = "/home/root/settings.ini";
+const char* const SettingsStore::kSettingsFile = "/home/root/settings.ini";
 
-const Systemsettings::Flag Systemsettings::kDialogFlags[24] = {
-    {"LevelMeasurement_ShowFft", &Systemsettings::m_levelMeasShowFft, true},
-    {"LevelMeasurement_ShowFrequencyValue", &Systemsettings::m_levelMeasShowFrequencyValue, true},
-    {"LevelMeasurement_UseFrequencyColorForLevelbar", &Systemsettings::m_levelMeasUseFrequColorForBar, false},
-    {"LevelMeasurement_ShowPeakLevelBar", &Systemsettings::m_levelMeasShowPeakLevelBar, false},
-    {"Pinpointing_ShowFrequencyValue", &Systemsettings::m_pinpointingShowFrequencyValuePP, true},
-    {"Pinpointing_UseFrequencyColorForLevelbar", &Systemsettings::m_pinpointingUseFrequencyColorForLevelbarPP, false},
-    {"Pinpointing_ShowFilterParameter", &Systemsettings::m_pinpointingShowFilterParameter, true},
-    {"Pinpointing_DynamicScaling", &Systemsettings::m_pinpointingDynamicScaling, true},
-    {"Longterm_ShowFrequencyValue", &Systemsettings::m_longtermShowFrequencyValueLT, true},
-    {"Longterm_UseFrequencyColorForLevelbar", &Systemsettings::m_longtermUseFrequencyColorForLevelbarLT, false},
-    {"Longterm_ShowGrid", &Systemsettings::m_longtermShowGridLT, true},
-    {"Longterm_ShowFilterParameter", &Systemsettings::m_longtermShowFilterParameterLT, true},
-    {"H2Sensor_ShowHistogram", &Systemsettings::m_h2ShowHistogramH2, true},
-    {"H2Sensor_ShowGrid", &Systemsettings::m_h2ShowGridH2, false},
-    {"H2Sensor_DynamicScaling", &Systemsettings::m_h2DynamicScaling, true},
-    {"H2Sensor_ShowWorkingRange", &Systemsettings::m_h2ShowWorkingRangeH2, false},
-    {"Pipelocating_ShowFft", &Systemsettings::m_pipelocatingShowFftPL, false},
-    {"Pipelocating_UseFrequencyColorForLevelbar", &Systemsettings::m_pipelocatingUseFrequencyColorForLevelbarPL, false},
-    {"Pipelocating_ShowFrequencyValue", &Systemsettings::m_pipelocatingShowFrequencyValuePL, true},
-    {"Pipelocating_ShowFilterParameter", &Systemsettings::m_pipelocatingShowFilterParameterPL, true},
-    {"Startup_UseFavouriteForStartup", &Systemsettings::m_startupUseFavouriteForStartup, false},
-    {"Startup_UseFilterForStartup", &Systemsettings::m_startupUseFilterForStartup, false},
-    {"Startup_UseGpsForStartup", &Systemsettings::m_startupUseGpsForStartup, true},
-    {"Startup_UseTouchForStartup", &Systemsettings::m_startupUseTouchForStartup, true},
+const SettingsStore::Flag SettingsStore::kDialogFlags[24] = {
+    {"LevelMeasurement_ShowFft", &SettingsStore::m_levelMeasShowFft, true},
+    {"LevelMeasurement_ShowFrequencyValue", &SettingsStore::m_levelMeasShowFrequencyValue, true},
+    {"LevelMeasurement_UseFrequencyColorForLevelbar", &SettingsStore::m_levelMeasUseFrequColorForBar, false},
+    {"LevelMeasurement_ShowPeakLevelBar", &SettingsStore::m_levelMeasShowPeakLevelBar, false},
+    {"Pinpointing_ShowFrequencyValue", &SettingsStore::m_pinpointingShowFrequencyValuePP, true},
+    {"Pinpointing_UseFrequencyColorForLevelbar", &SettingsStore::m_pinpointingUseFrequencyColorForLevelbarPP, false},
+    {"Pinpointing_ShowFilterParameter", &SettingsStore::m_pinpointingShowFilterParameter, true},
+    {"Pinpointing_DynamicScaling", &SettingsStore::m_pinpointingDynamicScaling, true},
+    {"Longterm_ShowFrequencyValue", &SettingsStore::m_longtermShowFrequencyValueLT, true},
+    {"Longterm_UseFrequencyColorForLevelbar", &SettingsStore::m_longtermUseFrequencyColorForLevelbarLT, false},
+    {"Longterm_ShowGrid", &SettingsStore::m_longtermShowGridLT, true},
+    {"Longterm_ShowFilterParameter", &SettingsStore::m_longtermShowFilterParameterLT, true},
+    {"H2Sensor_ShowHistogram", &SettingsStore::m_h2ShowHistogramH2, true},
+    {"H2Sensor_ShowGrid", &SettingsStore::m_h2ShowGridH2, false},
+    {"H2Sensor_DynamicScaling", &SettingsStore::m_h2DynamicScaling, true},
+    {"H2Sensor_ShowWorkingRange", &SettingsStore::m_h2ShowWorkingRangeH2, false},
+    {"Pipelocating_ShowFft", &SettingsStore::m_pipelocatingShowFftPL, false},
+    {"Pipelocating_UseFrequencyColorForLevelbar", &SettingsStore::m_pipelocatingUseFrequencyColorForLevelbarPL, false},
+    {"Pipelocating_ShowFrequencyValue", &SettingsStore::m_pipelocatingShowFrequencyValuePL, true},
+    {"Pipelocating_ShowFilterParameter", &SettingsStore::m_pipelocatingShowFilterParameterPL, true},
+    {"Startup_UseFavouriteForStartup", &SettingsStore::m_startupUseFavouriteForStartup, false},
+    {"Startup_UseFilterForStartup", &SettingsStore::m_startupUseFilterForStartup, false},
+    {"Startup_UseGpsForStartup", &SettingsStore::m_startupUseGpsForStartup, true},
+    {"Startup_UseTouchForStartup", &SettingsStore::m_startupUseTouchForStartup, true},
 };
 
 namespace {
+
+// The store's texts keep the settings screen's translation context.
+QString tr(const char* key)
+{
+    return QCoreApplication::translate("Systemsettings", key);
+}
 
 // The keys besides the dialog flags.
 const char* const kValueKeys[] = {
@@ -70,7 +74,7 @@ int offeredOr(const QVector<int>& offered, int seconds, int fallback)
 
 // An existing file that cannot be read must not be replaced: it may hold every
 // setting of the unit (a transient fault, a service copy in progress).
-bool Systemsettings::fileBlocksStore() const
+bool SettingsStore::fileBlocksStore() const
 {
     const QString path = DeviceLayer::path(kSettingsFile);
     if (!QFileInfo::exists(path))
@@ -83,7 +87,7 @@ bool Systemsettings::fileBlocksStore() const
 
 // A store killed between writing its temporary file and the rename leaves
 // that file behind.
-void Systemsettings::removeStoreLeftovers()
+void SettingsStore::removeStoreLeftovers()
 {
     const QFileInfo file(DeviceLayer::path(kSettingsFile));
     static const QRegularExpression leftover(
@@ -98,7 +102,7 @@ void Systemsettings::removeStoreLeftovers()
 // A file QSettings cannot parse, or one without any of the store's keys
 // (empty, garbage), would read as zeros everywhere and be stored back so. It
 // is kept aside (the newest only) and counts as missing.
-bool Systemsettings::setAsideIfUnusable()
+bool SettingsStore::setAsideIfUnusable()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
     if (!QFileInfo(path).isFile())
@@ -132,7 +136,7 @@ bool Systemsettings::setAsideIfUnusable()
     return true;
 }
 
-void Systemsettings::loadSystemsettings()
+void SettingsStore::loadSystemsettings()
 {
     // QSettings reads a missing or unreadable file as empty: the values in
     // use would become zeros (power-off never, no time zone).
@@ -181,7 +185,7 @@ void Systemsettings::loadSystemsettings()
     s.endGroup();
 }
 
-bool Systemsettings::storeSystemsettings()
+bool SettingsStore::storeSystemsettings()
 {
     if (fileBlocksStore()) {
         qDebug() << "Settings file exists but cannot be read, not overwritten:"
@@ -242,7 +246,7 @@ bool Systemsettings::storeSystemsettings()
     return true;
 }
 
-void Systemsettings::setDefaultValues()
+void SettingsStore::setDefaultValues()
 {
     m_btIdHeadphone.clear();
     m_btNameHeadphone.clear();
@@ -267,13 +271,32 @@ void Systemsettings::setDefaultValues()
         this->*(f.member) = f.defaultValue;
 }
 
-bool Systemsettings::resetToDefaultSettings()
+bool SettingsStore::resetToDefaultSettings()
 {
     setDefaultValues();
     return storeSystemsettings();
 }
 
-int Systemsettings::setFavouriteButton(int num)
+void SettingsStore::start()
+{
+    removeStoreLeftovers();
+    setAsideIfUnusable();
+    QFile file(DeviceLayer::path(kSettingsFile));
+    if (!file.open(QIODevice::ReadOnly)) {
+        file.close();
+        if (QFileInfo::exists(file.fileName())) {
+            // Keep the file for the service engineer; run on defaults.
+            qDebug() << "Settings file cannot be read, using defaults:" << file.fileName();
+            setDefaultValues();
+            return;
+        }
+        qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
+        resetToDefaultSettings();
+    }
+    loadSystemsettings();
+}
+
+int SettingsStore::setFavouriteButton(int num)
 {
     if (num < 0 || num > 5)
         return -1;
@@ -281,50 +304,50 @@ int Systemsettings::setFavouriteButton(int num)
     return storeSystemsettings() ? 0 : -2;
 }
 
-bool Systemsettings::clearBtHeadphone()
+bool SettingsStore::clearBtHeadphone()
 {
     m_btIdHeadphone.clear();
     m_btNameHeadphone.clear();
     return storeSystemsettings();
 }
 
-bool Systemsettings::clearBtMicrophone()
+bool SettingsStore::clearBtMicrophone()
 {
     m_btIdMicrophone.clear();
     m_btNameMicrophone.clear();
     return storeSystemsettings();
 }
 
-const QVector<int>& Systemsettings::powerOffTimes()
+const QVector<int>& SettingsStore::powerOffTimes()
 {
     static const QVector<int> times{600, 1800, 3600, 7200, 10800, 0};
     return times;
 }
 
-const QVector<int>& Systemsettings::displayOffTimes()
+const QVector<int>& SettingsStore::displayOffTimes()
 {
     static const QVector<int> times{30, 60, 300, 600, 1800, 0};
     return times;
 }
 
-int Systemsettings::validPowerOffTime(int seconds)
+int SettingsStore::validPowerOffTime(int seconds)
 {
     return offeredOr(powerOffTimes(), seconds, kDefaultPowerOffTime);
 }
 
-int Systemsettings::validDisplayOffTime(int seconds)
+int SettingsStore::validDisplayOffTime(int seconds)
 {
     return offeredOr(displayOffTimes(), seconds, kDefaultDisplayOffTime);
 }
 
-int Systemsettings::validBrightness(int level)
+int SettingsStore::validBrightness(int level)
 {
     if (level <= 0)
         return kDefaultBrightness;
     return qBound(kLowestBrightness, level, kHighestBrightness);
 }
 
-QString Systemsettings::getFormatStringDate() const
+QString SettingsStore::getFormatStringDate() const
 {
     const QString f = m_dateFormat.trimmed();
     if (f == QLatin1String("YYYYMMDD"))
@@ -334,7 +357,7 @@ QString Systemsettings::getFormatStringDate() const
     return QStringLiteral("dd.MM.yyyy");
 }
 
-int Systemsettings::getFavouriteButton(QString* text)
+int SettingsStore::getFavouriteButton(QString* text)
 {
     const QString t = getFavButTextFromNum(m_favouriteButton);
     if (text)
@@ -342,7 +365,7 @@ int Systemsettings::getFavouriteButton(QString* text)
     return m_favouriteButton;
 }
 
-int Systemsettings::convertDateFormatToInt(QString format) const
+int SettingsStore::convertDateFormatToInt(QString format) const
 {
     if (format == QLatin1String("DDMMYYYY"))
         return 0;
@@ -353,7 +376,7 @@ int Systemsettings::convertDateFormatToInt(QString format) const
     return -1;
 }
 
-int Systemsettings::convertDateTimeSourceToInt(QString source) const
+int SettingsStore::convertDateTimeSourceToInt(QString source) const
 {
     if (source == QLatin1String("GPS"))
         return 0;
@@ -362,7 +385,7 @@ int Systemsettings::convertDateTimeSourceToInt(QString source) const
     return -1;
 }
 
-QString Systemsettings::convertTimeToText(int seconds)
+QString SettingsStore::convertTimeToText(int seconds)
 {
     const unsigned int s = static_cast<unsigned int>(seconds);
     if (s == 0)
@@ -376,7 +399,7 @@ QString Systemsettings::convertTimeToText(int seconds)
     return QStringLiteral("---");
 }
 
-QString Systemsettings::getLanguageName(int num) const
+QString SettingsStore::getLanguageName(int num) const
 {
     static const char* const names[] = {
         "English", "German", "French", "Italian", "Spanish", "Chinese", "Czech",
@@ -387,7 +410,7 @@ QString Systemsettings::getLanguageName(int num) const
     return QCoreApplication::translate("LanguageSelect", key);
 }
 
-QString Systemsettings::getFavButTextFromNum(int num)
+QString SettingsStore::getFavButTextFromNum(int num)
 {
     switch (num) {
     case 0: return tr("Screenshot");
