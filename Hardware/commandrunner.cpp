@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QElapsedTimer>
 
 namespace CommandRunner {
 
@@ -38,6 +39,52 @@ static void appendToLog(const QString& program, const QStringList& arguments)
     log.write(line.join(' ').toUtf8() + '\n');
 }
 #endif
+
+namespace {
+
+// Appends what fits of `more` to `kept`; counts the rest.
+void keep(QByteArray* kept, const QByteArray& more, qint64* dropped)
+{
+    const int room = qMax(0, kMaxOutputBytes - kept->size());
+    kept->append(more.left(room));
+    *dropped += qMax(0, more.size() - room);
+}
+
+void keepOutput(QProcess& process, Result* result, qint64* dropped)
+{
+    keep(&result->output, process.readAllStandardOutput(), dropped);
+    keep(&result->errorOutput, process.readAllStandardError(), dropped);
+}
+
+// Waits for the end (or the time limit; false then), taking the output in
+// small parts as it comes so that QProcess never buffers more than a part.
+bool collectOutput(QProcess& process, int timeoutMs, Result* result, qint64* dropped)
+{
+    const int kSliceMs = 20;
+    QElapsedTimer clock;
+    clock.start();
+    bool errorChannel = false;
+    while (process.state() != QProcess::NotRunning) {
+        int slice = kSliceMs;
+        if (timeoutMs >= 0) {
+            const qint64 left = timeoutMs - clock.elapsed();
+            if (left <= 0)
+                return false;
+            slice = int(qMin<qint64>(left, kSliceMs));
+        }
+        // Each channel in turn, so a flood on one does not pile up while
+        // the wait is for the other.
+        process.setReadChannel(errorChannel ? QProcess::StandardError : QProcess::StandardOutput);
+        errorChannel = !errorChannel;
+        // A closed channel returns at once: wait for the end instead.
+        if (!process.waitForReadyRead(slice) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(slice);
+        keepOutput(process, result, dropped);
+    }
+    return true;
+}
+
+}
 
 Result run(const QString& program, const QStringList& arguments, int timeoutMs)
 {
@@ -71,7 +118,9 @@ Result run(const QString& program, const QStringList& arguments, int timeoutMs)
         result.exitCode = 127;
         return result;
     }
-    if (!process.waitForFinished(timeoutMs)) {
+    qint64 dropped = 0;
+    const bool finished = collectOutput(process, timeoutMs, &result, &dropped);
+    if (!finished) {
         qDebug() << "Command timed out:" << program << arguments;
         process.kill();
         process.waitForFinished(1000);
@@ -81,8 +130,10 @@ Result run(const QString& program, const QStringList& arguments, int timeoutMs)
     } else {
         result.exitCode = process.exitCode();
     }
-    result.output = process.readAllStandardOutput();
-    result.errorOutput = process.readAllStandardError();
+    keepOutput(process, &result, &dropped);
+    if (dropped > 0)
+        qDebug() << "Command output cut to its first" << kMaxOutputBytes << "bytes each:"
+                 << program << arguments << dropped << "bytes dropped";
     return result;
 }
 

@@ -22,6 +22,10 @@ struct Result {
     QByteArray errorOutput; // standard error
 };
 
+// Each output keeps at most its first this many bytes; the rest is read and
+// dropped (a command must not block on a full pipe), and the cut is logged.
+const int kMaxOutputBytes = 64 * 1024;
+
 // Without a time limit the command runs to its end, however long it takes:
 // an fsck of the data partition must never be killed half-way.
 const int kNoTimeLimit = -1;
