@@ -11,6 +11,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
 #include "Hardware/gps.h"
+#include "Hardware/massstorage.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/longtermmeasurement.h"
@@ -43,7 +44,6 @@ MainMenu* MainMenu::m_instanceMainMenu = nullptr;
 
 namespace {
 
-const char* const kMassStorage = "/media/vq4100";
 const char* const kPulseDir = "/home/root/.config/pulse/";
 const char* const kAlsaState = "/var/lib/alsa/asound.state";
 const int kPowerDownDelayMs = 3000;
@@ -109,10 +109,7 @@ MainMenu::MainMenu(QWidget* parent)
     m_micParameterMute = 1;
     m_micParameterButton = 1;
 
-    QDir().mkpath(DeviceLayer::path(kMassStorage));
-    qDebug() << "Filesystemcheck and mount";
-    CommandRunner::execute("fsck", {"-Mya", "/dev/mmcblk0p3"});
-    CommandRunner::execute("mount", {"/dev/mmcblk0p3", kMassStorage});
+    MassStorage::checkAndMount();
 
     Gpio::init();
     if (m_btModuleType == BluetoothFactory::ModuleIdc777)
@@ -504,9 +501,8 @@ void MainMenu::beforePowerDown()
 
 void MainMenu::powerDown()
 {
-    QDir::setCurrent(DeviceLayer::path("/home/root"));
     qDebug() << "Good bye!";
-    CommandRunner::execute("umount", {kMassStorage});
+    MassStorage::unmount();
     CommandRunner::execute("poweroff");
 }
 
@@ -851,6 +847,8 @@ namespace {
 // off again, so readers never meet half a line. False when it failed.
 bool appendLatin1(const char* unitPath, const QString& text)
 {
+    if (!MassStorage::mayWrite(unitPath))
+        return false;
     QFile file(DeviceLayer::path(unitPath));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
         qDebug() << "Could not open file:" << unitPath;

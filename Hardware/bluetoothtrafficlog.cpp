@@ -1,5 +1,6 @@
 #include "bluetoothtrafficlog.h"
 #include "devicelayer.h"
+#include "massstorage.h"
 
 #include <QDebug>
 #include <QFile>
@@ -11,11 +12,15 @@ const char* const kPath = "/media/vq4100/btInfo.txt";
 
 bool remove()
 {
+    if (!MassStorage::mayWrite(kPath))
+        return false;
     return QFile::remove(DeviceLayer::path(kPath));
 }
 
 void append(const QString& timeFormat, const QString& text)
 {
+    if (!MassStorage::mayWrite(kPath))
+        return;
     QFile file(DeviceLayer::path(kPath));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         qDebug() << "Could not open file:" << kPath;

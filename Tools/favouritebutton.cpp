@@ -1,5 +1,6 @@
 #include "favouritebutton.h"
 #include "Hardware/devicelayer.h"
+#include "Hardware/massstorage.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "Tools/popupinfo.h"
@@ -135,6 +136,8 @@ static bool savePng(const QPixmap& screen, const QString& path)
 
 int FavouriteButton::generateScreenshot()
 {
+    if (!MassStorage::mayWrite(kScreenshotDir))
+        return 0;
     const QPixmap screen = grabScreen();
     QDir().mkpath(DeviceLayer::path(kScreenshotDir));
     if (!m_screenshotSaved)

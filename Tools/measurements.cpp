@@ -3,6 +3,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
+#include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
@@ -215,6 +216,8 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
         {"LT_", &Measurements::storeInfoFileLongtermmeasurement},
     };
 
+    if (!MassStorage::mayWrite(dirMeas))
+        return failed("the partition is lent to a PC");
     const int stored = getNumMeasurements();
     const QString count = QString("\n(%1 / %2)").arg(stored).arg(maxNumMeasurements);
     if (stored >= warnNumMeasurements && stored < maxNumMeasurements) {
