@@ -30,6 +30,9 @@ bool takeBack();
 bool isLent();
 
 // False while the partition is lent, with a log line naming the writer.
+// Asked by: screenshots, systemInfo.txt and errorInfo.txt, btInfo.txt and
+// the measurement store.
+// TO DO with the pressure sensor's data files: each write of them asks too.
 bool mayWrite(const char* writer);
 
 }

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 
 Firmwareupdate::Firmwareupdate(QWidget* parent)
-    : ModalPlaceholder(parent), ui(new Ui::Firmwareupdate)
+    : ServiceDialog(parent), ui(new Ui::Firmwareupdate)
 {
     ui->setupUi(this);
     ui->labelTitle->setText(QCoreApplication::translate("Management", "Update"));

@@ -1,7 +1,7 @@
 #ifndef FIRMWAREUPDATE_H
 #define FIRMWAREUPDATE_H
 
-#include "modalplaceholder.h"
+#include "servicedialog.h"
 
 #include <QString>
 
@@ -11,7 +11,7 @@ class Firmwareupdate;
 
 // Firmware update of the unit and of the TB-9 accessory from files on the
 // mass storage.
-class Firmwareupdate : public ModalPlaceholder
+class Firmwareupdate : public ServiceDialog
 {
     Q_OBJECT
 public:

@@ -25,11 +25,16 @@ MessageDialog::MessageDialog(QWidget* parent)
 
 int MessageDialog::showWarning(QWidget* parent, const char* key)
 {
+    return showWarningText(parent, tr(key));
+}
+
+int MessageDialog::showWarningText(QWidget* parent, const QString& text)
+{
     MessageDialog dialog(parent);
     dialog.setDialogType(TypeOk);
     dialog.setIcon(IconWarning);
     dialog.setHeadline(tr("Warning"));
-    dialog.setInfotext(tr(key));
+    dialog.setInfotext(text);
     dialog.exec();
     return dialog.getPressedButton();
 }

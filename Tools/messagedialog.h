@@ -28,6 +28,8 @@ public:
     // The standard warning with OK: headline "Warning", the text of `key`
     // (context MessageDialog). Returns the pressed button.
     static int showWarning(QWidget* parent, const char* key);
+    // The same with a text already translated.
+    static int showWarningText(QWidget* parent, const QString& text);
 
     void setDialogType(int type);
     void setIcon(int icon);

@@ -4,6 +4,7 @@
 #include "Hardware/driverhelper.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
+#include "logcapture.h"
 #include "testroot.h"
 
 #include <QDir>
@@ -298,6 +299,18 @@ void TestBoardFiles::commandsRunToTheirEnd()
     // An explicit limit still ends a command that outlives it.
     DeviceTree::installStub(t.root(), "parted", "exec sleep 30\n");
     QCOMPARE(CommandRunner::execute("parted", {}, 200), -1);
+
+    // A flood on both channels neither blocks the command nor fills memory:
+    // the first part of each is kept, the cut logged.
+    DeviceTree::installStub(t.root(), "df",
+                            "head -c 300000 /dev/zero | tr '\\0' e >&2; "
+                            "head -c 200000 /dev/zero | tr '\\0' o; echo; exit 4\n");
+    LogCapture log;
+    const CommandRunner::Result flood = CommandRunner::run("df", {"-Th"}, 10000);
+    QCOMPARE(flood.exitCode, 4);
+    QCOMPARE(flood.output, QByteArray(CommandRunner::kMaxOutputBytes, 'o'));
+    QCOMPARE(flood.errorOutput, QByteArray(CommandRunner::kMaxOutputBytes, 'e'));
+    QVERIFY(log.contains("bytes dropped"));
 }
 
 QTEST_GUILESS_MAIN(TestBoardFiles)

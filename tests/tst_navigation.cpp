@@ -408,14 +408,23 @@ void TestNavigation::managementActions()
     for (const char* button : {"butDatatransmission", "butFirmwareupdate"}) {
         auto* b = management->findChild<QPushButton*>(button);
         b->setFocus();
+        const bool usb = QByteArray(button) == "butDatatransmission";
         QString opened;
-        ModalHelper::onNextModal([&opened](QWidget* dialog) {
+        auto back = [&opened](QWidget* dialog) {
             opened = dialog->metaObject()->className();
             dialog->findChild<QPushButton*>("butMenuBack")->click();
-        });
+        };
+        // The USB dialog asks first; No lends nothing.
+        if (usb) {
+            ModalHelper::onModal("MessageDialog", [back](QWidget* question) {
+                ModalHelper::onModal("BackupDialog", back);
+                question->findChild<QPushButton*>("butRight")->click();
+            });
+        } else {
+            ModalHelper::onNextModal(back);
+        }
         b->click();
-        QCOMPARE(opened, QString(QByteArray(button) == "butFirmwareupdate" ? "Firmwareupdate"
-                                                                            : "BackupDialog"));
+        QCOMPARE(opened, QString(usb ? "BackupDialog" : "Firmwareupdate"));
         QCOMPARE(unit.currentPage(), management);
         QCOMPARE(management->focusWidget(), b);
         QCOMPARE(stack(w), QVector<int>({0, 4}));

@@ -1,15 +1,20 @@
 #ifndef SYSTEMINFORMATION_H
 #define SYSTEMINFORMATION_H
 
-#include "Management/modalplaceholder.h"
+#include "Management/servicedialog.h"
+
+class Bluetooth;
+class QLabel;
+class QTimer;
 
 namespace Ui {
 class Systeminformation;
 }
 
-// The system-information dialog, and the unit's hardware version read from
-// the ADC straps.
-class Systeminformation : public ModalPlaceholder
+// The system-information dialog: versions and Bluetooth modules, the unit's
+// identity and battery, the use of its file systems and the developer-
+// features switch; and the unit's hardware version read from the ADC straps.
+class Systeminformation : public ServiceDialog
 {
     Q_OBJECT
 public:
@@ -20,12 +25,25 @@ public:
     // -1 = not recognised (also for missing or unreadable strap files).
     static int readHardwareVersion();
 
+    static const int kDfTimeoutMs = 3000;
+
     void init();
 
+private slots:
+    void on_butDebugFeatures_clicked(bool on);
+    // What changes while the dialog is open: module addresses and firmware,
+    // and the battery.
+    void refresh();
+
 private:
-    // Filled by the device-service work: versions, addresses, serial number,
-    // memory and the developer-features switch.
+    void setTexts();
+    void showModule(Bluetooth* module, QLabel* address, QLabel* firmware);
+    void showBattery();
+    void showFileSystems();
+    void showDebugFeatures();
+
     Ui::Systeminformation* ui;
+    QTimer* m_refreshTimer;
 };
 
 #endif

@@ -10,13 +10,19 @@
 
 void ModalHelper::onNextModal(std::function<void(QWidget*)> action, int timeoutMs)
 {
+    onModal(nullptr, action, timeoutMs);
+}
+
+void ModalHelper::onModal(const char* className, std::function<void(QWidget*)> action,
+                          int timeoutMs)
+{
     auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action, timeoutMs] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, className, action, timeoutMs] {
         QWidget* w = QApplication::activeModalWidget();
-        if (w) {
+        if (w && (!className || w->inherits(className))) {
             timer->stop();
             timer->deleteLater();
             action(w);

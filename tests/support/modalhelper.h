@@ -16,6 +16,10 @@ class ModalHelper
 {
 public:
     static void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+    // The same for the next active modal of class `className` only, for
+    // dialogs that open one over the other.
+    static void onModal(const char* className, std::function<void(QWidget*)> action,
+                        int timeoutMs = 5000);
     // Closes the next modal dialog by pressing and releasing Escape.
     static void escapeNextModal(int timeoutMs = 5000);
     // Rejects/closes the next modal dialog directly.

@@ -180,9 +180,21 @@ bool create(const QString& root, const Options& options, QString* error)
              && ok;
     }
     ok = installStub(root, "df",
-                     "echo 'Filesystem     Type  Size  Used Avail Use% Mounted on'\n"
-                     "echo '/dev/mmcblk0p3 vfat  3.6G  120M  3.5G   4% /media/vq4100'\n")
+                     "echo 'Filesystem     Type      Size  Used Avail Use% Mounted on'\n"
+                     "echo '/dev/root      ext4      1.8G  912M  790M  54% /'\n"
+                     "echo 'devtmpfs       devtmpfs  245M     0  245M   0% /dev'\n"
+                     "echo 'tmpfs          tmpfs     16M   4.0K   16M   1% /media/ramdisk'\n"
+                     "echo '/dev/mmcblk0p3 vfat      3.6G  120M  3.5G   4% /media/vq4100'\n")
          && ok;
+
+    // The unit's identity, written in production; kept like the rest of
+    // /home/root.
+    static const char* const kIdentity[][2] = {{"/home/root/serialNumber", "VQ41-000123\n"},
+                                               {"/home/root/productionDate", "2024-03-18\n"}};
+    for (const auto& file : kIdentity) {
+        if (!QFileInfo::exists(root + file[0]))
+            w(file[0], file[1]);
+    }
 
     if (!ok && error)
         *error = "some files of the device tree could not be written below " + root;

@@ -1,0 +1,54 @@
+#include "servicedialog.h"
+
+#include <QKeyEvent>
+#include <QStackedWidget>
+
+ServiceDialog::ServiceDialog(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
+void ServiceDialog::on_butMenuBack_clicked()
+{
+    leave();
+}
+
+void ServiceDialog::on_butMenuUp_clicked()
+{
+    stepPage(-1);
+}
+
+void ServiceDialog::on_butMenuDown_clicked()
+{
+    stepPage(1);
+}
+
+void ServiceDialog::stepPage(int step)
+{
+    auto* pages = findChild<QStackedWidget*>("mainArea");
+    const int n = pages ? pages->count() : 0;
+    if (n > 0)
+        pages->setCurrentIndex((pages->currentIndex() + step + n) % n);
+}
+
+void ServiceDialog::leave()
+{
+    reject();
+}
+
+void ServiceDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return; // acted on at its release, like every screen
+    QDialog::keyPressEvent(event);
+}
+
+void ServiceDialog::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (!event->isAutoRepeat())
+            leave();
+        return;
+    }
+    QDialog::keyReleaseEvent(event);
+}

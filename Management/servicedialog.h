@@ -1,0 +1,32 @@
+#ifndef SERVICEDIALOG_H
+#define SERVICEDIALOG_H
+
+#include <QDialog>
+
+class QKeyEvent;
+
+// Common ground of the device-service dialogs: a modal 480 x 272 page whose
+// Back button and IO key (the release of Escape) call leave(), by default
+// closing with QDialog::Rejected. A form with a "mainArea" stack of pages
+// pages through it with "butMenuUp" and "butMenuDown" (with wrap).
+class ServiceDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ServiceDialog(QWidget* parent = nullptr);
+
+protected slots:
+    void on_butMenuBack_clicked();
+    void on_butMenuUp_clicked();
+    void on_butMenuDown_clicked();
+
+protected:
+    virtual void leave();
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void stepPage(int step);
+};
+
+#endif
