@@ -211,6 +211,7 @@ void TestDeviceService::systemInformationShowsWhatItCanRead()
     QCOMPARE(label(&info, "labelProductionDate"), QString("2024-03-18"));
     QCOMPARE(label(&info, "labelDfRoot"), shownRoot);
     QCOMPARE(label(&info, "labelDfData"), shownData);
+    QVERIFY(label(&info, "labelBatteryCharge").endsWith(" %"));
 }
 
 void TestDeviceService::developerSwitchIsStored()
@@ -219,7 +220,7 @@ void TestDeviceService::developerSwitchIsStored()
     MainMenu* w = unit.start();
     Systeminformation info(w);
     info.init();
-    auto* debug = info.findChild<QPushButton*>("butDebugFeatures");
+    auto* debug = info.findChild<QAbstractButton*>("butDebugFeatures");
     QVERIFY(!debug->isChecked());
     debug->click();
     QCOMPARE(g_debugFeatures, 1);

@@ -129,16 +129,18 @@ void Systeminformation::showBattery()
 {
     BatteryState battery;
     const QString missing = ServiceText::kMissing;
+    // Each reading first: what is valid is known only after it.
+    const int percent = battery.fuelPercent();
+    const float volts = battery.voltage();
+    const float amperes = battery.current();
+    const float degrees = battery.temperature();
     const bool voltage = battery.hasVoltage();
-    ui->labelBatteryCharge->setText(battery.hasFuelPercent()
-                                        ? QString("%1 %").arg(battery.fuelPercent())
-                                        : missing);
-    ui->labelBatteryVoltage->setText(voltage ? QString("%1 V").arg(battery.voltage(), 0, 'f', 2)
-                                             : missing);
-    ui->labelBatteryCurrent->setText(voltage ? QString("%1 A").arg(battery.current(), 0, 'f', 2)
-                                             : missing);
-    ui->labelBatteryTemperature->setText(
-        voltage ? QString("%1 °C").arg(battery.temperature(), 0, 'f', 1) : missing);
+    ui->labelBatteryCharge->setText(battery.hasFuelPercent() ? QString("%1 %").arg(percent)
+                                                             : missing);
+    ui->labelBatteryVoltage->setText(voltage ? QString("%1 V").arg(volts, 0, 'f', 2) : missing);
+    ui->labelBatteryCurrent->setText(voltage ? QString("%1 A").arg(amperes, 0, 'f', 2) : missing);
+    ui->labelBatteryTemperature->setText(voltage ? QString("%1 °C").arg(degrees, 0, 'f', 1)
+                                                 : missing);
     ui->labelBatteryCharging->setText(battery.isCharging() ? tr("Yes") : tr("No"));
 }
 
