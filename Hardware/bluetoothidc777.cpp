@@ -4,7 +4,6 @@
 // bluetoothidc777_analysis.cpp.
 #include "bluetoothidc777.h"
 #include "bluetoothhost.h"
-#include "bluetoothtrafficlog.h"
 #include "devicelayer.h"
 #include "gpio.h"
 #include "gpiolines.h"
@@ -15,13 +14,9 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-const char* const BluetoothIDC777::kTrafficLog = BluetoothTrafficLog::kPath;
-
 BluetoothIDC777::BluetoothIDC777(BluetoothHost* host)
-    : m_host(host ? host : &AppBluetoothHost::instance()),
-      m_port(new BluetoothPort(SerialReceiver::LineEnd::AfterCr, this)),
-      m_btStateTimer(new QTimer(this)),
-      m_btTimerTransmit(new QTimer(this)),
+    : BluetoothDriver(host, {SerialReceiver::LineEnd::AfterCr, "\r\n", false,
+                             AccessoryMessageQueue::Policy::Coalescing, 13}),
       m_btTimerWaitForCmdResponse(new QTimer(this)),
       m_btTimerWaitForStatus(new QTimer(this))
 {
@@ -43,10 +38,7 @@ BluetoothIDC777::~BluetoothIDC777() = default;
 
 void BluetoothIDC777::initBluetooth(QString portName, QString btId)
 {
-    if (m_host->debugFeatures()) {
-        const bool removed = BluetoothTrafficLog::remove();
-        qDebug() << "Remove Bt-Info-File" << removed;
-    }
+    startTrafficLog();
 
     // The role comes from the unit's port name; only the opening maps it.
     m_portName = portName;
@@ -55,12 +47,12 @@ void BluetoothIDC777::initBluetooth(QString portName, QString btId)
     m_debugPrefix = m_btModuleToMic ? "M:" : m_btModuleToHp ? "H:" : "";
     m_port->open(portName, 9600, m_debugPrefix);
 
-    m_connectWithProfileA2DP = m_connectWithProfileAVRCP = m_connectWithProfileSPP = false;
-    m_connectWithProfileAGHFP = m_connectWithProfileHFP = false;
+    for (ProfileLink& l : m_links)
+        l.wanted = false;
     if (m_btModuleToMic) {
-        m_connectWithProfileA2DP = m_connectWithProfileSPP = true;
+        link(Profile::A2dp).wanted = link(Profile::Spp).wanted = true;
     } else if (m_btModuleToHp) {
-        m_connectWithProfileA2DP = m_connectWithProfileAVRCP = m_connectWithProfileAGHFP = true;
+        link(Profile::A2dp).wanted = link(Profile::Avrcp).wanted = link(Profile::Aghfp).wanted = true;
     }
 
     driveLine(GpioLine::Wt32Dtr, 0);
@@ -94,7 +86,7 @@ void BluetoothIDC777::resetBluetooth(QString btId, bool onlyStateVariables)
     if (!btId.isEmpty())
         m_btId = btId;
     m_port->receiver().clearPending();
-    m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
+    dropLinks();
     m_callBtDeviceRfcomm = false;
     setGainDefaults();
     m_btWaitForReadyAfterReset = false;
@@ -148,18 +140,47 @@ int BluetoothIDC777::decrementIntValue(int val)
     return val > 0 ? val - 1 : 0;
 }
 
+const char* BluetoothIDC777::profileName(Profile profile)
+{
+    static const char* const kNames[kProfiles] = {"A2DP", "AVRCP", "SPP", "AGHFP", "HFP"};
+    return kNames[int(profile)];
+}
+
+bool BluetoothIDC777::profileOf(const QString& word, Profile* profile)
+{
+    for (int p = 0; p < kProfiles; ++p) {
+        if (word == QLatin1String(profileName(Profile(p)))) {
+            *profile = Profile(p);
+            return true;
+        }
+    }
+    return false;
+}
+
+void BluetoothIDC777::dropLinks()
+{
+    for (ProfileLink& l : m_links) {
+        l.connected = false;
+        l.attempts = 0;
+    }
+}
+
 bool BluetoothIDC777::isConnected() const
 {
-    return (!m_connectWithProfileA2DP || m_connectedA2DP) && (!m_connectWithProfileAVRCP || m_connectedAVRCP)
-           && (!m_connectWithProfileSPP || m_connectedSPP) && (!m_connectWithProfileAGHFP || m_connectedAGHFP)
-           && (!m_connectWithProfileHFP || m_connectedHFP);
+    for (const ProfileLink& l : m_links) {
+        if (l.wanted && !l.connected)
+            return false;
+    }
+    return true;
 }
 
 bool BluetoothIDC777::isDisconnected() const
 {
-    return !(m_connectWithProfileA2DP && m_connectedA2DP) && !(m_connectWithProfileAVRCP && m_connectedAVRCP)
-           && !(m_connectWithProfileSPP && m_connectedSPP) && !(m_connectWithProfileAGHFP && m_connectedAGHFP)
-           && !(m_connectWithProfileHFP && m_connectedHFP);
+    for (const ProfileLink& l : m_links) {
+        if (l.wanted && l.connected)
+            return false;
+    }
+    return true;
 }
 
 bool BluetoothIDC777::searchOrPairingRuns() const
@@ -346,9 +367,7 @@ void BluetoothIDC777::stepInit()
     clearCmdTransmitBuffer();
     clearDataTransmitBuffer();
     sendCmdAndWaitForResponse("CLOSE ALL", {"CLOSE_OK", "OK", "ERROR"}, 6000);
-    m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
-    m_connectInProgressA2DP = m_connectInProgressAVRCP = m_connectInProgressSPP = 0;
-    m_connectInProgressAGHFP = m_connectInProgressHFP = 0;
+    dropLinks();
     m_streamingA2dpActive = false;
     m_initTransmitted = false;
     m_gainsTransmitted = false;
@@ -363,14 +382,15 @@ void BluetoothIDC777::stepInit()
     nextTick(CHECK_PAIRING, 500);
 }
 
-void BluetoothIDC777::openProfile(const char* profile, bool connected, bool wanted, unsigned int& attempts)
+void BluetoothIDC777::openProfile(Profile profile, bool wanted)
 {
-    if (!connected && wanted && attempts == 0) {
-        attempts = 12;
-        sendCmdAndWaitForResponse(QString("OPEN %1 %2").arg(m_btId, profile), {"OPEN_OK", "OPEN_ERROR", "ERROR"},
-                                  35000);
+    ProfileLink& l = link(profile);
+    if (!l.connected && wanted && l.attempts == 0) {
+        l.attempts = 12;
+        sendCmdAndWaitForResponse(QString("OPEN %1 %2").arg(m_btId, profileName(profile)),
+                                  {"OPEN_OK", "OPEN_ERROR", "ERROR"}, 35000);
     } else {
-        attempts = unsigned(decrementIntValue(int(attempts)));
+        l.attempts = unsigned(decrementIntValue(int(l.attempts)));
     }
 }
 
@@ -396,8 +416,8 @@ void BluetoothIDC777::stepConnect()
             nextTick(CONNECT, 500);
             return;
         }
-        openProfile("A2DP", m_connectedA2DP, true, m_connectInProgressA2DP);
-        nextTick(m_connectedA2DP ? CONNECTED_CMD : CONNECT, 500);
+        openProfile(Profile::A2dp, true);
+        nextTick(connected(Profile::A2dp) ? CONNECTED_CMD : CONNECT, 500);
         return;
     }
     if (!m_autoConnectEnabled) {
@@ -406,23 +426,23 @@ void BluetoothIDC777::stepConnect()
     }
     if (m_btModuleToMic) {
         // The text channel first: the accessory expects it before the audio.
-        if (!m_connectedSPP) {
-            openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+        if (!connected(Profile::Spp)) {
+            openProfile(Profile::Spp);
         } else {
-            openProfile("A2DP", m_connectedA2DP, m_connectWithProfileA2DP, m_connectInProgressA2DP);
-            openProfile("AVRCP", m_connectedAVRCP, m_connectWithProfileAVRCP, m_connectInProgressAVRCP);
-            openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+            openProfile(Profile::A2dp);
+            openProfile(Profile::Avrcp);
+            openProfile(Profile::Spp);
         }
     } else if (m_btModuleToHp) {
-        openProfile("A2DP", m_connectedA2DP, m_connectWithProfileA2DP, m_connectInProgressA2DP);
-        openProfile("AVRCP", m_connectedAVRCP, m_connectWithProfileAVRCP, m_connectInProgressAVRCP);
-        openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
-        if (m_connectedA2DP) {
-            openProfile("AGHFP", m_connectedAGHFP, m_connectWithProfileAGHFP, m_connectInProgressAGHFP);
-            openProfile("HFP", m_connectedHFP, m_connectWithProfileHFP, m_connectInProgressHFP);
+        openProfile(Profile::A2dp);
+        openProfile(Profile::Avrcp);
+        openProfile(Profile::Spp);
+        if (connected(Profile::A2dp)) {
+            openProfile(Profile::Aghfp);
+            openProfile(Profile::Hfp);
         }
     } else {
-        openProfile("SPP", m_connectedSPP, m_connectWithProfileSPP, m_connectInProgressSPP);
+        openProfile(Profile::Spp);
     }
     if (isConnected())
         nextTick(CONNECTED_CMD, 10);
@@ -432,9 +452,10 @@ void BluetoothIDC777::stepConnect()
 
 void BluetoothIDC777::stepConnected()
 {
-    const QString a2dp = hexLinkId(m_linkId_A2DP);
+    const QString a2dp = hexLinkId(linkId(Profile::A2dp));
+    const bool a2dpUp = connected(Profile::A2dp);
     if (m_audioTestModeActive) {
-        if (!m_btModuleToHp && m_connectedA2DP && !m_streamingA2dpActive) {
+        if (!m_btModuleToHp && a2dpUp && !m_streamingA2dpActive) {
             sendCmdAndWaitForResponse(QString("MUSIC %1 PLAY").arg(a2dp),
                                       {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND", "ERROR"}, 5000);
             sendCmdAndWaitForResponse(QString("VOLUME %1 127").arg(a2dp), {"OK", "ERROR"}, 2000);
@@ -451,11 +472,11 @@ void BluetoothIDC777::stepConnected()
         sendMicInitParameter(m_micInitParameterGain, m_micInitParameterMute, m_micInitParameterButton);
         m_btExtMicGain = m_micInitParameterGain;
     }
-    if (m_connectedA2DP && !m_streamingA2dpActive) {
+    if (a2dpUp && !m_streamingA2dpActive) {
         m_gainsTransmitted = false;
         sendCmdAndWaitForResponse(QString("MUSIC %1 PLAY").arg(a2dp),
                                   {"A2DP_STREAM_START", "A2DP_STREAM_SUSPEND", "ERROR"}, 5000);
-    } else if (m_connectedA2DP && !m_gainsTransmitted) {
+    } else if (a2dpUp && !m_gainsTransmitted) {
         m_gainsTransmitted = true;
         if (m_btModuleToHp) {
             setBtAdcGain(m_btAdcGain);
@@ -515,17 +536,17 @@ bool BluetoothIDC777::isStateDisconnected()
 
 bool BluetoothIDC777::isConnectedA2DP()
 {
-    return m_connectedA2DP;
+    return connected(Profile::A2dp);
 }
 
 bool BluetoothIDC777::isConnectedRFCOMM()
 {
-    return m_connectedSPP;
+    return connected(Profile::Spp);
 }
 
 bool BluetoothIDC777::isConnectedAVRCP()
 {
-    return m_connectedAVRCP;
+    return connected(Profile::Avrcp);
 }
 
 bool BluetoothIDC777::isStreamingActive()
@@ -535,14 +556,13 @@ bool BluetoothIDC777::isStreamingActive()
 
 void BluetoothIDC777::testmodeUseHfp(bool useHfp)
 {
-    m_connectWithProfileAGHFP = useHfp;
-    m_connectWithProfileHFP = useHfp;
+    link(Profile::Aghfp).wanted = useHfp;
+    link(Profile::Hfp).wanted = useHfp;
 }
 
 // The module has no separate data mode and opens its text channel itself.
 void BluetoothIDC777::callBtDeviceRFCOMM() {}
 void BluetoothIDC777::switchBtMode(int) {}
-void BluetoothIDC777::switchToDatamode() {}
 
 void BluetoothIDC777::startInquiry()
 {

@@ -1,15 +1,14 @@
 #ifndef BLUETOOTHIDC777_H
 #define BLUETOOTHIDC777_H
 
-#include "accessorymessagequeue.h"
-#include "bluetooth.h"
-#include "bluetoothport.h"
+#include "bluetoothdriver.h"
 #include "idc777commandqueue.h"
 
 #include <QString>
 #include <QStringList>
 
-class BluetoothHost;
+#include <array>
+
 class QTimer;
 
 // Driver of one IDC777 module: the sink on "/dev/ttyO2" (TB-9 accessory:
@@ -17,7 +16,7 @@ class QTimer;
 // (headset: A2DP source, AVRCP, hands-free gateway). The module takes one
 // text command at a time, ended by CR, and answers in lines whose first word
 // says what they are.
-class BluetoothIDC777 : public Bluetooth
+class BluetoothIDC777 : public BluetoothDriver
 {
     Q_OBJECT
 public:
@@ -45,7 +44,6 @@ public:
 
     using CmdBuffer = Idc777CommandQueue::Command;
 
-    static const char* const kTrafficLog;  // "/media/vq4100/btInfo.txt"
     static constexpr int kMaxLineBytes = BluetoothPort::kMaxLineBytes;
     static constexpr int kMessageTimeoutMs = 2000;
     static constexpr int kStatusTimeoutMs = 1000;
@@ -61,8 +59,6 @@ public:
     void initBluetooth(QString portName, QString btId) override;
     void resetBluetooth(QString btId, bool onlyStateVariables) override;
     void sendData(QString data) override;
-    QString getData() override;
-    void clearData() override;
     void callBtDeviceA2DP(bool rfcomm) override;
     void callBtDeviceRFCOMM() override;
     void switchBtMode(int btMode) override;
@@ -70,29 +66,18 @@ public:
     bool isConnectedRFCOMM() override;
     bool isConnectedAVRCP() override;
     bool isStreamingActive() override;
-    int sendMicInitParameter(int a_gain, int a_mute, int a_button) override;
-    void setBtExtMicGain(int gain) override;
-    int getBtExtMicGain() override;
     void setBtDacGain(int gain) override;
-    int getBtDacGain() override;
     void setBtAdcGain(int gain) override;
-    void setBtLastAdcGain() override;
-    int getBtAdcGain() override;
     void setBtExtHeadphoneGain(int volPercent) override;
     void setBtExtHeadphoneVolUp() override;
     void setBtExtHeadphoneVolDown() override;
-    int getBtExtHeadphoneGain() override;
     void requestHeadphoneVolume() override;
     void disconnectBtDevice() override;
-    int getBtExtHeadphoneBatteryState() override;
     void requestHeadphoneBatteryState() override;
-    QString getBtIdModul() override;
     void initBtModulSource() override;
     void initBtModulSink() override;
     void initBtModulSourceTestmode() override;
     void setAudioTestModeFlag(bool flag) override;
-    QString getBtName() override;
-    int getBtProfile() override;
     void sendReset() override;
     void clearAllPairings() override;
     void btModulFactoryReset() override;
@@ -109,7 +94,6 @@ public:
     bool isPairOk(QString btDevAdr) override;
     bool isStateDisconnected() override;
     void testmodeUseHfp(bool useHfp) override;
-    QString getFwVersionBtModul() override;
 
     // Commands and their answers.
     void sendCmdAndWaitForResponse(QString cmd, QStringList responses, int timeoutMs);
@@ -121,16 +105,10 @@ public:
     void transmitFromDataTransmitBuffer();
     void clearDataTransmitBuffer();
     void getStatusOfConnections();
-    void writeBluetoothCmdsDbg(QString text);
     bool isDatamode();
     bool isCommandmode();
-    void switchToDatamode();
 
     void setBtExtHeadphoneGainStep(int extHeadphoneGain);
-    int convertVolStepToVolPercent(int a_volStep);
-    int convertVolPercentToVolStep(int a_volPercent);
-    int convertVolStepToBtValue(int a_volStep);
-    int convertBtValueToVolStep(int a_btValue);
 
     void switchBtStateTo(BtStateIdc newBtState, int additionalWaitMs);
     BtStateIdc btState() const { return m_btState; }
@@ -138,9 +116,7 @@ public:
     static int decrementIntValue(int val);
 
 public slots:
-    void readTtyData() override;
     void updateState() override;
-    void sendDebugCmd() override;
     void transmitTimeout() override;
     void cmdResponseTimeout();
     void waitForCmdResponseTimeout();
@@ -149,6 +125,27 @@ public slots:
 
 protected:
     enum class Role { Source, Sink, SimulatedAccessory };
+
+    // The profiles the module links, in the order an OPEN's failure is
+    // put down to them ("AGHFP" holds "HFP").
+    enum class Profile { A2dp, Avrcp, Spp, Aghfp, Hfp };
+    static constexpr int kProfiles = 5;
+    struct ProfileLink {
+        int linkId;                    // the module's id of the link
+        bool wanted = false;           // this role connects it
+        bool connected = false;
+        unsigned int attempts = 0;     // ticks before another OPEN may go out; 0: none running
+        bool statusConnected = false;  // as the STATUS answer being collected reports it
+    };
+    static const char* profileName(Profile profile);
+    // False for a word that names no profile.
+    static bool profileOf(const QString& word, Profile* profile);
+    ProfileLink& link(Profile profile) { return m_links[size_t(profile)]; }
+    const ProfileLink& link(Profile profile) const { return m_links[size_t(profile)]; }
+    int linkId(Profile profile) const { return link(profile).linkId; }
+    bool connected(Profile profile) const { return link(profile).connected; }
+    // Every link down and no attempt running, as after a reset.
+    void dropLinks();
 
     using Field = QString BluetoothIDC777::*;
     // One configuration key with the wanted value of each role (a null
@@ -163,13 +160,15 @@ protected:
     static const ConfigKey kConfigKeys[9];
 
     // Receiving.
-    void analyseAnswer();
+    void analyseAnswer() override;
     bool analyseLine(const QByteArray& cut);
     void endDataEvent();
     void traceLine(const QString& line);
     bool analyseDataEvent(const QByteArray& line);
     void analyseModuleEvent(const QString& line);
     bool analyseLinkEvent(const QString& line);
+    void linkOpened(Profile profile, const QString& line);
+    void linkRefused(Profile profile);
     bool analyseConfigAnswer(const QString& line);
     bool analyseServiceEvent(const QString& line);
     void analyseError(const QString& line);
@@ -188,18 +187,20 @@ protected:
     void stepConnect();
     void stepConnected();
     void stepDisconnect();
-    void openProfile(const char* profile, bool connected, bool wanted, unsigned int& attempts);
+    // An OPEN for a wanted profile that is down, unless an attempt runs.
+    void openProfile(Profile profile, bool wanted);
+    void openProfile(Profile profile) { openProfile(profile, link(profile).wanted); }
     bool isConnected() const;
     bool isDisconnected() const;
     bool searchOrPairingRuns() const;
     void clearInitFlags();
 
     // Sending.
+    bool moduleReady() const override { return m_initSuccessful; }
     bool submitCommand(const QString& cmd, const QStringList& responses, int timeoutMs);
     Idc777CommandQueue::Added queueCommand(const CmdBuffer& command);
     void sendAccessoryMessage(const QString& data);
     QByteArray messageFrame(const QString& data) const;
-    bool writeLine(const QByteArray& bytes);
     void driveLine(unsigned int pin, int value);
 
     // Configuration.
@@ -207,22 +208,15 @@ protected:
     void writeConfig(Role role);
     static Field wantedFor(const ConfigKey& key, Role role);
     void setWantedConfig(Role role, const QStringList& entries);
-    void setGainDefaults();
     QString hexLinkId(int linkId) const;
 
-    BluetoothHost* m_host;
     QString m_portName;
 
     // Serial link and transport.
-    BluetoothPort* m_port;  // with the received text (m_btAnswer and its copy for getData())
-    QTimer* m_btStateTimer;
-    QTimer* m_btTimerTransmit;
     QTimer* m_btTimerWaitForCmdResponse;
     QTimer* m_btTimerWaitForStatus;
-    QString m_debugPrefix;
     bool m_btModuleToMic = false;
     bool m_btModuleToHp = false;
-    AccessoryMessageQueue m_transmitBuffer;  // with the in-flight flag (m_waitForBTRX)
     Idc777CommandQueue m_cmdTransmitBuffer;  // with the command in flight
     bool m_waitForStatusOkReceived = false;
     bool m_waitForInitWritten = false;
@@ -231,35 +225,13 @@ protected:
     QString m_lineEndedWaitOf;  // the command whose wait the line being analysed ended
 
     // Links and the state machine.
-    QString m_btId;
     QString m_btIdFromList;
-    QString m_btIdMicrophone;
-    QString m_btIdHeadphone;
-    int m_linkId_A2DP = 0x10;
-    int m_linkId_AVRCP = 0x11;
-    int m_linkId_SPP = 0x15;
-    int m_linkId_AGHFP = 0x12;
-    int m_linkId_HFP = 0x13;
-    bool m_connectedA2DP = false;
-    bool m_connectedSPP = false;
-    bool m_connectedAVRCP = false;
-    bool m_connectedAGHFP = false;
-    bool m_connectedHFP = false;
+    std::array<ProfileLink, kProfiles> m_links{{{0x10}, {0x11}, {0x15}, {0x12}, {0x13}}};  // until STATUS tells
     bool m_callBtDeviceRfcomm = false;
     bool m_streamingA2dpActive = false;
     bool m_btWaitForReadyAfterReset = false;
     BtStateIdc m_btState = UNKNOWN;
     bool m_pending = false;
-    bool m_connectWithProfileA2DP = false;
-    unsigned int m_connectInProgressA2DP = 0;
-    bool m_connectWithProfileAVRCP = false;
-    unsigned int m_connectInProgressAVRCP = 0;
-    bool m_connectWithProfileSPP = false;
-    unsigned int m_connectInProgressSPP = 0;
-    bool m_connectWithProfileAGHFP = false;
-    unsigned int m_connectInProgressAGHFP = 0;
-    bool m_connectWithProfileHFP = false;
-    unsigned int m_connectInProgressHFP = 0;
     bool m_autoConnectEnabled = true;
     int m_disconnectTimeoutCnt = 0;
     bool m_initSuccessful = false;
@@ -271,21 +243,7 @@ protected:
     int m_configWrites = 0;    // configuration writes since the last hardware reset
     int m_pendingTicks = 0;    // CONNECT ticks spent waiting on PENDING
 
-    // Configuration and gains.
-    QString m_btIdModul;
-    int m_btExtMicGain = 15;
-    int m_btDacGain = 13;
-    int m_btAdcGain = 0;
-    int m_btLastAdcGain = 0;
-    int m_btExtHeadphoneGain = 8;
-    int m_btExtHeadphoneBatteryState = -1;
-    int m_micInitParameterGain = 15;
-    int m_micInitParameterMute = 1;
-    int m_micInitParameterButton = 1;
-    QString m_btName;
-    int m_btProfile = 0;
-    bool m_checkCmdAtOk = false;
-    QString m_fwVersionBtModul;
+    // Configuration.
     QString m_sourceProfiles, m_sourceAutoConn, m_sourceBattConfig, m_sourceGpioConfig, m_sourceCod,
         m_sourceName, m_sourceBtConfig, m_sourceAudioAnalog, m_sourceHfpConfig;
     QString m_sinkProfiles, m_sinkAutoConn, m_sinkBattConfig, m_sinkGpioConfig, m_sinkCod,
@@ -307,9 +265,6 @@ protected:
     QByteArray m_recvRcvCmd;
     bool m_playingAvrcp = false;
     bool m_isDatamode = false;
-    QString m_fwVersion;
-    bool m_inquiryMode = false;
-    QString m_receivedInquiryText;
     bool m_pairingActive = false;
     bool m_pairOkThisPairing = false;  // "PAIR_OK" came for the running pairing
     QStringList m_pairOkAddresses;     // "PAIR_OK <a>" seen
@@ -317,11 +272,6 @@ protected:
     bool m_waitForName = false;
     int m_waitForNameCnt = 0;
     QByteArray m_linePartCmdMode;
-    bool m_statusConnectedA2DP = false;
-    bool m_statusConnectedSPP = false;
-    bool m_statusConnectedAVRCP = false;
-    bool m_statusConnectedAGHFP = false;
-    bool m_statusConnectedHFP = false;
     bool m_statusA2dpStreaming = false;
     bool m_statusAvrcpPlaying = false;
     bool m_statusStateSeen = false;     // the STATUS in flight has printed its STATE line

@@ -155,7 +155,7 @@ bool BluetoothIDC777::analyseDataEvent(const QByteArray& line)
         return false;
     }
     m_bytesMissingFromRECV = false;
-    if (m_recvLinkId != m_linkId_SPP) {
+    if (m_recvLinkId != linkId(Profile::Spp)) {
         qDebug().noquote() << m_debugPrefix << "RECV of link" << m_recvLinkId << "dropped";
         return true;
     }
@@ -198,88 +198,27 @@ bool BluetoothIDC777::analyseLinkEvent(const QString& line)
         return true;
     }
     if (line.startsWith("OPEN_OK")) {
-        const QString profile = word(line, 2);
-        if (profile == "SPP" && m_connectedSPP) {
+        Profile profile;
+        if (!profileOf(word(line, 2), &profile)) {
+            m_enablePopupInvalidBtId = true;
+            return true;
+        }
+        if (profile == Profile::Spp && connected(profile)) {
             // A repeated confirmation: the link and its accessory stand.
             qDebug().noquote() << m_debugPrefix << "RFCOMM already connected";
             return true;
         }
         m_enablePopupInvalidBtId = true;
-        if (profile == "A2DP") {
-            m_connectedA2DP = true;
-            m_connectInProgressA2DP = 0;
-            m_a2dpOpenedAddresses << word(line, 3);
-            qDebug().noquote() << m_debugPrefix << "Connected A2DP CONNECT received" << word(line, 1)
-                               << m_btState;
-            if (m_pairingActive) {
-                m_pairingActive = false;
-                emit btPairingOk();
-            }
-        } else if (profile == "SPP") {
-            clearDataTransmitBuffer();
-            m_host->sleepMs(1000);
-            m_connectedSPP = true;
-            m_connectInProgressSPP = 0;
-            qDebug().noquote() << m_debugPrefix << "Connected RFCOMM";
-            m_host->updateMicrophoneParameter();
-        } else if (profile == "AVRCP") {
-            m_connectedAVRCP = true;
-            m_connectInProgressAVRCP = 0;
-        } else if (profile == "AGHFP" || profile == "HFP") {
-            if (profile == "AGHFP") {
-                m_connectedAGHFP = true;
-                m_connectInProgressAGHFP = 0;
-            } else {
-                m_connectedHFP = true;
-                m_connectInProgressHFP = 0;
-            }
-            m_btExtHeadphoneBatteryState = -1;
-            requestHeadphoneBatteryState();
-        } else {
-            return true;
-        }
+        linkOpened(profile, line);
         switchBtStateTo(REFRESH, 0);
         return true;
     }
     if (line.startsWith("OPEN_ERROR")) {
-        const QString profile = word(line, 2);
-        if (profile == "A2DP") {
-            m_connectedA2DP = false;
-            m_streamingA2dpActive = false;
-            m_connectInProgressA2DP = 0;
-            if (m_pairingActive) {
-                // The pairing stands even when the first connection fails;
-                // a refused pairing is no success.
-                const bool paired = m_pairOkThisPairing;
-                m_pairingActive = false;
-                if (paired)
-                    emit btPairingOk();
-                else
-                    qDebug().noquote() << m_debugPrefix << "Pairing failed";
-                switchBtStateTo(INIT, 0);
-            } else {
-                switchBtStateTo(REFRESH, 0);
-            }
-        } else if (profile == "SPP") {
-            clearDataTransmitBuffer();
-            m_connectedSPP = false;
-            m_connectInProgressSPP = 0;
-            switchBtStateTo(REFRESH, 0);
-        } else if (profile == "AVRCP") {
-            m_connectedAVRCP = false;
-            m_connectInProgressAVRCP = 0;
-            switchBtStateTo(REFRESH, 0);
-        } else if (profile == "AGHFP") {
-            m_connectedAGHFP = false;
-            m_connectInProgressAGHFP = 0;
-            switchBtStateTo(REFRESH, 0);
-        } else if (profile == "HFP") {
-            m_connectedHFP = false;
-            m_connectInProgressHFP = 0;
-            switchBtStateTo(REFRESH, 0);
-        } else {
+        Profile profile;
+        if (profileOf(word(line, 2), &profile))
+            linkRefused(profile);
+        else
             switchBtStateTo(INIT, 0);
-        }
         return true;
     }
     if (line.startsWith("CLOSE_OK")) {
@@ -300,40 +239,25 @@ bool BluetoothIDC777::analyseLinkEvent(const QString& line)
         return true;
     }
     if (line.startsWith("STATE")) {
-        m_statusConnectedA2DP = m_statusConnectedSPP = m_statusConnectedAVRCP = false;
-        m_statusConnectedAGHFP = m_statusConnectedHFP = false;
+        for (ProfileLink& l : m_links)
+            l.statusConnected = false;
         m_statusA2dpStreaming = m_statusAvrcpPlaying = false;
         m_statusStateSeen = m_cmdTransmitBuffer.isBusy() && m_cmdTransmitBuffer.lastTransmitted() == "STATUS";
         return true;
     }
     if (line.startsWith("LINK")) {
         const int id = hexWord(line, 1);
-        if (id >= 0 && word(line, 2) == "CONNECTED") {
-            const QString profile = word(line, 3);
+        Profile profile;
+        if (id >= 0 && word(line, 2) == "CONNECTED" && profileOf(word(line, 3), &profile)) {
+            ProfileLink& l = link(profile);
+            l.linkId = id;
+            l.statusConnected = true;
+            l.attempts = 0;
             const QString flags = line.section(' ', 5);
-            if (profile == "A2DP") {
-                m_linkId_A2DP = id;
-                m_statusConnectedA2DP = true;
-                m_connectInProgressA2DP = 0;
+            if (profile == Profile::A2dp)
                 m_statusA2dpStreaming = flags.contains("STREAMING");
-            } else if (profile == "AVRCP") {
-                m_linkId_AVRCP = id;
-                m_statusConnectedAVRCP = true;
-                m_connectInProgressAVRCP = 0;
+            else if (profile == Profile::Avrcp)
                 m_statusAvrcpPlaying = flags.contains("PLAYING");
-            } else if (profile == "SPP") {
-                m_linkId_SPP = id;
-                m_statusConnectedSPP = true;
-                m_connectInProgressSPP = 0;
-            } else if (profile == "AGHFP") {
-                m_linkId_AGHFP = id;
-                m_statusConnectedAGHFP = true;
-                m_connectInProgressAGHFP = 0;
-            } else if (profile == "HFP") {
-                m_linkId_HFP = id;
-                m_statusConnectedHFP = true;
-                m_connectInProgressHFP = 0;
-            }
         }
         switchBtStateTo(REFRESH, 0);
         return true;
@@ -353,7 +277,7 @@ bool BluetoothIDC777::analyseLinkEvent(const QString& line)
     if (line.startsWith("ABS_VOL")) {
         bool ok = false;
         const int value = word(line, 2).toInt(&ok, 10);
-        if (ok && m_btId == m_btIdHeadphone && hexWord(line, 1) == m_linkId_AVRCP) {
+        if (ok && m_btId == m_btIdHeadphone && hexWord(line, 1) == linkId(Profile::Avrcp)) {
             m_btExtHeadphoneGain = HeadsetVolume::moduleValueToStep(value);
             emit btHeadphoneVolumeChanged(HeadsetVolume::stepToPercent(m_btExtHeadphoneGain));
         }
@@ -371,7 +295,7 @@ bool BluetoothIDC777::analyseServiceEvent(const QString& line)
         // A restarted module holds no links: nothing may go out on them
         // before the machine has connected again, from the start as after
         // the driver's own reset.
-        m_connectedA2DP = m_connectedSPP = m_connectedAVRCP = m_connectedAGHFP = m_connectedHFP = false;
+        dropLinks();
         m_streamingA2dpActive = false;
         endDataEvent();
         clearInitFlags();
@@ -475,19 +399,16 @@ void BluetoothIDC777::analyseError(const QString& line)
         m_waitForNameCnt = qMax(0, m_waitForNameCnt - 1);
 
     if (lastCmd.startsWith("OPEN") && code != "0x0017") {
-        if (lastCmd.contains("A2DP"))
-            m_connectInProgressA2DP = 0;
-        else if (lastCmd.contains("AVRCP"))
-            m_connectInProgressAVRCP = 0;
-        else if (lastCmd.contains("SPP"))
-            m_connectInProgressSPP = 0;
-        else if (lastCmd.contains("AGHFP"))
-            m_connectInProgressAGHFP = 0;
-        else if (lastCmd.contains("HFP"))
-            m_connectInProgressHFP = 0;
+        for (int p = 0; p < kProfiles; ++p) {
+            if (lastCmd.contains(profileName(Profile(p)))) {
+                m_links[p].attempts = 0;
+                break;
+            }
+        }
         getStatusOfConnections();
-        qDebug().noquote() << m_debugPrefix << "OPEN ERROR:" << lastCmd << "Flags:" << m_connectInProgressA2DP
-                           << m_connectInProgressAVRCP << m_connectInProgressSPP;
+        qDebug().noquote() << m_debugPrefix << "OPEN ERROR:" << lastCmd << "Flags:"
+                           << link(Profile::A2dp).attempts << link(Profile::Avrcp).attempts
+                           << link(Profile::Spp).attempts;
     }
 }
 
@@ -582,11 +503,7 @@ bool BluetoothIDC777::analyseConfigAnswer(const QString& line)
 void BluetoothIDC777::analyseAnswerFromMic(QString line)
 {
     m_isDatamode = AccessoryProtocol::isAnswerLine(line);
-    if (m_isDatamode)
-        m_transmitBuffer.endWait();
-    // The answer signal releases the channel through answerFromDeviceReceived();
-    // the next line goes out only then, so one line is in flight at a time.
-    AccessoryProtocol::dispatch(*this, *m_host, line, m_debugPrefix, &m_fwVersion);
+    dispatchAccessoryLine(line);
 }
 
 void BluetoothIDC777::analyseReceivedStatus()
@@ -599,40 +516,93 @@ void BluetoothIDC777::analyseReceivedStatus()
         return;
     }
     m_statusAnswerComplete = false;
-    m_connectedA2DP = m_statusConnectedA2DP;
-    m_connectedSPP = m_statusConnectedSPP;
-    m_connectedAVRCP = m_statusConnectedAVRCP;
-    m_connectedAGHFP = m_statusConnectedAGHFP;
-    m_connectedHFP = m_statusConnectedHFP;
+    for (ProfileLink& l : m_links)
+        l.connected = l.statusConnected;
     m_streamingA2dpActive = m_statusA2dpStreaming;
     m_playingAvrcp = m_statusAvrcpPlaying;
 }
 
+void BluetoothIDC777::linkOpened(Profile profile, const QString& line)
+{
+    ProfileLink& l = link(profile);
+    switch (profile) {
+    case Profile::A2dp:
+        l.connected = true;
+        l.attempts = 0;
+        m_a2dpOpenedAddresses << word(line, 3);
+        qDebug().noquote() << m_debugPrefix << "Connected A2DP CONNECT received" << word(line, 1) << m_btState;
+        if (m_pairingActive) {
+            m_pairingActive = false;
+            emit btPairingOk();
+        }
+        break;
+    case Profile::Spp:
+        clearDataTransmitBuffer();
+        m_host->sleepMs(1000);
+        l.connected = true;
+        l.attempts = 0;
+        qDebug().noquote() << m_debugPrefix << "Connected RFCOMM";
+        m_host->updateMicrophoneParameter();
+        break;
+    case Profile::Avrcp:
+        l.connected = true;
+        l.attempts = 0;
+        break;
+    case Profile::Aghfp:
+    case Profile::Hfp:
+        l.connected = true;
+        l.attempts = 0;
+        m_btExtHeadphoneBatteryState = -1;
+        requestHeadphoneBatteryState();
+        break;
+    }
+}
+
+void BluetoothIDC777::linkRefused(Profile profile)
+{
+    ProfileLink& l = link(profile);
+    l.connected = false;
+    l.attempts = 0;
+    if (profile == Profile::Spp)
+        clearDataTransmitBuffer();
+    if (profile != Profile::A2dp) {
+        switchBtStateTo(REFRESH, 0);
+        return;
+    }
+    m_streamingA2dpActive = false;
+    if (!m_pairingActive) {
+        switchBtStateTo(REFRESH, 0);
+        return;
+    }
+    // The pairing stands even when the first connection fails; a refused
+    // pairing is no success.
+    const bool paired = m_pairOkThisPairing;
+    m_pairingActive = false;
+    if (paired)
+        emit btPairingOk();
+    else
+        qDebug().noquote() << m_debugPrefix << "Pairing failed";
+    switchBtStateTo(INIT, 0);
+}
+
+// The first profile the id names, if any.
 void BluetoothIDC777::setConnectionStateForLinkId(int linkId, bool connected)
 {
     if (linkId < 0)
         return;
-    if (linkId == m_linkId_A2DP) {
-        m_connectedA2DP = connected;
-        m_connectInProgressA2DP = 0;
-        if (!connected)
+    for (int p = 0; p < kProfiles; ++p) {
+        ProfileLink& l = m_links[p];
+        if (l.linkId != linkId)
+            continue;
+        l.connected = connected;
+        l.attempts = 0;
+        if (!connected && Profile(p) == Profile::A2dp)
             m_streamingA2dpActive = false;
-    } else if (linkId == m_linkId_SPP) {
-        m_connectedSPP = connected;
-        m_connectInProgressSPP = 0;
-        if (!connected) {
+        if (!connected && Profile(p) == Profile::Spp) {
             clearDataTransmitBuffer();
             // A line the lost link cut off must not prefix the next link's first.
             m_linePartCmdMode.clear();
         }
-    } else if (linkId == m_linkId_AVRCP) {
-        m_connectedAVRCP = connected;
-        m_connectInProgressAVRCP = 0;
-    } else if (linkId == m_linkId_AGHFP) {
-        m_connectedAGHFP = connected;
-        m_connectInProgressAGHFP = 0;
-    } else if (linkId == m_linkId_HFP) {
-        m_connectedHFP = connected;
-        m_connectInProgressHFP = 0;
+        return;
     }
 }

@@ -1,7 +1,4 @@
-// IDC777 driver: module configuration, gains and volume, service commands
-// and the accessory lines the driver builds itself.
-#include "accessoryprotocol.h"
-#include "bluetoothhost.h"
+// IDC777 driver: module configuration, gains and volume, service commands.
 #include "bluetoothidc777.h"
 #include "headsetvolume.h"
 
@@ -122,19 +119,6 @@ void BluetoothIDC777::setAudioTestModeFlag(bool flag)
     m_audioTestModeActive = flag;
 }
 
-void BluetoothIDC777::setGainDefaults()
-{
-    m_btExtMicGain = 15;
-    m_btDacGain = 13;
-    m_btAdcGain = m_host->isHearingProtectionEnabled() ? 1 : m_host->headphoneVolumeOffset() + 5;
-    m_btLastAdcGain = m_btAdcGain;
-    m_btExtHeadphoneGain = HeadsetVolume::kDefaultStep;
-    m_btExtHeadphoneBatteryState = -1;
-    m_micInitParameterGain = 15;
-    m_micInitParameterMute = 1;
-    m_micInitParameterButton = 1;
-}
-
 void BluetoothIDC777::setBtDacGain(int gain)
 {
     m_btDacGain = gain;
@@ -142,28 +126,11 @@ void BluetoothIDC777::setBtDacGain(int gain)
         submitCommand(QString("VOLUME 1 %1").arg(gain), kOkOrError, 2000);
 }
 
-int BluetoothIDC777::getBtDacGain()
-{
-    return m_btDacGain;
-}
-
 void BluetoothIDC777::setBtAdcGain(int gain)
 {
-    if (gain > 0)
-        m_btLastAdcGain = gain;
-    m_btAdcGain = gain;
+    storeAdcGain(gain);
     if (m_initSuccessful)
         submitCommand(QString("VOLUME 0 %1").arg(gain), kOkOrError, 2000);
-}
-
-void BluetoothIDC777::setBtLastAdcGain()
-{
-    setBtAdcGain(m_btLastAdcGain);
-}
-
-int BluetoothIDC777::getBtAdcGain()
-{
-    return m_btAdcGain;
 }
 
 void BluetoothIDC777::setBtExtHeadphoneGainStep(int extHeadphoneGain)
@@ -171,7 +138,7 @@ void BluetoothIDC777::setBtExtHeadphoneGainStep(int extHeadphoneGain)
     m_btExtHeadphoneGain = extHeadphoneGain;
     if (m_initSuccessful) {
         submitCommand(QString("VOLUME %1 %2")
-                          .arg(hexLinkId(m_linkId_AVRCP))
+                          .arg(hexLinkId(linkId(Profile::Avrcp)))
                           .arg(HeadsetVolume::stepToModuleValue(extHeadphoneGain)),
                       kOkOrError, 2000);
     }
@@ -192,43 +159,13 @@ void BluetoothIDC777::setBtExtHeadphoneVolDown()
     setBtExtHeadphoneGainStep(qMax(m_btExtHeadphoneGain - 1, 0));
 }
 
-int BluetoothIDC777::getBtExtHeadphoneGain()
-{
-    return m_btExtHeadphoneGain;
-}
-
 void BluetoothIDC777::requestHeadphoneVolume()
 {
-    submitCommand("VOLUME " + hexLinkId(m_linkId_AVRCP), kOkOrError, 2000);
-}
-
-int BluetoothIDC777::getBtExtHeadphoneBatteryState()
-{
-    return m_btExtHeadphoneBatteryState;
+    submitCommand("VOLUME " + hexLinkId(linkId(Profile::Avrcp)), kOkOrError, 2000);
 }
 
 // The headset reports its battery by itself.
 void BluetoothIDC777::requestHeadphoneBatteryState() {}
-
-int BluetoothIDC777::convertVolStepToVolPercent(int a_volStep)
-{
-    return HeadsetVolume::stepToPercent(a_volStep);
-}
-
-int BluetoothIDC777::convertVolPercentToVolStep(int a_volPercent)
-{
-    return HeadsetVolume::percentToStep(a_volPercent);
-}
-
-int BluetoothIDC777::convertVolStepToBtValue(int a_volStep)
-{
-    return HeadsetVolume::stepToModuleValue(a_volStep);
-}
-
-int BluetoothIDC777::convertBtValueToVolStep(int a_btValue)
-{
-    return HeadsetVolume::moduleValueToStep(a_btValue);
-}
 
 void BluetoothIDC777::clearAllPairings()
 {
@@ -246,61 +183,8 @@ void BluetoothIDC777::getBluetoothAddress()
     submitCommand("GET LOCAL_ADDR", {"LOCAL_ADDR", "OK", "ERROR"}, 2000);
 }
 
-QString BluetoothIDC777::getBtIdModul()
-{
-    return m_btIdModul;
-}
-
 void BluetoothIDC777::checkCmdAtOk()
 {
     m_checkCmdAtOk = true;
     submitCommand("GET LOCAL_ADDR", kOkOrError, 2000);
-}
-
-QString BluetoothIDC777::getBtName()
-{
-    return m_btName;
-}
-
-int BluetoothIDC777::getBtProfile()
-{
-    return m_btProfile;
-}
-
-QString BluetoothIDC777::getFwVersionBtModul()
-{
-    return m_fwVersionBtModul;
-}
-
-int BluetoothIDC777::sendMicInitParameter(int a_gain, int a_mute, int a_button)
-{
-    m_micInitParameterGain = a_gain;
-    m_micInitParameterMute = a_mute;
-    m_micInitParameterButton = a_button;
-    if (m_initSuccessful) {
-        // The mute-key mode always comes from the settings.
-        const bool switchMode = m_host->isMuteKeySwitchmode();
-        m_micInitParameterButton = switchMode ? 1 : 0;
-        const QString line = AccessoryProtocol::micInitLine(a_gain, a_mute, switchMode);
-        qDebug().noquote() << m_debugPrefix << "MicInit" << line << "gain:" << a_gain;
-        sendData(line);
-    }
-    return 0;
-}
-
-void BluetoothIDC777::setBtExtMicGain(int gain)
-{
-    m_btExtMicGain = gain;
-    if (m_initSuccessful)
-        sendData(AccessoryProtocol::micGainLine(gain));
-}
-
-int BluetoothIDC777::getBtExtMicGain()
-{
-    return m_btExtMicGain;
-}
-
-void BluetoothIDC777::sendDebugCmd()
-{
-    sendData(AccessoryProtocol::kDebugLine);
 }

@@ -3,30 +3,9 @@
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
 #include "bluetoothidc777.h"
-#include "bluetoothtrafficlog.h"
 
 #include <QDebug>
 #include <QTimer>
-
-void BluetoothIDC777::readTtyData()
-{
-    m_port->read([this] { analyseAnswer(); });
-}
-
-QString BluetoothIDC777::getData()
-{
-    const QString text = m_port->receiver().takeCopyAfterLineEnd("\r\n");
-    if (m_inquiryMode)
-        m_receivedInquiryText += text;
-    return text;
-}
-
-void BluetoothIDC777::clearData()
-{
-    m_port->receiver().clearPending();
-    m_port->receiver().clearCopy();
-    m_receivedInquiryText.clear();
-}
 
 void BluetoothIDC777::sendData(QString data)
 {
@@ -47,11 +26,6 @@ void BluetoothIDC777::sendData(QString data)
     }
 }
 
-bool BluetoothIDC777::writeLine(const QByteArray& bytes)
-{
-    return m_port->writeLine(bytes);
-}
-
 QString BluetoothIDC777::hexLinkId(int linkId) const
 {
     return QString("%1").arg(linkId, 2, 16, QLatin1Char('0'));
@@ -59,7 +33,7 @@ QString BluetoothIDC777::hexLinkId(int linkId) const
 
 QByteArray BluetoothIDC777::messageFrame(const QString& data) const
 {
-    return QString("SEND %1 %2\n").arg(hexLinkId(m_linkId_SPP), data).toLatin1() + '\r';
+    return QString("SEND %1 %2\n").arg(hexLinkId(linkId(Profile::Spp)), data).toLatin1() + '\r';
 }
 
 void BluetoothIDC777::sendAccessoryMessage(const QString& data)
@@ -69,7 +43,7 @@ void BluetoothIDC777::sendAccessoryMessage(const QString& data)
         return;
     }
     const AccessoryMessageQueue::Offer offer =
-        m_transmitBuffer.offer({m_connectedSPP, m_initSuccessful, m_audioTestModeActive});
+        m_transmitBuffer.offer({connected(Profile::Spp), m_initSuccessful, m_audioTestModeActive});
     if (offer == AccessoryMessageQueue::Offer::Ignored)
         return;
     if (offer != AccessoryMessageQueue::Offer::Dropped && m_host->debugFeatures())
@@ -213,11 +187,6 @@ void BluetoothIDC777::getStatusOfConnections()
         m_waitForStatusOkReceived = true;
         m_btTimerWaitForStatus->start(kStatusTimeoutMs);
     }
-}
-
-void BluetoothIDC777::writeBluetoothCmdsDbg(QString text)
-{
-    BluetoothTrafficLog::append(m_host->timeFormat(), text);
 }
 
 bool BluetoothIDC777::isDatamode()

@@ -4,7 +4,6 @@
 // in bluetoothwt32_analysis.cpp.
 #include "bluetoothwt32.h"
 #include "bluetoothhost.h"
-#include "bluetoothtrafficlog.h"
 #include "devicelayer.h"
 #include "gpio.h"
 
@@ -17,11 +16,11 @@ namespace {
 constexpr int kPollMs = 10;
 }
 
+// Written lines leave at once: the mode lines change right after them, and
+// bytes still queued in the port would reach the module in the other mode.
 BluetoothWT32::BluetoothWT32(BluetoothHost* host)
-    : m_host(host ? host : &AppBluetoothHost::instance()),
-      m_port(new BluetoothPort(SerialReceiver::LineEnd::AfterCrLf, this)),
-      m_btStateTimer(new QTimer(this)),
-      m_btTimerTransmit(new QTimer(this))
+    : BluetoothDriver(host, {SerialReceiver::LineEnd::AfterCrLf, "\n", true, AccessoryMessageQueue::Policy::Plain,
+                             15})
 {
     m_btStateTimer->setSingleShot(true);
     m_btTimerTransmit->setSingleShot(true);
@@ -31,8 +30,7 @@ BluetoothWT32::~BluetoothWT32() = default;
 
 void BluetoothWT32::initBluetooth(QString portName, QString btId)
 {
-    if (m_host->debugFeatures())
-        qDebug() << "Remove Bt-Info-File" << BluetoothTrafficLog::remove();
+    startTrafficLog();
 
     m_debugPrefix = portName == "/dev/ttyO2" ? "M:" : portName == "/dev/ttyO3" ? "H:" : "";
     qDebug().noquote() << m_debugPrefix << "Init BT-Module WT32i";

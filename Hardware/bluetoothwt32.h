@@ -1,17 +1,12 @@
 #ifndef BLUETOOTHWT32_H
 #define BLUETOOTHWT32_H
 
-#include "accessorymessagequeue.h"
-#include "bluetooth.h"
-#include "bluetoothport.h"
+#include "bluetoothdriver.h"
 #include "gpiolines.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-class BluetoothHost;
-class QTimer;
 
 // Driver of one WT32 module: the sink towards the TB-9 accessory (A2DP sink
 // and an RFCOMM text channel) or the source towards the headset (A2DP
@@ -21,7 +16,7 @@ class QTimer;
 // it back to command mode on a rising edge, GPIO 59 is high while it lasts.
 // The role follows the paired address: the stored accessory address makes a
 // sink, the stored headset address a source.
-class BluetoothWT32 : public Bluetooth
+class BluetoothWT32 : public BluetoothDriver
 {
     Q_OBJECT
 public:
@@ -56,7 +51,6 @@ public:
     void initBluetooth(QString portName, QString btId) override;
     void resetBluetooth(QString btId, bool onlyStateVariables) override;
     void sendData(QString data) override;
-    QString getData() override;
     void clearData() override;
     void callBtDeviceA2DP(bool rfcomm) override;
     void callBtDeviceRFCOMM() override;
@@ -65,29 +59,18 @@ public:
     bool isConnectedRFCOMM() override;
     bool isConnectedAVRCP() override;
     bool isStreamingActive() override;
-    int sendMicInitParameter(int a_gain, int a_mute, int a_button) override;
-    void setBtExtMicGain(int gain) override;
-    int getBtExtMicGain() override;
     void setBtDacGain(int gain) override;
-    int getBtDacGain() override;
     void setBtAdcGain(int gain) override;
-    void setBtLastAdcGain() override;
-    int getBtAdcGain() override;
     void setBtExtHeadphoneGain(int volPercent) override;
     void setBtExtHeadphoneVolUp() override;
     void setBtExtHeadphoneVolDown() override;
-    int getBtExtHeadphoneGain() override;
     void requestHeadphoneVolume() override;
     void disconnectBtDevice() override;
-    int getBtExtHeadphoneBatteryState() override;
     void requestHeadphoneBatteryState() override;
-    QString getBtIdModul() override;
     void initBtModulSource() override;
     void initBtModulSink() override;
     void initBtModulSourceTestmode() override;
     void setAudioTestModeFlag(bool flag) override;
-    QString getBtName() override;
-    int getBtProfile() override;
     void sendReset() override;
     void clearAllPairings() override;
     void btModulFactoryReset() override;
@@ -104,20 +87,17 @@ public:
     bool isPairOk(QString btDevAdr) override;
     bool isStateDisconnected() override;
     void testmodeUseHfp(bool useHfp) override;
-    QString getFwVersionBtModul() override;
 
     int btState() const { return m_btState; }
     int btMode() const { return m_btMode; }
 
 public slots:
-    void readTtyData() override;
     void updateState() override;
-    void sendDebugCmd() override;
     void transmitTimeout() override;
 
 protected:
     // Receiving.
-    void analyseAnswer();
+    void analyseAnswer() override;
     void analyseLine(const QString& line);
     void traceLine(const QString& line);
     void analyseConnectionLine(const QString& line, const QStringList& field);
@@ -128,9 +108,7 @@ protected:
     bool isHeadsetSide() const;
 
     // Sending.
-    bool writeLine(const QByteArray& bytes);
     void addToTransmitBuffer(QString data);
-    void writeBluetoothCmdsDbg(QString text);
     void sendAccessoryMessage(const QString& data);
 
     // Modes and links.
@@ -143,20 +121,10 @@ protected:
     void dropRfcomm();
     void giveUpLinks(const char* reason);
     void resetLinkState();
-    void setGainDefaults();
     void nextTick(int state, int intervalMs);
     void logState(int state) const;
 
-    BluetoothHost* m_host;
-    QString m_debugPrefix;
-
     // Serial link, modes and the state machine.
-    BluetoothPort* m_port;  // with the received text (m_btAnswer and its copy for getData())
-    QTimer* m_btStateTimer;
-    QTimer* m_btTimerTransmit;
-    QString m_btId;
-    QString m_btIdMicrophone;
-    QString m_btIdHeadphone;
     int m_btMode = 0;
     int m_linkId0_A2DP = -1;
     int m_linkId1_A2DP = -1;
@@ -176,32 +144,12 @@ protected:
     bool m_micParametersOwed = false;
     int m_btState = BTSTATE_PARKED;
     QByteArray m_commandOutputBuffer;  // commands held back, each ended by LF
-    AccessoryMessageQueue m_transmitBuffer{AccessoryMessageQueue::Policy::Plain};  // with m_waitForBTRX
     int m_waitCntMode = 0;             // polls spent in state 5 or 7
     bool m_dataModeLineMissing = false;
 
-    // Set-up, gains, search and pairing.
-    QString m_btIdModul;
-    int m_btExtMicGain = 15;
-    int m_btDacGain = 15;
-    int m_btAdcGain = 0;
-    int m_btLastAdcGain = 0;
-    int m_btExtHeadphoneGain = 8;
-    int m_btExtHeadphoneBatteryState = -1;
-    int m_micInitParameterGain = 15;
-    int m_micInitParameterMute = 1;
-    int m_micInitParameterButton = 1;
-    QString m_btName;
-    int m_btProfile = 0;
-    bool m_inquiryMode = false;
-    QString m_receivedInquiryText;
-    QString m_fwVersionBtModul;
+    // Search, pairing and the answer analysis.
     QStringList m_pairOkAddresses;  // "PAIR <a> OK" since the last search or clearData()
-    bool m_checkCmdAtOk = false;
-
-    // Answer analysis.
     bool m_btWaitForReadyAfterReset = false;
-    QString m_fwVersion;  // the accessory's
 };
 
 #endif

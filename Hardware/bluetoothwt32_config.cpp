@@ -55,16 +55,6 @@ void BluetoothWT32::initBtModulSourceTestmode()
 void BluetoothWT32::setAudioTestModeFlag(bool) {}
 void BluetoothWT32::testmodeUseHfp(bool) {}
 
-void BluetoothWT32::setGainDefaults()
-{
-    m_btExtMicGain = 15;
-    m_btDacGain = 15;
-    m_btAdcGain = m_host->isHearingProtectionEnabled() ? 1 : m_host->headphoneVolumeOffset() + 5;
-    m_btLastAdcGain = m_btAdcGain;
-    m_btExtHeadphoneGain = HeadsetVolume::kDefaultStep;
-    m_btExtHeadphoneBatteryState = -1;
-}
-
 void BluetoothWT32::clearAllPairings()
 {
     sendData("SET BT PAIR *");
@@ -96,26 +86,6 @@ void BluetoothWT32::getBluetoothAddress()
     sendData("SET BT BDADDR");
 }
 
-QString BluetoothWT32::getBtIdModul()
-{
-    return m_btIdModul;
-}
-
-QString BluetoothWT32::getBtName()
-{
-    return m_btName;
-}
-
-int BluetoothWT32::getBtProfile()
-{
-    return m_btProfile;
-}
-
-QString BluetoothWT32::getFwVersionBtModul()
-{
-    return m_fwVersionBtModul;
-}
-
 void BluetoothWT32::checkCmdAtOk()
 {
     m_checkCmdAtOk = true;
@@ -131,28 +101,12 @@ void BluetoothWT32::setBtDacGain(int gain)
     sendData(QString("SET CONTROL GAIN %1 %2\n").arg(m_btAdcGain, 0, 16).arg(m_btDacGain, 0, 16));
 }
 
-int BluetoothWT32::getBtDacGain()
-{
-    return m_btDacGain;
-}
-
 void BluetoothWT32::setBtAdcGain(int gain)
 {
-    m_btAdcGain = gain;
-    if (gain > 0)
-        m_btLastAdcGain = gain;
+    storeAdcGain(gain);
     sendData(QString("SET CONTROL GAIN %1 %2\n").arg(m_btAdcGain, 0, 16).arg(m_btDacGain, 0, 16));
 }
 
-void BluetoothWT32::setBtLastAdcGain()
-{
-    setBtAdcGain(m_btLastAdcGain);
-}
-
-int BluetoothWT32::getBtAdcGain()
-{
-    return m_btAdcGain;
-}
 
 void BluetoothWT32::setBtExtHeadphoneGain(int volPercent)
 {
@@ -172,19 +126,9 @@ void BluetoothWT32::setBtExtHeadphoneVolDown()
     sendData("AVRCP DN");
 }
 
-int BluetoothWT32::getBtExtHeadphoneGain()
-{
-    return m_btExtHeadphoneGain;
-}
-
 void BluetoothWT32::requestHeadphoneVolume()
 {
     sendData("AVRCP PDU 31 D");
-}
-
-int BluetoothWT32::getBtExtHeadphoneBatteryState()
-{
-    return m_btExtHeadphoneBatteryState;
 }
 
 void BluetoothWT32::requestHeadphoneBatteryState()
@@ -195,36 +139,6 @@ void BluetoothWT32::requestHeadphoneBatteryState()
 }
 
 // ---- Accessory lines --------------------------------------------------------
-
-int BluetoothWT32::sendMicInitParameter(int a_gain, int a_mute, int a_button)
-{
-    m_micInitParameterGain = a_gain;
-    m_micInitParameterMute = a_mute;
-    m_micInitParameterButton = a_button;
-    // The mute-key mode always comes from the settings.
-    const bool switchMode = m_host->isMuteKeySwitchmode();
-    m_micInitParameterButton = switchMode ? 1 : 0;
-    const QString line = AccessoryProtocol::micInitLine(a_gain, a_mute, switchMode);
-    qDebug().noquote() << m_debugPrefix << "MicInit" << line << "gain:" << a_gain;
-    sendData(line);
-    return 0;
-}
-
-void BluetoothWT32::setBtExtMicGain(int gain)
-{
-    m_btExtMicGain = gain;
-    sendData(AccessoryProtocol::micGainLine(gain));
-}
-
-int BluetoothWT32::getBtExtMicGain()
-{
-    return m_btExtMicGain;
-}
-
-void BluetoothWT32::sendDebugCmd()
-{
-    sendData(AccessoryProtocol::kDebugLine);
-}
 
 // ---- Search and pairing -----------------------------------------------------
 

@@ -1,38 +1,15 @@
 // WT32 driver: the serial link, the accessory-line queue and the traffic log.
 #include "accessoryprotocol.h"
 #include "bluetoothhost.h"
-#include "bluetoothtrafficlog.h"
 #include "bluetoothwt32.h"
 
 #include <QDebug>
 #include <QTimer>
 
-void BluetoothWT32::readTtyData()
-{
-    m_port->read([this] { analyseAnswer(); });
-}
-
-QString BluetoothWT32::getData()
-{
-    const QString text = m_port->receiver().takeCopyAfterLineEnd("\n");
-    if (m_inquiryMode)
-        m_receivedInquiryText += text;
-    return text;
-}
-
 void BluetoothWT32::clearData()
 {
-    m_port->receiver().clearPending();
-    m_port->receiver().clearCopy();
-    m_receivedInquiryText.clear();
+    BluetoothDriver::clearData();
     m_pairOkAddresses.clear();
-}
-
-// The mode lines change at once: bytes still queued in the port would
-// reach the module in the other mode.
-bool BluetoothWT32::writeLine(const QByteArray& bytes)
-{
-    return m_port->writeLine(bytes, true);
 }
 
 void BluetoothWT32::sendData(QString data)
@@ -111,9 +88,4 @@ void BluetoothWT32::transmitTimeout()
         return;
     sendData(next);
     qDebug().noquote() << m_debugPrefix << "BT sendData from TransmitBuffer" << next << m_transmitBuffer.count();
-}
-
-void BluetoothWT32::writeBluetoothCmdsDbg(QString text)
-{
-    BluetoothTrafficLog::append(m_host->timeFormat(), text);
 }

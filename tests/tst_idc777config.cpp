@@ -227,9 +227,8 @@ void TestIdc777Config::conversions()
     QFETCH(int, kind);
     QFETCH(int, in);
     QFETCH(int, out);
-    TestIdc777 bt(nullptr);
-    const int got[] = {bt.convertVolPercentToVolStep(in), bt.convertBtValueToVolStep(in),
-                       bt.convertVolStepToVolPercent(in), bt.convertVolStepToBtValue(in)};
+    const int got[] = {HeadsetVolume::percentToStep(in), HeadsetVolume::moduleValueToStep(in),
+                       HeadsetVolume::stepToPercent(in), HeadsetVolume::stepToModuleValue(in)};
     QCOMPARE(got[kind], out);
 }
 

@@ -84,6 +84,7 @@ void TestWt32Sim::moduleCommandMode()
     QCOMPARE(m.commands(), (QStringList{"AT", "LIST", "SET BT BDADDR", "SET BT NAME VQA4100_MIC",
                                         "SET PROFILE A2DP SINK", "SET CONTROL GAIN 5 f", "SET BT NAME",
                                         "SET PROFILE A2DP", "SET", "HELLO", "AT"}));
+    QCOMPARE(m.commandCounts(), (QMap<QString, int>{{"AT", 2}, {"LIST", 1}, {"SET", 7}, {"HELLO", 1}}));
     m.setSilent("AT");
     QCOMPARE(m.receive("AT\n"), QByteArray());
     m.setAnswer("LIST", {"garbage"});

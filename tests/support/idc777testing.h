@@ -59,10 +59,10 @@ public:
     // What the state machine and the link events set.
     void setLink(bool sppConnected, bool initialised)
     {
-        m_connectedSPP = sppConnected;
+        link(Profile::Spp).connected = sppConnected;
         m_initSuccessful = initialised;
     }
-    void setSppLinkId(int id) { m_linkId_SPP = id; }
+    void setSppLinkId(int id) { link(Profile::Spp).linkId = id; }
     void setPairingActive(bool on) { m_pairingActive = on; }
 
     // Feeds bytes as if read from the port.
@@ -93,8 +93,8 @@ public:
     int stateTimerInterval() const { return m_btStateTimer->interval(); }
     bool pending() const { return m_pending; }
     bool gainsSent() const { return m_gainsTransmitted; }
-    bool connectedAGHFP() const { return m_connectedAGHFP; }
-    int linkIdA2dp() const { return m_linkId_A2DP; }
+    bool connectedAGHFP() const { return connected(Profile::Aghfp); }
+    int linkIdA2dp() const { return linkId(Profile::A2dp); }
     QString btIdFromList() const { return m_btIdFromList; }
     QString currentBtId() const { return m_btId; }
     bool pairingActive() const { return m_pairingActive; }

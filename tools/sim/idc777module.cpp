@@ -1,5 +1,4 @@
 #include "idc777module.h"
-#include "simmodulestate.h"
 #include "tb9accessory.h"
 
 
@@ -30,21 +29,21 @@ int Idc777Module::linkIdOf(const QString& profile)
     return -1;
 }
 
+// Factory settings: a module nobody has set up yet.
 Idc777Module::Idc777Module()
+    : SimModule("0017E9A1B2C3", {
+                                    {"PROFILES", "OFF 0 0 0 0 0 0 0"},
+                                    {"AUTOCONN", "0 0"},
+                                    {"BATT_CONFIG", "OFF OFF OFF OFF 3000 4200 10 350 45 0 OFF"},
+                                    {"GPIO_CONFIG", "0 OFF 0000"},
+                                    {"COD", "000000"},
+                                    {"NAME", "IDC777"},
+                                    {"BT_CONFIG", "0 0 0"},
+                                    {"AUDIO_ANALOG", "0 0 0 OFF"},
+                                    {"HFP_CONFIG", "OFF OFF OFF OFF 0 OFF OFF OFF OFF"},
+                                }),
+      m_current(m_factory)
 {
-    // Factory settings: a module nobody has set up yet.
-    m_factory = {
-        {"PROFILES", "OFF 0 0 0 0 0 0 0"},
-        {"AUTOCONN", "0 0"},
-        {"BATT_CONFIG", "OFF OFF OFF OFF 3000 4200 10 350 45 0 OFF"},
-        {"GPIO_CONFIG", "0 OFF 0000"},
-        {"COD", "000000"},
-        {"NAME", "IDC777"},
-        {"BT_CONFIG", "0 0 0"},
-        {"AUDIO_ANALOG", "0 0 0 OFF"},
-        {"HFP_CONFIG", "OFF OFF OFF OFF 0 OFF OFF OFF OFF"},
-    };
-    m_stored = m_current = m_factory;
 }
 
 void Idc777Module::setValue(const QString& key, const QString& value)
@@ -59,57 +58,12 @@ void Idc777Module::removeValue(const QString& key)
     m_stored.remove(key);
 }
 
-bool Idc777Module::loadState()
-{
-    QMap<QString, QString> stored = m_factory;
-    if (!SimModuleState::load(m_stateFile, &stored, &m_paired))
-        return false;
-    m_stored = m_current = stored;
-    return true;
-}
-
-bool Idc777Module::saveState() const
-{
-    return SimModuleState::save(m_stateFile, m_stored, m_paired);
-}
-
-void Idc777Module::setAnswer(const QString& command, const QStringList& answerLines)
-{
-    m_scripts.set(command, answerLines);
-}
-
-void Idc777Module::setFailure(Failure failure, bool on)
-{
-    m_failures = on ? m_failures | bit(failure) : m_failures & ~bit(failure);
-}
-
-bool Idc777Module::strikes(Failure failure)
-{
-    if (!hasFailure(failure))
-        return false;
-    setFailure(failure, false);
-    return true;
-}
-
 // What the module printed of a line before it restarted, then its start lines.
 QByteArray Idc777Module::restartAfter(const QByteArray& partial)
 {
-    log("--", "restarts after: " + partial);
+    log("--", "restarts after: " + QString::fromUtf8(partial));
     m_input.clear();
     return partial + restart();
-}
-
-void Idc777Module::clearRecords()
-{
-    m_received.clear();
-    m_commands.clear();
-    m_sent.clear();
-}
-
-void Idc777Module::log(const QString& direction, const QByteArray& text) const
-{
-    if (m_logger)
-        m_logger(direction, QString::fromUtf8(text));
 }
 
 QByteArray Idc777Module::powerOn()
@@ -151,8 +105,7 @@ QByteArray Idc777Module::receive(const QByteArray& bytes)
             command.remove(0, 1);
         if (command.isEmpty())
             continue;
-        m_commands.append(command);
-        log("<-", command.toLatin1());
+        record(command);
         const QByteArray reply = answer(command);
         if (!reply.isEmpty() && strikes(Failure::RestartInAnswer)) {
             // Its input is lost with it.
@@ -160,16 +113,6 @@ QByteArray Idc777Module::receive(const QByteArray& bytes)
             break;
         }
         out.append(reply);
-    }
-    return out;
-}
-
-QByteArray Idc777Module::lines(const QStringList& answerLines) const
-{
-    QByteArray out;
-    for (const QString& l : answerLines) {
-        log("->", l.toUtf8());
-        out.append(l.toUtf8() + m_lineEnd);
     }
     return out;
 }
@@ -188,33 +131,6 @@ QByteArray Idc777Module::restart()
     if (strikes(Failure::ReadyLost))
         return lines({kBanner, kFirmware});
     return lines({kBanner, kFirmware, "Ready"});
-}
-
-Idc777Remote* Idc777Module::remote(const QString& address)
-{
-    for (Idc777Remote& r : m_remotes) {
-        if (r.address == address)
-            return &r;
-    }
-    return nullptr;
-}
-
-const Idc777Module::Link* Idc777Module::link(const QString& profile) const
-{
-    for (const Link& l : m_links) {
-        if (l.profile == profile)
-            return &l;
-    }
-    return nullptr;
-}
-
-const Idc777Module::Link* Idc777Module::linkById(int id) const
-{
-    for (const Link& l : m_links) {
-        if (l.id == id)
-            return &l;
-    }
-    return nullptr;
 }
 
 QStringList Idc777Module::openLinks() const
@@ -281,7 +197,7 @@ QByteArray Idc777Module::send(const QString& command)
     QString message = command.section(' ', 2);
     while (message.endsWith('\n'))
         message.chop(1);
-    m_sent.append(message);
+    m_carried.append(message);
     bool ok = false;
     const Link* l = linkById(command.section(' ', 1, 1).toInt(&ok, 16));
     if (!ok || !l || l->profile != "SPP")
@@ -310,7 +226,7 @@ QByteArray Idc777Module::accessoryLines(const QStringList& accessoryAnswer)
             const QByteArray bytes = e.toUtf8();
             return out + restartAfter(bytes.left(bytes.indexOf('\r') + 1));
         }
-        log("->", e.trimmed().toUtf8());
+        log("->", e.trimmed());
         out.append(e.toUtf8() + m_lineEnd);
     }
     return out;
@@ -386,9 +302,9 @@ QByteArray Idc777Module::inquiry() const
 
 QByteArray Idc777Module::answer(const QString& command)
 {
-    QStringList scripted;
-    if (m_scripts.find(command, &scripted))
-        return lines(scripted);
+    QByteArray scriptedAnswer;
+    if (scripted(command, &scriptedAnswer))
+        return scriptedAnswer;
 
     const QString word = command.section(' ', 0, 0);
     const QString rest = command.section(' ', 1);

@@ -1,5 +1,4 @@
 #include "wt32module.h"
-#include "simmodulestate.h"
 #include "tb9accessory.h"
 
 
@@ -33,38 +32,13 @@ QString normalProfile(const QString& profile)
 }
 
 Wt32Module::Wt32Module()
+    : SimModule("0007804A0001", {
+                                    {"BT NAME", "WT32i"},
+                                    {"BT CLASS", "001f00"},
+                                    {"BT PAGEMODE", "4 2000 1"},
+                                    {"CONTROL ECHO", "7"},
+                                })
 {
-    m_factory = {
-        {"BT NAME", "WT32i"},
-        {"BT CLASS", "001f00"},
-        {"BT PAGEMODE", "4 2000 1"},
-        {"CONTROL ECHO", "7"},
-    };
-    m_settings = m_factory;
-}
-
-bool Wt32Module::loadState()
-{
-    QMap<QString, QString> settings = m_factory;
-    if (!SimModuleState::load(m_stateFile, &settings, &m_paired))
-        return false;
-    m_settings = settings;
-    return true;
-}
-
-bool Wt32Module::saveState() const
-{
-    return SimModuleState::save(m_stateFile, m_settings, m_paired);
-}
-
-void Wt32Module::setAnswer(const QString& command, const QStringList& answerLines)
-{
-    m_scripts.set(command, answerLines);
-}
-
-void Wt32Module::setFailure(Failure failure, bool on)
-{
-    m_failures = on ? m_failures | bit(failure) : m_failures & ~bit(failure);
 }
 
 bool Wt32Module::dataModeLine() const
@@ -72,29 +46,6 @@ bool Wt32Module::dataModeLine() const
     if (hasFailure(Failure::DataModeLineHigh))
         return true;
     return m_dataMode && !hasFailure(Failure::DataModeLineLow);
-}
-
-void Wt32Module::clearRecords()
-{
-    m_received.clear();
-    m_commands.clear();
-    m_dataLines.clear();
-}
-
-void Wt32Module::log(const QString& direction, const QString& text) const
-{
-    if (m_logger)
-        m_logger(direction, text);
-}
-
-QByteArray Wt32Module::lines(const QStringList& out) const
-{
-    QByteArray bytes;
-    for (const QString& l : out) {
-        log("->", l);
-        bytes.append(l.toUtf8() + m_lineEnd);
-    }
-    return bytes;
 }
 
 // The accessory's lines pass unchanged, with its own CR LF.
@@ -130,7 +81,7 @@ QByteArray Wt32Module::receive(const QByteArray& bytes)
 
 QByteArray Wt32Module::toAccessory(const QString& line)
 {
-    m_dataLines.append(line);
+    m_carried.append(line);
     log("<=", line);
     const Link* l = linkById(m_dataLink);
     SimRemote* r = l ? remote(l->address) : nullptr;
@@ -163,15 +114,6 @@ void Wt32Module::leaveDataMode(const char* why)
     log("--", QString("command mode (%1)").arg(why));
 }
 
-SimRemote* Wt32Module::remote(const QString& address)
-{
-    for (SimRemote& r : m_remotes) {
-        if (r.address == address)
-            return &r;
-    }
-    return nullptr;
-}
-
 bool Wt32Module::accepts(const SimRemote& remote, const QString& profile)
 {
     for (const QString& p : remote.profiles) {
@@ -179,24 +121,6 @@ bool Wt32Module::accepts(const SimRemote& remote, const QString& profile)
             return true;
     }
     return false;
-}
-
-const Wt32Module::Link* Wt32Module::link(const QString& profile) const
-{
-    for (const Link& l : m_links) {
-        if (l.profile == profile)
-            return &l;
-    }
-    return nullptr;
-}
-
-const Wt32Module::Link* Wt32Module::linkById(int id) const
-{
-    for (const Link& l : m_links) {
-        if (l.id == id)
-            return &l;
-    }
-    return nullptr;
 }
 
 int Wt32Module::freeLinkId() const
@@ -394,7 +318,7 @@ QByteArray Wt32Module::set(const QString& rest)
 {
     if (rest.isEmpty()) {
         QStringList out{"SET BT BDADDR " + m_localAddress};
-        for (auto it = m_settings.cbegin(); it != m_settings.cend(); ++it)
+        for (auto it = m_stored.cbegin(); it != m_stored.cend(); ++it)
             out << "SET " + it.key() + ' ' + it.value();
         for (const QString& a : m_paired)
             out << "SET BT PAIR " + a;
@@ -402,7 +326,7 @@ QByteArray Wt32Module::set(const QString& rest)
         return lines(out);
     }
     if (rest == "RESET") {
-        m_settings = m_factory;
+        m_stored = m_factory;
         m_paired.clear();
         saveState();
         return restart();
@@ -421,11 +345,11 @@ QByteArray Wt32Module::set(const QString& rest)
         return QByteArray();
     }
     if (value.isEmpty() && (key == "BT NAME" || key == "PROFILE A2DP"))
-        return lines({"SET " + key + ' ' + m_settings.value(key)});
+        return lines({"SET " + key + ' ' + m_stored.value(key)});
     if (value.isEmpty())
-        m_settings.remove(key);
+        m_stored.remove(key);
     else
-        m_settings.insert(key, value);
+        m_stored.insert(key, value);
     saveState();
     return key == "CONTROL AUTOCALL" ? autocall() : QByteArray();
 }
@@ -434,11 +358,10 @@ QByteArray Wt32Module::command(const QString& line)
 {
     if (line.trimmed().isEmpty())
         return QByteArray();
-    m_commands.append(line);
-    log("<-", line);
-    QStringList scripted;
-    if (m_scripts.find(line, &scripted))
-        return lines(scripted);
+    record(line);
+    QByteArray scriptedAnswer;
+    if (scripted(line, &scriptedAnswer))
+        return scriptedAnswer;
 
     const QString word = line.section(' ', 0, 0);
     const QString rest = line.section(' ', 1);
