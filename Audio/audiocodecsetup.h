@@ -87,6 +87,11 @@ public:
     // Row selectors of the two extra sections; used by the next setFilter
     // while the developer features are on.
     void setSpecialFilter(bool filter50Hz, bool filterPreemphase);
+    void getSpecialFilter(bool* filter50Hz, bool* filterPreemphase) const
+    {
+        *filter50Hz = m_filter50HzEnabled;
+        *filterPreemphase = m_filterPreemphaseEnabled;
+    }
     // Bits 31..24, 23..16 and 15..8 to registers offset .. offset+2.
     void writeFilterCoeffs(int offset, qint32 value);
 

@@ -2,6 +2,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/filtersettings.h"
 #include "Hardware/bluetooth.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
@@ -35,9 +36,19 @@ const char* dialogName(MeasurementFrame::MenuDialog dialog)
 MeasurementFrame::MenuDialogResult builtInDialog(MeasurementFrame::MenuDialog dialog,
                                                  QWidget* parent)
 {
+    MeasurementFrame::MenuDialogResult result;
+    if (dialog == MeasurementFrame::MenuDialog::Filter) {
+        Filtersettings filter(parent);
+        result.result = filter.exec();
+        if (result.result == QDialog::Accepted)
+            filter.getFiltersettings(&result.filterType, &result.lowCutOff, &result.highCutOff);
+        return result;
+    }
+    // The microphone gain and headphone volume dialogs are not built yet:
+    // they open here.
     qDebug() << parent->metaObject()->className() << "dialog not available:"
              << dialogName(dialog);
-    return {};
+    return result;
 }
 
 MeasurementFrame::MenuDialogRunner& dialogRunner()
@@ -314,10 +325,15 @@ void MeasurementFrame::checkBtConnection()
 
 // ---- Menu-bar dialogs ---------------------------------------------------------
 
-MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)
+MeasurementFrame::MenuDialogResult MeasurementFrame::runDialog(MenuDialog dialog, QWidget* parent)
 {
     const MenuDialogRunner& runner = dialogRunner();
-    return runner ? runner(dialog, this) : builtInDialog(dialog, this);
+    return runner ? runner(dialog, parent) : builtInDialog(dialog, parent);
+}
+
+MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)
+{
+    return runDialog(dialog, this);
 }
 
 bool MeasurementFrame::runFilterDialog(

@@ -11,6 +11,7 @@
 #include "recordingcodecmixer.h"
 #include "testunit.h"
 
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -269,13 +270,14 @@ void TestMeasurementFrame::menuDialogs()
 {
     struct Case {
         Dialog dialog;
-        int result; // -1: the built-in runner, which only logs
+        int result; // -1, -2: the built-in filter dialog, cancelled or accepted
         bool pollingDuring;
         bool pollingAfter;
         int pauses; // of the recording, paused and resumed
     };
     const Case cases[] = {{Dialog::Filter, 1, false, true, 2},
                           {Dialog::Filter, -1, false, false, 1},
+                          {Dialog::Filter, -2, false, true, 2},
                           {Dialog::Headphone, 0, true, true, 0}};
     for (const Case& c : cases) {
         Rig r;
@@ -288,11 +290,21 @@ void TestMeasurementFrame::menuDialogs()
                 during = r.screen->m_timerLevel->isActive();
                 return MeasurementFrame::MenuDialogResult{c.result};
             });
+        else
+            ModalHelper::onNextModal([&](QWidget* filter) {
+                if (c.result == -1)
+                    return static_cast<QDialog*>(filter)->reject();
+                filter->findChild<QPushButton*>("butNoFilter")->click();
+                filter->findChild<QPushButton*>("butClose")->click();
+            });
         LogCapture log;
+        MeasurementFrame::MenuDialogResult taken;
         if (c.dialog == Dialog::Filter)
-            r.screen->runFilterDialog(300, true, nullptr);
+            r.screen->runFilterDialog(300, true, [&](const MeasurementFrame::MenuDialogResult& f) { taken = f; });
         else
             r.screen->runMenuDialog(c.dialog);
+        if (c.result == -2)  // the band the dialog set
+            QCOMPARE((QVector<quint32>{quint32(taken.filterType), taken.lowCutOff, taken.highCutOff}), (QVector<quint32>{0, 0, 4000}));
         QCOMPARE(during, c.pollingDuring);
         QCOMPARE(r.screen->m_timerLevel->isActive(), c.pollingAfter);
         QCOMPARE(log.count("AudioWorker::pauseAudioRecording"), c.pauses);

@@ -1,6 +1,7 @@
 // Texts of the screens and dialogs: each screen's title comes from its own
 // key and context, and every key the screens and dialogs look up has its
 // English text in the built-in language file.
+#include "Audio/filtersettings.h"
 #include "Debug/debugmenu.h"
 #include "Management/SettingsAdjust/customizedialogs.h"
 #include "Management/SettingsAdjust/datetimeadjust.h"
@@ -181,6 +182,7 @@ void TestTranslations::everyKeyHasItsEnglishText()
         { SelectSwitchmode d(w); }
         { SelectTimezone d(w); for (int zone = 0; zone <= 30; ++zone) d.init(0, zone, 0); }
         { Systeminformation d(w); d.init(); }
+        { Filtersettings d(w); }
     }
     // The recorder is asked for what the file lacks.
     QCoreApplication::translate("MainMenu", "NoSuchKey");
