@@ -27,7 +27,18 @@ AccessoryMessageQueue::Added AccessoryMessageQueue::enqueue(const QString& messa
         }
     }
     if (m_waiting.size() >= kCapacity) {
-        m_waiting.last() = message;
+        // A request is asked again by its sender; a setting is the state the
+        // accessory must end up with. So the newest request gives way, and
+        // the newest line only when every waiting line is a setting.
+        int out = m_waiting.size() - 1;
+        for (int i = out; i >= 0; --i) {
+            if (settingOf(m_waiting.at(i)).isEmpty()) {
+                out = i;
+                break;
+            }
+        }
+        m_waiting.removeAt(out);
+        m_waiting.append(message);
         return Added::ReplacedNewest;
     }
     m_waiting.append(message);

@@ -13,7 +13,9 @@
 // request (B, T, S, P, ...) equal to a waiting one, or to the one last taken
 // from the queue, is dropped.
 // Plain (the WT32's rules): every line waits in order, duplicates included.
-// Either way a full queue replaces its newest waiting line.
+// Either way a full queue drops its newest waiting request for the new line,
+// which goes to the end; its newest line only when no request waits. A
+// setting is never pushed out by a request.
 class AccessoryMessageQueue
 {
 public:
@@ -36,7 +38,7 @@ public:
         Wait,    // another line is in flight: enqueue()
     };
 
-    enum class Added { Queued, Duplicate, ReplacedNewest };
+    enum class Added { Queued, Duplicate, ReplacedNewest /* full: one line made room */ };
 
     // Asks for the channel for a new line.
     Offer offer(const Link& link);

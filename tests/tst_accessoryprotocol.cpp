@@ -218,6 +218,15 @@ void TestAccessoryProtocol::fullQueueReplacesNewest()
     QCOMPARE(q.enqueue("BT_TX G 02"), Added::Queued);
     QCOMPARE(q.waiting().last(), QString("BT_TX G 02"));
     QCOMPARE(q.count(), 32);
+    // Polls that fill the queue never push out a setting.
+    AccessoryMessageQueue p(AccessoryMessageQueue::Policy::Plain);
+    p.offer({true, true, false});
+    for (int i = 1; i < AccessoryMessageQueue::kCapacity; ++i)
+        p.enqueue("BT_TX S");
+    p.enqueue("BT_TX I 0f ACTIVE SWITCH");
+    QCOMPARE(p.enqueue("BT_TX S"), Added::ReplacedNewest);
+    QCOMPARE(p.waiting().mid(29), (QStringList{"BT_TX S", "BT_TX I 0f ACTIVE SWITCH", "BT_TX S"}));
+    QCOMPARE(p.count(), 32);
 }
 
 void TestAccessoryProtocol::receiverCutsAfterCr()

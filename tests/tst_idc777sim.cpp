@@ -83,7 +83,6 @@ void TestIdc777Sim::accessoryAnswers_data()
     QTest::addColumn<QStringList>("answer");
     QTest::newRow("B") << "BT_TX B" << QStringList{"BT_RX BATT_VOLTAGE 3900"};
     QTest::newRow("T") << "BT_TX T" << QStringList{"BT_RX SENSOR 1"};
-    QTest::newRow("S") << "BT_TX S" << QStringList{"BT_RX SENSVAL 0 0"};
     QTest::newRow("I") << "BT_TX I 12 ACTIVE PUSHBUT" << QStringList{"BT_RX OK"};
     QTest::newRow("G") << "BT_TX G 0a" << QStringList{"BT_RX OK"};
     QTest::newRow("O") << "BT_TX O" << QStringList{"BT_RX OK"};

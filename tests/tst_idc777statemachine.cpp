@@ -16,62 +16,7 @@ namespace {
 
 const QString kMic = BluetoothSim::kTb9Address;
 const QString kHp = BluetoothSim::kHeadsetAddress;
-
-struct Rig {
-    TestRoot root;
-    BluetoothSim sim;
-    RecordingBluetoothHost host;
-    TestIdc777 bt{&host};
-    bool sink;
-
-    explicit Rig(bool isSink = true, bool paired = true) : sink(isSink)
-    {
-        if (paired)
-            BluetoothSim::pairDevices(root.root());
-        sim.start(root.root());
-        host.micId = kMic;
-        host.hpId = kHp;
-    }
-    void start() { bt.initBluetooth(sink ? "/dev/ttyO2" : "/dev/ttyO3", sink ? kMic : kHp); }
-    Idc777Peer& peer() { return sink ? sim.sink() : sim.source(); }
-    Idc777Module& module() { return peer().module(); }
-
-    // Lets bytes travel both ways; a command left unanswered ends by its
-    // time-out slot. Rounds as well as time, so a starved machine still
-    // lets an answer arrive.
-    void settle()
-    {
-        QElapsedTimer t;
-        t.start();
-        for (int i = 0; i < 3 || (bt.commandInFlight() && (t.elapsed() < 500 || i < 200)); ++i) {
-            QTest::qWait(1);
-            sim.poll();
-        }
-        if (bt.commandInFlight())
-            bt.waitForCmdResponseTimeout();
-    }
-    // Ticks n times, letting the peers answer in between.
-    void idle(int n)
-    {
-        for (int i = 0; i < n; ++i) {
-            bt.tickNow();
-            settle();
-        }
-    }
-    // Ticks until `done` holds.
-    bool run(const std::function<bool()>& done, int maxTicks = 300)
-    {
-        return tickUntil([this] { settle(); }, done, [this] { bt.tickNow(); }, maxTicks);
-    }
-    bool connected()
-    {
-        return run([this] {
-            return bt.btState() == BluetoothIDC777::CONNECTED_CMD && bt.isStreamingActive() && bt.gainsSent()
-                   && !bt.commandInFlight() && bt.waitingCommands().isEmpty();
-        });
-    }
-    int index(const QString& command) { return module().commands().indexOf(command); }
-};
+using Rig = Idc777SimRig;
 
 }
 

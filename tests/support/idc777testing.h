@@ -1,13 +1,19 @@
 #ifndef IDC777TESTING_H
 #define IDC777TESTING_H
 
-// Helpers for the Bluetooth driver tests: a recording host and a driver
-// whose link state the test can set and whose queues it can read.
+// Helpers for the Bluetooth driver tests: a recording host, a driver whose
+// link state the test can set and whose queues it can read, and a rig that
+// runs it against the simulated device's modules.
 #include "Hardware/bluetoothhost.h"
 #include "Hardware/bluetoothidc777.h"
+#include "bluetoothsim.h"
+#include "testroot.h"
+#include "tickdriver.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 
@@ -119,6 +125,68 @@ public:
     bool waitForInitWritten() const { return m_waitForInitWritten; }
     QByteArray pendingBytes() const { return m_port->receiver().pending(); }
     QString fwVersion() const { return m_fwVersion; }
+};
+
+// The driver against the simulated device's IDC777 modules, TB-9 and
+// headset on ptys; its ticks are driven by calling its slot.
+struct Idc777SimRig {
+    TestRoot root;
+    BluetoothSim sim;
+    RecordingBluetoothHost host;
+    TestIdc777 bt{&host};
+    bool sink;
+
+    explicit Idc777SimRig(bool isSink = true, bool paired = true) : sink(isSink)
+    {
+        if (paired)
+            BluetoothSim::pairDevices(root.root());
+        sim.start(root.root());
+        host.micId = BluetoothSim::kTb9Address;
+        host.hpId = BluetoothSim::kHeadsetAddress;
+    }
+    void start()
+    {
+        bt.initBluetooth(sink ? "/dev/ttyO2" : "/dev/ttyO3",
+                         sink ? BluetoothSim::kTb9Address : BluetoothSim::kHeadsetAddress);
+    }
+    Idc777Peer& peer() { return sink ? sim.sink() : sim.source(); }
+    Idc777Module& module() { return peer().module(); }
+
+    // Lets bytes travel both ways; a command left unanswered ends by its
+    // time-out slot. Rounds as well as time, so a starved machine still
+    // lets an answer arrive.
+    void settle()
+    {
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < 3 || (bt.commandInFlight() && (t.elapsed() < 500 || i < 200)); ++i) {
+            QTest::qWait(1);
+            sim.poll();
+        }
+        if (bt.commandInFlight())
+            bt.waitForCmdResponseTimeout();
+    }
+    // Ticks n times, letting the peers answer in between.
+    void idle(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            bt.tickNow();
+            settle();
+        }
+    }
+    // Ticks until `done` holds.
+    bool run(const std::function<bool()>& done, int maxTicks = 300)
+    {
+        return tickUntil([this] { settle(); }, done, [this] { bt.tickNow(); }, maxTicks);
+    }
+    bool connected()
+    {
+        return run([this] {
+            return bt.btState() == BluetoothIDC777::CONNECTED_CMD && bt.isStreamingActive() && bt.gainsSent()
+                   && !bt.commandInFlight() && bt.waitingCommands().isEmpty();
+        });
+    }
+    int index(const QString& command) { return module().commands().indexOf(command); }
 };
 
 #endif

@@ -43,6 +43,8 @@ public:
     int stateInterval() const { return m_btStateTimer->interval(); }
     // Keeps the state timer from stepping while the test lets events run.
     void freeze() { m_btStateTimer->stop(); }
+    // The answer time-out comes only when the test calls its slot.
+    void holdTimeouts() { QObject::disconnect(m_btTimerTransmit, &QTimer::timeout, this, nullptr); }
 
     // What the analysis and the state machine set.
     void setState(int state) { m_btState = state; }

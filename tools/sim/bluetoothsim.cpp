@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTime>
 
 const char* const BluetoothSim::kTb9Address = "0018E4C0B009";
@@ -153,6 +154,13 @@ void BluetoothSim::poll()
         pollResetLine(m_sink, GpioLine::Idc777SinkReset, &m_sinkLine);
         pollResetLine(m_source, GpioLine::Idc777SourceReset, &m_sourceLine);
     }
+    const QStringList due = m_tb9.due();
+    if (!due.isEmpty()) {
+        if (m_wt32)
+            m_wtSink.write(m_wtSink.module().accessoryLines(due));
+        else
+            m_sink.write(m_sink.module().accessoryLines(due));
+    }
 
     const QString path = m_root + kTriggerFile;
     if (!QFileInfo(path).size())
@@ -209,6 +217,18 @@ bool BluetoothSim::isValidTrigger(const QString& line, QString* error)
         return w.size() == 2 || fail("one word expected");
     if (action == "value")
         return (w.size() == 2 || w.size() == 3) || fail("value and optional time expected");
+    if (action == "delay")
+        return (w.size() == 2 && number(1, 0, 60000)) || fail("0..60000 ms expected");
+    if (action == "silent" || action == "err") {
+        static const QRegularExpression command("^[A-Z]{1,8}$");
+        return (w.size() == 2 && (w.value(1) == "off" || command.match(w.value(1)).hasMatch()))
+               || fail("a command word (S, FD, ...) or off expected");
+    }
+    if (action == "gas")
+        return ((w.size() == 2 || w.size() == 3) && number(1, 0, 10000) && (w.size() == 2 || number(2, 0, 3600)))
+               || fail("raw 0..10000 and optional seconds 0..3600 expected");
+    if (action == "heating")
+        return (w.size() == 2 && number(1, 0, 86400)) || fail("seconds 0..86400 expected");
     if (action == "battery")
         return (w.size() == 2 && number(1, 0, 99999)) || fail("millivolts expected");
     if (action == "hp-volume")
@@ -273,6 +293,18 @@ void BluetoothSim::act(Peer& sinkPeer, Peer& sourcePeer, const QStringList& w, c
         toSink(m_tb9.setBattery(w.value(1).toInt()));
     } else if (action == "restart") {
         toSink(m_tb9.restart());
+    } else if (action == "delay") {
+        m_tb9.setAnswerDelay(w.value(1).toInt());
+    } else if (action == "silent" || action == "err") {
+        const QString command = w.value(1) == "off" ? QString() : w.value(1);
+        if (action == "silent")
+            m_tb9.setSilent(command);
+        else
+            m_tb9.setFailing(command);
+    } else if (action == "gas") {
+        m_tb9.setGas(w.value(1).toInt(), w.value(2).toInt());
+    } else if (action == "heating") {
+        m_tb9.setHeating(w.value(1).toInt());
     } else if (action == "hp-volume") {
         m_headset.volume = w.value(1).toInt();
         sourcePeer.write(source.headsetVolumeChanged());
@@ -337,6 +369,9 @@ bool BluetoothSim::pairDevices(const QString& root, QString* error)
 
 void BluetoothSim::log(const QString& who, const QString& direction, const QString& line) const
 {
+    // Never a path outside a device root.
+    if (m_root.isEmpty())
+        return;
     QFile f(m_root + kLog);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
         return;

@@ -36,13 +36,18 @@ public:
     bool start(const QString& root) override;
     void stop() override;
 
-    // Reads the modules' lines and the trigger file once (the timer does it
-    // every kPollMs, kWt32PollMs for WT32 modules).
+    // Reads the modules' lines and the trigger file once and passes on the
+    // accessory's lines that are due (the timer does it every kPollMs,
+    // kWt32PollMs for WT32 modules).
     void poll();
 
     // One action, as a line of the trigger file:
     //   mute | mute-press | mute-release     the accessory's mute key
     //   alert <code> | sensor <type> | value <value> [<time>] | battery <mV> | restart
+    //   delay <0..60000 ms>                   the accessory's answers come that late
+    //   silent <command>|off                  the accessory ignores the command
+    //   err <command>|off                     it answers the command with ERR
+    //   gas <raw> [<seconds>] | heating <seconds>   the H2 sensor's gas and heating time
     //   hp-volume <0..127> | hp-battery <percent>
     //   link-loss sink|source [A2DP|AVRCP|SPP|AGHFP]   (WT32: every link by default)
     //   line-end cr|crlf                      the modules' line ends

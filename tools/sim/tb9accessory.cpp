@@ -1,6 +1,37 @@
 #include "tb9accessory.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+Tb9Accessory::Clock& clockSource()
+{
+    static Tb9Accessory::Clock clock;
+    return clock;
+}
+
+}
+
+void Tb9Accessory::setClock(Clock clock)
+{
+    clockSource() = std::move(clock);
+}
+
+qint64 Tb9Accessory::now()
+{
+    if (clockSource())
+        return clockSource()();
+    static QElapsedTimer since;
+    if (!since.isValid())
+        since.start();
+    return since.elapsed();
+}
+
+Tb9Accessory::Tb9Accessory() : m_heatingSince(now()) {}
 
 QStringList Tb9Accessory::receive(const QString& line)
 {
@@ -8,14 +39,65 @@ QStringList Tb9Accessory::receive(const QString& line)
     static const QRegularExpression ws("\\s+");
     const QStringList w = line.split(ws, Qt::SkipEmptyParts);
     const QString cmd = w.value(1);
-    if (w.value(0) != "BT_TX")
-        return {};
+    if (w.value(0) == "BT_TX" && !m_silent.contains(cmd))
+        schedule(now() + m_answerDelay, m_failing.contains(cmd) ? failure(w) : answer(w));
+    return due();
+}
+
+QStringList Tb9Accessory::due()
+{
+    const qint64 t = now();
+    QStringList out;
+    while (!m_queue.isEmpty() && m_queue.first().due <= t)
+        out << m_queue.takeFirst().line;
+    return out;
+}
+
+void Tb9Accessory::schedule(qint64 due, const QStringList& lines)
+{
+    // After every line due at the same time or earlier.
+    auto at = std::upper_bound(m_queue.begin(), m_queue.end(), due,
+                               [](qint64 d, const Timed& t) { return d < t.due; });
+    for (const QString& l : lines)
+        at = m_queue.insert(at, Timed{due, l}) + 1;
+}
+
+void Tb9Accessory::setSilent(const QString& command)
+{
+    if (command.isEmpty())
+        m_silent.clear();
+    else
+        m_silent.insert(command);
+}
+
+void Tb9Accessory::setFailing(const QString& command)
+{
+    if (command.isEmpty())
+        m_failing.clear();
+    else
+        m_failing.insert(command);
+}
+
+// A result word turns into ERR; other commands get the general refusal.
+QStringList Tb9Accessory::failure(const QStringList& w)
+{
+    const QString cmd = w.value(1);
+    if (cmd == "FH" || cmd == "FS")
+        return {"BT_RX " + cmd + " ERR"};
+    if (cmd == "FD")
+        return {QString("BT_RX FD %1 ERR").arg(w.value(2))};
+    return {"BT_RX ERR " + cmd};
+}
+
+QStringList Tb9Accessory::answer(const QStringList& w)
+{
+    const QString cmd = w.value(1);
     if (cmd == "B")
         return {QString("BT_RX BATT_VOLTAGE %1").arg(m_battery)};
     if (cmd == "T")
         return {"BT_RX SENSOR " + m_sensorType};
     if (cmd == "S")
-        return {QString("BT_RX SENSVAL %1 %2").arg(m_sensorValue, m_activeTime)};
+        return {sensorValueLine()};
     if (cmd == "P") {
         return {"BT_RX FW-VERSION 1.04",
                 "BT_RX HW-VERSION 2",
@@ -88,14 +170,52 @@ QStringList Tb9Accessory::alert(const QString& code)
 QStringList Tb9Accessory::setSensorType(const QString& type)
 {
     m_sensorType = type;
+    // A newly attached H2 sensor starts heating.
+    if (type == "3")
+        m_heatingSince = now();
     return {"BT_RX SENSOR " + type};
 }
 
 QStringList Tb9Accessory::setSensorValue(const QString& value, const QString& activeTime)
 {
-    m_sensorValue = value;
-    m_activeTime = activeTime;
+    m_valuePinned = true;
+    m_pinnedValue = value;
+    m_pinnedTime = activeTime;
     return {QString("BT_RX SENSVAL %1 %2").arg(value, activeTime)};
+}
+
+void Tb9Accessory::setGas(int raw, int rampSeconds)
+{
+    const qint64 t = now();
+    m_gasFrom = gasAt(t);
+    m_gasTo = raw;
+    m_gasStart = t;
+    m_gasRampMs = qint64(rampSeconds) * 1000;
+    m_valuePinned = false;
+}
+
+void Tb9Accessory::setHeating(int seconds)
+{
+    m_heatingSince = now() - qint64(seconds) * 1000;
+    m_valuePinned = false;
+}
+
+double Tb9Accessory::gasAt(qint64 t) const
+{
+    if (m_gasRampMs <= 0 || t >= m_gasStart + m_gasRampMs)
+        return m_gasTo;
+    return m_gasFrom + (m_gasTo - m_gasFrom) * double(t - m_gasStart) / double(m_gasRampMs);
+}
+
+QString Tb9Accessory::sensorValueLine()
+{
+    if (m_valuePinned)
+        return QString("BT_RX SENSVAL %1 %2").arg(m_pinnedValue, m_pinnedTime);
+    const qint64 t = now();
+    const int noise = int(m_noise() % (2 * kH2Noise + 1)) - kH2Noise;
+    const long raw = kH2Baseline + std::lround(gasAt(t)) + noise;
+    const qint64 seconds = std::max<qint64>(0, (t - m_heatingSince) / 1000);
+    return QString("BT_RX SENSVAL %1 %2").arg(raw).arg(seconds);
 }
 
 QStringList Tb9Accessory::setBattery(int millivolts)
@@ -109,6 +229,8 @@ QStringList Tb9Accessory::restart()
     m_muted = true;
     m_pressureStream = false;
     m_debugMode = false;
+    // What it had not sent yet is gone with it.
+    m_queue.clear();
     return {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)};
 }
 

@@ -1,0 +1,193 @@
+// The simulated TB-9: answers on its own clock (delayed, withheld, failed),
+// its H2 sensor, the triggers that set them, and both drivers against an
+// accessory that answers late.
+#include "Hardware/accessoryprotocol.h"
+#include "bluetoothsim.h"
+#include "idc777testing.h"
+#include "simclock.h"
+#include "testroot.h"
+#include "wt32testing.h"
+
+#include <QtTest>
+
+namespace {
+
+// S every 517 ms and a mute change every 2.3 s for a minute of the
+// accessory's clock, then until the queue has drained; the I lines sent.
+template <class Rig>
+QStringList pollSlowAccessory(Rig& rig, SimClock& clock)
+{
+    Tb9Accessory& tb9 = rig.sim.tb9();
+    tb9.setAnswerDelay(1000);
+    QStringList sent;
+    bool muted = true;
+    qint64 nextS = clock.ms, nextMute = clock.ms + 1300, lastHeard = clock.ms;
+    const qint64 end = clock.ms + 60000;
+    int heard = tb9.received().size();
+    for (; clock.ms < end + 60000; clock.ms += 100) {
+        if (clock.ms < end && clock.ms >= nextS) {
+            rig.bt.sendData("BT_TX S");
+            nextS += 517;
+        }
+        if (clock.ms < end && clock.ms >= nextMute) {
+            muted = !muted;
+            rig.bt.sendMicInitParameter(0x0f, muted, 0);
+            sent << AccessoryProtocol::micInitLine(0x0f, muted, true);
+            nextMute += 2300;
+        }
+        rig.settle();
+        if (tb9.received().size() != heard) {
+            heard = tb9.received().size();
+            lastHeard = clock.ms;
+        } else if (rig.bt.transmitTimerActive() && clock.ms - lastHeard >= 2000) {
+            rig.bt.transmitTimeout();
+            lastHeard = clock.ms;
+        }
+        if (clock.ms >= end && rig.bt.messages().count() == 0 && !rig.bt.messages().isInFlight())
+            break;
+    }
+    return sent;
+}
+
+}
+
+class TestTb9Sim : public QObject
+{
+    Q_OBJECT
+private slots:
+    void answersOnTheClock();
+    void silentAndFailing_data();
+    void silentAndFailing();
+    void h2Model();
+    void malformedTriggersRefused();
+    void slowAccessory_data();
+    void slowAccessory();
+};
+
+void TestTb9Sim::answersOnTheClock()
+{
+    SimClock clock;
+    Tb9Accessory tb9;
+    QCOMPARE(tb9.receive("BT_TX T"), QStringList{"BT_RX SENSOR 1"});
+    tb9.setAnswerDelay(1000);
+    QVERIFY(tb9.receive("BT_TX T").isEmpty() && tb9.receive("BT_TX B").isEmpty());
+    clock.ms = 999;
+    QVERIFY(tb9.due().isEmpty());
+    // In order of their times, equal times in order of their requests.
+    tb9.setAnswerDelay(0);
+    QCOMPARE(tb9.receive("BT_TX O"), QStringList{"BT_RX OK"});
+    clock.ms = 1000;
+    QCOMPARE(tb9.due(), (QStringList{"BT_RX SENSOR 1", "BT_RX BATT_VOLTAGE 3900"}));
+}
+
+void TestTb9Sim::silentAndFailing_data()
+{
+    QTest::addColumn<QString>("triggers");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("answer");
+    QTest::newRow("silent") << "silent S" << "BT_TX S" << QStringList();
+    QTest::newRow("silent off") << "silent S;silent P;silent off" << "BT_TX S" << QStringList{"BT_RX SENSVAL 5 6"};
+    QTest::newRow("err FD") << "err FD" << "BT_TX FD 001 002 abcd" << QStringList{"BT_RX FD 001 ERR"};
+    QTest::newRow("err FS") << "err FS" << "BT_TX FS" << QStringList{"BT_RX FS ERR"};
+    QTest::newRow("err S") << "err S" << "BT_TX S" << QStringList{"BT_RX ERR S"};
+    QTest::newRow("err I") << "err I" << "BT_TX I 12 ACTIVE SWITCH" << QStringList{"BT_RX ERR I"};
+    QTest::newRow("err off") << "err S;err off" << "BT_TX S" << QStringList{"BT_RX SENSVAL 5 6"};
+}
+
+void TestTb9Sim::silentAndFailing()
+{
+    QFETCH(QString, triggers);
+    QFETCH(QString, line);
+    QFETCH(QStringList, answer);
+    TestRoot root;
+    BluetoothSim sim;
+    QVERIFY(sim.start(root.root()));
+    sim.tb9().setSensorValue("5", "6");
+    for (const QString& t : triggers.split(';'))
+        QVERIFY(sim.trigger(t));
+    QCOMPARE(sim.tb9().receive(line), answer);
+    QCOMPARE(sim.tb9().gain(), 0x0f);  // a failed I changes nothing
+}
+
+void TestTb9Sim::h2Model()
+{
+    SimClock clock;
+    Tb9Accessory tb9, twin;
+    auto reading = [](Tb9Accessory& a) { return a.receive("BT_TX S").value(0).split(' ').mid(2); };
+    auto gasIs = [&](int gas) {
+        const int raw = reading(tb9).value(0).toInt() - Tb9Accessory::kH2Baseline - gas;
+        return qAbs(raw) <= Tb9Accessory::kH2Noise;
+    };
+    QSet<QString> noise;
+    for (int i = 0; i < 30; ++i) {
+        QVERIFY(gasIs(0));
+        noise << reading(twin).value(0);
+    }
+    QVERIFY(noise.size() > 1);
+    QCOMPARE(reading(tb9), reading(twin));  // seeded: the same on every run
+    tb9.setGas(400, 10);
+    clock.ms = 5000;
+    QVERIFY(gasIs(200));
+    clock.ms = 10000;
+    QVERIFY(gasIs(400));
+    tb9.setSensorType("3");  // heating counts from here
+    clock.ms = 70000;
+    QCOMPARE(reading(tb9).value(1), QString("60"));
+    tb9.setHeating(590);
+    QCOMPARE(reading(tb9).value(1), QString("590"));
+    tb9.setSensorValue("abc", "7");  // pinned until the model takes over again
+    QCOMPARE(reading(tb9), (QStringList{"abc", "7"}));
+    tb9.setGas(0);
+    QVERIFY(gasIs(0));
+}
+
+void TestTb9Sim::malformedTriggersRefused()
+{
+    TestRoot root;
+    BluetoothSim sim;
+    QVERIFY(sim.start(root.root()));
+    for (const char* line : {"delay", "delay -1", "delay 60001", "delay 1s", "silent", "silent s", "silent S P",
+                             "err 1", "gas -5", "gas 10001", "gas 400 x", "gas 4 1 2", "heating", "heating 1.5"}) {
+        QString error;
+        QVERIFY2(!sim.trigger(line, &error) && !error.isEmpty(), line);
+        QVERIFY(!BluetoothSim::queueTrigger(root.root(), line));
+    }
+    QCOMPARE(sim.tb9().answerDelay(), 0);
+    QVERIFY(!root.exists("/var/lib/sim/bt/triggers"));
+}
+
+void TestTb9Sim::slowAccessory_data()
+{
+    QTest::addColumn<bool>("wt32");
+    QTest::newRow("WT32") << true;
+    QTest::newRow("IDC777") << false;
+}
+
+void TestTb9Sim::slowAccessory()
+{
+    QFETCH(bool, wt32);
+    SimClock clock;
+    QStringList sent, heard;
+    if (wt32) {
+        Wt32SimRig rig;
+        QVERIFY(rig.connectSink());
+        rig.bt.freeze();
+        rig.bt.holdTimeouts();
+        sent = pollSlowAccessory(rig, clock);
+        heard = rig.sim.tb9().received();
+    } else {
+        Idc777SimRig rig;
+        rig.start();
+        QVERIFY(rig.connected());
+        rig.bt.holdStateMachine();
+        rig.bt.holdTimeouts();
+        sent = pollSlowAccessory(rig, clock);
+        heard = rig.sim.tb9().received();
+    }
+    heard = heard.filter(QRegularExpression("^BT_TX I "));
+    QVERIFY(sent.size() >= 20);
+    QCOMPARE(heard.mid(heard.size() - sent.size()), sent);
+}
+
+QTEST_MAIN(TestTb9Sim)
+#include "tst_tb9sim.moc"
