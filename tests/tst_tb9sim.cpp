@@ -56,6 +56,7 @@ class TestTb9Sim : public QObject
     Q_OBJECT
 private slots:
     void answersOnTheClock();
+    void streams();
     void silentAndFailing_data();
     void silentAndFailing();
     void h2Model();
@@ -78,6 +79,23 @@ void TestTb9Sim::answersOnTheClock()
     QCOMPARE(tb9.receive("BT_TX O"), QStringList{"BT_RX OK"});
     clock.ms = 1000;
     QCOMPARE(tb9.due(), (QStringList{"BT_RX SENSOR 1", "BT_RX BATT_VOLTAGE 3900"}));
+}
+
+void TestTb9Sim::streams()
+{
+    SimClock clock;
+    Tb9Accessory tb9;
+    int n = 0;
+    tb9.startStream("x", 100, 100, [&](qint64) { return QStringList{QString::number(++n)}; });
+    tb9.setAnswerDelay(150);
+    QVERIFY(tb9.receive("BT_TX T").isEmpty());
+    clock.ms = 300;
+    QCOMPARE(tb9.due(), (QStringList{"1", "BT_RX SENSOR 1", "2", "3"}));
+    clock.ms = 1000000;
+    QCOMPARE(tb9.due().size(), 11);  // a leap catches up ten intervals, not all
+    tb9.restart();
+    clock.ms += 1000;
+    QVERIFY(tb9.due().isEmpty() && !tb9.isStreaming("x"));
 }
 
 void TestTb9Sim::silentAndFailing_data()

@@ -47,6 +47,12 @@ QStringList Tb9Accessory::receive(const QString& line)
 QStringList Tb9Accessory::due()
 {
     const qint64 t = now();
+    for (Stream& s : m_streams) {
+        // A clock that leapt ahead gets the last few intervals, not all.
+        s.next = std::max(s.next, t - qint64(kStreamCatchUp) * s.intervalMs);
+        for (; s.next <= t; s.next += s.intervalMs)
+            schedule(s.next, s.make(s.next));
+    }
     QStringList out;
     while (!m_queue.isEmpty() && m_queue.first().due <= t)
         out << m_queue.takeFirst().line;
@@ -60,6 +66,24 @@ void Tb9Accessory::schedule(qint64 due, const QStringList& lines)
                                [](qint64 d, const Timed& t) { return d < t.due; });
     for (const QString& l : lines)
         at = m_queue.insert(at, Timed{due, l}) + 1;
+}
+
+void Tb9Accessory::startStream(const QString& name, qint64 first, int intervalMs, Producer make)
+{
+    stopStream(name);
+    m_streams.append(Stream{name, first, std::max(1, intervalMs), std::move(make)});
+}
+
+void Tb9Accessory::stopStream(const QString& name)
+{
+    m_streams.erase(std::remove_if(m_streams.begin(), m_streams.end(),
+                                   [&](const Stream& s) { return s.name == name; }),
+                    m_streams.end());
+}
+
+bool Tb9Accessory::isStreaming(const QString& name) const
+{
+    return std::any_of(m_streams.begin(), m_streams.end(), [&](const Stream& s) { return s.name == name; });
 }
 
 void Tb9Accessory::setSilent(const QString& command)
@@ -229,8 +253,9 @@ QStringList Tb9Accessory::restart()
     m_muted = true;
     m_pressureStream = false;
     m_debugMode = false;
-    // What it had not sent yet is gone with it.
+    // What it had not sent yet is gone with it, and so are its streams.
     m_queue.clear();
+    m_streams.clear();
     return {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)};
 }
 

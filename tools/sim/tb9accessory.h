@@ -14,7 +14,8 @@
 // sensor, battery, restart) give lines of their own.
 //
 // Answers go out on a clock: each is due `answerDelay` ms after its request
-// and waits in a queue until then; streams add lines at their own interval.
+// and waits in a queue until then; streams add lines at their own interval
+// until they are stopped or the accessory restarts.
 // Lines leave in the order they fell due (equal times in the order they were
 // made). With no delay an answer is due at once, so receive() returns it.
 // A command can be made silent (the accessory ignores it) or failing (it
@@ -43,6 +44,13 @@ public:
     QStringList receive(const QString& line);
     // The lines whose time has come, taken out of the queue.
     QStringList due();
+
+    // A stream: from `first` on, every intervalMs, the lines that `make`
+    // gives for that time. A stream of the same name is replaced.
+    using Producer = std::function<QStringList(qint64 due)>;
+    void startStream(const QString& name, qint64 first, int intervalMs, Producer make);
+    void stopStream(const QString& name);
+    bool isStreaming(const QString& name) const;
 
     void setAnswerDelay(int ms) { m_answerDelay = ms; }
     int answerDelay() const { return m_answerDelay; }
@@ -76,6 +84,12 @@ private:
         qint64 due;
         QString line;
     };
+    struct Stream {
+        QString name;
+        qint64 next;
+        int intervalMs;
+        Producer make;
+    };
 
     QStringList answer(const QStringList& words);
     static QStringList failure(const QStringList& words);
@@ -97,6 +111,8 @@ private:
     QSet<QString> m_silent;
     QSet<QString> m_failing;
     QList<Timed> m_queue;
+    QList<Stream> m_streams;
+    static constexpr int kStreamCatchUp = 10;  // intervals
 
     bool m_valuePinned = false;
     QString m_pinnedValue = "0";
