@@ -30,6 +30,37 @@ QString wordAt(const QStringList& list, int i)
     return i < list.size() ? list.at(i) : QString();
 }
 
+// "PRESSURE_ON <full scale, bar> <ADC at 0 bar> <ADC at full scale>":
+// whole numbers, the ADC readings within the converter's range.
+bool pressureCalibration(const QStringList& w, int values[3])
+{
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        values[i] = wordAt(w, 2 + i).toInt(&ok);
+        if (!ok || (i > 0 && (values[i] < 0 || values[i] > kAdcMax)))
+            return false;
+    }
+    return true;
+}
+
+// "PRESSURE_DATA <count> <samples>": the samples are the rest of the line
+// after the count and one blank, blanks and all but those at its end (no
+// sample reads them, and one module kind trims its lines): both module kinds
+// hand on the same text.
+bool pressureBlock(const QString& line, const QStringList& blank, int* count, QString* samples)
+{
+    bool ok = false;
+    *count = wordAt(blank, 2).toInt(&ok);
+    if (!ok)
+        return false;
+    int end = line.size();
+    while (end > 0 && line.at(end - 1).isSpace())
+        --end;
+    const int at = blank.at(0).size() + blank.at(1).size() + blank.at(2).size() + 3;
+    *samples = line.mid(at, end - at);
+    return true;
+}
+
 }
 
 QString micInitLine(int gain, int mute, bool switchMode)
@@ -100,6 +131,21 @@ void dispatch(Bluetooth& module, BluetoothHost& host, const QString& line,
             emit module.btFwDataReceived(v2.toInt(), v3 == "OK");
         } else if (keyword == "FS") {
             emit module.btFwStartUpdateReceived(v2 == "OK");
+        } else if (keyword == "PRESSURE_ON") {
+            int c[3];
+            if (pressureCalibration(values, c))
+                emit module.btEnableReceivePressuredata(true, c[0], ushort(c[1]), ushort(c[2]));
+            else
+                qDebug().noquote() << logPrefix << "Pressure calibration refused:" << line;
+        } else if (keyword == "PRESSURE_OFF") {
+            emit module.btEnableReceivePressuredata(false);
+        } else if (keyword == "PRESSURE_DATA") {
+            int count = 0;
+            QString samples;
+            if (pressureBlock(line, blank, &count, &samples))
+                emit module.btPressuredataReceived(count, samples);
+            else
+                qDebug().noquote() << logPrefix << "Pressure block refused:" << line.left(40);
         } else if (keyword == "FW-VERSION") {
             if (fwVersion)
                 *fwVersion = v2;

@@ -14,6 +14,7 @@ namespace AccessoryProtocol {
 extern const char* const kUnitPrefix;   // "BT_TX"
 extern const char* const kAnswerPrefix; // "BT_RX"
 extern const char* const kDebugLine;    // "BT_TX X DEBUG"
+constexpr int kAdcMax = 4095;           // the pressure transducer's converter
 
 // "BT_TX I <gain> <MUTE|ACTIVE> <SWITCH|PUSHBUT>", gain as two hex digits.
 QString micInitLine(int gain, int mute, bool switchMode);
@@ -32,6 +33,11 @@ bool micInitGain(const QString& line, int* gain);
 // Turns one accessory line (without its line end) into the module's signals:
 // an answer line first emits btAnswerFromDeviceReceived(), then the signal of
 // its keyword; a termination line emits terminationStringDetected() last.
+// The pressure stream: "PRESSURE_ON <bar> <ADC at 0 bar> <ADC at full scale>",
+// "PRESSURE_OFF" and "PRESSURE_DATA <count> <samples>" (the rest of the line,
+// verbatim) emit btEnableReceivePressuredata and btPressuredataReceived;
+// words that are not whole numbers, or ADC readings beyond 0..4095, are
+// logged and emit nothing.
 // fwVersion, when given, receives the version of a "FW-VERSION" line.
 void dispatch(Bluetooth& module, BluetoothHost& host, const QString& line,
               const QString& logPrefix, QString* fwVersion = nullptr);

@@ -91,15 +91,7 @@ public:
           m_headphoneGain(headphoneStep()),
           s(DeviceLayer::path(unitPath), QSettings::IniFormat)
     {
-        const QDateTime now = SystemClock::now();
-        const QLocale c = QLocale::c();
-        s.beginGroup("Measurementinfo");
-        s.setValue("Measurementtype", QLatin1String(type));
-        s.setValue("Measurementname", name);
-        s.setValue("Measurementdate", c.toString(now, "dd.MM.yyyy"));
-        s.setValue("Measurementtime", c.toString(now, "hh:mm:ss"));
-        s.setValue("Firmwareversion", QLatin1String(Systemsettings::kFirmwareVersion));
-        s.endGroup();
+        Measurements::writeHeader(s, QLatin1String(type), name, SystemClock::now());
     }
 
     void points(const MeasInfoStructure& d, bool withFrequency)
@@ -117,7 +109,7 @@ public:
     {
         s.beginGroup("GPS-Positions");
         for (int i = 1; i <= kPoints; ++i)
-            s.setValue(QString("GPS-Position_%1").arg(i), position(d.posLat[i], d.posLong[i]));
+            s.setValue(QString("GPS-Position_%1").arg(i), Measurements::positionText(d.posLat[i], d.posLong[i]));
         s.endGroup();
     }
 
@@ -126,8 +118,8 @@ public:
         if (!gps)
             qDebug() << "Measurement: no GPS, position stored as 0";
         s.beginGroup("GPS-Positions");
-        s.setValue("GPS-Position", gps ? position(gps->getLatitude(), gps->getLongitude())
-                                        : position(0.0, 0.0));
+        s.setValue("GPS-Position", gps ? Measurements::positionText(gps->getLatitude(), gps->getLongitude())
+                                        : Measurements::positionText(0.0, 0.0));
         s.endGroup();
     }
 
@@ -168,11 +160,6 @@ public:
             return false;
         }
         return true;
-    }
-
-    static QString position(double latitude, double longitude)
-    {
-        return QString("%1, %2").arg(number(latitude, 'f', 6), number(longitude, 'f', 6));
     }
 
 private:
@@ -236,8 +223,6 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
 
     // One reading, so a save at midnight does not get the old date.
     const QDateTime now = SystemClock::now();
-    m_date = QLocale::c().toString(now, "yyyyMMdd");
-    m_time = QLocale::c().toString(now, "hhmmss");
     m_gpsModul = hub() ? hub()->getGpsInstance() : nullptr;
 
     if (a_meastype < 0 || a_meastype >= int(sizeof(kTypes) / sizeof(kTypes[0])))
@@ -245,12 +230,11 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
     const MeasurementType& type = kTypes[a_meastype];
 
     const QString name = cleanName(a_name);
-    const QString unitDir = dirMeas + QLatin1String(type.prefix) + m_date + "_" + m_time + "_" + name;
-    const QString root = QDir::cleanPath(DeviceLayer::path(dirMeas));
-    const QString dir = QDir::cleanPath(DeviceLayer::path(unitDir));
-    if (QFileInfo(dir).path() != root)
-        return failed("not a name inside the measurement directory: " + unitDir);
-    if (!QDir().mkpath(root))
+    const QString unitDir = directoryFor(QLatin1String(type.prefix), now, name);
+    if (unitDir.isEmpty())
+        return failed("not a name inside the measurement directory: " + name);
+    const QString dir = DeviceLayer::path(unitDir);
+    if (!QDir().mkpath(DeviceLayer::path(dirMeas)))
         return failed("cannot create " + QLatin1String(dirMeas));
     const bool existed = QFileInfo(dir).isDir();
     if (!existed && !QDir().mkdir(dir))
@@ -311,6 +295,33 @@ QString Measurements::cleanName(const QString& name)
     }
     clean.truncate(end);
     return clean.trimmed();
+}
+
+QString Measurements::directoryFor(const QString& prefix, const QDateTime& when, const QString& name)
+{
+    const QLocale c = QLocale::c();
+    const QString unitDir = dirMeas + prefix + c.toString(when, "yyyyMMdd") + "_" + c.toString(when, "hhmmss") + "_" + name;
+    const QString root = QDir::cleanPath(DeviceLayer::path(dirMeas));
+    if (QFileInfo(QDir::cleanPath(DeviceLayer::path(unitDir))).path() != root)
+        return QString();
+    return unitDir;
+}
+
+void Measurements::writeHeader(QSettings& info, const QString& type, const QString& name, const QDateTime& when)
+{
+    const QLocale c = QLocale::c();
+    info.beginGroup("Measurementinfo");
+    info.setValue("Measurementtype", type);
+    info.setValue("Measurementname", name);
+    info.setValue("Measurementdate", c.toString(when, "dd.MM.yyyy"));
+    info.setValue("Measurementtime", c.toString(when, "hh:mm:ss"));
+    info.setValue("Firmwareversion", QLatin1String(Systemsettings::kFirmwareVersion));
+    info.endGroup();
+}
+
+QString Measurements::positionText(double latitude, double longitude)
+{
+    return QString("%1, %2").arg(number(latitude, 'f', 6), number(longitude, 'f', 6));
 }
 
 double Measurements::readNumber(const QSettings& info, const QString& key)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class Gps;
+class QDateTime;
 class QSettings;
 
 // What a measurement screen hands to the store when the operator saves.
@@ -62,6 +63,13 @@ public:
     // characters a PC or a path cannot take made "_", cut to fit a directory
     // name after the 19 characters of prefix, date and time.
     static QString cleanName(const QString& name);
+    // The unit path "<dirMeas><prefix><yyyyMMdd>_<hhmmss>_<name>" for a
+    // cleaned name; "" when that would not be one directory inside dirMeas.
+    static QString directoryFor(const QString& prefix, const QDateTime& when, const QString& name);
+    // Group "Measurementinfo": type, name, date and time of `when`, firmware.
+    static void writeHeader(QSettings& info, const QString& type, const QString& name, const QDateTime& when);
+    // "<latitude>, <longitude>", each with 6 decimals.
+    static QString positionText(double latitude, double longitude);
 
     // Reading info.ini. Keys may carry their group ("Levels/Level_1").
     // A missing, non-numeric or non-finite value reads 0.
@@ -88,8 +96,6 @@ private:
     int failed(const QString& why);
 
     Gps* m_gpsModul = nullptr;
-    QString m_date;
-    QString m_time;
 };
 
 // The one store of the process, created on the first call.

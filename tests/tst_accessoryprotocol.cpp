@@ -96,6 +96,13 @@ void TestAccessoryProtocol::accessoryLines_data()
     QTest::newRow("rcvok") << "BT_RX RCVOK 1" << QStringList{a};
     QTest::newRow("x") << "BT_RX X DEBUG" << QStringList{a};
     QTest::newRow("unknown keyword") << "BT_RX PRESSURE 1 2" << QStringList{a};
+    QTest::newRow("pressure on") << "BT_RX PRESSURE_ON 25 409 3685" << QStringList{a, "pressure 1 25 409 3685"};
+    QTest::newRow("pressure off") << "BT_RX PRESSURE_OFF" << QStringList{a, "pressure 0 0 0 4095"};
+    QTest::newRow("pressure data") << "BT_RX PRESSURE_DATA 3 199 E65  ff  " << QStringList{a, "data 3 [199 E65  ff]"};
+    QTest::newRow("pressure data negative") << "BT_RX PRESSURE_DATA -5" << QStringList{a, "data -5 []"};
+    for (const char* bad : {"PRESSURE_ON 2.5 409 3685", "PRESSURE_ON 25 409 4096", "PRESSURE_ON 25 -1 3685",
+                            "PRESSURE_ON 25 409", "PRESSURE_DATA x 199 ", "PRESSURE_DATA  3 199 "})
+        QTest::newRow(bad) << QString("BT_RX ") + bad << QStringList{a};
     QTest::newRow("keyword case") << "BT_RX alert 1" << QStringList{a};
     QTest::newRow("termination") << "!$!" << QStringList{"end"};
     QTest::newRow("termination text") << "!$!END" << QStringList{"end"};

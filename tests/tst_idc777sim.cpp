@@ -87,8 +87,8 @@ void TestIdc777Sim::accessoryAnswers_data()
     QTest::newRow("G") << "BT_TX G 0a" << QStringList{"BT_RX OK"};
     QTest::newRow("O") << "BT_TX O" << QStringList{"BT_RX OK"};
     QTest::newRow("X") << "BT_TX X DEBUG" << QStringList{"BT_RX X DEBUG"};
-    QTest::newRow("RS") << "BT_TX RS" << QStringList{"BT_RX RCVOK RS"};
-    QTest::newRow("RP") << "BT_TX RP" << QStringList{"BT_RX RCVOK RP"};
+    QTest::newRow("RS") << "BT_TX RS" << QStringList{"BT_RX PRESSURE_ON 25 409 3685"};
+    QTest::newRow("RP") << "BT_TX RP" << QStringList{"BT_RX PRESSURE_OFF"};
     QTest::newRow("FH") << "BT_TX FH 130 1.05" << QStringList{"BT_RX FH OK"};
     QTest::newRow("FD") << "BT_TX FD 002 002 abcd" << QStringList{"BT_RX FD 002 OK"};
     QTest::newRow("FS") << "BT_TX FS" << QStringList{"BT_RX FS OK", "BT_RX RDY 3900 1"};

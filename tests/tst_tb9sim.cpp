@@ -2,8 +2,10 @@
 // its H2 sensor, the triggers that set them, and both drivers against an
 // accessory that answers late.
 #include "Hardware/accessoryprotocol.h"
+#include "Mainmenu/pressuredata.h"
 #include "bluetoothsim.h"
 #include "idc777testing.h"
+#include "signalrecorder.h"
 #include "simclock.h"
 #include "testroot.h"
 #include "wt32testing.h"
@@ -49,6 +51,28 @@ QStringList pollSlowAccessory(Rig& rig, SimClock& clock)
     return sent;
 }
 
+// RS, three of its blocks and RP through a driver; its signals.
+template <class Rig>
+QStringList pressureSignals(Rig& rig, SimClock& clock)
+{
+    QStringList got;
+    recordSignals(rig.bt, &got);
+    auto settleUntil = [&](int n) {
+        for (int i = 0; i < 200 && got.size() < n; ++i)
+            rig.settle();
+    };
+    rig.bt.sendData("BT_TX RS");
+    for (int i = 0; i < 4; ++i) {
+        clock.ms += i ? 100 : 0;
+        settleUntil(2 + 2 * i);
+    }
+    rig.bt.sendData("BT_TX RP");
+    settleUntil(10);
+    clock.ms += 1000;  // nothing follows
+    rig.settle();
+    return got;
+}
+
 }
 
 class TestTb9Sim : public QObject
@@ -61,6 +85,8 @@ private slots:
     void silentAndFailing();
     void h2Model();
     void malformedTriggersRefused();
+    void pressureStream();
+    void pressureThroughBothDrivers();
     void slowAccessory_data();
     void slowAccessory();
 };
@@ -172,6 +198,67 @@ void TestTb9Sim::malformedTriggersRefused()
     }
     QCOMPARE(sim.tb9().answerDelay(), 0);
     QVERIFY(!root.exists("/var/lib/sim/bt/triggers"));
+}
+
+void TestTb9Sim::pressureStream()
+{
+    SimClock clock;
+    TestRoot root;
+    BluetoothSim sim;
+    QVERIFY(sim.start(root.root()) && sim.trigger("pressure scale 10") && sim.trigger("pressure mean 4"));
+    QVERIFY(!sim.trigger("pressure mean x") && !sim.trigger("pressure scale 0") && !sim.trigger("pressure garbage 1"));
+    Tb9Accessory& tb9 = sim.tb9();
+    QCOMPARE(tb9.receive("BT_TX RS"), QStringList{"BT_RX PRESSURE_ON 10 409 3685"});
+    PressureData d;
+    d.setCalibration(10, 409, 3685);
+    const QRegularExpression wellFormed("^BT_RX PRESSURE_DATA 10 ([0-9A-F]{3} ){10}$");
+    int blocks = 0;
+    auto seconds = [&](int n) {  // a block every 100 ms, into the store
+        for (int i = 0; i < 10 * n; ++i) {
+            clock.ms += 100;
+            const QStringList block = tb9.due();
+            blocks += block.size() == 1 && block[0].contains(wellFormed);
+            d.add(10, block.value(0).mid(23));
+        }
+        return d.statistics(d.count() - 100, 100);
+    };
+    PressureData::Statistics s = seconds(1);
+    QVERIFY(s.min > 3.7 && s.max < 4.3 && s.max > s.min);
+    QVERIFY(sim.trigger("pressure drop 3"));
+    s = seconds(4);
+    QVERIFY(s.min > 0.7 && s.max < 1.3);
+    QCOMPARE(blocks, 50);
+    QVERIFY(sim.trigger("pressure garbage"));
+    clock.ms += 100;
+    QCOMPARE(tb9.due(), QStringList{"BT_RX PRESSURE_DATA 10 ZZZ ZZZ ZZZ ZZZ ZZZ "});
+    QCOMPARE(tb9.receive("BT_TX RP"), QStringList{"BT_RX PRESSURE_OFF"});
+    clock.ms += 1000;
+    QVERIFY(tb9.due().isEmpty());
+}
+
+void TestTb9Sim::pressureThroughBothDrivers()
+{
+    SimClock clock;
+    QStringList wt32, idc777;
+    {
+        Wt32SimRig rig;
+        QVERIFY(rig.connectSink());
+        rig.bt.freeze();
+        wt32 = pressureSignals(rig, clock);
+    }
+    {
+        clock.ms = 0;
+        Idc777SimRig rig;
+        rig.start();
+        QVERIFY(rig.connected());
+        rig.bt.holdStateMachine();
+        idc777 = pressureSignals(rig, clock);
+    }
+    QCOMPARE(wt32.size(), 10);
+    QCOMPARE(wt32.mid(0, 2), (QStringList{"answer", "pressure 1 25 409 3685"}));
+    QVERIFY(wt32.at(3).startsWith("data 10 ["));
+    QCOMPARE(wt32.mid(8), (QStringList{"answer", "pressure 0 0 0 4095"}));
+    QCOMPARE(idc777, wt32);
 }
 
 void TestTb9Sim::slowAccessory_data()

@@ -14,6 +14,11 @@ QStringList* recordSignals(Bluetooth& bt, QStringList* out)
                      [out](QString v) { out->append("battery " + v); });
     QObject::connect(&bt, &Bluetooth::btSensorvalueReceived,
                      [out](QString v, QString t) { out->append("sensval " + v + "," + t); });
+    QObject::connect(&bt, &Bluetooth::btEnableReceivePressuredata, [out](bool on, int bar, ushort lo, ushort hi) {
+        out->append(QString("pressure %1 %2 %3 %4").arg(on).arg(bar).arg(lo).arg(hi));
+    });
+    QObject::connect(&bt, &Bluetooth::btPressuredataReceived,
+                     [out](int n, QString data) { out->append(QString("data %1 [%2]").arg(n).arg(data)); });
     QObject::connect(&bt, &Bluetooth::btRdyReceived, [out] { out->append("rdy"); });
     QObject::connect(&bt, &Bluetooth::btFwHeaderReceived, [out](bool ok) { out->append(QString("fh %1").arg(ok)); });
     QObject::connect(&bt, &Bluetooth::btFwDataReceived,

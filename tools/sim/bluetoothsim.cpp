@@ -229,6 +229,18 @@ bool BluetoothSim::isValidTrigger(const QString& line, QString* error)
                || fail("raw 0..10000 and optional seconds 0..3600 expected");
     if (action == "heating")
         return (w.size() == 2 && number(1, 0, 86400)) || fail("seconds 0..86400 expected");
+    if (action == "pressure") {
+        const QString what = w.value(1);
+        bool ok = false;
+        const double bar = w.value(2).toDouble(&ok);
+        if (what == "garbage")
+            return w.size() == 2 || fail("no value after garbage");
+        if (what == "scale")
+            return (w.size() == 3 && number(2, 1, 1000)) || fail("a full scale of 1..1000 bar expected");
+        if (what == "mean" || what == "swing" || what == "drop")
+            return (w.size() == 3 && ok && bar >= 0 && bar <= 1000) || fail("0..1000 bar expected");
+        return fail("scale, mean, swing, drop or garbage expected");
+    }
     if (action == "battery")
         return (w.size() == 2 && number(1, 0, 99999)) || fail("millivolts expected");
     if (action == "hp-volume")
@@ -305,6 +317,20 @@ void BluetoothSim::act(Peer& sinkPeer, Peer& sourcePeer, const QStringList& w, c
         m_tb9.setGas(w.value(1).toInt(), w.value(2).toInt());
     } else if (action == "heating") {
         m_tb9.setHeating(w.value(1).toInt());
+    } else if (action == "pressure") {
+        SimPressureSensor& p = m_tb9.pressure();
+        const QString what = w.value(1);
+        const double bar = w.value(2).toDouble();
+        if (what == "scale")
+            p.setScale(w.value(2).toInt());
+        else if (what == "mean")
+            p.setMean(bar);
+        else if (what == "swing")
+            p.setSwing(bar);
+        else if (what == "drop")
+            p.drop(bar, Tb9Accessory::now());
+        else
+            p.garbage();
     } else if (action == "hp-volume") {
         m_headset.volume = w.value(1).toInt();
         sourcePeer.write(source.headsetVolumeChanged());

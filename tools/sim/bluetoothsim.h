@@ -48,6 +48,8 @@ public:
     //   silent <command>|off                  the accessory ignores the command
     //   err <command>|off                     it answers the command with ERR
     //   gas <raw> [<seconds>] | heating <seconds>   the H2 sensor's gas and heating time
+    //   pressure scale <bar> | mean <bar> | swing <bar> | drop <bar> | garbage
+    //                                         the pressure transducer (scale: of the next RS)
     //   hp-volume <0..127> | hp-battery <percent>
     //   link-loss sink|source [A2DP|AVRCP|SPP|AGHFP]   (WT32: every link by default)
     //   line-end cr|crlf                      the modules' line ends

@@ -52,6 +52,7 @@ const char* const kUsage =
     "battery <mV>\n"
     "       devsim bt <root> delay <ms> | silent <command>|off | err <command>|off\n"
     "       devsim bt <root> gas <raw> [<seconds>] | heating <seconds>   (H2 sensor)\n"
+    "       devsim bt <root> pressure scale <bar> | mean <bar> | swing <bar> | drop <bar> | garbage\n"
     "       devsim bt <root> hp-volume <0..127> | hp-battery <percent>\n"
     "       devsim bt <root> link-loss sink|source [A2DP|AVRCP|SPP|AGHFP] | "
     "line-end cr|crlf\n"

@@ -154,9 +154,14 @@ QStringList Tb9Accessory::answer(const QStringList& w)
         m_debugMode = true;
         return {"BT_RX X " + w.value(2)};
     }
-    if (cmd == "RS" || cmd == "RP") {
-        m_pressureStream = cmd == "RS";
-        return {"BT_RX RCVOK " + cmd};
+    if (cmd == "RS") {
+        startStream(kPressureStream, now() + m_answerDelay + SimPressureSensor::kBlockMs,
+                    SimPressureSensor::kBlockMs, [this](qint64 t) { return QStringList{m_pressure.block(t)}; });
+        return {m_pressure.announce()};
+    }
+    if (cmd == "RP") {
+        stopStream(kPressureStream);
+        return {"BT_RX PRESSURE_OFF"};
     }
     if (cmd == "FH")
         return {"BT_RX FH OK"};
@@ -251,7 +256,6 @@ QStringList Tb9Accessory::setBattery(int millivolts)
 QStringList Tb9Accessory::restart()
 {
     m_muted = true;
-    m_pressureStream = false;
     m_debugMode = false;
     // What it had not sent yet is gone with it, and so are its streams.
     m_queue.clear();

@@ -1,6 +1,8 @@
 #ifndef TB9ACCESSORY_H
 #define TB9ACCESSORY_H
 
+#include "simpressuresensor.h"
+
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -25,6 +27,10 @@
 // baseline plus the gas that gas() sets (or ramps to), plus a few counts of
 // seeded noise; the seconds count from the sensor's attachment ("3") or the
 // accessory's power-on.
+//
+// "RS" announces the pressure transducer (PRESSURE_ON with its calibration)
+// and starts its stream, a block of ten readings every 100 ms; "RP" stops it
+// (PRESSURE_OFF).
 class Tb9Accessory
 {
 public:
@@ -76,7 +82,8 @@ public:
     bool isMuted() const { return m_muted; }
     bool isSwitchMode() const { return m_switchMode; }
     int gain() const { return m_gain; }
-    bool isStreamingPressure() const { return m_pressureStream; }
+    bool isStreamingPressure() const { return isStreaming(kPressureStream); }
+    SimPressureSensor& pressure() { return m_pressure; }
     QStringList received() const { return m_received; }
 
 private:
@@ -103,7 +110,6 @@ private:
     int m_gain = 0x0f;
     QString m_sensorType = "1";
     int m_battery = 3900;
-    bool m_pressureStream = false;
     bool m_debugMode = false;
     QStringList m_received;
 
@@ -123,6 +129,8 @@ private:
     qint64 m_gasRampMs = 0;
     qint64 m_heatingSince = 0;
     std::minstd_rand m_noise{20160412};
+    SimPressureSensor m_pressure;
+    static constexpr const char* kPressureStream = "pressure";
 };
 
 // The headset behind the source module: its AVRCP absolute volume and its

@@ -1,0 +1,138 @@
+#include "pressurefiles.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/systemclock.h"
+#include "Tools/measurements.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSettings>
+
+namespace PressureFiles {
+
+const char* const kTempDir = "/media/vq4100/temp/";
+const char* const kHighRes = "/media/vq4100/temp/pressureHighRes.txt";
+const char* const kLowRes = "/media/vq4100/temp/pressureLowRes.txt";
+
+namespace {
+
+QString bar(float value)
+{
+    return QString::number(double(value), 'f', 2);
+}
+
+// A copy never replaces a file; a missing source is nothing to copy.
+bool copyLive(const char* source, const QString& target)
+{
+    const QString from = DeviceLayer::path(QLatin1String(source));
+    const QString to = DeviceLayer::path(target);
+    if (!QFile::exists(from) || QFile::exists(to))
+        return true;
+    if (QFile::copy(from, to))
+        return true;
+    qDebug() << "PressureSensor: could not copy" << source << "to" << target;
+    return false;
+}
+
+QString recordTime(const QDateTime& when)
+{
+    return QLocale::c().toString(when, "hh:mm:ss");
+}
+
+QString highResText(const QString& recordTime, const QVector<float>& values)
+{
+    QString text;
+    text.reserve(values.size() * 6 + 12);
+    if (!recordTime.isEmpty())
+        text += "\r\n" + recordTime + ";";
+    for (float v : values)
+        text += bar(v) + ";";
+    return text;
+}
+
+QString lowResLine(const QString& recordTime, const PressureData::Statistics& s)
+{
+    return QString("%1;%2;%3;%4;%5;\r\n")
+        .arg(recordTime, bar(s.max), bar(s.min), bar(s.average), bar(s.deviation));
+}
+
+}
+
+bool makeTempDir()
+{
+    const QString dir = DeviceLayer::path(QLatin1String(kTempDir));
+    if (QDir(dir).exists() || QDir().mkdir(dir))
+        return true;
+    qDebug() << "PressureSensor: could not create" << kTempDir;
+    return false;
+}
+
+static bool append(const char* unitPath, const QString& text)
+{
+    QFile f(DeviceLayer::path(QLatin1String(unitPath)));
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        qDebug() << "Could not open file:" << unitPath;
+        return false;
+    }
+    const QByteArray bytes = text.toLatin1();
+    const bool whole = f.write(bytes) == bytes.size() && f.flush();
+    f.close();
+    if (!whole)
+        qDebug() << "Could not write file:" << unitPath;
+    return whole;
+}
+
+bool appendBlock(const PressureData::Block& block, const PressureData& data)
+{
+    const QString time = block.beginsRecord ? recordTime(SystemClock::now()) : QString();
+    bool ok = append(kHighRes, highResText(time, block.values));
+    if (block.beginsRecord)
+        ok = append(kLowRes, lowResLine(time, data.statistics(0, data.count()))) && ok;
+    return ok;
+}
+
+void removeLive()
+{
+    QFile::remove(DeviceLayer::path(QLatin1String(kHighRes)));
+    QFile::remove(DeviceLayer::path(QLatin1String(kLowRes)));
+}
+
+QString save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)
+{
+    const QDateTime now = SystemClock::now();
+    const QString cleaned = Measurements::cleanName(name);
+    const QString unitDir = Measurements::directoryFor("PS_", now, cleaned);
+    if (unitDir.isEmpty()) {
+        qDebug() << "PressureSensor: not a name inside the measurement directory:" << name;
+        return QString();
+    }
+    bool ok = true;
+    const QString dir = DeviceLayer::path(unitDir);
+    // Without the measurement directory the copies would be lost.
+    QDir().mkpath(DeviceLayer::path(QLatin1String(Measurements::dirMeas)));
+    if (!QDir(dir).exists() && !QDir().mkdir(dir)) {
+        qDebug() << "PressureSensor: could not create" << unitDir;
+        ok = false;
+    }
+    QSettings info(dir + "/info.ini", QSettings::IniFormat);
+    Measurements::writeHeader(info, "Pressuresensor", cleaned, now);
+    info.beginGroup("GPS-Positions");
+    info.setValue("GPS-Position", Measurements::positionText(latitude, longitude));
+    info.endGroup();
+    info.beginGroup("Pressuresensor");
+    info.setValue("Sensor", QString("%1 bar").arg(double(c.fullScale), 0, 'f', 1));
+    info.setValue("MinCalibrationValue", c.adMin);
+    info.setValue("MaxCalibrationValue", c.adMax);
+    info.endGroup();
+    ok = copyLive(kLowRes, unitDir + "/LowResData.txt") && ok;
+    ok = copyLive(kHighRes, unitDir + "/HighResData.txt") && ok;
+    info.sync();
+    if (info.status() != QSettings::NoError) {
+        qDebug() << "PressureSensor: info.ini not written in" << unitDir;
+        ok = false;
+    }
+    return ok ? unitDir : QString();
+}
+
+}

@@ -1,0 +1,41 @@
+#ifndef PRESSUREFILES_H
+#define PRESSUREFILES_H
+
+#include "pressuredata.h"
+
+#include <QString>
+#include <QVector>
+
+// The pressure screen's files on the data partition: two live files that
+// grow while samples arrive, and a saved measurement directory
+// "PS_<yyyyMMdd>_<hhmmss>_<name>" beside the stored measurements, with
+// info.ini and copies of the live files. Plain Latin-1 text, CR LF, numbers
+// with "." in every language.
+namespace PressureFiles {
+
+extern const char* const kTempDir;  // "/media/vq4100/temp/"
+extern const char* const kHighRes;  // every sample: "\r\n<hh:mm:ss>;" per record, "<bar>;" per sample
+extern const char* const kLowRes;   // a line per record: time, max, min, average, deviation
+
+// Makes kTempDir (not its parent); false, logged, when it cannot.
+bool makeTempDir();
+// What the live files keep of a block the screen accepted: its samples,
+// and for a block that begins a record the record's time (the clock now)
+// before them and the record's line of statistics over the whole store,
+// the block included. Each file is opened, appended to and closed; a file
+// that cannot be written is logged ("Could not open file:" and its name)
+// and tried again with the next block. False when a write failed.
+bool appendBlock(const PressureData::Block& block, const PressureData& data);
+// Removes both live files; a missing one is no error.
+void removeLive();
+
+// The measurement directory for a name entered: date and time from one
+// clock reading, the name trimmed and made safe, info.ini in the order of
+// its keys, copies of the live files that exist (an existing copy is never
+// replaced). Returns the directory's unit path, or "" when a step failed
+// (each is logged; the steps after it are still made).
+QString save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude);
+
+}
+
+#endif
