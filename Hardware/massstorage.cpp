@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QSet>
 
 namespace MassStorage {
 
@@ -12,6 +13,8 @@ const char* const kDevice = "/dev/mmcblk0p3";
 
 namespace {
 bool s_lent = false;
+// Writers already logged during this loan: some write every few seconds.
+QSet<QByteArray> s_skipped;
 }
 
 void checkAndMount()
@@ -47,6 +50,7 @@ Loan lend()
         return Loan::NoGadget;
     }
     s_lent = true;
+    s_skipped.clear();
     qDebug() << "Mass storage lent to the PC";
     return Loan::Lent;
 }
@@ -75,7 +79,10 @@ bool mayWrite(const char* writer)
 {
     if (!s_lent)
         return true;
-    qDebug() << "Mass storage lent to the PC, not written:" << writer;
+    if (!s_skipped.contains(writer)) {
+        s_skipped.insert(writer);
+        qDebug() << "Mass storage lent to the PC, not written:" << writer;
+    }
     return false;
 }
 

@@ -29,7 +29,8 @@ Loan lend();
 bool takeBack();
 bool isLent();
 
-// False while the partition is lent, with a log line naming the writer.
+// False while the partition is lent, with a log line naming the writer
+// (once per writer and loan).
 // Asked by: screenshots, systemInfo.txt and errorInfo.txt, btInfo.txt and
 // the measurement store.
 // TO DO with the pressure sensor's data files: each write of them asks too.

@@ -138,9 +138,11 @@ void TestDeviceService::usbLendsAndTakesBack()
 
     QStringList seen;
     bool shot = false;
+    LogCapture log;
     auto inDialog = [&](QWidget* dialog) {
         seen = unit.root.commands();
         w->getFavouriteButtonInsance()->generateScreenshot();
+        w->writeSystemInfo("while lent");
         w->writeSystemInfo("while lent");
         shot = unit.root.exists("/media/vq4100/screenshots");
         QCOMPARE(QDir::currentPath(), unit.root.path("/home/root"));
@@ -161,6 +163,7 @@ void TestDeviceService::usbLendsAndTakesBack()
     // While lent nothing is written; afterwards, or when nothing was lent, it is.
     QCOMPARE(shot, umountExit != 0);
     QCOMPARE(unit.root.exists("/media/vq4100/systemInfo.txt"), umountExit != 0);
+    QCOMPARE(log.count("not written: /media/vq4100/systemInfo.txt"), umountExit == 0 ? 1 : 0);
     w->writeSystemInfo("back");
     QVERIFY(unit.root.read("/media/vq4100/systemInfo.txt").contains("back"));
     QCOMPARE(unit.currentPage(), management);
