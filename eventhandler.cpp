@@ -1,4 +1,5 @@
 #include "eventhandler.h"
+#include "Hardware/backlight.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
@@ -158,7 +159,7 @@ void EventHandler::pressIo(QObject* watched, bool repeat)
         m_cnt = 0;
         m_shutdown = true;
         // Dark at once, so the user sees the key has been taken.
-        Statusbardata::writeBacklight(0);
+        Backlight::set(0);
     }
     postKey(watched, QEvent::KeyPress, Qt::Key_F11);
 }

@@ -28,6 +28,7 @@
 #include "Tools/focusframe.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
+#include "Tools/statushost.h"
 #include "ui_mainmenu.h"
 
 #include <QApplication>
@@ -50,7 +51,6 @@ const int kPowerDownDelayMs = 3000;
 const int kSystemInfoIntervalMs = 60000;
 const char* const kSystemInfoFile = "/media/vq4100/systemInfo.txt";
 const char* const kErrorInfoFile = "/media/vq4100/errorInfo.txt";
-const char* const kGaugeTemperature = "/sys/class/power_supply/bq27426-0/temp";
 
 // The language files, by language number 1..26.
 const char* const kLanguageFiles[26] = {
@@ -160,7 +160,14 @@ MainMenu::MainMenu(QWidget* parent)
     connect(m_gpsMonitor, &GpsMonitor::gotoWidget, this, &MainMenu::displayWidget);
     ui->mainWidget->addWidget(m_gpsMonitor);
 
-    StatusbarData()->init();
+    m_statusHost = new AppStatusHost(this, m_systemsettings);
+    StatusPartners partners;
+    partners.btSource = m_btSource;
+    partners.btSink = m_btSink;
+    partners.gps = gpsModul;
+    partners.audioCodec = m_audioCodec;
+    partners.host = m_statusHost;
+    StatusbarData()->init(partners);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 
     showDeveloperButtons();
@@ -194,6 +201,7 @@ MainMenu::~MainMenu()
     // The status data outlive the window; they must not keep its objects
     // nor poll without it.
     StatusbarData()->detach();
+    delete m_statusHost;
     delete ui;
     deleteScreens(OnFirstUse);
     delete m_btSource;
@@ -868,17 +876,6 @@ bool appendLatin1(const char* unitPath, const QString& text)
     return false;
 }
 
-// The gauge's temperature in degrees with its ";", or nothing when the file
-// cannot be opened.
-QString temperatureField()
-{
-    QFile file(DeviceLayer::path(kGaugeTemperature));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QString text = QString::fromLatin1(file.read(32)).toLower().trimmed();
-    return QString::number(text.toDouble() / 10.0) + ';';
-}
-
 }
 
 void MainMenu::writeSystemInfo(QString infoText)
@@ -888,6 +885,7 @@ void MainMenu::writeSystemInfo(QString infoText)
     const float voltage = battery.voltage();
     const float current = battery.current();
     const bool charging = battery.isCharging();
+    const float temperature = battery.temperature();
     Statusbardata* status = StatusbarData();
     const bool headphone = status->stateHeadphone();
     const bool microphone = status->stateMicrophone();
@@ -898,7 +896,9 @@ void MainMenu::writeSystemInfo(QString infoText)
     QString line = now.date().toString("dd.MM.yyyy") + ';' + now.time().toString(Qt::TextDate)
                    + ';' + QString::number(percent) + ';' + QString::number(voltage) + ';'
                    + QString::number(current) + ';' + (charging ? "1" : "0") + ';';
-    line += temperatureField();
+    // Without a temperature the field and its ";" are left out.
+    if (battery.hasTemperature())
+        line += QString::number(temperature) + ';';
     line += QString(headphone ? "1" : "0") + ';' + (microphone ? "1" : "0") + ';'
             + QString::number(micMillivolts) + ';' + QString::number(micPercent) + ';'
             + infoText + '\n';

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+class AppStatusHost;
 class AudioCodecSetup;
 class Bluetooth;
 class FavouriteButton;
@@ -190,6 +191,7 @@ private:
     AudioCodecSetup* m_audioCodec = nullptr;
     Gps* gpsModul = nullptr;
     QTimer* m_timerSystemMonitor = nullptr;
+    AppStatusHost* m_statusHost = nullptr;
     int m_widget = 0;
     int m_storedWidgetMenu[10] = {};
     int m_currentMenuLevel = 0;

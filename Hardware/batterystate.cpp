@@ -95,8 +95,10 @@ void BatteryState::readCurrent()
 void BatteryState::readTemperature()
 {
     double v;
-    if (readNumber(kTemperature, v))
+    if (readNumber(kTemperature, v)) {
         m_temperature = static_cast<float>(v / 10.0);
+        m_temperatureValid = true;
+    }
 }
 
 int BatteryState::fuelPercent()

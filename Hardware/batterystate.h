@@ -25,6 +25,7 @@ public:
     bool hasVoltage() const { return m_voltageValid; }
     // The same for the charge (0..100): 0 % from a gauge never read is no reading.
     bool hasFuelPercent() const { return m_percentValid; }
+    bool hasTemperature() const { return m_temperatureValid; }
 
 private:
     bool readText(const char* file, QString& text);
@@ -43,6 +44,7 @@ private:
     float m_temperature;
     bool m_voltageValid = false;
     bool m_percentValid = false;
+    bool m_temperatureValid = false;
 };
 
 #endif

@@ -1,61 +1,30 @@
 #include "statusbar.h"
 #include "Hardware/batterystate.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
-#include "Tools/messagedialog.h"
+#include "Tools/localclock.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QPolygon>
-#include <QTime>
 #include <QTimer>
 
 namespace {
 
-const char* const kBacklight = "/sys/class/backlight/backlight/brightness";
 const int kTickSeconds = 2;
 const int kUpdateMs = 2000;
 const int kRareUpdateMs = 30000;
-const int kNeverSeconds = 259200;  // 72 h
 const unsigned int kWiredSensorLine = GpioLine::WiredSensor;
-const unsigned int kDebugLed = GpioLine::Led;
 const int kHeartbeatMs = 100;
 const int kSensorWired = 4;
 const int kAlertHoldMs = 10000;
-const int kAccuWarningSeconds = 120;
-// Shorter than the power-down's 3 s, so the unmount is not held up.
-const int kCriticalWarningSeconds = 2;
 const int kBatteryRequestTicks = 60;  // 30 min of 30 s ticks
-const float kWarningVoltage = 3.1f;
-const float kCriticalVoltage = 2.9f;
-
-Systemsettings* settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
-
-int countdown(int seconds)
-{
-    return seconds > 0 ? seconds : kNeverSeconds;
-}
-
-// The stored brightness; a value that would leave the display dark gives
-// the default.
-int brightness()
-{
-    Systemsettings* store = settings();
-    const int value = store ? store->getBrightness() : 0;
-    return value < 1 ? 6 : value;
-}
 
 // The polls must not outlive the event dispatcher of the application.
 void stopStatusPolls()
@@ -92,21 +61,18 @@ Statusbardata* StatusbarData()
     return &instance;
 }
 
-void Statusbardata::init()
+void Statusbardata::init(const StatusPartners& partners)
 {
     m_micSensorConnected = 0;
     m_messageVisible = false;
     // A hold left from an earlier window must not end a new one early.
     m_alertHoldTimer->stop();
-    MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
-    if (!mainMenu) {
-        qDebug() << "Status data: no main window to take the modules from";
-        return;
-    }
-    m_btSource = mainMenu->getBtSourceInstance();
-    m_btSink = mainMenu->getBtSinkInstance();
-    m_gpsModul = mainMenu->getGpsInstance();
-    m_audioCodec = mainMenu->getAudioCodecInstance();
+    m_btSource = partners.btSource;
+    m_btSink = partners.btSink;
+    m_gpsModul = partners.gps;
+    m_audioCodec = partners.audioCodec;
+    m_host = partners.host;
+    m_core.setHost(m_host);
     m_stateGps = false;
     m_stateHeadphone = false;
     m_stateMicrophone = false;
@@ -116,8 +82,7 @@ void Statusbardata::init()
     // whether this one's gauge answers.
     delete m_batteryState;
     m_batteryState = new BatteryState(this);
-    m_noVoltageLogged = false;
-    m_voltage = m_batteryState->voltage();
+    m_batteryState->voltage();
     m_batteryVQ = m_batteryState->fuelPercent();
     m_batteryVQCharging = m_batteryState->isCharging();
     m_batteryHeadphone = m_batteryState->fuelPercent();
@@ -125,7 +90,6 @@ void Statusbardata::init()
     m_cntNextBatteryUpdate = 0;
     m_sensorType = 0;
     m_batteryMicrophone = -1;
-    m_displayAccuWarningPopup = true;
 
     if (m_btSink) {
         connect(m_btSink, &Bluetooth::btAlertMessageReceived, this, &Statusbardata::analyseAlert,
@@ -145,9 +109,7 @@ void Statusbardata::init()
         m_btSink->sendData("BT_TX B");
     }
 
-    loadPowerSavingCounters();
-    m_powerSavingActive = false;
-    writeBacklight(brightness());
+    m_core.start();
 
     m_attached = true;
     if (!m_timer->isActive())
@@ -165,6 +127,8 @@ void Statusbardata::detach()
     m_btSink = nullptr;
     m_gpsModul = nullptr;
     m_audioCodec = nullptr;
+    m_host = nullptr;
+    m_core.setHost(nullptr);
     // The next headset link belongs to another module object.
     m_initConnectHeadphone = true;
 }
@@ -175,7 +139,8 @@ void Statusbardata::update()
 {
     if (!m_attached)
         return;
-    Gpio::setValue(kDebugLed, 1);
+    if (m_host)
+        m_host->setHeartbeatLed(true);
     QTimer::singleShot(kHeartbeatMs, this, &Statusbardata::switchOffDbgLed);
 
     updateWiredSensor();
@@ -193,66 +158,23 @@ void Statusbardata::update()
         m_btSink->sendData("BT_TX B");
 
     m_batteryVQCharging = m_batteryState->isCharging();
-    updatePowerOffCountdown();
-    updateBacklightCountdown();
-}
-
-void Statusbardata::updatePowerOffCountdown()
-{
-    // It keeps running during an unattended measurement; every later tick
-    // asks again until the unit is off.
-    m_powerOffCnt -= kTickSeconds;
-    if (m_powerOffCnt < 1) {
-        qDebug() << "Power-Off device";
-        requestPowerDown();
-    }
-}
-
-void Statusbardata::requestPowerDown()
-{
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->beforePowerDown();
+    m_core.stepPowerOff(kTickSeconds);
+    m_core.stepBacklight(kTickSeconds);
 }
 
 void Statusbardata::rareUpdate()
 {
     if (!m_attached)
         return;
-    m_voltage = m_batteryState->voltage();
-    m_batteryVQ = m_batteryState->fuelPercent();
-
-    // A gauge that never answered reads 0 V: that is no flat battery.
-    if (!m_batteryState->hasVoltage()) {
-        if (!m_noVoltageLogged)
-            qDebug() << "Battery voltage not read: no low-battery warning and no power-down";
-        m_noVoltageLogged = true;
-    } else {
-        // A critical cell must not wait behind the warning: the power-down
-        // starts first and the warning closes itself before the unit goes.
-        const bool critical = m_voltage < kCriticalVoltage;
-        if (critical) {
-            qDebug() << "Battery is very low. Power-Off device";
-            requestPowerDown();
-        }
-        if (lowBatteryTriggers() && m_displayAccuWarningPopup && !m_accuWarningOpen) {
-            // Ticks go on inside the dialog's loop; they open no second one.
-            m_accuWarningOpen = true;
-            const int pressed = runWarning(tr("TheBatteryIsVeryLowPleaseRecharge"),
-                                           critical ? kCriticalWarningSeconds : kAccuWarningSeconds);
-            m_accuWarningOpen = false;
-            if (pressed == MessageDialog::ResultOk) {
-                qDebug() << "Battery low message accepted";
-                m_displayAccuWarningPopup = false;
-            } else if (pressed == MessageDialog::ResultTimeout) {
-                qDebug() << "Battery low message: Timeout";
-                m_displayAccuWarningPopup = false;
-            } else {
-                qDebug() << "Ende Button Unknown";
-            }
-            if (!m_attached)
-                return;
-        }
-    }
+    BatteryReading reading;
+    reading.volts = m_batteryState->voltage();
+    reading.hasVoltage = m_batteryState->hasVoltage();
+    reading.percent = m_batteryVQ = m_batteryState->fuelPercent();
+    reading.hasPercent = m_batteryState->hasFuelPercent();
+    m_core.battery(reading);
+    // The warning's loop may have outlived the main window.
+    if (!m_attached)
+        return;
 
     m_cntNextBatteryUpdate -= 1;
     if (m_cntNextBatteryUpdate <= 0) {
@@ -267,62 +189,27 @@ void Statusbardata::rareUpdate()
     m_batteryHeadphone = headset >= 0 ? headset : m_batteryVQ;
 }
 
-// Arms the warning again on a good reading; true when it should show.
-bool Statusbardata::lowBatteryTriggers()
-{
-    const bool lowVoltage = m_voltage < kWarningVoltage;
-    // Without a charge reading only the voltage speaks.
-    if (!m_batteryState->hasFuelPercent())
-        return lowVoltage;
-    if (m_batteryVQ >= 11) {
-        if (m_voltage > kWarningVoltage)
-            m_displayAccuWarningPopup = true;
-        return lowVoltage;
-    }
-    if (m_batteryVQ == 10)
-        return lowVoltage;
-    return true;
-}
-
-int Statusbardata::runWarning(const QString& text, int autoCloseSeconds)
-{
-    auto* dialog = new MessageDialog();
-    m_messageDialog = dialog;
-    dialog->setIcon(MessageDialog::IconWarning);
-    dialog->setHeadline(tr("Warning"));
-    dialog->setDialogType(MessageDialog::TypeOk);
-    dialog->setInfotext(text);
-    if (autoCloseSeconds > 0)
-        dialog->setAutoCloseTimeout(autoCloseSeconds);
-    dialog->exec();
-    const int pressed = dialog->getPressedButton();
-    if (m_messageDialog == dialog)
-        m_messageDialog = nullptr;
-    delete dialog;
-    return pressed;
-}
-
 // ---- Accessory and headset messages ---------------------------------------
 
 void Statusbardata::analyseAlert(QString a_alert)
 {
-    QString text;
+    StatusHost::Warning warning;
     if (a_alert == QLatin1String("0")) {
         qDebug() << "ALERT! No sensor connected";
         m_micSensorConnected = 0;
-        text = tr("TheSensorCouldNotBeDetected");
+        warning = StatusHost::NoSensor;
     } else if (a_alert == QLatin1String("1")) {
         qDebug() << "ALERT! Battery voltage of TB-9 very low";
-        text = tr("BatteryVoltageOfTB9ToLow");
+        warning = StatusHost::AccessoryBatteryLow;
     } else if (a_alert == QLatin1String("2")) {
         qDebug() << "ALERT! Problem with sensor type detection";
         m_micSensorConnected = 0;
-        text = tr("ProblemWithSensorTypeDetection");
+        warning = StatusHost::SensorTypeUnknown;
     } else {
         m_micSensorConnected = 1;
         return;
     }
-    if (m_messageVisible)
+    if (m_messageVisible || !m_host)
         return;
     m_messageVisible = true;
     if (a_alert == QLatin1String("0") && g_debugFeatures != 1 && m_btSink)
@@ -332,8 +219,10 @@ void Statusbardata::analyseAlert(QString a_alert)
     // could not come back meanwhile). It opens from the event loop instead.
     QMetaObject::invokeMethod(
         this,
-        [this, text] {
-            runWarning(text, 0);
+        [this, warning] {
+            if (!m_host)
+                return;
+            m_host->showWarning(warning, 0);
             m_alertHoldTimer->start(kAlertHoldMs);
         },
         Qt::QueuedConnection);
@@ -382,7 +271,8 @@ void Statusbardata::btConnected()
 
 void Statusbardata::switchOffDbgLed()
 {
-    Gpio::setValue(kDebugLed, 0);
+    if (m_host)
+        m_host->setHeartbeatLed(false);
 }
 
 // ---- Querying getters -----------------------------------------------------
@@ -422,8 +312,8 @@ bool Statusbardata::stateMicrophone()
 
 bool Statusbardata::stateMute()
 {
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        m_stateMute = hub->isAudioPathMuted();
+    if (m_host)
+        m_stateMute = m_host->isAudioPathMuted();
     return m_stateMute;
 }
 
@@ -431,27 +321,17 @@ bool Statusbardata::stateMute()
 
 void Statusbardata::loadPowerSavingCounters()
 {
-    Systemsettings* store = settings();
-    m_powerOffCnt = countdown(store ? store->getPowerOffTime() : 0);
-    m_backlightOffCnt = countdown(store ? store->getDisplayOffTime() : 0);
+    m_core.loadCountdowns();
 }
 
 void Statusbardata::resetPowerSavingCnt()
 {
-    loadPowerSavingCounters();
-    if (m_powerSavingActive)
-        writeBacklight(brightness());
-    m_powerSavingActive = false;
+    m_core.wake();
 }
 
 void Statusbardata::updateBacklightCountdown()
 {
-    m_backlightOffCnt -= kTickSeconds;
-    if (m_backlightOffCnt > 0)
-        return;
-    qDebug() << "Backlight off";
-    writeBacklight(0);
-    m_powerSavingActive = true;
+    m_core.stepBacklight(kTickSeconds);
 }
 
 void Statusbardata::updateWiredSensor()
@@ -463,25 +343,6 @@ void Statusbardata::updateWiredSensor()
         m_sensorType = 0;
         m_micSensorConnected = 0;
     }
-}
-
-bool Statusbardata::writeBacklight(int value)
-{
-    // Logged once per run of failures: a dark display writes every 2 s.
-    static bool s_failureLogged = false;
-    // Opened for reading and writing as the unit does: never created.
-    QFile file(DeviceLayer::path(kBacklight));
-    if (!file.exists() || !file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        if (!s_failureLogged)
-            qDebug() << "Backlight file cannot be opened:" << kBacklight;
-        s_failureLogged = true;
-        return false;
-    }
-    s_failureLogged = false;
-    const QByteArray text = QByteArray::number(value);
-    file.write(text);
-    DeviceLayer::recordWrite(kBacklight, text);
-    return true;
 }
 
 // ---- Status bar -----------------------------------------------------------
@@ -541,11 +402,25 @@ void Statusbar::init(int width, int height)
 
 void Statusbar::updateTime()
 {
-    Systemsettings* store = settings();
-    m_time = QTime::currentTime().toString(store ? store->getFormatStringTime()
-                                                 : QStringLiteral("hh:mm:ss"));
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* store = hub ? hub->getInstanceSystemsettings() : nullptr;
+    const QString time = LocalClock::instance()->now().time().toString(
+        store ? store->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
+    const auto drawn = shownStates();
     readStates();
-    drawStatusbar();
+    if (shownStates() != drawn) {
+        m_time = time;
+        drawStatusbar();
+        return;
+    }
+    // Idle, only the clock changes: its own corner is drawn and painted.
+    if (time == m_time || image.isNull())
+        return;
+    m_time = time;
+    QPainter painter(&image);
+    drawClock(painter);
+    painter.end();
+    update(clockRect());
 }
 
 void Statusbar::readStates()
@@ -561,6 +436,8 @@ void Statusbar::readStates()
     m_batteryVQCharging = status->batteryVQCharging();
     m_batteryMicrophone = status->batteryMicrophone();
     m_batteryHeadphone = status->batteryHeadphone();
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    m_switchMode = hub && hub->isMuteKeySwitchmode();
 }
 
 void Statusbar::drawIcon(QPainter& painter, int x, int y, const QString& name)
@@ -572,7 +449,6 @@ void Statusbar::drawStatusbar()
 {
     if (image.isNull())
         return;
-    const int w = image.width();
     const int h = image.height();
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -619,16 +495,25 @@ void Statusbar::drawStatusbar()
 
     drawIcon(painter, 138, 0, m_stateGps ? "satellite_gn" : "satellite_rt");
 
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    const bool switchMode = hub && hub->isMuteKeySwitchmode();
-    drawIcon(painter, 190, 0, switchMode ? "SwitchMode_Switch_bl" : "SwitchMode_Button_bl");
+    drawIcon(painter, 190, 0, m_switchMode ? "SwitchMode_Switch_bl" : "SwitchMode_Button_bl");
     drawIcon(painter, 220, 0, m_mute == 1 ? "speaker_mute_ws" : "speaker_active_ws");
 
-    painter.setPen(QPen(Qt::white, 1));
-    painter.setFont(QFont(painter.font().family(), 14, QFont::Normal, false));
-    painter.drawText(QRect(w - 100, 0, 100, 20), Qt::AlignRight | Qt::AlignVCenter, m_time);
+    drawClock(painter);
     painter.end();
     update();
+}
+
+QRect Statusbar::clockRect() const
+{
+    return QRect(image.width() - 100, 0, 100, 20);
+}
+
+void Statusbar::drawClock(QPainter& painter)
+{
+    painter.fillRect(clockRect(), Qt::black);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setFont(QFont(painter.font().family(), 14, QFont::Normal, false));
+    painter.drawText(clockRect(), Qt::AlignRight | Qt::AlignVCenter, m_time);
 }
 
 // The battery symbol; its top is row 0 of the picture.

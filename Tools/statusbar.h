@@ -1,23 +1,35 @@
 #ifndef STATUSBAR_H
 #define STATUSBAR_H
 
+#include "Tools/statuscore.h"
+
 #include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <tuple>
 
 class AudioCodecSetup;
 class BatteryState;
 class Bluetooth;
 class Gps;
-class MessageDialog;
 class QPainter;
 class QTimer;
 
+// What the status data work with; all belong to the main window.
+struct StatusPartners {
+    Bluetooth* btSource = nullptr;
+    Bluetooth* btSink = nullptr;
+    Gps* gps = nullptr;
+    AudioCodecSetup* audioCodec = nullptr;
+    StatusHost* host = nullptr;
+};
+
 // The unit's status model: battery, sensor, accessory and headset links,
 // GPS, mute state and the power-saving countdowns. One instance, returned by
-// StatusbarData(). Polls every 2 s (update) and every 30 s (rareUpdate).
+// StatusbarData(). Polls every 2 s (update) and every 30 s (rareUpdate); the
+// decisions are StatusCore's, the actions go through the main window's host.
 class Statusbardata : public QObject
 {
     Q_OBJECT
@@ -25,8 +37,8 @@ public:
     Statusbardata();
     ~Statusbardata() override;
 
-    // Takes the shared objects from the main window and (re)starts the polls.
-    void init();
+    // Takes the main window's objects and (re)starts the polls.
+    void init(const StatusPartners& partners);
     // Forgets the main window's objects and stops the polls; called when the
     // main window goes (this object lives until the process ends).
     void detach();
@@ -50,9 +62,9 @@ public:
     int batteryHeadphone() const { return m_batteryHeadphone; }
     int sensorType() const { return m_sensorType; }
     bool micSensorConnected() const { return m_micSensorConnected != 0; }
-    bool isPowerSavingActive() const { return m_powerSavingActive; }
-    int powerOffCountdown() const { return m_powerOffCnt; }
-    int backlightOffCountdown() const { return m_backlightOffCnt; }
+    bool isPowerSavingActive() const { return m_core.isPowerSavingActive(); }
+    int powerOffCountdown() const { return m_core.powerOffCountdown(); }
+    int backlightOffCountdown() const { return m_core.backlightOffCountdown(); }
 
     // Both countdowns from the settings, in seconds; 0 or less gives 72 h.
     void loadPowerSavingCounters();
@@ -65,9 +77,6 @@ public:
     // GPIO 48: the sensor on the wired input comes and goes.
     void updateWiredSensor();
 
-    // Writes the backlight file; a missing file is skipped (false).
-    static bool writeBacklight(int value);
-
 public slots:
     void analyseAlert(QString a_alert);
     void enableDisplayMsgDlg();
@@ -78,13 +87,8 @@ public slots:
     void switchOffDbgLed();
 
 private:
-    bool lowBatteryTriggers();
-    void updatePowerOffCountdown();
-    // One warning dialog with its own nested loop; returns the button that
-    // closed it. Each call keeps and deletes only its own dialog.
-    int runWarning(const QString& text, int autoCloseSeconds);
-    void requestPowerDown();
-
+    StatusCore m_core;
+    StatusHost* m_host = nullptr;
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;
     AudioCodecSetup* m_audioCodec = nullptr;
@@ -94,7 +98,6 @@ private:
     // The 10 s after an alert dialog in which further alerts raise none.
     QTimer* m_alertHoldTimer = nullptr;
     BatteryState* m_batteryState = nullptr;
-    MessageDialog* m_messageDialog = nullptr;
     bool m_stateGps = false;
     bool m_stateHeadphone = false;
     bool m_stateMicrophone = false;
@@ -104,20 +107,13 @@ private:
     int m_batteryHeadphone = 0;
     int m_batteryMicrophone = 0;
     int m_batteryVoltageMic = 0;
-    float m_voltage = 0.0f;
     int m_sensorType = 0;
     int m_micSensorConnected = 0;
     bool m_messageVisible = false;
-    bool m_displayAccuWarningPopup = false;
-    int m_powerOffCnt = 3600;
-    int m_backlightOffCnt = 600;
-    bool m_powerSavingActive = false;
     bool m_initConnectHeadphone = true;
     int m_cntNextBatteryUpdate = 0;
     // True while init() has objects of a living main window.
     bool m_attached = false;
-    bool m_accuWarningOpen = false;
-    bool m_noVoltageLogged = false;
 };
 
 Statusbardata* StatusbarData();
@@ -144,7 +140,17 @@ protected:
 
 private:
     void readStates();
+    // Everything drawn but the clock, for telling whether the picture changed.
+    auto shownStates() const
+    {
+        return std::make_tuple(m_stateGps, m_btLinkHpActive, m_btLinkMicActive,
+                               m_micSensorConnected, m_sensorType, m_mute, m_batteryVQ,
+                               m_batteryVQCharging, m_batteryHeadphone, m_batteryMicrophone,
+                               m_switchMode);
+    }
     void drawStatusbar();
+    QRect clockRect() const;
+    void drawClock(QPainter& painter);
     void drawIcon(QPainter& painter, int x, int y, const QString& name);
     void drawAccu(QPainter* painter, QRect rect, int percent);
 
@@ -164,6 +170,7 @@ private:
     bool m_batteryVQCharging = false;
     int m_batteryHeadphone = 0;
     int m_batteryMicrophone = -1;
+    bool m_switchMode = false;
     QString m_time;
 };
 

@@ -1,6 +1,7 @@
 // The key filter: the six keypad keys as every screen sees them, long IO,
 // the favourite key, Up+Down, waking from power saving, touch gating, the
 // hardware-test pass-through, and the PC's X11 and VNC repeat patterns.
+#include "Hardware/backlight.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
@@ -371,7 +372,7 @@ void TestKeys::pressDuringPowerSavingOnlyWakes()
 
     // No backlight file: nothing is created.
     r.unit.root.remove(kBacklight);
-    QVERIFY(!Statusbardata::writeBacklight(0));
+    QVERIFY(!Backlight::set(0));
     QVERIFY(!r.unit.root.exists(kBacklight));
 }
 

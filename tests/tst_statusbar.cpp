@@ -1,6 +1,7 @@
 // The status bar as drawn: battery levels, the charging mark, the sensor
 // symbols, the accessory and headset batteries, GPS, mute-key mode, mute
 // and the clock, checked on the pixels of the picture it paints.
+#include "Tools/localclock.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "testunit.h"
@@ -84,6 +85,9 @@ private slots:
     void gpsMuteKeyModeAndMute();
     void clockFollowsTheWidth_data();
     void clockFollowsTheWidth();
+    void idleClockRepaintsOnlyItsCorner();
+    void clockFollowsTheZone_data();
+    void clockFollowsTheZone();
     void mainMenuBarRunsEverySecond();
 };
 
@@ -275,6 +279,58 @@ void TestStatusbar::clockFollowsTheWidth()
     QVERIFY(!columns.isEmpty());
     QVERIFY(columns.last() >= width - 6);
     QVERIFY2(columns.last() - columns.first() > 50, qPrintable(QString::number(columns.first())));
+}
+
+void TestStatusbar::idleClockRepaintsOnlyItsCorner()
+{
+    struct PaintLog : QObject {
+        QList<QRect> rects;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                rects << static_cast<QPaintEvent*>(e)->rect();
+            return false;
+        }
+    } paints;
+    Bar b;
+    b.bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.bar));
+    b.draw();
+    QCoreApplication::processEvents();
+    b.bar.installEventFilter(&paints);
+    QTRY_VERIFY(!paints.rects.isEmpty());  // the next second
+    for (const QRect& r : paints.rects)
+        QCOMPARE(r, QRect(380, 0, 100, 20));
+    // A state that changes paints the whole bar.
+    paints.rects.clear();
+    b.unit.root.write("/sys/class/power_supply/bq24190-battery/status", "Charging\n");
+    StatusbarData()->update();
+    b.draw();
+    QTRY_COMPARE(paints.rects.value(0), QRect(0, 0, 480, 20));
+}
+
+void TestStatusbar::clockFollowsTheZone_data()
+{
+    QTest::addColumn<QByteArray>("tz");
+    QTest::newRow("system") << QByteArray();
+    QTest::newRow("+5:30") << QByteArray("XYZ-5:30");
+    // A rule Qt does not read: the C library's time.
+    QTest::newRow("rule") << QByteArray("CET-1CEST,M3.5.0,M10.5.0/3");
+}
+
+void TestStatusbar::clockFollowsTheZone()
+{
+    QFETCH(QByteArray, tz);
+    const QByteArray saved = qgetenv("TZ");
+    tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz);
+    // A local time is looked up when asked for: all before TZ goes back.
+    const QDateTime shown = LocalClock::instance()->now();
+    const QDateTime local = QDateTime::currentDateTime();
+    const QList<int> offsets{shown.offsetFromUtc(), local.offsetFromUtc()};
+    const int apart = shown.time().msecsTo(local.time());
+    saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved);
+    QCOMPARE(offsets.first(), offsets.last());
+    QVERIFY2((apart + 86400000) % 86400000 < 1000, qPrintable(QString::number(apart)));
 }
 
 void TestStatusbar::mainMenuBarRunsEverySecond()

@@ -1,7 +1,8 @@
-// The status data: accessory battery and sensor words, the wired sensor,
-// the 2 s and 30 s polls (requests, countdowns, low battery, critical
-// power-down), accessory alerts, the headset volume, bad input, the polls'
-// life with the main window, and the devsim commands that change a device.
+// The status data in a main window: accessory battery and sensor words, the
+// wired sensor, the 2 s and 30 s polls (requests, the gauge's readings
+// reaching the warning, a critical cell switching the unit off), accessory
+// alerts, the headset volume, the polls' life with the main window, and the
+// devsim commands that change a device. The decisions: tst_statuscore.
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "batterycommand.h"
@@ -36,8 +37,6 @@ void setBattery(const TestRoot& root, int percent, double volts)
 }
 
 void pressOk(MessageDialog* d) { d->findChild<QPushButton*>("butMiddle")->click(); }
-void timeOut(MessageDialog* d) { QMetaObject::invokeMethod(d, "autoCloseDialog"); }
-void pressIo(MessageDialog* d) { QTest::keyRelease(d, Qt::Key_Escape); }
 
 // Answers every warning that opens while it lives, from inside the
 // warning's own loop, and keeps their texts. `during` runs while the first
@@ -103,25 +102,15 @@ private slots:
     void unreadableAccessoryBatteryKeepsAsking();
     void sensorWords();
     void sensorFollowsTheWireAndTheLink();
-    void powerOffCountdown();
-    void displayOffCountdown();
-    void badTimesAndBrightness();
     void missingBacklightFile();
-    void lowBattery_data();
-    void lowBattery();
     void criticalCellGoesDownUnanswered();
-    void warningAnswers_data();
-    void warningAnswers();
-    void warningRearmsOnlyOnAGoodReading();
-    void secondWarningWaitsForTheFirst();
+    void gaugeReadingsReachTheWarning();
     void alertsRaiseOneDialog_data();
     void alertsRaiseOneDialog();
     void otherAlerts();
     void batteryRequests();
     void headsetBattery();
     void headsetVolumeOncePerConnection();
-    void neverReadBatteryNeitherWarnsNorPowersDown();
-    void chargeNeverReadLeavesTheVoltage();
     void pollsLiveWithTheMainWindow();
     void devsimBattery();
     void devsimSensor();
@@ -235,64 +224,6 @@ void TestStatusData::sensorFollowsTheWireAndTheLink()
     QCOMPARE(sink->sentCount("BT_TX T"), 0);
 }
 
-void TestStatusData::powerOffCountdown()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/PowerOffTime", 600);
-    unit.start();
-    LogCapture log;
-    for (int tick = 0; tick < 299; ++tick)
-        status()->update();
-    QCOMPARE(unit.sink()->disconnects, 0);
-    status()->update();
-    QCOMPARE(log.count("Power-Off device"), 1);
-    QCOMPARE(unit.sink()->disconnects, 1);
-    QCOMPARE(unit.source()->disconnects, 1);
-    // Unanswered, it asks again on every tick.
-    status()->update();
-    QCOMPARE(unit.sink()->disconnects, 2);
-}
-
-void TestStatusData::displayOffCountdown()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/DisplayOffTime", 30);
-    unit.setSetting("Systemsettings/Brightness", 7);
-    unit.start();
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("7"));
-
-    // A key before the display is dark writes nothing.
-    unit.root.write(kBacklight, "5");
-    status()->resetPowerSavingCnt();
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("5"));
-
-    for (int tick = 0; tick < 15; ++tick)
-        status()->update();
-    QVERIFY(status()->isPowerSavingActive());
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
-    unit.root.write(kBacklight, "5");
-    status()->update();  // kept dark
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
-
-    status()->resetPowerSavingCnt();
-    QVERIFY(!status()->isPowerSavingActive());
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("7"));
-    QCOMPARE(status()->backlightOffCountdown(), 30);
-}
-
-void TestStatusData::badTimesAndBrightness()
-{
-    TestUnit unit;
-    unit.setSetting("Systemsettings/DisplayOffTime", 0);
-    unit.setSetting("Systemsettings/PowerOffTime", -1);
-    unit.setSetting("Systemsettings/Brightness", 0);
-    unit.root.write(kBacklight, "2");
-    unit.start();
-    QCOMPARE(status()->powerOffCountdown(), 259200);
-    QCOMPARE(status()->backlightOffCountdown(), 259200);
-    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("6"));
-}
-
 void TestStatusData::missingBacklightFile()
 {
     TestUnit unit;
@@ -307,47 +238,6 @@ void TestStatusData::missingBacklightFile()
     status()->resetPowerSavingCnt();
     QVERIFY(!status()->isPowerSavingActive());
     QVERIFY(!unit.root.exists(kBacklight));  // never created
-}
-
-void TestStatusData::lowBattery_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<double>("volts");
-    QTest::addColumn<bool>("warns");
-    QTest::addColumn<bool>("powersDown");
-    QTest::newRow("10 % 3.2 V") << 10 << 3.2 << false << false;
-    QTest::newRow("10 % 3.05 V") << 10 << 3.05 << true << false;
-    QTest::newRow("9 % 3.8 V") << 9 << 3.8 << true << false;
-    QTest::newRow("50 % 3.05 V") << 50 << 3.05 << true << false;
-    QTest::newRow("11 % 3.1 V") << 11 << 3.1 << false << false;
-    QTest::newRow("50 % 2.9 V") << 50 << 2.9 << true << false;
-    QTest::newRow("50 % 2.85 V") << 50 << 2.85 << true << true;
-    QTest::newRow("85 % 3.95 V") << 85 << 3.95 << false << false;
-}
-
-void TestStatusData::lowBattery()
-{
-    QFETCH(int, percent);
-    QFETCH(double, volts);
-    QFETCH(bool, warns);
-    QFETCH(bool, powersDown);
-    TestUnit unit;
-    unit.start();
-    setBattery(unit.root, percent, volts);
-    int disconnectsDuringWarning = -1;
-    Answerer answerer(pressOk, [&] { disconnectsDuringWarning = unit.sink()->disconnects; });
-    LogCapture log;
-    status()->rareUpdate();
-    QCOMPARE(status()->batteryVQ(), percent);
-    QCOMPARE(answerer.texts,
-             warns ? QStringList{"The battery is very low. Please recharge."} : QStringList());
-    QCOMPARE(unit.sink()->disconnects, powersDown ? 1 : 0);
-    if (warns) {
-        QVERIFY(log.contains("Battery low message accepted"));
-        // A critical cell starts going down before the warning.
-        QCOMPARE(disconnectsDuringWarning, powersDown ? 1 : 0);
-    }
-    QCOMPARE(log.contains("Battery is very low. Power-Off device"), powersDown);
 }
 
 void TestStatusData::criticalCellGoesDownUnanswered()
@@ -366,65 +256,23 @@ void TestStatusData::criticalCellGoesDownUnanswered()
     QDir::setCurrent(cwd);
 }
 
-void TestStatusData::warningAnswers_data()
-{
-    QTest::addColumn<int>("how");
-    QTest::addColumn<QString>("logLine");
-    QTest::addColumn<bool>("staysArmed");
-    QTest::newRow("OK") << 0 << "Battery low message accepted" << false;
-    QTest::newRow("time-out") << 1 << "Battery low message: Timeout" << false;
-    QTest::newRow("IO key") << 2 << "Ende Button Unknown" << true;
-}
-
-void TestStatusData::warningAnswers()
-{
-    QFETCH(int, how);
-    QFETCH(QString, logLine);
-    QFETCH(bool, staysArmed);
-    const std::function<void(MessageDialog*)> answers[] = {pressOk, timeOut, pressIo};
-    TestUnit unit;
-    unit.start();
-    setBattery(unit.root, 9, 3.6);
-    Answerer answerer(answers[how]);
-    LogCapture log;
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-    QVERIFY(log.contains(logLine));
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), staysArmed ? 2 : 1);
-}
-
-void TestStatusData::warningRearmsOnlyOnAGoodReading()
+void TestStatusData::gaugeReadingsReachTheWarning()
 {
     TestUnit unit;
+    unit.root.remove(kGauge + "voltage_now");
+    unit.root.remove(kGauge + "capacity");
     unit.start();
     Answerer answerer;
-    // Neither 10 % nor exactly 3.1 V re-arms; (11 %, 3.2 V) does.
-    const struct {
-        int percent;
-        double volts;
-        int warnings;
-    } readings[] = {{9, 3.6, 1}, {10, 3.9, 1}, {11, 3.1, 1}, {8, 3.5, 1}, {11, 3.2, 1}, {9, 3.6, 2}};
-    for (const auto& r : readings) {
-        setBattery(unit.root, r.percent, r.volts);
-        status()->rareUpdate();
-        QCOMPARE(answerer.texts.size(), r.warnings);
-    }
-}
-
-void TestStatusData::secondWarningWaitsForTheFirst()
-{
-    TestUnit unit;
-    unit.start();
-    setBattery(unit.root, 5, 3.5);
-    // A further 30 s tick while the first warning is up (it stays 120 s).
-    Answerer answerer(pressIo, [] { status()->rareUpdate(); });
+    LogCapture log;
     status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-    QCOMPARE(answerer.openWhileOpen, 1);
-    // Closed by the IO key, still armed: the next tick shows it again.
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(log.count("Battery voltage not read"), 1);
+    // The charge never read: the voltage alone speaks.
+    unit.root.write(kGauge + "voltage_now", "3000000\n");
     status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 2);
+    QCOMPARE(answerer.texts, QStringList{"The battery is very low. Please recharge."});
+    QVERIFY(log.contains("Battery low message accepted"));
+    QCOMPARE(unit.sink()->disconnects, 0);
 }
 
 void TestStatusData::alertsRaiseOneDialog_data()
@@ -574,40 +422,6 @@ void TestStatusData::headsetVolumeOncePerConnection()
     source->avrcp = true;
     QVERIFY(status()->stateHeadphone());
     QCOMPARE(source->count("setBtExtHeadphoneGain"), 2);
-}
-
-void TestStatusData::neverReadBatteryNeitherWarnsNorPowersDown()
-{
-    TestUnit unit;
-    unit.root.remove(kGauge + "voltage_now");
-    unit.root.write(kGauge + "capacity", "garbage\n");
-    unit.start();
-    Answerer answerer;
-    LogCapture log;
-    status()->rareUpdate();
-    status()->rareUpdate();
-    QVERIFY(answerer.texts.isEmpty());
-    QCOMPARE(unit.sink()->disconnects, 0);
-    QCOMPARE(log.count("Battery voltage not read"), 1);
-
-    // Once the gauge answers, its values count.
-    setBattery(unit.root, 50, 2.85);
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
-    QCOMPARE(unit.sink()->disconnects, 1);
-}
-
-void TestStatusData::chargeNeverReadLeavesTheVoltage()
-{
-    TestUnit unit;
-    unit.root.remove(kGauge + "capacity");
-    unit.start();
-    Answerer answerer;
-    status()->rareUpdate();  // 0 % never read, 3.95 V
-    QVERIFY(answerer.texts.isEmpty());
-    unit.root.write(kGauge + "voltage_now", "3000000\n");
-    status()->rareUpdate();
-    QCOMPARE(answerer.texts.size(), 1);
 }
 
 void TestStatusData::pollsLiveWithTheMainWindow()

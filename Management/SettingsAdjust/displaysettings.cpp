@@ -1,13 +1,11 @@
 #include "displaysettings.h"
-#include "Hardware/driverhelper.h"
+#include "Hardware/backlight.h"
 #include "Management/systemsettings.h"
 #include "mainmenu.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDebug>
-
-const char* const Displaysettings::kBacklightFile = "/sys/class/backlight/backlight/brightness";
 
 Displaysettings::Displaysettings(QWidget* parent)
     : SettingsAdjustDialog(parent)
@@ -23,7 +21,7 @@ Displaysettings::Displaysettings(QWidget* parent)
 void Displaysettings::init()
 {
     int level = -1;
-    if (!DriverHelper::readFile(kBacklightFile, level) || level < 0) {
+    if (!Backlight::level(level)) {
         qDebug() << "Backlight level cannot be read";
         level = -1;
     }
@@ -35,7 +33,7 @@ void Displaysettings::init()
 void Displaysettings::choose(int level)
 {
     m_level = level;
-    DriverHelper::writeFile(kBacklightFile, level);
+    Backlight::set(level);
 }
 
 int Displaysettings::getBrightness(QString* text) const
@@ -58,11 +56,11 @@ void Displaysettings::done(int result)
     if (result == QDialog::Accepted) {
         // The display may have gone dark and been woken at the stored level
         // while the dialog was open: the level returned is the one shown.
-        DriverHelper::writeFile(kBacklightFile, getBrightness(nullptr));
+        Backlight::set(getBrightness(nullptr));
     } else if (m_level != m_foundLevel) {
         // A level that could not be read is put back as the stored one.
         const int restore = m_foundLevel >= 0 ? m_foundLevel : storedLevel();
-        DriverHelper::writeFile(kBacklightFile, restore);
+        Backlight::set(restore);
         m_level = m_foundLevel;
     }
     SettingsAdjustDialog::done(result);

@@ -10,8 +10,6 @@ class Displaysettings : public SettingsAdjustDialog
 {
     Q_OBJECT
 public:
-    static const char* const kBacklightFile;
-
     explicit Displaysettings(QWidget* parent = nullptr);
 
     // Reads the backlight level now in use.
