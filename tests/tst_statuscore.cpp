@@ -1,7 +1,6 @@
 // The status data's decisions without a window: low-battery thresholds,
 // the warning's answers and re-arming, the critical voltage, and the
 // power-saving countdowns with the display they darken and light.
-#include "Tools/statuscore.h"
 #include "logcapture.h"
 #include "recordingstatushost.h"
 
@@ -9,34 +8,27 @@
 
 namespace {
 
-// A core started for a main window, its start-up calls forgotten.
+const QString kWarning = "warning 0 120";
+
+// A core started for a main window; its start-up calls kept apart.
 struct Rig {
-    explicit Rig(int powerOff = 3600, int displayOff = 600, int level = 6)
+    explicit Rig(int times = 3600, int level = 6)
     {
-        host.powerOff = powerOff;
-        host.displayOff = displayOff;
+        host.powerOff = host.displayOff = times;
         host.level = level;
         core.setHost(&host);
         core.start();
-        startCalls = host.calls;
-        host.calls.clear();
+        startCalls = std::exchange(host.calls, {});
     }
     // -1 %: no charge reading; 0 V: no voltage reading.
     void battery(int percent, double volts)
     {
-        BatteryReading r;
-        r.hasPercent = percent >= 0;
-        r.percent = qMax(percent, 0);
-        r.hasVoltage = volts > 0;
-        r.volts = float(volts);
-        core.battery(r);
+        core.battery({volts > 0, float(volts), percent >= 0, qMax(percent, 0)});
     }
     RecordingStatusHost host;
     StatusCore core;
     QStringList startCalls;
 };
-
-const QString kWarning = "warning LowBattery 120";
 
 }
 
@@ -49,11 +41,9 @@ private slots:
     void warningAnswers_data();
     void warningAnswers();
     void warningRearmsOnlyOnAGoodReading();
-    void secondWarningWaitsForTheFirst();
-    void powerOffCountdown();
-    void displayDarkensOnceAndWakesOnce();
-    void countdownsAndBrightnessFromTheSettings_data();
-    void countdownsAndBrightnessFromTheSettings();
+    void countdowns();
+    void timesAndBrightnessFromTheSettings_data();
+    void timesAndBrightnessFromTheSettings();
 };
 
 void TestStatusCore::lowBattery_data()
@@ -63,7 +53,7 @@ void TestStatusCore::lowBattery_data()
     QTest::addColumn<QStringList>("calls");
     const QStringList warns{kWarning};
     // A critical cell starts going down first; its warning closes itself.
-    const QStringList critical{"powerDown", "warning LowBattery 2"};
+    const QStringList critical{"powerDown", "warning 0 2"};
     QTest::newRow("10 % 3.2 V") << 10 << 3.2 << QStringList();
     QTest::newRow("10 % 3.05 V") << 10 << 3.05 << warns;
     QTest::newRow("9 % 3.8 V") << 9 << 3.8 << warns;
@@ -75,7 +65,6 @@ void TestStatusCore::lowBattery_data()
     QTest::newRow("85 % 3.95 V") << 85 << 3.95 << QStringList();
     QTest::newRow("no charge, 3.95 V") << -1 << 3.95 << QStringList();
     QTest::newRow("no charge, 3.0 V") << -1 << 3.0 << warns;
-    // A gauge that never gave a voltage is no flat battery.
     QTest::newRow("no voltage, 0 %") << 0 << 0.0 << QStringList();
 }
 
@@ -97,24 +86,27 @@ void TestStatusCore::warningAnswers_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("logLine");
-    QTest::addColumn<bool>("staysArmed");
-    QTest::newRow("OK") << 0 << "Battery low message accepted" << false;
-    QTest::newRow("time-out") << 4 << "Battery low message: Timeout" << false;
-    QTest::newRow("IO key") << -1 << "Ende Button Unknown" << true;
+    QTest::addColumn<int>("warnings");  // after a second reading
+    QTest::newRow("OK") << 0 << "Battery low message accepted" << 1;
+    QTest::newRow("time-out") << 4 << "Battery low message: Timeout" << 1;
+    QTest::newRow("IO key") << -1 << "Ende Button Unknown" << 2;
 }
 
 void TestStatusCore::warningAnswers()
 {
     QFETCH(int, answer);
     QFETCH(QString, logLine);
-    QFETCH(bool, staysArmed);
+    QFETCH(int, warnings);
     Rig r;
     r.host.warningAnswer = answer;
+    // A 30 s tick while the warning is up (it stays 120 s) opens none.
+    r.host.duringWarning = [&r] { r.battery(5, 3.5); };
     LogCapture log;
     r.battery(9, 3.6);
+    QCOMPARE(r.host.calls, QStringList{kWarning});
     QVERIFY(log.contains(logLine));
     r.battery(9, 3.6);
-    QCOMPARE(r.host.calls.size(), staysArmed ? 2 : 1);
+    QCOMPARE(r.host.calls.size(), warnings);
 }
 
 void TestStatusCore::warningRearmsOnlyOnAGoodReading()
@@ -130,87 +122,62 @@ void TestStatusCore::warningRearmsOnlyOnAGoodReading()
         r.battery(reading.percent, reading.volts);
         QCOMPARE(r.host.calls.size(), reading.warnings);
     }
-    // A new main window arms it again.
+    // So does a new main window.
     r.core.start();
-    r.host.calls.clear();
     r.battery(9, 3.6);
-    QCOMPARE(r.host.calls, QStringList{kWarning});
+    QCOMPARE(r.host.calls.count(kWarning), 3);
 }
 
-void TestStatusCore::secondWarningWaitsForTheFirst()
+void TestStatusCore::countdowns()
 {
-    Rig r;
-    r.host.warningAnswer = -1;  // closed unanswered: still armed
-    // A further 30 s tick while the first warning is up (it stays 120 s).
-    r.host.duringWarning = [&r] { r.battery(5, 3.5); };
-    r.battery(5, 3.5);
-    QCOMPARE(r.host.calls, QStringList{kWarning});
-    r.battery(5, 3.5);
-    QCOMPARE(r.host.calls, (QStringList{kWarning, kWarning}));
-}
-
-void TestStatusCore::powerOffCountdown()
-{
-    Rig r(4);
-    LogCapture log;
-    r.core.stepPowerOff(2);
-    QVERIFY(r.host.calls.isEmpty());
-    r.core.stepPowerOff(2);
-    QCOMPARE(r.host.calls, QStringList{"powerDown"});
-    QCOMPARE(log.count("Power-Off device"), 1);
-    // Unanswered, it asks again on every step.
-    r.core.stepPowerOff(2);
-    QCOMPARE(r.host.calls.size(), 2);
-    // A key starts it again.
-    r.core.wake();
-    QCOMPARE(r.core.powerOffCountdown(), 4);
-}
-
-void TestStatusCore::displayDarkensOnceAndWakesOnce()
-{
-    Rig r(3600, 4, 5);
+    Rig r(4, 5);
     QCOMPARE(r.startCalls, QStringList{"backlight 5"});
-    // A key before the display is dark writes nothing.
-    r.core.stepBacklight(2);
+    auto step = [&r] {
+        r.core.stepPowerOff(2);
+        r.core.stepBacklight(2);
+    };
+    // A key before the end writes nothing and starts both again.
+    step();
     r.core.wake();
     QVERIFY(r.host.calls.isEmpty());
-    QCOMPARE(r.core.backlightOffCountdown(), 4);
-
+    QCOMPARE(r.core.powerOffCountdown(), 4);
+    // The display goes dark once; the power-down is asked for on every step
+    // until the unit is off.
     LogCapture log;
-    for (int step = 0; step < 10; ++step)
-        r.core.stepBacklight(2);
+    for (int i = 0; i < 4; ++i)
+        step();
     QVERIFY(r.core.isPowerSavingActive());
-    QCOMPARE(r.host.calls, QStringList{"backlight 0"});
+    QCOMPARE(r.host.calls, (QStringList{"powerDown", "backlight 0", "powerDown", "powerDown"}));
     QCOMPARE(log.count("Backlight off"), 1);
-
+    QCOMPARE(log.count("Power-Off device"), 3);
+    // Waking lights it once.
+    r.host.calls.clear();
     r.core.wake();
     r.core.wake();
     QVERIFY(!r.core.isPowerSavingActive());
-    QCOMPARE(r.host.calls, (QStringList{"backlight 0", "backlight 5"}));
+    QCOMPARE(r.host.calls, QStringList{"backlight 5"});
     QCOMPARE(r.core.backlightOffCountdown(), 4);
 }
 
-void TestStatusCore::countdownsAndBrightnessFromTheSettings_data()
+void TestStatusCore::timesAndBrightnessFromTheSettings_data()
 {
-    QTest::addColumn<int>("time");
+    QTest::addColumn<int>("stored");
     QTest::addColumn<int>("countdown");
-    QTest::addColumn<int>("brightness");
-    QTest::addColumn<int>("level");
-    QTest::newRow("0: never, dark") << 0 << 259200 << 0 << 6;
-    QTest::newRow("negative") << -1 << 259200 << -1 << 6;
-    QTest::newRow("taken") << 30 << 30 << 7 << 7;
+    QTest::addColumn<QString>("start");
+    QTest::newRow("0: never, dark") << 0 << 259200 << "backlight 6";
+    QTest::newRow("negative") << -1 << 259200 << "backlight 6";
+    QTest::newRow("taken") << 7 << 7 << "backlight 7";
 }
 
-void TestStatusCore::countdownsAndBrightnessFromTheSettings()
+void TestStatusCore::timesAndBrightnessFromTheSettings()
 {
-    QFETCH(int, time);
+    QFETCH(int, stored);
     QFETCH(int, countdown);
-    QFETCH(int, brightness);
-    QFETCH(int, level);
-    Rig r(time, time, brightness);
+    QFETCH(QString, start);
+    Rig r(stored, stored);
     QCOMPARE(r.core.powerOffCountdown(), countdown);
     QCOMPARE(r.core.backlightOffCountdown(), countdown);
-    QCOMPARE(r.startCalls, QStringList{QString("backlight %1").arg(level)});
+    QCOMPARE(r.startCalls, QStringList{start});
     // Changed in the settings: taken at the next load.
     r.host.powerOff = 600;
     r.core.loadCountdowns();
