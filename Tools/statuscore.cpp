@@ -8,7 +8,6 @@ const float kCriticalVoltage = 2.9f;
 const int kWarningSeconds = 120;
 // Shorter than the power-down's 3 s: the warning does not hold up the unmount.
 const int kCriticalWarningSeconds = 2;
-const int kDefaultBrightness = 6;
 
 int countdown(int seconds)
 {
@@ -23,7 +22,7 @@ void StatusCore::start()
     m_warningArmed = true;
     m_noVoltageLogged = false;
     if (m_host)
-        m_host->setBacklight(brightness());
+        m_host->setBacklight(m_host->brightness());
 }
 
 void StatusCore::loadCountdowns()
@@ -36,15 +35,8 @@ void StatusCore::wake()
 {
     loadCountdowns();
     if (m_powerSavingActive && m_host)
-        m_host->setBacklight(brightness());
+        m_host->setBacklight(m_host->brightness());
     m_powerSavingActive = false;
-}
-
-// A stored level that would leave the display dark gives the default.
-int StatusCore::brightness() const
-{
-    const int level = m_host ? m_host->brightness() : 0;
-    return level < 1 ? kDefaultBrightness : level;
 }
 
 void StatusCore::stepPowerOff(int seconds)

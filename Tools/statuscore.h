@@ -13,7 +13,8 @@ public:
 
     virtual ~StatusHost() = default;
 
-    // Power-saving times in seconds (0 or less: never) and the display level.
+    // Power-saving times in seconds (0 or less: never) and the display level,
+    // as the settings hold them.
     virtual int powerOffTime() = 0;
     virtual int displayOffTime() = 0;
     virtual int brightness() = 0;
@@ -66,7 +67,6 @@ public:
 
 private:
     bool lowBatteryTriggers(const BatteryReading& reading);
-    int brightness() const;
 
     StatusHost* m_host = nullptr;
     int m_powerOffCnt = 3600;

@@ -46,7 +46,7 @@ int AppStatusHost::displayOffTime()
 
 int AppStatusHost::brightness()
 {
-    return m_settings ? m_settings->getBrightness() : 0;
+    return m_settings ? m_settings->getBrightness() : Systemsettings::kDefaultBrightness;
 }
 
 bool AppStatusHost::isAudioPathMuted()

@@ -42,8 +42,8 @@ private slots:
     void warningAnswers();
     void warningRearmsOnlyOnAGoodReading();
     void countdowns();
-    void timesAndBrightnessFromTheSettings_data();
-    void timesAndBrightnessFromTheSettings();
+    void timesFromTheSettings_data();
+    void timesFromTheSettings();
 };
 
 void TestStatusCore::lowBattery_data()
@@ -159,25 +159,22 @@ void TestStatusCore::countdowns()
     QCOMPARE(r.core.backlightOffCountdown(), 4);
 }
 
-void TestStatusCore::timesAndBrightnessFromTheSettings_data()
+void TestStatusCore::timesFromTheSettings_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("countdown");
-    QTest::addColumn<QString>("start");
-    QTest::newRow("0: never, dark") << 0 << 259200 << "backlight 6";
-    QTest::newRow("negative") << -1 << 259200 << "backlight 6";
-    QTest::newRow("taken") << 7 << 7 << "backlight 7";
+    QTest::newRow("0: never") << 0 << 259200;
+    QTest::newRow("negative") << -1 << 259200;
+    QTest::newRow("taken") << 30 << 30;
 }
 
-void TestStatusCore::timesAndBrightnessFromTheSettings()
+void TestStatusCore::timesFromTheSettings()
 {
     QFETCH(int, stored);
     QFETCH(int, countdown);
-    QFETCH(QString, start);
-    Rig r(stored, stored);
+    Rig r(stored);
     QCOMPARE(r.core.powerOffCountdown(), countdown);
     QCOMPARE(r.core.backlightOffCountdown(), countdown);
-    QCOMPARE(r.startCalls, QStringList{start});
     // Changed in the settings: taken at the next load.
     r.host.powerOff = 600;
     r.core.loadCountdowns();

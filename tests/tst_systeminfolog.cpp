@@ -2,7 +2,7 @@
 // line's fields, the missing temperature field, Latin-1, the start-up line
 // and the minute timer with developer features, and a missing partition.
 #include "Tools/statusbar.h"
-#include "filesizelimit.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "testunit.h"
@@ -151,7 +151,7 @@ void TestSystemInfoLog::fullPartitionDropsWholeLines()
     const QByteArray before = unit.root.read(kSystemInfo);
     LogCapture log;
     {
-        FileSizeLimit full(before.size() + 10);
+        FullDisk full(before.size() + 10);
         w->writeSystemInfo("cut");
         w->writeSystemInfo("cut");
     }

@@ -4,16 +4,18 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// While it lives, every write to a file fails (EFBIG) as on a full
-// partition; SIGXFSZ, which would end the process, is ignored meanwhile.
+// While it lives, no file grows past `largestFile` bytes (by default every
+// write fails, EFBIG) as on a full partition: a write across the limit
+// stores what fits and fails. SIGXFSZ, which would end the process, is
+// ignored meanwhile.
 class FullDisk
 {
 public:
-    FullDisk() : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FullDisk(rlim_t largestFile = 0) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_previous);
-        const rlimit none{0, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &none);
+        const rlimit limit{largestFile, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FullDisk()
     {
