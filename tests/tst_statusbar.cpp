@@ -4,6 +4,7 @@
 #include "Tools/localclock.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
+#include "paintcounter.h"
 #include "testunit.h"
 
 #include <QtTest>
@@ -282,15 +283,7 @@ void TestStatusbar::clockFollowsTheWidth()
 
 void TestStatusbar::idleClockRepaintsOnlyItsCorner()
 {
-    struct PaintLog : QObject {
-        QList<QRect> rects;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint)
-                rects << static_cast<QPaintEvent*>(e)->rect();
-            return false;
-        }
-    } paints;
+    PaintCounter paints;
     Bar b;
     b.bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b.bar));
