@@ -6,7 +6,6 @@
 #include "Mainmenu/pipelocating.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
-#include "filesizelimit.h"
 #include "fulldisk.h"
 #include "logcapture.h"
 #include "mainmenu.h"
@@ -220,7 +219,7 @@ void TestFavourite::screenshotNotStored()
     PopupCloser popups;
     LogCapture log;
     const QString dir = unit.root.path(kShots);
-    std::unique_ptr<FileSizeLimit> full;
+    std::unique_ptr<FullDisk> full;
     if (fault == "file") {
         unit.root.write("/media/vq4100/screenshots", "not a folder");
     } else if (fault == "read-only") {
@@ -230,7 +229,7 @@ void TestFavourite::screenshotNotStored()
             QSKIP("cannot make a folder read-only for this user");
         }
     } else {
-        full.reset(new FileSizeLimit(1000));
+        full.reset(new FullDisk(1000));
     }
     QString warning;
     ModalHelper::onNextModal([&](QWidget* modal) {

@@ -1,7 +1,7 @@
 // The file-copy worker: parts, progress, replacing old targets, failures,
 // and one copy on a real worker thread.
 #include "Tools/filecopythread.h"
-#include "filesizelimit.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -172,7 +172,7 @@ void TestFileCopy::failures()
     const QStringList targetFolder = QDir(t.path("/home/root/firmware")).entryList(QDir::Files);
     FileCopyThread copy;
     {
-        std::unique_ptr<FileSizeLimit> full(fullAt ? new FileSizeLimit(fullAt) : nullptr);
+        std::unique_ptr<FullDisk> full(fullAt ? new FullDisk(fullAt) : nullptr);
         QCOMPARE(run(copy, source, target), ended(false));
     }
     for (auto f = files.cbegin(); f != files.cend(); ++f)
