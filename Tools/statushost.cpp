@@ -2,7 +2,7 @@
 #include "Hardware/backlight.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
-#include "Management/systemsettings.h"
+#include "Management/settingsstore.h"
 #include "Tools/messagedialog.h"
 #include "mainmenu.h"
 
@@ -29,7 +29,7 @@ QString warningText(StatusHost::Warning warning)
 }
 }
 
-AppStatusHost::AppStatusHost(MainMenu* window, Systemsettings* settings)
+AppStatusHost::AppStatusHost(MainMenu* window, SettingsStore* settings)
     : m_window(window), m_settings(settings)
 {
 }
@@ -46,7 +46,7 @@ int AppStatusHost::displayOffTime()
 
 int AppStatusHost::brightness()
 {
-    return m_settings ? m_settings->getBrightness() : Systemsettings::kDefaultBrightness;
+    return m_settings ? m_settings->getBrightness() : SettingsStore::kDefaultBrightness;
 }
 
 bool AppStatusHost::isAudioPathMuted()

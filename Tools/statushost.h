@@ -4,7 +4,7 @@
 #include "statuscore.h"
 
 class MainMenu;
-class Systemsettings;
+class SettingsStore;
 
 // The application's answers to the status data: the main window's settings,
 // mute state and power-down, the backlight, the debug LED and the standard
@@ -12,7 +12,7 @@ class Systemsettings;
 class AppStatusHost : public StatusHost
 {
 public:
-    AppStatusHost(MainMenu* window, Systemsettings* settings);
+    AppStatusHost(MainMenu* window, SettingsStore* settings);
 
     int powerOffTime() override;
     int displayOffTime() override;
@@ -25,7 +25,7 @@ public:
 
 private:
     MainMenu* m_window;
-    Systemsettings* m_settings;
+    SettingsStore* m_settings;
 };
 
 #endif

@@ -1,7 +1,6 @@
 // The status bar as drawn: battery levels, the charging mark, the sensor
 // symbols, the accessory and headset batteries, GPS, mute-key mode, mute
 // and the clock, checked on the pixels of the picture it paints.
-#include "Tools/localclock.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "paintcounter.h"
@@ -87,7 +86,6 @@ private slots:
     void clockFollowsTheWidth_data();
     void clockFollowsTheWidth();
     void idleClockRepaintsOnlyItsCorner();
-    void clockFollowsTheZone();
     void mainMenuBarRunsEverySecond();
 };
 
@@ -298,22 +296,6 @@ void TestStatusbar::idleClockRepaintsOnlyItsCorner()
     StatusbarData()->update();
     b.draw();
     QTRY_COMPARE(paints.rects.value(0), QRect(0, 0, 480, 20));
-}
-
-void TestStatusbar::clockFollowsTheZone()
-{
-    const QByteArray saved = qgetenv("TZ");
-    auto setZone = [](const QByteArray& tz) { tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz); };
-    // The system's, a fixed offset, and a rule Qt does not read (the C library's time).
-    for (const QByteArray& tz : {QByteArray(), QByteArray("XYZ-5:30"), QByteArray("CET-1CEST,M3.5.0,M10.5.0/3")}) {
-        setZone(tz);
-        // A local time is looked up when asked for: both before TZ changes again.
-        const QDateTime shown = LocalClock::instance()->now();
-        const QDateTime local = QDateTime::currentDateTime();
-        QCOMPARE(shown.offsetFromUtc(), local.offsetFromUtc());
-        QVERIFY((shown.time().msecsTo(local.time()) + 86400000) % 86400000 < 1000);
-    }
-    setZone(saved);
 }
 
 void TestStatusbar::mainMenuBarRunsEverySecond()

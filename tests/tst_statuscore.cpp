@@ -1,6 +1,9 @@
 // The status data's decisions without a window: low-battery thresholds,
 // the warning's answers and re-arming, the critical voltage, and the
-// power-saving countdowns with the display they darken and light.
+// power-saving countdowns with the display they darken and light; and the
+// clock's time zone (here, where no window and no audio thread reads the
+// environment while TZ changes).
+#include "Tools/localclock.h"
 #include "logcapture.h"
 #include "recordingstatushost.h"
 
@@ -44,6 +47,7 @@ private slots:
     void countdowns();
     void timesFromTheSettings_data();
     void timesFromTheSettings();
+    void clockFollowsTheZone();
 };
 
 void TestStatusCore::lowBattery_data()
@@ -179,6 +183,22 @@ void TestStatusCore::timesFromTheSettings()
     r.host.powerOff = 600;
     r.core.loadCountdowns();
     QCOMPARE(r.core.powerOffCountdown(), 600);
+}
+
+void TestStatusCore::clockFollowsTheZone()
+{
+    const QByteArray saved = qgetenv("TZ");
+    auto setZone = [](const QByteArray& tz) { tz.isNull() ? qunsetenv("TZ") : qputenv("TZ", tz); };
+    // The system's, a fixed offset, and a rule Qt does not read (the C library's time).
+    for (const QByteArray& tz : {QByteArray(), QByteArray("XYZ-5:30"), QByteArray("CET-1CEST,M3.5.0,M10.5.0/3")}) {
+        setZone(tz);
+        // A local time is looked up when asked for: both before TZ changes again.
+        const QDateTime shown = LocalClock::instance()->now();
+        const QDateTime local = QDateTime::currentDateTime();
+        QCOMPARE(shown.offsetFromUtc(), local.offsetFromUtc());
+        QVERIFY((shown.time().msecsTo(local.time()) + 86400000) % 86400000 < 1000);
+    }
+    setZone(saved);
 }
 
 QTEST_GUILESS_MAIN(TestStatusCore)
