@@ -102,6 +102,7 @@ private slots:
     void unreadableAccessoryBatteryKeepsAsking();
     void sensorWords();
     void sensorFollowsTheWireAndTheLink();
+    void countdownsInTheUnit();
     void missingBacklightFile();
     void criticalCellGoesDownUnanswered();
     void gaugeReadingsReachTheWarning();
@@ -222,6 +223,29 @@ void TestStatusData::sensorFollowsTheWireAndTheLink()
     sink->clear();
     status()->update();
     QCOMPARE(sink->sentCount("BT_TX T"), 0);
+}
+
+void TestStatusData::countdownsInTheUnit()
+{
+    TestUnit unit;
+    unit.setSetting("Systemsettings/PowerOffTime", 600);
+    unit.setSetting("Systemsettings/DisplayOffTime", 30);
+    unit.setSetting("Systemsettings/Brightness", 7);
+    unit.start();
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("7"));
+    LogCapture log;
+    for (int tick = 0; tick < 15; ++tick)
+        status()->update();
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("0"));
+    // Dark, the file is written no more.
+    unit.root.write(kBacklight, "5");
+    for (int tick = 15; tick < 299; ++tick)
+        status()->update();
+    QCOMPARE(unit.root.readTrimmed(kBacklight), QByteArray("5"));
+    QCOMPARE(log.count("Backlight off"), 1);
+    QCOMPARE(unit.sink()->disconnects, 0);
+    status()->update();
+    QCOMPARE(unit.sink()->disconnects, 1);
 }
 
 void TestStatusData::missingBacklightFile()
