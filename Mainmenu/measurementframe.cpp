@@ -152,13 +152,16 @@ void MeasurementFrame::applyCurrentFilter()
     int type = 0;
     hub->getCurrentFilter(&low, &high, &type);
     m_audioCodec->setFilter(low, high, type);
-    m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff,
-                            &m_storedFilterType);
-    if (m_storedFilterType != 1 && m_storedFilterType != 2) {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
+    m_audioCodec->getFilter(&low, &high, &type);
+    takeFilter(type, low, high);
+}
+
+void MeasurementFrame::takeFilter(int type, quint32 low, quint32 high)
+{
+    const bool band = type == 1 || type == 2;
+    m_storedFilterType = band ? type : 0;
+    m_storedFilterLowCutOff = band ? low : 0;
+    m_storedFilterHighCutOff = band ? high : 4000;
 }
 
 void MeasurementFrame::applyMicGainStep()
@@ -388,6 +391,7 @@ void MeasurementFrame::deactivate()
 
 void MeasurementFrame::leave()
 {
+    leaveSteps();
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->muteAudioPath(true, true);
     deactivate();

@@ -102,9 +102,12 @@ protected:
     void initCodec();
     // m_muted true, the shared path muted and the accessory told.
     void startMuted();
-    // The main window's current filter to the codec, read back into
-    // m_storedFilter*; no filter reads as 0..4000 Hz.
+    // The main window's current filter to the codec, read back with
+    // takeFilter().
     void applyCurrentFilter();
+    // A band into m_storedFilter*; a type other than band-pass (1) or
+    // band-stop (2) is no filter, 0..4000 Hz.
+    void takeFilter(int type, quint32 low, quint32 high);
     void applyMicGainStep();
     void connectAccessoryMute();
     void clearAdcData();
@@ -144,9 +147,10 @@ protected:
                          const std::function<void(const MenuDialogResult&)>& takeFilter);
 
     // -- Leaving ------------------------------------------------------------
-    // The screen's own leave steps come first. leave(): the path muted and
+    // leave(): the screen's own leaveSteps() first, then the path muted and
     // the accessory told, deactivate(), exit() (also from a stored view).
     void leave();
+    virtual void leaveSteps() {}
     // A stored view's Back: deactivate(), then the browser.
     void backToBrowser();
     // The parts of deactivate(), for screens whose leave orders them apart.

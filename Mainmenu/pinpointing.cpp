@@ -1,13 +1,73 @@
 #include "pinpointing.h"
 #include "ui_pinpointing.h"
 
-#include <QCoreApplication>
+#include "Audio/analoginputworker.h"
+#include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
+#include "Hardware/gps.h"
+#include "Management/systemsettings.h"
+#include "Tools/measurements.h"
+#include "Tools/virtualkeyboard.h"
+#include "mainmenu.h"
+
 #include <QDebug>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const int kSlotPitch = 42;
+const int kSlotLeft = 5;
+const int kSlotWidth = 37;
+const int kBarTop = 60;
+const int kBarHeightLive = 168;
+const int kBarHeightStored = 143;
+const int kLabelTopLive = 230;
+const int kLabelTopStored = 205;
+const int kLabelHeight = 20;
+
+const QString kIcons = ":/Resources/Icons/Mainmenu/Pinpointing/";
+
+QString soundName(int point)
+{
+    return QString("PP_Sound_%1").arg(point);
+}
+
+QString figure(float value)
+{
+    return QString("%1").arg(double(value), 0, 'f', 0);
+}
+
+QString hertz(int frequency)
+{
+    return QString("%1 Hz").arg(frequency);
+}
+
+QString buttonPicture(const QString& normal, const QString& pressed)
+{
+    return QString("QPushButton { border: none; background-image: url(%1%2_44px.png); "
+                   "background-position: center; background-repeat: no-repeat; }\n"
+                   "QPushButton:pressed { background-image: url(%1%3_44px.png); }")
+        .arg(kIcons, normal, pressed);
+}
+
+// A style sheet is parsed again whenever it is set: only on a change.
+void setSheet(QWidget* widget, const QString& sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
+}
 
 Pinpointing::Pinpointing(QWidget* parent)
     : MeasurementFrame(parent), ui(new Ui::Pinpointing)
 {
     ui->setupUi(this);
+    connect(m_timerLevel, &QTimer::timeout, this, &Pinpointing::updateLevel);
+    ui->butStartStop->setText("LIN");
+    ui->butStartStop->setVisible(g_debugFeatures == 1);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 }
 
@@ -16,21 +76,428 @@ Pinpointing::~Pinpointing()
     delete ui;
 }
 
+QProgressBar* Pinpointing::bar(int point) const
+{
+    QProgressBar* const bars[] = {ui->progBarMin1, ui->progBarMin2, ui->progBarMin3,
+                                  ui->progBarMin4, ui->progBarMin5, ui->progBarMin6,
+                                  ui->progBarMin7, ui->progBarMin8, ui->progBarMin9,
+                                  ui->progBarMin10};
+    return bars[point - 1];
+}
+
+QLabel* Pinpointing::valueLabel(int point) const
+{
+    QLabel* const labels[] = {ui->labelMin1, ui->labelMin2, ui->labelMin3, ui->labelMin4,
+                              ui->labelMin5, ui->labelMin6, ui->labelMin7, ui->labelMin8,
+                              ui->labelMin9, ui->labelMin10};
+    return labels[point - 1];
+}
+
+// ---- Start --------------------------------------------------------------------
+
 void Pinpointing::init(int variant)
 {
-    ui->labelTitle->setText(QCoreApplication::translate("MainMenu", "Histogram"));
-    startFrame(variant, Screen::FavouritePinpointing);
+    ui->retranslateUi(this);
+    if (variant == Screen::StoredView)
+        startStored();
+    else
+        startLive();
 }
+
+void Pinpointing::startLive()
+{
+    if (!showSensorNote())
+        return;
+    applyDisplayOptions();
+    fetchSharedObjects();
+    callBtDevices();
+    initCodec();
+
+    m_points.clear();
+    m_significandFrequencyCurrent = 0;
+    m_storedMeasurement = false;
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    m_useDynamicScaling = settings && settings->isPPDynamicScalingEnabled();
+    m_scaleMode = m_useDynamicScaling ? 1 : 0;
+    adjustProgbarRange();
+    ui->labelStoredMeasurement->hide();
+    ui->subMenu->setCurrentWidget(ui->subMenu_1);
+
+    startMuted();
+    applyCurrentFilter();
+    showFilter();
+    applyMicGainStep();
+
+    clearDisplay(false);
+    ui->labelMicrophone->setGeometry(kSlotLeft, 65, kSlotWidth, 155);
+    ui->labelMicrophone->show();
+    ui->butMenuDeleteLast->show();
+    ui->labelLevel->setText("0");
+    ui->labelFrequency->setText(hertz(0));
+
+    connectAccessoryMute();
+    clearAdcData();
+    ui->progBarMin1->setValue(0);
+    startRecording();
+    startLinkCheck();
+    armLinkWarning(Screen::FavouritePinpointing);
+    if (hub)
+        hub->setCurrentVisibleDlgNum(Screen::FavouritePinpointing);
+}
+
+void Pinpointing::applyDisplayOptions()
+{
+    m_linearScale = false;
+    ui->butStartStop->setText("LIN");
+    ui->butStartStop->setVisible(g_debugFeatures == 1);
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    ui->labelFrequency->setVisible(settings && settings->isPPShowFrequencyValueEnabled());
+    const bool filter = settings && settings->isPPShowFilterParameterEnabled();
+    ui->labelFiltersymbol->setVisible(filter);
+    ui->labelFilterrange->setVisible(filter);
+    ui->labelFiltersymbol->setText(QString());
+}
+
+void Pinpointing::showFilter()
+{
+    const bool bandstop = m_storedFilterType == 2;
+    setSheet(ui->labelFiltersymbol,
+             QString("image: url(%1Filtertype_%2_gr_40px.png);")
+                 .arg(kIcons, bandstop ? "Bandstop" : "Bandpass"));
+    ui->labelFilterrange->setText(
+        QString("%1 Hz\n%2 Hz").arg(m_storedFilterLowCutOff).arg(m_storedFilterHighCutOff));
+}
+
+void Pinpointing::startStored()
+{
+    fetchSharedObjects();
+    callBtDevices();
+    m_points.clear();
+    m_significandFrequencyCurrent = 0;
+    enterStoredView();
+    ui->subMenu->setCurrentWidget(ui->subMenu_3);
+    clearDisplay(true);
+    ui->labelLevel->setText(QString());
+    ui->labelFrequency->setText(QString());
+    // Reading the stored points, showing them and playing their sound
+    // belong to the stored view, which is not built yet: it shows nothing.
+    qDebug() << "Pinpointing: stored view not available:" << m_selectedMeasurementDir;
+    ui->labelStoredMeasurement->setText(QString());
+    ui->labelStoredMeasurement->show();
+    routeStoredView();
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->setCurrentVisibleDlgNum(Screen::FavouritePinpointing);
+}
+
+// ---- Listening and points ------------------------------------------------------
 
 void Pinpointing::muteAudioPath(bool mute, bool transmit)
 {
-    qDebug() << "Pinpointing muteAudioPath" << mute << transmit;
+    if (m_storedMeasurement || !isActive())
+        return;
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    const bool wasMuted = m_muted;
+    m_muted = mute;
+    if (mute) {
+        ui->butMenuDeleteLast->show();
+        m_timerLevel->stop();
+        if (hub)
+            hub->muteAudioPath(true, transmit);
+        // Only the end of listening closes a point: a second close would
+        // store what the recorder holds now under the point's number.
+        if (wasMuted)
+            return;
+        if (m_points.closePoint()) {
+            const int p = m_points.currentStep();
+            keepSound(p);
+            ui->labelLevel->setText(figure(m_points.minimum(p)));
+            ui->labelFrequency->setText(hertz(m_points.frequency(p)));
+            if (m_scaleMode == 1)
+                adjustProgbarRange();
+        }
+        updateProgbars();
+        return;
+    }
+    if (!wasMuted) {
+        // Listening already (the other mute key): the open point goes on.
+        if (hub)
+            hub->muteAudioPath(false, transmit);
+        return;
+    }
+    ui->butMenuDeleteLast->hide();
+    clearAdcData();
+    m_timerLevel->start(kListeningPollIntervalMs);
+    if (hub)
+        hub->muteAudioPath(false, transmit);
+    if (m_points.beginPoint())
+        shiftSounds();
+    updateProgbars();
+}
+
+void Pinpointing::keepSound(int point)
+{
+    // The store returns once the file is whole; a failed one keeps an older
+    // file of the name, which would be another point's sound.
+    if (Audioworker()->storeAudioData(soundName(point)) != 0)
+        Audioworker()->deleteAudioData(soundName(point));
+}
+
+void Pinpointing::shiftSounds()
+{
+    AudioWorker* audio = Audioworker();
+    audio->deleteAudioData(soundName(1));
+    for (int i = 1; i < PinpointingSeries::kPoints; ++i)
+        audio->renameAudioData(soundName(i), soundName(i + 1));
+}
+
+void Pinpointing::updateLevel()
+{
+    if (!isActive())
+        return;
+    AnalogInputWorker* adc = Analoginputworker();
+    PinpointingSeries::Tick t;
+    float peak = 0.0f;
+    float min = 0.0f;
+    adc->getAudioLevel(&t.rmsRaw, &peak, &min);
+    t.rmsDb = AnalogInputWorker::audioLevelToDb(t.rmsRaw);
+    t.peakDb = AnalogInputWorker::audioLevelToDb(peak);
+    t.minDb = AnalogInputWorker::audioLevelToDb(min);
+    t.frequency = int(adc->getSignificandFrequency());
+    t.frequencyAtMin = int(adc->getSignificandFrequencyAtMin());
+    if (m_gpsModul) {
+        t.latitude = m_gpsModul->getLatitude();
+        t.longitude = m_gpsModul->getLongitude();
+    }
+    if (!m_points.tick(t, !m_muted, m_linearScale)) {
+        qDebug() << "Pinpointing: no level" << t.rmsDb << t.peakDb << t.minDb;
+        return;
+    }
+    if (!m_muted)
+        m_significandFrequencyCurrent = t.frequency;
+    ui->labelLevel->setText(figure(PinpointingSeries::shownLevel(t, m_linearScale)));
+    ui->labelFrequency->setText(hertz(m_significandFrequencyCurrent));
+    if (m_scaleMode == 1) {
+        const float minimum = m_points.minimum(m_points.currentStep());
+        if (minimum < m_dynamicScaleMin)
+            adjustProgbarRange();
+        if (minimum > m_dynamicScaleMax)
+            adjustProgbarRange();
+    }
+    updateProgbars();
+}
+
+// ---- Bars ---------------------------------------------------------------------
+
+void Pinpointing::updateProgbars()
+{
+    const int step = m_points.currentStep();
+    m_leakPos = PinpointingSeries::leakSearch(m_points.minima(), m_points.frequencies(), step,
+                                              &m_leakLevel, &m_leakFrequency);
+    ui->labelWaterdrop->setGeometry(kSlotPitch * (m_leakPos - 1) + 8, 180, 30, 45);
+    if (m_muted) {
+        ui->progBarCurrent->setValue(0);
+        ui->progBarCurrent->hide();
+        ui->labelWaterdrop->setVisible(m_leakPos > 0);
+        ui->labelMicrophone->setGeometry(kSlotPitch * step + kSlotLeft, 65, kSlotWidth, 155);
+        ui->labelMicrophone->setVisible(step <= PinpointingSeries::kPoints - 1);
+    } else {
+        ui->labelMicrophone->hide();
+        ui->progBarCurrent->setGeometry(kSlotPitch * (step - 1) + kSlotLeft, kBarTop, 10,
+                                        kBarHeightLive);
+        ui->progBarCurrent->show();
+        ui->labelWaterdrop->hide();
+    }
+    setProgressBarFrequColor(ui->progBarCurrent, m_significandFrequencyCurrent, "orange");
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        if (i > step) {
+            bar(i)->hide();
+            valueLabel(i)->hide();
+            continue;
+        }
+        bar(i)->show();
+        setProgressBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
+        valueLabel(i)->setText(figure(m_points.minimum(i)));
+        valueLabel(i)->show();
+        setProgressBarValue(ui->progBarCurrent, PinpointingSeries::barValue(m_points.level(i)));
+        setProgressBarFrequColor(bar(i), m_points.frequency(i), "yellow");
+    }
+}
+
+void Pinpointing::adjustProgbarRange()
+{
+    const PinpointingSeries::Range r = PinpointingSeries::scaleRange(m_scaleMode, m_points.minima());
+    m_scaleMode = r.mode;
+    if (r.mode == 2)
+        setSheet(ui->butMenuScale, buttonPicture("ScaleMagnifierFull_ws", "ScaleMagnifierFull_sw"));
+    else
+        setSheet(ui->butMenuScale, buttonPicture("Scale_ws", r.mode == 1 ? "Scale_ws" : "Scale_sw"));
+    m_dynamicScaleMin = r.bottom;
+    m_dynamicScaleMax = r.top;
+    const int bottom = PinpointingSeries::barValue(r.bottom);
+    const int top = PinpointingSeries::barValue(r.top);
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        bar(i)->setRange(0, 1000);
+        bar(i)->setRange(bottom, top);
+    }
+    ui->progBarCurrent->setRange(0, 1000);
+    ui->progBarCurrent->setRange(bottom, top);
+}
+
+void Pinpointing::clearDisplay(bool stored)
+{
+    arrangeElements(stored);
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        bar(i)->hide();
+        valueLabel(i)->hide();
+    }
+    ui->progBarCurrent->hide();
+    ui->labelMicrophone->hide();
+    ui->labelWaterdrop->hide();
+    ui->labelSymbol->hide();
+}
+
+void Pinpointing::arrangeElements(bool stored)
+{
+    const int barHeight = stored ? kBarHeightStored : kBarHeightLive;
+    const int labelTop = stored ? kLabelTopStored : kLabelTopLive;
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        const int x = kSlotLeft + kSlotPitch * (i - 1);
+        bar(i)->setGeometry(x, kBarTop, kSlotWidth, barHeight);
+        valueLabel(i)->setGeometry(x, labelTop, kSlotWidth, kLabelHeight);
+    }
+}
+
+void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, const QString& colour)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    if (frequency >= 1 && settings && settings->isPPUseFrequColorForBarEnabled()) {
+        const QColor c = AnalogInputWorker::calcFrequencyColor(
+            quint32(frequency), 300, Qt::blue, Qt::red, Qt::yellow, nullptr);
+        setSheet(bar, QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+                          .arg(c.red())
+                          .arg(c.green())
+                          .arg(c.blue()));
+    } else {
+        setSheet(bar, QString("QProgressBar::chunk { background-color: %1; }").arg(colour));
+    }
+}
+
+void Pinpointing::setProgressBarValue(QProgressBar* bar, int value)
+{
+    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
+}
+
+// ---- Menu bar -----------------------------------------------------------------
+
+void Pinpointing::on_butMenuSave_clicked()
+{
+    if (!m_muted)
+        muteAudioPath(true, true);
+    VirtualKeyboard keyboard(this);
+    keyboard.setText("");
+    keyboard.useEnterAsAccept(true);
+    const int accepted = keyboard.exec();
+    // The IO key over the keyboard shows the main page before exec() returns.
+    if (accepted != 1 || !isActive()) {
+        qDebug() << "Text: verworfen";
+        return;
+    }
+    auto info = std::make_unique<MeasInfoStructure>();
+    m_points.fill(info.get());
+    if (m_audioCodec)
+        m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
+                                &info->filterType);
+    MeasurementData()->storeMeasurement(1, keyboard.getText(), *info);
+}
+
+void Pinpointing::on_butMenuScale_clicked()
+{
+    m_scaleMode = PinpointingSeries::nextScaleMode(m_scaleMode, m_useDynamicScaling);
+    adjustProgbarRange();
+    updateProgbars();
+}
+
+void Pinpointing::on_butMenuDeleteLast_clicked()
+{
+    if (m_muted && m_points.deleteLast())
+        updateProgbars();
+}
+
+void Pinpointing::on_butMenuSettings_clicked()
+{
+    ui->subMenu->setCurrentWidget(ui->subMenu_2);
 }
 
 void Pinpointing::on_butMenuBack_clicked()
 {
-    if (m_storedMeasurement)
-        backToBrowser();
-    else
-        leave();
+    ui->subMenu->setCurrentWidget(ui->subMenu_1);
+}
+
+void Pinpointing::on_butMenuMainmenu_clicked()
+{
+    leave();
+}
+
+void Pinpointing::on_butMenuMainmenu_2_clicked()
+{
+    leave();
+}
+
+void Pinpointing::leaveSteps()
+{
+    m_muted = true;
+}
+
+void Pinpointing::on_butMenuMicrophone_clicked()
+{
+    runMenuDialog(MenuDialog::Microphone);
+}
+
+void Pinpointing::on_butMenuHeadphone_2_clicked()
+{
+    runMenuDialog(MenuDialog::Headphone);
+}
+
+void Pinpointing::on_butMenuFilter_clicked()
+{
+    runFilterDialog(kListeningPollIntervalMs, true, [this](const MenuDialogResult& r) {
+        takeFilter(r.filterType, r.lowCutOff, r.highCutOff);
+        showFilter();
+    });
+}
+
+void Pinpointing::on_butStartStop_clicked()
+{
+    m_linearScale = !m_linearScale;
+    ui->butStartStop->setText(m_linearScale ? "LOG" : "LIN");
+}
+
+// ---- Stored view ----------------------------------------------------------------
+
+void Pinpointing::on_butMenuStoredPlay_clicked()
+{
+    qDebug() << "Pinpointing: stored view not available: play";
+}
+
+void Pinpointing::on_butMenuStoredStop_clicked()
+{
+    qDebug() << "Pinpointing: stored view not available: stop";
+}
+
+void Pinpointing::on_butMenuStoredNext_clicked()
+{
+    qDebug() << "Pinpointing: stored view not available: next";
+}
+
+void Pinpointing::on_butMenuStoredHeadphone_clicked()
+{
+    runMenuDialog(MenuDialog::Headphone);
+}
+
+void Pinpointing::on_butMenuStoredBack_clicked()
+{
+    backToBrowser();
 }

@@ -2,12 +2,19 @@
 #define PINPOINTING_H
 
 #include "measurementframe.h"
+#include "pinpointingseries.h"
+
+class QLabel;
+class QProgressBar;
 
 namespace Ui {
 class Pinpointing;
 }
 
-// The pinpointing screen (widget 3): compares up to ten listening points.
+// The pinpointing screen (widget 3): the operator listens at up to ten
+// points along a pipe; each mute closes a point with its level, minimum,
+// frequency, position and last seconds of sound, and the drop marks the
+// highest minimum as the probable leak.
 class Pinpointing : public MeasurementFrame
 {
     Q_OBJECT
@@ -15,18 +22,74 @@ public:
     explicit Pinpointing(QWidget* parent = nullptr);
     ~Pinpointing() override;
 
-    // Measures nothing yet: the Mute key and the accessory's key only log.
+    // Listening begins a new point; muting closes it (an empty one is
+    // dropped). A repeated mute or unmute only acts on the audio path.
+    // Nothing in the stored view.
     void muteAudioPath(bool mute, bool transmit) override;
+
+    const PinpointingSeries& points() const { return m_points; }
+    int scaleMode() const { return m_scaleMode; }
 
 public slots:
     // 1 shows the measurement selected in the browser, 0 measures live.
     void init(int variant);
 
 private slots:
+    void updateLevel();
+
+    void on_butMenuSave_clicked();
+    void on_butMenuScale_clicked();
+    void on_butMenuDeleteLast_clicked();
+    void on_butMenuSettings_clicked();
+    void on_butMenuMainmenu_clicked();
     void on_butMenuBack_clicked();
+    void on_butMenuMicrophone_clicked();
+    void on_butMenuFilter_clicked();
+    void on_butMenuHeadphone_2_clicked();
+    void on_butMenuMainmenu_2_clicked();
+    void on_butStartStop_clicked();
+
+    void on_butMenuStoredPlay_clicked();
+    void on_butMenuStoredStop_clicked();
+    void on_butMenuStoredNext_clicked();
+    void on_butMenuStoredHeadphone_clicked();
+    void on_butMenuStoredBack_clicked();
+
+protected:
+    void leaveSteps() override;
 
 private:
+    void startLive();
+    void startStored();
+    void applyDisplayOptions();
+    void showFilter();
+    // Keeps the closed point's sound under its number; a point whose sound
+    // could not be stored keeps none rather than an older one.
+    void keepSound(int point);
+    // The recordings follow the points when the series moved left.
+    void shiftSounds();
+
+    void updateProgbars();
+    void adjustProgbarRange();
+    void arrangeElements(bool stored);
+    // The layout of the live or stored view with no point shown.
+    void clearDisplay(bool stored);
+    void setProgressBarFrequColor(QProgressBar* bar, int frequency, const QString& colour);
+    static void setProgressBarValue(QProgressBar* bar, int value);
+    QProgressBar* bar(int point) const;
+    QLabel* valueLabel(int point) const;
+
     Ui::Pinpointing* ui;
+    PinpointingSeries m_points;
+    int m_significandFrequencyCurrent = 0;
+    int m_leakPos = -1;
+    float m_leakLevel = 0.0f;
+    int m_leakFrequency = 0;
+    bool m_linearScale = false;
+    int m_scaleMode = 0;
+    bool m_useDynamicScaling = false;
+    float m_dynamicScaleMin = 0.0f;
+    float m_dynamicScaleMax = 1000.0f;
 };
 
 #endif

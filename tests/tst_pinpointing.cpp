@@ -1,13 +1,85 @@
-// The pinpointing screen's series of points: leak search, scale and ticks as
-// tables.
-#include "Mainmenu/pinpointingseries.h"
+// The pinpointing screen: its series of points as tables, then the screen on
+// a unit, with levels fed to the ADC worker and sound to the recorder.
+#include "Audio/analoginputworker.h"
+#include "Audio/audioworker.h"
+#include "Hardware/gps.h"
+#include "Mainmenu/pinpointing.h"
 #include "Tools/measurements.h"
+#include "Tools/virtualkeyboard.h"
+#include "eventhandler.h"
+#include "logcapture.h"
+#include "mainmenu.h"
+#include "modalhelper.h"
+#include "signalgenerator.h"
+#include "testunit.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
 
 namespace {
 
 using Series = PinpointingSeries;
+const QString kTemp = "/home/root/meas/wav_temp/";
+
+struct Rig {
+    Rig()
+    {
+        w = unit.start();
+        unit.sink()->rfcomm = true; // no link warning
+        w->displayWidget(Screen::Pinpointing, Screen::LevelDown, Screen::Live);
+        pp = qobject_cast<Pinpointing*>(unit.currentPage());
+        // Levels come only from the blocks fed here.
+        Analoginputworker()->stopCapture();
+    }
+    // Listens at a point: its noise level to the ADC worker, `sound` to the recorder.
+    void point(double noiseDb, const QByteArray& sound, bool valid = true, bool close = true)
+    {
+        pp->muteAudioPath(false, true);
+        BackgroundRecording* rec = Audioworker()->recorder();
+        QMetaObject::invokeMethod(
+            rec,
+            [rec, &sound] {
+                QBuffer input;
+                input.setData(sound);
+                input.open(QIODevice::ReadOnly);
+                rec->readFrom(&input);
+            },
+            Qt::BlockingQueuedConnection);
+        SignalParams p;
+        p.noiseDb = noiseDb;
+        p.toneOn = false;
+        adc.setParams(p);
+        if (valid) {
+            Analoginputworker()->analyseBlock(adc.generatePcm16(AnalogInputWorker::kSamples));
+            QMetaObject::invokeMethod(pp, "updateLevel");
+        }
+        if (close)
+            pp->muteAudioPath(true, true);
+    }
+    void click(const char* button) { pp->findChild<QPushButton*>(button)->click(); }
+    QByteArray wav(int point) const { return unit.root.read(kTemp + QString("PP_Sound_%1.wav").arg(point)); }
+    bool running() const
+    {
+        for (QTimer* t : pp->findChildren<QTimer*>(QRegularExpression("^timer")))
+            if (t->isActive())
+                return true;
+        return false;
+    }
+    TestUnit unit;
+    MainMenu* w;
+    Pinpointing* pp;
+    SignalGenerator adc{7670};
+};
+
+QByteArray sound(int point)
+{
+    return QByteArray(3200, char(point));
+}
 
 }
 
@@ -15,9 +87,14 @@ class TestPinpointing : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { MeasurementFrame::setMenuDialogRunner(nullptr); }
     void leakSearch();
     void scale();
     void series();
+    void listening();
+    void elevenPoints();
+    void saving();
+    void picturesExist();
 };
 
 void TestPinpointing::leakSearch()
@@ -108,6 +185,122 @@ void TestPinpointing::series()
     QVERIFY(s.deleteLast());
     QVERIFY(s.isEmpty(10));
     QCOMPARE(s.currentStep(), 9);
+}
+
+void TestPinpointing::listening()
+{
+    // Listening, then muted before a valid tick: no point, no recording;
+    // Delete last does nothing while listening.
+    Rig r;
+    r.point(-50, sound(1), false);
+    QCOMPARE(r.pp->points().currentStep(), 0);
+    QVERIFY(!r.unit.root.exists(kTemp + "PP_Sound_1.wav"));
+    r.point(-50, sound(1));
+    r.pp->muteAudioPath(false, true);
+    r.click("butMenuDeleteLast");
+    QCOMPARE(r.pp->points().currentStep(), 2);
+}
+
+void TestPinpointing::elevenPoints()
+{
+    Rig r;
+    QVector<float> minima;
+    for (int n = 1; n <= 11; ++n) {
+        r.point(-70 + 2 * n, sound(n));
+        minima << r.pp->points().minimum(r.pp->points().currentStep());
+        // Whole when the mute returns.
+        const QByteArray wav = r.wav(qMin(n, 10));
+        QCOMPARE(wav.mid(44), sound(n));
+        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 40), quint32(sound(n).size()));
+        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 24), quint32(16000));
+    }
+    QCOMPARE(r.pp->points().currentStep(), 10);
+    for (int i = 1; i <= 10; ++i) {
+        QCOMPARE(r.wav(i).mid(44), sound(i + 1));
+        QCOMPARE(r.pp->points().minimum(i), minima[i]);
+    }
+    QVERIFY(r.pp->findChild<QLabel*>("labelMicrophone")->isHidden());
+    QVERIFY(!r.pp->findChild<QLabel*>("labelWaterdrop")->isHidden());
+    QCOMPARE(r.pp->findChild<QLabel*>("labelWaterdrop")->x(), 42 * 9 + 8);
+}
+
+void TestPinpointing::saving()
+{
+    // Accepted, rejected, and the IO key over the keyboard.
+    for (const QString way : {"accept", "reject", "io"}) {
+        Rig r;
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
+        r.w->getGpsInstance()->setPosition(51.5, 7.25);
+        r.point(-40, sound(1));
+        r.point(-30, sound(2));
+        r.point(-60, sound(3), true, false); // Save closes this point first
+        ModalHelper::onNextModal([&way](QWidget* dialog) {
+            if (way == "io") {
+                QTest::keyPress(dialog, Qt::Key_F1);
+                QTest::keyRelease(dialog, Qt::Key_F1);
+                return;
+            }
+            auto* keyboard = qobject_cast<VirtualKeyboard*>(dialog);
+            keyboard->setText("Hydrant 3");
+            way == "accept" ? keyboard->accept() : keyboard->reject();
+        });
+        LogCapture log;
+        r.click("butMenuSave");
+        const QStringList saved =
+            QDir(r.unit.root.path("/media/vq4100/meas")).entryList({"PP_*_Hydrant 3"}, QDir::Dirs);
+        QCOMPARE(saved.size(), way == "accept" ? 1 : 0);
+        QCOMPARE(r.pp->points().currentStep(), 3);
+        if (way == "io") {
+            QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+            QVERIFY(!r.running());
+            log.clear();
+            emit r.unit.sink()->stateActiveMuteChanged(false);
+            QVERIFY(!log.contains("NOT MUTED"));
+        }
+        if (saved.isEmpty())
+            continue;
+        const QString dir = "/media/vq4100/meas/" + saved[0] + "/";
+        QSettings info(r.unit.root.path(dir + "info.ini"), QSettings::IniFormat);
+        for (int i = 1; i <= 10; ++i) {
+            QCOMPARE(info.value(QString("Levels/Level_%1").arg(i)).toString(),
+                     QString::number(double(r.pp->points().minimum(i)), 'f', 3));
+            QCOMPARE(info.value(QString("Levels/Frequency_%1").arg(i)).toInt(),
+                     r.pp->points().frequency(i));
+            QVERIFY(info.contains(QString("GPS-Positions/GPS-Position_%1").arg(i)));
+            const QByteArray copy = r.unit.root.read(dir + QString("PP_Sound_%1.wav").arg(i));
+            QCOMPARE(copy, i <= 3 ? r.wav(i) : QByteArray());
+        }
+        QVERIFY(info.value("GPS-Positions/GPS-Position_1").toString().contains("51.5"));
+    }
+}
+
+void TestPinpointing::picturesExist()
+{
+    Rig r;
+    MeasurementFrame::setMenuDialogRunner([](MeasurementFrame::MenuDialog, QWidget*) {
+        return MeasurementFrame::MenuDialogResult{1, 2, 1000, 100};
+    });
+    QStringList sheets;
+    auto collect = [&] {
+        for (QWidget* w : r.pp->findChildren<QWidget*>())
+            sheets << w->styleSheet();
+    };
+    collect();
+    for (int i = 0; i < 2; ++i) {
+        r.click("butMenuScale");
+        collect();
+    }
+    r.click("butMenuFilter");
+    collect();
+    QVERIFY(sheets.join("\n").contains("Bandstop"));
+    QRegularExpression url("url\\((:[^)]+)\\)");
+    int pictures = 0;
+    for (auto m = url.globalMatch(sheets.join("\n")); m.hasNext(); ++pictures) {
+        const QString name = m.next().captured(1);
+        QVERIFY2(QFile::exists(name), qPrintable(name));
+    }
+    QVERIFY(pictures > 30);
 }
 
 QTEST_MAIN(TestPinpointing)

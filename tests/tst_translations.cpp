@@ -23,6 +23,7 @@
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
+#include "modalhelper.h"
 #include "testunit.h"
 
 #include <QLabel>
@@ -116,7 +117,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QString>("expected");
     QTest::newRow("level") << screen(1) << "{MainMenu:Level}";
-    QTest::newRow("pinpointing") << screen(3) << "{MainMenu:Histogram}";
     QTest::newRow("h2") << screen(6) << "{MainMenu:H2Sensor}";
     QTest::newRow("browser") << screen(7) << "{Management:Measurements}";
     QTest::newRow("pipe locating") << screen(8) << "{MainMenu:Pipelocating}";
@@ -159,6 +159,14 @@ void TestTranslations::everyKeyHasItsEnglishText()
         w->changeLanguage(1);
         for (int widget : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11})
             w->displayWidget(widget, 1, 0);
+        // The sensor note and the link warning of a measurement screen.
+        {
+            ModalCloser closer;
+            emit unit.sink()->btSensortypeReceived("3");
+            w->displayWidget(3, 1, 0);
+            QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
+            QCOMPARE(closer.closed(), 2);
+        }
         Systemsettings* settings = w->getInstanceSystemsettings();
         for (int language = 1; language <= 24; ++language)
             settings->getLanguageName(language);
