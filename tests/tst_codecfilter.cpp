@@ -84,11 +84,6 @@ QStringList expectedWrites(const Coeffs sections[6])
     return out;
 }
 
-struct Rig {
-    RecordingRegisterPort* port = new RecordingRegisterPort;
-    AudioCodecSetup codec{std::make_unique<RecordingCodecMixer>(), std::unique_ptr<CodecRegisterPort>(port)};
-};
-
 struct DebugFeatures {
     int previous = g_debugFeatures;
     explicit DebugFeatures(int value) { g_debugFeatures = value; }
@@ -131,7 +126,7 @@ void TestCodecFilter::passThroughRowsAndFrequencies()
 
     const QVector<quint32> expected = {0,   20,  25,  32,  40,  50,  63,   80,   100,  125,  160,  200,  250,
                                        315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 3900, 4000};
-    Rig rig;
+    RecordingCodec rig;
     QVector<quint32> lp(26, 1), hp(26, 1);
     int nLp = 0, nHp = 0;
     rig.codec.getAvailableLpFilterFrequencies(lp.data(), &nLp);
@@ -241,7 +236,7 @@ void TestCodecFilter::rowChoice()
     QFETCH(quint32, gotHigh);
     QFETCH(int, gotType);
     QFETCH(bool, passThrough);
-    Rig rig;
+    RecordingCodec rig;
     rig.codec.setFilter(low, high, type);
     quint32 l = 1, h = 1;
     int t = -99;
@@ -258,7 +253,7 @@ void TestCodecFilter::rowChoice()
 
 void TestCodecFilter::wrongFiltersettingsIsLogged()
 {
-    Rig rig;
+    RecordingCodec rig;
     LogCapture log;
     rig.codec.setFilter(1000, 1000, 1);
     QVERIFY(log.contains("Wrong Filtersettings 1000 1000 1"));
@@ -278,7 +273,7 @@ void TestCodecFilter::bandPassWriteSequence()
     // The extra sections need the developer features.
     DebugFeatures debug(0);
     for (bool special : {false, true}) {
-        Rig rig;
+        RecordingCodec rig;
         rig.codec.setSpecialFilter(special, special);
         rig.codec.setFilter(160, 1000, 1);
         QCOMPARE(rig.port->decoded(), expected);
@@ -287,7 +282,7 @@ void TestCodecFilter::bandPassWriteSequence()
 
 void TestCodecFilter::negativeCoefficientBytes()
 {
-    Rig rig;
+    RecordingCodec rig;
     rig.codec.writeFilterCoeffs(28, static_cast<qint32>(0xB686CC57u));
     rig.codec.writeFilterCoeffs(8, static_cast<qint32>(0x80000000u));
     rig.codec.writeFilterCoeffs(12, -1);
@@ -309,7 +304,7 @@ void TestCodecFilter::extraSectionsWithDeveloperFeatures()
 {
     DebugFeatures debug(1);
     const Coeffs& none = kPassThrough;
-    Rig rig;
+    RecordingCodec rig;
     rig.codec.setSpecialFilter(true, false);
     rig.codec.setFilter(0, 4000, 0);
     const Coeffs hum[6] = {none, none, none, none, k50Hz, none};
@@ -331,7 +326,7 @@ void TestCodecFilter::extraSectionsWithDeveloperFeatures()
 
 void TestCodecFilter::getFilterBeforeAnySetFilter()
 {
-    Rig rig;
+    RecordingCodec rig;
     quint32 low = 1, high = 1;
     int type = -1;
     rig.codec.getFilter(&low, &high, &type);

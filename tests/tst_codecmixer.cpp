@@ -61,14 +61,6 @@ QStringList routing1()
                          "enum DAC mode PRB_P3=1"};
 }
 
-// A codec on recording backends; the constructor's writes are cleared.
-struct Rig {
-    RecordingCodecMixer* mixer = new RecordingCodecMixer;
-    RecordingRegisterPort* port = new RecordingRegisterPort;
-    AudioCodecSetup codec{std::unique_ptr<CodecMixer>(mixer), std::unique_ptr<CodecRegisterPort>(port)};
-    Rig() { mixer->clear(); }
-};
-
 }
 
 class TestCodecMixer : public QObject
@@ -119,7 +111,7 @@ void TestCodecMixer::routingSequences()
 {
     QFETCH(int, routing);
     QFETCH(QStringList, expected);
-    Rig rig;
+    RecordingCodec rig;
     rig.codec.setRouting(routing);
     QCOMPARE(rig.mixer->lines(), expected);
     QVERIFY(rig.port->texts().isEmpty());
@@ -144,7 +136,7 @@ void TestCodecMixer::inputPathSelection()
     QFETCH(int, input);
     QFETCH(int, pair);
     QFETCH(QString, logLine);
-    Rig rig;
+    RecordingCodec rig;
     LogCapture log;
     rig.codec.setInputPath(input);
     QCOMPARE(rig.mixer->lines(), inputSwitches(pair));
@@ -154,7 +146,7 @@ void TestCodecMixer::inputPathSelection()
 
 void TestCodecMixer::mixerFailuresAreNamedAndTheSequenceGoesOn()
 {
-    Rig rig;
+    RecordingCodec rig;
     rig.mixer->failControl("Right Input Mixer IN2_R P", -5);
     LogCapture log;
     rig.codec.setInputPath(2);
@@ -177,7 +169,7 @@ void TestCodecMixer::mixerFailuresAreNamedAndTheSequenceGoesOn()
 
 void TestCodecMixer::muting()
 {
-    Rig rig;
+    RecordingCodec rig;
     rig.codec.setMuting(false);
     QVERIFY(!rig.codec.isMuted());
     rig.codec.setMuting(true);
@@ -225,7 +217,7 @@ void TestCodecMixer::loopbackOperations()
     QFETCH(QString, operation);
     QFETCH(QStringList, expected);
     QFETCH(QString, logLine);
-    Rig rig;
+    RecordingCodec rig;
     LogCapture log;
     if (operation == "enable")
         rig.codec.setLoopbackEnable(true);
@@ -256,7 +248,7 @@ void TestCodecMixer::initChoosesTheInputBySensorAndMutesOnce()
     QFETCH(int, sensorType);
     QFETCH(int, pair);
     QFETCH(bool, hub);
-    Rig rig;
+    RecordingCodec rig;
     QList<QPair<bool, bool>> mutes;
     int mixerWritesAtMute = -1;
     AudioCodecSetup::Hooks hooks;
@@ -284,7 +276,7 @@ void TestCodecMixer::initWithoutHubOrStatusObject()
 {
     // The production hooks with no main window: the status object knows no
     // sensor yet (input 1), and nothing is dereferenced.
-    Rig rig;
+    RecordingCodec rig;
     LogCapture log;
     rig.codec.init();
     QCOMPARE(rig.mixer->lines().mid(rig.mixer->lines().size() - 6), inputSwitches(1));
@@ -294,7 +286,7 @@ void TestCodecMixer::initWithoutHubOrStatusObject()
 
 void TestCodecMixer::registerTexts()
 {
-    Rig rig;
+    RecordingCodec rig;
     QCOMPARE(rig.codec.writeRegister(44, 4), 0);
     QCOMPARE(rig.codec.writeRegister(0, 0x2d), 0);
     QCOMPARE(rig.codec.writeRegister(127, 255), 0);

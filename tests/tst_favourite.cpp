@@ -24,14 +24,6 @@ namespace {
 
 const QString kShots = "/media/vq4100/screenshots/";
 
-QVector<int> stack(MainMenu* w)
-{
-    QVector<int> s;
-    for (int level = 0; level <= w->menuLevel(); ++level)
-        s << w->storedWidgetAt(level);
-    return s;
-}
-
 QStringList shots(const TestUnit& unit)
 {
     return QDir(unit.root.path(kShots)).entryList({"pic_*.png"}, QDir::Files, QDir::Name);
@@ -152,11 +144,11 @@ void TestFavourite::execOpensWithoutTouchingTheStack()
     MainMenu* w = unit.start();
     w->displayWidget(4, 1, 0);
     w->displayWidget(5, 1, 0);
-    const QVector<int> before = stack(w);
+    const QVector<int> before = unit.menuStack();
     LogCapture log;
     QCOMPARE(w->getFavouriteButtonInsance()->execFavouriteFunction(), 0);
     QCOMPARE(QString(unit.currentPage()->metaObject()->className()), screen);
-    QCOMPARE(stack(w), before);
+    QCOMPARE(unit.menuStack(), before);
     QCOMPARE(log.count(logLine), 1);
     QVERIFY(!log.contains("Screenshot"));
 }

@@ -207,10 +207,6 @@ void TestMainWindow::startValues()
     QCOMPARE(unit.currentPage(), unit.mainPage());
     QCOMPARE(w->menuLevel(), 0);
     QCOMPARE(w->size(), QSize(480, 272));
-    QCOMPARE(buttonText(w, "butLongtermmeasurement"), QString("Long-term"));
-    QCOMPARE(buttonText(w, "butH2Sensor"), QString("H2 Sensor"));
-    QCOMPARE(buttonText(w, "butTestMenu"), QString("TEST"));
-    QCOMPARE(buttonText(w, "butDebugMenu"), QString("DBG"));
 }
 
 void TestMainWindow::startupFilter()

@@ -209,8 +209,6 @@ void TestWidgets::iconButtonRepaintsOnlyOnChange()
     IconButton b;
     b.resize(200, 50);
     b.setText("&Grid");
-    QCOMPARE(b.text(), QString("&Grid"));
-    QCOMPARE(b.shortcut(), QKeySequence::mnemonic("&Grid"));
     b.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b));
     PaintCounter counter;
@@ -228,7 +226,6 @@ void TestWidgets::iconButtonRepaintsOnlyOnChange()
 void TestWidgets::popupClosesItselfWhateverTheKeys()
 {
     PopupInfo p;
-    QCOMPARE(p.geometry(), QRect(215, 111, 50, 50));
     p.setPicture(PopupInfo::PictureScreenshot);
     int keysSent = 0;
     bool openAfterKeys = true;

@@ -46,10 +46,12 @@ void closeModal(QWidget* w)
 
 }
 
-void ModalHelper::escapeNextModal(int timeoutMs)
+void ModalHelper::escapeNextModal(bool* openAfterPress, int timeoutMs)
 {
-    onNextModal([](QWidget* w) {
+    onNextModal([openAfterPress](QWidget* w) {
         QTest::keyPress(w, Qt::Key_Escape);
+        if (openAfterPress)
+            *openAfterPress = w->isVisible();
         QTest::keyRelease(w, Qt::Key_Escape);
     }, timeoutMs);
 }

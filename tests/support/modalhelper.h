@@ -20,8 +20,10 @@ public:
     // dialogs that open one over the other.
     static void onModal(const char* className, std::function<void(QWidget*)> action,
                         int timeoutMs = 5000);
-    // Closes the next modal dialog by pressing and releasing Escape.
-    static void escapeNextModal(int timeoutMs = 5000);
+    // Closes the next modal dialog by pressing and releasing Escape (the IO
+    // key); `openAfterPress`, if given, is set to whether the dialog was
+    // still open between the two.
+    static void escapeNextModal(bool* openAfterPress = nullptr, int timeoutMs = 5000);
     // Rejects/closes the next modal dialog directly.
     static void closeNextModal(int timeoutMs = 5000);
 };

@@ -1,7 +1,9 @@
 #ifndef RECORDINGCODECMIXER_H
 #define RECORDINGCODECMIXER_H
 
+#include "Audio/audiocodecsetup.h"
 #include "Audio/codecmixer.h"
+#include "recordingregisterport.h"
 
 #include <QHash>
 #include <QStringList>
@@ -41,5 +43,14 @@ private:
 
 // Puts a recording mixer behind the main window's codec; the codec owns it.
 RecordingCodecMixer* recordCodec(MainMenu* w);
+
+// A codec of its own on recording backends; the constructor's writes are
+// cleared.
+struct RecordingCodec {
+    RecordingCodecMixer* mixer = new RecordingCodecMixer;
+    RecordingRegisterPort* port = new RecordingRegisterPort;
+    AudioCodecSetup codec{std::unique_ptr<CodecMixer>(mixer), std::unique_ptr<CodecRegisterPort>(port)};
+    RecordingCodec() { mixer->clear(); }
+};
 
 #endif

@@ -54,3 +54,11 @@ QWidget* TestUnit::mainPage() const
 {
     return m_window ? m_window->findChild<QWidget*>("mainPage") : nullptr;
 }
+
+QVector<int> TestUnit::menuStack() const
+{
+    QVector<int> s;
+    for (int level = 0; m_window && level <= m_window->menuLevel(); ++level)
+        s << m_window->storedWidgetAt(level);
+    return s;
+}

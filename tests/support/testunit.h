@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 
 class MainMenu;
 
@@ -35,6 +36,8 @@ public:
     // The page the main window shows.
     QWidget* currentPage() const;
     QWidget* mainPage() const;
+    // The widget numbers of the menu stack, level 0 first.
+    QVector<int> menuStack() const;
 
     TestRoot root;
     QList<RecordingBluetooth*> modules;
