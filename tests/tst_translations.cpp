@@ -17,11 +17,13 @@
 #include "Management/bluetoothpairing.h"
 #include "Management/configuration.h"
 #include "Management/firmwareupdate.h"
+#include "Management/gpsmonitor.h"
 #include "Management/languageselect.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
+#include "gpsrig.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "testunit.h"
@@ -153,7 +155,9 @@ void TestTranslations::everyKeyHasItsEnglishText()
     QCoreApplication::installTranslator(&recorder);
     {
         TestUnit unit;
+        GpsRig rig(unit.root.root());
         MainMenu* w = unit.start(); // loads the built-in English file over the recorder
+        rig.attach(w->getGpsInstance());
         // Texts looked up before the file was loaded are looked up again.
         recorder.recording = true;
         w->changeLanguage(1);
@@ -167,6 +171,19 @@ void TestTranslations::everyKeyHasItsEnglishText()
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
             QCOMPARE(closer.closed(), 2);
         }
+        // The GPS monitor's pages with a fix and more satellites than fit,
+        // then with the receiver switched off and its port lost.
+        auto turnMonitorPages = [&] {
+            w->displayWidget(10, -1, 0);
+            for (int page = 1; page <= GpsMonitor::kPageCount; ++page)
+                QTest::keyClick(unit.currentPage(), Qt::Key_Down);
+        };
+        QVERIFY(rig.sendSentences(GpsRig::sky(20, 12) << "GPRMC,123519.00,A,4807.038,N,01131.000,E,0.0,,230326,,,A"));
+        turnMonitorPages();
+        w->getGpsInstance()->switchOffGpsModul();
+        rig.peer.stop();
+        QTRY_VERIFY(!w->getGpsInstance()->isPortOpen());
+        turnMonitorPages();
         Systemsettings* settings = w->getInstanceSystemsettings();
         for (int language = 1; language <= 24; ++language)
             settings->getLanguageName(language);

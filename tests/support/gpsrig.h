@@ -40,6 +40,24 @@ public:
             bytes += GnssReceiver::sentence(body);
         return send(bytes);
     }
+    // A GPS sky of n satellites (PRN 1..n, SNR 20 + PRN), the first `used`
+    // of them (at most 12) in use: its GSV cycle and GSA.
+    static QByteArrayList sky(int n, int used)
+    {
+        QByteArrayList out;
+        const int count = (n + 3) / 4;
+        for (int i = 0; i < count; ++i) {
+            QByteArray s = "GPGSV," + QByteArray::number(count) + ',' + QByteArray::number(i + 1) + ','
+                           + QByteArray::number(n);
+            for (int prn = 4 * i + 1; prn <= qMin(n, 4 * i + 4); ++prn)
+                s += ',' + QByteArray::number(prn) + ",45,100," + QByteArray::number(20 + prn);
+            out << s;
+        }
+        QByteArray gsa = "GPGSA,A,3";
+        for (int slot = 1; slot <= 12; ++slot)
+            gsa += slot <= used ? ',' + QByteArray::number(slot) : QByteArray(",");
+        return out << gsa + ",1.6,0.9,1.3";
+    }
     void advance(qint64 ms)
     {
         nowMs += ms;
