@@ -81,6 +81,7 @@ void Gps::initGps()
     m_gpsDataValid = false;
     m_latitude = m_longitude = 999.0;
     m_height = 0.0;
+    m_hasHeight = false;
     m_lastFixUtc = QDateTime();
     m_satellites.clear();
     if (!m_port)
@@ -179,8 +180,10 @@ void Gps::handleSentence(const QByteArray& sentence, bool parsed, const QGeoPosi
     m_gpsDataValid = true;
     m_lastFixMs = now;
     setPosition(c.latitude(), c.longitude());
-    if (type == "GGA" && !std::isnan(c.altitude()))
+    if (type == "GGA" && !std::isnan(c.altitude())) {
         m_height = c.altitude();
+        m_hasHeight = true;
+    }
     if (type == "RMC" && info.timestamp().isValid()) {
         m_lastFixUtc = info.timestamp();
         setClockFromGps(m_lastFixUtc);

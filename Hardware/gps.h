@@ -51,6 +51,8 @@ public:
     void setPosition(double latitude, double longitude);
     // Metres above mean sea level from the last fixed GGA; 0.0 before one.
     double getHeight() const { return m_height; }
+    // False until a fixed GGA has given a height.
+    bool hasHeight() const { return m_hasHeight; }
 
     QList<GnssSatellite> getSatellitesInView() const { return m_satellites.inView(); }
     QList<GnssSatellite> getSatellitesInUse() const { return m_satellites.inUse(); }
@@ -100,6 +102,7 @@ private:
     double m_latitude = 999.0;
     double m_longitude = 999.0;
     double m_height = 0.0;
+    bool m_hasHeight = false;
     qint64 m_lastFixMs = 0;
     qint64 m_lastSentenceMs = -1;
     qint64 m_nextRetryMs = 0;

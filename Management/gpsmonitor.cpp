@@ -196,7 +196,8 @@ void GpsMonitor::refresh()
     if (fix) {
         ui->labelLatitude->setText(coordinateText(gps->getLatitude(), 'N', 'S'));
         ui->labelLongitude->setText(coordinateText(gps->getLongitude(), 'E', 'W'));
-        ui->labelHeight->setText(QStringLiteral("%1 m").arg(gps->getHeight(), 0, 'f', 1));
+        if (gps->hasHeight())
+            ui->labelHeight->setText(QStringLiteral("%1 m").arg(gps->getHeight(), 0, 'f', 1));
     }
     const SatelliteBars bars = SatelliteBars::choose(inView, inUse, ui->barChart->room());
     ui->barChart->setBars(bars.shown);

@@ -176,6 +176,7 @@ void TestGpsMonitor::refreshesOnlyWhileShown()
     QCOMPARE(m.text("labelFix"), QString("No fix"));
     QVERIFY(m.rig.sendSentences({kFixRmc}));
     QTRY_COMPARE_WITH_TIMEOUT(m.text("labelFix"), QString("Fix"), 2 * GpsMonitor::kRefreshMs);
+    QCOMPARE(m.text("labelHeight"), QString("---"));  // no GGA yet
     m.w->displayWidget(0, 0, 0);
     QVERIFY(!m.screen->isRefreshing());
     m.w->displayWidget(10, -1, 0);
