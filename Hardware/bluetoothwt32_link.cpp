@@ -29,9 +29,12 @@ void BluetoothWT32::sendData(QString data)
         sendAccessoryMessage(data);
         return;
     }
-    // After "SELECT" or an RFCOMM connect the module is entering data mode:
-    // a command written now would reach the accessory.
-    if (m_btMode == 1 || m_btState == BTSTATE_WAIT_FOR_DATAMODE)
+    // After "SELECT" or an RFCOMM connect the module is entering data mode,
+    // or is there before the data-mode step has run: a command written now
+    // would reach the accessory, and one held without a switch would wait
+    // for the next command mode.
+    if (m_btMode == 1 || m_btState == BTSTATE_WAIT_FOR_DATAMODE
+        || m_btState == BTSTATE_RFCOMM_ACTIVE_DATA)
         switchBtMode(0);
     qDebug().noquote() << m_debugPrefix << "--> SEND_DATA" << data << m_btMode << m_btId;
     if (m_btMode != 0 || m_btState == BTSTATE_WAIT_FOR_DATAMODE || m_btState == BTSTATE_RFCOMM_ACTIVE_DATA) {

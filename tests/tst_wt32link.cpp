@@ -60,6 +60,7 @@ private slots:
     void stuckModeWaitRestarts_data();
     void stuckModeWaitRestarts();
     void deadDataModeLine();
+    void disconnectFromDataMode_data();
     void disconnectFromDataMode();
     void bytesBeforeTheEdgeStayData();
     void heldCommandsWhenParked_data();
@@ -440,8 +441,18 @@ void TestWt32Link::deadDataModeLine()
     QVERIFY(rig.module().dataLines().filter("KILL").isEmpty());
 }
 
+// The new link's command comes while the machine waits for the data-mode
+// line, or in the step that has just seen it rise.
+void TestWt32Link::disconnectFromDataMode_data()
+{
+    QTest::addColumn<int>("moment");
+    QTest::newRow("waiting for data mode") << int(W::BTSTATE_WAIT_FOR_DATAMODE);
+    QTest::newRow("data mode just seen") << int(W::BTSTATE_RFCOMM_ACTIVE_DATA);
+}
+
 void TestWt32Link::disconnectFromDataMode()
 {
+    QFETCH(int, moment);
     Wt32SimRig rig;
     QVERIFY(rig.connectSink());
     rig.module().clearRecords();
@@ -463,7 +474,7 @@ void TestWt32Link::disconnectFromDataMode()
     QCOMPARE(rig.root.readTrimmed("/sys/class/gpio/gpio58/value"), QByteArray("1"));
     rig.module().clearRecords();
     rig.bt.callBtDeviceA2DP(true);
-    QVERIFY(rig.run([&] { return rig.bt.btState() >= W::BTSTATE_WAIT_FOR_DATAMODE; }));
+    QVERIFY(rig.run([&] { return rig.bt.btState() == moment; }));
     rig.bt.getBluetoothAddress();
     QVERIFY(rig.run([&] { return rig.module().commands().contains("SET BT BDADDR"); }));
     QCOMPARE(rig.module().commands(), (QStringList{"SET CONTROL AUTOCALL 19 500 A2DP",
