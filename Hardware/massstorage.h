@@ -31,9 +31,8 @@ bool isLent();
 
 // False while the partition is lent, with a log line naming the writer
 // (once per writer and loan).
-// Asked by: screenshots, systemInfo.txt and errorInfo.txt, btInfo.txt and
-// the measurement store.
-// TO DO with the pressure sensor's data files: each write of them asks too.
+// Asked by: screenshots, systemInfo.txt and errorInfo.txt, btInfo.txt, the
+// measurement store and the pressure screen's files.
 bool mayWrite(const char* writer);
 
 }

@@ -1,5 +1,6 @@
 #include "pressurefiles.h"
 #include "Hardware/devicelayer.h"
+#include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
 #include "Tools/measurements.h"
 
@@ -61,6 +62,8 @@ QString lowResLine(const QString& recordTime, const PressureData::Statistics& s)
 
 bool makeTempDir()
 {
+    if (!MassStorage::mayWrite(kTempDir))
+        return false;
     const QString dir = DeviceLayer::path(QLatin1String(kTempDir));
     if (QDir(dir).exists() || QDir().mkdir(dir))
         return true;
@@ -70,6 +73,8 @@ bool makeTempDir()
 
 static bool append(const char* unitPath, const QString& text)
 {
+    if (!MassStorage::mayWrite(unitPath))
+        return false;
     QFile f(DeviceLayer::path(QLatin1String(unitPath)));
     if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) {
         qDebug() << "Could not open file:" << unitPath;
@@ -94,12 +99,16 @@ bool appendBlock(const PressureData::Block& block, const PressureData& data)
 
 void removeLive()
 {
+    if (!MassStorage::mayWrite(kTempDir))
+        return;
     QFile::remove(DeviceLayer::path(QLatin1String(kHighRes)));
     QFile::remove(DeviceLayer::path(QLatin1String(kLowRes)));
 }
 
 QString save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)
 {
+    if (!MassStorage::mayWrite(Measurements::dirMeas))
+        return QString();
     const QDateTime now = SystemClock::now();
     const QString cleaned = Measurements::cleanName(name);
     const QString unitDir = Measurements::directoryFor("PS_", now, cleaned);

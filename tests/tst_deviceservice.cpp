@@ -1,5 +1,6 @@
 // The device-service dialogs: the accessory's configuration, lending the data
 // partition to a PC, and the unit's system information.
+#include "Mainmenu/pressurefiles.h"
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/configuration.h"
 #include "Management/systemsettings.h"
@@ -138,12 +139,14 @@ void TestDeviceService::usbLendsAndTakesBack()
 
     QStringList seen;
     bool shot = false;
+    bool pressure = false;
     LogCapture log;
     auto inDialog = [&](QWidget* dialog) {
         seen = unit.root.commands();
         w->getFavouriteButtonInsance()->generateScreenshot();
         w->writeSystemInfo("while lent");
         w->writeSystemInfo("while lent");
+        pressure = PressureFiles::makeTempDir();
         shot = unit.root.exists("/media/vq4100/screenshots");
         QCOMPARE(QDir::currentPath(), unit.root.path("/home/root"));
         unit.root.clearCommands();
@@ -162,6 +165,7 @@ void TestDeviceService::usbLendsAndTakesBack()
     QCOMPARE(unit.root.commands(), afterBack);
     // While lent nothing is written; afterwards, or when nothing was lent, it is.
     QCOMPARE(shot, umountExit != 0);
+    QCOMPARE(pressure, umountExit != 0);
     QCOMPARE(unit.root.exists("/media/vq4100/systemInfo.txt"), umountExit != 0);
     QCOMPARE(log.count("not written: /media/vq4100/systemInfo.txt"), umountExit == 0 ? 1 : 0);
     w->writeSystemInfo("back");
