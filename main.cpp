@@ -1,13 +1,11 @@
 #include "Audio/audiothreads.h"
 #include "Hardware/devicelayer.h"
 #include "Testmenu/testmenu.h"
+#include "Tools/unitfont.h"
 #include "eventhandler.h"
 #include "mainmenu.h"
 
 #include <QApplication>
-#include <QDebug>
-#include <QFont>
-#include <QFontDatabase>
 #include <cstdio>
 
 #ifndef VQ_TARGET_BUILD
@@ -35,13 +33,7 @@ int main(int argc, char* argv[])
     EventHandler eventHandler;
     app.installEventFilter(&eventHandler);
 
-    QFontDatabase::addApplicationFont(DeviceLayer::path("/usr/lib/fonts/ArialUnicode.ttf"));
-    QFontDatabase::addApplicationFont(DeviceLayer::path("/home/root/fonts/ArialUnicode.ttf"));
-    QFont font("Arial Unicode MS");
-    font.setPixelSize(20);
-    font.setWeight(QFont::Normal);
-    qDebug() << "Font" << font.family();
-    app.setFont(font);
+    UnitFont::install();
 
     auto* mainMenu = new MainMenu();
     mainMenu->show();

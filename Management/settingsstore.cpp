@@ -401,11 +401,34 @@ QString SettingsStore::convertTimeToText(int seconds)
 
 QString SettingsStore::getLanguageName(int num) const
 {
+    // Greece has no English text: its key shows, as on the unit.
     static const char* const names[] = {
-        "English", "German", "French", "Italian", "Spanish", "Chinese", "Czech",
-        "Hungarian", "Russian", "Slovenian", "Japanese", "Polish", "Portuguese",
-        "Romanian", "Slovakian", "Swedish", "Suomi", "Danish", "Norwegian",
-        "Bulgarian", "Croatian", "Korean", "Serbian", "Turkish", "Ukrainian", "Greece"};
+        QT_TRANSLATE_NOOP("LanguageSelect", "English"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "German"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "French"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Italian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Spanish"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Chinese"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Czech"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Hungarian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Russian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Slovenian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Japanese"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Polish"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Portuguese"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Romanian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Slovakian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Swedish"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Suomi"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Danish"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Norwegian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Bulgarian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Croatian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Korean"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Serbian"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Turkish"),
+        QT_TRANSLATE_NOOP("LanguageSelect", "Ukrainian"),
+        "Greece"};
     const char* key = (num >= 1 && num <= 26) ? names[num - 1] : names[0];
     return QCoreApplication::translate("LanguageSelect", key);
 }

@@ -105,7 +105,7 @@ QString Systemsettings::brightnessText() const
 void Systemsettings::storeOrWarn()
 {
     if (!storeSystemsettings())
-        MessageDialog::showWarning(this, "SettingsCouldNotBeStored");
+        MessageDialog::showWarning(this, QT_TRANSLATE_NOOP("MessageDialog", "SettingsCouldNotBeStored"));
 }
 
 void Systemsettings::showPage(int page)
@@ -401,7 +401,7 @@ void Systemsettings::on_butReset_clicked()
     if (!resetToDefaultSettings()) {
         // Without the file the unit would come back with the old settings
         // but with the modules' pairings gone: nothing more is reset.
-        MessageDialog::showWarning(this, "SettingsCouldNotBeStored");
+        MessageDialog::showWarning(this, QT_TRANSLATE_NOOP("MessageDialog", "SettingsCouldNotBeStored"));
         loadSystemsettings();
         return;
     }

@@ -51,7 +51,7 @@ int FavouriteButton::storeFavouriteFunction()
     m_butFavNum = hub->getCurrentVisibleDlgNum();
     if (hub->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum) == -2) {
         qDebug() << "New Favourite-Button function not stored";
-        MessageDialog::showWarning(hub, "SettingsCouldNotBeStored");
+        MessageDialog::showWarning(hub, QT_TRANSLATE_NOOP("MessageDialog", "SettingsCouldNotBeStored"));
         return 0;
     }
     qDebug() << "New Favourite-Button fuction stored";
@@ -153,7 +153,7 @@ int FavouriteButton::generateScreenshot()
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     // The camera would tell the operator a picture was taken.
     if (!saved)
-        MessageDialog::showWarning(hub, "ScreenshotCouldNotBeStored");
+        MessageDialog::showWarning(hub, QT_TRANSLATE_NOOP("MessageDialog", "ScreenshotCouldNotBeStored"));
     else if (hub)
         hub->displayPopup(PopupInfo::PictureScreenshot);
     return 0;

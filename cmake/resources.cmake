@@ -1,5 +1,5 @@
 # Builds the one resource bundle: icons rendered from their SVG sources, the
-# style sheet, files, and the translations compiled from the English sources.
+# style sheet, files, and the translations compiled from their sources.
 # The resource paths the program opens are fixed (":/Resources/Icons/...",
 # ":/Stylesheets/Resources/Stylesheets/default.qss", ":/Languages/<CC>_VQ4100.qm",
 # ":/Resources/Files/..."), so the generated .qrc reproduces them.
@@ -53,27 +53,30 @@ add_custom_command(OUTPUT ${VQ_RES_DIR}/${qss}
 list(APPEND VQ_RES_OUTPUTS ${VQ_RES_DIR}/${qss})
 string(APPEND VQ_QRC_STYLE "    <file>${qss}</file>\n")
 
-# Translations: every .ts source under Resources/Languages holds English texts
-# for its own screens; together they make the English file. The built-in file
-# of every other language carries the same texts.
+# Translations: one file per code, compiled from that code's sources alone:
+# GB and EN from the English sources (Resources/Languages/<area>.ts), every
+# other code from Resources/Languages/<CC>/<area>.ts. Unfinished entries are
+# compiled too, so an untranslated language shows the English it holds. A
+# source that is not well-formed stops the build; lrelease names it.
 set(VQ_LANGUAGE_CODES GB DE FR IT ES CN CZ HU RU SI JP PL PT RO SK SE FI DK NO BG HR KR RS TR UA EN)
-file(GLOB ts_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/Resources/Languages/*.ts)
-set(gb_qm ${VQ_RES_DIR}/Languages/GB_VQ4100.qm)
-set(copy_cmds)
-set(lang_outputs ${gb_qm})
 foreach(cc ${VQ_LANGUAGE_CODES})
-  string(APPEND VQ_QRC_LANG "    <file alias=\"${cc}_VQ4100.qm\">Languages/${cc}_VQ4100.qm</file>\n")
-  if(NOT cc STREQUAL "GB")
-    list(APPEND copy_cmds COMMAND ${CMAKE_COMMAND} -E copy ${gb_qm} ${VQ_RES_DIR}/Languages/${cc}_VQ4100.qm)
-    list(APPEND lang_outputs ${VQ_RES_DIR}/Languages/${cc}_VQ4100.qm)
+  if(cc STREQUAL "GB" OR cc STREQUAL "EN")
+    set(ts_dir ${CMAKE_SOURCE_DIR}/Resources/Languages)
+  else()
+    set(ts_dir ${CMAKE_SOURCE_DIR}/Resources/Languages/${cc})
   endif()
+  file(GLOB ts_sources CONFIGURE_DEPENDS ${ts_dir}/*.ts)
+  if(NOT ts_sources)
+    message(FATAL_ERROR "No translation sources in ${ts_dir}: run scripts/update-translations")
+  endif()
+  set(qm ${VQ_RES_DIR}/Languages/${cc}_VQ4100.qm)
+  add_custom_command(OUTPUT ${qm}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VQ_RES_DIR}/Languages
+    COMMAND Qt5::lrelease -silent ${ts_sources} -qm ${qm}
+    DEPENDS ${ts_sources} VERBATIM)
+  list(APPEND VQ_RES_OUTPUTS ${qm})
+  string(APPEND VQ_QRC_LANG "    <file alias=\"${cc}_VQ4100.qm\">Languages/${cc}_VQ4100.qm</file>\n")
 endforeach()
-add_custom_command(OUTPUT ${lang_outputs}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${VQ_RES_DIR}/Languages
-  COMMAND Qt5::lrelease -silent ${ts_sources} -qm ${gb_qm}
-  ${copy_cmds}
-  DEPENDS ${ts_sources} VERBATIM)
-list(APPEND VQ_RES_OUTPUTS ${lang_outputs})
 
 set(qrc ${VQ_RES_DIR}/vq4100.qrc)
 file(WRITE ${qrc}.in "<RCC>\n  <qresource prefix=\"/\">\n${VQ_QRC_ROOT}  </qresource>\n  <qresource prefix=\"/Stylesheets\">\n${VQ_QRC_STYLE}  </qresource>\n  <qresource prefix=\"/Languages\">\n${VQ_QRC_LANG}  </qresource>\n</RCC>\n")

@@ -1,20 +1,11 @@
 // Texts of the screens and dialogs: each screen's title comes from its own
-// key and context, and every key the screens and dialogs look up has its
-// English text in the built-in language file.
-#include "Audio/filtersettings.h"
+// key and context; every key the screens and dialogs look up has its English
+// text in the built-in language file and is one the maintenance script finds;
+// the complete languages translate every key.
 #include "Debug/debugmenu.h"
-#include "Management/SettingsAdjust/customizedialogs.h"
-#include "Management/SettingsAdjust/datetimeadjust.h"
-#include "Management/SettingsAdjust/displaysettings.h"
-#include "Management/SettingsAdjust/hearingprotection.h"
-#include "Management/SettingsAdjust/powersaving.h"
-#include "Management/SettingsAdjust/resetsettings.h"
-#include "Management/SettingsAdjust/selectfavouritebutton.h"
-#include "Management/SettingsAdjust/selectswitchmode.h"
 #include "Management/SettingsAdjust/selecttimezone.h"
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/backupdialog.h"
-#include "Management/bluetoothpairing.h"
 #include "Management/configuration.h"
 #include "Management/firmwareupdate.h"
 #include "Management/gpsmonitor.h"
@@ -26,9 +17,13 @@
 #include "gpsrig.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
+#include "screenwalk.h"
 #include "testunit.h"
+#include "tsfiles.h"
 
 #include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTranslator>
@@ -44,19 +39,20 @@ bool isOwnContext(const char* context)
     return context && !(context[0] == 'Q' && QChar(context[1]).isUpper());
 }
 
-// Installed before the built-in file, it is asked only for what that file
-// cannot answer: it records the key and answers nothing.
-class MissRecorder : public QTranslator
+// Records each own key it is asked for and answers nothing. Installed
+// before the built-in file it is asked only for what that file cannot
+// answer; installed after it, for every lookup.
+class KeyRecorder : public QTranslator
 {
 public:
-    QSet<QString> misses;
+    QSet<QString> keys;
     bool recording = false;
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* = nullptr,
                       int = -1) const override
     {
         if (recording && isOwnContext(context))
-            const_cast<MissRecorder*>(this)->misses.insert(QString("%1/%2").arg(context, source));
+            const_cast<KeyRecorder*>(this)->keys.insert(QString("%1/%2").arg(context, source));
         return QString();
     }
 };
@@ -112,6 +108,10 @@ private slots:
     void titlesComeFromTheirKeys_data();
     void titlesComeFromTheirKeys();
     void everyKeyHasItsEnglishText();
+    void completeLanguages_data();
+    void completeLanguages();
+    void lreleaseFinishesCompleteLanguages_data() { completeLanguages_data(); }
+    void lreleaseFinishesCompleteLanguages();
 };
 
 void TestTranslations::titlesComeFromTheirKeys_data()
@@ -151,18 +151,25 @@ void TestTranslations::titlesComeFromTheirKeys()
 
 void TestTranslations::everyKeyHasItsEnglishText()
 {
-    MissRecorder recorder;
-    QCoreApplication::installTranslator(&recorder);
+    QString error;
+    QSet<QString> found;
+    for (const TsFiles::Entry& e : TsFiles::found(&error))
+        found.insert(e.key());
+    QVERIFY2(!found.isEmpty(), qPrintable(error));
+    KeyRecorder misses;
+    KeyRecorder lookups;
+    QCoreApplication::installTranslator(&misses);
     {
         TestUnit unit;
         GpsRig rig(unit.root.root());
         MainMenu* w = unit.start(); // loads the built-in English file over the recorder
         rig.attach(w->getGpsInstance());
-        // Texts looked up before the file was loaded are looked up again.
-        recorder.recording = true;
+        misses.recording = true;
         w->changeLanguage(1);
-        for (int widget : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11})
-            w->displayWidget(widget, 1, 0);
+        // Installing asks every widget for its texts again.
+        QCoreApplication::installTranslator(&lookups);
+        lookups.recording = true;
+        QCoreApplication::processEvents();
         // The sensor note and the link warning of a measurement screen.
         {
             ModalCloser closer;
@@ -185,37 +192,96 @@ void TestTranslations::everyKeyHasItsEnglishText()
         QTRY_VERIFY(!w->getGpsInstance()->isPortOpen());
         turnMonitorPages();
         Systemsettings* settings = w->getInstanceSystemsettings();
-        for (int language = 1; language <= 24; ++language)
+        settings->init();
+        ScreenWalk::run(w, unit, [](const QString&, QWidget*) {});
+        for (int language = 1; language <= 25; ++language)
             settings->getLanguageName(language);
         for (int favourite = 0; favourite <= 5; ++favourite)
             settings->getFavButTextFromNum(favourite);
         settings->convertTimeToText(0);
-        for (int type = 0; type <= 3; ++type) {
-            MessageDialog d(w);
-            d.setDialogType(type);
-        }
-        VirtualKeyboard keyboard(w);
-        LanguageSelect languages(w);
-        BluetoothPairing pairing(w);
-        { CustomizeDialogs d(w); d.init(); }
-        { DateTimeAdjust d(w); }
-        { Displaysettings d(w); }
-        { HearingProtection d(w); }
-        { PowerSaving d(w); }
-        { ResetSettings d(w); }
-        { SelectFavouriteButton d(w); }
-        { SelectSwitchmode d(w); }
-        { SelectTimezone d(w); for (int zone = 0; zone <= 30; ++zone) d.init(0, zone, 0); }
-        { Systeminformation d(w); d.init(); }
-        { Filtersettings d(w); }
+        SelectTimezone zones(w);
+        for (int zone = 0; zone <= 30; ++zone)
+            zones.init(0, zone, 0);
+        QCoreApplication::removeTranslator(&lookups);
     }
     // The recorder is asked for what the file lacks.
     QCoreApplication::translate("MainMenu", "NoSuchKey");
-    QCoreApplication::removeTranslator(&recorder);
-    QVERIFY(recorder.misses.remove("MainMenu/NoSuchKey"));
-    QStringList misses = recorder.misses.values();
-    misses.sort();
-    QVERIFY2(misses.isEmpty(), qPrintable(misses.join(", ")));
+    QCoreApplication::removeTranslator(&misses);
+    QVERIFY(misses.keys.remove("MainMenu/NoSuchKey"));
+    QStringList missing = misses.keys.values();
+    missing.sort();
+    QVERIFY2(missing.isEmpty(), qPrintable("no English text: " + missing.join(", ")));
+    QStringList hidden = (lookups.keys - found).values();
+    hidden.sort();
+    QVERIFY2(hidden.isEmpty(), qPrintable("hidden from lupdate: " + hidden.join(", ")));
+}
+
+void TestTranslations::completeLanguages_data()
+{
+    QTest::addColumn<QString>("code");
+    const QStringList codes = TsFiles::completeCodes();
+    QVERIFY(codes.contains("GB") && codes.contains("EN"));
+    for (const QString& code : codes)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+// Every key found is translated, with the English text's place markers;
+// nothing is unfinished or left over, nothing English beyond the allow-list.
+void TestTranslations::completeLanguages()
+{
+    QFETCH(QString, code);
+    QString error;
+    const QList<TsFiles::Entry> found = TsFiles::found(&error);
+    QVERIFY2(!found.isEmpty(), qPrintable(error));
+    QHash<QString, QString> english;
+    for (const TsFiles::Entry& e : TsFiles::read("GB"))
+        english.insert(e.key(), e.translation);
+    QHash<QString, TsFiles::Entry> entries;
+    for (const TsFiles::Entry& e : TsFiles::read(code))
+        entries.insert(e.key(), e);
+    const QSet<QString> allowed = TsFiles::sameAsEnglish(code);
+    const QRegularExpression marker("%[0-9n]");
+    auto markers = [&](const QString& text) {
+        QStringList list;
+        for (auto it = marker.globalMatch(text); it.hasNext();)
+            list << it.next().captured();
+        list.sort();
+        return list;
+    };
+    QStringList problems;
+    for (const TsFiles::Entry& f : found) {
+        const TsFiles::Entry e = entries.take(f.key());
+        const QString eng = english.value(f.key());
+        if (e.file.isEmpty())
+            problems << f.key() + " missing";
+        else if (!e.type.isEmpty() || e.translation.isEmpty())
+            problems << f.key() + " " + (e.type.isEmpty() ? QString("empty") : e.type) + " in " + e.file;
+        else if (eng.isEmpty())
+            problems << f.key() + " has no English text";
+        else if (markers(e.translation) != markers(eng))
+            problems << f.key() + " place markers differ from the English";
+        else if (code != "GB" && code != "EN" && e.translation == eng && !allowed.contains(eng))
+            problems << f.key() + " still English (same-as-english.txt?)";
+    }
+    for (const TsFiles::Entry& e : entries)
+        problems << e.key() + " not in the code (" + e.type + ") in " + e.file;
+    problems.sort();
+    QVERIFY2(problems.isEmpty(), qPrintable(code + ": " + problems.join("\n")));
+}
+
+// lrelease agrees: nothing unfinished, nothing ignored.
+void TestTranslations::lreleaseFinishesCompleteLanguages()
+{
+    QFETCH(QString, code);
+    QTemporaryDir tmp;
+    QProcess lrelease;
+    lrelease.setProcessChannelMode(QProcess::MergedChannels);
+    lrelease.start("lrelease", TsFiles::sources(code) << "-qm" << tmp.filePath("out.qm"));
+    QVERIFY(lrelease.waitForFinished(60000));
+    const QString out = lrelease.readAll();
+    QVERIFY2(lrelease.exitCode() == 0 && out.contains(" finished and 0 unfinished)")
+                 && !out.contains("Ignored"),
+             qPrintable(out));
 }
 
 QTEST_MAIN(TestTranslations)

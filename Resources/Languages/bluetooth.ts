@@ -5,10 +5,13 @@
     <name>BluetoothIDC777</name>
     <message>
         <source>Error</source>
+        <translatorcomment>Error</translatorcomment>
         <translation>Error</translation>
     </message>
     <message>
         <source>InvalidBluetoothAddressPleaseRestartPairing</source>
+        <translatorcomment>Invalid bluetooth address
+Please restart pairing.</translatorcomment>
         <translation>Invalid bluetooth address
 Please restart pairing.</translation>
     </message>
@@ -17,6 +20,7 @@ Please restart pairing.</translation>
     <name>BluetoothWT32</name>
     <message>
         <source>unknown</source>
+        <translatorcomment>unknown</translatorcomment>
         <translation>unknown</translation>
     </message>
 </context>

@@ -5,30 +5,37 @@
     <name>MessageDialog</name>
     <message>
         <source>OK</source>
+        <translatorcomment>OK</translatorcomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translatorcomment>Cancel</translatorcomment>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>Yes</source>
+        <translatorcomment>Yes</translatorcomment>
         <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
+        <translatorcomment>No</translatorcomment>
         <translation>No</translation>
     </message>
     <message>
         <source>Warning</source>
+        <translatorcomment>Warning</translatorcomment>
         <translation>Warning</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeStored</source>
+        <translatorcomment>The settings could not be stored.</translatorcomment>
         <translation>The settings could not be stored.</translation>
     </message>
     <message>
         <source>ScreenshotCouldNotBeStored</source>
+        <translatorcomment>The screenshot could not be stored.</translatorcomment>
         <translation>The screenshot could not be stored.</translation>
     </message>
 </context>
@@ -36,26 +43,32 @@
     <name>VirtualKeyboard</name>
     <message>
         <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
         <translation>Accept</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translatorcomment>Cancel</translatorcomment>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>DEL</source>
+        <translatorcomment>DEL</translatorcomment>
         <translation>DEL</translation>
     </message>
     <message>
         <source>ENTER</source>
+        <translatorcomment>ENTER</translatorcomment>
         <translation>ENTER</translation>
     </message>
     <message>
         <source>SHIFT</source>
+        <translatorcomment>SHIFT</translatorcomment>
         <translation>SHIFT</translation>
     </message>
     <message>
         <source>SPACE</source>
+        <translatorcomment>SPACE</translatorcomment>
         <translation>SPACE</translation>
     </message>
 </context>

@@ -5,26 +5,32 @@
     <name>MainMenu</name>
     <message>
         <source>Histogram</source>
+        <translatorcomment>Histogram</translatorcomment>
         <translation>Histogram</translation>
     </message>
     <message>
         <source>Level</source>
+        <translatorcomment>Level</translatorcomment>
         <translation>Level</translation>
     </message>
     <message>
         <source>Longterm</source>
+        <translatorcomment>Long-term</translatorcomment>
         <translation>Long-term</translation>
     </message>
     <message>
         <source>H2Sensor</source>
+        <translatorcomment>H2 Sensor</translatorcomment>
         <translation>H2 Sensor</translation>
     </message>
     <message>
         <source>Pipelocating</source>
+        <translatorcomment>Pipe locating</translatorcomment>
         <translation>Pipe locating</translation>
     </message>
     <message>
         <source>Management</source>
+        <translatorcomment>Management</translatorcomment>
         <translation>Management</translation>
     </message>
 </context>
@@ -32,22 +38,27 @@
     <name>Management</name>
     <message>
         <source>Measurements</source>
+        <translatorcomment>Measurements</translatorcomment>
         <translation>Measurements</translation>
     </message>
     <message>
         <source>TB-9</source>
+        <translatorcomment>TB-9</translatorcomment>
         <translation>TB-9</translation>
     </message>
     <message>
         <source>Update</source>
+        <translatorcomment>Update</translatorcomment>
         <translation>Update</translation>
     </message>
     <message>
         <source>GPS</source>
+        <translatorcomment>GPS</translatorcomment>
         <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
+        <translatorcomment>Settings</translatorcomment>
         <translation>Settings</translation>
     </message>
 </context>

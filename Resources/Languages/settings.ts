@@ -5,133 +5,170 @@
     <name>LanguageSelect</name>
     <message>
         <source>English</source>
+        <translatorcomment>English</translatorcomment>
         <translation>English</translation>
     </message>
     <message>
         <source>German</source>
+        <translatorcomment>German</translatorcomment>
         <translation>German</translation>
     </message>
     <message>
         <source>French</source>
+        <translatorcomment>French</translatorcomment>
         <translation>French</translation>
     </message>
     <message>
         <source>Italian</source>
+        <translatorcomment>Italian</translatorcomment>
         <translation>Italian</translation>
     </message>
     <message>
         <source>Spanish</source>
+        <translatorcomment>Spanish</translatorcomment>
         <translation>Spanish</translation>
     </message>
     <message>
         <source>Chinese</source>
+        <translatorcomment>Chinese</translatorcomment>
         <translation>Chinese</translation>
     </message>
     <message>
         <source>Czech</source>
+        <translatorcomment>Czech</translatorcomment>
         <translation>Czech</translation>
     </message>
     <message>
         <source>Hungarian</source>
+        <translatorcomment>Hungarian</translatorcomment>
         <translation>Hungarian</translation>
     </message>
     <message>
         <source>Russian</source>
+        <translatorcomment>Russian</translatorcomment>
         <translation>Russian</translation>
     </message>
     <message>
         <source>Slovenian</source>
+        <translatorcomment>Slovenian</translatorcomment>
         <translation>Slovenian</translation>
     </message>
     <message>
         <source>Japanese</source>
+        <translatorcomment>Japanese</translatorcomment>
         <translation>Japanese</translation>
     </message>
     <message>
         <source>Polish</source>
+        <translatorcomment>Polish</translatorcomment>
         <translation>Polish</translation>
     </message>
     <message>
         <source>Portuguese</source>
+        <translatorcomment>Portuguese</translatorcomment>
         <translation>Portuguese</translation>
     </message>
     <message>
         <source>Romanian</source>
+        <translatorcomment>Romanian</translatorcomment>
         <translation>Romanian</translation>
     </message>
     <message>
         <source>Slovakian</source>
+        <translatorcomment>Slovak</translatorcomment>
         <translation>Slovak</translation>
     </message>
     <message>
         <source>Swedish</source>
+        <translatorcomment>Swedish</translatorcomment>
         <translation>Swedish</translation>
     </message>
     <message>
         <source>Suomi</source>
+        <translatorcomment>Suomi</translatorcomment>
         <translation>Suomi</translation>
     </message>
     <message>
         <source>Danish</source>
+        <translatorcomment>Danish</translatorcomment>
         <translation>Danish</translation>
     </message>
     <message>
         <source>Norwegian</source>
+        <translatorcomment>Norwegian</translatorcomment>
         <translation>Norwegian</translation>
     </message>
     <message>
         <source>Bulgarian</source>
+        <translatorcomment>Bulgarian</translatorcomment>
         <translation>Bulgarian</translation>
     </message>
     <message>
         <source>Croatian</source>
+        <translatorcomment>Croatian</translatorcomment>
         <translation>Croatian</translation>
     </message>
     <message>
         <source>Korean</source>
+        <translatorcomment>Korean</translatorcomment>
         <translation>Korean</translation>
     </message>
     <message>
         <source>Serbian</source>
+        <translatorcomment>Serbian</translatorcomment>
         <translation>Serbian</translation>
     </message>
     <message>
         <source>Turkish</source>
+        <translatorcomment>Turkish</translatorcomment>
         <translation>Turkish</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translatorcomment>Ukrainian</translatorcomment>
+        <translation>Ukrainian</translation>
     </message>
 </context>
 <context>
     <name>Systemsettings</name>
     <message>
         <source>Berlin</source>
+        <translatorcomment>Berlin</translatorcomment>
         <translation>Berlin</translation>
     </message>
     <message>
         <source>never</source>
+        <translatorcomment>never</translatorcomment>
         <translation>never</translation>
     </message>
     <message>
         <source>Screenshot</source>
+        <translatorcomment>Screenshot</translatorcomment>
         <translation>Screenshot</translation>
     </message>
     <message>
         <source>Histogram</source>
+        <translatorcomment>Histogram</translatorcomment>
         <translation>Histogram</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
+        <translatorcomment>Level measurement</translatorcomment>
         <translation>Level measurement</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
+        <translatorcomment>Long-term measurement</translatorcomment>
         <translation>Long-term measurement</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
+        <translatorcomment>H2 sensor</translatorcomment>
         <translation>H2 sensor</translation>
     </message>
     <message>
         <source>Pipelocating</source>
+        <translatorcomment>Pipe locating</translatorcomment>
         <translation>Pipe locating</translation>
     </message>
 </context>

@@ -2,315 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
-    <name>Systemsettings</name>
-    <message>
-        <source>PreviousPage</source>
-        <translation>Previous page</translation>
-    </message>
-    <message>
-        <source>Mainmenu</source>
-        <translation>Mainmenu</translation>
-    </message>
-    <message>
-        <source>NextPage</source>
-        <translation>Next page</translation>
-    </message>
-    <message>
-        <source>ModeMuteButton</source>
-        <translation>Muting</translation>
-    </message>
-    <message>
-        <source>Switch</source>
-        <translation>Switch</translation>
-    </message>
-    <message>
-        <source>PushButton</source>
-        <translation>Pushbutton</translation>
-    </message>
-    <message>
-        <source>HearingProtection</source>
-        <translation>Hearing protection</translation>
-    </message>
-    <message>
-        <source>Active</source>
-        <translation>Active</translation>
-    </message>
-    <message>
-        <source>Inactive</source>
-        <translation>Inactive</translation>
-    </message>
-    <message>
-        <source>Customize</source>
-        <translation>Customize</translation>
-    </message>
-    <message>
-        <source>differentValues</source>
-        <translation>different values</translation>
-    </message>
-    <message>
-        <source>PairedHeadphone</source>
-        <translation>Paired headphone</translation>
-    </message>
-    <message>
-        <source>PairedMicrophone</source>
-        <translation>Paired microphone</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Brightness</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>low</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>medium</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>high</translation>
-    </message>
-    <message>
-        <source>PowerSaving</source>
-        <translation>Power saving</translation>
-    </message>
-    <message>
-        <source>FavouriteButton</source>
-        <translation>Favourite button</translation>
-    </message>
-    <message>
-        <source>Systeminformation</source>
-        <translation>System information</translation>
-    </message>
-    <message>
-        <source>FW: %1</source>
-        <translation>FW: %1</translation>
-    </message>
-    <message>
-        <source>ResetToDeliverystate</source>
-        <translation>Reset</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Timezone</source>
-        <translation>Time zone</translation>
-    </message>
-    <message>
-        <source>DaylightSavingTime</source>
-        <translation>Daylight saving time</translation>
-    </message>
-    <message>
-        <source>Summertime</source>
-        <translation>Summer time</translation>
-    </message>
-    <message>
-        <source>Wintertime</source>
-        <translation>Winter time</translation>
-    </message>
-    <message>
-        <source>PagoPago</source>
-        <translation>Pago Pago</translation>
-    </message>
-    <message>
-        <source>Honolulu</source>
-        <translation>Honolulu</translation>
-    </message>
-    <message>
-        <source>Anchorage</source>
-        <translation>Anchorage</translation>
-    </message>
-    <message>
-        <source>LosAngeles</source>
-        <translation>Los Angeles</translation>
-    </message>
-    <message>
-        <source>Denver</source>
-        <translation>Denver</translation>
-    </message>
-    <message>
-        <source>Chicago</source>
-        <translation>Chicago</translation>
-    </message>
-    <message>
-        <source>NewYork</source>
-        <translation>New York</translation>
-    </message>
-    <message>
-        <source>Halifax</source>
-        <translation>Halifax</translation>
-    </message>
-    <message>
-        <source>StJohns</source>
-        <translation>St. John's</translation>
-    </message>
-    <message>
-        <source>SaoPaulo</source>
-        <translation>São Paulo</translation>
-    </message>
-    <message>
-        <source>SouthGeorgia</source>
-        <translation>South Georgia</translation>
-    </message>
-    <message>
-        <source>Azores</source>
-        <translation>Azores</translation>
-    </message>
-    <message>
-        <source>London</source>
-        <translation>London</translation>
-    </message>
-    <message>
-        <source>Athens</source>
-        <translation>Athens</translation>
-    </message>
-    <message>
-        <source>Moscow</source>
-        <translation>Moscow</translation>
-    </message>
-    <message>
-        <source>Tehran</source>
-        <translation>Tehran</translation>
-    </message>
-    <message>
-        <source>Dubai</source>
-        <translation>Dubai</translation>
-    </message>
-    <message>
-        <source>Kabul</source>
-        <translation>Kabul</translation>
-    </message>
-    <message>
-        <source>Karachi</source>
-        <translation>Karachi</translation>
-    </message>
-    <message>
-        <source>Kolkata</source>
-        <translation>Kolkata</translation>
-    </message>
-    <message>
-        <source>Kathmandu</source>
-        <translation>Kathmandu</translation>
-    </message>
-    <message>
-        <source>Dhaka</source>
-        <translation>Dhaka</translation>
-    </message>
-    <message>
-        <source>Bangkok</source>
-        <translation>Bangkok</translation>
-    </message>
-    <message>
-        <source>Beijing</source>
-        <translation>Beijing</translation>
-    </message>
-    <message>
-        <source>Tokyo</source>
-        <translation>Tokyo</translation>
-    </message>
-    <message>
-        <source>Adelaide</source>
-        <translation>Adelaide</translation>
-    </message>
-    <message>
-        <source>Sydney</source>
-        <translation>Sydney</translation>
-    </message>
-    <message>
-        <source>Noumea</source>
-        <translation>Nouméa</translation>
-    </message>
-    <message>
-        <source>Auckland</source>
-        <translation>Auckland</translation>
-    </message>
-    <message>
-        <source>Tongatapu</source>
-        <translation>Nukuʻalofa</translation>
-    </message>
-</context>
-<context>
-    <name>LanguageSelect</name>
-    <message>
-        <source>PreviousPage</source>
-        <translation>Previous page</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>NextPage</source>
-        <translation>Next page</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsAdjustDialog</name>
-    <message>
-        <source>PreviousPage</source>
-        <translation>Previous page</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
+    <name>BluetoothPairing</name>
+    <message>
+        <source>SearchBluetoothDevices</source>
+        <translatorcomment>Search Bluetooth devices</translatorcomment>
+        <translation>Search Bluetooth devices</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translatorcomment>Cancel</translatorcomment>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>NextPage</source>
-        <translation>Next page</translation>
+        <source>FoundBluetoothDevices</source>
+        <translatorcomment>Found Bluetooth devices</translatorcomment>
+        <translation>Found Bluetooth devices</translation>
+    </message>
+    <message>
+        <source>EnablePairingModeAndPressSearchButton</source>
+        <translatorcomment>Enable pairing mode
+and press Search-Button.</translatorcomment>
+        <translation>Enable pairing mode
+and press Search-Button.</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translatorcomment>Searching</translatorcomment>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>ReadingName</source>
+        <translatorcomment>Reading names</translatorcomment>
+        <translation>Reading names</translation>
+    </message>
+    <message>
+        <source>SelectDeviceForPairing</source>
+        <translatorcomment>Select device for pairing.</translatorcomment>
+        <translation>Select device for pairing.</translation>
+    </message>
+    <message>
+        <source>NoDevicesFoundTryAgain</source>
+        <translatorcomment>No devices found.</translatorcomment>
+        <translation>No devices found.</translation>
+    </message>
+    <message>
+        <source>PairingDevice</source>
+        <translatorcomment>Pairing device</translatorcomment>
+        <translation>Pairing device</translation>
+    </message>
+    <message>
+        <source>PairingNotSuccessfulPleaseTryAgain</source>
+        <translatorcomment>Pairing not successful. Please try again.</translatorcomment>
+        <translation>Pairing not successful. Please try again.</translation>
     </message>
 </context>
 <context>
-    <name>SelectSwitchmode</name>
+    <name>CustomizeDialogs</name>
     <message>
-        <source>ModeMuteButton</source>
-        <translation>Muting</translation>
+        <source>LevelMeasurement</source>
+        <translatorcomment>Level measurement</translatorcomment>
+        <translation>Level measurement</translation>
     </message>
     <message>
-        <source>Switch</source>
-        <translation>Switch</translation>
+        <source>Pinpointing</source>
+        <translatorcomment>Histogram</translatorcomment>
+        <translation>Histogram</translation>
     </message>
     <message>
-        <source>PushButton</source>
-        <translation>Pushbutton</translation>
+        <source>LongtermMeasurement</source>
+        <translatorcomment>Long-term measurement</translatorcomment>
+        <translation>Long-term measurement</translation>
+    </message>
+    <message>
+        <source>H2Sensor</source>
+        <translatorcomment>H2 sensor</translatorcomment>
+        <translation>H2 sensor</translation>
+    </message>
+    <message>
+        <source>Pipelocating</source>
+        <translatorcomment>Pipe locating</translatorcomment>
+        <translation>Pipe locating</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translatorcomment>Start-up</translatorcomment>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>ShowFft</source>
+        <translatorcomment>Show spectrum</translatorcomment>
+        <translation>Show spectrum</translation>
+    </message>
+    <message>
+        <source>ShowFrequencyValue</source>
+        <translatorcomment>Show frequency</translatorcomment>
+        <translation>Show frequency</translation>
+    </message>
+    <message>
+        <source>ShowPeakLevelBar</source>
+        <translatorcomment>Show peak level bar</translatorcomment>
+        <translation>Show peak level bar</translation>
+    </message>
+    <message>
+        <source>UseFrequencyColorForLevelbar</source>
+        <translatorcomment>Level bar in frequency colour</translatorcomment>
+        <translation>Level bar in frequency colour</translation>
+    </message>
+    <message>
+        <source>ShowFilterParameter</source>
+        <translatorcomment>Show filter</translatorcomment>
+        <translation>Show filter</translation>
+    </message>
+    <message>
+        <source>DynamicScaling</source>
+        <translatorcomment>Dynamic scaling</translatorcomment>
+        <translation>Dynamic scaling</translation>
+    </message>
+    <message>
+        <source>ShowGrid</source>
+        <translatorcomment>Show grid</translatorcomment>
+        <translation>Show grid</translation>
+    </message>
+    <message>
+        <source>ShowHistogram</source>
+        <translatorcomment>Show histogram</translatorcomment>
+        <translation>Show histogram</translation>
+    </message>
+    <message>
+        <source>ShowWorkingRange</source>
+        <translatorcomment>Show working range</translatorcomment>
+        <translation>Show working range</translation>
+    </message>
+    <message>
+        <source>UseFavouriteForStartup</source>
+        <translatorcomment>Start with favourite</translatorcomment>
+        <translation>Start with favourite</translation>
+    </message>
+    <message>
+        <source>UseFilterForStartup</source>
+        <translatorcomment>Start with filter</translatorcomment>
+        <translation>Start with filter</translation>
+    </message>
+    <message>
+        <source>UseGpsForStartup</source>
+        <translatorcomment>GPS on at start</translatorcomment>
+        <translation>GPS on at start</translation>
+    </message>
+    <message>
+        <source>UseTouchForStartup</source>
+        <translatorcomment>Touch screen on at start</translatorcomment>
+        <translation>Touch screen on at start</translation>
     </message>
 </context>
 <context>
-    <name>SelectFavouriteButton</name>
+    <name>DateTimeAdjust</name>
     <message>
-        <source>FavouriteButton</source>
-        <translation>Favourite button</translation>
+        <source>Date</source>
+        <translatorcomment>Date</translatorcomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translatorcomment>Time</translatorcomment>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>DateTimeSource</source>
+        <translatorcomment>Date and time from</translatorcomment>
+        <translation>Date and time from</translation>
+    </message>
+    <message>
+        <source>Gps</source>
+        <translatorcomment>GPS</translatorcomment>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translatorcomment>Manual</translatorcomment>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
     <name>Displaysettings</name>
     <message>
         <source>Brightness</source>
+        <translatorcomment>Brightness</translatorcomment>
         <translation>Brightness</translation>
+    </message>
+</context>
+<context>
+    <name>HearingProtection</name>
+    <message>
+        <source>HearingProtection</source>
+        <translatorcomment>Hearing protection</translatorcomment>
+        <translation>Hearing protection</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translatorcomment>Active</translatorcomment>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translatorcomment>Inactive</translatorcomment>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>HeadphoneVolumeOffset</source>
+        <translatorcomment>Headphone volume offset</translatorcomment>
+        <translation>Headphone volume offset</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSelect</name>
+    <message>
+        <source>PreviousPage</source>
+        <translatorcomment>Previous page</translatorcomment>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translatorcomment>Back</translatorcomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>NextPage</source>
+        <translatorcomment>Next page</translatorcomment>
+        <translation>Next page</translation>
     </message>
 </context>
 <context>
     <name>PowerSaving</name>
     <message>
         <source>PowerOffTime</source>
+        <translatorcomment>Switch off after</translatorcomment>
         <translation>Switch off after</translation>
     </message>
     <message>
         <source>DisplayOffTime</source>
+        <translatorcomment>Display off after</translatorcomment>
         <translation>Display off after</translation>
     </message>
 </context>
@@ -318,203 +248,393 @@
     <name>ResetSettings</name>
     <message>
         <source>ResetToDeliverystate</source>
+        <translatorcomment>Reset to delivery state</translatorcomment>
         <translation>Reset to delivery state</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
+        <translatorcomment>Do you really want to reset all settings?</translatorcomment>
         <translation>Do you really want to reset all settings?</translation>
     </message>
     <message>
         <source>Yes</source>
+        <translatorcomment>Yes</translatorcomment>
         <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
+        <translatorcomment>No</translatorcomment>
         <translation>No</translation>
     </message>
 </context>
 <context>
-    <name>HearingProtection</name>
+    <name>SelectFavouriteButton</name>
     <message>
-        <source>HearingProtection</source>
-        <translation>Hearing protection</translation>
-    </message>
-    <message>
-        <source>Active</source>
-        <translation>Active</translation>
-    </message>
-    <message>
-        <source>Inactive</source>
-        <translation>Inactive</translation>
-    </message>
-    <message>
-        <source>HeadphoneVolumeOffset</source>
-        <translation>Headphone volume offset</translation>
+        <source>FavouriteButton</source>
+        <translatorcomment>Favourite button</translatorcomment>
+        <translation>Favourite button</translation>
     </message>
 </context>
 <context>
-    <name>DateTimeAdjust</name>
+    <name>SelectSwitchmode</name>
     <message>
-        <source>Date</source>
-        <translation>Date</translation>
+        <source>ModeMuteButton</source>
+        <translatorcomment>Muting</translatorcomment>
+        <translation>Muting</translation>
     </message>
     <message>
-        <source>Time</source>
-        <translation>Time</translation>
+        <source>Switch</source>
+        <translatorcomment>Switch</translatorcomment>
+        <translation>Switch</translation>
     </message>
     <message>
-        <source>DateTimeSource</source>
-        <translation>Date and time from</translation>
-    </message>
-    <message>
-        <source>Gps</source>
-        <translation>GPS</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manual</translation>
+        <source>PushButton</source>
+        <translatorcomment>Pushbutton</translatorcomment>
+        <translation>Pushbutton</translation>
     </message>
 </context>
 <context>
     <name>SelectTimezone</name>
     <message>
         <source>Timezone</source>
+        <translatorcomment>Time zone</translatorcomment>
         <translation>Time zone</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
+        <translatorcomment>Daylight saving time</translatorcomment>
         <translation>Daylight saving time</translation>
     </message>
     <message>
         <source>Summertime</source>
+        <translatorcomment>Summer time</translatorcomment>
         <translation>Summer time</translation>
     </message>
     <message>
         <source>Wintertime</source>
+        <translatorcomment>Winter time</translatorcomment>
         <translation>Winter time</translation>
     </message>
 </context>
 <context>
-    <name>CustomizeDialogs</name>
+    <name>SettingsAdjustDialog</name>
     <message>
-        <source>LevelMeasurement</source>
-        <translation>Level measurement</translation>
+        <source>PreviousPage</source>
+        <translatorcomment>Previous page</translatorcomment>
+        <translation>Previous page</translation>
     </message>
     <message>
-        <source>Pinpointing</source>
-        <translation>Histogram</translation>
-    </message>
-    <message>
-        <source>LongtermMeasurement</source>
-        <translation>Long-term measurement</translation>
-    </message>
-    <message>
-        <source>H2Sensor</source>
-        <translation>H2 sensor</translation>
-    </message>
-    <message>
-        <source>Pipelocating</source>
-        <translation>Pipe locating</translation>
-    </message>
-    <message>
-        <source>Startup</source>
-        <translation>Start-up</translation>
-    </message>
-    <message>
-        <source>ShowFft</source>
-        <translation>Show spectrum</translation>
-    </message>
-    <message>
-        <source>ShowFrequencyValue</source>
-        <translation>Show frequency</translation>
-    </message>
-    <message>
-        <source>ShowPeakLevelBar</source>
-        <translation>Show peak level bar</translation>
-    </message>
-    <message>
-        <source>UseFrequencyColorForLevelbar</source>
-        <translation>Level bar in frequency colour</translation>
-    </message>
-    <message>
-        <source>ShowFilterParameter</source>
-        <translation>Show filter</translation>
-    </message>
-    <message>
-        <source>DynamicScaling</source>
-        <translation>Dynamic scaling</translation>
-    </message>
-    <message>
-        <source>ShowGrid</source>
-        <translation>Show grid</translation>
-    </message>
-    <message>
-        <source>ShowHistogram</source>
-        <translation>Show histogram</translation>
-    </message>
-    <message>
-        <source>ShowWorkingRange</source>
-        <translation>Show working range</translation>
-    </message>
-    <message>
-        <source>UseFavouriteForStartup</source>
-        <translation>Start with favourite</translation>
-    </message>
-    <message>
-        <source>UseFilterForStartup</source>
-        <translation>Start with filter</translation>
-    </message>
-    <message>
-        <source>UseGpsForStartup</source>
-        <translation>GPS on at start</translation>
-    </message>
-    <message>
-        <source>UseTouchForStartup</source>
-        <translation>Touch screen on at start</translation>
-    </message>
-</context>
-<context>
-    <name>BluetoothPairing</name>
-    <message>
-        <source>SearchBluetoothDevices</source>
-        <translation>Search Bluetooth devices</translation>
+        <source>Ok</source>
+        <translatorcomment>OK</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <translatorcomment>Cancel</translatorcomment>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>FoundBluetoothDevices</source>
-        <translation>Found Bluetooth devices</translation>
+        <source>NextPage</source>
+        <translatorcomment>Next page</translatorcomment>
+        <translation>Next page</translation>
+    </message>
+</context>
+<context>
+    <name>Systemsettings</name>
+    <message>
+        <source>PreviousPage</source>
+        <translatorcomment>Previous page</translatorcomment>
+        <translation>Previous page</translation>
     </message>
     <message>
-        <source>EnablePairingModeAndPressSearchButton</source>
-        <translation>Enable pairing mode
-and press Search-Button.</translation>
+        <source>Mainmenu</source>
+        <translatorcomment>Mainmenu</translatorcomment>
+        <translation>Mainmenu</translation>
     </message>
     <message>
-        <source>Searching</source>
-        <translation>Searching</translation>
+        <source>NextPage</source>
+        <translatorcomment>Next page</translatorcomment>
+        <translation>Next page</translation>
     </message>
     <message>
-        <source>ReadingName</source>
-        <translation>Reading names</translation>
+        <source>ModeMuteButton</source>
+        <translatorcomment>Muting</translatorcomment>
+        <translation>Muting</translation>
     </message>
     <message>
-        <source>SelectDeviceForPairing</source>
-        <translation>Select device for pairing.</translation>
+        <source>Switch</source>
+        <translatorcomment>Switch</translatorcomment>
+        <translation>Switch</translation>
     </message>
     <message>
-        <source>NoDevicesFoundTryAgain</source>
-        <translation>No devices found.</translation>
+        <source>PushButton</source>
+        <translatorcomment>Pushbutton</translatorcomment>
+        <translation>Pushbutton</translation>
     </message>
     <message>
-        <source>PairingDevice</source>
-        <translation>Pairing device</translation>
+        <source>HearingProtection</source>
+        <translatorcomment>Hearing protection</translatorcomment>
+        <translation>Hearing protection</translation>
     </message>
     <message>
-        <source>PairingNotSuccessfulPleaseTryAgain</source>
-        <translation>Pairing not successful. Please try again.</translation>
+        <source>Active</source>
+        <translatorcomment>Active</translatorcomment>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translatorcomment>Inactive</translatorcomment>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translatorcomment>Customize</translatorcomment>
+        <translation>Customize</translation>
+    </message>
+    <message>
+        <source>differentValues</source>
+        <translatorcomment>different values</translatorcomment>
+        <translation>different values</translation>
+    </message>
+    <message>
+        <source>PairedHeadphone</source>
+        <translatorcomment>Paired headphone</translatorcomment>
+        <translation>Paired headphone</translation>
+    </message>
+    <message>
+        <source>PairedMicrophone</source>
+        <translatorcomment>Paired microphone</translatorcomment>
+        <translation>Paired microphone</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translatorcomment>Brightness</translatorcomment>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translatorcomment>low</translatorcomment>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translatorcomment>medium</translatorcomment>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translatorcomment>high</translatorcomment>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>PowerSaving</source>
+        <translatorcomment>Power saving</translatorcomment>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>FavouriteButton</source>
+        <translatorcomment>Favourite button</translatorcomment>
+        <translation>Favourite button</translation>
+    </message>
+    <message>
+        <source>Systeminformation</source>
+        <translatorcomment>System information</translatorcomment>
+        <translation>System information</translation>
+    </message>
+    <message>
+        <source>FW: %1</source>
+        <translatorcomment>FW: %1</translatorcomment>
+        <translation>FW: %1</translation>
+    </message>
+    <message>
+        <source>ResetToDeliverystate</source>
+        <translatorcomment>Reset</translatorcomment>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translatorcomment>Language</translatorcomment>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translatorcomment>Time</translatorcomment>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translatorcomment>Date</translatorcomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Timezone</source>
+        <translatorcomment>Time zone</translatorcomment>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>DaylightSavingTime</source>
+        <translatorcomment>Daylight saving time</translatorcomment>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message>
+        <source>Summertime</source>
+        <translatorcomment>Summer time</translatorcomment>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Wintertime</source>
+        <translatorcomment>Winter time</translatorcomment>
+        <translation>Winter time</translation>
+    </message>
+    <message>
+        <source>PagoPago</source>
+        <translatorcomment>Pago Pago</translatorcomment>
+        <translation>Pago Pago</translation>
+    </message>
+    <message>
+        <source>Honolulu</source>
+        <translatorcomment>Honolulu</translatorcomment>
+        <translation>Honolulu</translation>
+    </message>
+    <message>
+        <source>Anchorage</source>
+        <translatorcomment>Anchorage</translatorcomment>
+        <translation>Anchorage</translation>
+    </message>
+    <message>
+        <source>LosAngeles</source>
+        <translatorcomment>Los Angeles</translatorcomment>
+        <translation>Los Angeles</translation>
+    </message>
+    <message>
+        <source>Denver</source>
+        <translatorcomment>Denver</translatorcomment>
+        <translation>Denver</translation>
+    </message>
+    <message>
+        <source>Chicago</source>
+        <translatorcomment>Chicago</translatorcomment>
+        <translation>Chicago</translation>
+    </message>
+    <message>
+        <source>NewYork</source>
+        <translatorcomment>New York</translatorcomment>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>Halifax</source>
+        <translatorcomment>Halifax</translatorcomment>
+        <translation>Halifax</translation>
+    </message>
+    <message>
+        <source>StJohns</source>
+        <translatorcomment>St. John's</translatorcomment>
+        <translation>St. John's</translation>
+    </message>
+    <message>
+        <source>SaoPaulo</source>
+        <translatorcomment>São Paulo</translatorcomment>
+        <translation>São Paulo</translation>
+    </message>
+    <message>
+        <source>SouthGeorgia</source>
+        <translatorcomment>South Georgia</translatorcomment>
+        <translation>South Georgia</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translatorcomment>Azores</translatorcomment>
+        <translation>Azores</translation>
+    </message>
+    <message>
+        <source>London</source>
+        <translatorcomment>London</translatorcomment>
+        <translation>London</translation>
+    </message>
+    <message>
+        <source>Athens</source>
+        <translatorcomment>Athens</translatorcomment>
+        <translation>Athens</translation>
+    </message>
+    <message>
+        <source>Moscow</source>
+        <translatorcomment>Moscow</translatorcomment>
+        <translation>Moscow</translation>
+    </message>
+    <message>
+        <source>Tehran</source>
+        <translatorcomment>Tehran</translatorcomment>
+        <translation>Tehran</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translatorcomment>Dubai</translatorcomment>
+        <translation>Dubai</translation>
+    </message>
+    <message>
+        <source>Kabul</source>
+        <translatorcomment>Kabul</translatorcomment>
+        <translation>Kabul</translation>
+    </message>
+    <message>
+        <source>Karachi</source>
+        <translatorcomment>Karachi</translatorcomment>
+        <translation>Karachi</translation>
+    </message>
+    <message>
+        <source>Kolkata</source>
+        <translatorcomment>Kolkata</translatorcomment>
+        <translation>Kolkata</translation>
+    </message>
+    <message>
+        <source>Kathmandu</source>
+        <translatorcomment>Kathmandu</translatorcomment>
+        <translation>Kathmandu</translation>
+    </message>
+    <message>
+        <source>Dhaka</source>
+        <translatorcomment>Dhaka</translatorcomment>
+        <translation>Dhaka</translation>
+    </message>
+    <message>
+        <source>Bangkok</source>
+        <translatorcomment>Bangkok</translatorcomment>
+        <translation>Bangkok</translation>
+    </message>
+    <message>
+        <source>Beijing</source>
+        <translatorcomment>Beijing</translatorcomment>
+        <translation>Beijing</translation>
+    </message>
+    <message>
+        <source>Tokyo</source>
+        <translatorcomment>Tokyo</translatorcomment>
+        <translation>Tokyo</translation>
+    </message>
+    <message>
+        <source>Adelaide</source>
+        <translatorcomment>Adelaide</translatorcomment>
+        <translation>Adelaide</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translatorcomment>Sydney</translatorcomment>
+        <translation>Sydney</translation>
+    </message>
+    <message>
+        <source>Noumea</source>
+        <translatorcomment>Nouméa</translatorcomment>
+        <translation>Nouméa</translation>
+    </message>
+    <message>
+        <source>Auckland</source>
+        <translatorcomment>Auckland</translatorcomment>
+        <translation>Auckland</translation>
+    </message>
+    <message>
+        <source>Tongatapu</source>
+        <translatorcomment>Nukuʻalofa</translatorcomment>
+        <translation>Nukuʻalofa</translation>
     </message>
 </context>
 </TS>

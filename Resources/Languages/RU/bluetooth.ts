@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>BluetoothIDC777</name>
+    <message>
+        <source>Error</source>
+        <translatorcomment>Error</translatorcomment>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>InvalidBluetoothAddressPleaseRestartPairing</source>
+        <translatorcomment>Invalid bluetooth address
+Please restart pairing.</translatorcomment>
+        <translation type="unfinished">Invalid bluetooth address
+Please restart pairing.</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothWT32</name>
+    <message>
+        <source>unknown</source>
+        <translatorcomment>unknown</translatorcomment>
+        <translation type="unfinished">unknown</translation>
+    </message>
+</context>
+</TS>

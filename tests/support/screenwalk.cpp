@@ -1,0 +1,97 @@
+#include "screenwalk.h"
+#include "testunit.h"
+
+#include "Audio/filtersettings.h"
+#include "Debug/debugmenu.h"
+#include "Management/SettingsAdjust/customizedialogs.h"
+#include "Management/SettingsAdjust/datetimeadjust.h"
+#include "Management/SettingsAdjust/displaysettings.h"
+#include "Management/SettingsAdjust/hearingprotection.h"
+#include "Management/SettingsAdjust/powersaving.h"
+#include "Management/SettingsAdjust/resetsettings.h"
+#include "Management/SettingsAdjust/selectfavouritebutton.h"
+#include "Management/SettingsAdjust/selectswitchmode.h"
+#include "Management/SettingsAdjust/selecttimezone.h"
+#include "Management/SettingsAdjust/systeminformation.h"
+#include "Management/backupdialog.h"
+#include "Management/bluetoothpairing.h"
+#include "Management/configuration.h"
+#include "Management/firmwareupdate.h"
+#include "Management/languageselect.h"
+#include "Testmenu/testmenu.h"
+#include "Tools/messagedialog.h"
+#include "Tools/virtualkeyboard.h"
+#include "mainmenu.h"
+
+#include <QStackedWidget>
+
+namespace ScreenWalk {
+
+namespace {
+
+template <class Dialog>
+void dialog(const char* name, MainMenu* w, const Visit& visit,
+            const std::function<void(Dialog*)>& init = nullptr)
+{
+    Dialog d(w);
+    if (init)
+        init(&d);
+    d.show();
+    pages(name, &d, visit);
+}
+
+}
+
+void pages(const QString& name, QWidget* top, const Visit& visit)
+{
+    visit(name, top);
+    for (QStackedWidget* stack : top->findChildren<QStackedWidget*>()) {
+        const int shown = stack->currentIndex();
+        for (int i = 0; i < stack->count(); ++i) {
+            if (i == shown)
+                continue;
+            stack->setCurrentIndex(i);
+            visit(QString("%1/%2%3").arg(name, stack->objectName()).arg(i), top);
+        }
+        stack->setCurrentIndex(shown);
+    }
+}
+
+void run(MainMenu* w, TestUnit& unit, const Visit& visit)
+{
+    const struct {
+        const char* name;
+        int number;
+    } screens[] = {{"main", 0}, {"level", 1}, {"pinpointing", 3}, {"management", 4},
+                   {"settings", 5}, {"h2", 6}, {"browser", 7}, {"pipelocating", 8},
+                   {"longterm", 9}, {"gps", 10}, {"pressure", 11}};
+    for (const auto& s : screens) {
+        w->displayWidget(s.number, 1, 0);
+        pages(s.name, unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
+    }
+    w->displayWidget(0, 1, 0);
+    for (int type = 0; type <= 3; ++type)
+        dialog<MessageDialog>(qPrintable(QString("message%1").arg(type)), w, visit,
+                              [type](MessageDialog* d) { d->setDialogType(type); });
+    dialog<VirtualKeyboard>("keyboard", w, visit);
+    dialog<LanguageSelect>("languages", w, visit);
+    dialog<BluetoothPairing>("pairing", w, visit);
+    dialog<CustomizeDialogs>("customize", w, visit, [](CustomizeDialogs* d) { d->init(); });
+    dialog<DateTimeAdjust>("datetime", w, visit);
+    dialog<Displaysettings>("display", w, visit);
+    dialog<HearingProtection>("hearing", w, visit);
+    dialog<PowerSaving>("powersaving", w, visit);
+    dialog<ResetSettings>("reset", w, visit);
+    dialog<SelectFavouriteButton>("favourite", w, visit);
+    dialog<SelectSwitchmode>("switchmode", w, visit);
+    dialog<SelectTimezone>("timezone", w, visit);
+    dialog<Filtersettings>("filter", w, visit);
+    dialog<Systeminformation>("systeminfo", w, visit, [](Systeminformation* d) { d->init(); });
+    dialog<Configuration>("configuration", w, visit);
+    dialog<Firmwareupdate>("update", w, visit);
+    dialog<BackupDialog>("usb", w, visit);
+    dialog<DebugMenu>("debug", w, visit);
+    dialog<TestMenu>("test", w, visit);
+}
+
+}

@@ -1,0 +1,21 @@
+#ifndef SCREENWALK_H
+#define SCREENWALK_H
+
+#include <QString>
+#include <functional>
+
+class MainMenu;
+class QWidget;
+class TestUnit;
+
+// Opens every screen of a started unit and every dialog they open, one at a
+// time, and hands each on with every page of its stacked widgets shown in
+// turn. Names: the screen or dialog, then "/<stack><page>" for a page.
+namespace ScreenWalk {
+using Visit = std::function<void(const QString& name, QWidget* top)>;
+void run(MainMenu* w, TestUnit& unit, const Visit& visit);
+// Each page of top's stacked widgets, after top itself.
+void pages(const QString& name, QWidget* top, const Visit& visit);
+}
+
+#endif

@@ -1,0 +1,273 @@
+// Texts of every built-in language fit where they show and have their glyphs
+// in the application font; German pictures for review.
+#include "Tools/messagedialog.h"
+#include "Tools/unitfont.h"
+#include "mainmenu.h"
+#include "screenwalk.h"
+#include "testunit.h"
+#include "tsfiles.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+
+// Languages whose pictures are written for review.
+const QStringList kScreenshotLanguages = {"DE"};
+// What the pictures show: a walk name, or a message dialog with the longest warning.
+const QStringList kScreenshots = {
+    "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",
+    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "keyboard"};
+// Contexts whose long texts show in a message dialog.
+const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements"};
+
+// Place markers filled as the worst case the program fills them with.
+QString filled(QString text)
+{
+    text.replace(QRegularExpression("%[0-9n]"), "4000");
+    return text;
+}
+
+QString plain(QString text)
+{
+    return text.replace(QRegularExpression("&(.)"), "\\1");
+}
+
+int widest(const QFontMetrics& fm, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split('\n'))
+        width = qMax(width, fm.horizontalAdvance(line));
+    return width;
+}
+
+// Room for a button's text: its contents less the style sheet's image.
+QRect buttonContents(QAbstractButton* b)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.text = b->text();
+    QRect r = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+    if (!b->icon().isNull())
+        r.setLeft(r.left() + b->iconSize().width() + 4);
+    const auto image = QRegularExpression("image:\\s*url\\(([^)]*)\\)[^}]*image-position:\\s*left")
+                           .match(b->styleSheet());
+    if (image.hasMatch())
+        r.setLeft(r.left() + QPixmap(image.captured(1)).width());
+    return r;
+}
+
+class Language
+{
+public:
+    explicit Language(const QString& code) : code(code)
+    {
+        for (const TsFiles::Entry& e : TsFiles::read(code))
+            if (e.type != "obsolete" && e.type != "vanished")
+                keys.insert(e.translation, e.key()), entries << e;
+    }
+    QString name(const QString& text) const { return keys.value(text, "\"" + text + "\""); }
+    QString code;
+    QHash<QString, QString> keys;
+    QList<TsFiles::Entry> entries;
+};
+
+// Every visible label and button text below top within its room.
+QStringList clipped(const Language& lang, const QString& where, QWidget* top)
+{
+    QStringList failures;
+    auto fail = [&](QWidget* w, const QString& text, int needed, int room) {
+        failures << QString("%1 %2 %3 %4: %5 needs %6 px, has %7")
+                        .arg(lang.code, where, w->objectName(), w->metaObject()->className(),
+                             lang.name(text))
+                        .arg(needed)
+                        .arg(room);
+    };
+    const QFontMetrics tipMetrics(QToolTip::font());
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(top))
+            continue;
+        const QString tip = w->toolTip();
+        if (!tip.isEmpty() && widest(tipMetrics, filled(tip)) > 470)
+            fail(w, tip, widest(tipMetrics, filled(tip)), 470);
+        const QFontMetrics fm(w->font());
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            const QString text = filled(label->text());
+            if (text.isEmpty() || Qt::mightBeRichText(text))
+                continue;
+            const int room = label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent());
+            if (label->wordWrap()) {
+                const int needed = label->heightForWidth(label->width());
+                if (needed > label->height())
+                    fail(w, label->text(), needed, label->height());
+                for (const QString& word : text.split(QRegularExpression("\\s+")))
+                    if (fm.horizontalAdvance(word) > room)
+                        fail(w, label->text(), fm.horizontalAdvance(word), room);
+            } else if (widest(fm, text) > room) {
+                fail(w, label->text(), widest(fm, text), room);
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = plain(filled(button->text()));
+            if (text.isEmpty())
+                continue;
+            const QRect room = buttonContents(button);
+            if (widest(fm, text) > room.width())
+                fail(w, button->text(), widest(fm, text), room.width());
+            const int lines = text.count('\n') + 1;
+            const int height = (lines - 1) * fm.lineSpacing() + fm.height();
+            if (lines > 1 && height > room.height())
+                fail(w, button->text(), height, room.height());
+        }
+    }
+    return failures;
+}
+
+QString longestMessage(const Language& lang)
+{
+    QString longest;
+    for (const TsFiles::Entry& e : lang.entries)
+        if (kMessageContexts.contains(e.context) && e.translation.size() > longest.size())
+            longest = e.translation;
+    return longest;
+}
+
+// Runs f with the unit showing the language of code.
+void inLanguage(TestUnit& unit, const QString& code)
+{
+    const int number = TsFiles::builtInCodes().indexOf(code) + 1;
+    // EN has no number: it reaches the window as an override of GB.
+    const QString override = unit.root.path("/media/vq4100/GB_VQ4100.qm");
+    QFile::remove(override);
+    if (code == "EN")
+        QFile::copy(":/Languages/EN_VQ4100.qm", override);
+    unit.window()->changeLanguage(code == "EN" ? 1 : number);
+}
+
+}
+
+class TestTranslationFit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void textsFit_data() { languages(true); }
+    void textsFit();
+    void noBoxes_data() { languages(false); }
+    void noBoxes();
+    void screenshots_data();
+    void screenshots();
+
+private:
+    static void languages(bool distinctTexts);
+    std::unique_ptr<TestUnit> m_unit;
+};
+
+void TestTranslationFit::initTestCase()
+{
+    UnitFont::install();
+    m_unit.reset(new TestUnit);
+    m_unit->start();
+}
+
+// A language whose texts equal those of one listed before shows the same and
+// is not listed again.
+void TestTranslationFit::languages(bool distinctTexts)
+{
+    QTest::addColumn<QString>("code");
+    QSet<QString> seen;
+    for (const QString& code : TsFiles::builtInCodes()) {
+        QStringList texts;
+        for (const TsFiles::Entry& e : Language(code).entries)
+            texts << e.key() + '\n' + e.translation;
+        texts.sort();
+        const QString all = texts.join('\n');
+        if (distinctTexts && seen.contains(all))
+            continue;
+        seen.insert(all);
+        QTest::newRow(qPrintable(code)) << code;
+    }
+}
+
+void TestTranslationFit::textsFit()
+{
+    QFETCH(QString, code);
+    const Language lang(code);
+    inLanguage(*m_unit, code);
+    QStringList failures;
+    ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+        failures << clipped(lang, name, top);
+    });
+    // Every message text in the dialog that shows it.
+    for (const TsFiles::Entry& e : lang.entries) {
+        if (!kMessageContexts.contains(e.context))
+            continue;
+        MessageDialog d(m_unit->window());
+        // The store adds its count to its warnings.
+        d.setInfotext(e.translation + (e.context == "Measurements" ? "\n(4000 / 4000)" : ""));
+        d.show();
+        failures << clipped(lang, "message", &d);
+    }
+    failures.removeDuplicates();
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+}
+
+void TestTranslationFit::noBoxes()
+{
+    QFETCH(QString, code);
+    QStringList boxed;
+    for (const TsFiles::Entry& e : Language(code).entries) {
+        QTextLayout layout(e.translation, QApplication::font());
+        layout.beginLayout();
+        while (layout.createLine().isValid()) {
+        }
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            if (run.glyphIndexes().contains(0))
+                boxed << e.key() + ": " + e.translation;
+    }
+    QVERIFY2(boxed.isEmpty(), qPrintable(code + ": " + boxed.join(", ")));
+}
+
+void TestTranslationFit::screenshots_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString& code : kScreenshotLanguages)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestTranslationFit::screenshots()
+{
+    QFETCH(QString, code);
+    const Language lang(code);
+    QDir dir(QCoreApplication::applicationDirPath());
+    QVERIFY(dir.mkpath("translation-screenshots/" + code));
+    dir.cd("translation-screenshots/" + code);
+    inLanguage(*m_unit, code);
+    QSet<QString> written;
+    auto save = [&](const QString& name, QWidget* top) {
+        const QString file = dir.filePath(QString(name).replace('/', '-') + ".png");
+        if (top->grab().save(file))
+            written << name;
+    };
+    ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+        if (kScreenshots.contains(name))
+            save(name, top);
+    });
+    MessageDialog d(m_unit->window());
+    d.setIcon(MessageDialog::IconWarning);
+    d.setHeadline(QCoreApplication::translate("MessageDialog", "Warning"));
+    d.setDialogType(MessageDialog::TypeOk);
+    d.setInfotext(longestMessage(lang));
+    d.show();
+    save("warning", &d);
+    QCOMPARE(written.size(), kScreenshots.size() + 1);
+}
+
+QTEST_MAIN(TestTranslationFit)
+#include "tst_translationfit.moc"
