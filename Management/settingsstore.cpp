@@ -44,12 +44,6 @@ const SettingsStore::Flag SettingsStore::kDialogFlags[24] = {
 
 namespace {
 
-// The store's texts keep the settings screen's translation context.
-QString tr(const char* key)
-{
-    return QCoreApplication::translate("Systemsettings", key);
-}
-
 // The keys besides the dialog flags.
 const char* const kValueKeys[] = {
     "Bluetooth/Headphone_Name", "Bluetooth/Headphone_ID", "Bluetooth/Microphone_Name",
@@ -254,7 +248,7 @@ void SettingsStore::setDefaultValues()
     m_btNameMicrophone.clear();
     m_selectedLanguageNum = 1;
     g_debugFeatures = 0;
-    m_timezoneName = tr("Berlin") + " (+1 h)";
+    m_timezoneName = QCoreApplication::translate("Systemsettings", "Berlin") + " (+1 h)";
     m_timezoneNum = 13;
     m_timezoneOffset = 3600;
     m_daylightSavingTime = 0;
@@ -389,7 +383,7 @@ QString SettingsStore::convertTimeToText(int seconds)
 {
     const unsigned int s = static_cast<unsigned int>(seconds);
     if (s == 0)
-        return tr("never");
+        return QCoreApplication::translate("Systemsettings", "never");
     if (s < 60)
         return QString::number(s) + " s";
     if (s < 3600)
@@ -436,14 +430,14 @@ QString SettingsStore::getLanguageName(int num) const
 QString SettingsStore::getFavButTextFromNum(int num)
 {
     switch (num) {
-    case 0: return tr("Screenshot");
-    case 1: return tr("Histogram");
-    case 2: return tr("LevelMeasurement");
-    case 3: return tr("LongtermMeasurement");
-    case 4: return tr("H2-Sensor");
-    case 5: return tr("Pipelocating");
+    case 0: return QCoreApplication::translate("Systemsettings", "Screenshot");
+    case 1: return QCoreApplication::translate("Systemsettings", "Histogram");
+    case 2: return QCoreApplication::translate("Systemsettings", "LevelMeasurement");
+    case 3: return QCoreApplication::translate("Systemsettings", "LongtermMeasurement");
+    case 4: return QCoreApplication::translate("Systemsettings", "H2-Sensor");
+    case 5: return QCoreApplication::translate("Systemsettings", "Pipelocating");
     default:
         m_favouriteButton = 2;
-        return tr("LevelMeasurement");
+        return QCoreApplication::translate("Systemsettings", "LevelMeasurement");
     }
 }

@@ -2,180 +2,223 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
-    <name>Configuration</name>
-    <message>
-        <source>SensorType</source>
-        <translation>Sensor</translation>
-    </message>
-    <message>
-        <source>MicrophoneGain</source>
-        <translation>Microphone gain</translation>
-    </message>
-    <message>
-        <source>BatteryVoltage</source>
-        <translation>Battery</translation>
-    </message>
-    <message>
-        <source>FirmwareVersion</source>
-        <translation>Firmware</translation>
-    </message>
-    <message>
-        <source>HardwareVersion</source>
-        <translation>Hardware</translation>
-    </message>
-    <message>
-        <source>ButtonMode</source>
-        <translation>Mute key</translation>
-    </message>
-    <message>
-        <source>MuteState</source>
-        <translation>Mute state</translation>
-    </message>
-    <message>
-        <source>NoConnectionToTheTB9</source>
-        <translation>No Bluetooth connection to the TB-9: its configuration cannot be read.</translation>
-    </message>
-    <message>
-        <source>ReadingTheConfigurationOfTheTB9</source>
-        <translation>Reading the configuration of the TB-9 ...</translation>
-    </message>
-    <message>
-        <source>TheTB9DidNotAnswerCompletely</source>
-        <translation>The TB-9 did not answer completely: what came is shown.</translation>
-    </message>
-    <message>
-        <source>Muted</source>
-        <translation>Muted</translation>
-    </message>
-    <message>
-        <source>Listening</source>
-        <translation>Listening</translation>
-    </message>
-</context>
-<context>
     <name>BackupDialog</name>
     <message>
         <source>ConnectToThePC</source>
+        <translatorcomment>Connect to the PC</translatorcomment>
         <translation>Connect to the PC</translation>
     </message>
     <message>
         <source>ConnectTheDataPartitionToThePC</source>
+        <translatorcomment>Connect the data storage to the PC by USB?
+While it is connected, the unit stores no measurements, screenshots or logs.</translatorcomment>
         <translation>Connect the data storage to the PC by USB?
 While it is connected, the unit stores no measurements, screenshots or logs.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsOnTheUnit</source>
+        <translatorcomment>The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translatorcomment>
         <translation>The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translation>
     </message>
     <message>
         <source>ThePCHoldsTheDataPartitionEjectItThenPressBack</source>
+        <translatorcomment>The PC holds the data storage now. Eject the drive on the PC, then press Back.</translatorcomment>
         <translation>The PC holds the data storage now. Eject the drive on the PC, then press Back.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsInUseAndStaysOnTheUnit</source>
+        <translatorcomment>The data storage is in use and stays on the unit. Try again later.</translatorcomment>
         <translation>The data storage is in use and stays on the unit. Try again later.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeStarted</source>
+        <translatorcomment>The USB connection could not be started. The data storage stays on the unit.</translatorcomment>
         <translation>The USB connection could not be started. The data storage stays on the unit.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeEnded</source>
+        <translatorcomment>The USB connection could not be ended. Eject the drive on the PC and press Back again.</translatorcomment>
         <translation>The USB connection could not be ended. Eject the drive on the PC and press Back again.</translation>
+    </message>
+</context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>SensorType</source>
+        <translatorcomment>Sensor</translatorcomment>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>MicrophoneGain</source>
+        <translatorcomment>Microphone gain</translatorcomment>
+        <translation>Microphone gain</translation>
+    </message>
+    <message>
+        <source>BatteryVoltage</source>
+        <translatorcomment>Battery</translatorcomment>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>FirmwareVersion</source>
+        <translatorcomment>Firmware</translatorcomment>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>HardwareVersion</source>
+        <translatorcomment>Hardware</translatorcomment>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>ButtonMode</source>
+        <translatorcomment>Mute key</translatorcomment>
+        <translation>Mute key</translation>
+    </message>
+    <message>
+        <source>MuteState</source>
+        <translatorcomment>Mute state</translatorcomment>
+        <translation>Mute state</translation>
+    </message>
+    <message>
+        <source>NoConnectionToTheTB9</source>
+        <translatorcomment>No Bluetooth connection to the TB-9: its configuration cannot be read.</translatorcomment>
+        <translation>No Bluetooth connection to the TB-9: its configuration cannot be read.</translation>
+    </message>
+    <message>
+        <source>ReadingTheConfigurationOfTheTB9</source>
+        <translatorcomment>Reading the configuration of the TB-9 ...</translatorcomment>
+        <translation>Reading the configuration of the TB-9 ...</translation>
+    </message>
+    <message>
+        <source>TheTB9DidNotAnswerCompletely</source>
+        <translatorcomment>The TB-9 did not answer completely: what came is shown.</translatorcomment>
+        <translation>The TB-9 did not answer completely: what came is shown.</translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translatorcomment>Muted</translatorcomment>
+        <translation>Muted</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translatorcomment>Listening</translatorcomment>
+        <translation>Listening</translation>
     </message>
 </context>
 <context>
     <name>Systeminformation</name>
     <message>
         <source>ProgramVersion</source>
+        <translatorcomment>Program</translatorcomment>
         <translation>Program</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
+        <translatorcomment>Hardware</translatorcomment>
         <translation>Hardware</translation>
     </message>
     <message>
         <source>BluetoothModules</source>
+        <translatorcomment>Bluetooth modules</translatorcomment>
         <translation>Bluetooth modules</translation>
     </message>
     <message>
         <source>HeadphoneModuleAddress</source>
+        <translatorcomment>Headset module</translatorcomment>
         <translation>Headset module</translation>
     </message>
     <message>
         <source>HeadphoneModuleFirmware</source>
+        <translatorcomment>Headset firmware</translatorcomment>
         <translation>Headset firmware</translation>
     </message>
     <message>
         <source>MicrophoneModuleAddress</source>
+        <translatorcomment>TB-9 module</translatorcomment>
         <translation>TB-9 module</translation>
     </message>
     <message>
         <source>MicrophoneModuleFirmware</source>
+        <translatorcomment>TB-9 firmware</translatorcomment>
         <translation>TB-9 firmware</translation>
     </message>
     <message>
         <source>SerialNumber</source>
+        <translatorcomment>Serial number</translatorcomment>
         <translation>Serial number</translation>
     </message>
     <message>
         <source>ProductionDate</source>
+        <translatorcomment>Production date</translatorcomment>
         <translation>Production date</translation>
     </message>
     <message>
         <source>BatteryCharge</source>
+        <translatorcomment>Battery charge</translatorcomment>
         <translation>Battery charge</translation>
     </message>
     <message>
         <source>BatteryVoltage</source>
+        <translatorcomment>Battery voltage</translatorcomment>
         <translation>Battery voltage</translation>
     </message>
     <message>
         <source>BatteryCurrent</source>
+        <translatorcomment>Battery current</translatorcomment>
         <translation>Battery current</translation>
     </message>
     <message>
         <source>BatteryTemperature</source>
+        <translatorcomment>Battery temperature</translatorcomment>
         <translation>Battery temperature</translation>
     </message>
     <message>
         <source>Charging</source>
+        <translatorcomment>Charging</translatorcomment>
         <translation>Charging</translation>
     </message>
     <message>
         <source>SystemMemory</source>
+        <translatorcomment>System memory</translatorcomment>
         <translation>System memory</translation>
     </message>
     <message>
         <source>DataMemory</source>
+        <translatorcomment>Data storage</translatorcomment>
         <translation>Data storage</translation>
     </message>
     <message>
         <source>DeveloperFeatures</source>
+        <translatorcomment>Developer features</translatorcomment>
         <translation>Developer features</translation>
     </message>
     <message>
         <source>DeveloperFeaturesInfo</source>
+        <translatorcomment>Shows the debug and test menus on the main page and logs the system state to the data storage.</translatorcomment>
         <translation>Shows the debug and test menus on the main page and logs the system state to the data storage.</translation>
     </message>
     <message>
         <source>PreviousPage</source>
+        <translatorcomment>Previous page</translatorcomment>
         <translation>Previous page</translation>
     </message>
     <message>
         <source>Back</source>
+        <translatorcomment>Back</translatorcomment>
         <translation>Back</translation>
     </message>
     <message>
         <source>NextPage</source>
+        <translatorcomment>Next page</translatorcomment>
         <translation>Next page</translation>
     </message>
     <message>
         <source>Yes</source>
+        <translatorcomment>Yes</translatorcomment>
         <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
+        <translatorcomment>No</translatorcomment>
         <translation>No</translation>
     </message>
 </context>
