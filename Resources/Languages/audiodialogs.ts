@@ -5,22 +5,27 @@
     <name>Filtersettings</name>
     <message>
         <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
         <translation>Accept</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
+        <translatorcomment>Microphone gain</translatorcomment>
         <translation>Microphone gain</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
+        <translatorcomment>Headphone volume</translatorcomment>
         <translation>Headphone volume</translation>
     </message>
     <message>
         <source>AutomaticFilterSetting</source>
+        <translatorcomment>Automatic filter setting</translatorcomment>
         <translation>Automatic filter setting</translation>
     </message>
     <message>
         <source>NoFilter</source>
+        <translatorcomment>No filter</translatorcomment>
         <translation>No filter</translation>
     </message>
 </context>
