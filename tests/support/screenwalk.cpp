@@ -46,6 +46,8 @@ void pages(const QString& name, QWidget* top, const Visit& visit)
 {
     visit(name, top);
     for (QStackedWidget* stack : top->findChildren<QStackedWidget*>()) {
+        if (stack->window() != top->window())
+            continue; // a dialog the page keeps: walked on its own
         const int shown = stack->currentIndex();
         for (int i = 0; i < stack->count(); ++i) {
             if (i == shown)
