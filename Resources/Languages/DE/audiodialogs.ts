@@ -6,27 +6,27 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonverstärkung</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Kopfhörerlautstärke</translation>
     </message>
     <message>
         <source>AutomaticFilterSetting</source>
         <translatorcomment>Automatic filter setting</translatorcomment>
-        <translation type="unfinished">Automatic filter setting</translation>
+        <translation>Automatische Filtereinstellung</translation>
     </message>
     <message>
         <source>NoFilter</source>
         <translatorcomment>No filter</translatorcomment>
-        <translation type="unfinished">No filter</translation>
+        <translation>Kein Filter</translation>
     </message>
 </context>
 </TS>

@@ -6,31 +6,32 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
         <translatorcomment>The battery is very low. Please recharge.</translatorcomment>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Der Akku ist fast leer. Bitte aufladen.</translation>
     </message>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
         <translatorcomment>The sensor could not be detected.</translatorcomment>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Der Sensor wurde nicht erkannt.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfTB9ToLow</source>
         <translatorcomment>Battery voltage of TB-9 is very low.
 Please recharge.</translatorcomment>
-        <translation type="unfinished">Battery voltage of TB-9 is very low.
-Please recharge.</translation>
+        <translation>Akkuspannung des TB-9 sehr niedrig.
+Bitte aufladen.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
         <translatorcomment>Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translatorcomment>
-        <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+        <translation>Sensortyp wurde nicht erkannt.
+Bitte Sensor richtig aufsetzen
+oder Kontakte reinigen.</translation>
     </message>
 </context>
 </TS>
