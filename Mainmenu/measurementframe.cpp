@@ -93,6 +93,15 @@ MeasurementFrame::~MeasurementFrame()
     stopTimers();
 }
 
+// The frame's texts are looked up in each screen's own context; each screen
+// that has them lists them here, so that lupdate finds them.
+[[maybe_unused]] static const char* const kScreenTexts[] = {
+    QT_TRANSLATE_NOOP("Pinpointing", "Note"),
+    QT_TRANSLATE_NOOP("Pinpointing", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
+    QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9"),
+};
+
 QString MeasurementFrame::screenText(const char* key) const
 {
     return QCoreApplication::translate(metaObject()->className(), key);
