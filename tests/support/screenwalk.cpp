@@ -1,5 +1,6 @@
 #include "screenwalk.h"
 #include "testunit.h"
+#include "modalhelper.h"
 
 #include "Audio/filtersettings.h"
 #include "Debug/debugmenu.h"
@@ -67,6 +68,8 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     } screens[] = {{"main", 0}, {"level", 1}, {"pinpointing", 3}, {"management", 4},
                    {"settings", 5}, {"h2", 6}, {"browser", 7}, {"pipelocating", 8},
                    {"longterm", 9}, {"gps", 10}, {"pressure", 11}};
+    // A screen started without a sensor shows a modal note; closed as it opens.
+    ModalCloser notes;
     for (const auto& s : screens) {
         w->displayWidget(s.number, 1, 0);
         pages(s.name, unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
