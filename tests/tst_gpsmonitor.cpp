@@ -31,10 +31,10 @@ struct Monitor {
     void click(const char* button) const { screen->findChild<QPushButton*>(button)->click(); }
 };
 
-QList<GnssSatellite> satellites(const QString& spec)
+QList<GnssSatellite> satellites(const QString& list)
 {
     QList<GnssSatellite> out;
-    for (const QString& s : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& s : list.split(' ', Qt::SkipEmptyParts)) {
         GnssSatellite satellite;
         satellite.system = s.left(2).toLatin1();
         satellite.prn = s.mid(2).section(':', 0, 0).toInt();
