@@ -227,13 +227,13 @@ int BackgroundRecording::startAudioPlayback(QString filename)
 {
     if (!m_audioOutput) {
         qDebug() << "startAudioPlayback: not initialised";
-        return 0;
+        return -1;
     }
     // Read-only, so a missing file is never created.
     QFile file(DeviceLayer::path(filename));
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "Cannot open file:" << file.fileName();
-        return 0;
+        return -1;
     }
     QByteArray data = file.read(kMaxPlaybackBytes);
     file.close();
@@ -248,6 +248,10 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     m_playbackData->open(QIODevice::ReadOnly);
     qDebug() << "Playing" << file.fileName() << data.size();
     m_audioOutput->start(m_playbackData);
+    if (m_audioOutput->error() == QAudio::OpenError) {
+        qDebug() << "Cannot play: no audio output" << m_Outputdevice.deviceName();
+        return -1;
+    }
     return 0;
 }
 
@@ -258,6 +262,12 @@ int BackgroundRecording::stopAudioPlayback()
         m_audioOutput->stop();
     }
     return 0;
+}
+
+QAudio::State BackgroundRecording::playbackState(QAudio::Error* error) const
+{
+    *error = m_audioOutput ? m_audioOutput->error() : QAudio::OpenError;
+    return m_audioOutput ? m_audioOutput->state() : QAudio::StoppedState;
 }
 
 void BackgroundRecording::handleStateChanged(QAudio::State newState)

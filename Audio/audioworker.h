@@ -51,6 +51,8 @@ public:
     const RecordingWindow& window() const { return m_window; }
     // One read of the input's notification, from the given device.
     void readFrom(QIODevice* input);
+    // The playback's state, and its error once stopped.
+    QAudio::State playbackState(QAudio::Error* error) const;
 
 public slots:
     int startAudioRecording();
@@ -58,6 +60,8 @@ public slots:
     void pauseAudioRecording(bool pause);
     void init();
     int storeAudioData(QString filename);
+    // filename: a path on the unit. -1 when nothing plays (no output, no
+    // readable file), with the reason in the log.
     int startAudioPlayback(QString filename);
     int stopAudioPlayback();
 

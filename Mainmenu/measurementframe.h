@@ -125,7 +125,8 @@ protected:
     void enterStoredView();
     // No input, no loop-back: what a stored view plays goes out alone.
     void routeStoredView();
-    // Playback of a recording; deactivate() stops what is playing.
+    // Playback of a recording (a path on the unit); deactivate() stops what
+    // is playing.
     void startPlayback(const QString& file);
     void stopPlayback();
 

@@ -253,6 +253,13 @@ void TestAudioWorker::playbackOfMissingFileCreatesNothing()
     onRecorder(r.w, [](BackgroundRecording*) {});
     QVERIFY(log.contains("Cannot open file:"));
     QVERIFY(!r.t.exists(missing));
+    // A caller that asks learns that nothing plays: no file, or no output.
+    auto result = [&r](const QString& file) {
+        int rc = 0;
+        onRecorder(r.w, [&](BackgroundRecording* rec) { rc = rec->startAudioPlayback(file); });
+        return rc;
+    };
+    QCOMPARE(result(missing), -1);
 
     // Without a server an existing file is read and nothing else happens.
     // The 44 header bytes of a WAV file are not played as sound; a file
@@ -271,6 +278,8 @@ void TestAudioWorker::playbackOfMissingFileCreatesNothing()
     QVERIFY(r.t.exists(kTemp + "old.wav"));
     QCOMPARE(played("old.wav"), 100);
     QCOMPARE(played("raw.pcm"), 50);
+    QCOMPARE(result(kTemp + "raw.pcm"), -1);
+    QVERIFY(log.contains("Cannot play: no audio output"));
 }
 
 void TestAudioWorker::requestsInAnyOrder()

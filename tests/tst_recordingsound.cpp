@@ -5,6 +5,7 @@
 #include "Audio/audioworker.h"
 #include "Debug/debugaudiolevelfft.h"
 #include "logcapture.h"
+#include "privatesoundserver.h"
 #include "pulsefeed.h"
 #include "signalgenerator.h"
 #include "testroot.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
-#include <QProcess>
 #include <QtEndian>
 #include <QtTest>
 
@@ -22,37 +22,6 @@ namespace {
 
 const QString kTemp = "/home/root/meas/wav_temp/";
 const double kToneHz = 1000.0;
-
-// The helper the scripts use, started and stopped by this process.
-class PrivateServer
-{
-public:
-    explicit PrivateServer(const QString& root)
-        : m_root(root)
-    {
-        QProcess p;
-        p.start(script(), {"start", root, "--owner",
-                           QString::number(QCoreApplication::applicationPid())});
-        if (!p.waitForFinished(30000)) {
-            m_reason = "scripts/pulse-private did not finish";
-            p.kill();
-            p.waitForFinished();
-        } else if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-            m_reason = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
-            if (m_reason.isEmpty())
-                m_reason = QString("scripts/pulse-private exited with %1").arg(p.exitCode());
-        }
-    }
-    ~PrivateServer() { QProcess::execute(script(), {"stop", m_root}); }
-
-    bool isRunning() const { return m_reason.isEmpty(); }
-    QString reason() const { return m_reason; }
-
-private:
-    static QString script() { return QStringLiteral(VQ_SOURCE_DIR "/scripts/pulse-private"); }
-    QString m_root;
-    QString m_reason;
-};
 
 qint64 windowBytes(AudioWorker& w)
 {
@@ -127,7 +96,7 @@ private slots:
 
 private:
     std::unique_ptr<TestRoot> m_root;
-    std::unique_ptr<PrivateServer> m_server;
+    std::unique_ptr<PrivateSoundServer> m_server;
     std::unique_ptr<PulseFeed> m_feed;
     std::unique_ptr<AnalogInputWorker> m_adc;
     std::unique_ptr<AudioWorker> m_worker;
@@ -137,7 +106,7 @@ void TestRecordingSound::initTestCase()
 {
     m_root = std::make_unique<TestRoot>();
     QVERIFY(m_root->isValid());
-    m_server = std::make_unique<PrivateServer>(m_root->root());
+    m_server = std::make_unique<PrivateSoundServer>(m_root->root());
     if (!m_server->isRunning())
         QSKIP(qPrintable("no private sound server: " + m_server->reason()));
 

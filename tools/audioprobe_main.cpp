@@ -13,9 +13,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMutex>
 #include <QTextStream>
 #include <QThread>
-#include <QTimer>
 
 namespace {
 
@@ -27,9 +27,25 @@ int usage()
     return 2;
 }
 
+// The product's last log lines, kept instead of printed: they would bury the
+// tool's output, and the last of them says why something failed.
+QMutex g_logMutex;
+QStringList g_productLog;
+
 void silenceProductLog()
 {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) {
+        QMutexLocker lock(&g_logMutex);
+        g_productLog.append(line);
+        if (g_productLog.size() > 100)
+            g_productLog.removeFirst();
+    });
+}
+
+QStringList productLog()
+{
+    QMutexLocker lock(&g_logMutex);
+    return g_productLog;
 }
 
 int levels(QCoreApplication& app, const QStringList& options)
@@ -84,14 +100,26 @@ bool haveSoundServer(const QString& root)
     return false;
 }
 
-// Bytes in the recorder's window, asked on its own thread.
+// Runs f on the recorder's own thread and waits for it.
+template <typename F>
+void onRecorder(AudioWorker* worker, F f)
+{
+    BackgroundRecording* rec = worker->recorder();
+    QMetaObject::invokeMethod(rec, [rec, &f] { f(rec); }, Qt::BlockingQueuedConnection);
+}
+
 qint64 windowBytes(AudioWorker* worker)
 {
     qint64 bytes = 0;
-    BackgroundRecording* rec = worker->recorder();
-    QMetaObject::invokeMethod(
-        rec, [rec, &bytes] { bytes = rec->window().bytes(); }, Qt::BlockingQueuedConnection);
+    onRecorder(worker, [&bytes](BackgroundRecording* rec) { bytes = rec->window().bytes(); });
     return bytes;
+}
+
+// The length of the sound in a WAV file of the recording format.
+double soundSeconds(const QFileInfo& file)
+{
+    return double(qMax<qint64>(0, file.size() - WavWriter::kHeaderBytes))
+           / WavFormat().bytesPerSecond();
 }
 
 int record(const QString& root, const QString& secondsText, const QString& name)
@@ -130,39 +158,64 @@ int record(const QString& root, const QString& secondsText, const QString& name)
                             << "\n";
         return 1;
     }
-    const double length = double(file.size() - 44) / 32000.0;
-    QTextStream(stdout) << file.filePath() << ": " << QString::number(length, 'f', 2) << " s\n";
-    if (file.size() <= 44) {
+    QTextStream(stdout) << file.filePath() << ": " << QString::number(soundSeconds(file), 'f', 2)
+                        << " s\n";
+    if (file.size() <= WavWriter::kHeaderBytes) {
         QTextStream(stderr) << "audioprobe: no sound arrived (is tools/devsim serve running?)\n";
         return 1;
     }
     return 0;
 }
 
-int play(QCoreApplication& app, const QString& root, const QString& fileArg)
+int play(const QString& root, const QString& fileArg)
 {
-    // A path on the unit, or one below the root.
-    const QString path = DeviceLayer::path(DeviceLayer::unitPath(
-        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg)));
-    const QFileInfo file(path);
+    // A path on the unit, or one below the root: the product is handed the
+    // unit path and maps it below the root itself.
+    const QString unitPath = DeviceLayer::unitPath(
+        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg));
+    const QFileInfo file(DeviceLayer::path(unitPath));
     if (!file.isFile()) {
-        QTextStream(stderr) << "audioprobe: no file " << path << "\n";
+        QTextStream(stderr) << "audioprobe: no file " << file.filePath() << "\n";
         return 1;
     }
     if (!haveSoundServer(root))
         return 1;
     silenceProductLog();
 
-    const double seconds = double(qMax<qint64>(0, file.size() - 44)) / 32000.0;
-    QTextStream(stdout) << "playing " << path << " (" << QString::number(seconds, 'f', 2)
-                        << " s)\n";
     AudioWorker* worker = Audioworker();
-    worker->startAudioPlayback(path);
-    QTimer::singleShot(int(seconds * 1000) + 500, &app, [&] {
-        worker->stopAudioPlayback();
-        app.quit();
-    });
-    return app.exec();
+    int started = -1;
+    onRecorder(worker,
+               [&](BackgroundRecording* rec) { started = rec->startAudioPlayback(unitPath); });
+    if (started != 0) {
+        const QStringList log = productLog();
+        QTextStream(stderr) << "audioprobe: cannot play " << file.filePath() << ": "
+                            << (log.isEmpty() ? QString("no reason given") : log.last()) << "\n";
+        return 1;
+    }
+    const double seconds = soundSeconds(file);
+    QTextStream(stdout) << "playing " << file.filePath() << " ("
+                        << QString::number(seconds, 'f', 2) << " s)\n";
+    // The server may take its time to begin: the output's state, not the
+    // clock, tells when everything has been handed over.
+    QElapsedTimer clock;
+    clock.start();
+    QAudio::State state = QAudio::ActiveState;
+    QAudio::Error error = QAudio::NoError;
+    while (state == QAudio::ActiveState && clock.elapsed() < qint64(seconds * 1000) + 10000) {
+        QThread::msleep(20);
+        onRecorder(worker, [&](BackgroundRecording* rec) { state = rec->playbackState(&error); });
+    }
+    // What the server still holds plays out before the stream goes.
+    QThread::msleep(500);
+    worker->stopAudioPlayback();
+    if (state == QAudio::IdleState)
+        return 0;
+    QTextStream(stderr) << "audioprobe: playback of " << file.filePath()
+                        << (state == QAudio::ActiveState
+                                ? QString(" did not end")
+                                : QString(" broke off (audio error %1)").arg(int(error)))
+                        << "\n";
+    return 1;
 }
 
 }
@@ -188,7 +241,7 @@ int main(int argc, char* argv[])
     else if (command == "record" && args.size() == 4)
         rc = record(root, args.at(2), args.at(3));
     else if (command == "play" && args.size() == 3)
-        rc = play(app, root, args.at(2));
+        rc = play(root, args.at(2));
     else
         return usage();
     shutdownAudioThreads();
