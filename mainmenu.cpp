@@ -26,6 +26,7 @@
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/focusframe.h"
+#include "Tools/measuremententry.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "Tools/statushost.h"
@@ -110,6 +111,7 @@ MainMenu::MainMenu(QWidget* parent)
     m_micParameterButton = 1;
 
     MassStorage::checkAndMount();
+    MeasurementEntry::removeLeftovers();
 
     Gpio::init();
     if (m_btModuleType == BluetoothFactory::ModuleIdc777)

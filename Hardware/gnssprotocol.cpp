@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace GnssProtocol {
 
 namespace {
@@ -124,7 +126,10 @@ void GnssSatellites::addGsv(const QByteArray& talker, const QList<QByteArray>& f
         s.elevation = number(f.at(i + 1), 0, 90);
         s.azimuth = number(f.at(i + 2), 0, 359);
         s.snr = number(f.at(i + 3), 0, 99);
-        if (s.prn > 0)
+        // A receiver that repeats a satellite within a cycle does not see two.
+        const bool seen = std::any_of(cycle.satellites.cbegin(), cycle.satellites.cend(),
+                                      [&s](const GnssSatellite& t) { return t.prn == s.prn; });
+        if (s.prn > 0 && !seen)
             cycle.satellites << s;
     }
     cycle.next = index + 1;
@@ -145,7 +150,7 @@ void GnssSatellites::addGsa(const QByteArray& talker, const QList<QByteArray>& f
     QList<int> prns;
     for (int i = 3; i < 15; ++i) {
         const int prn = number(f.at(i), 1, 999);
-        if (prn > 0)
+        if (prn > 0 && !prns.contains(prn))
             prns << prn;
     }
     m_used[key] = {nowMs, prns};

@@ -46,7 +46,8 @@ struct GnssSatellite {
 
 // Satellites in view (GSV) and in use (GSA), per talker. A talker's view
 // is its latest complete GSV cycle (sentences 1..n in order, one n); a broken
-// cycle is dropped. Data older than kMaxAgeMs go.
+// cycle is dropped. A satellite repeated within a cycle or a GSA counts once.
+// Data older than kMaxAgeMs go.
 class GnssSatellites
 {
 public:

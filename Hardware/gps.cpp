@@ -76,6 +76,13 @@ Gps::~Gps()
     delete m_source;
 }
 
+int Gps::latestClockYear()
+{
+    // __DATE__ is "Mmm dd yyyy".
+    static const int built = QByteArray(__DATE__).right(4).toInt();
+    return built + kClockYearsAhead;
+}
+
 void Gps::initGps()
 {
     m_gpsDataValid = false;
@@ -114,7 +121,7 @@ void Gps::enableSystemTimeSettingViaGps(bool enable)
     m_systemTimeViaGps = enable;
     if (enable) {
         m_clockPending = true;
-        m_earlyDateLogged = false;
+        m_badDateLogged = false;
     }
 }
 
@@ -180,9 +187,11 @@ void Gps::handleSentence(const QByteArray& sentence, bool parsed, const QGeoPosi
     m_gpsDataValid = true;
     m_lastFixMs = now;
     setPosition(c.latitude(), c.longitude());
-    if (type == "GGA" && !std::isnan(c.altitude())) {
-        m_height = c.altitude();
-        m_hasHeight = true;
+    if (type == "GGA") {
+        // "inf", "1e308" or a height no receiver reports is no reading.
+        const double height = c.altitude();
+        m_hasHeight = std::isfinite(height) && height >= kMinHeightM && height <= kMaxHeightM;
+        m_height = m_hasHeight ? height : 0.0;
     }
     if (type == "RMC" && info.timestamp().isValid()) {
         m_lastFixUtc = info.timestamp();
@@ -196,19 +205,21 @@ void Gps::loseFix(const char* why)
         qDebug() << "GPS: fix lost:" << why;
     m_gpsDataValid = false;
     m_clockPending = true;
-    m_earlyDateLogged = false;
+    m_badDateLogged = false;
 }
 
 void Gps::setClockFromGps(const QDateTime& utc)
 {
     if (!m_systemTimeViaGps || !m_clockPending)
         return;
-    // A week-number rollover, or a two-digit year taken as 20yy.
-    if (utc.date().year() < kEarliestClockYear) {
-        if (!m_earlyDateLogged)
-            qDebug() << "GPS: date" << utc.toString(Qt::ISODate) << "is before" << kEarliestClockYear
-                     << "- clock not set";
-        m_earlyDateLogged = true;
+    // A week-number rollover, or a two-digit year taken as 20yy that lies
+    // decades ahead ("99" is 2099): the clock would stay wrong until the fix is lost.
+    const int year = utc.date().year();
+    if (year < kEarliestClockYear || year > latestClockYear()) {
+        if (!m_badDateLogged)
+            qDebug() << "GPS: date" << utc.toString(Qt::ISODate) << "is not within" << kEarliestClockYear
+                     << ".." << latestClockYear() << "- clock not set";
+        m_badDateLogged = true;
         return;
     }
     m_clockPending = false;

@@ -32,6 +32,9 @@ public:
     static constexpr qint64 kRetryMs = 3000;        // reopening a missing or failed port
     static constexpr int kCheckMs = 500;
     static constexpr int kEarliestClockYear = 2020; // an earlier date is a receiver's fault
+    static constexpr int kClockYearsAhead = 20;     // after the build year; a later one too
+    static constexpr double kMinHeightM = -1000.0;  // a height outside is no reading
+    static constexpr double kMaxHeightM = 50000.0;
     static constexpr int kMaxLineBytes = 4096;      // without a line end: dropped
 
     explicit Gps(QObject* parent = nullptr);
@@ -49,10 +52,13 @@ public:
     double getLongitude() const;
     // Stores the pair the getters return; the fix's validity is set apart.
     void setPosition(double latitude, double longitude);
-    // Metres above mean sea level from the last fixed GGA; 0.0 before one.
+    // Metres above mean sea level from the last fixed GGA; 0.0 before one
+    // and when it gave none that can be (not finite or out of range).
     double getHeight() const { return m_height; }
-    // False until a fixed GGA has given a height.
+    // Whether the last fixed GGA gave a height.
     bool hasHeight() const { return m_hasHeight; }
+    // The last year the clock is set to: two-digit years are read as 20yy.
+    static int latestClockYear();
 
     QList<GnssSatellite> getSatellitesInView() const { return m_satellites.inView(); }
     QList<GnssSatellite> getSatellitesInUse() const { return m_satellites.inUse(); }
@@ -96,7 +102,7 @@ private:
     bool m_gpsDataValid = false;
     bool m_systemTimeViaGps = true;
     bool m_clockPending = true;
-    bool m_earlyDateLogged = false;
+    bool m_badDateLogged = false;
     bool m_powerOn = true;  // Gpio::init() powers the receiver
     bool m_portFailureLogged = false;
     double m_latitude = 999.0;

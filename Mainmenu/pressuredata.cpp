@@ -81,9 +81,25 @@ float PressureData::toBar(int adc) const
     return p < 0 ? 0.0f : p;
 }
 
+int PressureData::groupsIn(const QString& samples)
+{
+    // The last group may have lost its fourth character to a trimmed line end.
+    return (samples.size() + 1) / 4;
+}
+
 PressureData::Block PressureData::add(int count, const QString& samples)
 {
     Block block;
+    const int groups = groupsIn(samples);
+    if (count != groups && count > 0) {
+        if (!m_countMismatch)
+            qDebug() << "PressureSensor: a block says" << count << "samples and holds" << groups
+                     << "- the samples held are taken";
+        m_countMismatch = true;
+    } else {
+        m_countMismatch = false;
+    }
+    count = std::min(count, groups);
     if (count <= 0)
         return block;
     const int n = std::min(count, kCapacity);
@@ -119,6 +135,8 @@ PressureData::Statistics PressureData::statistics(int start, int n) const
     const int cnt = to - from;
     if (cnt <= 0)
         return s;
+    // Of the samples alone: readings beyond the full scale are real readings.
+    s.max = s.min = m_store[from];
     float sum = 0;
     for (int i = from; i < to; ++i) {
         const float v = m_store[i];

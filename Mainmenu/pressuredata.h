@@ -25,7 +25,8 @@ public:
         int adMax = 3685;
     };
 
-    // Of a range of samples; none when the range holds no sample.
+    // Of a range of samples, MIN and MAX whatever the full scale; none when
+    // the range holds no sample.
     struct Statistics {
         bool valid = false;
         float max = 0, min = 0, average = 0, deviation = 0;
@@ -66,9 +67,13 @@ public:
     // Negative pressure reads 0; there is no upper limit.
     float toBar(int adc) const;
 
+    // The groups of four characters a block's text holds.
+    static int groupsIn(const QString& samples);
+
     // A block of `count` samples, stored after the oldest that leave room:
     // of a block of more than 6000 the newest 6000. A count of 0 or less is
-    // no block.
+    // no block; a count above the groups the text holds takes only those
+    // (logged once until the counts agree again), so no sample is invented.
     Block add(int count, const QString& samples);
 
     int count() const { return m_count; }
@@ -112,6 +117,7 @@ private:
     std::array<float, kCapacity> m_store{};
     int m_count = 0;
     int m_recordCount = 0;
+    bool m_countMismatch = false;
     int m_timeRange = 0;
     int m_rangeSamples = kCapacity;
     float m_minX = 0, m_maxX = 60;

@@ -23,19 +23,6 @@ QString bar(float value)
     return QString::number(double(value), 'f', 2);
 }
 
-// A copy never replaces a file; a missing source is nothing to copy.
-bool copyLive(const char* source, const QString& target)
-{
-    const QString from = DeviceLayer::path(QLatin1String(source));
-    const QString to = DeviceLayer::path(target);
-    if (!QFile::exists(from) || QFile::exists(to))
-        return true;
-    if (QFile::copy(from, to))
-        return true;
-    qDebug() << "PressureSensor: could not copy" << source << "to" << target;
-    return false;
-}
-
 QString recordTime(const QDateTime& when)
 {
     return QLocale::c().toString(when, "hh:mm:ss");
@@ -105,43 +92,23 @@ void removeLive()
     QFile::remove(DeviceLayer::path(QLatin1String(kLowRes)));
 }
 
-QString save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)
+StoreResult save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)
 {
-    if (!MassStorage::mayWrite(Measurements::dirMeas))
-        return QString();
     const QDateTime now = SystemClock::now();
     const QString cleaned = Measurements::cleanName(name);
-    const QString unitDir = Measurements::directoryFor("PS_", now, cleaned);
-    if (unitDir.isEmpty()) {
-        qDebug() << "PressureSensor: not a name inside the measurement directory:" << name;
-        return QString();
-    }
-    bool ok = true;
-    const QString dir = DeviceLayer::path(unitDir);
-    // Without the measurement directory the copies would be lost.
-    QDir().mkpath(DeviceLayer::path(QLatin1String(Measurements::dirMeas)));
-    if (!QDir(dir).exists() && !QDir().mkdir(dir)) {
-        qDebug() << "PressureSensor: could not create" << unitDir;
-        ok = false;
-    }
-    QSettings info(dir + "/info.ini", QSettings::IniFormat);
-    Measurements::writeHeader(info, "Pressuresensor", cleaned, now);
-    info.beginGroup("GPS-Positions");
-    info.setValue("GPS-Position", Measurements::positionText(latitude, longitude));
-    info.endGroup();
-    info.beginGroup("Pressuresensor");
-    info.setValue("Sensor", QString("%1 bar").arg(double(c.fullScale), 0, 'f', 1));
-    info.setValue("MinCalibrationValue", c.adMin);
-    info.setValue("MaxCalibrationValue", c.adMax);
-    info.endGroup();
-    ok = copyLive(kLowRes, unitDir + "/LowResData.txt") && ok;
-    ok = copyLive(kHighRes, unitDir + "/HighResData.txt") && ok;
-    info.sync();
-    if (info.status() != QSettings::NoError) {
-        qDebug() << "PressureSensor: info.ini not written in" << unitDir;
-        ok = false;
-    }
-    return ok ? unitDir : QString();
+    const auto writeInfo = [&](QSettings& info) {
+        Measurements::writeHeader(info, "Pressuresensor", cleaned, now);
+        info.beginGroup("GPS-Positions");
+        info.setValue("GPS-Position", Measurements::positionText(latitude, longitude));
+        info.endGroup();
+        info.beginGroup("Pressuresensor");
+        info.setValue("Sensor", QString("%1 bar").arg(double(c.fullScale), 0, 'f', 1));
+        info.setValue("MinCalibrationValue", c.adMin);
+        info.setValue("MaxCalibrationValue", c.adMax);
+        info.endGroup();
+    };
+    return MeasurementEntry::store("PS_", now, cleaned, writeInfo,
+                                   {{kLowRes, "LowResData.txt"}, {kHighRes, "HighResData.txt"}});
 }
 
 }

@@ -2,6 +2,7 @@
 #define PRESSUREFILES_H
 
 #include "pressuredata.h"
+#include "Tools/measuremententry.h"
 
 #include <QString>
 #include <QVector>
@@ -29,12 +30,12 @@ bool appendBlock(const PressureData::Block& block, const PressureData& data);
 // Removes both live files; a missing one is no error.
 void removeLive();
 
-// The measurement directory for a name entered: date and time from one
-// clock reading, the name trimmed and made safe, info.ini in the order of
-// its keys, copies of the live files that exist (an existing copy is never
-// replaced). Returns the directory's unit path, or "" when a step failed
-// (each is logged; the steps after it are still made).
-QString save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude);
+// The measurement directory for a name entered, made as the stored
+// measurements are (whole or not at all, a name taken moving on a second):
+// date and time from one clock reading, the name trimmed and made safe,
+// info.ini, copies of the live files that exist. The result holds the
+// directory's unit path, or the text the screen shows for a failure.
+StoreResult save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude);
 
 }
 

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -81,15 +82,13 @@ int headphoneStep()
     return source->getBtExtHeadphoneGain();
 }
 
-// info.ini of one measurement. The gains are read before the file is
-// opened, date and time from one clock reading when the header is written.
+// info.ini of one measurement. The gains are read before it is filled,
+// date and time from one clock reading when the header is written.
 class InfoWriter
 {
 public:
-    InfoWriter(const QString& unitPath, const char* type, const QString& name)
-        : m_micGain(micGainStep()),
-          m_headphoneGain(headphoneStep()),
-          s(DeviceLayer::path(unitPath), QSettings::IniFormat)
+    InfoWriter(QSettings& info, const char* type, const QString& name)
+        : m_micGain(micGainStep()), m_headphoneGain(headphoneStep()), s(info)
     {
         Measurements::writeHeader(s, QLatin1String(type), name, SystemClock::now());
     }
@@ -152,37 +151,48 @@ public:
         s.endGroup();
     }
 
-    bool finish()
-    {
-        s.sync();
-        if (s.status() != QSettings::NoError) {
-            qDebug() << "Measurement: info.ini not written, status" << s.status();
-            return false;
-        }
-        return true;
-    }
-
 private:
     int m_micGain;
     int m_headphoneGain;
 
 public:
-    QSettings s;
+    QSettings& s;
 };
+
+// A save that never finished leaves a directory without a readable info.ini.
+QString infoProblem(const QString& infoPath)
+{
+    const QFileInfo info(infoPath);
+    if (!info.isFile())
+        return "no info.ini";
+    if (info.size() <= 0)
+        return "info.ini is empty";
+    if (info.size() > Measurements::kMaxInfoBytes)
+        return QString("info.ini holds %1 bytes, more than %2").arg(info.size()).arg(Measurements::kMaxInfoBytes);
+    if (!info.isReadable())
+        return "info.ini is not readable";
+    return QString();
+}
 
 QFileInfoList storedEntries()
 {
     const QString dir = DeviceLayer::path(Measurements::dirMeas);
     // As on the unit: whatever unmounts the partition leaves it first.
     QDir::setCurrent(dir);
-    return QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                   QDir::Unsorted);
+    QFileInfoList entries = QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                                                    QDir::Unsorted);
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const QFileInfo& e) {
+                                     return e.isDir() && !infoProblem(e.filePath() + "/info.ini").isEmpty();
+                                 }),
+                  entries.end());
+    return entries;
 }
 
 struct MeasurementType
 {
     const char* prefix;
-    int (Measurements::*writer)(QString, QString, MeasInfoStructure);
+    void (Measurements::*writer)(QSettings&, const QString&, const MeasInfoStructure&);
 };
 
 }
@@ -195,6 +205,14 @@ Measurements* MeasurementData()
 
 int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData)
 {
+    const StoreResult result = store(a_meastype, a_name, a_additionalData);
+    if (result.failed())
+        showMessage(MessageDialog::IconError, tr("Error"), result.error);
+    return result.code;
+}
+
+StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData)
+{
     static const MeasurementType kTypes[] = {
         {"LE_", &Measurements::storeInfoFileLevelmeasurement},
         {"PP_", &Measurements::storeInfoFilePinpointing},
@@ -203,8 +221,13 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
         {"LT_", &Measurements::storeInfoFileLongtermmeasurement},
     };
 
-    if (!MassStorage::mayWrite(dirMeas))
-        return failed("the partition is lent to a PC");
+    StoreResult result;
+    if (!MassStorage::mayWrite(dirMeas)) {
+        // Before the count: the partition is not there to count.
+        result.code = -2;
+        result.error = failedText();
+        return result;
+    }
     const int stored = getNumMeasurements();
     const QString count = QString("\n(%1 / %2)").arg(stored).arg(maxNumMeasurements);
     if (stored >= warnNumMeasurements && stored < maxNumMeasurements) {
@@ -215,7 +238,8 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
         showMessage(MessageDialog::IconError, tr("Error"),
                     tr("NoMoreMeasurementsCanBeStored")
                         + count);
-        return -1;
+        result.code = -1;
+        return result;
     }
 
     if (a_name.isEmpty())
@@ -226,29 +250,19 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
     m_gpsModul = hub() ? hub()->getGpsInstance() : nullptr;
 
     if (a_meastype < 0 || a_meastype >= int(sizeof(kTypes) / sizeof(kTypes[0])))
-        return 0;
+        return result;
     const MeasurementType& type = kTypes[a_meastype];
-
     const QString name = cleanName(a_name);
-    const QString unitDir = directoryFor(QLatin1String(type.prefix), now, name);
-    if (unitDir.isEmpty())
-        return failed("not a name inside the measurement directory: " + name);
-    const QString dir = DeviceLayer::path(unitDir);
-    if (!QDir().mkpath(DeviceLayer::path(dirMeas)))
-        return failed("cannot create " + QLatin1String(dirMeas));
-    const bool existed = QFileInfo(dir).isDir();
-    if (!existed && !QDir().mkdir(dir))
-        return failed("cannot create " + unitDir);
+    const auto writeInfo = [this, &type, &name, &a_additionalData](QSettings& info) {
+        (this->*type.writer)(info, name, a_additionalData);
+    };
+    return MeasurementEntry::store(QLatin1String(type.prefix), now, name, writeInfo,
+                                   recordings(a_meastype, a_additionalData));
+}
 
-    if ((this->*type.writer)(unitDir + "/info.ini", name, a_additionalData) != 0) {
-        // No broken entry may count against the limit.
-        if (!existed)
-            QDir(dir).removeRecursively();
-        return failed("cannot write " + unitDir + "/info.ini");
-    }
-    if (!copyRecordings(a_meastype, unitDir, a_additionalData))
-        return failed("a recording could not be copied into " + unitDir);
-    return 0;
+QString Measurements::failedText()
+{
+    return tr("MeasurementCouldNotBeStored");
 }
 
 int Measurements::getNumMeasurements()
@@ -348,28 +362,48 @@ void Measurements::readFilter(const QSettings& info, quint32* low, quint32* high
     *high = corner("Filter/HighCutOff-Frequency");
 }
 
+std::unique_ptr<QSettings> Measurements::openInfo(const QString& directoryName, QString* error)
+{
+    const QString path = DeviceLayer::path(dirMeas + directoryName + "/info.ini");
+    const bool inside = !directoryName.isEmpty() && !directoryName.contains(QLatin1Char('/'))
+                        && !directoryName.startsWith(QLatin1Char('.'));
+    const QString why = inside ? infoProblem(path) : "not a measurement directory";
+    if (error)
+        *error = why;
+    if (!why.isEmpty()) {
+        qDebug().noquote() << "Measurement" << directoryName << "not read:" << why;
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 int Measurements::readValueList(const QSettings& info, const QString& countKey,
                                 const QString& listKey, float* out, int capacity)
 {
-    QStringList values;
-    for (const QString& entry : info.value(listKey).toString().split(QLatin1Char(';')))
-        if (!entry.trimmed().isEmpty())
-            values << entry.trimmed();
-    const double stored = qBound(0.0, readNumber(info, countKey), double(capacity));
-    const int count = qMin(int(stored), values.size());
-    for (int i = 0; i < count; ++i) {
+    const int wanted = int(qBound(0.0, readNumber(info, countKey), double(capacity)));
+    const QString list = info.value(listKey).toString();
+    // Up to the count, not beyond: the list may be far longer than it says.
+    int count = 0;
+    for (int from = 0; count < wanted && from <= list.size();) {
+        int end = list.indexOf(QLatin1Char(';'), from);
+        if (end < 0)
+            end = list.size();
+        const QStringRef entry = list.midRef(from, end - from).trimmed();
+        from = end + 1;
+        if (entry.isEmpty())
+            continue;
         bool ok = false;
-        const float value = values.at(i).toFloat(&ok);
-        out[i] = ok && std::isfinite(value) ? value : 0.0f;
+        const float value = entry.toFloat(&ok);
+        out[count++] = ok && std::isfinite(value) ? value : 0.0f;
     }
     return count;
 }
 
-int Measurements::storeInfoFileLevelmeasurement(QString a_filename, QString a_name,
-                                                MeasInfoStructure a_additionalData)
+void Measurements::storeInfoFileLevelmeasurement(QSettings& a_info, const QString& a_name,
+                                                 const MeasInfoStructure& a_additionalData)
 {
     const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_filename, "Levelmeasurement", a_name);
+    InfoWriter w(a_info, "Levelmeasurement", a_name);
     w.s.beginGroup("Levels");
     w.s.setValue("Level", number(d.level[0], 'f', 3));
     w.s.setValue("Frequency", d.frequency[0]);
@@ -383,54 +417,50 @@ int Measurements::storeInfoFileLevelmeasurement(QString a_filename, QString a_na
     w.s.setValue("FFT-Size", size);
     w.s.setValue("FFT-Values", valueList(d.fft, size, 'g', 6));
     w.s.endGroup();
-    return w.finish() ? 0 : -2;
 }
 
-int Measurements::storeInfoFilePinpointing(QString a_filename, QString a_name,
-                                           MeasInfoStructure a_additionalData)
+void Measurements::storeInfoFilePinpointing(QSettings& a_info, const QString& a_name,
+                                            const MeasInfoStructure& a_additionalData)
 {
-    return storePointsInfo(a_filename, "Histogram", a_name, a_additionalData);
+    storePointsInfo(a_info, "Histogram", a_name, a_additionalData);
 }
 
-int Measurements::storeInfoFilePipelocating(QString a_filename, QString a_name,
-                                            MeasInfoStructure a_additionalData)
+void Measurements::storeInfoFilePipelocating(QSettings& a_info, const QString& a_name,
+                                             const MeasInfoStructure& a_additionalData)
 {
-    return storePointsInfo(a_filename, "Pipelocating", a_name, a_additionalData);
+    storePointsInfo(a_info, "Pipelocating", a_name, a_additionalData);
 }
 
-int Measurements::storePointsInfo(const QString& file, const char* type, const QString& name,
-                                  const MeasInfoStructure& d)
+void Measurements::storePointsInfo(QSettings& info, const char* type, const QString& name,
+                                   const MeasInfoStructure& d)
 {
-    InfoWriter w(file, type, name);
+    InfoWriter w(info, type, name);
     w.points(d, true);
     w.pointPositions(d);
     w.gains();
     w.filter(d, convertFilterTypeToText(d.filterType));
-    return w.finish() ? 0 : -2;
 }
 
-int Measurements::storeInfoFileH2Sensor(QString a_filename, QString a_name,
-                                        MeasInfoStructure a_additionalData)
+void Measurements::storeInfoFileH2Sensor(QSettings& a_info, const QString& a_name,
+                                         const MeasInfoStructure& a_additionalData)
 {
     const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_filename, "H2-Sensor", a_name);
+    InfoWriter w(a_info, "H2-Sensor", a_name);
     w.points(d, false);
     w.series(d, "H2-ReferenceLevel", "H2-MaxRange");
     w.pointPositions(d);
     w.gains();
-    return w.finish() ? 0 : -2;
 }
 
-int Measurements::storeInfoFileLongtermmeasurement(QString a_filename, QString a_name,
-                                                   MeasInfoStructure a_additionalData)
+void Measurements::storeInfoFileLongtermmeasurement(QSettings& a_info, const QString& a_name,
+                                                    const MeasInfoStructure& a_additionalData)
 {
     const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_filename, "Longtermmeasurement", a_name);
+    InfoWriter w(a_info, "Longtermmeasurement", a_name);
     w.livePosition(m_gpsModul);
     w.gains();
     w.filter(d, convertFilterTypeToText(d.filterType));
     w.series(d, "SelectedTime", "MaxVisibleData");
-    return w.finish() ? 0 : -2;
 }
 
 QString Measurements::convertFilterTypeToText(int a_filterType)
@@ -443,7 +473,7 @@ QString Measurements::convertFilterTypeToText(int a_filterType)
     }
 }
 
-bool Measurements::copyRecordings(int type, const QString& unitDir, const MeasInfoStructure& d)
+QList<MeasurementEntry::Copy> Measurements::recordings(int type, const MeasInfoStructure& d)
 {
     QStringList names;
     if (type == 0)
@@ -451,21 +481,10 @@ bool Measurements::copyRecordings(int type, const QString& unitDir, const MeasIn
     for (int i = 1; type == 1 && i <= kPoints; ++i)
         if (d.level[i] > 0.0f && d.frequency[i] > 0)
             names << QString("PP_Sound_%1").arg(i);
-
-    bool ok = true;
-    for (const QString& name : names) {
-        const QString source = AudioWorker::recordingPath(name);
-        const QString target = unitDir + "/" + name + ".wav";
-        if (!QFileInfo::exists(DeviceLayer::path(source))) {
-            qDebug() << "Measurement: no recording" << source;
-        } else if (QFileInfo::exists(DeviceLayer::path(target))) {
-            qDebug() << "Measurement: recording kept" << target;
-        } else if (!QFile::copy(DeviceLayer::path(source), DeviceLayer::path(target))) {
-            qDebug() << "Measurement: cannot copy" << source << "to" << target;
-            ok = false;
-        }
-    }
-    return ok;
+    QList<MeasurementEntry::Copy> copies;
+    for (const QString& name : names)
+        copies.append({AudioWorker::recordingPath(name), name + ".wav"});
+    return copies;
 }
 
 void Measurements::showMessage(int icon, const QString& headline, const QString& text)
@@ -482,11 +501,4 @@ void Measurements::showMessage(int icon, const QString& headline, const QString&
         qDebug() << "Message Measurement Warning closed";
     else
         qDebug() << "Message Measurement Error closed";
-}
-
-int Measurements::failed(const QString& why)
-{
-    qDebug().noquote() << "Measurement not stored:" << why;
-    showMessage(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeStored"));
-    return -2;
 }

@@ -1,9 +1,13 @@
 #ifndef MEASUREMENTS_H
 #define MEASUREMENTS_H
 
+#include "measuremententry.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class Gps;
 class QDateTime;
@@ -34,7 +38,8 @@ struct MeasInfoStructure
 // The stored measurements: one directory per measurement under dirMeas,
 // "<TT>_<yyyyMMdd>_<hhmmss>_<name>", holding info.ini and copies of the
 // sound recordings. This class is the one definition of that format, for
-// writing and for reading it back.
+// writing and for reading it back; every entry is made through
+// MeasurementEntry, whole or not at all.
 class Measurements : public QObject
 {
     Q_OBJECT
@@ -45,6 +50,8 @@ public:
     static constexpr int kMaxNameBytes = 255;  // a directory name, in UTF-8
     static constexpr int kFftCapacity = 1024;
     static constexpr int kArrayCapacity = 2048;
+    // Far above any info.ini the unit writes; a larger one is not read.
+    static constexpr qint64 kMaxInfoBytes = 256 * 1024;
 
     Measurements() = default;
     ~Measurements() override = default;
@@ -54,7 +61,15 @@ public:
     // another type, when nothing is written), -1 when the limit refused it,
     // -2 when it could not be stored (the operator has been told).
     int storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData);
-    // Both make dirMeas the current directory.
+    // The same, with the limit's dialogs, but a failure only returned: its
+    // code and the text for the operator, for a screen that shows it itself.
+    StoreResult store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData);
+    // What the operator is told when a save failed.
+    static QString failedText();
+
+    // Both make dirMeas the current directory. Entries of the five prefixes;
+    // a directory among them without a readable info.ini is a save that
+    // never finished, neither counted nor listed.
     int getNumMeasurements();
     // Directory names, newest first; equal times by name.
     QStringList getMeasurementList();
@@ -71,7 +86,11 @@ public:
     // "<latitude>, <longitude>", each with 6 decimals.
     static QString positionText(double latitude, double longitude);
 
-    // Reading info.ini. Keys may carry their group ("Levels/Level_1").
+    // Reading info.ini. openInfo() takes a directory name from the list and
+    // refuses (null, `error` says why) an info.ini that is missing, empty,
+    // larger than kMaxInfoBytes or unreadable, so reading one never takes
+    // more memory than a few times that. Keys may carry their group ("Levels/Level_1").
+    static std::unique_ptr<QSettings> openInfo(const QString& directoryName, QString* error = nullptr);
     // A missing, non-numeric or non-finite value reads 0.
     static double readNumber(const QSettings& info, const QString& key);
     // Group "Filter": "Bandpass" 1, "Bandstop" 2, else no filter (0, 0 Hz, 4000 Hz).
@@ -82,18 +101,17 @@ public:
                              const QString& listKey, float* out, int capacity);
 
 private:
-    int storeInfoFileLevelmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
-    int storeInfoFilePinpointing(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
-    int storeInfoFilePipelocating(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
-    int storeInfoFileH2Sensor(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
-    int storeInfoFileLongtermmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+    // Each fills a_info, the staged info.ini that the entry writes out.
+    void storeInfoFileLevelmeasurement(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
+    void storeInfoFilePinpointing(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
+    void storeInfoFilePipelocating(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
+    void storeInfoFileH2Sensor(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
+    void storeInfoFileLongtermmeasurement(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
     QString convertFilterTypeToText(int a_filterType);
 
-    int storePointsInfo(const QString& file, const char* type, const QString& name,
-                        const MeasInfoStructure& d);
-    bool copyRecordings(int type, const QString& unitDir, const MeasInfoStructure& d);
+    void storePointsInfo(QSettings& info, const char* type, const QString& name, const MeasInfoStructure& d);
+    QList<MeasurementEntry::Copy> recordings(int type, const MeasInfoStructure& d);
     void showMessage(int icon, const QString& headline, const QString& text);
-    int failed(const QString& why);
 
     Gps* m_gpsModul = nullptr;
 };

@@ -63,6 +63,8 @@ private slots:
     void fixAndLoss();
     void satellites_data();
     void satellites();
+    void heights_data();
+    void heights();
     void badInput_data();
     void badInput();
     void fuzz();
@@ -163,6 +165,10 @@ void TestGps::satellites_data()
                           "GNGSA,A,3,02,,,,,,,,,,,,1.6,0.9,1.3,1", "GNGSA,A,3,65,,,,,,,,,,,,1.6,0.9,1.3,4",
                           "GAGSA,A,3,11,,,,,,,,,,,,1.6,0.9,1.3"}
         << qint64(0) << "GB65 40 90 38|GP2 63 45 44" << "GA11 -1 -1 -1|GB65 40 90 38|GP2 63 45 44";
+    QTest::newRow("a satellite repeated") << QByteArrayList{"GPGSV,2,1,03,07,10,020,30,07,11,021,31,08,12,022,32",
+                                                            "GPGSV,2,2,03,08,13,023,33",
+                                                            "GPGSA,A,3,07,07,08,08,,,,,,,,,1.6,0.9,1.3"}
+                                          << qint64(0) << "GP7 10 20 30|GP8 12 22 32" << "GP7 10 20 30|GP8 12 22 32";
     QTest::newRow("too old") << QByteArrayList{one, "GPGSA,A,3,07,,,,,,,,,,,,1.6,0.9,1.3"}
                              << qint64(GnssSatellites::kMaxAgeMs + 1) << "" << "";
 }
@@ -181,6 +187,27 @@ void TestGps::satellites()
     satellites.expire(ageMs);
     QTEST(describe(satellites.inView()), "view");
     QTEST(describe(satellites.inUse()), "use");
+}
+
+void TestGps::heights_data()
+{
+    QTest::addColumn<QByteArray>("height");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("545.4") << QByteArray("545.4") << "545.4";
+    QTest::newRow("below sea level") << QByteArray("-12.5") << "-12.5";
+    for (const char* none : {"inf", "-inf", "nan", "1e308", "60000", "-5000", ""})
+        QTest::newRow(none) << QByteArray(none) << "---";
+}
+
+void TestGps::heights()
+{
+    QFETCH(QByteArray, height);
+    Bench b;
+    // A good height first: one that is no reading must not keep it.
+    QVERIFY(b.rig.sendSentences({kFixGga, "GPGGA,123520.00,4807.03800,N,01131.00000,E,1,08,0.9," + height + ",M,46.9,M,,"}));
+    QVERIFY(b.gps.isGpsDataValid());
+    QTEST(b.gps.hasHeight() ? QString::number(b.gps.getHeight()) : QString("---"), "read");
+    QCOMPARE(b.gps.hasHeight() ? 1.0 : b.gps.getHeight() + 1, 1.0);
 }
 
 void TestGps::badInput_data()
@@ -260,6 +287,8 @@ void TestGps::clock_data()
     QTest::newRow("MAN stored") << "MAN" << false << QByteArray("230326") << QStringList();
     QTest::newRow("disabled") << "GPS" << true << QByteArray("230326") << QStringList();
     QTest::newRow("2019") << "GPS" << false << QByteArray("230319") << QStringList();
+    // "99" read as 2099 would hold the clock decades ahead.
+    QTest::newRow("010199") << "GPS" << false << QByteArray("010199") << QStringList();
 }
 
 void TestGps::clock()

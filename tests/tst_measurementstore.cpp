@@ -1,9 +1,12 @@
 // The measurement store: the limit and its dialogs, directory names, info.ini
 // against golden files, recording copies, listing order, failures that must
-// be reported, and hand-edited files read back.
+// be reported, hand-edited files read back, and saves that are whole or not
+// there at all: the same name twice in a second, a full file system, a
+// process killed while it saves.
 #include "Hardware/gps.h"
 #include "Hardware/systemclock.h"
 #include "Tools/measurements.h"
+#include "Mainmenu/pressurefiles.h"
 #include "Tools/messagedialog.h"
 #include "logcapture.h"
 #include "mainmenu.h"
@@ -13,6 +16,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+#include <random>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace {
@@ -36,7 +43,7 @@ QStringList tree(const TestUnit& unit)
 void fill(const TestUnit& unit, int measurements)
 {
     for (int i = 0; i < measurements; ++i)
-        QDir().mkpath(unit.root.path(kMeas + QString("H2_%1").arg(i)));
+        unit.root.write(kMeas + QString("H2_%1/info.ini").arg(i), "[a]\nb=1\n");
 }
 
 QString ini(const TestUnit& unit, const QString& dir, const QString& key)
@@ -71,6 +78,79 @@ MeasInfoStructure sample(int filterType, int arrayCnt)
     return {0, {42.5f, 42.5f, std::nanf("")}, {620, 620}, {0, 51.5, -inf}, {0, 7.25}, {12.34f, 3.0f}, arrayCnt, 40, 100,
             filterType, 1250, 160, 7670, 5000, {0.0123456789f, 0.000015f, 1234567.0f, -2.5f, inf}};
 }
+
+// Kinds of entry: the five types of the store, then the pressure directory.
+const QStringList kPrefixes = {"LE_", "PP_", "PL_", "H2_", "LT_", "PS_"};
+
+StoreResult saveKind(int kind, const QString& name)
+{
+    MeasInfoStructure d = sample(1, Measurements::kArrayCapacity);
+    for (int i : {1, 2, 3})
+        d.level[i] = d.frequency[i] = 40 + i;
+    return kind < 5 ? MeasurementData()->store(kind, name, d)
+                    : PressureFiles::save(name, PressureData::Calibration{}, 1, 2);
+}
+
+// The recordings and live files an entry copies.
+void makeSources(const TestRoot& root, char fill)
+{
+    for (const QString name : {"LE_sound", "PP_Sound_1", "PP_Sound_2", "PP_Sound_3"})
+        root.write(kWav + name + ".wav", QByteArray(6000, fill) + name.toLatin1());
+    root.write(PressureFiles::kHighRes, QByteArray(5000, fill));
+    root.write(PressureFiles::kLowRes, QByteArray(500, fill));
+}
+
+// Every entry below a directory with its bytes, hidden ones too.
+QMap<QString, QByteArray> files(const TestRoot& root, const QString& unitDir)
+{
+    QMap<QString, QByteArray> found;
+    const QString top = root.path(unitDir);
+    QDirIterator it(top, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        found[f.fileName().mid(top.size())] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    return found;
+}
+
+// An entry as any whole one of its kind is, whatever its name.
+QMap<QString, QByteArray> whole(const TestRoot& root, const QString& unitDir)
+{
+    QMap<QString, QByteArray> found = files(root, unitDir);
+    found["/info.ini"].replace("Measurementname=" + QFileInfo(unitDir).fileName().mid(19).toUtf8() + "\n", "");
+    return found;
+}
+
+// A tmpfs of `bytes` over a directory while it lives; root only.
+struct SmallDisk {
+    QByteArray dir;
+    bool mounted;
+    QString error;
+    SmallDisk(const QString& path, int bytes) : dir(QFile::encodeName(path))
+    {
+        QDir().mkpath(path);
+        mounted = ::mount("tmpfs", dir.constData(), "tmpfs", 0, ("size=" + QByteArray::number(bytes)).constData()) == 0;
+        error = mounted ? QString() : QString::fromLocal8Bit(strerror(errno));
+    }
+    ~SmallDisk()
+    {
+        QDir::setCurrent(QDir::tempPath());  // counting leaves the process in there
+        if (mounted)
+            ::umount2(dir.constData(), MNT_DETACH);
+    }
+    // Fills it, but for `room` bytes, with a file beside the measurements.
+    void leave(qint64 room)
+    {
+        QFile filler(QFile::decodeName(dir) + "/filler");
+        filler.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        filler.flush();
+        struct statvfs fs;
+        ::statvfs(dir.constData(), &fs);
+        const QByteArray part(4096, 'f');
+        for (qint64 n = qint64(fs.f_bavail) * qint64(fs.f_frsize) - room; n > 0 && filler.write(part) > 0; n -= part.size())
+            filler.flush();
+    }
+};
 
 }
 
@@ -199,7 +279,6 @@ private slots:
         for (int i : {1, 2, 3, 4})
             unit.root.write(kWav + QString("PP_Sound_%1.wav").arg(i), "new");
         const QString pp = "PP" + kStamp + "p";
-        unit.root.write(kMeas + pp + "/PP_Sound_3.wav", "old");  // the same second, the same name
         // Point 2 unmeasured, 4 without frequency, 5 without recording.
         const MeasInfoStructure d{0, {0, 1, 0, 1, 1, 1}, {0, 1, 1, 1, 0, 1}};
         LogCapture log;
@@ -210,8 +289,120 @@ private slots:
         QCOMPARE(tree(unit), QStringList({le + "a", le + "a/info.ini", le + "b", le + "b/LE_sound.wav",
                                           le + "b/info.ini", pp, pp + "/PP_Sound_1.wav", pp + "/PP_Sound_3.wav",
                                           pp + "/info.ini"}));
-        QCOMPARE(unit.root.read(kMeas + pp + "/PP_Sound_3.wav") + unit.root.read(kWav + "LE_sound.wav"), "oldle");
+        QCOMPARE(unit.root.read(kMeas + pp + "/PP_Sound_3.wav") + unit.root.read(kWav + "LE_sound.wav"), "newle");
         QVERIFY(log.contains("no recording \"/home/root/meas/wav_temp/PP_Sound_5.wav\""));
+    }
+
+
+    // A second save of a name within its second never touches the first.
+    void sameNameTwice()
+    {
+        TestUnit unit;
+        for (int kind = 0; kind < kPrefixes.size(); ++kind) {
+            makeSources(unit.root, 'a');
+            const StoreResult first = saveKind(kind, "p");
+            const QMap<QString, QByteArray> was = files(unit.root, first.directory);
+            makeSources(unit.root, 'b');
+            const StoreResult second = saveKind(kind, "p");
+            QCOMPARE(first.directory + second.directory,
+                     kMeas + kPrefixes[kind] + "20160412_093015_p" + kMeas + kPrefixes[kind] + "20160412_093016_p");
+            QCOMPARE(files(unit.root, first.directory), was);
+            QCOMPARE(whole(unit.root, second.directory).keys(), was.keys());
+        }
+        // Not even an empty directory in the way is taken.
+        QDir().mkpath(unit.root.path(kMeas + "LE" + kStamp + "e"));
+        QCOMPARE(saveKind(0, "e").directory, kMeas + "LE_20160412_093016_e");
+    }
+
+
+    // A real small file system filled to within a few kB, as the issue's
+    // full-disk rig (a file-size limit) cannot show: a write that fails only
+    // when the data are flushed.
+    void fullFileSystem()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root (CI runs as root)");
+        TestRoot root;
+        SmallDisk disk(root.path("/media/vq4100"), 1024 * 1024);
+        if (!disk.mounted)
+            QSKIP(qPrintable("cannot mount a tmpfs: " + disk.error));
+        makeSources(root, 'a');
+        QList<QMap<QString, QByteArray>> reference;
+        for (int kind = 0; kind < kPrefixes.size(); ++kind)
+            reference << whole(root, saveKind(kind, "ref").directory);
+        const QMap<QString, QByteArray> before = files(root, kMeas);
+        int stored = 0;
+        int failed = 0;
+        for (int kind = 0; kind < kPrefixes.size(); ++kind) {
+            for (int room = 0; room <= 64 * 1024; room += 4096) {
+                disk.leave(room);
+                const StoreResult saved = saveKind(kind, "x");
+                disk.leave(1024 * 1024);
+                if (saved.failed()) {
+                    ++failed;
+                    QCOMPARE(saved.error, Measurements::failedText());
+                } else {
+                    ++stored;
+                    QCOMPARE(whole(root, saved.directory), reference[kind]);
+                    QVERIFY(QDir(root.path(saved.directory)).removeRecursively());
+                }
+                // Nothing half-made left, nothing earlier touched.
+                QCOMPARE(files(root, kMeas), before);
+            }
+        }
+        QVERIFY2(stored > 0 && failed > 0, qPrintable(QString("%1 stored, %2 failed").arg(stored).arg(failed)));
+    }
+
+
+    // Run as its own child by killedSaves(): saves until it is killed.
+    void saverChild()
+    {
+        if (!qEnvironmentVariableIsSet("VQ_SAVER_CHILD"))
+            QSKIP("the child process of killedSaves");
+        std::puts("saving");
+        std::fflush(stdout);
+        for (int i = 0;; ++i)
+            saveKind(i % kPrefixes.size(), QString("k%1").arg(i));
+    }
+
+
+    void killedSaves()
+    {
+        TestRoot root;
+        makeSources(root, 'a');
+        QList<QMap<QString, QByteArray>> reference;
+        for (int kind = 0; kind < kPrefixes.size(); ++kind)
+            reference << whole(root, saveKind(kind, "ref").directory);
+        const QMap<QString, QByteArray> before = files(root, kMeas);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VQ_SAVER_CHILD", "1");
+        std::mt19937 random(42);
+        int cutOff = 0;
+        for (int kill = 0; kill < 100; ++kill) {
+            QProcess child;
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {"saverChild"});
+            QByteArray out;
+            while (!out.contains("saving") && child.waitForReadyRead(30000))
+                out += child.readAllStandardOutput();
+            QVERIFY(out.contains("saving"));
+            QThread::usleep(std::uniform_int_distribution<int>(0, 30000)(random));
+            child.kill();
+            QVERIFY(child.waitForFinished(30000));
+            QStringList entries = MeasurementData()->getMeasurementList();
+            QCOMPARE(entries.size(), MeasurementData()->getNumMeasurements());
+            entries += QDir(root.path(kMeas)).entryList({"PS_*"});
+            for (const QString& entry : entries) {
+                const int kind = kPrefixes.indexOf(entry.left(3));
+                QCOMPARE(whole(root, kMeas + entry), reference.value(kind));
+                if (!entry.endsWith("_ref"))
+                    QDir(root.path(kMeas + entry)).removeRecursively();
+            }
+            // What the next start does.
+            cutOff += MeasurementEntry::removeLeftovers();
+            QCOMPARE(files(root, kMeas), before);
+        }
+        QVERIFY(cutOff > 0);
     }
 
 
@@ -220,16 +411,25 @@ private slots:
         TestUnit unit;
         QCOMPARE(MeasurementData()->getMeasurementList().size() + MeasurementData()->getNumMeasurements(), 0);
         // Ties by name with letter case: "LE_b" before "le_a".
+        // Directories begin with "L", or hold what a save cut off left.
         const QList<QPair<QString, int>> made = {{"LE_b", 200}, {"PP_a", 100}, {"le_a", 200}, {"LT_Z", 200},
-                                                  {"PS_x", 400}, {"x_LE", 400}, {"H2_d", 200}, {"PL_c", 300}};
+                                                  {"PS_x", 400}, {"x_LE", 400}, {"H2_d", 200}, {"PL_c", 300},
+                                                  {"PP_cut/info.ini", 500}, {"H2_none/", 500}, {".saving-1-1/", 500}};
         for (const auto& entry : made) {
-            unit.root.write(kMeas + entry.first + (entry.first.startsWith("L") ? "/info.ini" : ""), "");
+            if (entry.first.endsWith('/'))
+                QDir().mkpath(unit.root.path(kMeas + entry.first));
+            else
+                unit.root.write(kMeas + entry.first + (entry.first.startsWith("L") ? "/info.ini" : ""),
+                                entry.first.contains('/') ? "" : "[a]\nb=1\n");
             const utimbuf times{entry.second, entry.second};
             QCOMPARE(utime(QFile::encodeName(unit.root.path(kMeas + entry.first)).constData(), &times), 0);
         }
         QCOMPARE(MeasurementData()->getMeasurementList(), QStringList({"PL_c", "H2_d", "LE_b", "LT_Z", "le_a", "PP_a"}));
         QCOMPARE(MeasurementData()->getNumMeasurements(), 6);
         QCOMPARE(QDir::currentPath(), QDir(unit.root.path(kMeas)).absolutePath());
+        LogCapture log;
+        unit.start();
+        QVERIFY(!unit.root.exists(kMeas + ".saving-1-1") && log.contains("a save cut off is removed"));
     }
 
 
@@ -241,8 +441,8 @@ private slots:
         const QString dir = "LE" + kStamp + "x";
         const QString failed = "-2 | Error: The measurement could not be stored.\nPlease check the data storage. | ";
         QTest::newRow("root is a file") << kMeas.chopped(1) << 0 << failed;
-        QTest::newRow("file in place") << kMeas + dir << 0 << failed + dir;
-        QTest::newRow("failing copy") << kWav + "LE_sound.wav/" << 0 << failed + dir + "," + dir + "/info.ini";
+        QTest::newRow("file in place") << kMeas + dir << 0 << "0 | " + dir + ",LE_20160412_093016_x,LE_20160412_093016_x/info.ini";
+        QTest::newRow("failing copy") << kWav + "LE_sound.wav/" << 0 << failed;
         QTest::newRow("type 7") << "" << 7 << "0 | ";
     }
 
@@ -293,6 +493,25 @@ private slots:
         Measurements::readFilter(info, &low, &high, &type);
         QTEST(QString("%1 | %2 | %3 %4 %5").arg(Measurements::readNumber(info, "Level")).arg(read.join(','))
                   .arg(type).arg(low).arg(high), "read");
+    }
+
+
+    void openingInfo()
+    {
+        TestRoot root;
+        const QByteArray list = "[FFT]\nFFT-Size=2\nFFT-Values=\"1; 2; " + QByteArray("3; ").repeated(50000) + "\"\n";
+        root.write(kMeas + "LE_long/info.ini", list);
+        root.write(kMeas + "LE_huge/info.ini", QByteArray(Measurements::kMaxInfoBytes + 1, '#'));
+        root.write(kMeas + "LE_empty/info.ini", "");
+        QString error;
+        const auto info = Measurements::openInfo("LE_long", &error);
+        QVERIFY(info && error.isEmpty());
+        float values[Measurements::kFftCapacity] = {};
+        QCOMPARE(Measurements::readValueList(*info, "FFT/FFT-Size", "FFT/FFT-Values", values, 1024), 2);
+        QStringList refused;
+        for (const char* name : {"LE_huge", "LE_empty", "LE_none", "..", "LE_long/..", ""})
+            refused << (Measurements::openInfo(name, &error) ? "opened" : error.section(' ', 0, 1));
+        QCOMPARE(refused.join(", "), QString("info.ini holds, info.ini is, no info.ini, not a, not a, not a"));
     }
 };
 

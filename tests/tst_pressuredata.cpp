@@ -62,7 +62,7 @@ void TestPressureData::conversionAndCalibration()
     QStringList bar;
     for (float v : d.add(5, "199 E65 fff xyz ").values)
         bar << QString::number(v, 'f', 2);
-    QCOMPARE(bar.join(' '), QString("0.00 25.00 28.13 0.00 0.00"));  // no upper limit; bad or missing: 0
+    QCOMPARE(bar.join(' '), QString("0.00 25.00 28.13 0.00"));  // no upper limit; bad: 0; missing: none
     for (const char* bad : {"-1f ", " 1f ", "1f", "0x1 "})
         QVERIFY2(PressureData::adcValue(bad, 0) == 0, bad);
     QCOMPARE(PressureData::adcValue("abc", qint64(INT_MAX)), 0);
@@ -80,30 +80,35 @@ void TestPressureData::conversionAndCalibration()
 void TestPressureData::storeKeepsTheNewest_data()
 {
     QTest::addColumn<int>("first");
-    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("groups");  // in the second block's text
+    QTest::addColumn<int>("count");   // the second block says
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("kept");  // of the first block, at the front
-    QTest::newRow("full, one more block") << 6000 << 100 << 6000 << 5900;
-    QTest::newRow("5950 + 100") << 5950 << 100 << 6000 << 5900;
-    QTest::newRow("block above the store") << 10 << 7000 << 6000 << 0;
-    QTest::newRow("count beyond the text") << 10 << INT_MAX << 6000 << 0;
-    QTest::newRow("no count") << 10 << 0 << 10 << 10;
-    QTest::newRow("negative count") << 10 << -5 << 10 << 10;
+    QTest::newRow("full, one more block") << 6000 << 100 << 100 << 6000 << 5900;
+    QTest::newRow("5950 + 100") << 5950 << 100 << 100 << 6000 << 5900;
+    QTest::newRow("block above the store") << 10 << 7000 << 7000 << 6000 << 0;
+    QTest::newRow("count beyond the text") << 10 << 7000 << INT_MAX << 6000 << 0;
+    QTest::newRow("90 said, 10 held") << 10 << 10 << 90 << 20 << 10;
+    QTest::newRow("100000 said, 1 held") << 10 << 1 << 100000 << 11 << 10;
+    QTest::newRow("5 said, 100 held") << 10 << 100 << 5 << 15 << 10;
+    QTest::newRow("no count") << 10 << 100 << 0 << 10 << 10;
+    QTest::newRow("negative count") << 10 << 100 << -5 << 10 << 10;
 }
 
 void TestPressureData::storeKeepsTheNewest()
 {
     QFETCH(int, first);
+    QFETCH(int, groups);
     QFETCH(int, count);
     QFETCH(int, stored);
     QFETCH(int, kept);
     PressureData d;
     add(d, first, 5);
-    QCOMPARE(add(d, 7000, 9, count).values.size(), qBound(0, count, PressureData::kCapacity));
+    QCOMPARE(add(d, groups, 9, count).values.size(), stored - qMin(first, kept));
     QCOMPARE(d.count(), stored);
     for (int i : {kept - 1, kept, stored - 1})
         if (i >= 0 && i < stored)
-            QCOMPARE(qRound(d.value(i)), i < kept ? 5 : count > 7000 ? 0 : 9);
+            QCOMPARE(qRound(d.value(i)), i < kept ? 5 : 9);
 }
 
 void TestPressureData::statistics()
@@ -120,6 +125,11 @@ void TestPressureData::statistics()
     QCOMPARE(d.statistics(0, 60).current, d.statistics(0, 60).average);
     // Beyond the newest sample there is nothing to count.
     QCOMPARE(d.statistics(100, 1000).average, d.statistics(100, 50).average);
+    // Readings beyond the full scale are MIN too, whatever the full scale.
+    d.start();
+    add(d, 50, 28.13);
+    const PressureData::Statistics over = d.statistics(0, d.count());
+    QCOMPARE(QString("%1 %2").arg(over.min, 0, 'f', 2).arg(over.max, 0, 'f', 2), QString("28.13 28.13"));
 }
 
 void TestPressureData::zoom_data()
@@ -196,7 +206,7 @@ void TestPressureData::save()
 {
     TestRoot root;
     QLocale::setDefault(QLocale::German);
-    const QString empty = PressureFiles::save(" Hydrant 3 ", PressureData::Calibration{}, 52.5, -13.25);
+    const QString empty = PressureFiles::save(" Hydrant 3 ", PressureData::Calibration{}, 52.5, -13.25).directory;
     QCOMPARE(empty, QString("/media/vq4100/meas/PS_20160412_093015_Hydrant 3"));
     QCOMPARE(QDir(root.path(empty)).entryList(QDir::Files), QStringList{"info.ini"});
     QSettings info(root.path(empty + "/info.ini"), QSettings::IniFormat);
@@ -208,23 +218,28 @@ void TestPressureData::save()
     QCOMPARE(values, (QStringList{"Pressuresensor", "Hydrant 3", "12.04.2016", "25.0 bar", "409", "3685"}));
     QVERIFY(root.read(empty + "/info.ini").contains("GPS-Position=\"52.500000, -13.250000\""));
 
-    // With samples: the copies; a second save in that second keeps them.
+    // With samples: the copies; a second save in that second goes to the
+    // next one and leaves the first as it was.
     PressureFiles::makeTempDir();
     PressureData d;
     for (int i = 0; i < 3; ++i)
         receive(d, 100, 1);
-    const QString dir = PressureFiles::save("x", d.calibration(), 0, 0);
+    const QString dir = PressureFiles::save("x", d.calibration(), 0, 0).directory;
     const QByteArray high = root.read(dir + "/HighResData.txt");
+    const QByteArray firstInfo = root.read(dir + "/info.ini");
     QVERIFY(high.startsWith("\r\n09:30:15;1.00;") && high.count(';') == 301);
     QCOMPARE(root.read(dir + "/LowResData.txt"), QByteArray("09:30:15;1.00;1.00;1.00;0.00;\r\n"));
     receive(d, 100, 1);
-    QCOMPARE(PressureFiles::save("x", d.calibration(), 0, 0), dir);
+    const QString second = PressureFiles::save("x", d.calibration(), 10, 0).directory;
+    QCOMPARE(second, QString("/media/vq4100/meas/PS_20160412_093016_x"));
+    QCOMPARE(root.read(second + "/HighResData.txt").count(';'), 401);
+    QCOMPARE(root.read(dir + "/info.ini"), firstInfo);
     PressureFiles::removeLive();  // a new start: the live files go, the copies stay
     QVERIFY(!root.exists(PressureFiles::kHighRes) && !root.exists(PressureFiles::kLowRes));
     QCOMPARE(root.read(dir + "/HighResData.txt"), high);
 
     for (const QString& name : {QString("a/../b"), QString("x:y"), QString(300, 'n'), QString("..")}) {
-        const QString unsafe = PressureFiles::save(name, d.calibration(), 0, 0);
+        const QString unsafe = PressureFiles::save(name, d.calibration(), 0, 0).directory;
         QCOMPARE(QFileInfo(root.path(unsafe)).path(), root.path("/media/vq4100/meas"));
         QVERIFY(root.exists(unsafe + "/info.ini"));
     }
@@ -242,7 +257,10 @@ void TestPressureData::failingStorage()
     {
         FullDisk full;
         QVERIFY(!PressureFiles::appendBlock(add(d, 10, 1), d));
-        QVERIFY(PressureFiles::save("full", d.calibration(), 0, 0).isEmpty());
+        const StoreResult saved = PressureFiles::save("full", d.calibration(), 0, 0);
+        QVERIFY(saved.failed() && saved.directory.isEmpty());
+        QCOMPARE(QDir(root.path("/media/vq4100/meas")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
     QVERIFY(log.contains("Could not write file:"));
     QVERIFY(PressureFiles::appendBlock(add(d, 10, 1), d) && d.count() == 30);

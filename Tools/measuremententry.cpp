@@ -1,0 +1,220 @@
+#include "measuremententry.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/massstorage.h"
+#include "measurements.h"
+#include "wholefile.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace MeasurementEntry {
+
+namespace {
+
+// Hidden, so that neither the name filters nor a PC's file browser take it
+// for a measurement.
+const char* const kStagingPrefix = ".saving-";
+const qint64 kPart = 64 * 1024;
+const int kLaterSeconds = 60;
+
+QString measDir()
+{
+    return DeviceLayer::path(QLatin1String(Measurements::dirMeas));
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A directory's entries reach the medium before the step that relies on them.
+QString syncDirectory(const QString& dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot open " + dir + ": " + systemError(errno);
+    // EINVAL: a file system that has nothing to flush.
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == 0 || error == EINVAL ? QString() : "cannot flush " + dir + ": " + systemError(error);
+}
+
+// 0 or the errno; an existing target, even an empty directory, stays.
+int renameNew(const QString& from, const QString& to)
+{
+    const QByteArray a = QFile::encodeName(from);
+    const QByteArray b = QFile::encodeName(to);
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+#endif
+    // A file system without the flag: the program is the partition's only writer.
+    struct stat st;
+    if (::lstat(b.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
+}
+
+QString copyWhole(const QString& from, const QString& to)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return "cannot read " + from + ": " + in.errorString();
+    const qint64 size = in.size();
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return "cannot create " + to + ": " + out.errorString();
+    qint64 copied = 0;
+    bool written = true;
+    while (written) {
+        const QByteArray part = in.read(kPart);
+        if (part.isEmpty())
+            break;
+        written = out.write(part) == part.size();
+        copied += part.size();
+    }
+    // Left uncommitted, the part written goes with the save file.
+    if (!written || copied != size || in.error() != QFileDevice::NoError)
+        return written ? "cannot read " + from + " whole" : "cannot write " + to + ": " + out.errorString();
+    if (!commitWholeFile(out))
+        return "cannot write " + to + ": " + out.errorString();
+    if (QFileInfo(to).size() != size)
+        return "the copy " + to + " is not whole";
+    return QString();
+}
+
+QMap<QString, QString> valuesOf(const QSettings& info)
+{
+    QMap<QString, QString> values;
+    for (const QString& key : info.allKeys())
+        values.insert(key, info.value(key).toString());
+    return values;
+}
+
+// The settings library does not see a write that fails only when its buffer
+// is flushed, and renames a cut-off file into place: so what it wrote is read
+// back and compared. It writes under another name and is read back as
+// info.ini, a path it has not cached in this process.
+QString writeInfo(const QString& staging, const InfoWriter& fill)
+{
+    const QString written = staging + "/info.part";
+    const QString info = staging + "/info.ini";
+    QMap<QString, QString> expected;
+    {
+        QSettings out(written, QSettings::IniFormat);
+        fill(out);
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return QString("info.ini not written, status %1").arg(out.status());
+        expected = valuesOf(out);
+    }
+    if (const int error = renameNew(written, info))
+        return "cannot name info.ini: " + systemError(error);
+    const QSettings back(info, QSettings::IniFormat);
+    if (back.status() != QSettings::NoError || valuesOf(back) != expected)
+        return "info.ini does not read back as written";
+    return QString();
+}
+
+QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>& copies)
+{
+    QString why = writeInfo(staging, fill);
+    for (auto copy = copies.cbegin(); why.isEmpty() && copy != copies.cend(); ++copy) {
+        const QString source = DeviceLayer::path(copy->source);
+        if (QFileInfo::exists(source))
+            why = copyWhole(source, staging + "/" + copy->fileName);
+        else
+            qDebug() << "Measurement: no recording" << copy->source;
+    }
+    return why.isEmpty() ? syncDirectory(staging) : why;
+}
+
+// The entry's name, moved on by a second while the name is taken.
+QString place(const QString& staging, const QString& prefix, const QDateTime& when, const QString& name,
+              QString* unitDir)
+{
+    for (int later = 0; later <= kLaterSeconds; ++later) {
+        const QString target = Measurements::directoryFor(prefix, when.addSecs(later), name);
+        const int error = renameNew(staging, DeviceLayer::path(target));
+        if (error == EEXIST || error == ENOTEMPTY) {
+            qDebug() << "Measurement:" << target << "exists, the next second is tried";
+            continue;
+        }
+        if (error != 0)
+            return "cannot name " + target + ": " + systemError(error);
+        *unitDir = target;
+        // Whole from here on; what is left to flush is the name.
+        if (const QString why = syncDirectory(measDir()); !why.isEmpty())
+            qDebug().noquote() << "Measurement:" << why;
+        return QString();
+    }
+    return QString("every name of the next %1 s is taken").arg(kLaterSeconds);
+}
+
+StoreResult failed(const QString& why)
+{
+    qDebug().noquote() << "Measurement not stored:" << why;
+    StoreResult result;
+    result.code = -2;
+    result.error = Measurements::failedText();
+    return result;
+}
+
+}
+
+StoreResult store(const QString& prefix, const QDateTime& when, const QString& cleanName,
+                  const InfoWriter& writeInfo, const QList<Copy>& copies)
+{
+    if (!MassStorage::mayWrite(Measurements::dirMeas))
+        return failed("the partition is lent to a PC");
+    if (!QDir().mkpath(measDir()))
+        return failed(QLatin1String("cannot create ") + Measurements::dirMeas);
+    removeLeftovers();
+    if (Measurements::directoryFor(prefix, when, cleanName).isEmpty())
+        return failed("not a name inside the measurement directory: " + cleanName);
+
+    static int serial = 0;
+    const QString staging = measDir() + kStagingPrefix
+                            + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    if (!QDir().mkdir(staging))
+        return failed("cannot create " + DeviceLayer::unitPath(staging));
+    QString unitDir;
+    QString why = build(staging, writeInfo, copies);
+    if (why.isEmpty())
+        why = place(staging, prefix, when, cleanName, &unitDir);
+    if (!why.isEmpty()) {
+        QDir(staging).removeRecursively();
+        return failed(why);
+    }
+    StoreResult result;
+    result.directory = unitDir;
+    return result;
+}
+
+int removeLeftovers()
+{
+    const QFileInfoList left = QDir(measDir()).entryInfoList({QString(kStagingPrefix) + "*"},
+                                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& dir : left) {
+        qDebug() << "Measurement: a save cut off is removed:" << dir.fileName();
+        QDir(dir.filePath()).removeRecursively();
+    }
+    return left.size();
+}
+
+}
