@@ -121,6 +121,16 @@ QMap<QString, QByteArray> whole(const TestRoot& root, const QString& unitDir)
     return found;
 }
 
+// The sources, and an entry of each kind as every whole one of that kind is.
+QList<QMap<QString, QByteArray>> storeReferences(const TestRoot& root)
+{
+    makeSources(root, 'a');
+    QList<QMap<QString, QByteArray>> reference;
+    for (int kind = 0; kind < kPrefixes.size(); ++kind)
+        reference << whole(root, saveKind(kind, "ref").directory);
+    return reference;
+}
+
 // A tmpfs of `bytes` over a directory while it lives; root only.
 struct SmallDisk {
     QByteArray dir;
@@ -326,10 +336,7 @@ private slots:
         SmallDisk disk(root.path("/media/vq4100"), 1024 * 1024);
         if (!disk.mounted)
             QSKIP(qPrintable("cannot mount a tmpfs: " + disk.error));
-        makeSources(root, 'a');
-        QList<QMap<QString, QByteArray>> reference;
-        for (int kind = 0; kind < kPrefixes.size(); ++kind)
-            reference << whole(root, saveKind(kind, "ref").directory);
+        const QList<QMap<QString, QByteArray>> reference = storeReferences(root);
         const QMap<QString, QByteArray> before = files(root, kMeas);
         int stored = 0;
         int failed = 0;
@@ -369,10 +376,7 @@ private slots:
     void killedSaves()
     {
         TestRoot root;
-        makeSources(root, 'a');
-        QList<QMap<QString, QByteArray>> reference;
-        for (int kind = 0; kind < kPrefixes.size(); ++kind)
-            reference << whole(root, saveKind(kind, "ref").directory);
+        const QList<QMap<QString, QByteArray>> reference = storeReferences(root);
         const QMap<QString, QByteArray> before = files(root, kMeas);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VQ_SAVER_CHILD", "1");
