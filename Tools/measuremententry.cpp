@@ -166,6 +166,8 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
     return QString("every name of the next %1 s is taken").arg(kLaterSeconds);
 }
 
+}
+
 StoreResult failed(const QString& why)
 {
     qDebug().noquote() << "Measurement not stored:" << why;
@@ -173,8 +175,6 @@ StoreResult failed(const QString& why)
     result.code = -2;
     result.error = Measurements::failedText();
     return result;
-}
-
 }
 
 StoreResult store(const QString& prefix, const QDateTime& when, const QString& cleanName,

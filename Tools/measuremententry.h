@@ -40,6 +40,9 @@ using InfoWriter = std::function<void(QSettings& info)>;
 StoreResult store(const QString& prefix, const QDateTime& when, const QString& cleanName,
                   const InfoWriter& writeInfo, const QList<Copy>& copies);
 
+// A save that failed, logged with why.
+StoreResult failed(const QString& why);
+
 // Removes what saves cut off (a crash, power lost) left: one log line each.
 // At start and before each save. Returns how many.
 int removeLeftovers();

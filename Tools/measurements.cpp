@@ -221,13 +221,10 @@ StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoSt
         {"LT_", &Measurements::storeInfoFileLongtermmeasurement},
     };
 
+    // Before the count: the partition is not there to count.
+    if (!MassStorage::mayWrite(dirMeas))
+        return MeasurementEntry::failed("the partition is lent to a PC");
     StoreResult result;
-    if (!MassStorage::mayWrite(dirMeas)) {
-        // Before the count: the partition is not there to count.
-        result.code = -2;
-        result.error = failedText();
-        return result;
-    }
     const int stored = getNumMeasurements();
     const QString count = QString("\n(%1 / %2)").arg(stored).arg(maxNumMeasurements);
     if (stored >= warnNumMeasurements && stored < maxNumMeasurements) {
