@@ -1,4 +1,5 @@
 #include "focusframe.h"
+#include "focuskeeper.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -16,6 +17,7 @@ void FocusFrame::install()
     if (g_installed || !qApp)
         return;
     g_installed = true;
+    FocusKeeper::install();
     QObject::connect(qApp, &QApplication::focusChanged, qApp,
                      [](QWidget*, QWidget* now) { follow(now); });
     follow(QApplication::focusWidget());

@@ -14,7 +14,8 @@ class FocusFrame : public QWidget
 {
     Q_OBJECT
 public:
-    // Once per application; later calls do nothing.
+    // Once per application, with the keeper that gives the focus back after
+    // every dialog; later calls do nothing.
     static void install();
     // The frame, while one is shown.
     static FocusFrame* current();

@@ -60,17 +60,28 @@ void pages(const QString& name, QWidget* top, const Visit& visit)
     }
 }
 
+const QVector<Screen>& screens()
+{
+    static const QVector<Screen> all = {
+        {"main", 0},       {"level", 1},   {"pinpointing", 3}, {"management", 4},
+        {"settings", 5},   {"h2", 6},      {"browser", 7},     {"pipelocating", 8},
+        {"longterm", 9},   {"gps", 10},    {"pressure", 11}};
+    return all;
+}
+
+void showPageOf(QWidget* w)
+{
+    for (QWidget* page = w; page && !page->isWindow(); page = page->parentWidget()) {
+        if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget()))
+            stack->setCurrentWidget(page);
+    }
+}
+
 void run(MainMenu* w, TestUnit& unit, const Visit& visit)
 {
-    const struct {
-        const char* name;
-        int number;
-    } screens[] = {{"main", 0}, {"level", 1}, {"pinpointing", 3}, {"management", 4},
-                   {"settings", 5}, {"h2", 6}, {"browser", 7}, {"pipelocating", 8},
-                   {"longterm", 9}, {"gps", 10}, {"pressure", 11}};
     // A screen started without a sensor shows a modal note; closed as it opens.
     ModalCloser notes;
-    for (const auto& s : screens) {
+    for (const Screen& s : screens()) {
         w->displayWidget(s.number, 1, 0);
         pages(s.name, unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
     }

@@ -2,6 +2,7 @@
 #define SCREENWALK_H
 
 #include <QString>
+#include <QVector>
 #include <functional>
 
 class MainMenu;
@@ -12,6 +13,14 @@ class TestUnit;
 // time, and hands each on with every page of its stacked widgets shown in
 // turn. Names: the screen or dialog, then "/<stack><page>" for a page.
 namespace ScreenWalk {
+struct Screen {
+    const char* name;
+    int number;
+};
+// Every screen of the main window, the main page first.
+const QVector<Screen>& screens();
+// Shows, in every stacked widget that holds it, the page with `w` on it.
+void showPageOf(QWidget* w);
 using Visit = std::function<void(const QString& name, QWidget* top)>;
 void run(MainMenu* w, TestUnit& unit, const Visit& visit);
 // Each page of top's stacked widgets, after top itself.

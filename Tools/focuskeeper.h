@@ -1,0 +1,36 @@
+#ifndef FOCUSKEEPER_H
+#define FOCUSKEEPER_H
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+// Keeps the keyboard focus where the six keys can see it. Where no window
+// manager hands the keyboard back (the unit, a bare X display), a closed
+// modal dialog leaves no window active: Up and Down would then move a focus
+// no frame shows and OK press whatever they reached. When any modal window
+// closes, the window now on top is activated again and its focus goes back
+// to the control that had it, else to its first control; the focus frame
+// follows. Every dialog is covered, also those no code here knows of.
+class FocusKeeper : public QObject
+{
+public:
+    // Once per application; later calls do nothing.
+    static void install();
+    // The first shown, enabled control of `window`, in tab order.
+    static QWidget* firstControl(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+    // `had`: the control that had the focus when the dialog opened.
+    static void settle(const QPointer<QWidget>& beneath, const QPointer<QWidget>& had);
+
+    QHash<QWidget*, QPointer<QWidget>> m_had;
+};
+
+#endif

@@ -1,0 +1,194 @@
+// Worked with the keys alone: after every dialog and every change of page
+// some control of what is shown holds the focus, and the frame marks it.
+#include "Tools/messagedialog.h"
+#include "focuscheck.h"
+#include "mainmenu.h"
+#include "modalhelper.h"
+#include "screenwalk.h"
+#include "testunit.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+void key(Qt::Key code)
+{
+    QTest::keyPress(QApplication::focusWidget(), code);
+    QTest::keyRelease(QApplication::focusWidget(), code);
+}
+
+// OK on every button the keys reach, on every screen and in every dialog
+// that opens (and those they open), each once; a dialog left open is closed
+// with the IO key. After each press the focus must show on what is shown.
+class KeyWalk
+{
+public:
+    explicit KeyWalk(TestUnit& unit) : m_unit(unit), m_closer([this](QWidget* d) { walk(d, d); }) {}
+
+    void screen(const ScreenWalk::Screen& s)
+    {
+        auto open = [&] {
+            m_unit.window()->displayWidget(s.number, 1, 0);
+            settleFocus();
+            // A measurement screen warns of a lost accessory link by itself.
+            QMetaObject::invokeMethod(m_unit.currentPage(), "checkBtConnection");
+            settleFocus();
+            check(s.name);
+            return m_unit.currentPage();
+        };
+        walk(open(), nullptr, open);
+        open();
+        for (Qt::Key code : {Qt::Key_Down, Qt::Key_Up}) {
+            for (int i = 0; i < 12 && QApplication::focusWidget(); ++i) {
+                key(code);
+                check(QString("%1 after key %2").arg(s.name).arg(code));
+            }
+        }
+    }
+
+    QStringList faults;
+    int dialogs = 0;
+
+private:
+    // The buttons of `area` (a screen, or the open `dialog`); `reopen` brings
+    // a screen back that a button left.
+    void walk(QWidget* area, QWidget* dialog, const std::function<QWidget*()>& reopen = nullptr)
+    {
+        dialogs += dialog ? 1 : 0;
+        const QString name = area->metaObject()->className();
+        const auto left = [&](QAbstractButton* b) {
+            return b && (b->focusPolicy() & Qt::TabFocus) && b->window() == area->window()
+                   && b->isEnabled() && !m_pressed.contains(name + '/' + b->objectName());
+        };
+        bool pressed = false;
+        const auto buttons = area->findChildren<QAbstractButton*>();
+        for (const QPointer<QAbstractButton>& b : QList<QPointer<QAbstractButton>>(buttons.begin(), buttons.end())) {
+            if (dialog && !dialog->isVisible())
+                break;
+            if (reopen && m_unit.currentPage() != area)
+                reopen();
+            if (!dialog && b)
+                ScreenWalk::showPageOf(b);
+            if (!left(b) || !b->isVisible())
+                continue;
+            const QString at = name + '/' + b->objectName();
+            m_pressed.insert(at);
+            pressed = true;
+            // Again while a dialog it opened closed with buttons left.
+            for (int round = 0; round < 60 && b && b->isVisible(); ++round) {
+                b->setFocus(Qt::TabFocusReason);
+                if (QApplication::focusWidget() != b) {
+                    faults << at + ": the keys do not reach it";
+                    break;
+                }
+                m_unfinished = false;
+                key(Qt::Key_Space);
+                if (!dialog || dialog->isVisible())
+                    check(at, dialog);
+                if (!m_unfinished)
+                    break;
+            }
+        }
+        m_unfinished = pressed && std::any_of(buttons.begin(), buttons.end(), [&](QAbstractButton* b) {
+                           return left(b) && b->isVisibleTo(area);
+                       });
+        if (dialog && dialog->isVisible())
+            key(Qt::Key_Escape);
+    }
+
+    void check(const QString& at, QWidget* dialog = nullptr)
+    {
+        settleFocus();
+        const QString fault = focusFault(dialog ? dialog : m_unit.currentPage());
+        if (!fault.isEmpty())
+            faults << at + ": " + fault;
+    }
+
+    TestUnit& m_unit;
+    QSet<QString> m_pressed;
+    bool m_unfinished = false;
+    ModalCloser m_closer;
+};
+
+}
+
+class TestFocus : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void everyDialogAndPageLeavesTheFrame();
+    void focusReturnsToItsControlWhileItCan_data();
+    void focusReturnsToItsControlWhileItCan();
+    void touchMovesTheFrame();
+
+private:
+    std::unique_ptr<TestUnit> m_unit;
+};
+
+void TestFocus::init()
+{
+    m_unit = std::make_unique<TestUnit>();
+    MainMenu* w = m_unit->start();
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+void TestFocus::everyDialogAndPageLeavesTheFrame()
+{
+    KeyWalk walk(*m_unit);
+    for (const ScreenWalk::Screen& s : ScreenWalk::screens())
+        walk.screen(s);
+    QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join('\n')));
+    QVERIFY2(walk.dialogs > 50, qPrintable(QString::number(walk.dialogs)));
+}
+
+void TestFocus::focusReturnsToItsControlWhileItCan_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("kept") << "" << "butLevelmeasurement";
+    QTest::newRow("disabled") << "disable" << "butPinpointing";
+    QTest::newRow("hidden") << "hide" << "butPinpointing";
+    QTest::newRow("page changed") << "management" << "butMeasurements";
+}
+
+void TestFocus::focusReturnsToItsControlWhileItCan()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, focused);
+    MainMenu* w = m_unit->window();
+    auto* level = w->findChild<QWidget*>("butLevelmeasurement");
+    level->setFocus();
+    ModalHelper::onNextModal([&](QWidget*) {
+        if (meanwhile == "disable")
+            level->setEnabled(false);
+        else if (meanwhile == "hide")
+            level->hide();
+        else if (meanwhile == "management")
+            w->displayWidget(4, 1, 0);
+        key(Qt::Key_Escape);
+    });
+    // Without a parent, as the store's messages are.
+    MessageDialog::showWarningText(nullptr, "closed with IO");
+    settleFocus();
+    QWidget* focus = QApplication::focusWidget();
+    QCOMPARE(focus ? focus->objectName() : QString(), focused);
+    QCOMPARE(focusFault(m_unit->currentPage()), QString());
+}
+
+void TestFocus::touchMovesTheFrame()
+{
+    auto* longterm = m_unit->window()->findChild<QWidget*>("butLongtermmeasurement");
+    QTest::mouseClick(longterm, Qt::LeftButton);
+    QCOMPARE(m_unit->currentPage()->metaObject()->className(), "Longtermmeasurement");
+    m_unit->window()->displayWidget(0, 1, 0);
+    QCOMPARE(QApplication::focusWidget(), longterm);
+    QCOMPARE(focusFault(m_unit->mainPage()), QString());
+}
+
+QTEST_MAIN(TestFocus)
+#include "tst_focus.moc"
