@@ -18,6 +18,15 @@ bool takesKeys(const QWidget* w)
     return type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet;
 }
 
+QWidget* firstControl(QWidget* window)
+{
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && isShownControl(w))
+            return w;
+    }
+    return nullptr;
+}
+
 QWidget* shownWindow()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -38,19 +47,12 @@ void FocusKeeper::install()
     qApp->installEventFilter(s_keeper);
 }
 
-QWidget* FocusKeeper::firstControl(QWidget* window)
-{
-    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && isShownControl(w))
-            return w;
-    }
-    return nullptr;
-}
-
 bool FocusKeeper::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType())
+    // Not what a window system does to a window (minimising, for one).
+    if ((type != QEvent::Show && type != QEvent::Hide) || event->spontaneous()
+        || !watched->isWidgetType())
         return false;
     auto* w = static_cast<QWidget*>(watched);
     if (!w->isWindow() || !w->isModal() || !takesKeys(w))

@@ -19,8 +19,6 @@ class FocusKeeper : public QObject
 public:
     // Once per application; later calls do nothing.
     static void install();
-    // The first shown, enabled control of `window`, in tab order.
-    static QWidget* firstControl(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

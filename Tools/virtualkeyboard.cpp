@@ -19,6 +19,7 @@ VirtualKeyboard::VirtualKeyboard(QWidget* parent)
     ui->textEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_textCursor = ui->textEdit->textCursor();
     ui->textEdit->setFocus();
+    ui->textEdit->installEventFilter(this);
 }
 
 VirtualKeyboard::~VirtualKeyboard()
@@ -178,6 +179,21 @@ void VirtualKeyboard::on_but_Accept_clicked()
 void VirtualKeyboard::on_but_Close_clicked()
 {
     reject();
+}
+
+bool VirtualKeyboard::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up and Down (the unit's keys) leave the field as they leave any other
+    // control, or the keys could never reach Accept; the finger places the
+    // cursor.
+    if (watched == ui->textEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            focusNextPrevChild(key == Qt::Key_Down);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void VirtualKeyboard::keyPressEvent(QKeyEvent* event)

@@ -25,6 +25,7 @@ public:
     void useEnterAsAccept(bool on) { m_enterAsAccept = on; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

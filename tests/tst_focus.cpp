@@ -13,10 +13,12 @@
 
 namespace {
 
-void key(Qt::Key code)
+// To the focused control, else to `window` (one without any).
+void key(Qt::Key code, QWidget* window = nullptr)
 {
-    QTest::keyPress(QApplication::focusWidget(), code);
-    QTest::keyRelease(QApplication::focusWidget(), code);
+    QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyPress(to, code);
+    QTest::keyRelease(to, code);
 }
 
 // OK on every button the keys reach, on every screen and in every dialog
@@ -62,9 +64,11 @@ private:
             return b && (b->focusPolicy() & Qt::TabFocus) && b->window() == area->window()
                    && b->isEnabled() && !m_pressed.contains(name + '/' + b->objectName());
         };
+        QList<QPointer<QAbstractButton>> buttons;
+        for (QAbstractButton* b : area->findChildren<QAbstractButton*>())
+            buttons << b;
         bool pressed = false;
-        const auto buttons = area->findChildren<QAbstractButton*>();
-        for (const QPointer<QAbstractButton>& b : QList<QPointer<QAbstractButton>>(buttons.begin(), buttons.end())) {
+        for (const QPointer<QAbstractButton>& b : buttons) {
             if (dialog && !dialog->isVisible())
                 break;
             if (reopen && m_unit.currentPage() != area)
@@ -91,11 +95,11 @@ private:
                     break;
             }
         }
-        m_unfinished = pressed && std::any_of(buttons.begin(), buttons.end(), [&](QAbstractButton* b) {
+        m_unfinished = pressed && std::any_of(buttons.begin(), buttons.end(), [&](const auto& b) {
                            return left(b) && b->isVisibleTo(area);
                        });
         if (dialog && dialog->isVisible())
-            key(Qt::Key_Escape);
+            key(Qt::Key_Escape, dialog);
     }
 
     void check(const QString& at, QWidget* dialog = nullptr)

@@ -19,6 +19,7 @@ private slots:
     void enterAppendsAndTextIsTrimmed();
     void endings_data();
     void endings();
+    void upAndDownLeaveTheField();
 };
 
 namespace {
@@ -189,6 +190,18 @@ void TestKeyboard::endings()
     if (how == "Escape")
         QVERIFY(openAfterPress);
     QCOMPARE(kb.getText(), QString("Point 1"));
+}
+
+void TestKeyboard::upAndDownLeaveTheField()
+{
+    VirtualKeyboard kb(nullptr);
+    kb.show();
+    QVERIFY(QTest::qWaitForWindowActive(&kb));
+    for (auto [code, reached] : {std::pair(Qt::Key_Up, "but_Accept"), std::pair(Qt::Key_Down, "but_1")}) {
+        field(kb)->setFocus();
+        QTest::keyClick(field(kb), code);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString(reached));
+    }
 }
 
 QTEST_MAIN(TestKeyboard)
