@@ -8,6 +8,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
@@ -341,6 +342,20 @@ MeasurementFrame::MenuDialogResult MeasurementFrame::runDialog(MenuDialog dialog
 {
     const MenuDialogRunner& runner = dialogRunner();
     return runner ? runner(dialog, parent) : builtInDialog(dialog, parent);
+}
+
+bool MeasurementFrame::askMeasurementName(QString* name)
+{
+    VirtualKeyboard keyboard(this);
+    keyboard.setText("");
+    keyboard.useEnterAsAccept(true);
+    const int accepted = keyboard.exec();
+    if (accepted != 1 || !isActive()) {
+        qDebug() << "Text: verworfen";
+        return false;
+    }
+    *name = keyboard.getText();
+    return true;
 }
 
 MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)

@@ -147,6 +147,13 @@ protected:
     bool runFilterDialog(int restartIntervalMs, bool withRecording,
                          const std::function<void(const MenuDialogResult&)>& takeFilter);
 
+    // -- Saving -------------------------------------------------------------
+    // The name for a save from the on-screen keyboard. False when the
+    // keyboard was closed without accepting, or the screen was left while it
+    // was open (the IO key shows the main page before the keyboard returns):
+    // nothing may be stored then.
+    bool askMeasurementName(QString* name);
+
     // -- Leaving ------------------------------------------------------------
     // leave(): the screen's own leaveSteps() first, then the path muted and
     // the accessory told, deactivate(), exit() (also from a stored view).

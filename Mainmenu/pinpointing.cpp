@@ -7,7 +7,6 @@
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
-#include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -396,21 +395,15 @@ void Pinpointing::on_butMenuSave_clicked()
 {
     if (!m_muted)
         muteAudioPath(true, true);
-    VirtualKeyboard keyboard(this);
-    keyboard.setText("");
-    keyboard.useEnterAsAccept(true);
-    const int accepted = keyboard.exec();
-    // The IO key over the keyboard shows the main page before exec() returns.
-    if (accepted != 1 || !isActive()) {
-        qDebug() << "Text: verworfen";
+    QString name;
+    if (!askMeasurementName(&name))
         return;
-    }
     auto info = std::make_unique<MeasInfoStructure>();
     m_points.fill(info.get());
     if (m_audioCodec)
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
                                 &info->filterType);
-    MeasurementData()->storeMeasurement(1, keyboard.getText(), *info);
+    MeasurementData()->storeMeasurement(1, name, *info);
 }
 
 void Pinpointing::on_butMenuScale_clicked()
