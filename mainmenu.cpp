@@ -366,6 +366,8 @@ void MainMenu::setMicGainStep(int step)
     const GainStep& row = kGainSteps[m_micGainStep - 1];
     if (StatusbarData()->sensorType() == 4) {
         m_micPgaGain = row.pgaGain / 100.0f;
+        qDebug() << "setMicGainStep" << m_micGainStep << "wired sensor, amplifier"
+                 << m_micPgaGain << "dB";
         if (m_audioCodec)
             m_audioCodec->setMicPgaGain(row.pgaGain);
         return;

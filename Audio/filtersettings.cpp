@@ -27,7 +27,7 @@ QString cornerText(quint32 hz)
 }
 
 Filtersettings::Filtersettings(QWidget* parent)
-    : QDialog(parent), ui(new Ui::Filtersettings)
+    : AudioDialog(parent), ui(new Ui::Filtersettings)
 {
     ui->setupUi(this);
     freqSpectrum = new FreqSpectrum;
@@ -274,10 +274,6 @@ void Filtersettings::on_butClose_clicked()
 void Filtersettings::keyPressEvent(QKeyEvent* event)
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
     if (event->key() == Qt::Key_F10 && hub) {
         // The main window's path directly: the screen below keeps its own
         // mute flag and polling.
@@ -286,18 +282,12 @@ void Filtersettings::keyPressEvent(QKeyEvent* event)
         hub->muteAudioPath(mute, true);
         return;
     }
-    // Not QDialog's: it would act on Escape and on the default button.
-    QWidget::keyPressEvent(event);
+    AudioDialog::keyPressEvent(event);
 }
 
 void Filtersettings::keyReleaseEvent(QKeyEvent* event)
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        reject();
-        return;
-    }
     if (event->key() == Qt::Key_F10 && hub) {
         if (!hub->isMuteKeySwitchmode()) {
             qDebug() << "Filtersettings: Mute key released";
@@ -305,5 +295,5 @@ void Filtersettings::keyReleaseEvent(QKeyEvent* event)
         }
         return;
     }
-    QWidget::keyReleaseEvent(event);
+    AudioDialog::keyReleaseEvent(event);
 }

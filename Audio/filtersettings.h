@@ -1,7 +1,7 @@
 #ifndef FILTERSETTINGS_H
 #define FILTERSETTINGS_H
 
-#include <QDialog>
+#include "audiodialog.h"
 
 class AudioCodecSetup;
 class FreqSpectrum;
@@ -19,7 +19,7 @@ class Filtersettings;
 // labels show what the codec made of it. The check button makes the band the
 // main window's current filter (exec() 1); the IO key leaves without (0) and
 // without undoing what the codec already has.
-class Filtersettings : public QDialog
+class Filtersettings : public AudioDialog
 {
     Q_OBJECT
 public:

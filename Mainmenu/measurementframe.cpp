@@ -3,6 +3,8 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Audio/filtersettings.h"
+#include "Audio/headphonesettings.h"
+#include "Audio/micsettings.h"
 #include "Hardware/bluetooth.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
@@ -21,34 +23,26 @@ namespace {
 const int kSensorH2 = 3;
 const int kSensorWired = 4;
 
-const char* dialogName(MeasurementFrame::MenuDialog dialog)
-{
-    switch (dialog) {
-    case MeasurementFrame::MenuDialog::Filter:
-        return "filter";
-    case MeasurementFrame::MenuDialog::Microphone:
-        return "microphone";
-    case MeasurementFrame::MenuDialog::Headphone:
-        return "headphone";
-    }
-    return "?";
-}
-
 MeasurementFrame::MenuDialogResult builtInDialog(MeasurementFrame::MenuDialog dialog,
                                                  QWidget* parent)
 {
     MeasurementFrame::MenuDialogResult result;
-    if (dialog == MeasurementFrame::MenuDialog::Filter) {
+    switch (dialog) {
+    case MeasurementFrame::MenuDialog::Filter: {
         Filtersettings filter(parent);
         result.result = filter.exec();
         if (result.result == QDialog::Accepted)
             filter.getFiltersettings(&result.filterType, &result.lowCutOff, &result.highCutOff);
-        return result;
+        break;
     }
-    // The microphone gain and headphone volume dialogs are not built yet:
-    // they open here.
-    qDebug() << parent->metaObject()->className() << "dialog not available:"
-             << dialogName(dialog);
+    // These apply their setting themselves.
+    case MeasurementFrame::MenuDialog::Microphone:
+        result.result = Micsettings(parent).exec();
+        break;
+    case MeasurementFrame::MenuDialog::Headphone:
+        result.result = Headphonesettings(parent).exec();
+        break;
+    }
     return result;
 }
 

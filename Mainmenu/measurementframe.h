@@ -51,8 +51,7 @@ public:
     // Runs one dialog modally with the screen as parent.
     using MenuDialogRunner = std::function<MenuDialogResult(MenuDialog, QWidget* parent)>;
     // Replaces how the dialogs run (tests); an empty runner restores the
-    // built-in one: the filter dialog, and for the dialogs not built yet a
-    // log line and 0.
+    // built-in one.
     static void setMenuDialogRunner(MenuDialogRunner runner);
     // Runs one dialog through the runner in place; also how the filter
     // dialog opens the microphone and headphone dialogs over itself.

@@ -4,12 +4,14 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
 #include "mainmenu.h"
 
 #include <QDebug>
+#include <QSettings>
 #include <QTimer>
 
 #include <memory>
@@ -128,7 +130,7 @@ void Pinpointing::startLive()
     showFilter();
     applyMicGainStep();
 
-    clearDisplay(false);
+    resetDisplay(false);
     ui->labelMicrophone->setGeometry(kSlotLeft, 65, kSlotWidth, 155);
     ui->labelMicrophone->show();
     ui->butMenuDeleteLast->show();
@@ -176,18 +178,71 @@ void Pinpointing::startStored()
     m_points.clear();
     m_significandFrequencyCurrent = 0;
     enterStoredView();
+    qDebug() << "Pinpointing: stored measurement" << m_selectedMeasurementDir;
     ui->subMenu->setCurrentWidget(ui->subMenu_3);
-    clearDisplay(true);
-    ui->labelLevel->setText(QString());
-    ui->labelFrequency->setText(QString());
-    // Reading the stored points, showing them and playing their sound
-    // belong to the stored view, which is not built yet: it shows nothing.
-    qDebug() << "Pinpointing: stored view not available:" << m_selectedMeasurementDir;
-    ui->labelStoredMeasurement->setText(QString());
+    m_points.select(1);
+    resetDisplay(true);
+    ui->labelSymbol->setGeometry(kSlotLeft, 165, kSlotWidth, kSlotWidth);
+    showSymbol("Stop");
+
+    analyseInfoFile();
+    showFilter();
+    m_scaleMode = 2;
+    adjustProgbarRange();
+    ui->labelStoredMeasurement->setText(m_storedMeasurementName);
     ui->labelStoredMeasurement->show();
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        setProgressBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
+        setProgressBarFrequColor(bar(i), m_points.frequency(i), "yellow");
+        valueLabel(i)->setText(figure(m_points.minimum(i)));
+    }
+    hideBarsIfInvalid();
+
+    m_leakPos = PinpointingSeries::leakSearch(m_points.minima(), m_points.frequencies(),
+                                              PinpointingSeries::kPoints, &m_leakLevel,
+                                              &m_leakFrequency);
+    ui->labelWaterdrop->setGeometry(kSlotPitch * (m_leakPos - 1) + 8, 155, 30, 45);
+    // With no leak the drop would sit off the left edge: not shown at all.
+    ui->labelWaterdrop->setVisible(m_leakPos > 0);
+    ui->labelLevel->setText(figure(m_leakLevel));
+    ui->labelFrequency->setText(hertz(m_leakFrequency));
+
     routeStoredView();
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->setCurrentVisibleDlgNum(Screen::FavouritePinpointing);
+}
+
+QString Pinpointing::storedDirectory() const
+{
+    return QString(Measurements::dirMeas) + m_selectedMeasurementDir;
+}
+
+void Pinpointing::analyseInfoFile()
+{
+    const QSettings info(DeviceLayer::path(storedDirectory() + "/info.ini"),
+                         QSettings::IniFormat);
+    m_storedMeasurementName = Measurements::readText(info, "Measurementinfo/Measurementname");
+    m_points.load(info);
+    int type = 0;
+    quint32 low = 0;
+    quint32 high = 4000;
+    Measurements::readFilter(info, &low, &high, &type);
+    takeFilter(type, low, high);
+}
+
+void Pinpointing::hideBarsIfInvalid()
+{
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
+        if (m_points.isEmpty(i)) {
+            bar(i)->hide();
+            valueLabel(i)->hide();
+        }
+    }
+}
+
+void Pinpointing::showSymbol(const char* picture)
+{
+    setSheet(ui->labelSymbol, QString("image: url(%1%2_sw_44px.png);").arg(kIcons, picture));
 }
 
 // ---- Listening and points ------------------------------------------------------
@@ -344,17 +399,17 @@ void Pinpointing::adjustProgbarRange()
     ui->progBarCurrent->setRange(bottom, top);
 }
 
-void Pinpointing::clearDisplay(bool stored)
+void Pinpointing::resetDisplay(bool stored)
 {
     arrangeElements(stored);
     for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
-        bar(i)->hide();
-        valueLabel(i)->hide();
+        bar(i)->setVisible(stored);
+        valueLabel(i)->setVisible(stored);
     }
     ui->progBarCurrent->hide();
     ui->labelMicrophone->hide();
     ui->labelWaterdrop->hide();
-    ui->labelSymbol->hide();
+    ui->labelSymbol->setVisible(stored);
 }
 
 void Pinpointing::arrangeElements(bool stored)
@@ -472,17 +527,33 @@ void Pinpointing::on_butStartStop_clicked()
 
 void Pinpointing::on_butMenuStoredPlay_clicked()
 {
-    qDebug() << "Pinpointing: stored view not available: play";
+    if (m_audioCodec)
+        m_audioCodec->setRouting(1);
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(false, false);
+    Analoginputworker()->stopCapture();
+    // The directory name as listed: a name typed with two blanks is a
+    // directory with two blanks.
+    startPlayback(storedDirectory()
+                  + QString("/PP_Sound_%1.wav").arg(m_points.currentStep()));
+    showSymbol("Start");
 }
 
 void Pinpointing::on_butMenuStoredStop_clicked()
 {
-    qDebug() << "Pinpointing: stored view not available: stop";
+    stopPlayback();
+    Analoginputworker()->stopCapture();
+    showSymbol("Stop");
 }
 
 void Pinpointing::on_butMenuStoredNext_clicked()
 {
-    qDebug() << "Pinpointing: stored view not available: next";
+    const int point = m_points.nextStored(m_points.currentStep());
+    m_points.select(point);
+    for (int i = 1; i <= PinpointingSeries::kPoints; ++i)
+        setSheet(bar(i), "QProgressBar::chunk { background-color: yellow; }");
+    setSheet(bar(point), "QProgressBar::chunk { background-color: lightgreen; }");
+    ui->labelSymbol->setGeometry(kSlotPitch * (point - 1) + kSlotLeft, 165, kSlotWidth, kSlotWidth);
 }
 
 void Pinpointing::on_butMenuStoredHeadphone_clicked()
@@ -492,5 +563,13 @@ void Pinpointing::on_butMenuStoredHeadphone_clicked()
 
 void Pinpointing::on_butMenuStoredBack_clicked()
 {
+    m_timerLevel->stop();
+    if (m_audioCodec)
+        m_audioCodec->setRouting(0);
+    m_muted = true;
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(true, true);
+    Analoginputworker()->stopCapture();
+    // Also ends a playback: it would go on behind the browser.
     backToBrowser();
 }

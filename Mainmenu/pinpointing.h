@@ -69,11 +69,19 @@ private:
     // The recordings follow the points when the series moved left.
     void shiftSounds();
 
+    // The stored view.
+    QString storedDirectory() const;
+    void analyseInfoFile();
+    void hideBarsIfInvalid();
+    // The play ("Start") or stop ("Stop") picture under the selected point.
+    void showSymbol(const char* picture);
+
     void updateProgbars();
     void adjustProgbarRange();
     void arrangeElements(bool stored);
-    // The layout of the live or stored view with no point shown.
-    void clearDisplay(bool stored);
+    // The layout of the live view with no point shown, or of the stored
+    // view with every point and the symbol under the selected one.
+    void resetDisplay(bool stored);
     void setProgressBarFrequColor(QProgressBar* bar, int frequency, const QString& colour);
     static void setProgressBarValue(QProgressBar* bar, int value);
     QProgressBar* bar(int point) const;

@@ -1,7 +1,11 @@
 #include "pinpointingseries.h"
 #include "Tools/measurements.h"
 
+#include <QSettings>
+#include <QString>
+
 #include <algorithm>
+#include <limits>
 
 void PinpointingSeries::clear()
 {
@@ -91,6 +95,34 @@ void PinpointingSeries::fill(MeasInfoStructure* info) const
         info->posLat[i] = m_storedGpsPosLat[i];
         info->posLong[i] = m_storedGpsPosLong[i];
     }
+}
+
+void PinpointingSeries::load(const QSettings& info)
+{
+    for (int i = 1; i <= kPoints; ++i) {
+        const double level = Measurements::readNumber(info, QString("Levels/Level_%1").arg(i));
+        const double frequency =
+            Measurements::readNumber(info, QString("Levels/Frequency_%1").arg(i));
+        m_storedMinimumLevels[i] = float(qBound(0.0, level, 100.0));
+        m_significandFrequency[i] =
+            int(qBound(0.0, frequency, double(std::numeric_limits<int>::max())));
+    }
+}
+
+void PinpointingSeries::select(int point)
+{
+    m_currentStep = qBound(1, point, kPoints);
+}
+
+int PinpointingSeries::nextStored(int selected) const
+{
+    const int next = selected >= kPoints ? 1 : selected + 1;
+    if (!isEmpty(next))
+        return next;
+    for (int i = next + 1; i <= kPoints; ++i)
+        if (minimum(i) > 0.0f && frequency(i) > 0)
+            return i;
+    return 1;
 }
 
 int PinpointingSeries::leakSearch(const float* minima, const int* frequencies, int count,

@@ -1,6 +1,7 @@
 #ifndef PINPOINTINGSERIES_H
 #define PINPOINTINGSERIES_H
 
+class QSettings;
 struct MeasInfoStructure;
 
 // The listening points of the pinpointing screen, free of widgets: up to ten
@@ -70,6 +71,16 @@ public:
 
     // The points 1..10 into the store's record (nothing else of it).
     void fill(MeasInfoStructure* info) const;
+    // A stored series from its info.ini, after clear(): the minima and
+    // frequencies of points 1..10 (levels and positions stay 0). What is
+    // missing or no number reads 0; minima are held within 0..100 dB.
+    void load(const QSettings& info);
+    // The point the stored view has selected, 1..10.
+    void select(int point);
+    // Next in the stored view: the point after `selected` (1 after 10); when
+    // that one is empty, the first later point with a minimum and a
+    // frequency above 0, else point 1.
+    int nextStored(int selected) const;
 
     // Over points 1..count: the point with the strictly highest minimum
     // (the lower number on ties), -1 when none is above 0 (level 0.0,

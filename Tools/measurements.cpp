@@ -342,6 +342,13 @@ double Measurements::readNumber(const QSettings& info, const QString& key)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
+QString Measurements::readText(const QSettings& info, const QString& key)
+{
+    const QVariant value = info.value(key);
+    return value.type() == QVariant::StringList ? value.toStringList().join(QLatin1String(", "))
+                                                : value.toString();
+}
+
 void Measurements::readFilter(const QSettings& info, quint32* low, quint32* high, int* type)
 {
     const QString text = info.value("Filter/Filtertype").toString();

@@ -93,6 +93,8 @@ public:
     static std::unique_ptr<QSettings> openInfo(const QString& directoryName, QString* error = nullptr);
     // A missing, non-numeric or non-finite value reads 0.
     static double readNumber(const QSettings& info, const QString& key);
+    // A text; one with unquoted commas (hand-edited) reads whole, not as a list.
+    static QString readText(const QSettings& info, const QString& key);
     // Group "Filter": "Bandpass" 1, "Bandstop" 2, else no filter (0, 0 Hz, 4000 Hz).
     static void readFilter(const QSettings& info, quint32* low, quint32* high, int* type);
     // A "; "-separated list into `out`; returns how many were read: the

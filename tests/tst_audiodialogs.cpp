@@ -1,11 +1,15 @@
 // The filter dialog against a real codec: arrows, automatic band and no
 // filter, leaving with the check button or the IO key, the extra filters,
-// the Mute key and the dialogs it opens.
+// the Mute key and the dialogs it opens. The microphone gain and headphone
+// volume dialogs over the Bluetooth doubles.
 #include "Audio/audiocodecsetup.h"
 #include "Audio/filtersettings.h"
+#include "Audio/headphonesettings.h"
+#include "Audio/micsettings.h"
 #include "Mainmenu/measurementframe.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/statusbar.h"
+#include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "recordingcodecmixer.h"
@@ -13,6 +17,7 @@
 #include "testunit.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -168,6 +173,10 @@ private slots:
         QCOMPARE(ticks, (QVector<int>{int(Dialog::Microphone), 1, int(Dialog::Headphone), 1}));
     }
 
+    void microphone();
+    void openedFromTheScreen();
+    void headphone();
+
     void muteKey_data()
     {
         QTest::addColumn<QString>("mode");
@@ -189,6 +198,123 @@ private slots:
         QCOMPARE(seen, muted);
     }
 };
+
+void TestAudioDialogs::microphone()
+{
+    struct Case {
+        bool wired;
+        int step;  // clicked; 0 none
+        QString text;
+    };
+    const Case cases[] = {{true, 0, "3(22.5 dB)"}, {true, 1, "1(9 dB)"},
+                          {false, 0, "3(18 dB)"}, {false, 6, "6(36 dB)"}};
+    for (const Case& c : cases) {
+        TestUnit unit;
+        MainMenu* hub = unit.start();
+        if (c.wired) {
+            QVERIFY(unit.root.write("/sys/class/gpio/gpio48/value", "1"));
+            StatusbarData()->updateWiredSensor();
+            hub->setMicGainStep(3);
+        }
+        LogCapture log;
+        Micsettings dialog(hub);
+        QCOMPARE(dialog.focusWidget()->objectName(), QString("butGain3"));
+        if (c.step)
+            dialog.findChild<QPushButton*>(QString("butGain%1").arg(c.step))->click();
+        QCOMPARE(dialog.findChild<QLabel*>("labelMicGain")->text(), c.text);
+        if (c.step)  // the change is seen: in the log, or in the accessory's line
+            QVERIFY(c.wired ? log.contains("amplifier 9 dB") : unit.sink()->micParameters.last()[0] == 21);
+    }
+    QCOMPARE(Micsettings::gainText(7, false, 4.0f, 18), QString("7(18 dB)"));
+
+    // Step 6, then the check button or the IO key: only the check remembers it.
+    for (bool close : {true, false}) {
+        TestUnit unit;
+        MainMenu* hub = unit.start();
+        Micsettings dialog(hub);
+        ModalHelper::onNextModal([&](QWidget*) {
+            dialog.findChild<QPushButton*>("butGain6")->click();
+            close ? dialog.findChild<QPushButton*>("butClose")->click() : dialog.reject();
+        });
+        QCOMPARE(dialog.exec(), int(close));
+        QCOMPARE(QVector<int>({hub->getMicGainStep(), hub->getCurrentMicGainStep()}),
+                 QVector<int>({6, close ? 6 : 3}));
+    }
+}
+
+// Opened by the screen's buttons: the Mute key does nothing, the IO key
+// leaves at its release.
+void TestAudioDialogs::openedFromTheScreen()
+{
+    TestUnit unit;
+    MainMenu* hub = unit.start();
+    unit.sink()->rfcomm = true;
+    QStringList opened;
+    const char* const buttons[] = {"butMenuMicrophone", "butMenuHeadphone_2", "butMenuStoredHeadphone"};
+    for (const char* button : buttons) {
+        hub->displayWidget(Screen::Pinpointing, Screen::LevelDown,
+                           button == buttons[2] ? Screen::StoredView : Screen::Live);
+        LogCapture log;
+        ModalHelper::onNextModal([&](QWidget* dialog) {
+            opened << dialog->metaObject()->className();
+            for (QWidget* target : {dialog->focusWidget(), dialog}) {
+                QTest::keyPress(target, Qt::Key_F10);
+                QTest::keyRelease(target, Qt::Key_F10);
+            }
+            QTest::keyPress(dialog, Qt::Key_Escape);
+            opened << (dialog->isVisible() ? "open" : "closed");
+            QTest::keyRelease(dialog, Qt::Key_Escape);
+        });
+        unit.currentPage()->findChild<QPushButton*>(button)->click();
+        QCOMPARE(log.count("Audiopath"), 0);
+    }
+    QCOMPARE(opened, (QStringList{"Micsettings", "open", "Headphonesettings", "open",
+                                  "Headphonesettings", "open"}));
+}
+
+void TestAudioDialogs::headphone()
+{
+    struct Case {
+        bool protection;
+        int moduleStep;
+        int shown;
+    };
+    const Case cases[] = {{false, 8, 8}, {false, 9, 9}, {true, 13, 13}, {true, 14, 14}, {false, 20, 15}, {false, -3, 0}};
+    for (const Case& c : cases) {
+        TestUnit unit;
+        unit.setSetting("Systemsettings/HearingProtection", c.protection);
+        MainMenu* hub = unit.start();
+        RecordingBluetooth* source = unit.source();
+        source->setHeadphoneStep(c.moduleStep);
+        source->calls.clear();
+        Headphonesettings dialog(hub);
+        QCOMPARE(source->calls, QStringList{"requestHeadphoneVolume"});
+        auto* bar = dialog.findChild<QProgressBar*>("progBarVol");
+        auto* warning = dialog.findChild<QLabel*>("labelWarning");
+        // "<label> <bar> <warning shown>"
+        auto shown = [&] {
+            return QString("%1 %2 %3").arg(dialog.findChild<QLabel*>("labelVolume")->text()).arg(bar->value())
+                       .arg(warning->isVisibleTo(&dialog) && bar->styleSheet().contains("red") ? "warn" : "-");
+        };
+        const bool warns = c.shown >= (c.protection ? 14 : 9);
+        QCOMPARE(shown(), QString("%1 %1 %2").arg(c.shown).arg(warns ? "warn" : "-"));
+        QCOMPARE(warning->text(), QString("Warning!\nHigh volumes can lead to hearing damage."));
+        if (c.moduleStep != 8)
+            continue;
+        // Changed on the headset: the module's step, whatever the percent.
+        source->setHeadphoneStep(12);
+        emit source->btHeadphoneVolumeChanged(80);
+        QCOMPARE(shown(), QString("12 12 warn"));
+        source->setHeadphoneStep(6);
+        emit source->btHeadphoneVolumeChanged(150);
+        QCOMPARE(shown(), QString("6 6 -"));
+        source->setHeadphoneStep(15);
+        dialog.findChild<QPushButton*>("butVolUp")->click();
+        QCOMPARE(shown(), QString("15 15 warn"));
+        dialog.findChild<QPushButton*>("butVolDown")->click();
+        QCOMPARE(shown(), QString("14 14 warn"));
+    }
+}
 
 QTEST_MAIN(TestAudioDialogs)
 #include "tst_audiodialogs.moc"

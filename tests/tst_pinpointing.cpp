@@ -9,13 +9,16 @@
 #include "eventhandler.h"
 #include "logcapture.h"
 #include "mainmenu.h"
+#include "Management/measmanagement.h"
 #include "modalhelper.h"
+#include "recordingcodecmixer.h"
 #include "signalgenerator.h"
 #include "testunit.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -62,6 +65,24 @@ struct Rig {
             pp->muteAudioPath(true, true);
     }
     void click(const char* button) { pp->findChild<QPushButton*>(button)->click(); }
+    // The browser's selection in the stored view, as the browser opens it.
+    void openStored(const QString& dir)
+    {
+        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
+        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
+        w->displayWidget(Screen::Pinpointing, Screen::StackUnchanged, Screen::StoredView);
+    }
+    QString text(const char* label) const { return pp->findChild<QLabel*>(label)->text(); }
+    // The points' bars as "value" (hidden "-"), 1..10.
+    QStringList bars() const
+    {
+        QStringList shown;
+        for (int i = 1; i <= 10; ++i) {
+            auto* bar = pp->findChild<QProgressBar*>(QString("progBarMin%1").arg(i));
+            shown << (bar->isVisibleTo(pp) ? QString::number(bar->value()) : "-");
+        }
+        return shown;
+    }
     QByteArray wav(int point) const { return unit.root.read(kTemp + QString("PP_Sound_%1.wav").arg(point)); }
     bool running() const
     {
@@ -81,6 +102,12 @@ QByteArray sound(int point)
     return QByteArray(3200, char(point));
 }
 
+// What the recording thread was asked has been done.
+void waitForRecorder()
+{
+    QMetaObject::invokeMethod(Audioworker()->recorder(), [] {}, Qt::BlockingQueuedConnection);
+}
+
 }
 
 class TestPinpointing : public QObject
@@ -95,6 +122,8 @@ private slots:
     void elevenPoints();
     void saving();
     void picturesExist();
+    void storedSeries();
+    void storedFiles();
 };
 
 void TestPinpointing::leakSearch()
@@ -301,6 +330,140 @@ void TestPinpointing::picturesExist()
         QVERIFY2(QFile::exists(name), qPrintable(name));
     }
     QVERIFY(pictures > 30);
+}
+
+void TestPinpointing::storedSeries()
+{
+    // Saved through the screen under a name with two blanks.
+    Rig r;
+    r.point(-40, sound(1));
+    r.point(-30, sound(2));
+    r.point(-60, sound(3));
+    ModalHelper::onNextModal([](QWidget* dialog) {
+        auto* keyboard = qobject_cast<VirtualKeyboard*>(dialog);
+        keyboard->setText("Hydrant  3");
+        keyboard->accept();
+    });
+    r.click("butMenuSave");
+    const QString dir = QDir(r.unit.root.path("/media/vq4100/meas")).entryList({"PP_*"}, QDir::Dirs).value(0);
+    QVERIFY(dir.endsWith("_Hydrant  3"));
+    const PinpointingSeries live = r.pp->points();
+    quint32 low, high;
+    int type;
+    r.w->getAudioCodecInstance()->getFilter(&low, &high, &type);
+
+    RecordingCodecMixer* mixer = recordCodec(r.w);
+    r.openStored(dir);
+    QCOMPARE(r.unit.currentPage(), r.pp);
+    QCOMPARE(r.pp->scaleMode(), 2);
+    float leakLevel;
+    int leakFrequency;
+    const int leak = Series::leakSearch(live.minima(), live.frequencies(), 10, &leakLevel, &leakFrequency);
+    // The magnifier's range holds every point.
+    QStringList bars = QString("- - - - - - -").split(' ');
+    for (int i = 3; i >= 1; --i)
+        bars.prepend(QString::number(Series::barValue(live.minimum(i))));
+    QCOMPARE(r.bars(), bars);
+    QCOMPARE(r.pp->findChild<QLabel*>("labelWaterdrop")->pos(), QPoint(42 * (leak - 1) + 8, 155));
+    QCOMPARE(r.text("labelLevel") + r.text("labelFrequency"),
+             QString("%1%2 Hz").arg(double(leakLevel), 0, 'f', 0).arg(leakFrequency));
+    QCOMPARE(r.text("labelFilterrange"), QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+    QCOMPARE(r.text("labelStoredMeasurement"), QString("Hydrant  3"));
+    // Routed for playback only: no codec set-up for listening.
+    QCOMPARE(mixer->lines().filter("ADC Level"), QStringList{"gain ADC Level=-1200"});
+
+    // Point 2 plays from the directory as named.
+    LogCapture log;
+    r.click("butMenuStoredNext");
+    r.click("butMenuStoredPlay");
+    waitForRecorder();
+    QVERIFY(log.contains(QString("Playing \"%1\" 3200").arg(r.unit.root.path("/media/vq4100/meas/" + dir + "/PP_Sound_2.wav"))));
+    QVERIFY(r.pp->findChild<QLabel*>("labelSymbol")->styleSheet().contains("Start_sw"));
+
+    // Back stops the playback and returns to the browser, routed live again.
+    QSignalSpy stops(Audioworker(), &AudioWorker::stopBackgroundPlayback);
+    QSignalSpy goes(r.pp, &MeasurementFrame::gotoWidget);
+    mixer->clear();
+    r.click("butMenuStoredBack");
+    QCOMPARE(goes.value(0), (QVariantList{7, -1, 0}));
+    QCOMPARE(stops.count(), 1);
+    QVERIFY(mixer->lines().contains(RecordingCodecMixer::line(CodecMixer::Kind::Gain, "ADC Level", 200)));
+    QCOMPARE(r.unit.sink()->muteReceivers(), 0);  // nobody hears the accessory's key
+}
+
+// Hand-written files: the values shown, the drop, the filter, the name and
+// where Next goes from point 1.
+void TestPinpointing::storedFiles()
+{
+    struct Case {
+        QByteArray info;  // empty: no info.ini
+        QString bars;
+        int drop;         // x; -1 hidden
+        QString filter;   // picture, range
+        QString name;
+        QVector<int> next;
+    };
+    const QByteArray tie = "[Levels]\nLevel_1=55.5\nFrequency_1=300\nLevel_3=55.5\nFrequency_3=500\n";
+    const Case cases[] = {
+        {"", "- - - - - - - - - -", -1, "Bandpass 0 Hz\n4000 Hz", "", {1, 1, 1}},
+        {tie + "[Filter]\nFiltertype=Bandstop\nLowCutOff-Frequency=160\nHighCutOff-Frequency=1250\n"
+               "[Measurementinfo]\nMeasurementname=\"<b>Pipe</b>, north\"\n",
+         "555 - 555 - - - - - - -", 8, "Bandstop 160 Hz\n1250 Hz", "<b>Pipe</b>, north", {3, 1, 3}},
+        {tie + "[Filter]\nFiltertype=bandpass\nLowCutOff-Frequency=160\nHighCutOff-Frequency=1250\n",
+         "555 - 555 - - - - - - -", 8, "Bandpass 0 Hz\n4000 Hz", "", {3, 1, 3}},
+        // Out of range, no number, and a name with an unquoted comma.
+        {"[Levels]\nLevel_1=-5\nFrequency_1=300\nLevel_2=150\nFrequency_2=nan\nLevel_3=nan\nFrequency_3=x\n"
+         "Level_4=1e308\nFrequency_4=1e308\n[Filter]\nFiltertype=NoFilter\n[Measurementinfo]\nMeasurementname=Pipe, north\n",
+         "0 1000 - 1000 - - - - - -", 42 + 8, "Bandpass 0 Hz\n4000 Hz", "Pipe, north", {2, 4, 1}},
+    };
+    for (const Case& c : cases) {
+        Rig r;
+        const QString dir = "PP_20240102_030405_x";
+        QVERIFY(c.info.isEmpty() || r.unit.root.write("/media/vq4100/meas/" + dir + "/info.ini", c.info));
+        r.openStored(dir);
+        QCOMPARE(r.bars().join(' '), c.bars);
+        auto* drop = r.pp->findChild<QLabel*>("labelWaterdrop");
+        QCOMPARE(drop->isVisibleTo(r.pp) ? drop->x() : -1, c.drop);
+        const bool bandstop = r.pp->findChild<QLabel*>("labelFiltersymbol")->styleSheet().contains("Bandstop");
+        QCOMPARE((bandstop ? "Bandstop " : "Bandpass ") + r.text("labelFilterrange"), c.filter);
+        QCOMPARE(r.text("labelStoredMeasurement"), c.name);
+        QCOMPARE(r.pp->findChild<QLabel*>("labelStoredMeasurement")->textFormat(), Qt::PlainText);
+        QVector<int> selected;
+        for (int i = 0; i < 3; ++i) {
+            r.click("butMenuStoredNext");
+            selected << (r.pp->findChild<QLabel*>("labelSymbol")->x() - 5) / 42 + 1;
+            QVERIFY(r.pp->findChild<QProgressBar*>(QString("progBarMin%1").arg(selected.last()))
+                        ->styleSheet().contains("lightgreen"));
+        }
+        QCOMPARE(selected, c.next);
+        QVERIFY(r.pp->findChild<QLabel*>("labelSymbol")->styleSheet().contains("Stop_sw")); // Next only selects
+        if (!c.info.isEmpty())
+            continue;
+        // Neither mute key acts; a missing recording is logged and not made;
+        // the IO key ends the playback; on the main page the accessory's key
+        // only mutes.
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
+        QSignalSpy stops(Audioworker(), &AudioWorker::stopBackgroundPlayback);
+        LogCapture log;
+        auto muteKeys = [&] {
+            log.clear();
+            emit r.unit.sink()->stateActiveMuteChanged(false);
+            QTest::keyClick(r.unit.currentPage(), Qt::Key_F6);
+            QCoreApplication::processEvents();
+        };
+        muteKeys();
+        QCOMPARE(log.count("Audiopath"), 0);
+        r.click("butMenuStoredPlay");
+        waitForRecorder();
+        QVERIFY(log.contains("Cannot open file:") && !r.unit.root.exists("/media/vq4100/meas/" + dir));
+        QTest::keyClick(r.pp, Qt::Key_F1);
+        QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+        QCOMPARE(stops.count(), 1);
+        muteKeys();
+        QVERIFY(!log.contains("NOT MUTED"));
+        QCOMPARE(r.unit.sink()->muteReceivers(), 1);
+    }
 }
 
 QTEST_MAIN(TestPinpointing)

@@ -23,7 +23,8 @@ const QStringList kScreenshotLanguages = {"DE"};
 // What the pictures show: a walk name, or a message dialog with the longest warning.
 const QStringList kScreenshots = {
     "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",
-    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "keyboard"};
+    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "keyboard",
+    "microphone", "headphone"};
 // Contexts whose long texts show in a message dialog.
 const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements"};
 

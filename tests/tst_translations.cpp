@@ -178,6 +178,8 @@ void TestTranslations::everyKeyHasItsEnglishText()
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
             QCOMPARE(closer.closed(), 2);
         }
+        // Pinpointing's stored view.
+        w->displayWidget(3, 1, 1);
         // The GPS monitor's pages with a fix and more satellites than fit,
         // then with the receiver switched off and its port lost.
         auto turnMonitorPages = [&] {

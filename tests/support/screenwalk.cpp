@@ -3,6 +3,8 @@
 #include "modalhelper.h"
 
 #include "Audio/filtersettings.h"
+#include "Audio/headphonesettings.h"
+#include "Audio/micsettings.h"
 #include "Debug/debugmenu.h"
 #include "Management/SettingsAdjust/customizedialogs.h"
 #include "Management/SettingsAdjust/datetimeadjust.h"
@@ -102,6 +104,12 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     dialog<SelectSwitchmode>("switchmode", w, visit);
     dialog<SelectTimezone>("timezone", w, visit);
     dialog<Filtersettings>("filter", w, visit);
+    dialog<Micsettings>("microphone", w, visit);
+    // With the warning shown.
+    const int step = unit.source()->getBtExtHeadphoneGain();
+    unit.source()->setHeadphoneStep(Headphonesettings::kMaxStep);
+    dialog<Headphonesettings>("headphone", w, visit);
+    unit.source()->setHeadphoneStep(step);
     dialog<Systeminformation>("systeminfo", w, visit, [](Systeminformation* d) { d->init(); });
     dialog<Configuration>("configuration", w, visit);
     dialog<Firmwareupdate>("update", w, visit);

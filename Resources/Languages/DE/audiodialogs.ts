@@ -29,4 +29,32 @@
         <translation>Kein Filter</translation>
     </message>
 </context>
+<context>
+    <name>Headphonesettings</name>
+    <message>
+        <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>WarningRiskOfAcousticShock</source>
+        <translatorcomment>Warning! Risk of an acoustic shock.</translatorcomment>
+        <translation>Warnung! Gefahr eines akustischen Schocks.</translation>
+    </message>
+    <message>
+        <source>WarningHighVolumesCanLeadToHearingDamage</source>
+        <translatorcomment>Warning!
+High volumes can lead to hearing damage.</translatorcomment>
+        <translation>Warnung!
+Hohe Lautstärken können zu Gehörschäden führen.</translation>
+    </message>
+</context>
+<context>
+    <name>Micsettings</name>
+    <message>
+        <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
+        <translation>Übernehmen</translation>
+    </message>
+</context>
 </TS>

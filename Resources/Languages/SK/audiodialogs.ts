@@ -29,4 +29,32 @@
         <translation type="unfinished">No filter</translation>
     </message>
 </context>
+<context>
+    <name>Headphonesettings</name>
+    <message>
+        <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
+        <translation type="unfinished">Accept</translation>
+    </message>
+    <message>
+        <source>WarningRiskOfAcousticShock</source>
+        <translatorcomment>Warning! Risk of an acoustic shock.</translatorcomment>
+        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+    </message>
+    <message>
+        <source>WarningHighVolumesCanLeadToHearingDamage</source>
+        <translatorcomment>Warning!
+High volumes can lead to hearing damage.</translatorcomment>
+        <translation type="unfinished">Warning!
+High volumes can lead to hearing damage.</translation>
+    </message>
+</context>
+<context>
+    <name>Micsettings</name>
+    <message>
+        <source>Accept</source>
+        <translatorcomment>Accept</translatorcomment>
+        <translation type="unfinished">Accept</translation>
+    </message>
+</context>
 </TS>
