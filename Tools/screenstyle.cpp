@@ -1,0 +1,71 @@
+#include "screenstyle.h"
+
+#include "Audio/analoginputworker.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace ScreenStyle {
+
+namespace {
+const QString kFilterIcons = ":/Resources/Icons/Mainmenu/Pinpointing/";
+}
+
+void setSheet(QWidget* widget, const QString& sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
+QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed)
+{
+    return QString("QPushButton { border: none; background-image: url(%1%2_44px.png); "
+                   "background-position: center; background-repeat: no-repeat; }\n"
+                   "QPushButton:pressed { background-image: url(%1%3_44px.png); }")
+        .arg(dir, normal, pressed);
+}
+
+void setBarValue(QProgressBar* bar, int value)
+{
+    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
+}
+
+QString chunkSheet(const QString& colourName)
+{
+    return QString("QProgressBar::chunk { background-color: %1; }").arg(colourName);
+}
+
+QString chunkSheet(const QColor& colour)
+{
+    return QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+QColor frequencyColour(unsigned frequency)
+{
+    return AnalogInputWorker::calcFrequencyColor(frequency, 300, Qt::blue, Qt::red, Qt::yellow,
+                                                 nullptr);
+}
+
+void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high)
+{
+    setSheet(symbol, QString("image: url(%1Filtertype_%2_gr_40px.png);")
+                         .arg(kFilterIcons, type == 2 ? "Bandstop" : "Bandpass"));
+    range->setText(QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+}
+
+QString figure(double value)
+{
+    return QString("%1").arg(value, 0, 'f', 0);
+}
+
+void setPlainText(QLabel* label, const QString& text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+}
+
+}

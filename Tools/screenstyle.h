@@ -1,0 +1,43 @@
+#ifndef SCREENSTYLE_H
+#define SCREENSTYLE_H
+
+#include <QString>
+
+class QColor;
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+// Display rules the measurement screens share.
+namespace ScreenStyle {
+
+// A style sheet is parsed again whenever it is set: set it only on a change.
+void setSheet(QWidget* widget, const QString& sheet);
+
+// A menu button's picture: <dir><normal>_44px.png, <dir><pressed>_44px.png
+// while pressed (dir: a resource folder ending in "/").
+QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed);
+
+// QProgressBar ignores a value outside its range and keeps the old one.
+void setBarValue(QProgressBar* bar, int value);
+
+// Bar chunk colours: a named colour ("yellow") or one by components.
+QString chunkSheet(const QString& colourName);
+QString chunkSheet(const QColor& colour);
+// The colour of a dominant frequency: blue at 0 Hz, red at 150 Hz, yellow
+// from 300 Hz.
+QColor frequencyColour(unsigned frequency);
+
+// The filter in force as its picture (band-stop for type 2, else band-pass)
+// and "<low> Hz\n<high> Hz".
+void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high);
+
+// A level figure: whole dB, rounded.
+QString figure(double value);
+
+// Text typed by the operator, never read as markup.
+void setPlainText(QLabel* label, const QString& text);
+
+}
+
+#endif
