@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #ifndef VQ_TARGET_BUILD
 #include "Tools/startupprobe.h"
@@ -47,6 +48,11 @@ int main(int argc, char* argv[])
 
     const int result = app.exec();
     delete mainMenu;
-    shutdownAudioThreads();
+    if (!leaveAudioThreads()) {
+        // The sound devices are still being enumerated, which cannot be cut
+        // short, and nothing is left that needs them: end without waiting.
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
     return result;
 }

@@ -25,6 +25,7 @@
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/firstpaint.h"
 #include "Tools/focusframe.h"
 #include "Tools/measuremententry.h"
 #include "Tools/popupinfo.h"
@@ -92,6 +93,11 @@ MainMenu::MainMenu(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainMenu)
 {
     qDebug() << "=== Start MainMenu ===";
+    // The program's style sheet before any form: set later, it would style
+    // every widget made so far a second time.
+    QFile styleSheet(":/Stylesheets/Resources/Stylesheets/default.qss");
+    if (styleSheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
     ui->setupUi(this);
     m_instanceMainMenu = this;
 
@@ -125,6 +131,9 @@ MainMenu::MainMenu(QWidget* parent)
     // The codec is held before init(): muting the path calls back into it.
     m_audioCodec = new AudioCodecSetup;
     Audioworker();
+    // Choosing the sound devices takes long and the main page does not need
+    // them: on the one core it waits for the first paint.
+    FirstPaint::then(this, [] { Audioworker()->chooseDevices(); });
     m_audioCodec->init();
 
     setCurrentMicGainStep(3);
@@ -144,9 +153,6 @@ MainMenu::MainMenu(QWidget* parent)
     else
         gpsModul->switchOffGpsModul();
 
-    QFile styleSheet(":/Stylesheets/Resources/Stylesheets/default.qss");
-    if (styleSheet.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
     FocusFrame::install();
 
     resetMenuLevel();

@@ -8,3 +8,11 @@ void shutdownAudioThreads()
     shutdownAnalogInputWorker();
     shutdownAudioWorker();
 }
+
+bool leaveAudioThreads()
+{
+    if (audioWorkerChoosingDevices())
+        return false;
+    shutdownAudioThreads();
+    return true;
+}

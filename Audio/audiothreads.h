@@ -3,7 +3,12 @@
 
 // Ends the audio worker threads (quit, then wait) while the application
 // object still exists; the workers themselves are static and die after it.
-// main() calls this once before it returns.
+// Called once before the process ends.
 void shutdownAudioThreads();
+// The same, unless the recording thread is still choosing its sound devices,
+// which cannot be cut short: then false at once, and the threads run on. The
+// process must then end without returning from main(), whose static workers
+// cannot go while their threads run.
+bool leaveAudioThreads();
 
 #endif

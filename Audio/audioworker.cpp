@@ -1,6 +1,7 @@
 #include "audioworker.h"
 
 #include "analoginputworker.h"
+#include "idlepriority.h"
 #include "Hardware/devicelayer.h"
 
 #include <QAudioInput>
@@ -105,9 +106,12 @@ void BackgroundRecording::init()
     if (m_audioInputIODevice)
         return;
     qDebug() << "BackgroundRecording::init" << QThread::currentThreadId();
-    // Asking the sound system for its devices takes long: done here, on the
-    // recording thread, it does not hold up the first paint of the window.
-    chooseDevices();
+    {
+        // Asking the sound system for its devices takes long; on the unit's
+        // one core it must not slow down what the user sees meanwhile.
+        const IdlePriorityScope idle;
+        chooseDevices();
+    }
     m_audioInput = new QAudioInput(m_Inputdevice, audioFormat, this);
     connect(m_audioInput, &QAudioInput::stateChanged, this,
             &BackgroundRecording::handleStateChanged, Qt::UniqueConnection);
@@ -117,6 +121,7 @@ void BackgroundRecording::init()
     m_audioInputIODevice = new AudioIODevice(this);
     m_playbackData = new QBuffer(this);
     m_buffer = QByteArray(kScratchBytes, '\0');
+    m_devicesChosen = true;
 }
 
 void BackgroundRecording::chooseDevices()
@@ -346,7 +351,6 @@ AudioWorker::AudioWorker(AnalogInputWorker* adc, QObject* parent)
             &BackgroundRecording::stopAudioPlayback, Qt::UniqueConnection);
 
     m_audioWorkerThread.start(QThread::TimeCriticalPriority);
-    emit initBackgroundRecording();
 }
 
 AudioWorker::~AudioWorker()
@@ -354,6 +358,19 @@ AudioWorker::~AudioWorker()
     shutdown();
     // Only a thread that never ran leaves the recorder behind.
     delete m_backgroundRecording;
+}
+
+void AudioWorker::chooseDevices()
+{
+    if (m_devicesRequested)
+        return;
+    m_devicesRequested = true;
+    emit initBackgroundRecording();
+}
+
+bool AudioWorker::isChoosingDevices() const
+{
+    return m_devicesRequested && m_backgroundRecording && !m_backgroundRecording->devicesChosen();
 }
 
 void AudioWorker::shutdown()
@@ -387,6 +404,7 @@ QString AudioWorker::soundServerSocket()
 
 int AudioWorker::startAudioRecording()
 {
+    chooseDevices();
     adc()->startCapture();
     qDebug() << "AudioWorker::startAudioRecording" << QThread::currentThreadId();
     emit startBackgroundRecording();
@@ -428,6 +446,7 @@ int AudioWorker::storeAudioData(QString filename)
 
 int AudioWorker::startAudioPlayback(QString filename)
 {
+    chooseDevices();
     emit startBackgroundPlayback(filename);
     return 0;
 }
@@ -476,4 +495,9 @@ void shutdownAudioWorker()
 {
     if (g_audioWorker)
         g_audioWorker->shutdown();
+}
+
+bool audioWorkerChoosingDevices()
+{
+    return g_audioWorker && g_audioWorker->isChoosingDevices();
 }

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
+
 class AnalogInputWorker;
 class QAudioInput;
 class QAudioOutput;
@@ -53,6 +55,8 @@ public:
     void readFrom(QIODevice* input);
     // The playback's state, and its error once stopped.
     QAudio::State playbackState(QAudio::Error* error) const;
+    // Whether init() has chosen the devices; from any thread.
+    bool devicesChosen() const { return m_devicesChosen.load(); }
 
 public slots:
     int startAudioRecording();
@@ -87,6 +91,7 @@ private:
     QBuffer* m_playbackData = nullptr;
     RecordingWindow m_window;
     QByteArray m_buffer;
+    std::atomic<bool> m_devicesChosen{false};
 };
 
 // The recording facade the rest of the system calls (GUI thread). Owns the
@@ -101,6 +106,13 @@ public:
     // looked up on first use.
     explicit AudioWorker(AnalogInputWorker* adc = nullptr, QObject* parent = nullptr);
     ~AudioWorker() override;
+
+    // Asks the recording thread to choose its sound devices (once; slow, and
+    // at idle priority there). Starting a recording or a playback asks first
+    // itself; the program asks after the window's first paint.
+    void chooseDevices();
+    // From the request until the devices are chosen.
+    bool isChoosingDevices() const;
 
     int startAudioRecording();
     int pauseAudioRecording(bool pause);
@@ -143,11 +155,14 @@ private:
     AnalogInputWorker* m_adc = nullptr;
     QThread m_audioWorkerThread;
     BackgroundRecording* m_backgroundRecording = nullptr;
+    bool m_devicesRequested = false;
 };
 
 // The process-wide facade, built on the first call; its thread starts then.
 AudioWorker* Audioworker();
 // Ends the process-wide facade's recording thread if the facade exists.
 void shutdownAudioWorker();
+// Whether the process-wide facade exists and is choosing its devices.
+bool audioWorkerChoosingDevices();
 
 #endif

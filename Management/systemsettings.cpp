@@ -38,7 +38,6 @@ Systemsettings::Systemsettings(QWidget* parent)
 {
     ui->setupUi(this);
     showPage(1);
-    m_selectLanguage = new LanguageSelect(this);
     start();
 }
 
@@ -163,9 +162,16 @@ void Systemsettings::keyReleaseEvent(QKeyEvent* event)
 
 // ---- Settings buttons -----------------------------------------------------
 
+LanguageSelect* Systemsettings::languageDialog()
+{
+    if (!m_selectLanguage)
+        m_selectLanguage = new LanguageSelect(this);
+    return m_selectLanguage;
+}
+
 void Systemsettings::on_butLanguage_clicked()
 {
-    if (m_selectLanguage->exec() != QDialog::Accepted)
+    if (languageDialog()->exec() != QDialog::Accepted)
         return;
     m_selectedLanguageNum = m_selectLanguage->getSelectedLanguage();
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);

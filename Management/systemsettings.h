@@ -26,7 +26,9 @@ public:
     ~Systemsettings() override;
 
     int currentPage() const { return m_currentPage; }
-    LanguageSelect* languageDialog() const { return m_selectLanguage; }
+    // The language dialog, made on its first use and kept: nothing of it is
+    // needed before, and its flags and pages would slow down the start.
+    LanguageSelect* languageDialog();
 
 public slots:
     // Rewrites the screen's texts; called on every visit and after a

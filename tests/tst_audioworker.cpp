@@ -1,20 +1,27 @@
 // The recording facade without a sound server: what start, pause and stop
 // reach, stores through the recording thread, names, delete and rename,
 // playback requests, requests in any order and the end of the thread.
-// Audio is fed to the recorder as its input would deliver it.
+// Audio is fed to the recorder as its input would deliver it. The
+// process-wide facade: its slow choice of devices only on request, and
+// leaving without waiting for it.
 #include "Audio/analoginputworker.h"
 #include "Audio/audiothreads.h"
 #include "Audio/audioworker.h"
+#include "Audio/idlepriority.h"
 #include "logcapture.h"
 #include "testroot.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
+#include <sched.h>
+#include <thread>
 
 namespace {
 
@@ -91,7 +98,8 @@ private slots:
     void playbackOfMissingFileCreatesNothing();
     void requestsInAnyOrder();
     void storeAfterShutdownWritesNothing();
-    void processWideFacadeShutsDown();
+    void idlePriorityReturns();
+    void processWideFacadeChoosesLateAndLeavesWithoutWaiting();
 };
 
 void TestAudioWorker::startPauseStopReachRecorderAndAdc()
@@ -319,22 +327,68 @@ void TestAudioWorker::storeAfterShutdownWritesNothing()
     r.w.shutdown();
 }
 
-void TestAudioWorker::processWideFacadeShutsDown()
+void TestAudioWorker::idlePriorityReturns()
+{
+    int before = -1, inside = -1, after = -1;
+    std::thread thread([&] {
+        before = sched_getscheduler(0);
+        {
+            const IdlePriorityScope idle;
+            inside = sched_getscheduler(0);
+        }
+        after = sched_getscheduler(0);
+    });
+    thread.join();
+    // Lowered only where the thread may come back.
+    QCOMPARE(inside, IdlePriorityScope::mayRiseAgain() ? SCHED_IDLE : before);
+    QCOMPARE(after, before);
+}
+
+void TestAudioWorker::processWideFacadeChoosesLateAndLeavesWithoutWaiting()
 {
     TestRoot t;
     LogCapture log;
     AudioWorker* w = Audioworker();
     QCOMPARE(Audioworker(), w);
     QVERIFY(w->recorder());
-    QVERIFY(w->recorder()->thread() != QThread::currentThread());
-    QCOMPARE(w->recorder()->thread()->priority(), QThread::TimeCriticalPriority);
-    // The slow device choice runs there, not before the window's first paint.
+    QThread* thread = w->recorder()->thread();
+    QVERIFY(thread != QThread::currentThread());
+    QCOMPARE(thread->priority(), QThread::TimeCriticalPriority);
+    // Nothing is chosen before it is asked for.
     onRecorder(*w, [](BackgroundRecording*) {});
+    QVERIFY(!log.contains("DefaultInputDevice"));
+    QVERIFY(!w->isChoosingDevices());
+
+    // A choice that has not ended (here: held up before it begins) is not
+    // waited for; the release is a guard against a wait that never ends.
+    QSemaphore hold;
+    std::atomic<bool> releasedByGuard{false};
+    QMetaObject::invokeMethod(w->recorder(), [&hold] { hold.acquire(); });
+    w->chooseDevices();
+    QVERIFY(w->isChoosingDevices());
+    std::thread guard([&] {
+        if (!hold.tryAcquire(1, 20000)) {
+            releasedByGuard = true;
+            hold.release();
+        }
+    });
+    const bool left = leaveAudioThreads();
+    const bool running = thread->isRunning();
+    hold.release(2);
+    guard.join();
+    QVERIFY(!left);
+    QVERIFY(!releasedByGuard);
+    QVERIFY(running);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isChoosingDevices(), 30000);
     for (const char* line : {"DefaultInputDevice", "Selected Audioformat"})
-        QVERIFY2(log.containsFrom(line, w->recorder()->thread()), line);
+        QVERIFY2(log.containsFrom(line, thread), line);
+    int policy = -1;
+    onRecorder(*w, [&policy](BackgroundRecording*) { policy = sched_getscheduler(0); });
+    QCOMPARE(policy, SCHED_OTHER);
     w->startAudioRecording();
     w->pauseAudioRecording(false);
-    shutdownAudioThreads();
+    QVERIFY(leaveAudioThreads());
     QVERIFY(!w->recorder());
 }
 

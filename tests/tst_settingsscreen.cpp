@@ -140,7 +140,7 @@ void TestSettingsScreen::languagePagesWrapAndStay()
     Systemsettings* screen = openScreen(unit);
     LanguageSelect* dialog = screen->languageDialog();
     QVERIFY(dialog);
-    // Built with the screen, before any language was loaded: its tips follow.
+    // Its tips are those of the language loaded.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(dialog->findChild<QWidget*>("butMenuDown")->toolTip(), QString("Next page"));
     auto* pages = dialog->findChild<QStackedWidget*>("mainArea");

@@ -183,6 +183,7 @@ int play(const QString& root, const QString& fileArg)
     silenceProductLog();
 
     AudioWorker* worker = Audioworker();
+    worker->chooseDevices();
     int started = -1;
     onRecorder(worker,
                [&](BackgroundRecording* rec) { started = rec->startAudioPlayback(unitPath); });

@@ -1,0 +1,29 @@
+#ifndef IDLEPRIORITY_H
+#define IDLEPRIORITY_H
+
+#include <sched.h>
+
+// While it lives, the calling thread runs only when no other thread of the
+// unit wants the core (Linux SCHED_IDLE); afterwards it gets back its
+// scheduling. An unprivileged thread may lower itself but not rise again, so
+// where the way back is not allowed the thread keeps its priority.
+class IdlePriorityScope
+{
+public:
+    IdlePriorityScope();
+    ~IdlePriorityScope();
+    IdlePriorityScope(const IdlePriorityScope&) = delete;
+    IdlePriorityScope& operator=(const IdlePriorityScope&) = delete;
+
+    bool isLowered() const { return m_lowered; }
+
+    // Whether the calling thread may return from idle to normal scheduling.
+    static bool mayRiseAgain();
+
+private:
+    int m_policy = SCHED_OTHER;
+    sched_param m_param{};
+    bool m_lowered = false;
+};
+
+#endif
