@@ -164,10 +164,6 @@ MainMenu::MainMenu(QWidget* parent)
     changeLanguage(m_systemsettings->getSelectedLanguageNum());
     ui->retranslateUi(this);
 
-    m_gpsMonitor = new GpsMonitor(ui->mainWidget);
-    connect(m_gpsMonitor, &GpsMonitor::gotoWidget, this, &MainMenu::displayWidget);
-    ui->mainWidget->addWidget(m_gpsMonitor);
-
     m_statusHost = new AppStatusHost(this, m_systemsettings);
     StatusPartners partners;
     partners.btSource = m_btSource;
@@ -579,7 +575,7 @@ const MainMenu::ScreenRow MainMenu::kScreens[] = {
     row<Management, &MainMenu::m_management>(Screen::Management, OnFirstUse, 0, false),
     row<MeasManagement, &MainMenu::m_measManagement>(Screen::MeasManagement, OnFirstUse, 0, false),
     row<Systemsettings, &MainMenu::m_systemsettings>(Screen::Systemsettings, AtStartUp, 0, false),
-    row<GpsMonitor, &MainMenu::m_gpsMonitor>(Screen::GpsMonitor, AtStartUp, 0, false),
+    row<GpsMonitor, &MainMenu::m_gpsMonitor>(Screen::GpsMonitor, OnFirstUse, 0, false),
 };
 
 const MainMenu::ScreenRow* MainMenu::screenRow(int widget)

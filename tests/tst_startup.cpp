@@ -1,12 +1,17 @@
 // What the start leaves for later: the sound devices are chosen only after
-// the main window's first paint; icons are decoded when first drawn, each
-// file once, through the icon engine the program carries as a plugin; the
-// main page's pressed images still show while a button is down.
+// the main window's first paint; the GPS monitor and the language dialog
+// are made when first used; icons are decoded when first drawn, each file
+// once, through the icon engine the program carries as a plugin; the main
+// page's pressed images still show while a button is down.
 #include "Audio/audioworker.h"
+#include "Management/gpsmonitor.h"
+#include "Management/languageselect.h"
+#include "Management/systemsettings.h"
 #include "Tools/firstpaint.h"
 #include "Tools/lazyiconengine.h"
 #include "logcapture.h"
 #include "mainmenu.h"
+#include "screennumbers.h"
 #include "paintcounter.h"
 #include "testunit.h"
 
@@ -68,6 +73,7 @@ class TestStartup : public QObject
 private slots:
     // First: the process-wide recorder has not been asked for anything yet.
     void soundDevicesChosenAfterFirstPaint();
+    void pagesNotShownAreMadeOnFirstUse();
     void firstPaintCallsOnce();
     void iconDecodedWhenFirstDrawn();
     void iconFilesDecodedOnceForAllIcons();
@@ -104,6 +110,21 @@ void TestStartup::soundDevicesChosenAfterFirstPaint()
     }
     QVERIFY(lastStart >= 0);
     QVERIFY(init > lastStart);
+}
+
+void TestStartup::pagesNotShownAreMadeOnFirstUse()
+{
+    TestUnit unit;
+    MainMenu* window = unit.start();
+    QVERIFY(!window->findChild<GpsMonitor*>());
+    QVERIFY(!window->findChild<LanguageSelect*>());
+
+    window->displayWidget(Screen::GpsMonitor, Screen::LevelDown, Screen::Live);
+    QVERIFY(qobject_cast<GpsMonitor*>(unit.currentPage()));
+    auto* settings = window->getInstanceSystemsettings();
+    LanguageSelect* dialog = settings->languageDialog();
+    QVERIFY(dialog);
+    QCOMPARE(settings->languageDialog(), dialog);
 }
 
 void TestStartup::firstPaintCallsOnce()
