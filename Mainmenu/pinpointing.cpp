@@ -8,6 +8,7 @@
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
+#include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -37,7 +38,7 @@ QString soundName(int point)
 
 QString figure(float value)
 {
-    return QString("%1").arg(double(value), 0, 'f', 0);
+    return ScreenStyle::figure(double(value));
 }
 
 QString hertz(int frequency)
@@ -47,18 +48,11 @@ QString hertz(int frequency)
 
 QString buttonPicture(const QString& normal, const QString& pressed)
 {
-    return QString("QPushButton { border: none; background-image: url(%1%2_44px.png); "
-                   "background-position: center; background-repeat: no-repeat; }\n"
-                   "QPushButton:pressed { background-image: url(%1%3_44px.png); }")
-        .arg(kIcons, normal, pressed);
+    return ScreenStyle::buttonPicture(kIcons, normal, pressed);
 }
 
-// A style sheet is parsed again whenever it is set: only on a change.
-void setSheet(QWidget* widget, const QString& sheet)
-{
-    if (widget->styleSheet() != sheet)
-        widget->setStyleSheet(sheet);
-}
+
+using ScreenStyle::setSheet;
 
 }
 
@@ -163,12 +157,8 @@ void Pinpointing::applyDisplayOptions()
 
 void Pinpointing::showFilter()
 {
-    const bool bandstop = m_storedFilterType == 2;
-    setSheet(ui->labelFiltersymbol,
-             QString("image: url(%1Filtertype_%2_gr_40px.png);")
-                 .arg(kIcons, bandstop ? "Bandstop" : "Bandpass"));
-    ui->labelFilterrange->setText(
-        QString("%1 Hz\n%2 Hz").arg(m_storedFilterLowCutOff).arg(m_storedFilterHighCutOff));
+    ScreenStyle::showFilter(ui->labelFiltersymbol, ui->labelFilterrange, m_storedFilterType,
+                            m_storedFilterLowCutOff, m_storedFilterHighCutOff);
 }
 
 void Pinpointing::startStored()
@@ -189,10 +179,10 @@ void Pinpointing::startStored()
     showFilter();
     m_scaleMode = 2;
     adjustProgbarRange();
-    ui->labelStoredMeasurement->setText(m_storedMeasurementName);
+    ScreenStyle::setPlainText(ui->labelStoredMeasurement, m_storedMeasurementName);
     ui->labelStoredMeasurement->show();
     for (int i = 1; i <= PinpointingSeries::kPoints; ++i) {
-        setProgressBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
+        ScreenStyle::setBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
         setProgressBarFrequColor(bar(i), m_points.frequency(i), "yellow");
         valueLabel(i)->setText(figure(m_points.minimum(i)));
     }
@@ -371,10 +361,10 @@ void Pinpointing::updateProgbars()
             continue;
         }
         bar(i)->show();
-        setProgressBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
+        ScreenStyle::setBarValue(bar(i), PinpointingSeries::barValue(m_points.minimum(i)));
         valueLabel(i)->setText(figure(m_points.minimum(i)));
         valueLabel(i)->show();
-        setProgressBarValue(ui->progBarCurrent, PinpointingSeries::barValue(m_points.level(i)));
+        ScreenStyle::setBarValue(ui->progBarCurrent, PinpointingSeries::barValue(m_points.level(i)));
         setProgressBarFrequColor(bar(i), m_points.frequency(i), "yellow");
     }
 }
@@ -428,21 +418,12 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
     if (frequency >= 1 && settings && settings->isPPUseFrequColorForBarEnabled()) {
-        const QColor c = AnalogInputWorker::calcFrequencyColor(
-            quint32(frequency), 300, Qt::blue, Qt::red, Qt::yellow, nullptr);
-        setSheet(bar, QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                          .arg(c.red())
-                          .arg(c.green())
-                          .arg(c.blue()));
+        setSheet(bar, ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(unsigned(frequency))));
     } else {
-        setSheet(bar, QString("QProgressBar::chunk { background-color: %1; }").arg(colour));
+        setSheet(bar, ScreenStyle::chunkSheet(colour));
     }
 }
 
-void Pinpointing::setProgressBarValue(QProgressBar* bar, int value)
-{
-    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
-}
 
 // ---- Menu bar -----------------------------------------------------------------
 
@@ -551,8 +532,8 @@ void Pinpointing::on_butMenuStoredNext_clicked()
     const int point = m_points.nextStored(m_points.currentStep());
     m_points.select(point);
     for (int i = 1; i <= PinpointingSeries::kPoints; ++i)
-        setSheet(bar(i), "QProgressBar::chunk { background-color: yellow; }");
-    setSheet(bar(point), "QProgressBar::chunk { background-color: lightgreen; }");
+        setSheet(bar(i), ScreenStyle::chunkSheet(QStringLiteral("yellow")));
+    setSheet(bar(point), ScreenStyle::chunkSheet(QStringLiteral("lightgreen")));
     ui->labelSymbol->setGeometry(kSlotPitch * (point - 1) + kSlotLeft, 165, kSlotWidth, kSlotWidth);
 }
 

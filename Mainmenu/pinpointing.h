@@ -83,7 +83,6 @@ private:
     // view with every point and the symbol under the selected one.
     void resetDisplay(bool stored);
     void setProgressBarFrequColor(QProgressBar* bar, int frequency, const QString& colour);
-    static void setProgressBarValue(QProgressBar* bar, int value);
     QProgressBar* bar(int point) const;
     QLabel* valueLabel(int point) const;
 
