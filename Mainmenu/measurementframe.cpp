@@ -95,6 +95,10 @@ MeasurementFrame::~MeasurementFrame()
     QT_TRANSLATE_NOOP("Pinpointing", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
     QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
     QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9"),
+    QT_TRANSLATE_NOOP("Pipelocating", "Note"),
+    QT_TRANSLATE_NOOP("Pipelocating", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
+    QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9"),
 };
 
 QString MeasurementFrame::screenText(const char* key) const

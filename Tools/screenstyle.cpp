@@ -52,9 +52,14 @@ QColor frequencyColour(unsigned frequency)
 
 void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high)
 {
+    showFilterSymbol(symbol, type);
+    range->setText(QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+}
+
+void showFilterSymbol(QLabel* symbol, int type)
+{
     setSheet(symbol, QString("image: url(%1Filtertype_%2_gr_40px.png);")
                          .arg(kFilterIcons, type == 2 ? "Bandstop" : "Bandpass"));
-    range->setText(QString("%1 Hz\n%2 Hz").arg(low).arg(high));
 }
 
 QString figure(double value)

@@ -31,6 +31,7 @@ QColor frequencyColour(unsigned frequency);
 // The filter in force as its picture (band-stop for type 2, else band-pass)
 // and "<low> Hz\n<high> Hz".
 void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high);
+void showFilterSymbol(QLabel* symbol, int type);
 
 // A level figure: whole dB, rounded.
 QString figure(double value);

@@ -121,7 +121,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
     QTest::newRow("level") << screen(1) << "{MainMenu:Level}";
     QTest::newRow("h2") << screen(6) << "{MainMenu:H2Sensor}";
     QTest::newRow("browser") << screen(7) << "{Management:Measurements}";
-    QTest::newRow("pipe locating") << screen(8) << "{MainMenu:Pipelocating}";
     QTest::newRow("long-term") << screen(9) << "{MainMenu:Longterm}";
     QTest::newRow("gps monitor") << screen(10) << "{Management:GPS}";
     QTest::newRow("configuration") << dialog<Configuration>() << "{Management:TB-9}";
@@ -176,10 +175,13 @@ void TestTranslations::everyKeyHasItsEnglishText()
             emit unit.sink()->btSensortypeReceived("3");
             w->displayWidget(3, 1, 0);
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
-            QCOMPARE(closer.closed(), 2);
+            w->displayWidget(8, 1, 0);
+            QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
+            QCOMPARE(closer.closed(), 4);
         }
-        // Pinpointing's stored view.
+        // The stored views of pinpointing and pipe locating.
         w->displayWidget(3, 1, 1);
+        w->displayWidget(8, 1, 1);
         // The GPS monitor's pages with a fix and more satellites than fit,
         // then with the receiver switched off and its port lost.
         auto turnMonitorPages = [&] {
