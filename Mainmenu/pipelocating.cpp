@@ -428,7 +428,7 @@ void Pipelocating::analyseInfoFile()
     const std::unique_ptr<QSettings> info = Measurements::openInfo(m_selectedMeasurementDir);
     if (!info)
         return;
-    m_storedMeasurementName = info->value("Measurementinfo/Measurementname").toString();
+    m_storedMeasurementName = Measurements::readText(*info, "Measurementinfo/Measurementname");
     m_stored.load(*info);
     int type = 0;
     quint32 low = 0;
