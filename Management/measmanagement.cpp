@@ -1,15 +1,36 @@
 #include "measmanagement.h"
+#include "Management/measmanagementedit.h"
+#include "Management/systemsettings.h"
+#include "Tools/measurements.h"
+#include "Tools/messagedialog.h"
+#include "mainmenu.h"
 #include "screennumbers.h"
 #include "ui_measmanagement.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QHeaderView>
 #include <QKeyEvent>
+
+namespace {
+
+enum Column { ColumnType, ColumnDate, ColumnTime, ColumnName, ColumnCount };
+
+}
 
 MeasManagement::MeasManagement(QWidget* parent)
     : QWidget(parent), ui(new Ui::MeasManagement)
 {
     ui->setupUi(this);
+    QHeaderView* header = ui->tableMeasurements->horizontalHeader();
+    for (int column = ColumnType; column < ColumnName; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ColumnName, QHeaderView::Stretch);
+    ui->tableMeasurements->installEventFilter(this);
+    connect(ui->tableMeasurements, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0 && row < m_entries.size())
+            m_selectedMeasurementDir = m_entries.at(row).dirName();
+    });
 }
 
 MeasManagement::~MeasManagement()
@@ -20,38 +41,121 @@ MeasManagement::~MeasManagement()
 void MeasManagement::init(int param, bool flag)
 {
     qDebug() << "MeasManagement: init" << param << flag;
-    auto text = [](const char* key) { return QCoreApplication::translate("MainMenu", key); };
+    retranslate();
+    ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
+    fill();
+    ui->tableMeasurements->setFocus(Qt::OtherFocusReason);
+}
+
+void MeasManagement::retranslate()
+{
     ui->labelTitle->setText(QCoreApplication::translate("Management", "Measurements"));
-    ui->butOpenLevelmeasurement->setText(text("Level"));
-    ui->butOpenPinpointing->setText(text("Histogram"));
-    ui->butOpenLongtermmeasurement->setText(text("Longterm"));
-    ui->butOpenH2Sensor->setText(text("H2Sensor"));
-    ui->butOpenPipelocating->setText(text("Pipelocating"));
+    ui->labelEmpty->setText(tr("NoMeasurementsStored"));
+    ui->butMenuUp->setToolTip(tr("Up"));
+    ui->butMenuDown->setToolTip(tr("Down"));
+    ui->butMenuOpen->setToolTip(tr("Open"));
+    ui->butMenuEdit->setToolTip(tr("Edit"));
+    ui->butMenuBack->setToolTip(tr("Back"));
 }
 
-void MeasManagement::on_butOpenLevelmeasurement_clicked()
+QStringList MeasManagement::rowTexts(const StoredMeasurement& entry)
 {
-    emit gotoWidget(Screen::Levelmeasurement, Screen::StackUnchanged, Screen::StoredView);
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    const Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    return entry.columns(settings ? settings->getFormatStringDate() : QStringLiteral("dd.MM.yyyy"),
+                         settings ? settings->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
 }
 
-void MeasManagement::on_butOpenPinpointing_clicked()
+void MeasManagement::fill(int fallbackRow)
 {
-    emit gotoWidget(Screen::Pinpointing, Screen::StackUnchanged, Screen::StoredView);
+    const QString keep = m_selectedMeasurementDir;
+    m_entries.clear();
+    for (const QString& dirName : MeasurementData()->getMeasurementList())
+        m_entries.append(StoredMeasurement::fromDirName(dirName));
+    const int stored = MeasurementData()->getNumMeasurements();
+    ui->labelCount->setText(QStringLiteral("(%1 / %2)").arg(stored).arg(Measurements::maxNumMeasurements));
+
+    QTableWidget* table = ui->tableMeasurements;
+    const QSignalBlocker quiet(table);
+    table->setRowCount(m_entries.size());
+    int keptRow = -1;
+    for (int row = 0; row < m_entries.size(); ++row) {
+        const StoredMeasurement& entry = m_entries.at(row);
+        const QStringList texts = rowTexts(entry);
+        for (int column = 0; column < ColumnCount; ++column)
+            table->setItem(row, column, new QTableWidgetItem(texts.value(column)));
+        if (entry.dirName() == keep)
+            keptRow = row;
+    }
+    const bool any = !m_entries.isEmpty();
+    ui->labelEmpty->setVisible(!any);
+    ui->butMenuOpen->setEnabled(any);
+    ui->butMenuEdit->setEnabled(any);
+    select(keptRow >= 0 ? keptRow : qMin(fallbackRow, m_entries.size() - 1));
 }
 
-void MeasManagement::on_butOpenLongtermmeasurement_clicked()
+void MeasManagement::select(int row)
 {
-    emit gotoWidget(Screen::Longtermmeasurement, Screen::StackUnchanged, Screen::StoredView);
+    if (row < 0 || row >= m_entries.size()) {
+        m_selectedMeasurementDir.clear();
+        return;
+    }
+    ui->tableMeasurements->setCurrentCell(row, ColumnType);
+    m_selectedMeasurementDir = m_entries.at(row).dirName();
 }
 
-void MeasManagement::on_butOpenH2Sensor_clicked()
+void MeasManagement::move(int step)
 {
-    emit gotoWidget(Screen::H2Sensor, Screen::StackUnchanged, Screen::StoredView);
+    const int n = m_entries.size();
+    if (n > 0)
+        select((ui->tableMeasurements->currentRow() + step + n) % n);
 }
 
-void MeasManagement::on_butOpenPipelocating_clicked()
+const StoredMeasurement* MeasManagement::current() const
 {
-    emit gotoWidget(Screen::Pipelocating, Screen::StackUnchanged, Screen::StoredView);
+    const int row = ui->tableMeasurements->currentRow();
+    return row >= 0 && row < m_entries.size() ? &m_entries.at(row) : nullptr;
+}
+
+void MeasManagement::on_butMenuUp_clicked()
+{
+    move(-1);
+}
+
+void MeasManagement::on_butMenuDown_clicked()
+{
+    move(1);
+}
+
+void MeasManagement::on_butMenuOpen_clicked()
+{
+    const StoredMeasurement* entry = current();
+    if (!entry)
+        return;
+    // It may have gone since the list was made (a PC, or another screen).
+    const QString problem = StoredMeasurement::openProblem(entry->dirName());
+    if (!problem.isEmpty()) {
+        MessageDialog::showWarningText(this, problem);
+        fill(ui->tableMeasurements->currentRow());
+        return;
+    }
+    m_selectedMeasurementDir = entry->dirName();
+    qDebug() << "MeasManagement: open" << m_selectedMeasurementDir;
+    emit gotoWidget(entry->widget(), Screen::StackUnchanged, Screen::StoredView);
+}
+
+void MeasManagement::on_butMenuEdit_clicked()
+{
+    const StoredMeasurement* entry = current();
+    if (!entry)
+        return;
+    const int row = ui->tableMeasurements->currentRow();
+    MeasManagementEdit edit(this);
+    edit.setMeasurement(*entry);
+    edit.exec();
+    if (!edit.getMeasurementDir().isEmpty())
+        m_selectedMeasurementDir = edit.getMeasurementDir();
+    fill(row);
 }
 
 void MeasManagement::on_butMenuBack_clicked()
@@ -59,19 +163,45 @@ void MeasManagement::on_butMenuBack_clicked()
     emit exit();
 }
 
+bool MeasManagement::handleKey(QKeyEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (press)
+            move(event->key() == Qt::Key_Up ? -1 : 1);
+        return true;
+    case Qt::Key_Space:
+        // OK opens on its release, as a button would.
+        if (!press && !event->isAutoRepeat())
+            on_butMenuOpen_clicked();
+        return true;
+    case Qt::Key_Escape:
+        if (!press && !event->isAutoRepeat())
+            on_butMenuBack_clicked();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MeasManagement::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        && handleKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
 void MeasManagement::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QWidget::keyPressEvent(event);
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
 }
 
 void MeasManagement::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        if (!event->isAutoRepeat())
-            emit exit();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!handleKey(event))
+        QWidget::keyReleaseEvent(event);
 }

@@ -1,6 +1,9 @@
 #ifndef MEASMANAGEMENT_H
 #define MEASMANAGEMENT_H
 
+#include "storedmeasurement.h"
+
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -10,9 +13,12 @@ namespace Ui {
 class MeasManagement;
 }
 
-// The stored-measurement browser (widget 7). Opens a stored measurement in
-// its screen with gotoWidget(screen, -1, 1); Back and the IO key leave to the
-// main menu.
+// The stored-measurement browser (widget 7): the stored measurements newest
+// first, with the count against the limit. Up and Down move the selection
+// (with wrap), OK or Open opens it in its screen's stored view
+// (gotoWidget(screen, -1, 1)), Edit renames or deletes it; Back and the IO
+// key leave to the main menu. Every visit lists the directory anew and keeps
+// the selection by name.
 class MeasManagement : public QWidget
 {
     Q_OBJECT
@@ -24,6 +30,9 @@ public:
     QString getSelectedMeasurementDir() const { return m_selectedMeasurementDir; }
     void setSelectedMeasurementDir(QString dir) { m_selectedMeasurementDir = dir; }
 
+    // Type, date, time and name of a row, in the unit's date format.
+    static QStringList rowTexts(const StoredMeasurement& entry);
+
 public slots:
     // Refills the list.
     void init(int param, bool flag);
@@ -33,21 +42,30 @@ signals:
     void gotoWidget(int widget, int dir, int variant);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private slots:
+    void on_butMenuUp_clicked();
+    void on_butMenuDown_clicked();
+    void on_butMenuOpen_clicked();
+    void on_butMenuEdit_clicked();
     void on_butMenuBack_clicked();
-    void on_butOpenLevelmeasurement_clicked();
-    void on_butOpenPinpointing_clicked();
-    void on_butOpenLongtermmeasurement_clicked();
-    void on_butOpenH2Sensor_clicked();
-    void on_butOpenPipelocating_clicked();
 
 private:
-    // Filled by the device-service work: the list of stored measurements from
-    // the measurement store, selection, renaming and deleting.
+    // Lists the directory; the selection stays on its name, else on the row
+    // at `fallbackRow` (or the last).
+    void fill(int fallbackRow = 0);
+    void select(int row);
+    void move(int step);
+    // The hardware keys; false for a key left to the widget.
+    bool handleKey(QKeyEvent* event);
+    void retranslate();
+    const StoredMeasurement* current() const;
+
     Ui::MeasManagement* ui;
+    QList<StoredMeasurement> m_entries;
     QString m_selectedMeasurementDir;
 };
 

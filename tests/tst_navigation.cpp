@@ -13,10 +13,12 @@
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
+#include "storedentries.h"
 #include "testunit.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 namespace {
@@ -31,6 +33,17 @@ void escapeRelease(QWidget* screen)
 {
     QTest::keyPress(screen, Qt::Key_Escape);
     QTest::keyRelease(screen, Qt::Key_Escape);
+}
+
+// Opens the browser's row of that directory with its Open button.
+void openStored(QWidget* browser, const QString& dirName)
+{
+    auto* table = browser->findChild<QTableWidget*>("tableMeasurements");
+    QVERIFY(table);
+    const QList<QTableWidgetItem*> found = table->findItems(dirName.mid(19), Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    table->setCurrentCell(found[0]->row(), 0);
+    click(browser, "butMenuOpen");
 }
 
 }
@@ -91,6 +104,7 @@ void TestNavigation::backAtLevelOneAndUnknownWidgetsShowMainPageOnly()
 void TestNavigation::workedExample()
 {
     TestUnit unit;
+    QVERIFY(StoredEntries::add(unit.root, "LE_20160412_093015_Valve 2"));
     MainMenu* w = unit.start();
     w->displayWidget(4, 1, 0);
     QVERIFY(page<Management>(unit));
@@ -101,7 +115,7 @@ void TestNavigation::workedExample()
     QVERIFY(browser);
     QCOMPARE(unit.menuStack(), QVector<int>({0, 4, 7}));
 
-    click(browser, "butOpenLevelmeasurement");
+    openStored(browser, "LE_20160412_093015_Valve 2");
     auto* level = page<Levelmeasurement>(unit);
     QVERIFY(level);
     QCOMPARE(unit.menuStack(), QVector<int>({0, 4, 7}));
@@ -282,6 +296,13 @@ void TestNavigation::mainPageButtonsPush()
 void TestNavigation::screensLeaveOnBackAndEscape()
 {
     TestUnit unit;
+    const QList<QPair<QString, int>> stored = {{"LE_20160412_093015_a", 1},
+                                               {"PP_20160412_093015_b", 3},
+                                               {"LT_20160412_093015_c", 9},
+                                               {"H2_20160412_093015_d", 6},
+                                               {"PL_20160412_093015_e", 8}};
+    for (const auto& entry : stored)
+        QVERIFY(StoredEntries::add(unit.root, entry.first));
     MainMenu* w = unit.start();
     // Pinpointing's Back turns its menu page: it leaves by its main-menu
     // button, and its stored view by its own Back; pipe locating has its
@@ -339,15 +360,10 @@ void TestNavigation::screensLeaveOnBackAndEscape()
     QTest::keyPress(unit.currentPage(), Qt::Key_Escape);
     QVERIFY(page<Pinpointing>(unit));
     // The browser opens each stored type in its own screen.
-    const QList<QPair<const char*, int>> open = {{"butOpenLevelmeasurement", 1},
-                                                 {"butOpenPinpointing", 3},
-                                                 {"butOpenLongtermmeasurement", 9},
-                                                 {"butOpenH2Sensor", 6},
-                                                 {"butOpenPipelocating", 8}};
-    for (const auto& o : open) {
+    for (const auto& entry : stored) {
         w->displayWidget(7, 1, 0);
-        click(unit.currentPage(), o.first);
-        QCOMPARE(w->currentWidgetNumber(), o.second);
+        openStored(unit.currentPage(), entry.first);
+        QCOMPARE(w->currentWidgetNumber(), entry.second);
         QCOMPARE(unit.menuStack().last(), 7);
     }
 }

@@ -4,6 +4,7 @@
 #include "Tools/unitfont.h"
 #include "mainmenu.h"
 #include "screenwalk.h"
+#include "storedentries.h"
 #include "testunit.h"
 #include "tsfiles.h"
 
@@ -23,10 +24,10 @@ const QStringList kScreenshotLanguages = {"DE"};
 // What the pictures show: a walk name, or a message dialog with the longest warning.
 const QStringList kScreenshots = {
     "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",
-    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "keyboard",
+    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "measedit", "keyboard",
     "microphone", "headphone"};
 // Contexts whose long texts show in a message dialog.
-const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements"};
+const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement"};
 
 // Place markers filled as the worst case the program fills them with.
 QString filled(QString text)
@@ -173,6 +174,7 @@ void TestTranslationFit::initTestCase()
 {
     UnitFont::install();
     m_unit.reset(new TestUnit);
+    QVERIFY(StoredEntries::add(m_unit->root, "PL_20160412_093015_Hydrant 3"));
     m_unit->start();
 }
 

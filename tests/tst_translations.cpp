@@ -10,6 +10,7 @@
 #include "Management/firmwareupdate.h"
 #include "Management/gpsmonitor.h"
 #include "Management/languageselect.h"
+#include "Management/measmanagementedit.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
@@ -18,6 +19,7 @@
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "screenwalk.h"
+#include "storedentries.h"
 #include "testunit.h"
 #include "tsfiles.h"
 
@@ -125,6 +127,7 @@ void TestTranslations::titlesComeFromTheirKeys_data()
     QTest::newRow("gps monitor") << screen(10) << "{Management:GPS}";
     QTest::newRow("configuration") << dialog<Configuration>() << "{Management:TB-9}";
     QTest::newRow("firmware update") << dialog<Firmwareupdate>() << "{Management:Update}";
+    QTest::newRow("measurement edit") << dialog<MeasManagementEdit>() << "{MeasManagementEdit:EditMeasurement}";
     QTest::newRow("system information")
         << dialog<Systeminformation>([](Systeminformation* d) { d->init(); })
         << "{Systemsettings:Systeminformation}";
@@ -161,6 +164,10 @@ void TestTranslations::everyKeyHasItsEnglishText()
     {
         TestUnit unit;
         GpsRig rig(unit.root.root());
+        // The browser shows each type in the main page's words.
+        for (const char* entry : {"LE_20160412_093015_a", "PP_20160412_093015_b", "PL_20160412_093015_c",
+                                  "H2_20160412_093015_d", "LT_20160412_093015_e"})
+            QVERIFY(StoredEntries::add(unit.root, entry));
         MainMenu* w = unit.start(); // loads the built-in English file over the recorder
         rig.attach(w->getGpsInstance());
         misses.recording = true;

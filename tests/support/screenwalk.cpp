@@ -21,6 +21,7 @@
 #include "Management/configuration.h"
 #include "Management/firmwareupdate.h"
 #include "Management/languageselect.h"
+#include "Management/measmanagementedit.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
@@ -114,6 +115,9 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     dialog<Configuration>("configuration", w, visit);
     dialog<Firmwareupdate>("update", w, visit);
     dialog<BackupDialog>("usb", w, visit);
+    dialog<MeasManagementEdit>("measedit", w, visit, [](MeasManagementEdit* d) {
+        d->setMeasurement(StoredMeasurement::fromDirName("PP_20160412_093015_Hydrant 3"));
+    });
     dialog<DebugMenu>("debug", w, visit);
     dialog<TestMenu>("test", w, visit);
 }

@@ -1,0 +1,218 @@
+#include "storedmeasurement.h"
+#include "Hardware/devicelayer.h"
+#include "Hardware/massstorage.h"
+#include "Tools/measurements.h"
+#include "screennumbers.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+const struct {
+    const char* prefix;
+    int widget;
+    const char* word;
+} kTypes[] = {
+    {"LE", Screen::Levelmeasurement, QT_TRANSLATE_NOOP("MainMenu", "Level")},
+    {"PP", Screen::Pinpointing, QT_TRANSLATE_NOOP("MainMenu", "Histogram")},
+    {"PL", Screen::Pipelocating, QT_TRANSLATE_NOOP("MainMenu", "Pipelocating")},
+    {"H2", Screen::H2Sensor, QT_TRANSLATE_NOOP("MainMenu", "H2Sensor")},
+    {"LT", Screen::Longtermmeasurement, QT_TRANSLATE_NOOP("MainMenu", "Longterm")},
+};
+
+const char* const kNoLongerExists = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementNoLongerExists");
+const char* const kEnterAName = QT_TRANSLATE_NOOP("MeasManagement", "PleaseEnterAName");
+const char* const kNameInUse = QT_TRANSLATE_NOOP("MeasManagement", "AMeasurementWithThisNameExists");
+const char* const kNotRenamed = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementCouldNotBeRenamed");
+const char* const kNameNotWritten = QT_TRANSLATE_NOOP("MeasManagement", "TheNameInTheInfoFileCouldNotBeChanged");
+const char* const kNotDeleted = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementCouldNotBeDeleted");
+
+const char* const kWriter = "measurement browser";
+
+using Result = StoredMeasurement::Result;
+
+Result outcome(Result::Outcome how, const char* key, const QString& dirName = QString())
+{
+    Result r;
+    r.outcome = how;
+    r.error = key ? QCoreApplication::translate("MeasManagement", key) : QString();
+    r.dirName = dirName;
+    return r;
+}
+
+Result failed(const char* key, const QString& dirName, const QString& why)
+{
+    qDebug() << "MeasManagement:" << why << dirName;
+    return outcome(Result::Failed, key, dirName);
+}
+
+// The one entry of that name in the measurement directory, nothing above or below it.
+bool isDirectChild(const QString& dirName)
+{
+    return !dirName.isEmpty() && dirName != QLatin1String(".") && dirName != QLatin1String("..")
+           && !dirName.contains(QLatin1Char('/')) && !dirName.contains(QChar(0));
+}
+
+QString mapped(const QString& dirName)
+{
+    return DeviceLayer::path(QLatin1String(Measurements::dirMeas) + dirName);
+}
+
+// Also a link whose target has gone.
+bool isPresent(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// Links and files are unlinked where they lie; only real directories are
+// entered.
+bool removeTree(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isDir())
+        return QFile::remove(path);
+    bool removed = true;
+    const QStringList names =
+        QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names)
+        removed = removeTree(path + QLatin1Char('/') + name) && removed;
+    return QDir().rmdir(path) && removed;
+}
+
+// info.ini is rewritten only when it is a plain file of sensible size inside
+// the entry; anything else stays as it is.
+bool writeName(const QString& dir, const QString& name)
+{
+    const QFileInfo info(dir + QLatin1String("/info.ini"));
+    if (QFileInfo(dir).isSymLink() || info.isSymLink() || !info.isFile() || !info.isReadable()
+        || info.size() >= StoredMeasurement::kMaxInfoFileBytes) {
+        qDebug() << "MeasManagement: info.ini left as it is:" << info.filePath();
+        return true;
+    }
+    // The list is ordered by the directory's time: rewriting the file inside
+    // must not move the entry to the top.
+    const QByteArray nativeDir = QFile::encodeName(dir);
+    struct stat before {};
+    const bool timed = ::stat(nativeDir.constData(), &before) == 0;
+    QSettings settings(info.filePath(), QSettings::IniFormat);
+    // The library would rewrite a broken file as far as it understood it.
+    if (settings.status() != QSettings::NoError) {
+        qDebug() << "MeasManagement: info.ini left as it is, it does not read:" << info.filePath();
+        return true;
+    }
+    settings.setValue("Measurementinfo/Measurementname", name);
+    settings.sync();
+    if (timed) {
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ::utimensat(AT_FDCWD, nativeDir.constData(), times, 0);
+    }
+    if (settings.status() != QSettings::NoError) {
+        qDebug() << "MeasManagement: info.ini not changed, status" << settings.status() << info.filePath();
+        return false;
+    }
+    return true;
+}
+
+}
+
+StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName)
+{
+    static const QRegularExpression kLayout(QStringLiteral("^(..)_([0-9]{8})_([0-9]{6})_(.*)$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    StoredMeasurement e;
+    e.m_dirName = dirName;
+    const QString prefix = dirName.left(2).toUpper();
+    if (dirName.midRef(2, 1) == QLatin1String("_")) {
+        for (const auto& type : kTypes) {
+            if (prefix == QLatin1String(type.prefix)) {
+                e.m_widget = type.widget;
+                e.m_typeKey = type.word;
+            }
+        }
+    }
+    const QRegularExpressionMatch m = kLayout.match(dirName);
+    if (e.m_widget != 0 && m.hasMatch()) {
+        e.m_date = QDate::fromString(m.captured(2), QStringLiteral("yyyyMMdd"));
+        e.m_time = QTime::fromString(m.captured(3), QStringLiteral("hhmmss"));
+        e.m_parsed = e.m_date.isValid() && e.m_time.isValid();
+        if (e.m_parsed)
+            e.m_name = m.captured(4);
+    }
+    return e;
+}
+
+QString StoredMeasurement::typeText() const
+{
+    return m_typeKey ? QCoreApplication::translate("MainMenu", m_typeKey) : QString();
+}
+
+QStringList StoredMeasurement::columns(const QString& dateFormat, const QString& timeFormat) const
+{
+    if (!m_parsed)
+        return {typeText(), QString(), QString(), m_dirName};
+    return {typeText(), m_date.toString(dateFormat), m_time.toString(timeFormat), m_name};
+}
+
+QString StoredMeasurement::openProblem(const QString& dirName)
+{
+    if (isDirectChild(dirName) && QFileInfo(mapped(dirName)).isDir())
+        return QString();
+    qDebug() << "MeasManagement: not there to open:" << dirName;
+    return QCoreApplication::translate("MeasManagement", kNoLongerExists);
+}
+
+StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, const QString& typedName)
+{
+    const StoredMeasurement entry = fromDirName(dirName);
+    if (!isDirectChild(dirName) || !entry.m_parsed)
+        return failed(kNotRenamed, dirName, "not a name the store wrote:");
+    const QString name = Measurements::cleanName(typedName);
+    if (name.isEmpty())
+        return outcome(Result::Refused, kEnterAName, dirName);
+    // UTC, so that no summer-time gap moves the time kept in the name.
+    const QString unitDir = Measurements::directoryFor(
+        dirName.left(3), QDateTime(entry.m_date, entry.m_time, Qt::UTC), name);
+    if (unitDir.isEmpty())
+        return failed(kNotRenamed, dirName, "no name inside the measurement directory for" + name);
+    const QString newName = QFileInfo(unitDir).fileName();
+    if (newName == dirName)
+        return outcome(Result::Done, nullptr, dirName);
+    if (!isPresent(mapped(dirName)))
+        return failed(kNoLongerExists, dirName, "gone before renaming:");
+    if (isPresent(mapped(newName)))
+        return outcome(Result::Refused, kNameInUse, dirName);
+    if (!MassStorage::mayWrite(kWriter))
+        return failed(kNotRenamed, dirName, "the partition is lent, not renamed:");
+    if (!QDir(mapped(QString())).rename(dirName, newName))
+        return failed(kNotRenamed, dirName, "rename refused:");
+    qDebug() << "MeasManagement: renamed" << dirName << "to" << newName;
+    if (!writeName(mapped(newName), name))
+        return outcome(Result::Done, kNameNotWritten, newName);
+    return outcome(Result::Done, nullptr, newName);
+}
+
+StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)
+{
+    if (!isDirectChild(dirName))
+        return failed(kNotDeleted, dirName, "not an entry of the measurement directory:");
+    const QString path = mapped(dirName);
+    if (!isPresent(path))
+        return failed(kNoLongerExists, dirName, "gone before deleting:");
+    if (!MassStorage::mayWrite(kWriter))
+        return failed(kNotDeleted, dirName, "the partition is lent, not deleted:");
+    if (!removeTree(path))
+        return failed(kNotDeleted, dirName, "not deleted, or only in part:");
+    qDebug() << "MeasManagement: deleted" << dirName;
+    return outcome(Result::Done, nullptr, QString());
+}

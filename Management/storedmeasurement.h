@@ -1,0 +1,60 @@
+#ifndef STOREDMEASUREMENT_H
+#define STOREDMEASUREMENT_H
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+// One entry of the measurement directory as the browser shows and edits it,
+// read from its name "<TT>_<yyyyMMdd>_<hhmmss>_<name>" (fixed widths). The
+// changes act only on that one direct child of the measurement directory: a
+// symbolic link is renamed or removed as a link, never followed.
+class StoredMeasurement
+{
+public:
+    static constexpr qint64 kMaxInfoFileBytes = 64 * 1024;
+
+    // What a change did; `error` is the text for the operator ("" when none).
+    struct Result {
+        enum Outcome { Done, Refused, Failed };
+        Outcome outcome = Done;
+        QString error;
+        QString dirName;  // the entry's name afterwards; "" once removed
+    };
+
+    static StoredMeasurement fromDirName(const QString& dirName);
+
+    QString dirName() const { return m_dirName; }
+    // The screen that shows it (Screen::Widget); 0 for a prefix of none.
+    int widget() const { return m_widget; }
+    // Date, time and name read from the directory name.
+    bool isParsed() const { return m_parsed; }
+    QDate date() const { return m_date; }
+    QTime time() const { return m_time; }
+    QString name() const { return m_name; }
+
+    // The type in the main page's words.
+    QString typeText() const;
+    // Type, date, time and name; an entry whose name does not read shows its
+    // whole directory name in the last column and leaves date and time empty.
+    QStringList columns(const QString& dateFormat, const QString& timeFormat) const;
+
+    // "" when the entry can be opened, else why not.
+    static QString openProblem(const QString& dirName);
+    // Prefix, date and time are kept; the typed name is cleaned by the
+    // store's rule. Empty names and names in use are refused.
+    static Result rename(const QString& dirName, const QString& typedName);
+    static Result remove(const QString& dirName);
+
+private:
+    QString m_dirName;
+    int m_widget = 0;
+    const char* m_typeKey = nullptr;
+    bool m_parsed = false;
+    QDate m_date;
+    QTime m_time;
+    QString m_name;
+};
+
+#endif
