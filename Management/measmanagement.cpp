@@ -15,6 +15,7 @@
 namespace {
 
 enum Column { ColumnType, ColumnDate, ColumnTime, ColumnName, ColumnCount };
+const int kColumnGap = 10;
 
 }
 
@@ -23,8 +24,7 @@ MeasManagement::MeasManagement(QWidget* parent)
 {
     ui->setupUi(this);
     QHeaderView* header = ui->tableMeasurements->horizontalHeader();
-    for (int column = ColumnType; column < ColumnName; ++column)
-        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(ColumnName, QHeaderView::Stretch);
     ui->tableMeasurements->installEventFilter(this);
     connect(ui->tableMeasurements, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -86,6 +86,10 @@ void MeasManagement::fill(int fallbackRow)
             table->setItem(row, column, new QTableWidgetItem(texts.value(column)));
         if (entry.dirName() == keep)
             keptRow = row;
+    }
+    for (int column = ColumnType; column < ColumnName; ++column) {
+        table->resizeColumnToContents(column);
+        table->setColumnWidth(column, table->columnWidth(column) + kColumnGap);
     }
     const bool any = !m_entries.isEmpty();
     ui->labelEmpty->setVisible(!any);
