@@ -177,6 +177,7 @@ void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()
     const QString link = "PP_20160101_000000_link";
     r.add("LE_20160101_000000_newer", 0);
     QVERIFY(r.unit.root.write("/home/root/outside/keep.wav", "RIFF"));
+    QVERIFY(r.unit.root.write("/home/root/outside/info.ini", "[Measurementinfo]\n"));
     QVERIFY(QFile::link(r.unit.root.path("/home/root/outside"), StoredEntries::path(r.unit.root, link)));
     QVERIFY(StoredEntries::age(r.unit.root.path("/home/root/outside"), 20));  // the time listed for the link
     // A link inside a measurement goes as a link too.
