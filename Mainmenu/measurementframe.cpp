@@ -99,6 +99,9 @@ MeasurementFrame::~MeasurementFrame()
     QT_TRANSLATE_NOOP("Pipelocating", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
     QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
     QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9"),
+    QT_TRANSLATE_NOOP("H2Sensor", "Note"),
+    QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
+    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9"),
 };
 
 QString MeasurementFrame::screenText(const char* key) const
@@ -112,8 +115,12 @@ bool MeasurementFrame::showSensorNote()
 {
     if (StatusbarData()->sensorType() != kSensorH2)
         return true;
-    showMessage(this, MessageDialog::IconInformation, screenText("Note"),
-                screenText("YouMustConnectAnAcousticalSensorToUseThisMeasurement."));
+    return showSensorNote("YouMustConnectAnAcousticalSensorToUseThisMeasurement.");
+}
+
+bool MeasurementFrame::showSensorNote(const char* textKey)
+{
+    showMessage(this, MessageDialog::IconInformation, screenText("Note"), screenText(textKey));
     return m_active;
 }
 
@@ -201,15 +208,20 @@ void MeasurementFrame::startLinkCheck()
     m_timerCheckBtConnection->start(kLinkCheckIntervalMs);
 }
 
+bool MeasurementFrame::bootedInto(int favouriteNumber)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    return hub && settings && hub->isBootedToFavouriteFunction()
+           && settings->getFavouriteButton(nullptr) == favouriteNumber;
+}
+
 void MeasurementFrame::armLinkWarning(int favouriteNumber)
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     if (!hub)
         return;
-    Systemsettings* settings = hub->getInstanceSystemsettings();
-    const bool bootedHere = hub->isBootedToFavouriteFunction() && settings
-                            && settings->getFavouriteButton(nullptr) == favouriteNumber;
-    m_enableWarningBtConnection = !bootedHere;
+    m_enableWarningBtConnection = !bootedInto(favouriteNumber);
     hub->resetBootedToFavouriteFunction();
 }
 

@@ -94,6 +94,9 @@ protected:
     // needed, then the start goes on. False when the screen was left while
     // the note was open; the start must end there.
     bool showSensorNote();
+    // The same note with the screen's own text (a key of its context),
+    // whatever the sensor.
+    bool showSensorNote(const char* textKey);
     // The modules, codec, browser and GPS from the main window.
     void fetchSharedObjects();
     // The accessory side with its text link, the headset A2DP only.
@@ -117,6 +120,9 @@ protected:
     // (then the warning waits until the link was up once); the booted flag
     // is cleared either way.
     void armLinkWarning(int favouriteNumber);
+    // The unit started straight into this favourite and no screen has
+    // cleared that yet.
+    static bool bootedInto(int favouriteNumber);
 
     // -- Stored view --------------------------------------------------------
     // m_storedMeasurement true, the link check stopped and disarmed,

@@ -121,7 +121,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QString>("expected");
     QTest::newRow("level") << screen(1) << "{MainMenu:Level}";
-    QTest::newRow("h2") << screen(6) << "{MainMenu:H2Sensor}";
     QTest::newRow("browser") << screen(7) << "{Management:Measurements}";
     QTest::newRow("long-term") << screen(9) << "{MainMenu:Longterm}";
     QTest::newRow("gps monitor") << screen(10) << "{Management:GPS}";
@@ -185,6 +184,13 @@ void TestTranslations::everyKeyHasItsEnglishText()
             w->displayWidget(8, 1, 0);
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
             QCOMPARE(closer.closed(), 4);
+            // The H2 screen's own note (any other sensor), its link warning
+            // and its stored view.
+            emit unit.sink()->btSensortypeReceived("1");
+            w->displayWidget(6, 1, 0);
+            QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
+            QCOMPARE(closer.closed(), 6);
+            w->displayWidget(6, -1, 1);
         }
         // The stored views of pinpointing and pipe locating.
         w->displayWidget(3, 1, 1);
