@@ -4,7 +4,6 @@
 #include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/h2sensor.h"
-#include "Management/measmanagement.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "Tools/virtualkeyboard.h"
@@ -75,12 +74,7 @@ struct Rig {
         click("butMenuSave");
         return QDir(unit.root.path(kMeas)).entryList({"H2_*"}, QDir::Dirs).value(0);
     }
-    void openStored(const QString& dir)
-    {
-        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
-        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
-        w->displayWidget(Screen::H2Sensor, Screen::StackUnchanged, Screen::StoredView);
-    }
+    void openStored(const QString& dir) { unit.openStoredView(Screen::H2Sensor, dir); }
     TestUnit unit;
     MainMenu* w;
     H2Sensor* h2;

@@ -9,7 +9,6 @@
 #include "eventhandler.h"
 #include "logcapture.h"
 #include "mainmenu.h"
-#include "Management/measmanagement.h"
 #include "modalhelper.h"
 #include "recordingcodecmixer.h"
 #include "signalgenerator.h"
@@ -65,13 +64,7 @@ struct Rig {
             pp->muteAudioPath(true, true);
     }
     void click(const char* button) { pp->findChild<QPushButton*>(button)->click(); }
-    // The browser's selection in the stored view, as the browser opens it.
-    void openStored(const QString& dir)
-    {
-        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
-        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
-        w->displayWidget(Screen::Pinpointing, Screen::StackUnchanged, Screen::StoredView);
-    }
+    void openStored(const QString& dir) { unit.openStoredView(Screen::Pinpointing, dir); }
     QString text(const char* label) const { return pp->findChild<QLabel*>(label)->text(); }
     // The points' bars as "value" (hidden "-"), 1..10.
     QStringList bars() const

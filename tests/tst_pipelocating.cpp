@@ -4,7 +4,6 @@
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/pipelocating.h"
-#include "Management/measmanagement.h"
 #include "Tools/measurements.h"
 #include "Tools/screenstyle.h"
 #include "Tools/statusbar.h"
@@ -75,12 +74,7 @@ struct Rig {
     template <class T = QLabel>
     T* child(const QString& name) const { return pl->findChild<T*>(name); }
     QTimer* tick() const { return pl->findChild<QTimer*>("timerLevel"); }
-    void openStored(const QString& dir)
-    {
-        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
-        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
-        w->displayWidget(Screen::Pipelocating, Screen::StackUnchanged, Screen::StoredView);
-    }
+    void openStored(const QString& dir) { unit.openStoredView(Screen::Pipelocating, dir); }
     TestUnit unit;
     MainMenu* w;
     Pipelocating* pl;

@@ -1,4 +1,5 @@
 #include "testunit.h"
+#include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
@@ -61,4 +62,11 @@ QVector<int> TestUnit::menuStack() const
     for (int level = 0; m_window && level <= m_window->menuLevel(); ++level)
         s << m_window->storedWidgetAt(level);
     return s;
+}
+
+void TestUnit::openStoredView(int widget, const QString& dir)
+{
+    m_window->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
+    m_window->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
+    m_window->displayWidget(widget, Screen::StackUnchanged, Screen::StoredView);
 }

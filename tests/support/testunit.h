@@ -38,6 +38,9 @@ public:
     QWidget* mainPage() const;
     // The widget numbers of the menu stack, level 0 first.
     QVector<int> menuStack() const;
+    // A stored measurement in its screen's stored view, as the browser opens
+    // it (the browser's page below).
+    void openStoredView(int widget, const QString& dir);
 
     TestRoot root;
     QList<RecordingBluetooth*> modules;
