@@ -11,6 +11,8 @@ namespace AccessoryProtocol {
 const char* const kUnitPrefix = "BT_TX";
 const char* const kAnswerPrefix = "BT_RX";
 const char* const kDebugLine = "BT_TX X DEBUG";
+const char* const kConfigurationRequest = "BT_TX P";
+const char* const kFirmwareStartLine = "BT_TX FS";
 
 namespace {
 
@@ -72,6 +74,19 @@ QString micInitLine(int gain, int mute, bool switchMode)
 QString micGainLine(int gain)
 {
     return "BT_TX G " + hexGain(gain);
+}
+
+QString firmwareHeaderLine(qint64 size, const QString& version)
+{
+    return QString("BT_TX FH %1 %2").arg(size).arg(version);
+}
+
+QString firmwarePacketLine(int number, const QByteArray& bytes)
+{
+    return QString("BT_TX FD %1 %2 ")
+               .arg(number, 3, 10, QLatin1Char('0'))
+               .arg(bytes.size(), 3, 10, QLatin1Char('0'))
+           + QString::fromLatin1(bytes.toHex());
 }
 
 bool isTermination(const QString& line)

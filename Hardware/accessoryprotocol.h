@@ -1,6 +1,7 @@
 #ifndef ACCESSORYPROTOCOL_H
 #define ACCESSORYPROTOCOL_H
 
+#include <QByteArray>
 #include <QString>
 
 class Bluetooth;
@@ -20,6 +21,16 @@ constexpr int kAdcMax = 4095;           // the pressure transducer's converter
 QString micInitLine(int gain, int mute, bool switchMode);
 // "BT_TX G <gain>", gain as two hex digits.
 QString micGainLine(int gain);
+
+// Accessory firmware: "BT_TX FH <size> <version>", then packets of
+// kFirmwarePacketBytes, "BT_TX FD <nnn> <length> <hex>" (number and length as
+// three decimal digits, the bytes as lower-case hex without separators),
+// then kFirmwareStartLine.
+constexpr int kFirmwarePacketBytes = 64;
+extern const char* const kConfigurationRequest; // "BT_TX P"
+extern const char* const kFirmwareStartLine;    // "BT_TX FS"
+QString firmwareHeaderLine(qint64 size, const QString& version);
+QString firmwarePacketLine(int number, const QByteArray& bytes);
 
 inline bool isUnitLine(const QString& line) { return line.startsWith(QLatin1String(kUnitPrefix)); }
 inline bool isAnswerLine(const QString& line) { return line.startsWith(QLatin1String(kAnswerPrefix)); }

@@ -90,8 +90,9 @@ void TestIdc777Sim::accessoryAnswers_data()
     QTest::newRow("RS") << "BT_TX RS" << QStringList{"BT_RX PRESSURE_ON 25 409 3685"};
     QTest::newRow("RP") << "BT_TX RP" << QStringList{"BT_RX PRESSURE_OFF"};
     QTest::newRow("FH") << "BT_TX FH 130 1.05" << QStringList{"BT_RX FH OK"};
-    QTest::newRow("FD") << "BT_TX FD 002 002 abcd" << QStringList{"BT_RX FD 002 OK"};
-    QTest::newRow("FS") << "BT_TX FS" << QStringList{"BT_RX FS OK", "BT_RX RDY 3900 1"};
+    // Without a header no packet fits, and nothing can be flashed.
+    QTest::newRow("FD") << "BT_TX FD 000 002 abcd" << QStringList{"BT_RX FD 000 ERR"};
+    QTest::newRow("FS") << "BT_TX FS" << QStringList{"BT_RX FS ERR"};
     QTest::newRow("unknown") << "BT_TX Q" << QStringList{"BT_RX ERR Q"};
 }
 

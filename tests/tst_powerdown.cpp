@@ -39,7 +39,8 @@ class TestPowerDown : public QObject
 private slots:
     void mutesAndClosesLinksAtOnce();
     void everyRequestRepeatsEverything();
-    void poweroffStubEndsTheProgram();
+    void powerStubEndsTheProgram_data();
+    void powerStubEndsTheProgram();
 };
 
 void TestPowerDown::mutesAndClosesLinksAtOnce()
@@ -105,11 +106,21 @@ void TestPowerDown::everyRequestRepeatsEverything()
     QTRY_COMPARE(powerDownTimers(w).size(), 0);
 }
 
-void TestPowerDown::poweroffStubEndsTheProgram()
+void TestPowerDown::powerStubEndsTheProgram_data()
 {
+    QTest::addColumn<QString>("stub");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("poweroff") << "poweroff" << "reboot";
+    QTest::newRow("reboot") << "reboot" << "poweroff";
+}
+
+void TestPowerDown::powerStubEndsTheProgram()
+{
+    QFETCH(QString, stub);
+    QFETCH(QString, other);
     QTemporaryDir dir;
     DeviceTree::Options ends;
-    ends.poweroffEndsProgram = true;
+    (stub == "poweroff" ? ends.poweroffEndsProgram : ends.rebootEndsProgram) = true;
     QVERIFY(DeviceTree::create(dir.path() + "/run", ends));
     QVERIFY(DeviceTree::create(dir.path() + "/test"));
     // A shell named like the program runs the stub as its child.
@@ -124,13 +135,14 @@ void TestPowerDown::poweroffStubEndsTheProgram()
         return p.exitStatus() == QProcess::CrashExit ? QString("ended")
                                                      : QString(p.readAllStandardOutput()).trimmed();
     };
-    QCOMPARE(runAs(program, dir.path() + "/run/bin/poweroff"), QString("ended"));
+    QCOMPARE(runAs(program, dir.path() + "/run/bin/" + stub), QString("ended"));
+    QCOMPARE(runAs(program, dir.path() + "/run/bin/" + other), QString("survived"));
     // Run by anything else it ends nothing; test roots keep the plain stub.
-    QCOMPARE(runAs("/bin/sh", dir.path() + "/run/bin/poweroff"), QString("survived"));
-    QCOMPARE(runAs(program, dir.path() + "/test/bin/poweroff"), QString("survived"));
+    QCOMPARE(runAs("/bin/sh", dir.path() + "/run/bin/" + stub), QString("survived"));
+    QCOMPARE(runAs(program, dir.path() + "/test/bin/" + stub), QString("survived"));
     // Refreshing without the option gives the plain stub back.
     QVERIFY(DeviceTree::create(dir.path() + "/run"));
-    QCOMPARE(runAs(program, dir.path() + "/run/bin/poweroff"), QString("survived"));
+    QCOMPARE(runAs(program, dir.path() + "/run/bin/" + stub), QString("survived"));
 }
 
 QTEST_MAIN(TestPowerDown)

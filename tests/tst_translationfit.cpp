@@ -27,7 +27,8 @@ const QStringList kScreenshots = {
     "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "measedit", "keyboard",
     "microphone", "headphone"};
 // Contexts whose long texts show in a message dialog.
-const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement"};
+const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement",
+                                      "Firmwareupdate"};
 
 // Place markers filled as the worst case the program fills them with.
 QString filled(QString text)

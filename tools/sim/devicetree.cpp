@@ -169,16 +169,19 @@ bool create(const QString& root, const Options& options, QString* error)
                           "date", "hwclock", "modprobe", "rmmod", "parted", "sync", "ls"}) {
         ok = installStub(root, p, "exit 0\n") && ok;
     }
-    if (options.poweroffEndsProgram) {
-        // The runner starts stubs directly, so the parent is the program;
-        // run from anywhere else the stub ends nothing.
-        ok = installStub(root, "poweroff",
-                         "echo 'poweroff: the simulated unit switches off' >&2\n"
-                         "if [ \"$(cat /proc/$PPID/comm 2>/dev/null)\" = vq4100 ]; then\n"
-                         "  kill -TERM \"$PPID\"\n"
-                         "fi\n")
-             && ok;
-    }
+    // The runner starts stubs directly, so the parent is the program; run
+    // from anywhere else such a stub ends nothing.
+    auto endsProgram = [&](const char* program, const char* what) {
+        return installStub(root, program,
+                           QByteArray("echo '") + program + ": the simulated unit " + what + "' >&2\n"
+                               "if [ \"$(cat /proc/$PPID/comm 2>/dev/null)\" = vq4100 ]; then\n"
+                               "  kill -TERM \"$PPID\"\n"
+                               "fi\n");
+    };
+    if (options.poweroffEndsProgram)
+        ok = endsProgram("poweroff", "switches off") && ok;
+    if (options.rebootEndsProgram)
+        ok = endsProgram("reboot", "restarts") && ok;
     ok = installStub(root, "df",
                      "echo 'Filesystem     Type      Size  Used Avail Use% Mounted on'\n"
                      "echo '/dev/root      ext4      1.8G  912M  790M  54% /'\n"

@@ -12,9 +12,10 @@ enum class Hardware { V1, V2 };
 
 struct Options {
     Hardware hardware = Hardware::V2;  // V 2: IDC777 module pair
-    // "poweroff" ends the program that ran it, as on the unit; otherwise it
-    // only answers (tests).
+    // "poweroff" and "reboot" end the program that ran them, as on the unit;
+    // otherwise they only answer (tests).
     bool poweroffEndsProgram = false;
+    bool rebootEndsProgram = false;
 };
 
 // Creates the tree, or refreshes it: sysfs files and stubs return to their

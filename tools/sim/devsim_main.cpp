@@ -1,5 +1,5 @@
 // devsim: creates the simulated device tree and runs its live peers.
-//   devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]
+//   devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends] [--reboot-ends]
 //   devsim serve <root>
 //   devsim signal <root> [--tone-hz F] [--tone-db L|off] [--noise-db N|off]
 //   devsim bt <root> <action> [args]
@@ -43,7 +43,7 @@ void onSignal(int)
 }
 
 const char* const kUsage =
-    "usage: devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends]\n"
+    "usage: devsim create <root> [--hardware v1|v2] [--paired] [--poweroff-ends] [--reboot-ends]\n"
     "       devsim serve <root>\n"
     "       devsim signal <root> [--tone-hz F] [--tone-db L|off] "
     "[--noise-db N|off]\n"
@@ -179,6 +179,8 @@ int main(int argc, char* argv[])
                     return usage();
             } else if (args.at(i) == "--poweroff-ends") {
                 options.poweroffEndsProgram = true;
+            } else if (args.at(i) == "--reboot-ends") {
+                options.rebootEndsProgram = true;
             } else {
                 return usage();
             }

@@ -39,7 +39,8 @@ QStringList Tb9Accessory::receive(const QString& line)
     static const QRegularExpression ws("\\s+");
     const QStringList w = line.split(ws, Qt::SkipEmptyParts);
     const QString cmd = w.value(1);
-    if (w.value(0) == "BT_TX" && !m_silent.contains(cmd))
+    // While it flashes it hears nothing.
+    if (w.value(0) == "BT_TX" && !m_silent.contains(cmd) && now() >= m_flashingUntil)
         schedule(now() + m_answerDelay, m_failing.contains(cmd) ? failure(w) : answer(w));
     return due();
 }
@@ -123,7 +124,7 @@ QStringList Tb9Accessory::answer(const QStringList& w)
     if (cmd == "S")
         return {sensorValueLine()};
     if (cmd == "P") {
-        return {"BT_RX FW-VERSION 1.04",
+        return {"BT_RX FW-VERSION " + m_fwVersion,
                 "BT_RX HW-VERSION 2",
                 "BT_RX MIC-GAIN " + QString("%1").arg(m_gain, 2, 16, QLatin1Char('0')),
                 QString("BT_RX BUTTON ") + (m_switchMode ? "SWITCH" : "PUSHBUT"),
@@ -163,13 +164,54 @@ QStringList Tb9Accessory::answer(const QStringList& w)
         stopStream(kPressureStream);
         return {"BT_RX PRESSURE_OFF"};
     }
-    if (cmd == "FH")
+    if (cmd == "FH") {
+        bool ok = false;
+        m_fwSize = w.value(2).toLongLong(&ok);
+        m_fwNewVersion = w.value(3);
+        m_fwImage.clear();
+        if (!ok || m_fwSize <= 0 || m_fwNewVersion.isEmpty()) {
+            m_fwSize = -1;
+            return {"BT_RX FH ERR"};
+        }
         return {"BT_RX FH OK"};
+    }
     if (cmd == "FD")
-        return {QString("BT_RX FD %1 OK").arg(w.value(2))};
+        return firmwarePacket(w);
     if (cmd == "FS")
-        return QStringList{"BT_RX FS OK"} + restart();
+        return flash();
     return {"BT_RX ERR " + cmd};
+}
+
+QStringList Tb9Accessory::firmwarePacket(const QStringList& w)
+{
+    const QString number = w.value(2);
+    const int expected = int(m_fwImage.size() / kPacketBytes);
+    bool numberOk = false, lengthOk = false;
+    const int n = number.toInt(&numberOk);
+    const int length = w.value(3).toInt(&lengthOk);
+    const QByteArray bytes = QByteArray::fromHex(w.value(4).toLatin1());
+    const bool fits = m_fwSize > 0 && number.size() == 3 && numberOk && lengthOk && n == expected
+                      && m_fwImage.size() % kPacketBytes == 0 && length == bytes.size() && length > 0 && length <= kPacketBytes
+                      && w.value(4).size() == 2 * length && m_fwImage.size() + length <= m_fwSize;
+    if (!fits)
+        return {QString("BT_RX FD %1 ERR").arg(number)};
+    m_fwImage += bytes;
+    return {QString("BT_RX FD %1 OK").arg(number)};
+}
+
+QStringList Tb9Accessory::flash()
+{
+    if (m_fwSize <= 0 || m_fwImage.size() != m_fwSize)
+        return {"BT_RX FS ERR"};
+    m_fwVersion = m_fwNewVersion;
+    m_fwSize = -1;
+    m_fwImage.clear();
+    // Going down: what it had not sent is lost; it comes back on its own.
+    powerUp();
+    const qint64 back = now() + m_answerDelay + kFlashMs;
+    m_flashingUntil = back;
+    schedule(back, {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)});
+    return {"BT_RX FS OK"};
 }
 
 QStringList Tb9Accessory::muteState() const
@@ -253,13 +295,21 @@ QStringList Tb9Accessory::setBattery(int millivolts)
     return {QString("BT_RX BATT_VOLTAGE %1").arg(millivolts)};
 }
 
-QStringList Tb9Accessory::restart()
+void Tb9Accessory::powerUp()
 {
     m_muted = true;
     m_debugMode = false;
+    m_fwSize = -1;
+    m_fwImage.clear();
     // What it had not sent yet is gone with it, and so are its streams.
     m_queue.clear();
     m_streams.clear();
+}
+
+QStringList Tb9Accessory::restart()
+{
+    powerUp();
+    m_flashingUntil = 0;
     return {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)};
 }
 

@@ -31,6 +31,12 @@
 // "RS" announces the pressure transducer (PRESSURE_ON with its calibration)
 // and starts its stream, a block of ten readings every 100 ms; "RP" stops it
 // (PRESSURE_OFF).
+//
+// Firmware: "FH <size> <version>" opens a transfer; each "FD" must carry the
+// next packet, its length and hex bytes agreeing, else it is answered ERR and
+// nothing is kept. "FS" after the whole image answers OK and flashes: the
+// accessory hears nothing for kFlashMs, then restarts (RDY) running the new
+// version, which P reports; an FS before that is answered ERR.
 class Tb9Accessory
 {
 public:
@@ -42,6 +48,8 @@ public:
 
     static constexpr int kH2Baseline = 300;  // raw counts in clean air
     static constexpr int kH2Noise = 3;       // raw counts either way
+    static constexpr int kFlashMs = 4000;
+    static constexpr int kPacketBytes = 64;  // a firmware packet, but the last
 
     Tb9Accessory();
 
@@ -85,6 +93,9 @@ public:
     bool isStreamingPressure() const { return isStreaming(kPressureStream); }
     SimPressureSensor& pressure() { return m_pressure; }
     QStringList received() const { return m_received; }
+    QString firmwareVersion() const { return m_fwVersion; }
+    // Bytes of the transfer in progress.
+    QByteArray firmwareReceived() const { return m_fwImage; }
 
 private:
     struct Timed {
@@ -102,6 +113,9 @@ private:
     static QStringList failure(const QStringList& words);
     void schedule(qint64 due, const QStringList& lines);
     QStringList muteState() const;
+    QStringList firmwarePacket(const QStringList& words);
+    QStringList flash();
+    void powerUp();
     QString sensorValueLine();
     double gasAt(qint64 t) const;
 
@@ -112,6 +126,11 @@ private:
     int m_battery = 3900;
     bool m_debugMode = false;
     QStringList m_received;
+    QString m_fwVersion = "1.04";
+    qint64 m_fwSize = -1;  // no transfer open
+    QString m_fwNewVersion;
+    QByteArray m_fwImage;
+    qint64 m_flashingUntil = 0;
 
     int m_answerDelay = 0;
     QSet<QString> m_silent;

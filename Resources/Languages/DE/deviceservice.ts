@@ -105,6 +105,149 @@ Solange er verbunden ist, speichert das Gerät keine Messungen, Bildschirmfotos 
     </message>
 </context>
 <context>
+    <name>Firmwareupdate</name>
+    <message>
+        <source>ChooseTheFileToInstall</source>
+        <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
+        <translation>Update zum Installieren wählen: antippen oder OK drücken.</translation>
+    </message>
+    <message>
+        <source>TheUpdateCannotBeStoredOnTheUnit</source>
+        <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
+        <translation>Das Update kann nicht auf dem Gerät abgelegt werden. Es wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>TheFileIsNoLongerOnTheDataPartition</source>
+        <translatorcomment>The file is no longer on the data storage.</translatorcomment>
+        <translation>Die Datei ist nicht mehr auf dem Datenspeicher.</translation>
+    </message>
+    <message>
+        <source>TheFileNameHoldsNoUsableVersion</source>
+        <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
+        <translation>Der Dateiname enthält keine verwendbare Version (bis zu 16 Buchstaben, Ziffern und Punkte).</translation>
+    </message>
+    <message>
+        <source>TheFileIsEmpty</source>
+        <translatorcomment>The file is empty.</translatorcomment>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>TheFileIsTooLargeForTheTB9</source>
+        <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
+        <translation>Die Datei ist zu groß für den TB-9 (höchstens 64000 Byte).</translation>
+    </message>
+    <message>
+        <source>TheFileCannotBeRead</source>
+        <translatorcomment>The file cannot be read.</translatorcomment>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>TheUpdateFileWasNotCopiedCompletely</source>
+        <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
+        <translation>Die Update-Datei konnte nicht vollständig kopiert werden. Es wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>TheUnitCannotBePreparedForTheUpdate</source>
+        <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
+        <translation>Das Gerät kann nicht für das Update vorbereitet werden. Es wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>TheTB9NowRunsVersion</source>
+        <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
+        <translation>Der TB-9 hat jetzt die Version %1.</translation>
+    </message>
+    <message>
+        <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
+        <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
+        <translation>Der TB-9 hat nicht geantwortet. Das Update wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>TheTB9RefusedTheUpdate</source>
+        <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
+        <translation>Der TB-9 hat das Update abgelehnt. Das Update wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>TheTB9RestartedDuringTheTransfer</source>
+        <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
+        <translation>Der TB-9 ist während der Übertragung neu gestartet. Das Update wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>TheTB9DidNotRestartAfterTheTransfer</source>
+        <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
+        <translation>Der TB-9 ist nach der Übertragung nicht neu gestartet. Bitte seine Version auf der TB-9-Seite prüfen.</translation>
+    </message>
+    <message>
+        <source>TheTB9RestartedButDidNotReportItsVersion</source>
+        <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
+        <translation>Der TB-9 ist neu gestartet, hat aber seine Version nicht gemeldet. Bitte sie auf der TB-9-Seite prüfen.</translation>
+    </message>
+    <message>
+        <source>TheTB9ReportsAnotherVersion</source>
+        <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
+        <translation>Nach dem Update meldet der TB-9 die Version %1, nicht %2.</translation>
+    </message>
+    <message>
+        <source>TheTB9UpdateWasCancelled</source>
+        <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
+        <translation>Das Update des TB-9 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>UnitFromTo</source>
+        <translatorcomment>Unit: %1 → %2</translatorcomment>
+        <translation>Gerät: %1 → %2</translation>
+    </message>
+    <message>
+        <source>TB9FromTo</source>
+        <translatorcomment>TB-9: %1 → %2</translatorcomment>
+        <translation>TB-9: %1 → %2</translation>
+    </message>
+    <message>
+        <source>NoFirmwareFileOnTheDataPartition</source>
+        <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
+        <translation>Keine Update-Datei auf dem Datenspeicher (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+    </message>
+    <message>
+        <source>InstallVersionOnTheUnit</source>
+        <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
+        <translation>Version %1 auf dem Gerät installieren? Das Gerät startet dazu neu.</translation>
+    </message>
+    <message>
+        <source>InstallVersionOnTheTB9</source>
+        <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
+        <translation>Version %1 auf dem TB-9 installieren? Den TB-9 eingeschaltet und in der Nähe des Geräts lassen.</translation>
+    </message>
+    <message>
+        <source>CopyingTheUpdateFile</source>
+        <translatorcomment>Copying the update file...</translatorcomment>
+        <translation>Update-Datei wird kopiert...</translation>
+    </message>
+    <message>
+        <source>TheUnitRestartsToInstallTheUpdate</source>
+        <translatorcomment>The unit restarts to install the update.</translatorcomment>
+        <translation>Das Gerät startet neu, um das Update zu installieren.</translation>
+    </message>
+    <message>
+        <source>TheUnitCouldNotBeRestarted</source>
+        <translatorcomment>The unit could not be restarted.</translatorcomment>
+        <translation>Das Gerät konnte nicht neu gestartet werden.</translation>
+    </message>
+    <message>
+        <source>SendingTheUpdateToTheTB9</source>
+        <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
+        <translation>Das Update wird an den TB-9 gesendet... Zurück bricht ab.</translation>
+    </message>
+    <message>
+        <source>PleaseWaitUntilTheCopyHasFinished</source>
+        <translatorcomment>Please wait until the copy has finished.</translatorcomment>
+        <translation>Bitte warten, bis das Kopieren beendet ist.</translation>
+    </message>
+    <message>
+        <source>TheTB9IsNotConnected</source>
+        <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
+        <translation>Keine Bluetooth-Verbindung zum TB-9: das Update kann nicht gesendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Systeminformation</name>
     <message>
         <source>ProgramVersion</source>
