@@ -76,7 +76,7 @@ const char* problem(const File& file)
     const QFileInfo info(DeviceLayer::path(sourcePath(file)));
     if (!info.isFile())
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileIsNoLongerOnTheDataPartition");
-    if (file.version.isEmpty() || versionIn(file.name, file.kind) != file.version)
+    if (file.version.isEmpty())
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileNameHoldsNoUsableVersion");
     if (info.size() == 0)
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileIsEmpty");

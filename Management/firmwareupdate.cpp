@@ -156,12 +156,14 @@ bool Firmwareupdate::eventFilter(QObject* watched, QEvent* event)
 {
     // OK on the focused row chooses it at its release. The list never sees
     // it: its own search would jump to the first row.
-    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (watched == ui->listFiles && key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        auto* press = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyRelease && !press->isAutoRepeat())
-            choose(ui->listFiles->currentItem());
-        return true;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (watched == ui->listFiles && (release || event->type() == QEvent::KeyPress)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space) {
+            if (release && !key->isAutoRepeat())
+                choose(ui->listFiles->currentItem());
+            return true;
+        }
     }
     return ServiceDialog::eventFilter(watched, event);
 }

@@ -84,7 +84,6 @@ private slots:
     void silentAndFailing_data();
     void silentAndFailing();
     void h2Model();
-    void firmwareTransfer_data();
     void firmwareTransfer();
     void malformedTriggersRefused();
     void pressureStream();
@@ -187,50 +186,23 @@ void TestTb9Sim::h2Model()
     QVERIFY(gasIs(0));
 }
 
-void TestTb9Sim::firmwareTransfer_data()
-{
-    // Lines after "BT_TX FH 130 1.05"; "+N" moves the clock; the version P
-    // then reports.
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<QString>("version");
-    const QString p0 = "BT_TX FD 000 064 " + QString(128, 'a');
-    const QString p1 = "BT_TX FD 001 064 " + QString(128, 'b');
-    const QString p2 = "BT_TX FD 002 002 cdef";
-    QTest::newRow("whole") << QStringList{p0, p1, p2, "BT_TX FS", "BT_TX P", "+3999", "+1"}
-                           << QStringList{"BT_RX FD 000 OK", "BT_RX FD 001 OK", "BT_RX FD 002 OK", "BT_RX FS OK",
-                                          "BT_RX RDY 3900 1"}
-                           << "1.05";
-    QTest::newRow("out of order") << QStringList{p0, p2, p1} << QStringList{"BT_RX FD 000 OK", "BT_RX FD 002 ERR",
-                                                                            "BT_RX FD 001 OK"}
-                                  << "1.04";
-    QTest::newRow("length and bytes differ") << QStringList{"BT_TX FD 000 064 abcd"}
-                                             << QStringList{"BT_RX FD 000 ERR"} << "1.04";
-    QTest::newRow("past the size") << QStringList{p0, p1, "BT_TX FD 002 003 cdef01"}
-                                   << QStringList{"BT_RX FD 000 OK", "BT_RX FD 001 OK", "BT_RX FD 002 ERR"} << "1.04";
-    QTest::newRow("FS too early") << QStringList{p0, "BT_TX FS", "+5000"}
-                                  << QStringList{"BT_RX FD 000 OK", "BT_RX FS ERR"} << "1.04";
-}
-
 void TestTb9Sim::firmwareTransfer()
 {
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, answers);
-    QFETCH(QString, version);
     SimClock clock;
     Tb9Accessory tb9;
-    QCOMPARE(tb9.receive("BT_TX FH 130 1.05"), QStringList{"BT_RX FH OK"});
-    QStringList got;
-    for (const QString& line : lines) {
-        if (line.startsWith('+')) {
-            clock.ms += line.mid(1).toInt();
-            got << tb9.due();
-        } else {
-            got << tb9.receive(line);  // P while it flashes goes unheard
-        }
-    }
-    QCOMPARE(got, answers);
-    QCOMPARE(tb9.receive("BT_TX P").first(), "BT_RX FW-VERSION " + version);
+    auto answer = [&](const QString& line) { return tb9.receive("BT_TX " + line).join('|'); };
+    QCOMPARE(answer("FH 66 1.05"), QString("BT_RX FH OK"));
+    QCOMPARE(answer("FD 001 002 abcd"), QString("BT_RX FD 001 ERR"));  // out of order
+    QCOMPARE(answer("FD 000 064 " + QString(128, 'a')), QString("BT_RX FD 000 OK"));
+    QCOMPARE(answer("FD 001 002 abc"), QString("BT_RX FD 001 ERR"));     // length and bytes differ
+    QCOMPARE(answer("FD 001 003 abcdef"), QString("BT_RX FD 001 ERR"));  // past the size
+    QCOMPARE(answer("FD 001 002 abcd"), QString("BT_RX FD 001 OK"));
+    QCOMPARE(answer("FS"), QString("BT_RX FS OK"));
+    // Deaf while it flashes, then back with the new version.
+    QCOMPARE(answer("P"), QString());
+    clock.ms += Tb9Accessory::kFlashMs;
+    QCOMPARE(tb9.due(), QStringList{"BT_RX RDY 3900 1"});
+    QVERIFY(answer("P").startsWith("BT_RX FW-VERSION 1.05|"));
 }
 
 void TestTb9Sim::malformedTriggersRefused()
