@@ -6,35 +6,35 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translatorcomment>Number of measurements near limit.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+        <translation>Número de mediciones cerca del límite.
+Borre las mediciones antiguas.</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
         <translatorcomment>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+        <translation>Número máximo de mediciones alcanzado.
+La medición no se guardará.
+Borre las mediciones antiguas.</translation>
     </message>
     <message>
         <source>MeasurementCouldNotBeStored</source>
         <translatorcomment>The measurement could not be stored.
 Please check the data storage.</translatorcomment>
-        <translation type="unfinished">The measurement could not be stored.
-Please check the data storage.</translation>
+        <translation>No se pudo guardar la medición.
+Compruebe la memoria de datos.</translation>
     </message>
 </context>
 </TS>

@@ -6,37 +6,37 @@
     <message>
         <source>OK</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeStored</source>
         <translatorcomment>The settings could not be stored.</translatorcomment>
-        <translation type="unfinished">The settings could not be stored.</translation>
+        <translation>Les réglages n'ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>ScreenshotCouldNotBeStored</source>
         <translatorcomment>The screenshot could not be stored.</translatorcomment>
-        <translation type="unfinished">The screenshot could not be stored.</translation>
+        <translation>La capture d'écran n'a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -44,32 +44,32 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>DEL</source>
         <translatorcomment>DEL</translatorcomment>
-        <translation type="unfinished">DEL</translation>
+        <translation>SUPPR</translation>
     </message>
     <message>
         <source>ENTER</source>
         <translatorcomment>ENTER</translatorcomment>
-        <translation type="unfinished">ENTER</translation>
+        <translation>ENTRÉE</translation>
     </message>
     <message>
         <source>SHIFT</source>
         <translatorcomment>SHIFT</translatorcomment>
-        <translation type="unfinished">SHIFT</translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>SPACE</source>
         <translatorcomment>SPACE</translatorcomment>
-        <translation type="unfinished">SPACE</translation>
+        <translation>ESPACE</translation>
     </message>
 </context>
 </TS>

@@ -6,35 +6,35 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translatorcomment>Number of measurements near limit.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+        <translation>Nombre de mesures proche de la limite.
+Veuillez supprimer les anciennes mesures.</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
         <translatorcomment>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+        <translation>Nombre maximal de mesures atteint.
+La mesure ne sera pas enregistrée.
+Veuillez supprimer les anciennes mesures.</translation>
     </message>
     <message>
         <source>MeasurementCouldNotBeStored</source>
         <translatorcomment>The measurement could not be stored.
 Please check the data storage.</translatorcomment>
-        <translation type="unfinished">The measurement could not be stored.
-Please check the data storage.</translation>
+        <translation>La mesure n'a pas pu être enregistrée.
+Veuillez vérifier la mémoire de données.</translation>
     </message>
 </context>
 </TS>

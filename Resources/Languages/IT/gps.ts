@@ -6,157 +6,157 @@
     <message>
         <source>Position</source>
         <translatorcomment>Position</translatorcomment>
-        <translation type="unfinished">Position</translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Satellites</source>
         <translatorcomment>Satellites</translatorcomment>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Satelliti</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Receiver</source>
         <translatorcomment>Receiver</translatorcomment>
-        <translation type="unfinished">Receiver</translation>
+        <translation>Ricevitore</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Pagina precedente</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Pagina successiva</translation>
     </message>
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation type="unfinished">Fix</translation>
+        <translation>Fix</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation type="unfinished">No fix</translation>
+        <translation>Nessun fix</translation>
     </message>
     <message>
         <source>Latitude</source>
         <translatorcomment>Latitude</translatorcomment>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <source>Longitude</source>
         <translatorcomment>Longitude</translatorcomment>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <source>Height</source>
         <translatorcomment>Height</translatorcomment>
-        <translation type="unfinished">Height</translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <source>SatellitesInUse</source>
         <translatorcomment>Satellites in use</translatorcomment>
-        <translation type="unfinished">Satellites in use</translation>
+        <translation>Satelliti in uso</translation>
     </message>
     <message>
         <source>InView</source>
         <translatorcomment>In view</translatorcomment>
-        <translation type="unfinished">In view</translation>
+        <translation>Visibili</translation>
     </message>
     <message>
         <source>InUse</source>
         <translatorcomment>In use</translatorcomment>
-        <translation type="unfinished">In use</translation>
+        <translation>In uso</translation>
     </message>
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation type="unfinished">%1 more</translation>
+        <translation>altri %1</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation type="unfinished">Last fix</translation>
+        <translation>Ultimo fix</translation>
     </message>
     <message>
         <source>LocalClock</source>
         <translatorcomment>Clock</translatorcomment>
-        <translation type="unfinished">Clock</translation>
+        <translation>Orologio</translation>
     </message>
     <message>
         <source>ClockFromGps</source>
         <translatorcomment>Clock from GPS</translatorcomment>
-        <translation type="unfinished">Clock from GPS</translation>
+        <translation>Orologio da GPS</translation>
     </message>
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation type="unfinished">Last set</translation>
+        <translation>Ultima impostaz.</translation>
     </message>
     <message>
         <source>On</source>
         <translatorcomment>On</translatorcomment>
-        <translation type="unfinished">On</translation>
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>Off</source>
         <translatorcomment>Off</translatorcomment>
-        <translation type="unfinished">Off</translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>Power</source>
         <translatorcomment>Power</translatorcomment>
-        <translation type="unfinished">Power</translation>
+        <translation>Alimentazione</translation>
     </message>
     <message>
         <source>Port</source>
         <translatorcomment>Port</translatorcomment>
-        <translation type="unfinished">Port</translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>PortOpen</source>
         <translatorcomment>open</translatorcomment>
-        <translation type="unfinished">open</translation>
+        <translation>aperta</translation>
     </message>
     <message>
         <source>PortNotOpen</source>
         <translatorcomment>not open</translatorcomment>
-        <translation type="unfinished">not open</translation>
+        <translation>non aperta</translation>
     </message>
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation type="unfinished">Sentences read</translation>
+        <translation>Frasi lette</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation type="unfinished">Checksum failures</translation>
+        <translation>Errori checksum</translation>
     </message>
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation type="unfinished">Last sentence</translation>
+        <translation>Ultima frase</translation>
     </message>
     <message>
         <source>SecondsAgo</source>
         <translatorcomment>%1 s ago</translatorcomment>
-        <translation type="unfinished">%1 s ago</translation>
+        <translation>%1 s fa</translation>
     </message>
     <message>
         <source>LastUbxFrame</source>
         <translatorcomment>Last UBX frame</translatorcomment>
-        <translation type="unfinished">Last UBX frame</translation>
+        <translation>Ultimo frame UBX</translation>
     </message>
 </context>
 </TS>

@@ -6,62 +6,62 @@
     <message>
         <source>NoMeasurementsStored</source>
         <translatorcomment>No measurements stored.</translatorcomment>
-        <translation type="unfinished">No measurements stored.</translation>
+        <translation>Nessuna misura salvata.</translation>
     </message>
     <message>
         <source>Up</source>
         <translatorcomment>Up</translatorcomment>
-        <translation type="unfinished">Up</translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
         <translatorcomment>Down</translatorcomment>
-        <translation type="unfinished">Down</translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>Open</translatorcomment>
-        <translation type="unfinished">Open</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Edit</source>
         <translatorcomment>Edit</translatorcomment>
-        <translation type="unfinished">Edit</translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>TheMeasurementNoLongerExists</source>
         <translatorcomment>The measurement no longer exists.</translatorcomment>
-        <translation type="unfinished">The measurement no longer exists.</translation>
+        <translation>La misura non esiste più.</translation>
     </message>
     <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
-        <translation type="unfinished">Please enter a name.</translation>
+        <translation>Inserire un nome.</translation>
     </message>
     <message>
         <source>AMeasurementWithThisNameExists</source>
         <translatorcomment>A measurement with this name exists already.</translatorcomment>
-        <translation type="unfinished">A measurement with this name exists already.</translation>
+        <translation>Esiste già una misura con questo nome.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeRenamed</source>
         <translatorcomment>The measurement could not be renamed.</translatorcomment>
-        <translation type="unfinished">The measurement could not be renamed.</translation>
+        <translation>Impossibile rinominare la misura.</translation>
     </message>
     <message>
         <source>TheNameInTheInfoFileCouldNotBeChanged</source>
         <translatorcomment>The measurement was renamed, but the name in its info file could not be changed.</translatorcomment>
-        <translation type="unfinished">The measurement was renamed, but the name in its info file could not be changed.</translation>
+        <translation>La misura è stata rinominata, ma non è stato possibile modificare il nome nel suo file di informazioni.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeDeleted</source>
         <translatorcomment>The measurement could not be deleted.</translatorcomment>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Impossibile eliminare la misura.</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>EditMeasurement</source>
         <translatorcomment>Edit measurement</translatorcomment>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Modifica misura</translation>
     </message>
     <message>
         <source>Rename</source>
         <translatorcomment>Rename</translatorcomment>
-        <translation type="unfinished">Rename</translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>Delete</translatorcomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>DeleteThisMeasurement</source>
         <translatorcomment>Delete this measurement?</translatorcomment>
-        <translation type="unfinished">Delete this measurement?</translation>
+        <translation>Eliminare questa misura?</translation>
     </message>
 </context>
 </TS>
