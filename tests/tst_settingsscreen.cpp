@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -512,7 +513,11 @@ void TestSettingsScreen::resetRefusedOrToDeliveryState()
         });
         click(s, button);
     }
-    QCOMPARE(warnings, QStringList({"The settings could not be stored.", "The settings could not be stored."}));
+    // The unit speaks French.
+    QTranslator french;
+    QVERIFY(french.load(":/Languages/FR_VQ4100.qm"));
+    const QString notStored = french.translate("MessageDialog", "SettingsCouldNotBeStored");
+    QCOMPARE(warnings, QStringList({notStored, notStored}));
     QVERIFY(QDir().rmdir(file) && QFile::rename(file + ".kept", file));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(unit.root.read(Systemsettings::kSettingsFile), before);
