@@ -718,7 +718,8 @@ void MainMenu::showStartWidget(const QStringList& arguments)
 void MainMenu::displayDebugMenu()
 {
     DebugMenu debugMenu(this);
-    debugMenu.exec();
+    if (debugMenu.exec() == DebugMenu::OpenPressureSensor)
+        displayWidget(Screen::PressureSensor, Screen::LevelDown, Screen::Live);
 }
 
 void MainMenu::menuLevelEqual()

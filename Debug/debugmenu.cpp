@@ -15,6 +15,11 @@ DebugMenu::~DebugMenu()
     delete ui;
 }
 
+void DebugMenu::on_butPressureSensor_clicked()
+{
+    done(OpenPressureSensor);
+}
+
 void DebugMenu::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F11) {

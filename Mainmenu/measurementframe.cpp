@@ -281,9 +281,14 @@ void MeasurementFrame::muteAndPollWhileListening(bool mute, bool transmit, int i
 void MeasurementFrame::switchActiveMute(bool mute)
 {
     qDebug() << metaObject()->className() << "switchActiveMute" << mute;
-    if (!m_active || mute == m_muted)
-        return;
-    muteAudioPath(mute, false);
+    if (m_active)
+        accessoryMuteKey(mute);
+}
+
+void MeasurementFrame::accessoryMuteKey(bool mute)
+{
+    if (mute != m_muted)
+        muteAudioPath(mute, false);
 }
 
 void MeasurementFrame::keyPressEvent(QKeyEvent* event)
@@ -423,11 +428,16 @@ void MeasurementFrame::deactivate()
     disconnectAccessoryMute();
 }
 
+void MeasurementFrame::muteOnLeave()
+{
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(true, true);
+}
+
 void MeasurementFrame::leave()
 {
     leaveSteps();
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(true, true);
+    muteOnLeave();
     deactivate();
     emit exit();
 }

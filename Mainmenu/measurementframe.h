@@ -73,8 +73,8 @@ public:
     void deactivate();
 
 public slots:
-    // The accessory's mute key (false: listening). A report matching the
-    // screen's state is ignored; nothing is sent back.
+    // The accessory's mute key (false: listening), to accessoryMuteKey()
+    // while the screen is active. The one slot deactivate() disconnects.
     void switchActiveMute(bool mute);
     // Every 1700 ms while the check runs: one warning per loss of the link,
     // the path muted first; re-armed once the link is back. Never with the
@@ -141,6 +141,9 @@ protected:
     // intervalMs, on mute the polling stopped.
     void muteAndPollWhileListening(bool mute, bool transmit,
                                    int intervalMs = kListeningPollIntervalMs);
+    // What the accessory's mute key does on an active screen. This version
+    // ignores a report matching the screen's state and sends nothing back.
+    virtual void accessoryMuteKey(bool mute);
 
     // -- Menu-bar dialogs ---------------------------------------------------
     MenuDialogResult runMenuDialog(MenuDialog dialog);
@@ -160,10 +163,13 @@ protected:
     bool askMeasurementName(QString* name);
 
     // -- Leaving ------------------------------------------------------------
-    // leave(): the screen's own leaveSteps() first, then the path muted and
-    // the accessory told, deactivate(), exit() (also from a stored view).
+    // leave(): the screen's own leaveSteps() first, then muteOnLeave(),
+    // deactivate(), exit() (also from a stored view).
     void leave();
     virtual void leaveSteps() {}
+    // The path muted and the accessory told; a screen that has more to tell
+    // the accessory on leaving adds it here.
+    virtual void muteOnLeave();
     // A stored view's Back: deactivate(), then the browser.
     void backToBrowser();
     // The parts of deactivate(), for screens whose leave orders them apart.

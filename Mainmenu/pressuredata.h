@@ -83,6 +83,8 @@ public:
     // Over samples start .. start + n - 1, as far as they are stored.
     Statistics statistics(int start, int n) const;
 
+    // The axes as they stand, no sample on them.
+    Diagram axes() const { return diagram(0, 0, 0); }
     // The live chart after a block: filling from the left until the time
     // range is full, then the newest samples, on the axis as it stands.
     Diagram live() const;

@@ -147,7 +147,7 @@ void LongtermData::drawData(float* data, int numData, int maxDataCnt, bool displ
     drawCurve(data, numData, maxDataCnt, displayOldData, 0, 100);
 }
 
-void LongtermData::drawDataScaled(float* data, int numData, int maxDataCnt, bool displayOldData,
+void LongtermData::drawDataScaled(const float* data, int numData, int maxDataCnt, bool displayOldData,
                                   float minVal, float maxVal)
 {
     if (!finite(minVal) || !finite(maxVal) || !(maxVal > minVal)) {

@@ -53,7 +53,7 @@ public:
     void refresh();
     // Values 0..100; points numData..maxDataCnt-1 are the previous lap.
     void drawData(float* data, int numData, int maxDataCnt, bool displayOldData);
-    void drawDataScaled(float* data, int numData, int maxDataCnt, bool displayOldData,
+    void drawDataScaled(const float* data, int numData, int maxDataCnt, bool displayOldData,
                         float minVal, float maxVal);
     QRect getRect() const;
     const QImage& getImage() const { return image; }

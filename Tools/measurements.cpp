@@ -206,9 +206,14 @@ Measurements* MeasurementData()
 int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData)
 {
     const StoreResult result = store(a_meastype, a_name, a_additionalData);
+    reportFailure(result);
+    return result.code;
+}
+
+void Measurements::reportFailure(const StoreResult& result)
+{
     if (result.failed())
         showMessage(MessageDialog::IconError, tr("Error"), result.error);
-    return result.code;
 }
 
 StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData)

@@ -66,6 +66,9 @@ public:
     StoreResult store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData);
     // What the operator is told when a save failed.
     static QString failedText();
+    // Shows a failed save's error text and waits until it is closed;
+    // nothing for a save that did not fail.
+    static void reportFailure(const StoreResult& result);
 
     // Both make dirMeas the current directory. Entries of the five prefixes;
     // a directory among them without a readable info.ini is a save that
@@ -113,7 +116,7 @@ private:
 
     void storePointsInfo(QSettings& info, const char* type, const QString& name, const MeasInfoStructure& d);
     QList<MeasurementEntry::Copy> recordings(int type, const MeasInfoStructure& d);
-    void showMessage(int icon, const QString& headline, const QString& text);
+    static void showMessage(int icon, const QString& headline, const QString& text);
 
     Gps* m_gpsModul = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "Mainmenu/management.h"
 #include "Mainmenu/pinpointing.h"
 #include "Mainmenu/pipelocating.h"
+#include "Mainmenu/pressuresensor.h"
 #include "Management/gpsmonitor.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
@@ -310,14 +311,17 @@ void TestNavigation::screensLeaveOnBackAndEscape()
     MainMenu* w = unit.start();
     // Pinpointing's Back turns its menu page: it leaves by its main-menu
     // button, and its stored view by its own Back; pipe locating and the H2
-    // screen have their home button and the stored view's Back.
+    // screen have their home button and the stored view's Back; the
+    // pressure screen has no Back: its home button leaves, live or stored.
     auto leave = [](QWidget* screen, bool useEscape, bool stored = false) {
         const bool pinpointing = qobject_cast<Pinpointing*>(screen);
+        const bool pressure = qobject_cast<PressureSensor*>(screen);
         const bool home = qobject_cast<Pipelocating*>(screen) || qobject_cast<H2Sensor*>(screen);
-        const char* back = stored && (pinpointing || home) ? "butMenuStoredBack"
-                           : pinpointing                   ? "butMenuMainmenu"
-                           : home                          ? "butMenuHome"
-                                                           : "butMenuBack";
+        const char* back = pressure                          ? "butMenuHome"
+                           : stored && (pinpointing || home) ? "butMenuStoredBack"
+                           : pinpointing                     ? "butMenuMainmenu"
+                           : home                            ? "butMenuHome"
+                                                             : "butMenuBack";
         useEscape ? escapeRelease(screen) : click(screen, back);
     };
     for (int widget : {1, 3, 6, 8, 9, 11}) {
@@ -329,7 +333,7 @@ void TestNavigation::screensLeaveOnBackAndEscape()
             QWidget* screen = unit.currentPage();
             QVERIFY(screen != unit.mainPage());
             auto* title = screen->findChild<QLabel*>("labelTitle");
-            QVERIFY(widget == 3 || widget == 6 || widget == 8 || (title && !title->text().isEmpty()));
+            QVERIFY(widget == 3 || widget == 6 || widget == 8 || widget == 11 || (title && !title->text().isEmpty()));
             leave(screen, useEscape);
             QCOMPARE(unit.currentPage(), unit.mainPage());
 
@@ -355,11 +359,16 @@ void TestNavigation::screensLeaveOnBackAndEscape()
             QCOMPARE(w->menuLevel(), 0);
         }
     }
-    // The pressure screen, which nothing else opens, starts like the others.
+    // The pressure screen, which only the debug menu opens, starts like the
+    // others.
     LogCapture log;
-    w->displayWidget(11, 1, 0);
+    ModalHelper::onModal("DebugMenu", [](QWidget* menu) { click(menu, "butPressureSensor"); });
+    w->showWidget(101);
     QVERIFY(log.contains("Pressuresensor: displayWidget init"));
     QVERIFY(log.contains("Audiopath: MUTED"));
+    QVERIFY(page<PressureSensor>(unit));
+    QCOMPARE(unit.menuStack(), QVector<int>({0, 11}));
+    QCOMPARE(unit.currentPage()->findChild<QLabel*>("labelSensorType")->text(), QString("-- bar"));
     w->displayWidget(0, 0, 0);
     // An Escape press alone leaves nothing.
     w->displayWidget(3, 1, 0);

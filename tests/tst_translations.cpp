@@ -131,7 +131,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
         << dialog<Systeminformation>([](Systeminformation* d) { d->init(); })
         << "{Systemsettings:Systeminformation}";
     // Fixed texts, as on the buttons that open them.
-    QTest::newRow("pressure sensor") << screen(11) << "Pressure sensor";
     QTest::newRow("usb") << dialog<BackupDialog>() << "USB <> PC";
     QTest::newRow("debug menu") << dialog<DebugMenu>() << "DBG";
     QTest::newRow("test menu") << dialog<TestMenu>() << "TEST";
