@@ -31,6 +31,7 @@
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "Tools/statushost.h"
+#include "apphosts.h"
 #include "ui_mainmenu.h"
 
 #include <QApplication>
@@ -105,7 +106,7 @@ MainMenu::MainMenu(QWidget* parent)
     const int hardwareVersion = Systeminformation::readHardwareVersion();
     m_btModuleType = hardwareVersion != 0 ? BluetoothFactory::ModuleIdc777
                                           : BluetoothFactory::ModuleWt32;
-    const BluetoothPair pair = BluetoothFactory::createPair(m_btModuleType);
+    const BluetoothPair pair = BluetoothFactory::createPair(m_btModuleType, &AppBluetoothHost::instance());
     m_btSource = pair.source;
     m_btSink = pair.sink;
 
@@ -130,6 +131,7 @@ MainMenu::MainMenu(QWidget* parent)
     qDebug() << "=== INIT AUDIOCODEC ===";
     // The codec is held before init(): muting the path calls back into it.
     m_audioCodec = new AudioCodecSetup;
+    m_audioCodec->setHooks(AppHosts::codecHooks());
     Audioworker();
     // Choosing the sound devices takes long and the main page does not need
     // them: on the one core it waits for the first paint.
@@ -145,6 +147,7 @@ MainMenu::MainMenu(QWidget* parent)
     }
 
     gpsModul = new Gps();
+    gpsModul->setLocalOffset(AppHosts::localOffsetSeconds);
     gpsModul->initGps();
     // Only "MAN" keeps the clock from GPS time.
     gpsModul->enableSystemTimeSettingViaGps(m_systemsettings->getDateTimeSource() != QLatin1String("MAN"));

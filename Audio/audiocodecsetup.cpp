@@ -1,9 +1,7 @@
 #include "audiocodecsetup.h"
-#include "Tools/statusbar.h"
-#include "mainmenu.h"
 #include "alsacodecmixer.h"
 #include "codecregisterfile.h"
-#include "Management/systemsettings.h"
+#include "Management/settingsstore.h"
 
 #include <QDebug>
 #include <alsa/asoundlib.h>
@@ -43,20 +41,6 @@ constexpr int kAdaptiveSwitchBuffers = 5;
 
 }
 
-AudioCodecSetup::Hooks AudioCodecSetup::defaultHooks()
-{
-    Hooks hooks;
-    hooks.sensorType = [] { return StatusbarData()->sensorType(); };
-    hooks.muteAudioPath = [](bool mute, bool transmit) {
-        MainMenu* hub = MainMenu::getInstanceMainMenu();
-        if (!hub)
-            return false;
-        hub->muteAudioPath(mute, transmit);
-        return true;
-    };
-    return hooks;
-}
-
 AudioCodecSetup::AudioCodecSetup(QObject* parent)
     : AudioCodecSetup(nullptr, nullptr, parent)
 {
@@ -67,7 +51,6 @@ AudioCodecSetup::AudioCodecSetup(std::unique_ptr<CodecMixer> mixer,
     : QObject(parent)
     , m_mixer(mixer ? std::move(mixer) : std::make_unique<AlsaCodecMixer>())
     , m_codec(registers ? std::move(registers) : std::make_unique<CodecRegisterFile>())
-    , m_hooks(defaultHooks())
 {
     qDebug() << "--- AudioCodecSetup ---";
     setCommonModeControl();

@@ -17,8 +17,9 @@ class AudioCodecSetup : public QObject
 {
     Q_OBJECT
 public:
-    // What init() needs from the rest of the program. Empty functions are
-    // allowed: the step is skipped and logged.
+    // What init() needs from the rest of the program, handed in by whoever
+    // makes the codec. Empty functions are allowed: the step is skipped and
+    // logged.
     struct Hooks {
         // The status object's sensor type (4: sensor on the wired input).
         std::function<int()> sensorType;
@@ -26,7 +27,6 @@ public:
         // is no main window to call.
         std::function<bool(bool mute, bool transmit)> muteAudioPath;
     };
-    static Hooks defaultHooks();
 
     // The real mixer and register file.
     explicit AudioCodecSetup(QObject* parent = nullptr);

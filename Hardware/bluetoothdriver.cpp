@@ -8,7 +8,7 @@
 #include <QTimer>
 
 BluetoothDriver::BluetoothDriver(BluetoothHost* host, const Traits& traits)
-    : m_host(host ? host : &AppBluetoothHost::instance()),
+    : m_host(host),
       m_port(new BluetoothPort(traits.lineEnd, this)),
       m_btStateTimer(new QTimer(this)),
       m_btTimerTransmit(new QTimer(this)),

@@ -49,7 +49,7 @@ protected:
         AccessoryMessageQueue::Policy messagePolicy;
         int defaultDacGain;
     };
-    // Without a host the application's is used.
+    // The host answers for the application and outlives the driver.
     BluetoothDriver(BluetoothHost* host, const Traits& traits);
 
     // Takes the complete lines out of the receiver and acts on them.

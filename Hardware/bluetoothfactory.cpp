@@ -11,17 +11,18 @@ Creator& creator()
     return c;
 }
 
-Bluetooth* createBuiltIn(int moduleType, BluetoothRole)
+Bluetooth* createBuiltIn(int moduleType, BluetoothHost* host)
 {
     if (moduleType == ModuleIdc777)
-        return new BluetoothIDC777();
-    return new BluetoothWT32();
+        return new BluetoothIDC777(host);
+    return new BluetoothWT32(host);
 }
 }
 
-BluetoothPair createPair(int moduleType)
+BluetoothPair createPair(int moduleType, BluetoothHost* host)
 {
-    const Creator make = creator() ? creator() : Creator(createBuiltIn);
+    const Creator make = creator() ? creator()
+                                   : Creator([host](int type, BluetoothRole) { return createBuiltIn(type, host); });
     BluetoothPair pair;
     pair.source = make(moduleType, BluetoothRole::Source);
     pair.sink = make(moduleType, BluetoothRole::Sink);

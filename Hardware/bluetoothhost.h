@@ -38,27 +38,4 @@ public:
     virtual void sleepMs(int ms) = 0;
 };
 
-// The application's answers: the settings store handed over once it exists,
-// the process flags, and the main window.
-class AppBluetoothHost : public BluetoothHost
-{
-public:
-    static AppBluetoothHost& instance();
-
-    QString btIdMicrophone() override;
-    QString btIdHeadphone() override;
-    bool isHearingProtectionEnabled() override;
-    int headphoneVolumeOffset() override;
-    bool isMuteKeySwitchmode() override;
-    QString timeFormat() override;
-    void updateMicrophoneParameter() override;
-    bool debugFeatures() override;
-    bool productionTestEnabled() override;
-    int showErrorMessage(const QString& headline, const QString& text) override;
-    void sleepMs(int ms) override;
-
-private:
-    AppBluetoothHost() = default;
-};
-
 #endif

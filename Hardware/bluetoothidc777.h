@@ -52,8 +52,8 @@ public:
     static constexpr int kMaxConfigWrites = 3;      // per hardware reset
     static constexpr int kPairingRecheckTicks = 100;  // 10 s, then the paired list is read again
 
-    // Without a host the application's is used.
-    explicit BluetoothIDC777(BluetoothHost* host = nullptr);
+    // The host answers for the application and outlives the driver.
+    explicit BluetoothIDC777(BluetoothHost* host);
     ~BluetoothIDC777() override;
 
     void initBluetooth(QString portName, QString btId) override;

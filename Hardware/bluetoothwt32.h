@@ -44,8 +44,8 @@ public:
     static constexpr int kInitDtrPulseMs = 2000;
     static constexpr int kDtrEdgeMs = 20;
 
-    // Without a host the application's is used.
-    explicit BluetoothWT32(BluetoothHost* host = nullptr);
+    // The host answers for the application and outlives the driver.
+    explicit BluetoothWT32(BluetoothHost* host);
     ~BluetoothWT32() override;
 
     void initBluetooth(QString portName, QString btId) override;

@@ -2,8 +2,6 @@
 #include "devicelayer.h"
 #include "gpio.h"
 #include "systemclock.h"
-#include "Management/systemsettings.h"
-#include "mainmenu.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -53,14 +51,6 @@ qint64 monotonicMs()
     if (!timer.isValid())
         timer.start();
     return timer.elapsed();
-}
-
-// Seconds to add to UTC for the unit's wall clock, from the settings.
-int localOffsetSeconds()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    const Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
-    return settings ? settings->getTimezoneOffset() + settings->getDaylightSavingTimeOffet() : 0;
 }
 
 }
@@ -223,7 +213,8 @@ void Gps::setClockFromGps(const QDateTime& utc)
         return;
     }
     m_clockPending = false;
-    const QDateTime local = QDateTime(utc.date(), utc.time(), Qt::UTC).addSecs(localOffsetSeconds());
+    const int offset = m_localOffset ? m_localOffset() : 0;
+    const QDateTime local = QDateTime(utc.date(), utc.time(), Qt::UTC).addSecs(offset);
     SystemClock::set(local);
     m_lastClockSetting = local;
 }

@@ -18,7 +18,7 @@ class GpsNmeaSource;
 // UBX-CFG-RST out, its power on GPIO 16. Validity is the fix state of the
 // last RMC or GGA sentence; positions come only from fixed sentences. While
 // enabled, the first fix after start, after an enable and after a loss sets
-// the system clock to GPS time in the zone of the settings.
+// the system clock to GPS time in the zone its local offset gives.
 // Getters never block and never change anything.
 class Gps : public QObject
 {
@@ -79,6 +79,10 @@ public:
     // Milliseconds of a monotonic clock; tests replace it.
     using Clock = std::function<qint64()>;
     void setClock(Clock clock);
+    // Seconds to add to UTC for the wall clock, asked each time the clock is
+    // set; without it the clock is set to UTC.
+    using LocalOffset = std::function<int()>;
+    void setLocalOffset(LocalOffset offset) { m_localOffset = std::move(offset); }
 
 public slots:
     // Ages out the fix and the satellites and reopens the port; every kCheckMs.
@@ -99,6 +103,7 @@ private:
     QSerialPort* m_port = nullptr;
     QTimer m_checkTimer;
     Clock m_clock;
+    LocalOffset m_localOffset;
     bool m_gpsDataValid = false;
     bool m_systemTimeViaGps = true;
     bool m_clockPending = true;

@@ -3,8 +3,8 @@
 // main page and the microphone parameters sent to the accessory.
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
-#include "Hardware/bluetoothhost.h"
 #include "Tools/statusbar.h"
+#include "apphosts.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "recordingcodecmixer.h"

@@ -3,6 +3,7 @@
 #include "Hardware/bluetoothfactory.h"
 #include "Hardware/bluetoothidc777.h"
 #include "Hardware/bluetoothwt32.h"
+#include "idc777testing.h"
 #include "recordingbluetooth.h"
 
 #include <QtTest>
@@ -17,9 +18,10 @@ private slots:
 
 void TestBluetoothInterface::factoryBuildsSourceFirst()
 {
+    RecordingBluetoothHost host;
     QList<RecordingBluetooth*> built;
     RecordingBluetooth::install(&built);
-    const BluetoothPair pair = BluetoothFactory::createPair(0);
+    const BluetoothPair pair = BluetoothFactory::createPair(0, &host);
     RecordingBluetooth::uninstall();
     std::unique_ptr<Bluetooth> source(pair.source), sink(pair.sink);
     QCOMPARE(built.size(), 2);
@@ -29,11 +31,11 @@ void TestBluetoothInterface::factoryBuildsSourceFirst()
     QCOMPARE(built[1]->moduleType, 0);
 
     // Without a creator the built-in pair is made: the driver of the type.
-    const BluetoothPair idc777 = BluetoothFactory::createPair(BluetoothFactory::ModuleIdc777);
+    const BluetoothPair idc777 = BluetoothFactory::createPair(BluetoothFactory::ModuleIdc777, &host);
     std::unique_ptr<Bluetooth> a(idc777.source), b(idc777.sink);
     QVERIFY(qobject_cast<BluetoothIDC777*>(idc777.source));
     QVERIFY(qobject_cast<BluetoothIDC777*>(idc777.sink));
-    const BluetoothPair wt32 = BluetoothFactory::createPair(BluetoothFactory::ModuleWt32);
+    const BluetoothPair wt32 = BluetoothFactory::createPair(BluetoothFactory::ModuleWt32, &host);
     std::unique_ptr<Bluetooth> c(wt32.source), d(wt32.sink);
     QVERIFY(qobject_cast<BluetoothWT32*>(wt32.source));
     QVERIFY(qobject_cast<BluetoothWT32*>(wt32.sink));

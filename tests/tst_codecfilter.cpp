@@ -1,7 +1,7 @@
 // The codec's band filter: tables, choice of rows and the register writes.
 #include "Audio/audiocodecsetup.h"
 #include "Audio/codecfiltertables.h"
-#include "Management/systemsettings.h"
+#include "Management/settingsstore.h"
 #include "logcapture.h"
 #include "recordingcodecmixer.h"
 #include "recordingregisterport.h"

@@ -2,6 +2,7 @@
 #include "Audio/alsacodecmixer.h"
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/devicelayer.h"
+#include "apphosts.h"
 #include "logcapture.h"
 #include "recordingcodecmixer.h"
 #include "recordingregisterport.h"
@@ -277,6 +278,7 @@ void TestCodecMixer::initWithoutHubOrStatusObject()
     // The production hooks with no main window: the status object knows no
     // sensor yet (input 1), and nothing is dereferenced.
     RecordingCodec rig;
+    rig.codec.setHooks(AppHosts::codecHooks());
     LogCapture log;
     rig.codec.init();
     QCOMPARE(rig.mixer->lines().mid(rig.mixer->lines().size() - 6), inputSwitches(1));

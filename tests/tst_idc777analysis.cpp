@@ -1,6 +1,7 @@
 // IDC777 driver: the analysis of what the module prints, fed straight into
 // the driver (no port): data events, module events, the link status, search,
 // pairing and the invalid-address message.
+#include "apphosts.h"
 #include "idc777testing.h"
 #include "logcapture.h"
 #include "modalhelper.h"

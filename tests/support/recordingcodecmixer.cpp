@@ -1,8 +1,4 @@
 #include "recordingcodecmixer.h"
-#include "Audio/audiocodecsetup.h"
-#include "mainmenu.h"
-
-#include <memory>
 
 QVector<int> RecordingCodecMixer::applyAll(const QVector<Write>& writes)
 {
@@ -45,11 +41,4 @@ QString RecordingCodecMixer::line(Kind kind, const QString& control, long value)
     case Kind::Volume: name = "volume"; break;
     }
     return QString("%1 %2=%3").arg(QLatin1String(name), control).arg(value);
-}
-
-RecordingCodecMixer* recordCodec(MainMenu* w)
-{
-    auto* mixer = new RecordingCodecMixer;
-    w->getAudioCodecInstance()->setMixer(std::unique_ptr<CodecMixer>(mixer));
-    return mixer;
 }

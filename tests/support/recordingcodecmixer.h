@@ -42,6 +42,7 @@ private:
 };
 
 // Puts a recording mixer behind the main window's codec; the codec owns it.
+// Made with the main window's rig (testunit.cpp).
 RecordingCodecMixer* recordCodec(MainMenu* w);
 
 // A codec of its own on recording backends; the constructor's writes are

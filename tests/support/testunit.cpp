@@ -3,6 +3,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
+#include "recordingcodecmixer.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -69,4 +70,11 @@ void TestUnit::openStoredView(int widget, const QString& dir)
     m_window->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
     m_window->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
     m_window->displayWidget(widget, Screen::StackUnchanged, Screen::StoredView);
+}
+
+RecordingCodecMixer* recordCodec(MainMenu* w)
+{
+    auto* mixer = new RecordingCodecMixer;
+    w->getAudioCodecInstance()->setMixer(std::unique_ptr<CodecMixer>(mixer));
+    return mixer;
 }

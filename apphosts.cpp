@@ -1,15 +1,15 @@
-#include "bluetoothhost.h"
+#include "apphosts.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 #include <QThread>
 
-// The store belongs to the main window; before it exists (or after it is
-// gone) the answers are those of an empty store.
-static Systemsettings* settings()
+// The store belongs to the main window.
+static const SettingsStore* settings()
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     return hub ? hub->getInstanceSystemsettings() : nullptr;
@@ -83,4 +83,27 @@ int AppBluetoothHost::showErrorMessage(const QString& headline, const QString& t
 void AppBluetoothHost::sleepMs(int ms)
 {
     QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+namespace AppHosts {
+
+AudioCodecSetup::Hooks codecHooks()
+{
+    AudioCodecSetup::Hooks hooks;
+    hooks.sensorType = [] { return StatusbarData()->sensorType(); };
+    hooks.muteAudioPath = [](bool mute, bool transmit) {
+        MainMenu* hub = MainMenu::getInstanceMainMenu();
+        if (!hub)
+            return false;
+        hub->muteAudioPath(mute, transmit);
+        return true;
+    };
+    return hooks;
+}
+
+int localOffsetSeconds()
+{
+    return settings() ? settings()->getTimezoneOffset() + settings()->getDaylightSavingTimeOffet() : 0;
+}
+
 }
