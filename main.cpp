@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #ifndef VQ_TARGET_BUILD
+#include "Tools/hostkeyrepeat.h"
 #include "Tools/startupprobe.h"
 #endif
 
@@ -30,6 +31,9 @@ int main(int argc, char* argv[])
 
     QApplication::setAttribute(Qt::AA_Use96Dpi);
     QApplication app(argc, argv);
+#ifndef VQ_TARGET_BUILD
+    HostKeyRepeat::pressesOnly();
+#endif
 
     EventHandler eventHandler;
     app.installEventFilter(&eventHandler);
