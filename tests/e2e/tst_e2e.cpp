@@ -56,6 +56,30 @@ bool barLit(const QImage& img, int point)
     return UnitRun::lit(img, 25 + 42 * (point - 1), 225);
 }
 
+// The browser's first row, selected: drawn in the focus colour.
+bool firstRowShown(const QImage& img)
+{
+    int lit = 0, all = 0;
+    for (int y = 50; y <= 70; ++y) {
+        for (int x = 10; x <= 410; ++x, ++all)
+            lit += UnitRun::lit(img, x, y);
+    }
+    return lit * 2 >= all;
+}
+
+// The stored view's bars end above the value labels; where a bar's fill
+// begins (its foot when it has none).
+const int kStoredBarFoot = 202;
+int storedBarTop(const QImage& img, int point)
+{
+    const int x = 25 + 42 * (point - 1);
+    for (int y = 62; y < kStoredBarFoot; ++y) {
+        if (UnitRun::lit(img, x, y))
+            return y;
+    }
+    return kStoredBarFoot;
+}
+
 // 16 kHz mono 16-bit PCM, its sizes those of the file: written whole.
 bool completeWav(const QByteArray& wav)
 {
@@ -215,7 +239,7 @@ void TestEndToEnd::walk()
     E2E_DO(u.touch(kMenuButton1.x(), kMenuButton1.y()));
     QImage keyboard;
     E2E_DO(u.waitForScreen("keyboard", [&](const QImage& img) {
-        return UnitRun::sane(img) && UnitRun::difference(img, live) > 0.3;
+        return UnitRun::sane(img) && UnitRun::changed(img, live);
     }, &keyboard));
     for (const QChar c : QString("Hydrant 3")) {
         const QPoint at = keyboardKey(c);
@@ -227,18 +251,18 @@ void TestEndToEnd::walk()
     E2E_DO(u.touch(kKeyboardAccept.x(), kKeyboardAccept.y()));
     const QDir meas(u.root() + "/media/vq4100/meas");
     const QRegularExpression dirName(R"(^PP_\d{8}_\d{6}_Hydrant 3$)");
-    QString stored;
+    QString storedDir;
     E2E_DO(u.waitFor("PP_<date>_<time>_Hydrant 3/info.ini", [&] {
         for (const QString& d : meas.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             if (dirName.match(d).hasMatch() && QFile::exists(meas.filePath(d + "/info.ini")))
-                stored = meas.filePath(d);
+                storedDir = meas.filePath(d);
         }
-        return !stored.isEmpty();
+        return !storedDir.isEmpty();
     }));
     E2E_DO(u.waitForScreen("saved", [&](const QImage& img) {
-        return UnitRun::sane(img) && UnitRun::difference(img, live) < 0.05;
+        return UnitRun::sane(img) && UnitRun::same(img, live);
     }, &m_shot));
-    QSettings info(stored + "/info.ini", QSettings::IniFormat);
+    QSettings info(storedDir + "/info.ini", QSettings::IniFormat);
     E2E_CHECK(info.value("Measurementinfo/Measurementname").toString() == "Hydrant 3", "the name in info.ini");
     double level[11] = {};
     for (int i = 1; i <= 10; ++i)
@@ -255,7 +279,7 @@ void TestEndToEnd::walk()
                       && qAbs(pos[1].toDouble() - UnitRun::kFixLon) < 5e-5,
                   QString("GPS-Position_%1 %2 is not the receiver's fix").arg(i).arg(pos.join(',')));
         const QString name = QString("/PP_Sound_%1.wav").arg(i);
-        const QByteArray copy = bytes(stored + name);
+        const QByteArray copy = bytes(storedDir + name);
         E2E_CHECK(completeWav(copy) && copy == bytes(u.root() + "/home/root/meas/wav_temp" + name),
                   name + " is not the point's recording");
     }
@@ -265,13 +289,43 @@ void TestEndToEnd::walk()
     const int battery = UnitRun::count(u.text(btLog), R"(BT_TX B\\n)");
     E2E_DO(u.key("F1"));
     E2E_DO(u.waitForScreen("main-page-again", [&](const QImage& img) {
-        return UnitRun::sane(img) && UnitRun::difference(img, m_mainPage) < 0.005;
+        return UnitRun::sane(img) && UnitRun::same(img, m_mainPage);
     }, &m_shot));
     E2E_DO(u.waitFor("BT_TX B in bt-sim.log",
                      [&] { return UnitRun::count(u.text(btLog), R"(BT_TX B\\n)") > battery; }));
 
     step("6 (the browser)");
-    // TODO until the browser lists.
+    const QImage mainPage = m_shot;
+    E2E_DO(u.touch(kMainManagement.x(), kMainManagement.y()));
+    QImage management;
+    E2E_DO(u.waitForScreen("management", [&](const QImage& img) {
+        return UnitRun::sane(img) && UnitRun::changed(img, mainPage);
+    }, &management));
+    E2E_DO(u.touch(kManagementMeasurements.x(), kManagementMeasurements.y()));
+    QImage browser;
+    E2E_DO(u.waitForScreen("browser", [&](const QImage& img) {
+        return UnitRun::sane(img) && UnitRun::changed(img, management);
+    }, &browser));
+    E2E_CHECK(firstRowShown(browser), "no row in the list");
+    E2E_DO(u.key("F4"));
+    QImage stored;
+    E2E_DO(u.waitForScreen("stored-view", [&](const QImage& img) {
+        return UnitRun::sane(img) && UnitRun::changed(img, browser);
+    }, &stored));
+    const int top1 = storedBarTop(stored, 1), top2 = storedBarTop(stored, 2), top3 = storedBarTop(stored, 3);
+    E2E_CHECK(top2 < top1 && top1 < top3 && top3 < kStoredBarFoot,
+              QString("the stored bars: the second not the highest or the third not the lowest (tops %1 %2 %3)")
+                  .arg(top1).arg(top2).arg(top3));
+    for (int i = 4; i <= 10; ++i)
+        E2E_CHECK(storedBarTop(stored, i) == kStoredBarFoot, QString("a bar for the empty point %1").arg(i));
+    E2E_DO(u.touch(kMenuButton5.x(), kMenuButton5.y()));
+    E2E_DO(u.waitForScreen("browser-again", [&](const QImage& img) {
+        return UnitRun::sane(img) && UnitRun::same(img, browser);
+    }, &m_shot));
+    E2E_DO(u.key("F1"));
+    E2E_DO(u.waitForScreen("main-page-from-browser", [&](const QImage& img) {
+        return UnitRun::sane(img) && UnitRun::same(img, m_mainPage);
+    }, &m_shot));
 
     step("7 (hold F1)");
     const QString backlight = "/sys/class/backlight/backlight/brightness";

@@ -275,6 +275,9 @@ public:
         }
         return double(differ) / (kStripTop * a.width());
     }
+    // Another screen, or the same one where at most the focus frame moved.
+    static bool changed(const QImage& a, const QImage& b) { return difference(a, b) > 0.08; }
+    static bool same(const QImage& a, const QImage& b) { return difference(a, b) < 0.04; }
 
     // The main page, settled, once the TB-9 is linked: as an operator waits
     // before measuring (a screen opened before warns of the missing link).
@@ -290,7 +293,7 @@ public:
         if (!error.isEmpty())
             return error;
         return waitForScreen("pinpointing", [&](const QImage& img) {
-            return sane(img) && difference(img, mainPage) > 0.05;
+            return sane(img) && changed(img, mainPage);
         }, shot);
     }
 
