@@ -145,6 +145,8 @@ void TestEndToEnd::step(const QString& name)
 
 void TestEndToEnd::cleanup()
 {
+    if (QTest::currentTestFailed())
+        m_unit->keepScreen("at-failure");
     m_unit->stop();
     if (!QTest::currentTestFailed())
         return;
@@ -179,32 +181,32 @@ void TestEndToEnd::point(int n, int noiseDb)
     QElapsedTimer listening;
 
     E2E_DO(u.waitFor(noise + " in both feeds (devsim.log)", bothFed));
-        E2E_DO(u.key("F6"));
-        E2E_DO(u.waitFor(QString("point %1: gpio17 1 and the TB-9 ACTIVE").arg(n), [&] {
-            return u.text(gpio17).trimmed() == "1"
-                   && UnitRun::count(u.text(btLog), R"(BT_TX I \S+ ACTIVE)") > active;
-        }));
-        listening.start();
-        E2E_DO(u.waitForScreen(QString("point-%1-listening").arg(n),
-                               [&](const QImage& img) { return listening.elapsed() >= 3000 && barLit(img, n); },
-                               &m_shot, false));
-        E2E_DO(u.key("F6"));
-        E2E_DO(u.waitFor(QString("point %1: gpio17 0 and the TB-9 MUTE").arg(n), [&] {
-            return u.text(gpio17).trimmed() == "0"
-                   && UnitRun::count(u.text(btLog), R"(BT_TX I \S+ MUTE)") > muted;
-        }));
-        E2E_DO(u.waitFor("a complete " + wav, [&] {
-            const QByteArray now = bytes(u.root() + wav);
-            return now != before && completeWav(now);
-        }));
-        E2E_DO(u.waitForScreen(QString("point-%1-closed").arg(n),
-                               [&](const QImage& img) {
-                                   bool bars = UnitRun::sane(img);
-                                   for (int i = 1; i <= n; ++i)
-                                       bars = bars && barLit(img, i);
-                                   return bars;
-                               },
-                               &m_shot));
+    E2E_DO(u.key("F6"));
+    E2E_DO(u.waitFor(QString("point %1: gpio17 1 and the TB-9 ACTIVE").arg(n), [&] {
+        return u.text(gpio17).trimmed() == "1"
+               && UnitRun::count(u.text(btLog), R"(BT_TX I \S+ ACTIVE)") > active;
+    }));
+    listening.start();
+    E2E_DO(u.waitForScreen(QString("point-%1-listening").arg(n),
+                           [&](const QImage& img) { return listening.elapsed() >= 3000 && barLit(img, n); },
+                           &m_shot, false));
+    E2E_DO(u.key("F6"));
+    E2E_DO(u.waitFor(QString("point %1: gpio17 0 and the TB-9 MUTE").arg(n), [&] {
+        return u.text(gpio17).trimmed() == "0"
+               && UnitRun::count(u.text(btLog), R"(BT_TX I \S+ MUTE)") > muted;
+    }));
+    E2E_DO(u.waitFor("a complete " + wav, [&] {
+        const QByteArray now = bytes(u.root() + wav);
+        return now != before && completeWav(now);
+    }));
+    E2E_DO(u.waitForScreen(QString("point-%1-closed").arg(n),
+                           [&](const QImage& img) {
+                               bool bars = UnitRun::sane(img);
+                               for (int i = 1; i <= n; ++i)
+                                   bars = bars && barLit(img, i);
+                               return bars;
+                           },
+                           &m_shot));
 }
 
 void TestEndToEnd::walk()

@@ -81,6 +81,7 @@ public:
                     &pulse);
         if (!error.isEmpty())
             return error;
+        m_pulseStarted = true;
         m_pulsePid = text("/var/lib/sim/pulse/pid").trimmed().toLongLong();
 
         // The display number comes on stdout once the server listens: no
@@ -131,9 +132,9 @@ public:
                 p->waitForFinished(5000);
             }
         }
-        if (m_pulsePid > 0) {
+        if (m_pulseStarted) {
             run({m_setup.sourceDir + "/scripts/pulse-private", "stop", root()});
-            m_pulsePid = 0;
+            m_pulseStarted = false;
         }
         if (m_xvfb.state() != QProcess::NotRunning) {
             m_xvfb.terminate();
@@ -217,14 +218,15 @@ public:
                 return ok;
             },
             timeoutMs);
-        const QString name = QString("%1/shots/%2-%3%4.png")
-                                 .arg(m_setup.folder)
-                                 .arg(++m_shots, 2, 10, QChar('0'))
-                                 .arg(label)
-                                 .arg(error.isEmpty() && failure.isEmpty() ? "" : "-failed");
-        QFile::rename(current, name);
+        QFile::rename(current, nextShot(label + (error.isEmpty() && failure.isEmpty() ? "" : "-failed")));
         *shot = previous;
         return error.isEmpty() ? failure : error;
+    }
+    // The screen as it is now, as the next numbered file (after a failure).
+    void keepScreen(const QString& label)
+    {
+        if (m_xvfb.state() != QProcess::NotRunning)
+            run({"import", "-window", "root", nextShot(label)});
     }
 
     // What a screenshot shows.
@@ -310,6 +312,11 @@ public:
     }
 
 private:
+    QString nextShot(const QString& label)
+    {
+        return QString("%1/shots/%2-%3.png").arg(m_setup.folder).arg(++m_shots, 2, 10, QChar('0')).arg(label);
+    }
+
     QString whoDied(bool programMayEnd)
     {
         QCoreApplication::processEvents();
@@ -322,7 +329,7 @@ private:
             return "devsim serve ended (devsim.log)";
         if (m_xvfb.state() == QProcess::NotRunning)
             return "the display ended (xvfb.log)";
-        if (m_pulsePid > 0 && ::kill(pid_t(m_pulsePid), 0) != 0)
+        if (m_pulseStarted && m_pulsePid > 0 && ::kill(pid_t(m_pulsePid), 0) != 0)
             return "the sound server ended (root/var/lib/sim/pulse/pulse.log)";
         return {};
     }
@@ -354,6 +361,7 @@ private:
     QProcess m_serve;
     QProcess m_xvfb;
     QProcess m_program;
+    bool m_pulseStarted = false;
     qint64 m_pulsePid = 0;
     int m_shots = 0;
 };
