@@ -109,142 +109,142 @@ Mientras esté conectada, el equipo no guarda mediciones, capturas de pantalla n
     <message>
         <source>ChooseTheFileToInstall</source>
         <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
-        <translation type="unfinished">Choose the update to install: tap it, or press OK.</translation>
+        <translation>Elija la actualización que desea instalar: tóquela o pulse OK.</translation>
     </message>
     <message>
         <source>TheUpdateCannotBeStoredOnTheUnit</source>
         <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update cannot be stored on the unit. Nothing was installed.</translation>
+        <translation>La actualización no se puede guardar en el equipo. No se ha instalado nada.</translation>
     </message>
     <message>
         <source>TheFileIsNoLongerOnTheDataPartition</source>
         <translatorcomment>The file is no longer on the data storage.</translatorcomment>
-        <translation type="unfinished">The file is no longer on the data storage.</translation>
+        <translation>El archivo ya no está en la memoria de datos.</translation>
     </message>
     <message>
         <source>TheFileNameHoldsNoUsableVersion</source>
         <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
-        <translation type="unfinished">The file name holds no usable version (up to 16 letters, digits and dots).</translation>
+        <translation>El nombre del archivo no contiene una versión válida (hasta 16 letras, cifras y puntos).</translation>
     </message>
     <message>
         <source>TheFileIsEmpty</source>
         <translatorcomment>The file is empty.</translatorcomment>
-        <translation type="unfinished">The file is empty.</translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>TheFileIsTooLargeForTheTB9</source>
         <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
-        <translation type="unfinished">The file is too large for the TB-9 (at most 64000 bytes).</translation>
+        <translation>El archivo es demasiado grande para el TB-9 (64000 bytes como máximo).</translation>
     </message>
     <message>
         <source>TheFileCannotBeRead</source>
         <translatorcomment>The file cannot be read.</translatorcomment>
-        <translation type="unfinished">The file cannot be read.</translation>
+        <translation>No se puede leer el archivo.</translation>
     </message>
     <message>
         <source>TheUpdateFileWasNotCopiedCompletely</source>
         <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update file could not be copied completely. Nothing was installed.</translation>
+        <translation>No se pudo copiar completamente el archivo de actualización. No se ha instalado nada.</translation>
     </message>
     <message>
         <source>TheUnitCannotBePreparedForTheUpdate</source>
         <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The unit cannot be prepared for the update. Nothing was installed.</translation>
+        <translation>No se puede preparar el equipo para la actualización. No se ha instalado nada.</translation>
     </message>
     <message>
         <source>TheTB9NowRunsVersion</source>
         <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
-        <translation type="unfinished">The TB-9 now runs version %1.</translation>
+        <translation>Ahora el TB-9 tiene la versión %1.</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
         <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer. The update was stopped.</translation>
+        <translation>El TB-9 no respondió. Se detuvo la actualización.</translation>
     </message>
     <message>
         <source>TheTB9RefusedTheUpdate</source>
         <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 refused the update. The update was stopped.</translation>
+        <translation>El TB-9 rechazó la actualización. Se detuvo la actualización.</translation>
     </message>
     <message>
         <source>TheTB9RestartedDuringTheTransfer</source>
         <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted during the transfer. The update was stopped.</translation>
+        <translation>El TB-9 se reinició durante la transferencia. Se detuvo la actualización.</translation>
     </message>
     <message>
         <source>TheTB9DidNotRestartAfterTheTransfer</source>
         <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translation>
+        <translation>El TB-9 no se reinició tras la transferencia. Compruebe su versión en la página TB-9.</translation>
     </message>
     <message>
         <source>TheTB9RestartedButDidNotReportItsVersion</source>
         <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translation>
+        <translation>El TB-9 se reinició pero no indicó su versión. Compruébela en la página TB-9.</translation>
     </message>
     <message>
         <source>TheTB9ReportsAnotherVersion</source>
         <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
-        <translation type="unfinished">After the update the TB-9 reports version %1, not %2.</translation>
+        <translation>Tras la actualización, el TB-9 indica la versión %1, no la %2.</translation>
     </message>
     <message>
         <source>TheTB9UpdateWasCancelled</source>
         <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
-        <translation type="unfinished">The update of the TB-9 was cancelled.</translation>
+        <translation>Se canceló la actualización del TB-9.</translation>
     </message>
     <message>
         <source>UnitFromTo</source>
         <translatorcomment>Unit: %1 → %2</translatorcomment>
-        <translation type="unfinished">Unit: %1 → %2</translation>
+        <translation>Equipo: %1 → %2</translation>
     </message>
     <message>
         <source>TB9FromTo</source>
         <translatorcomment>TB-9: %1 → %2</translatorcomment>
-        <translation type="unfinished">TB-9: %1 → %2</translation>
+        <translation>TB-9: %1 → %2</translation>
     </message>
     <message>
         <source>NoFirmwareFileOnTheDataPartition</source>
         <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
-        <translation type="unfinished">No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+        <translation>No hay ningún archivo de actualización en la memoria de datos (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
     </message>
     <message>
         <source>InstallVersionOnTheUnit</source>
         <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the unit? The unit restarts to install it.</translation>
+        <translation>¿Instalar la versión %1 en el equipo? El equipo se reinicia para instalarla.</translation>
     </message>
     <message>
         <source>InstallVersionOnTheTB9</source>
         <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translation>
+        <translation>¿Instalar la versión %1 en el TB-9? Mantenga el TB-9 encendido y cerca del equipo.</translation>
     </message>
     <message>
         <source>CopyingTheUpdateFile</source>
         <translatorcomment>Copying the update file...</translatorcomment>
-        <translation type="unfinished">Copying the update file...</translation>
+        <translation>Copiando el archivo de actualización...</translation>
     </message>
     <message>
         <source>TheUnitRestartsToInstallTheUpdate</source>
         <translatorcomment>The unit restarts to install the update.</translatorcomment>
-        <translation type="unfinished">The unit restarts to install the update.</translation>
+        <translation>El equipo se reinicia para instalar la actualización.</translation>
     </message>
     <message>
         <source>TheUnitCouldNotBeRestarted</source>
         <translatorcomment>The unit could not be restarted.</translatorcomment>
-        <translation type="unfinished">The unit could not be restarted.</translation>
+        <translation>No se pudo reiniciar el equipo.</translation>
     </message>
     <message>
         <source>SendingTheUpdateToTheTB9</source>
         <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
-        <translation type="unfinished">Sending the update to the TB-9... Back stops it.</translation>
+        <translation>Enviando la actualización al TB-9... Atrás la detiene.</translation>
     </message>
     <message>
         <source>PleaseWaitUntilTheCopyHasFinished</source>
         <translatorcomment>Please wait until the copy has finished.</translatorcomment>
-        <translation type="unfinished">Please wait until the copy has finished.</translation>
+        <translation>Espere hasta que termine la copia.</translation>
     </message>
     <message>
         <source>TheTB9IsNotConnected</source>
         <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: the update cannot be sent.</translation>
+        <translation>Sin conexión Bluetooth con el TB-9: no se puede enviar la actualización.</translation>
     </message>
 </context>
 <context>

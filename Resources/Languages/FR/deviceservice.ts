@@ -109,142 +109,142 @@ Pendant la connexion, l'appareil n'enregistre ni mesures, ni captures d'écran, 
     <message>
         <source>ChooseTheFileToInstall</source>
         <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
-        <translation type="unfinished">Choose the update to install: tap it, or press OK.</translation>
+        <translation>Choisir la mise à jour à installer : la toucher ou appuyer sur OK.</translation>
     </message>
     <message>
         <source>TheUpdateCannotBeStoredOnTheUnit</source>
         <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update cannot be stored on the unit. Nothing was installed.</translation>
+        <translation>La mise à jour ne peut pas être déposée sur l'appareil. Rien n'a été installé.</translation>
     </message>
     <message>
         <source>TheFileIsNoLongerOnTheDataPartition</source>
         <translatorcomment>The file is no longer on the data storage.</translatorcomment>
-        <translation type="unfinished">The file is no longer on the data storage.</translation>
+        <translation>Le fichier n'est plus dans la mémoire de données.</translation>
     </message>
     <message>
         <source>TheFileNameHoldsNoUsableVersion</source>
         <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
-        <translation type="unfinished">The file name holds no usable version (up to 16 letters, digits and dots).</translation>
+        <translation>Le nom du fichier ne contient aucune version utilisable (jusqu'à 16 lettres, chiffres et points).</translation>
     </message>
     <message>
         <source>TheFileIsEmpty</source>
         <translatorcomment>The file is empty.</translatorcomment>
-        <translation type="unfinished">The file is empty.</translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>TheFileIsTooLargeForTheTB9</source>
         <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
-        <translation type="unfinished">The file is too large for the TB-9 (at most 64000 bytes).</translation>
+        <translation>Le fichier est trop volumineux pour le TB-9 (64000 octets au maximum).</translation>
     </message>
     <message>
         <source>TheFileCannotBeRead</source>
         <translatorcomment>The file cannot be read.</translatorcomment>
-        <translation type="unfinished">The file cannot be read.</translation>
+        <translation>Le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>TheUpdateFileWasNotCopiedCompletely</source>
         <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update file could not be copied completely. Nothing was installed.</translation>
+        <translation>Le fichier de mise à jour n'a pas pu être copié entièrement. Rien n'a été installé.</translation>
     </message>
     <message>
         <source>TheUnitCannotBePreparedForTheUpdate</source>
         <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The unit cannot be prepared for the update. Nothing was installed.</translation>
+        <translation>L'appareil ne peut pas être préparé pour la mise à jour. Rien n'a été installé.</translation>
     </message>
     <message>
         <source>TheTB9NowRunsVersion</source>
         <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
-        <translation type="unfinished">The TB-9 now runs version %1.</translation>
+        <translation>Le TB-9 fonctionne maintenant avec la version %1.</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
         <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer. The update was stopped.</translation>
+        <translation>Le TB-9 n'a pas répondu. La mise à jour a été interrompue.</translation>
     </message>
     <message>
         <source>TheTB9RefusedTheUpdate</source>
         <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 refused the update. The update was stopped.</translation>
+        <translation>Le TB-9 a refusé la mise à jour. La mise à jour a été interrompue.</translation>
     </message>
     <message>
         <source>TheTB9RestartedDuringTheTransfer</source>
         <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted during the transfer. The update was stopped.</translation>
+        <translation>Le TB-9 a redémarré pendant le transfert. La mise à jour a été interrompue.</translation>
     </message>
     <message>
         <source>TheTB9DidNotRestartAfterTheTransfer</source>
         <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translation>
+        <translation>Le TB-9 n'a pas redémarré après le transfert. Vérifier sa version sur la page TB-9.</translation>
     </message>
     <message>
         <source>TheTB9RestartedButDidNotReportItsVersion</source>
         <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translation>
+        <translation>Le TB-9 a redémarré mais n'a pas indiqué sa version. La vérifier sur la page TB-9.</translation>
     </message>
     <message>
         <source>TheTB9ReportsAnotherVersion</source>
         <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
-        <translation type="unfinished">After the update the TB-9 reports version %1, not %2.</translation>
+        <translation>Après la mise à jour, le TB-9 indique la version %1 et non %2.</translation>
     </message>
     <message>
         <source>TheTB9UpdateWasCancelled</source>
         <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
-        <translation type="unfinished">The update of the TB-9 was cancelled.</translation>
+        <translation>La mise à jour du TB-9 a été annulée.</translation>
     </message>
     <message>
         <source>UnitFromTo</source>
         <translatorcomment>Unit: %1 → %2</translatorcomment>
-        <translation type="unfinished">Unit: %1 → %2</translation>
+        <translation>Appareil : %1 → %2</translation>
     </message>
     <message>
         <source>TB9FromTo</source>
         <translatorcomment>TB-9: %1 → %2</translatorcomment>
-        <translation type="unfinished">TB-9: %1 → %2</translation>
+        <translation>TB-9 : %1 → %2</translation>
     </message>
     <message>
         <source>NoFirmwareFileOnTheDataPartition</source>
         <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
-        <translation type="unfinished">No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+        <translation>Aucun fichier de mise à jour dans la mémoire de données (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
     </message>
     <message>
         <source>InstallVersionOnTheUnit</source>
         <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the unit? The unit restarts to install it.</translation>
+        <translation>Installer la version %1 sur l'appareil ? L'appareil redémarre pour l'installer.</translation>
     </message>
     <message>
         <source>InstallVersionOnTheTB9</source>
         <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translation>
+        <translation>Installer la version %1 sur le TB-9 ? Laisser le TB-9 allumé et près de l'appareil.</translation>
     </message>
     <message>
         <source>CopyingTheUpdateFile</source>
         <translatorcomment>Copying the update file...</translatorcomment>
-        <translation type="unfinished">Copying the update file...</translation>
+        <translation>Copie du fichier de mise à jour...</translation>
     </message>
     <message>
         <source>TheUnitRestartsToInstallTheUpdate</source>
         <translatorcomment>The unit restarts to install the update.</translatorcomment>
-        <translation type="unfinished">The unit restarts to install the update.</translation>
+        <translation>L'appareil redémarre pour installer la mise à jour.</translation>
     </message>
     <message>
         <source>TheUnitCouldNotBeRestarted</source>
         <translatorcomment>The unit could not be restarted.</translatorcomment>
-        <translation type="unfinished">The unit could not be restarted.</translation>
+        <translation>L'appareil n'a pas pu être redémarré.</translation>
     </message>
     <message>
         <source>SendingTheUpdateToTheTB9</source>
         <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
-        <translation type="unfinished">Sending the update to the TB-9... Back stops it.</translation>
+        <translation>Envoi de la mise à jour au TB-9... Retour l'interrompt.</translation>
     </message>
     <message>
         <source>PleaseWaitUntilTheCopyHasFinished</source>
         <translatorcomment>Please wait until the copy has finished.</translatorcomment>
-        <translation type="unfinished">Please wait until the copy has finished.</translation>
+        <translation>Veuillez patienter jusqu'à la fin de la copie.</translation>
     </message>
     <message>
         <source>TheTB9IsNotConnected</source>
         <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: the update cannot be sent.</translation>
+        <translation>Pas de connexion Bluetooth avec le TB-9 : la mise à jour ne peut pas être envoyée.</translation>
     </message>
 </context>
 <context>

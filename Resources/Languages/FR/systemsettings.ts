@@ -6,7 +6,7 @@
     <message>
         <source>SearchBluetoothDevices</source>
         <translatorcomment>Search Bluetooth devices</translatorcomment>
-        <translation>Rechercher des appareils Bluetooth</translation>
+        <translation>Rechercher des périphériques Bluetooth</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -16,7 +16,7 @@
     <message>
         <source>FoundBluetoothDevices</source>
         <translatorcomment>Found Bluetooth devices</translatorcomment>
-        <translation>Appareils Bluetooth trouvés</translation>
+        <translation>Périphériques Bluetooth trouvés</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
@@ -38,17 +38,17 @@ et appuyer sur Rechercher.</translation>
     <message>
         <source>SelectDeviceForPairing</source>
         <translatorcomment>Select device for pairing.</translatorcomment>
-        <translation>Sélectionner l'appareil à appairer.</translation>
+        <translation>Sélectionner le périphérique à appairer.</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
         <translatorcomment>No devices found.</translatorcomment>
-        <translation>Aucun appareil trouvé.</translation>
+        <translation>Aucun périphérique trouvé.</translation>
     </message>
     <message>
         <source>PairingDevice</source>
         <translatorcomment>Pairing device</translatorcomment>
-        <translation>Appairage de l'appareil</translation>
+        <translation>Appairage du périphérique</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>

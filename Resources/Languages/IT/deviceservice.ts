@@ -109,142 +109,142 @@ Finché è collegata, l'apparecchio non salva misure, schermate né file di log.
     <message>
         <source>ChooseTheFileToInstall</source>
         <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
-        <translation type="unfinished">Choose the update to install: tap it, or press OK.</translation>
+        <translation>Scegliere l'aggiornamento da installare: toccarlo o premere OK.</translation>
     </message>
     <message>
         <source>TheUpdateCannotBeStoredOnTheUnit</source>
         <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update cannot be stored on the unit. Nothing was installed.</translation>
+        <translation>Impossibile salvare l'aggiornamento nell'apparecchio. Non è stato installato nulla.</translation>
     </message>
     <message>
         <source>TheFileIsNoLongerOnTheDataPartition</source>
         <translatorcomment>The file is no longer on the data storage.</translatorcomment>
-        <translation type="unfinished">The file is no longer on the data storage.</translation>
+        <translation>Il file non è più nella memoria dati.</translation>
     </message>
     <message>
         <source>TheFileNameHoldsNoUsableVersion</source>
         <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
-        <translation type="unfinished">The file name holds no usable version (up to 16 letters, digits and dots).</translation>
+        <translation>Il nome del file non contiene una versione utilizzabile (fino a 16 lettere, cifre e punti).</translation>
     </message>
     <message>
         <source>TheFileIsEmpty</source>
         <translatorcomment>The file is empty.</translatorcomment>
-        <translation type="unfinished">The file is empty.</translation>
+        <translation>Il file è vuoto.</translation>
     </message>
     <message>
         <source>TheFileIsTooLargeForTheTB9</source>
         <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
-        <translation type="unfinished">The file is too large for the TB-9 (at most 64000 bytes).</translation>
+        <translation>Il file è troppo grande per il TB-9 (al massimo 64000 byte).</translation>
     </message>
     <message>
         <source>TheFileCannotBeRead</source>
         <translatorcomment>The file cannot be read.</translatorcomment>
-        <translation type="unfinished">The file cannot be read.</translation>
+        <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
         <source>TheUpdateFileWasNotCopiedCompletely</source>
         <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update file could not be copied completely. Nothing was installed.</translation>
+        <translation>Impossibile copiare completamente il file di aggiornamento. Non è stato installato nulla.</translation>
     </message>
     <message>
         <source>TheUnitCannotBePreparedForTheUpdate</source>
         <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The unit cannot be prepared for the update. Nothing was installed.</translation>
+        <translation>Impossibile preparare l'apparecchio per l'aggiornamento. Non è stato installato nulla.</translation>
     </message>
     <message>
         <source>TheTB9NowRunsVersion</source>
         <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
-        <translation type="unfinished">The TB-9 now runs version %1.</translation>
+        <translation>Ora il TB-9 ha la versione %1.</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
         <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer. The update was stopped.</translation>
+        <translation>Il TB-9 non ha risposto. L'aggiornamento è stato interrotto.</translation>
     </message>
     <message>
         <source>TheTB9RefusedTheUpdate</source>
         <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 refused the update. The update was stopped.</translation>
+        <translation>Il TB-9 ha rifiutato l'aggiornamento. L'aggiornamento è stato interrotto.</translation>
     </message>
     <message>
         <source>TheTB9RestartedDuringTheTransfer</source>
         <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted during the transfer. The update was stopped.</translation>
+        <translation>Il TB-9 si è riavviato durante il trasferimento. L'aggiornamento è stato interrotto.</translation>
     </message>
     <message>
         <source>TheTB9DidNotRestartAfterTheTransfer</source>
         <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translation>
+        <translation>Il TB-9 non si è riavviato dopo il trasferimento. Controllarne la versione nella pagina TB-9.</translation>
     </message>
     <message>
         <source>TheTB9RestartedButDidNotReportItsVersion</source>
         <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translation>
+        <translation>Il TB-9 si è riavviato ma non ha comunicato la sua versione. Controllarla nella pagina TB-9.</translation>
     </message>
     <message>
         <source>TheTB9ReportsAnotherVersion</source>
         <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
-        <translation type="unfinished">After the update the TB-9 reports version %1, not %2.</translation>
+        <translation>Dopo l'aggiornamento il TB-9 indica la versione %1, non %2.</translation>
     </message>
     <message>
         <source>TheTB9UpdateWasCancelled</source>
         <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
-        <translation type="unfinished">The update of the TB-9 was cancelled.</translation>
+        <translation>L'aggiornamento del TB-9 è stato annullato.</translation>
     </message>
     <message>
         <source>UnitFromTo</source>
         <translatorcomment>Unit: %1 → %2</translatorcomment>
-        <translation type="unfinished">Unit: %1 → %2</translation>
+        <translation>Apparecchio: %1 → %2</translation>
     </message>
     <message>
         <source>TB9FromTo</source>
         <translatorcomment>TB-9: %1 → %2</translatorcomment>
-        <translation type="unfinished">TB-9: %1 → %2</translation>
+        <translation>TB-9: %1 → %2</translation>
     </message>
     <message>
         <source>NoFirmwareFileOnTheDataPartition</source>
         <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
-        <translation type="unfinished">No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+        <translation>Nessun file di aggiornamento nella memoria dati (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
     </message>
     <message>
         <source>InstallVersionOnTheUnit</source>
         <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the unit? The unit restarts to install it.</translation>
+        <translation>Installare la versione %1 sull'apparecchio? L'apparecchio si riavvia per installarla.</translation>
     </message>
     <message>
         <source>InstallVersionOnTheTB9</source>
         <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translation>
+        <translation>Installare la versione %1 sul TB-9? Tenere il TB-9 acceso e vicino all'apparecchio.</translation>
     </message>
     <message>
         <source>CopyingTheUpdateFile</source>
         <translatorcomment>Copying the update file...</translatorcomment>
-        <translation type="unfinished">Copying the update file...</translation>
+        <translation>Copia del file di aggiornamento...</translation>
     </message>
     <message>
         <source>TheUnitRestartsToInstallTheUpdate</source>
         <translatorcomment>The unit restarts to install the update.</translatorcomment>
-        <translation type="unfinished">The unit restarts to install the update.</translation>
+        <translation>L'apparecchio si riavvia per installare l'aggiornamento.</translation>
     </message>
     <message>
         <source>TheUnitCouldNotBeRestarted</source>
         <translatorcomment>The unit could not be restarted.</translatorcomment>
-        <translation type="unfinished">The unit could not be restarted.</translation>
+        <translation>Impossibile riavviare l'apparecchio.</translation>
     </message>
     <message>
         <source>SendingTheUpdateToTheTB9</source>
         <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
-        <translation type="unfinished">Sending the update to the TB-9... Back stops it.</translation>
+        <translation>Invio dell'aggiornamento al TB-9... Indietro lo interrompe.</translation>
     </message>
     <message>
         <source>PleaseWaitUntilTheCopyHasFinished</source>
         <translatorcomment>Please wait until the copy has finished.</translatorcomment>
-        <translation type="unfinished">Please wait until the copy has finished.</translation>
+        <translation>Attendere il termine della copia.</translation>
     </message>
     <message>
         <source>TheTB9IsNotConnected</source>
         <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: the update cannot be sent.</translation>
+        <translation>Nessun collegamento Bluetooth con il TB-9: impossibile inviare l'aggiornamento.</translation>
     </message>
 </context>
 <context>
