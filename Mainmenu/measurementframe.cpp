@@ -102,6 +102,10 @@ MeasurementFrame::~MeasurementFrame()
     QT_TRANSLATE_NOOP("H2Sensor", "Note"),
     QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
     QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9"),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "Note"),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
 };
 
 QString MeasurementFrame::screenText(const char* key) const
@@ -357,6 +361,14 @@ MeasurementFrame::MenuDialogResult MeasurementFrame::runDialog(MenuDialog dialog
 {
     const MenuDialogRunner& runner = dialogRunner();
     return runner ? runner(dialog, parent) : builtInDialog(dialog, parent);
+}
+
+bool MeasurementFrame::storeSound(const QString& name)
+{
+    if (Audioworker()->storeAudioData(name) == 0)
+        return true;
+    Audioworker()->deleteAudioData(name);
+    return false;
 }
 
 bool MeasurementFrame::askMeasurementName(QString* name)

@@ -131,9 +131,9 @@ protected:
     // No input, no loop-back: what a stored view plays goes out alone.
     void routeStoredView();
     // Playback of a recording (a path on the unit); deactivate() stops what
-    // is playing.
+    // is playing, also a screen's own player (its override).
     void startPlayback(const QString& file);
-    void stopPlayback();
+    virtual void stopPlayback();
 
     // -- Mute ---------------------------------------------------------------
     // For screens that poll only while listening: muteAudioPath's part, then
@@ -156,6 +156,10 @@ protected:
                          const std::function<void(const MenuDialogResult&)>& takeFilter);
 
     // -- Saving -------------------------------------------------------------
+    // The recorder's last seconds as the recording `name`, whole when this
+    // returns. False when they could not be stored; no older recording of
+    // the name is left then, to be saved as this one's.
+    bool storeSound(const QString& name);
     // The name for a save from the on-screen keyboard. False when the
     // keyboard was closed without accepting, or the screen was left while it
     // was open (the IO key shows the main page before the keyboard returns):

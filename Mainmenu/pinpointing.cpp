@@ -255,7 +255,7 @@ void Pinpointing::muteAudioPath(bool mute, bool transmit)
             return;
         if (m_points.closePoint()) {
             const int p = m_points.currentStep();
-            keepSound(p);
+            storeSound(soundName(p));
             ui->labelLevel->setText(figure(m_points.minimum(p)));
             ui->labelFrequency->setText(hertz(m_points.frequency(p)));
             if (m_scaleMode == 1)
@@ -278,14 +278,6 @@ void Pinpointing::muteAudioPath(bool mute, bool transmit)
     if (m_points.beginPoint())
         shiftSounds();
     updateProgbars();
-}
-
-void Pinpointing::keepSound(int point)
-{
-    // The store returns once the file is whole; a failed one keeps an older
-    // file of the name, which would be another point's sound.
-    if (Audioworker()->storeAudioData(soundName(point)) != 0)
-        Audioworker()->deleteAudioData(soundName(point));
 }
 
 void Pinpointing::shiftSounds()

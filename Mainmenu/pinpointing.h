@@ -63,9 +63,6 @@ private:
     void startStored();
     void applyDisplayOptions();
     void showFilter();
-    // Keeps the closed point's sound under its number; a point whose sound
-    // could not be stored keeps none rather than an older one.
-    void keepSound(int point);
     // The recordings follow the points when the series moved left.
     void shiftSounds();
 

@@ -1,6 +1,8 @@
 #ifndef PINPOINTINGSERIES_H
 #define PINPOINTINGSERIES_H
 
+#include "Tools/screenstyle.h"
+
 class QSettings;
 struct MeasInfoStructure;
 
@@ -93,8 +95,7 @@ public:
     static Range scaleRange(int mode, const float* minima);
     // The scale button: with dynamic scaling 1, 2, 1, ..., without 0, 2, 0, ...
     static int nextScaleMode(int mode, bool dynamicScaling);
-    // A level in dB as a bar value: tenths of a dB, cut towards zero.
-    static int barValue(float db) { return static_cast<int>(db * 10.0f); }
+    static int barValue(float db) { return ScreenStyle::barValue(db); }
 
 private:
     template <typename T>

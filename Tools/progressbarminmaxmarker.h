@@ -11,15 +11,23 @@ class ProgressBarMinMaxMarker : public QProgressBar
 public:
     explicit ProgressBarMinMaxMarker(QWidget* parent = nullptr);
 
-    void setMaxMarker(int value) { m_maxMarker = value; }
+    // A marker moves without the value: both repaint on a change.
+    void setMaxMarker(int value) { setMarker(&m_maxMarker, value); }
     int maxMarker() const { return m_maxMarker; }
-    void setMinMarker(int value) { m_minMarker = value; }
+    void setMinMarker(int value) { setMarker(&m_minMarker, value); }
     int minMarker() const { return m_minMarker; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setMarker(int* marker, int value)
+    {
+        if (*marker != value) {
+            *marker = value;
+            update();
+        }
+    }
     // Column of a marker, or -1 when it is not drawn.
     int markerX(int marker) const;
 

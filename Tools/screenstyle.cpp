@@ -31,6 +31,12 @@ void setBarValue(QProgressBar* bar, int value)
     bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
 }
 
+int barValue(float db)
+{
+    // Bounded before the conversion: a float beyond int has no int value.
+    return int(qBound(0.0f, db * 10.0f, 1000.0f));
+}
+
 QString chunkSheet(const QString& colourName)
 {
     return QString("QProgressBar::chunk { background-color: %1; }").arg(colourName);

@@ -20,6 +20,9 @@ QString buttonPicture(const QString& dir, const QString& normal, const QString& 
 
 // QProgressBar ignores a value outside its range and keeps the old one.
 void setBarValue(QProgressBar* bar, int value);
+// A level in dB as a bar value: tenths of a dB, cut towards zero, within
+// the bars' 0..1000.
+int barValue(float db);
 
 // Bar chunk colours: a named colour ("yellow") or one by components.
 QString chunkSheet(const QString& colourName);

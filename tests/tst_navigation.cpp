@@ -122,7 +122,7 @@ void TestNavigation::workedExample()
     QVERIFY(level);
     QCOMPARE(unit.menuStack(), QVector<int>({0, 4, 7}));
 
-    click(level, "butMenuBack");  // the stored view returns to the browser
+    click(level, "butMenuStoredBack");  // the stored view returns to the browser
     QCOMPARE(unit.currentPage(), browser);
     QCOMPARE(unit.menuStack(), QVector<int>({0, 4, 7}));
 
@@ -201,7 +201,7 @@ void TestNavigation::muteSignalMovesWithTheScreens()
     // A screen that leaves by itself lets go of the signal.
     w->displayWidget(1, 1, 0);
     QCOMPARE(sink->muteReceivers(), 1);  // level alone
-    click(unit.currentPage(), "butMenuBack");
+    click(unit.currentPage(), "butMenuMainmenu");
     QCOMPARE(unit.currentPage(), unit.mainPage());
     QCOMPARE(sink->muteReceivers(), 1);  // the main menu
 }
@@ -309,19 +309,20 @@ void TestNavigation::screensLeaveOnBackAndEscape()
     for (const auto& entry : stored)
         QVERIFY(StoredEntries::add(unit.root, entry.first));
     MainMenu* w = unit.start();
-    // Pinpointing's Back turns its menu page: it leaves by its main-menu
-    // button, and its stored view by its own Back; pipe locating and the H2
-    // screen have their home button and the stored view's Back; the
-    // pressure screen has no Back: its home button leaves, live or stored.
+    // Pinpointing's Back turns its menu page: it and level measurement leave
+    // by their main-menu button, and their stored views by their own Back;
+    // pipe locating and the H2 screen have their home button and the stored
+    // view's Back; the pressure screen has no Back: its home button leaves,
+    // live or stored.
     auto leave = [](QWidget* screen, bool useEscape, bool stored = false) {
-        const bool pinpointing = qobject_cast<Pinpointing*>(screen);
+        const bool ownMenu = qobject_cast<Pinpointing*>(screen) || qobject_cast<Levelmeasurement*>(screen);
         const bool pressure = qobject_cast<PressureSensor*>(screen);
         const bool home = qobject_cast<Pipelocating*>(screen) || qobject_cast<H2Sensor*>(screen);
-        const char* back = pressure                          ? "butMenuHome"
-                           : stored && (pinpointing || home) ? "butMenuStoredBack"
-                           : pinpointing                     ? "butMenuMainmenu"
-                           : home                            ? "butMenuHome"
-                                                             : "butMenuBack";
+        const char* back = pressure                      ? "butMenuHome"
+                           : stored && (ownMenu || home) ? "butMenuStoredBack"
+                           : ownMenu                     ? "butMenuMainmenu"
+                           : home                        ? "butMenuHome"
+                                                         : "butMenuBack";
         useEscape ? escapeRelease(screen) : click(screen, back);
     };
     for (int widget : {1, 3, 6, 8, 9, 11}) {
@@ -333,7 +334,7 @@ void TestNavigation::screensLeaveOnBackAndEscape()
             QWidget* screen = unit.currentPage();
             QVERIFY(screen != unit.mainPage());
             auto* title = screen->findChild<QLabel*>("labelTitle");
-            QVERIFY(widget == 3 || widget == 6 || widget == 8 || widget == 11 || (title && !title->text().isEmpty()));
+            QVERIFY(widget != 9 || (title && !title->text().isEmpty()));
             leave(screen, useEscape);
             QCOMPARE(unit.currentPage(), unit.mainPage());
 

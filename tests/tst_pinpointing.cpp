@@ -10,11 +10,11 @@
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
+#include "recorderfeed.h"
 #include "recordingcodecmixer.h"
 #include "signalgenerator.h"
 #include "testunit.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
@@ -42,16 +42,7 @@ struct Rig {
     void point(double noiseDb, const QByteArray& sound, bool valid = true, bool close = true)
     {
         pp->muteAudioPath(false, true);
-        BackgroundRecording* rec = Audioworker()->recorder();
-        QMetaObject::invokeMethod(
-            rec,
-            [rec, &sound] {
-                QBuffer input;
-                input.setData(sound);
-                input.open(QIODevice::ReadOnly);
-                rec->readFrom(&input);
-            },
-            Qt::BlockingQueuedConnection);
+        feedRecorder(Audioworker(), sound);
         SignalParams p;
         p.noiseDb = noiseDb;
         p.toneOn = false;

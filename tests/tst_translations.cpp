@@ -120,7 +120,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
 {
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("level") << screen(1) << "{MainMenu:Level}";
     QTest::newRow("browser") << screen(7) << "{Management:Measurements}";
     QTest::newRow("long-term") << screen(9) << "{MainMenu:Longterm}";
     QTest::newRow("gps monitor") << screen(10) << "{Management:GPS}";
@@ -174,26 +173,27 @@ void TestTranslations::everyKeyHasItsEnglishText()
         QCoreApplication::installTranslator(&lookups);
         lookups.recording = true;
         QCoreApplication::processEvents();
-        // The sensor note and the link warning of a measurement screen.
+        // The sensor note and the link warning of the measurement screens.
         {
             ModalCloser closer;
             emit unit.sink()->btSensortypeReceived("3");
-            w->displayWidget(3, 1, 0);
-            QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
-            w->displayWidget(8, 1, 0);
-            QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
-            QCOMPARE(closer.closed(), 4);
+            for (int widget : {3, 8, 1}) {
+                w->displayWidget(widget, 1, 0);
+                QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
+            }
+            QCOMPARE(closer.closed(), 6);
             // The H2 screen's own note (any other sensor), its link warning
             // and its stored view.
             emit unit.sink()->btSensortypeReceived("1");
             w->displayWidget(6, 1, 0);
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
-            QCOMPARE(closer.closed(), 6);
+            QCOMPARE(closer.closed(), 8);
             w->displayWidget(6, -1, 1);
         }
-        // The stored views of pinpointing and pipe locating.
+        // The stored views of pinpointing, pipe locating and level measurement.
         w->displayWidget(3, 1, 1);
         w->displayWidget(8, 1, 1);
+        w->displayWidget(1, 1, 1);
         // The GPS monitor's pages with a fix and more satellites than fit,
         // then with the receiver switched off and its port lost.
         auto turnMonitorPages = [&] {
