@@ -372,6 +372,13 @@ void Levelmeasurement::on_butMenuStoredPlay_clicked()
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
+    // Checked first: a player loads the media backend, which nothing needs
+    // without a file.
+    const QString file = DeviceLayer::path(storedSound());
+    if (!QFileInfo(file).isFile()) {
+        qDebug() << "Levelmeasurement: no recording" << storedSound();
+        return;
+    }
     if (!m_player) {
         m_player = new QMediaPlayer(this);
         connect(m_player, &QMediaPlayer::stateChanged, this,
@@ -382,11 +389,6 @@ void Levelmeasurement::on_butMenuStoredPlay_clicked()
                 [this](QMediaPlayer::Error) {
                     qDebug() << "Levelmeasurement player error:" << m_player->errorString();
                 });
-    }
-    const QString file = DeviceLayer::path(storedSound());
-    if (!QFileInfo(file).isFile()) {
-        qDebug() << "Levelmeasurement: no recording" << storedSound();
-        return;
     }
     m_player->setMedia(QUrl::fromLocalFile(file));
     m_player->setVolume(kPlayerVolume);

@@ -2,7 +2,6 @@
 // a unit, with blocks fed to the ADC worker and sound to the recorder.
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
-#include "Audio/audioworker.h"
 #include "Audio/wavwriter.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Management/measmanagement.h"
@@ -19,10 +18,8 @@
 #include "signalgenerator.h"
 #include "testunit.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QMediaPlayer>
-#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -32,8 +29,8 @@ const QString kMeas = "/media/vq4100/meas/";
 struct Rig {
     explicit Rig(const QVariantMap& settings = {})
     {
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            unit.setSetting(it.key(), it.value());
+        for (const QString& key : settings.keys())
+            unit.setSetting(key, settings[key]);
         w = unit.start();
         unit.sink()->rfcomm = true; // no link warning
         w->displayWidget(Screen::Levelmeasurement, Screen::LevelDown, Screen::Live);
@@ -60,19 +57,21 @@ struct Rig {
     template <class T = QWidget>
     T* child(const char* name) const { return screen->findChild<T*>(name); }
     QString text(const char* label) const { return child<QLabel>(label)->text(); }
-    int maxMarker(const char* bar) const { return child<ProgressBarMinMaxMarker>(bar)->maxMarker(); }
-    QStringList saved() const { return QDir(unit.root.path(kMeas)).entryList({"LE_*"}, QDir::Dirs); }
+    QString markers() const
+    {
+        return QString("%1 %2").arg(child<ProgressBarMinMaxMarker>("prgbMinimumLevel")->maxMarker())
+            .arg(child<ProgressBarMinMaxMarker>("prgbCurrentLevel")->maxMarker());
+    }
+    bool playing() const
+    {
+        return screen->player() && screen->player()->state() == QMediaPlayer::PlayingState;
+    }
 
     TestUnit unit;
     MainMenu* w;
     Levelmeasurement* screen;
     SignalGenerator adc{7670};
 };
-
-QMediaPlayer::State playerState(const Rig& r)
-{
-    return r.screen->player() ? r.screen->player()->state() : QMediaPlayer::StoppedState;
-}
 
 }
 
@@ -89,74 +88,62 @@ private slots:
 
 void TestLevelmeasurement::readout()
 {
-    // Raw values nearest 0.056 and 0.04 as floats: compared as doubles.
-    struct Case {
+    // The floats nearest 0.056 and 0.04, compared as doubles; a minimum of
+    // 99 dB or more (1.0) is none yet.
+    const struct {
         float peak, minimum;
         const char* colour;
-        bool minimumIsCurrent;
-    };
-    const Case cases[] = {{0.056f, 1.0f, "red", true},
-                          {0.05f, 0.001f, "orange", false},
-                          {0.04f, 0.001f, "lightgreen", false}};
-    for (const Case& c : cases) {
+    } cases[] = {{0.056f, 1.0f, "red"}, {0.05f, 0.001f, "orange"}, {0.04f, 0.001f, "lightgreen"}};
+    for (const auto& c : cases) {
         LevelReadout r;
         QVERIFY(r.take({0.01f, c.peak, c.minimum, 300, 200}, false));
         QCOMPARE(r.peakColour(), QString(c.colour));
-        QCOMPARE(r.minimum() == r.current(), c.minimumIsCurrent);
+        QCOMPARE(r.minimum() == r.current(), c.minimum == 1.0f);
     }
-    // The hold spans six ticks; without the option the peaks never enter it.
-    LevelReadout r;
-    const float peaks[] = {0.5f, 0.01f, 0.02f, 0.01f, 0.01f, 0.01f};
-    for (float p : peaks)
-        r.take({0.001f, p, 0.001f, 0, 0}, true);
-    QCOMPARE(r.hold(), AnalogInputWorker::audioLevelToDb(0.5f));
-    r.take({0.001f, 0.01f, 0.001f, 0, 0}, true);
+    LevelReadout r; // the hold spans six ticks
+    for (float peak : {0.5f, 0.02f, 0.01f, 0.01f, 0.01f, 0.01f, 0.01f})
+        r.take({0.001f, peak, 0.001f, 0, 0}, true);
     QCOMPARE(r.hold(), AnalogInputWorker::audioLevelToDb(0.02f));
-    r.clearHold();
-    r.take({0.001f, 0.9f, 0.001f, 0, 0}, false);
-    QCOMPARE(r.hold(), 0.0f);
 }
 
 void TestLevelmeasurement::tick()
 {
-    struct Case {
-        bool peakBar, debug, byFrequency;
-    };
-    for (const Case& c : {Case{false, false, false}, Case{true, false, true}, Case{true, true, false}}) {
-        Rig r({{"Dialogconfiguration/LevelMeasurement_ShowPeakLevelBar", c.peakBar},
-               {"Dialogconfiguration/LevelMeasurement_UseFrequencyColorForLevelbar", c.byFrequency},
-               {"Debug/Debugfeatures", c.debug ? 1 : 0}});
+    // peak-bar option, developer features, bars coloured by frequency
+    for (const QVector<bool>& c : {QVector<bool>{false, false, false}, {true, false, true}, {true, true, false}}) {
+        Rig r({{"Dialogconfiguration/LevelMeasurement_ShowPeakLevelBar", c[0]},
+               {"Debug/Debugfeatures", int(c[1])},
+               {"Dialogconfiguration/LevelMeasurement_UseFrequencyColorForLevelbar", c[2]}});
         QCOMPARE(r.child<FreqSpectrum>("freqSpectrum")->size(), QSize(246, 91));
         r.screen->muteAudioPath(false, true);
-        r.tick(300, -40); // the minimum, at its own frequency
+        r.tick(300, -40); // the minimum, at a frequency of its own
         r.tick(1000, -20);
-        float rms, peak, min;
         AnalogInputWorker* adc = Analoginputworker();
+        float rms, peak, min;
         adc->getAudioLevel(&rms, &peak, &min);
+        const unsigned atMin = adc->getSignificandFrequencyAtMin();
         const float minDb = AnalogInputWorker::audioLevelToDb(min);
         QCOMPARE(r.child<QProgressBar>("prgbMinimumLevel")->value(), int(minDb * 10.0f));
         QCOMPARE(r.text("labelLevel"), QString::number(double(minDb), 'f', 0));
-        QVERIFY(adc->getSignificandFrequency() != adc->getSignificandFrequencyAtMin());
-        QCOMPARE(r.text("labelFrequency"), QString("%1 Hz").arg(adc->getSignificandFrequencyAtMin()));
-        const QString minColour = c.byFrequency
-            ? ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(adc->getSignificandFrequencyAtMin()))
-            : ScreenStyle::chunkSheet(QString("yellow"));
-        QCOMPARE(r.child("prgbMinimumLevel")->styleSheet(), minColour);
-        QCOMPARE(r.child("prgbPeakLevel")->isVisibleTo(r.screen), c.peakBar && c.debug);
-        // The loud tick holds the markers; an unmute starts them anew.
-        const int loud = c.peakBar ? int(AnalogInputWorker::audioLevelToDb(peak) * 10.0f) : -1;
-        QCOMPARE(r.maxMarker("prgbMinimumLevel"), loud);
-        QCOMPARE(r.maxMarker("prgbCurrentLevel"), loud);
+        QVERIFY(adc->getSignificandFrequency() != atMin);
+        QCOMPARE(r.text("labelFrequency"), QString("%1 Hz").arg(atMin));
+        QCOMPARE(r.child("prgbMinimumLevel")->styleSheet(),
+                 c[2] ? ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(atMin))
+                      : ScreenStyle::chunkSheet(QString("yellow")));
+        QCOMPARE(r.child("prgbPeakLevel")->isVisibleTo(r.screen), c[0] && c[1]);
+        // The loud tick holds both markers; an unmute starts them anew.
+        const int loud = c[0] ? int(AnalogInputWorker::audioLevelToDb(peak) * 10.0f) : -1;
+        QCOMPARE(r.markers(), QString("%1 %1").arg(loud));
         r.screen->muteAudioPath(true, true);
         r.screen->muteAudioPath(false, true);
         r.tick(300, -40);
-        QCOMPARE(r.maxMarker("prgbCurrentLevel") < loud, c.peakBar);
+        QCOMPARE(r.child<ProgressBarMinMaxMarker>("prgbCurrentLevel")->maxMarker() < loud, c[0]);
     }
 }
 
 void TestLevelmeasurement::saving()
 {
     Rig r;
+    auto saved = [&r] { return QDir(r.unit.root.path(kMeas)).entryList({"LE_*"}, QDir::Dirs); };
     const QByteArray sounds[] = {QByteArray(3200, 'a'), QByteArray(6400, 'b')};
     QByteArray copies[2];
     for (int i = 0; i < 2; ++i) {
@@ -170,16 +157,14 @@ void TestLevelmeasurement::saving()
             qobject_cast<VirtualKeyboard*>(dialog)->accept();
         });
         click(r.screen, "butMenuSave");
-        const QString dir = kMeas + r.saved().filter(name).value(0) + "/";
+        const QString dir = kMeas + saved().filter(name).value(0) + "/";
         QSettings info(r.unit.root.path(dir + "info.ini"), QSettings::IniFormat);
         QCOMPARE(info.value("Levels/Level").toString(),
                  QString::number(double(r.screen->readout().minimum()), 'f', 3));
         // The current frequency, not the one at the minimum the label shows.
-        const int frequency = info.value("Levels/Frequency").toInt();
-        QCOMPARE(frequency, int(Analoginputworker()->getSignificandFrequency()));
-        QVERIFY(frequency != int(Analoginputworker()->getSignificandFrequencyAtMin()));
-        QCOMPARE(info.value("FFT/Samplerate").toInt(), 16000);
-        QCOMPARE(info.value("FFT/FFT-Size").toInt(), 512);
+        QCOMPARE(info.value("Levels/Frequency").toUInt(), Analoginputworker()->getSignificandFrequency());
+        QVERIFY(Analoginputworker()->getSignificandFrequency() != Analoginputworker()->getSignificandFrequencyAtMin());
+        QCOMPARE(info.value("FFT/Samplerate").toString() + " " + info.value("FFT/FFT-Size").toString(), QString("16000 512"));
         QCOMPARE(info.value("FFT/FFT-Values").toString().count(';'), 512);
         copies[i] = r.unit.root.read(dir + "LE_sound.wav");
         QCOMPARE(copies[i], r.unit.root.read("/home/root/meas/wav_temp/LE_sound.wav"));
@@ -191,22 +176,29 @@ void TestLevelmeasurement::saving()
     r.screen->muteAudioPath(false, true);
     ModalHelper::closeNextModal();
     click(r.screen, "butMenuSave");
-    QCOMPARE(r.saved().size(), 2);
-    QVERIFY(r.w->isAudioPathMuted());
-    QVERIFY(!r.screen->findChild<QTimer*>("timerLevel")->isActive());
+    QCOMPARE(saved().size(), 2);
+    QVERIFY(r.w->isAudioPathMuted() && !r.screen->findChild<QTimer*>("timerLevel")->isActive());
+
+    // Saved before the first tick after a stored view: none of its values.
+    QVERIFY(r.unit.root.write(kMeas + "LE_20240102_030405_x/info.ini", "[Levels]\nLevel=42\n[FFT]\nFFT-Size=1\nFFT-Values=5\n"));
+    r.openStored("LE_20240102_030405_x");
+    r.w->displayWidget(Screen::Levelmeasurement, Screen::StackUnchanged, Screen::Live);
+    ModalHelper::onNextModal([](QWidget* dialog) { qobject_cast<VirtualKeyboard*>(dialog)->accept(); });
+    click(r.screen, "butMenuSave");
+    QSettings fresh(r.unit.root.path(kMeas + saved().filter("_M").value(0) + "/info.ini"), QSettings::IniFormat);
+    QCOMPARE(fresh.value("Levels/Level").toString() + fresh.value("FFT/FFT-Values").toString().left(3), QString("0.0000; "));
 }
 
 // Hand-written files, opened one after the other on the same screen.
 void TestLevelmeasurement::storedFiles()
 {
-    struct Case {
+    const QByteArray values = "[FFT]\nFFT-Values=\"1; 2; 3; \"\nFFT-Size=";
+    const struct {
         QByteArray info; // empty: no info.ini
         QString shown;   // level, frequency, name
         int values;      // spectrum values read (1, 2, 3, ...), the rest 0
-        QString filter;  // codec and spectrum band
-    };
-    const QByteArray values = "[FFT]\nFFT-Values=\"1; 2; 3; \"\nFFT-Size=";
-    const Case cases[] = {
+        QString filter;  // in the codec and as the spectrum's band
+    } cases[] = {
         {"[Levels]\nLevel=42.6\nFrequency=440\n[Measurementinfo]\nMeasurementname=\"<b>Valve</b>, 2\"\n"
          "[Filter]\nFiltertype=Bandpass\nLowCutOff-Frequency=160\nHighCutOff-Frequency=1250\n" + values + "3\n",
          "43 440 Hz <b>Valve</b>, 2", 3, "1 160 1250"},
@@ -219,7 +211,7 @@ void TestLevelmeasurement::storedFiles()
     };
     Rig r;
     int n = 0;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const QString dir = QString("LE_20240102_03040%1_x").arg(n++);
         QVERIFY(c.info.isEmpty() || r.unit.root.write(kMeas + dir + "/info.ini", c.info));
         r.openStored(dir);
@@ -232,9 +224,9 @@ void TestLevelmeasurement::storedFiles()
         quint32 low, high;
         int type;
         r.w->getAudioCodecInstance()->getFilter(&low, &high, &type);
+        auto* band = r.child<FreqSpectrum>("freqSpectrum");
         QCOMPARE(QString("%1 %2 %3").arg(type).arg(low).arg(high), c.filter);
-        auto* spectrum = r.child<FreqSpectrum>("freqSpectrum");
-        QCOMPARE(QString("%1 %2 %3").arg(spectrum->filterType()).arg(spectrum->lowCutOff()).arg(spectrum->highCutOff()), c.filter);
+        QCOMPARE(QString("%1 %2 %3").arg(band->filterType()).arg(band->lowCutOff()).arg(band->highCutOff()), c.filter);
     }
 }
 
@@ -244,7 +236,7 @@ void TestLevelmeasurement::replayAndBack()
         Rig r({{"Systemsettings/Switchmode", mode}});
         const QString dir = "LE_20240102_030405_x";
         QVERIFY(r.unit.root.write(kMeas + dir + "/LE_sound.wav",
-                                  WavWriter::header(WavFormat(), 36 + 160000, 160000) + QByteArray(160000, 0)));
+                                  WavWriter::header(WavFormat(), 36 + 320000, 320000) + QByteArray(320000, 0)));
         RecordingCodecMixer* mixer = recordCodec(r.w);
         // Left while listening: the accessory's first "listening" in the
         // stored view plays all the same.
@@ -252,9 +244,9 @@ void TestLevelmeasurement::replayAndBack()
         QTest::keyRelease(r.screen, Qt::Key_Escape);
         r.openStored(dir);
         emit r.unit.sink()->stateActiveMuteChanged(false);
-        QCOMPARE(playerState(r), QMediaPlayer::PlayingState);
+        QVERIFY(r.playing());
         click(r.screen, "butMenuStoredBack");
-        for (bool ioFirst : {false, true}) {
+        for (bool io : {false, true}) {
             r.openStored(dir);
             QCOMPARE(r.unit.sink()->muteReceivers(), 1);
             // Push: plays while held. Switch: the first press plays and opens
@@ -262,34 +254,27 @@ void TestLevelmeasurement::replayAndBack()
             QString states;
             for (int i = 0; i < 3; ++i) {
                 QTest::keyPress(r.screen, Qt::Key_F10);
-                states += playerState(r) == QMediaPlayer::PlayingState ? "P" : "s";
+                states += r.playing() ? "P" : "s";
                 QTest::keyRelease(r.screen, Qt::Key_F10);
-                states += playerState(r) == QMediaPlayer::PlayingState ? "P" : "s";
+                states += r.playing() ? "P" : "s";
             }
             QCOMPARE(states, QString(mode[0] == 'P' ? "PsPsPs" : "PPssss"));
-            QCOMPARE(r.screen->player()->parent(), r.screen);
-            QCOMPARE(r.screen->player()->volume(), 70);
-            emit r.unit.sink()->stateActiveMuteChanged(false); // the accessory listens: plays
-            QCOMPARE(playerState(r), QMediaPlayer::PlayingState);
+            QVERIFY(r.screen->player()->parent() == r.screen && r.screen->player()->volume() == 70);
+            emit r.unit.sink()->stateActiveMuteChanged(false);
+            QVERIFY(r.playing());
             mixer->clear();
-            if (ioFirst) {
-                QTest::keyRelease(r.screen, Qt::Key_Escape);
-                QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
-                QCOMPARE(playerState(r), QMediaPlayer::StoppedState);
-            } else {
-                click(r.screen, "butMenuStoredBack");
-                QVERIFY(qobject_cast<MeasManagement*>(r.unit.currentPage()));
-                QVERIFY(!r.screen->player());
-                QVERIFY(mixer->lines().contains(RecordingCodecMixer::line(CodecMixer::Kind::Gain, "ADC Level", 200)));
-            }
-            QVERIFY(r.w->isAudioPathMuted());
+            // Back: the browser, no player, routed live; the IO key: the main page.
+            io ? QTest::keyRelease(r.screen, Qt::Key_Escape) : click(r.screen, "butMenuStoredBack");
+            QVERIFY(io ? r.unit.currentPage() == r.unit.mainPage()
+                       : qobject_cast<MeasManagement*>(r.unit.currentPage()) && !r.screen->player()
+                             && mixer->lines().contains(RecordingCodecMixer::line(CodecMixer::Kind::Gain, "ADC Level", 200)));
+            QVERIFY(r.w->isAudioPathMuted() && !r.playing());
             QCOMPARE(r.unit.root.gpioValue(17), QByteArray("0"));
             // The accessory's key no longer reaches the hidden screen.
             LogCapture log;
             emit r.unit.sink()->stateActiveMuteChanged(false);
             emit r.unit.sink()->stateActiveMuteChanged(true);
-            QVERIFY(!log.contains("NOT MUTED"));
-            QCOMPARE(playerState(r), QMediaPlayer::StoppedState);
+            QVERIFY(!log.contains("NOT MUTED") && !r.playing());
         }
     }
 }
