@@ -1,5 +1,5 @@
 // Texts of every built-in language fit where they show and have their glyphs
-// in the application font; German pictures for review.
+// in the application font; pictures of some of them for review.
 #include "Tools/messagedialog.h"
 #include "Tools/unitfont.h"
 #include "mainmenu.h"
@@ -20,7 +20,7 @@
 namespace {
 
 // Languages whose pictures are written for review.
-const QStringList kScreenshotLanguages = {"DE"};
+const QStringList kScreenshotLanguages = {"DE", "RU", "JP", "KR"};
 // What the pictures show: a walk name, or a message dialog with the longest warning.
 const QStringList kScreenshots = {
     "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",

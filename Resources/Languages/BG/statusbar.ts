@@ -6,31 +6,32 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
         <translatorcomment>The battery is very low. Please recharge.</translatorcomment>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Батерията е почти изтощена. Заредете я.</translation>
     </message>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
         <translatorcomment>The sensor could not be detected.</translatorcomment>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Сензорът не може да бъде разпознат.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfTB9ToLow</source>
         <translatorcomment>Battery voltage of TB-9 is very low.
 Please recharge.</translatorcomment>
-        <translation type="unfinished">Battery voltage of TB-9 is very low.
-Please recharge.</translation>
+        <translation>Напрежението на батерията на TB-9 е много ниско.
+Заредете я.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
         <translatorcomment>Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translatorcomment>
-        <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+        <translation>Типът на сензора не може да бъде разпознат.
+Поставете сензора правилно
+или почистете контактите.</translation>
     </message>
 </context>
 </TS>
