@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QToolTip>
@@ -40,6 +41,21 @@ QString filled(QString text)
 QString plain(QString text)
 {
     return text.replace(QRegularExpression("&(.)"), "\\1");
+}
+
+// The pieces a wrapped line cannot break inside: between two of Qt's line
+// break opportunities (at spaces in most scripts, between almost any two
+// characters in Chinese and Japanese).
+QStringList unbreakable(const QString& text)
+{
+    QStringList pieces;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    int start = 0;
+    while (finder.toNextBoundary() != -1) {
+        pieces << text.mid(start, finder.position() - start).trimmed();
+        start = finder.position();
+    }
+    return pieces;
 }
 
 int widest(const QFontMetrics& fm, const QString& text)
@@ -109,7 +125,7 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
                 const int needed = label->heightForWidth(label->width());
                 if (needed > label->height())
                     fail(w, label->text(), needed, label->height());
-                for (const QString& word : text.split(QRegularExpression("\\s+")))
+                for (const QString& word : unbreakable(text))
                     if (fm.horizontalAdvance(word) > room)
                         fail(w, label->text(), fm.horizontalAdvance(word), room);
             } else if (widest(fm, text) > room) {

@@ -6,157 +6,157 @@
     <message>
         <source>Position</source>
         <translatorcomment>Position</translatorcomment>
-        <translation type="unfinished">Position</translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>Satellites</source>
         <translatorcomment>Satellites</translatorcomment>
-        <translation type="unfinished">Satellites</translation>
+        <translation>卫星</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Receiver</source>
         <translatorcomment>Receiver</translatorcomment>
-        <translation type="unfinished">Receiver</translation>
+        <translation>接收机</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation type="unfinished">Fix</translation>
+        <translation>已定位</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation type="unfinished">No fix</translation>
+        <translation>未定位</translation>
     </message>
     <message>
         <source>Latitude</source>
         <translatorcomment>Latitude</translatorcomment>
-        <translation type="unfinished">Latitude</translation>
+        <translation>纬度</translation>
     </message>
     <message>
         <source>Longitude</source>
         <translatorcomment>Longitude</translatorcomment>
-        <translation type="unfinished">Longitude</translation>
+        <translation>经度</translation>
     </message>
     <message>
         <source>Height</source>
         <translatorcomment>Height</translatorcomment>
-        <translation type="unfinished">Height</translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>SatellitesInUse</source>
         <translatorcomment>Satellites in use</translatorcomment>
-        <translation type="unfinished">Satellites in use</translation>
+        <translation>已用卫星</translation>
     </message>
     <message>
         <source>InView</source>
         <translatorcomment>In view</translatorcomment>
-        <translation type="unfinished">In view</translation>
+        <translation>可见</translation>
     </message>
     <message>
         <source>InUse</source>
         <translatorcomment>In use</translatorcomment>
-        <translation type="unfinished">In use</translation>
+        <translation>已用</translation>
     </message>
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation type="unfinished">%1 more</translation>
+        <translation>另有%1颗</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation type="unfinished">Last fix</translation>
+        <translation>上次定位</translation>
     </message>
     <message>
         <source>LocalClock</source>
         <translatorcomment>Clock</translatorcomment>
-        <translation type="unfinished">Clock</translation>
+        <translation>时钟</translation>
     </message>
     <message>
         <source>ClockFromGps</source>
         <translatorcomment>Clock from GPS</translatorcomment>
-        <translation type="unfinished">Clock from GPS</translation>
+        <translation>GPS校时</translation>
     </message>
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation type="unfinished">Last set</translation>
+        <translation>上次校时</translation>
     </message>
     <message>
         <source>On</source>
         <translatorcomment>On</translatorcomment>
-        <translation type="unfinished">On</translation>
+        <translation>开</translation>
     </message>
     <message>
         <source>Off</source>
         <translatorcomment>Off</translatorcomment>
-        <translation type="unfinished">Off</translation>
+        <translation>关</translation>
     </message>
     <message>
         <source>Power</source>
         <translatorcomment>Power</translatorcomment>
-        <translation type="unfinished">Power</translation>
+        <translation>电源</translation>
     </message>
     <message>
         <source>Port</source>
         <translatorcomment>Port</translatorcomment>
-        <translation type="unfinished">Port</translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>PortOpen</source>
         <translatorcomment>open</translatorcomment>
-        <translation type="unfinished">open</translation>
+        <translation>已打开</translation>
     </message>
     <message>
         <source>PortNotOpen</source>
         <translatorcomment>not open</translatorcomment>
-        <translation type="unfinished">not open</translation>
+        <translation>未打开</translation>
     </message>
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation type="unfinished">Sentences read</translation>
+        <translation>已读语句</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation type="unfinished">Checksum failures</translation>
+        <translation>校验和错误</translation>
     </message>
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation type="unfinished">Last sentence</translation>
+        <translation>上一语句</translation>
     </message>
     <message>
         <source>SecondsAgo</source>
         <translatorcomment>%1 s ago</translatorcomment>
-        <translation type="unfinished">%1 s ago</translation>
+        <translation>%1秒前</translation>
     </message>
     <message>
         <source>LastUbxFrame</source>
         <translatorcomment>Last UBX frame</translatorcomment>
-        <translation type="unfinished">Last UBX frame</translation>
+        <translation>上一UBX帧</translation>
     </message>
 </context>
 </TS>

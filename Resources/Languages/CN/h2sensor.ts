@@ -6,56 +6,56 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>SetReferenceLevel</source>
         <translatorcomment>Set reference level</translatorcomment>
-        <translation type="unfinished">Set reference level</translation>
+        <translation>设置参考电平</translation>
     </message>
     <message>
         <source>Range</source>
         <translatorcomment>Range</translatorcomment>
-        <translation type="unfinished">Range</translation>
+        <translation>量程</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
         <translatorcomment>You must connect a H2-Sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>必须连接H2传感器
+才能进行此项测量。</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>无蓝牙连接。
+请检查您的TB-9。</translation>
     </message>
 </context>
 </TS>

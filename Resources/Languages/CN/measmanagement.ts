@@ -6,62 +6,62 @@
     <message>
         <source>NoMeasurementsStored</source>
         <translatorcomment>No measurements stored.</translatorcomment>
-        <translation type="unfinished">No measurements stored.</translation>
+        <translation>没有已保存的测量数据。</translation>
     </message>
     <message>
         <source>Up</source>
         <translatorcomment>Up</translatorcomment>
-        <translation type="unfinished">Up</translation>
+        <translation>向上</translation>
     </message>
     <message>
         <source>Down</source>
         <translatorcomment>Down</translatorcomment>
-        <translation type="unfinished">Down</translation>
+        <translation>向下</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>Open</translatorcomment>
-        <translation type="unfinished">Open</translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Edit</source>
         <translatorcomment>Edit</translatorcomment>
-        <translation type="unfinished">Edit</translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>TheMeasurementNoLongerExists</source>
         <translatorcomment>The measurement no longer exists.</translatorcomment>
-        <translation type="unfinished">The measurement no longer exists.</translation>
+        <translation>该测量数据已不存在。</translation>
     </message>
     <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
-        <translation type="unfinished">Please enter a name.</translation>
+        <translation>请输入名称。</translation>
     </message>
     <message>
         <source>AMeasurementWithThisNameExists</source>
         <translatorcomment>A measurement with this name exists already.</translatorcomment>
-        <translation type="unfinished">A measurement with this name exists already.</translation>
+        <translation>已存在同名的测量数据。</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeRenamed</source>
         <translatorcomment>The measurement could not be renamed.</translatorcomment>
-        <translation type="unfinished">The measurement could not be renamed.</translation>
+        <translation>无法重命名该测量数据。</translation>
     </message>
     <message>
         <source>TheNameInTheInfoFileCouldNotBeChanged</source>
         <translatorcomment>The measurement was renamed, but the name in its info file could not be changed.</translatorcomment>
-        <translation type="unfinished">The measurement was renamed, but the name in its info file could not be changed.</translation>
+        <translation>测量数据已重命名，但无法更改其信息文件中的名称。</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeDeleted</source>
         <translatorcomment>The measurement could not be deleted.</translatorcomment>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>无法删除该测量数据。</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>EditMeasurement</source>
         <translatorcomment>Edit measurement</translatorcomment>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>编辑测量数据</translation>
     </message>
     <message>
         <source>Rename</source>
         <translatorcomment>Rename</translatorcomment>
-        <translation type="unfinished">Rename</translation>
+        <translation>重命名</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>Delete</translatorcomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>DeleteThisMeasurement</source>
         <translatorcomment>Delete this measurement?</translatorcomment>
-        <translation type="unfinished">Delete this measurement?</translation>
+        <translation>删除此测量数据？</translation>
     </message>
 </context>
 </TS>

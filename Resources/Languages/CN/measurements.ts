@@ -6,35 +6,35 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translatorcomment>Number of measurements near limit.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+        <translation>测量数据数量接近上限。
+请删除旧的测量数据。</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
         <translatorcomment>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+        <translation>已达到测量数据数量上限。
+本次测量将不会保存。
+请删除旧的测量数据。</translation>
     </message>
     <message>
         <source>MeasurementCouldNotBeStored</source>
         <translatorcomment>The measurement could not be stored.
 Please check the data storage.</translatorcomment>
-        <translation type="unfinished">The measurement could not be stored.
-Please check the data storage.</translation>
+        <translation>无法保存测量数据。
+请检查数据存储器。</translation>
     </message>
 </context>
 </TS>

@@ -6,32 +6,32 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>SetReferenceLevel</source>
         <translatorcomment>Set reference level</translatorcomment>
-        <translation type="unfinished">Set reference level</translation>
+        <translation>设置参考电平</translation>
     </message>
     <message>
         <source>Range</source>
         <translatorcomment>Range</translatorcomment>
-        <translation type="unfinished">Range</translation>
+        <translation>时间范围</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
 </context>
 </TS>

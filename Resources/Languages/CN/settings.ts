@@ -6,127 +6,127 @@
     <message>
         <source>English</source>
         <translatorcomment>English</translatorcomment>
-        <translation type="unfinished">English</translation>
+        <translation>英语</translation>
     </message>
     <message>
         <source>German</source>
         <translatorcomment>German</translatorcomment>
-        <translation type="unfinished">German</translation>
+        <translation>德语</translation>
     </message>
     <message>
         <source>French</source>
         <translatorcomment>French</translatorcomment>
-        <translation type="unfinished">French</translation>
+        <translation>法语</translation>
     </message>
     <message>
         <source>Italian</source>
         <translatorcomment>Italian</translatorcomment>
-        <translation type="unfinished">Italian</translation>
+        <translation>意大利语</translation>
     </message>
     <message>
         <source>Spanish</source>
         <translatorcomment>Spanish</translatorcomment>
-        <translation type="unfinished">Spanish</translation>
+        <translation>西班牙语</translation>
     </message>
     <message>
         <source>Chinese</source>
         <translatorcomment>Chinese</translatorcomment>
-        <translation type="unfinished">Chinese</translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>Czech</source>
         <translatorcomment>Czech</translatorcomment>
-        <translation type="unfinished">Czech</translation>
+        <translation>捷克语</translation>
     </message>
     <message>
         <source>Hungarian</source>
         <translatorcomment>Hungarian</translatorcomment>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>匈牙利语</translation>
     </message>
     <message>
         <source>Russian</source>
         <translatorcomment>Russian</translatorcomment>
-        <translation type="unfinished">Russian</translation>
+        <translation>俄语</translation>
     </message>
     <message>
         <source>Slovenian</source>
         <translatorcomment>Slovenian</translatorcomment>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>斯洛文尼亚语</translation>
     </message>
     <message>
         <source>Japanese</source>
         <translatorcomment>Japanese</translatorcomment>
-        <translation type="unfinished">Japanese</translation>
+        <translation>日语</translation>
     </message>
     <message>
         <source>Polish</source>
         <translatorcomment>Polish</translatorcomment>
-        <translation type="unfinished">Polish</translation>
+        <translation>波兰语</translation>
     </message>
     <message>
         <source>Portuguese</source>
         <translatorcomment>Portuguese</translatorcomment>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>葡萄牙语</translation>
     </message>
     <message>
         <source>Romanian</source>
         <translatorcomment>Romanian</translatorcomment>
-        <translation type="unfinished">Romanian</translation>
+        <translation>罗马尼亚语</translation>
     </message>
     <message>
         <source>Slovakian</source>
         <translatorcomment>Slovak</translatorcomment>
-        <translation type="unfinished">Slovak</translation>
+        <translation>斯洛伐克语</translation>
     </message>
     <message>
         <source>Swedish</source>
         <translatorcomment>Swedish</translatorcomment>
-        <translation type="unfinished">Swedish</translation>
+        <translation>瑞典语</translation>
     </message>
     <message>
         <source>Suomi</source>
         <translatorcomment>Suomi</translatorcomment>
-        <translation type="unfinished">Suomi</translation>
+        <translation>芬兰语</translation>
     </message>
     <message>
         <source>Danish</source>
         <translatorcomment>Danish</translatorcomment>
-        <translation type="unfinished">Danish</translation>
+        <translation>丹麦语</translation>
     </message>
     <message>
         <source>Norwegian</source>
         <translatorcomment>Norwegian</translatorcomment>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>挪威语</translation>
     </message>
     <message>
         <source>Bulgarian</source>
         <translatorcomment>Bulgarian</translatorcomment>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>保加利亚语</translation>
     </message>
     <message>
         <source>Croatian</source>
         <translatorcomment>Croatian</translatorcomment>
-        <translation type="unfinished">Croatian</translation>
+        <translation>克罗地亚语</translation>
     </message>
     <message>
         <source>Korean</source>
         <translatorcomment>Korean</translatorcomment>
-        <translation type="unfinished">Korean</translation>
+        <translation>韩语</translation>
     </message>
     <message>
         <source>Serbian</source>
         <translatorcomment>Serbian</translatorcomment>
-        <translation type="unfinished">Serbian</translation>
+        <translation>塞尔维亚语</translation>
     </message>
     <message>
         <source>Turkish</source>
         <translatorcomment>Turkish</translatorcomment>
-        <translation type="unfinished">Turkish</translation>
+        <translation>土耳其语</translation>
     </message>
     <message>
         <source>Ukrainian</source>
         <translatorcomment>Ukrainian</translatorcomment>
-        <translation type="unfinished">Ukrainian</translation>
+        <translation>乌克兰语</translation>
     </message>
 </context>
 <context>
@@ -134,42 +134,42 @@
     <message>
         <source>Berlin</source>
         <translatorcomment>Berlin</translatorcomment>
-        <translation type="unfinished">Berlin</translation>
+        <translation>柏林</translation>
     </message>
     <message>
         <source>never</source>
         <translatorcomment>never</translatorcomment>
-        <translation type="unfinished">never</translation>
+        <translation>从不</translation>
     </message>
     <message>
         <source>Screenshot</source>
         <translatorcomment>Screenshot</translatorcomment>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>截图</translation>
     </message>
     <message>
         <source>Histogram</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>直方图</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>电平测量</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>长期测量</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2传感器</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>管道定位</translation>
     </message>
 </context>
 </TS>

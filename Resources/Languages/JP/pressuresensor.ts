@@ -6,32 +6,32 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>メインメニュー</translation>
     </message>
     <message>
         <source>SetReferenceLevel</source>
         <translatorcomment>Set reference level</translatorcomment>
-        <translation type="unfinished">Set reference level</translation>
+        <translation>基準レベルを設定</translation>
     </message>
     <message>
         <source>Range</source>
         <translatorcomment>Range</translatorcomment>
-        <translation type="unfinished">Range</translation>
+        <translation>時間範囲</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>ヘッドホン音量</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>戻る</translation>
     </message>
 </context>
 </TS>

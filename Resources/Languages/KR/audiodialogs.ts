@@ -6,27 +6,27 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>적용</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>마이크 게인</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>헤드폰 볼륨</translation>
     </message>
     <message>
         <source>AutomaticFilterSetting</source>
         <translatorcomment>Automatic filter setting</translatorcomment>
-        <translation type="unfinished">Automatic filter setting</translation>
+        <translation>필터 자동 설정</translation>
     </message>
     <message>
         <source>NoFilter</source>
         <translatorcomment>No filter</translatorcomment>
-        <translation type="unfinished">No filter</translation>
+        <translation>필터 없음</translation>
     </message>
 </context>
 <context>
@@ -34,19 +34,19 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>적용</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
         <translatorcomment>Warning! Risk of an acoustic shock.</translatorcomment>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>경고! 음향 충격의 위험이 있습니다.</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
         <translatorcomment>Warning!
 High volumes can lead to hearing damage.</translatorcomment>
-        <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+        <translation>경고!
+높은 볼륨은 청력 손상을 일으킬 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -54,7 +54,7 @@ High volumes can lead to hearing damage.</translation>
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>적용</translation>
     </message>
 </context>
 </TS>

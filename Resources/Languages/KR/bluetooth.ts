@@ -6,14 +6,14 @@
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>오류</translation>
     </message>
     <message>
         <source>InvalidBluetoothAddressPleaseRestartPairing</source>
         <translatorcomment>Invalid bluetooth address
 Please restart pairing.</translatorcomment>
-        <translation type="unfinished">Invalid bluetooth address
-Please restart pairing.</translation>
+        <translation>잘못된 블루투스 주소
+페어링을 다시 시작하십시오.</translation>
     </message>
 </context>
 <context>
@@ -21,7 +21,7 @@ Please restart pairing.</translation>
     <message>
         <source>unknown</source>
         <translatorcomment>unknown</translatorcomment>
-        <translation type="unfinished">unknown</translation>
+        <translation>알 수 없음</translation>
     </message>
 </context>
 </TS>

@@ -6,157 +6,157 @@
     <message>
         <source>Position</source>
         <translatorcomment>Position</translatorcomment>
-        <translation type="unfinished">Position</translation>
+        <translation>위치</translation>
     </message>
     <message>
         <source>Satellites</source>
         <translatorcomment>Satellites</translatorcomment>
-        <translation type="unfinished">Satellites</translation>
+        <translation>위성</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>Receiver</source>
         <translatorcomment>Receiver</translatorcomment>
-        <translation type="unfinished">Receiver</translation>
+        <translation>수신기</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>다음 페이지</translation>
     </message>
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation type="unfinished">Fix</translation>
+        <translation>측위됨</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation type="unfinished">No fix</translation>
+        <translation>측위 안 됨</translation>
     </message>
     <message>
         <source>Latitude</source>
         <translatorcomment>Latitude</translatorcomment>
-        <translation type="unfinished">Latitude</translation>
+        <translation>위도</translation>
     </message>
     <message>
         <source>Longitude</source>
         <translatorcomment>Longitude</translatorcomment>
-        <translation type="unfinished">Longitude</translation>
+        <translation>경도</translation>
     </message>
     <message>
         <source>Height</source>
         <translatorcomment>Height</translatorcomment>
-        <translation type="unfinished">Height</translation>
+        <translation>고도</translation>
     </message>
     <message>
         <source>SatellitesInUse</source>
         <translatorcomment>Satellites in use</translatorcomment>
-        <translation type="unfinished">Satellites in use</translation>
+        <translation>사용 중인 위성</translation>
     </message>
     <message>
         <source>InView</source>
         <translatorcomment>In view</translatorcomment>
-        <translation type="unfinished">In view</translation>
+        <translation>수신 가능</translation>
     </message>
     <message>
         <source>InUse</source>
         <translatorcomment>In use</translatorcomment>
-        <translation type="unfinished">In use</translation>
+        <translation>사용 중</translation>
     </message>
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation type="unfinished">%1 more</translation>
+        <translation>외 %1개</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation type="unfinished">Last fix</translation>
+        <translation>마지막 측위</translation>
     </message>
     <message>
         <source>LocalClock</source>
         <translatorcomment>Clock</translatorcomment>
-        <translation type="unfinished">Clock</translation>
+        <translation>시계</translation>
     </message>
     <message>
         <source>ClockFromGps</source>
         <translatorcomment>Clock from GPS</translatorcomment>
-        <translation type="unfinished">Clock from GPS</translation>
+        <translation>GPS 시각 동기화</translation>
     </message>
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation type="unfinished">Last set</translation>
+        <translation>마지막 동기화</translation>
     </message>
     <message>
         <source>On</source>
         <translatorcomment>On</translatorcomment>
-        <translation type="unfinished">On</translation>
+        <translation>켜짐</translation>
     </message>
     <message>
         <source>Off</source>
         <translatorcomment>Off</translatorcomment>
-        <translation type="unfinished">Off</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>Power</source>
         <translatorcomment>Power</translatorcomment>
-        <translation type="unfinished">Power</translation>
+        <translation>전원</translation>
     </message>
     <message>
         <source>Port</source>
         <translatorcomment>Port</translatorcomment>
-        <translation type="unfinished">Port</translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>PortOpen</source>
         <translatorcomment>open</translatorcomment>
-        <translation type="unfinished">open</translation>
+        <translation>열림</translation>
     </message>
     <message>
         <source>PortNotOpen</source>
         <translatorcomment>not open</translatorcomment>
-        <translation type="unfinished">not open</translation>
+        <translation>열리지 않음</translation>
     </message>
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation type="unfinished">Sentences read</translation>
+        <translation>읽은 문장</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation type="unfinished">Checksum failures</translation>
+        <translation>체크섬 오류</translation>
     </message>
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation type="unfinished">Last sentence</translation>
+        <translation>마지막 문장</translation>
     </message>
     <message>
         <source>SecondsAgo</source>
         <translatorcomment>%1 s ago</translatorcomment>
-        <translation type="unfinished">%1 s ago</translation>
+        <translation>%1초 전</translation>
     </message>
     <message>
         <source>LastUbxFrame</source>
         <translatorcomment>Last UBX frame</translatorcomment>
-        <translation type="unfinished">Last UBX frame</translation>
+        <translation>마지막 UBX 프레임</translation>
     </message>
 </context>
 </TS>

@@ -6,56 +6,56 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>메인 메뉴</translation>
     </message>
     <message>
         <source>SetReferenceLevel</source>
         <translatorcomment>Set reference level</translatorcomment>
-        <translation type="unfinished">Set reference level</translation>
+        <translation>기준 레벨 설정</translation>
     </message>
     <message>
         <source>Range</source>
         <translatorcomment>Range</translatorcomment>
-        <translation type="unfinished">Range</translation>
+        <translation>측정 범위</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>헤드폰 볼륨</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>메모</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
         <translatorcomment>You must connect a H2-Sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+        <translation>이 측정을 사용하려면
+H2 센서를 연결해야 합니다.</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>경고</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>블루투스 연결이 없습니다.
+TB-9 상태를 확인하십시오.</translation>
     </message>
 </context>
 </TS>

@@ -6,32 +6,32 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>메인 메뉴</translation>
     </message>
     <message>
         <source>SetReferenceLevel</source>
         <translatorcomment>Set reference level</translatorcomment>
-        <translation type="unfinished">Set reference level</translation>
+        <translation>기준 레벨 설정</translation>
     </message>
     <message>
         <source>Range</source>
         <translatorcomment>Range</translatorcomment>
-        <translation type="unfinished">Range</translation>
+        <translation>시간 범위</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>헤드폰 볼륨</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>뒤로</translation>
     </message>
 </context>
 </TS>

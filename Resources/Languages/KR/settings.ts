@@ -6,127 +6,127 @@
     <message>
         <source>English</source>
         <translatorcomment>English</translatorcomment>
-        <translation type="unfinished">English</translation>
+        <translation>영어</translation>
     </message>
     <message>
         <source>German</source>
         <translatorcomment>German</translatorcomment>
-        <translation type="unfinished">German</translation>
+        <translation>독일어</translation>
     </message>
     <message>
         <source>French</source>
         <translatorcomment>French</translatorcomment>
-        <translation type="unfinished">French</translation>
+        <translation>프랑스어</translation>
     </message>
     <message>
         <source>Italian</source>
         <translatorcomment>Italian</translatorcomment>
-        <translation type="unfinished">Italian</translation>
+        <translation>이탈리아어</translation>
     </message>
     <message>
         <source>Spanish</source>
         <translatorcomment>Spanish</translatorcomment>
-        <translation type="unfinished">Spanish</translation>
+        <translation>스페인어</translation>
     </message>
     <message>
         <source>Chinese</source>
         <translatorcomment>Chinese</translatorcomment>
-        <translation type="unfinished">Chinese</translation>
+        <translation>중국어</translation>
     </message>
     <message>
         <source>Czech</source>
         <translatorcomment>Czech</translatorcomment>
-        <translation type="unfinished">Czech</translation>
+        <translation>체코어</translation>
     </message>
     <message>
         <source>Hungarian</source>
         <translatorcomment>Hungarian</translatorcomment>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>헝가리어</translation>
     </message>
     <message>
         <source>Russian</source>
         <translatorcomment>Russian</translatorcomment>
-        <translation type="unfinished">Russian</translation>
+        <translation>러시아어</translation>
     </message>
     <message>
         <source>Slovenian</source>
         <translatorcomment>Slovenian</translatorcomment>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>슬로베니아어</translation>
     </message>
     <message>
         <source>Japanese</source>
         <translatorcomment>Japanese</translatorcomment>
-        <translation type="unfinished">Japanese</translation>
+        <translation>일본어</translation>
     </message>
     <message>
         <source>Polish</source>
         <translatorcomment>Polish</translatorcomment>
-        <translation type="unfinished">Polish</translation>
+        <translation>폴란드어</translation>
     </message>
     <message>
         <source>Portuguese</source>
         <translatorcomment>Portuguese</translatorcomment>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>포르투갈어</translation>
     </message>
     <message>
         <source>Romanian</source>
         <translatorcomment>Romanian</translatorcomment>
-        <translation type="unfinished">Romanian</translation>
+        <translation>루마니아어</translation>
     </message>
     <message>
         <source>Slovakian</source>
         <translatorcomment>Slovak</translatorcomment>
-        <translation type="unfinished">Slovak</translation>
+        <translation>슬로바키아어</translation>
     </message>
     <message>
         <source>Swedish</source>
         <translatorcomment>Swedish</translatorcomment>
-        <translation type="unfinished">Swedish</translation>
+        <translation>스웨덴어</translation>
     </message>
     <message>
         <source>Suomi</source>
         <translatorcomment>Suomi</translatorcomment>
-        <translation type="unfinished">Suomi</translation>
+        <translation>핀란드어</translation>
     </message>
     <message>
         <source>Danish</source>
         <translatorcomment>Danish</translatorcomment>
-        <translation type="unfinished">Danish</translation>
+        <translation>덴마크어</translation>
     </message>
     <message>
         <source>Norwegian</source>
         <translatorcomment>Norwegian</translatorcomment>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>노르웨이어</translation>
     </message>
     <message>
         <source>Bulgarian</source>
         <translatorcomment>Bulgarian</translatorcomment>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>불가리아어</translation>
     </message>
     <message>
         <source>Croatian</source>
         <translatorcomment>Croatian</translatorcomment>
-        <translation type="unfinished">Croatian</translation>
+        <translation>크로아티아어</translation>
     </message>
     <message>
         <source>Korean</source>
         <translatorcomment>Korean</translatorcomment>
-        <translation type="unfinished">Korean</translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Serbian</source>
         <translatorcomment>Serbian</translatorcomment>
-        <translation type="unfinished">Serbian</translation>
+        <translation>세르비아어</translation>
     </message>
     <message>
         <source>Turkish</source>
         <translatorcomment>Turkish</translatorcomment>
-        <translation type="unfinished">Turkish</translation>
+        <translation>튀르키예어</translation>
     </message>
     <message>
         <source>Ukrainian</source>
         <translatorcomment>Ukrainian</translatorcomment>
-        <translation type="unfinished">Ukrainian</translation>
+        <translation>우크라이나어</translation>
     </message>
 </context>
 <context>
@@ -134,42 +134,42 @@
     <message>
         <source>Berlin</source>
         <translatorcomment>Berlin</translatorcomment>
-        <translation type="unfinished">Berlin</translation>
+        <translation>베를린</translation>
     </message>
     <message>
         <source>never</source>
         <translatorcomment>never</translatorcomment>
-        <translation type="unfinished">never</translation>
+        <translation>안 함</translation>
     </message>
     <message>
         <source>Screenshot</source>
         <translatorcomment>Screenshot</translatorcomment>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>스크린샷</translation>
     </message>
     <message>
         <source>Histogram</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>히스토그램</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>레벨 측정</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>장기 측정</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2 센서</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>배관 탐지</translation>
     </message>
 </context>
 </TS>

@@ -6,54 +6,54 @@
     <message>
         <source>SearchBluetoothDevices</source>
         <translatorcomment>Search Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Search Bluetooth devices</translation>
+        <translation>블루투스 장치 검색</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>FoundBluetoothDevices</source>
         <translatorcomment>Found Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Found Bluetooth devices</translation>
+        <translation>검색된 블루투스 장치</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
         <translatorcomment>Enable pairing mode
 and press Search-Button.</translatorcomment>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+        <translation>페어링 모드를 켜고
+'검색'을 누르십시오.</translation>
     </message>
     <message>
         <source>Searching</source>
         <translatorcomment>Searching</translatorcomment>
-        <translation type="unfinished">Searching</translation>
+        <translation>검색 중</translation>
     </message>
     <message>
         <source>ReadingName</source>
         <translatorcomment>Reading names</translatorcomment>
-        <translation type="unfinished">Reading names</translation>
+        <translation>이름을 읽는 중</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
         <translatorcomment>Select device for pairing.</translatorcomment>
-        <translation type="unfinished">Select device for pairing.</translation>
+        <translation>페어링할 장치를 선택하십시오.</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
         <translatorcomment>No devices found.</translatorcomment>
-        <translation type="unfinished">No devices found.</translation>
+        <translation>장치를 찾을 수 없습니다.</translation>
     </message>
     <message>
         <source>PairingDevice</source>
         <translatorcomment>Pairing device</translatorcomment>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>장치 페어링 중</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
         <translatorcomment>Pairing not successful. Please try again.</translatorcomment>
-        <translation type="unfinished">Pairing not successful. Please try again.</translation>
+        <translation>페어링에 실패했습니다. 다시 시도하십시오.</translation>
     </message>
 </context>
 <context>
@@ -61,97 +61,97 @@ and press Search-Button.</translation>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>레벨 측정</translation>
     </message>
     <message>
         <source>Pinpointing</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>히스토그램</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>장기 측정</translation>
     </message>
     <message>
         <source>H2Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>H2 센서</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>배관 탐지</translation>
     </message>
     <message>
         <source>Startup</source>
         <translatorcomment>Start-up</translatorcomment>
-        <translation type="unfinished">Start-up</translation>
+        <translation>시작</translation>
     </message>
     <message>
         <source>ShowFft</source>
         <translatorcomment>Show spectrum</translatorcomment>
-        <translation type="unfinished">Show spectrum</translation>
+        <translation>스펙트럼 표시</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
         <translatorcomment>Show frequency</translatorcomment>
-        <translation type="unfinished">Show frequency</translation>
+        <translation>주파수 표시</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
         <translatorcomment>Show peak level bar</translatorcomment>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>피크 레벨 막대 표시</translation>
     </message>
     <message>
         <source>UseFrequencyColorForLevelbar</source>
         <translatorcomment>Level bar in frequency colour</translatorcomment>
-        <translation type="unfinished">Level bar in frequency colour</translation>
+        <translation>레벨 막대를 주파수 색으로 표시</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
         <translatorcomment>Show filter</translatorcomment>
-        <translation type="unfinished">Show filter</translation>
+        <translation>필터 표시</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
         <translatorcomment>Dynamic scaling</translatorcomment>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>동적 스케일링</translation>
     </message>
     <message>
         <source>ShowGrid</source>
         <translatorcomment>Show grid</translatorcomment>
-        <translation type="unfinished">Show grid</translation>
+        <translation>격자 표시</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
         <translatorcomment>Show histogram</translatorcomment>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>히스토그램 표시</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
         <translatorcomment>Show working range</translatorcomment>
-        <translation type="unfinished">Show working range</translation>
+        <translation>작동 범위 표시</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
         <translatorcomment>Start with favourite</translatorcomment>
-        <translation type="unfinished">Start with favourite</translation>
+        <translation>즐겨찾기로 시작</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
         <translatorcomment>Start with filter</translatorcomment>
-        <translation type="unfinished">Start with filter</translation>
+        <translation>필터 켜고 시작</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
         <translatorcomment>GPS on at start</translatorcomment>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>시작 시 GPS 켜기</translation>
     </message>
     <message>
         <source>UseTouchForStartup</source>
         <translatorcomment>Touch screen on at start</translatorcomment>
-        <translation type="unfinished">Touch screen on at start</translation>
+        <translation>시작 시 터치스크린 켜기</translation>
     </message>
 </context>
 <context>
@@ -159,27 +159,27 @@ and press Search-Button.</translation>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>날짜</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>DateTimeSource</source>
         <translatorcomment>Date and time from</translatorcomment>
-        <translation type="unfinished">Date and time from</translation>
+        <translation>날짜 및 시간 출처</translation>
     </message>
     <message>
         <source>Gps</source>
         <translatorcomment>GPS</translatorcomment>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
         <translatorcomment>Manual</translatorcomment>
-        <translation type="unfinished">Manual</translation>
+        <translation>수동</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@ and press Search-Button.</translation>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>밝기</translation>
     </message>
 </context>
 <context>
@@ -195,22 +195,22 @@ and press Search-Button.</translation>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>청력 보호</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>켜짐</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>HeadphoneVolumeOffset</source>
         <translatorcomment>Headphone volume offset</translatorcomment>
-        <translation type="unfinished">Headphone volume offset</translation>
+        <translation>헤드폰 볼륨 오프셋</translation>
     </message>
 </context>
 <context>
@@ -218,17 +218,17 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>다음 페이지</translation>
     </message>
 </context>
 <context>
@@ -236,12 +236,12 @@ and press Search-Button.</translation>
     <message>
         <source>PowerOffTime</source>
         <translatorcomment>Switch off after</translatorcomment>
-        <translation type="unfinished">Switch off after</translation>
+        <translation>자동 전원 끄기</translation>
     </message>
     <message>
         <source>DisplayOffTime</source>
         <translatorcomment>Display off after</translatorcomment>
-        <translation type="unfinished">Display off after</translation>
+        <translation>화면 자동 끄기</translation>
     </message>
 </context>
 <context>
@@ -249,22 +249,22 @@ and press Search-Button.</translation>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset to delivery state</translatorcomment>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>출고 상태로 초기화</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>모든 설정을 초기화하시겠습니까?</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>예</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>아니요</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@ and press Search-Button.</translation>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>즐겨찾기 버튼</translation>
     </message>
 </context>
 <context>
@@ -280,17 +280,17 @@ and press Search-Button.</translation>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>음소거 방식</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>전환식</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>누름식</translation>
     </message>
 </context>
 <context>
@@ -298,22 +298,22 @@ and press Search-Button.</translation>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>시간대</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>서머타임/표준시</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>서머타임</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>표준시</translation>
     </message>
 </context>
 <context>
@@ -321,22 +321,22 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>Ok</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>다음 페이지</translation>
     </message>
 </context>
 <context>
@@ -344,297 +344,297 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>이전 페이지</translation>
     </message>
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>메인 메뉴</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>다음 페이지</translation>
     </message>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>음소거 방식</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>전환식</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>누름식</translation>
     </message>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>청력 보호</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>켜짐</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>꺼짐</translation>
     </message>
     <message>
         <source>Customize</source>
         <translatorcomment>Customize</translatorcomment>
-        <translation type="unfinished">Customize</translation>
+        <translation>사용자 지정</translation>
     </message>
     <message>
         <source>differentValues</source>
         <translatorcomment>different values</translatorcomment>
-        <translation type="unfinished">different values</translation>
+        <translation>항목별로 다름</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
         <translatorcomment>Paired headphone</translatorcomment>
-        <translation type="unfinished">Paired headphone</translation>
+        <translation>페어링된 헤드폰</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
         <translatorcomment>Paired microphone</translatorcomment>
-        <translation type="unfinished">Paired microphone</translation>
+        <translation>페어링된 마이크</translation>
     </message>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>밝기</translation>
     </message>
     <message>
         <source>low</source>
         <translatorcomment>low</translatorcomment>
-        <translation type="unfinished">low</translation>
+        <translation>낮음</translation>
     </message>
     <message>
         <source>medium</source>
         <translatorcomment>medium</translatorcomment>
-        <translation type="unfinished">medium</translation>
+        <translation>중간</translation>
     </message>
     <message>
         <source>high</source>
         <translatorcomment>high</translatorcomment>
-        <translation type="unfinished">high</translation>
+        <translation>높음</translation>
     </message>
     <message>
         <source>PowerSaving</source>
         <translatorcomment>Power saving</translatorcomment>
-        <translation type="unfinished">Power saving</translation>
+        <translation>절전</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>즐겨찾기 버튼</translation>
     </message>
     <message>
         <source>Systeminformation</source>
         <translatorcomment>System information</translatorcomment>
-        <translation type="unfinished">System information</translation>
+        <translation>시스템 정보</translation>
     </message>
     <message>
         <source>FW: %1</source>
         <translatorcomment>FW: %1</translatorcomment>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>펌웨어: %1</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset</translatorcomment>
-        <translation type="unfinished">Reset</translation>
+        <translation>초기화</translation>
     </message>
     <message>
         <source>Language</source>
         <translatorcomment>Language</translatorcomment>
-        <translation type="unfinished">Language</translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>날짜</translation>
     </message>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>시간대</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>서머타임/표준시</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>서머타임</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>표준시</translation>
     </message>
     <message>
         <source>PagoPago</source>
         <translatorcomment>Pago Pago</translatorcomment>
-        <translation type="unfinished">Pago Pago</translation>
+        <translation>파고파고</translation>
     </message>
     <message>
         <source>Honolulu</source>
         <translatorcomment>Honolulu</translatorcomment>
-        <translation type="unfinished">Honolulu</translation>
+        <translation>호놀룰루</translation>
     </message>
     <message>
         <source>Anchorage</source>
         <translatorcomment>Anchorage</translatorcomment>
-        <translation type="unfinished">Anchorage</translation>
+        <translation>앵커리지</translation>
     </message>
     <message>
         <source>LosAngeles</source>
         <translatorcomment>Los Angeles</translatorcomment>
-        <translation type="unfinished">Los Angeles</translation>
+        <translation>로스앤젤레스</translation>
     </message>
     <message>
         <source>Denver</source>
         <translatorcomment>Denver</translatorcomment>
-        <translation type="unfinished">Denver</translation>
+        <translation>덴버</translation>
     </message>
     <message>
         <source>Chicago</source>
         <translatorcomment>Chicago</translatorcomment>
-        <translation type="unfinished">Chicago</translation>
+        <translation>시카고</translation>
     </message>
     <message>
         <source>NewYork</source>
         <translatorcomment>New York</translatorcomment>
-        <translation type="unfinished">New York</translation>
+        <translation>뉴욕</translation>
     </message>
     <message>
         <source>Halifax</source>
         <translatorcomment>Halifax</translatorcomment>
-        <translation type="unfinished">Halifax</translation>
+        <translation>핼리팩스</translation>
     </message>
     <message>
         <source>StJohns</source>
         <translatorcomment>St. John's</translatorcomment>
-        <translation type="unfinished">St. John's</translation>
+        <translation>세인트존스</translation>
     </message>
     <message>
         <source>SaoPaulo</source>
         <translatorcomment>São Paulo</translatorcomment>
-        <translation type="unfinished">São Paulo</translation>
+        <translation>상파울루</translation>
     </message>
     <message>
         <source>SouthGeorgia</source>
         <translatorcomment>South Georgia</translatorcomment>
-        <translation type="unfinished">South Georgia</translation>
+        <translation>사우스조지아</translation>
     </message>
     <message>
         <source>Azores</source>
         <translatorcomment>Azores</translatorcomment>
-        <translation type="unfinished">Azores</translation>
+        <translation>아조레스</translation>
     </message>
     <message>
         <source>London</source>
         <translatorcomment>London</translatorcomment>
-        <translation type="unfinished">London</translation>
+        <translation>런던</translation>
     </message>
     <message>
         <source>Athens</source>
         <translatorcomment>Athens</translatorcomment>
-        <translation type="unfinished">Athens</translation>
+        <translation>아테네</translation>
     </message>
     <message>
         <source>Moscow</source>
         <translatorcomment>Moscow</translatorcomment>
-        <translation type="unfinished">Moscow</translation>
+        <translation>모스크바</translation>
     </message>
     <message>
         <source>Tehran</source>
         <translatorcomment>Tehran</translatorcomment>
-        <translation type="unfinished">Tehran</translation>
+        <translation>테헤란</translation>
     </message>
     <message>
         <source>Dubai</source>
         <translatorcomment>Dubai</translatorcomment>
-        <translation type="unfinished">Dubai</translation>
+        <translation>두바이</translation>
     </message>
     <message>
         <source>Kabul</source>
         <translatorcomment>Kabul</translatorcomment>
-        <translation type="unfinished">Kabul</translation>
+        <translation>카불</translation>
     </message>
     <message>
         <source>Karachi</source>
         <translatorcomment>Karachi</translatorcomment>
-        <translation type="unfinished">Karachi</translation>
+        <translation>카라치</translation>
     </message>
     <message>
         <source>Kolkata</source>
         <translatorcomment>Kolkata</translatorcomment>
-        <translation type="unfinished">Kolkata</translation>
+        <translation>콜카타</translation>
     </message>
     <message>
         <source>Kathmandu</source>
         <translatorcomment>Kathmandu</translatorcomment>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>카트만두</translation>
     </message>
     <message>
         <source>Dhaka</source>
         <translatorcomment>Dhaka</translatorcomment>
-        <translation type="unfinished">Dhaka</translation>
+        <translation>다카</translation>
     </message>
     <message>
         <source>Bangkok</source>
         <translatorcomment>Bangkok</translatorcomment>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>방콕</translation>
     </message>
     <message>
         <source>Beijing</source>
         <translatorcomment>Beijing</translatorcomment>
-        <translation type="unfinished">Beijing</translation>
+        <translation>베이징</translation>
     </message>
     <message>
         <source>Tokyo</source>
         <translatorcomment>Tokyo</translatorcomment>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>도쿄</translation>
     </message>
     <message>
         <source>Adelaide</source>
         <translatorcomment>Adelaide</translatorcomment>
-        <translation type="unfinished">Adelaide</translation>
+        <translation>애들레이드</translation>
     </message>
     <message>
         <source>Sydney</source>
         <translatorcomment>Sydney</translatorcomment>
-        <translation type="unfinished">Sydney</translation>
+        <translation>시드니</translation>
     </message>
     <message>
         <source>Noumea</source>
         <translatorcomment>Nouméa</translatorcomment>
-        <translation type="unfinished">Nouméa</translation>
+        <translation>누메아</translation>
     </message>
     <message>
         <source>Auckland</source>
         <translatorcomment>Auckland</translatorcomment>
-        <translation type="unfinished">Auckland</translation>
+        <translation>오클랜드</translation>
     </message>
     <message>
         <source>Tongatapu</source>
         <translatorcomment>Nukuʻalofa</translatorcomment>
-        <translation type="unfinished">Nukuʻalofa</translation>
+        <translation>누쿠알로파</translation>
     </message>
 </context>
 </TS>
