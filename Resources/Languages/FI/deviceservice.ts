@@ -6,39 +6,39 @@
     <message>
         <source>ConnectToThePC</source>
         <translatorcomment>Connect to the PC</translatorcomment>
-        <translation type="unfinished">Connect to the PC</translation>
+        <translation>Yhdistä tietokoneeseen</translation>
     </message>
     <message>
         <source>ConnectTheDataPartitionToThePC</source>
         <translatorcomment>Connect the data storage to the PC by USB?
 While it is connected, the unit stores no measurements, screenshots or logs.</translatorcomment>
-        <translation type="unfinished">Connect the data storage to the PC by USB?
-While it is connected, the unit stores no measurements, screenshots or logs.</translation>
+        <translation>Yhdistetäänkö datamuisti tietokoneeseen USB:llä?
+Yhteyden aikana laite ei tallenna mittauksia, kuvakaappauksia eikä lokeja.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsOnTheUnit</source>
         <translatorcomment>The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translatorcomment>
-        <translation type="unfinished">The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translation>
+        <translation>Datamuisti on laitteessa. Kytke USB-kaapeli ja paina USB-painiketta yhdistääksesi sen tietokoneeseen.</translation>
     </message>
     <message>
         <source>ThePCHoldsTheDataPartitionEjectItThenPressBack</source>
         <translatorcomment>The PC holds the data storage now. Eject the drive on the PC, then press Back.</translatorcomment>
-        <translation type="unfinished">The PC holds the data storage now. Eject the drive on the PC, then press Back.</translation>
+        <translation>Datamuisti on nyt tietokoneen käytössä. Poista asema tietokoneesta ja paina sitten Takaisin.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsInUseAndStaysOnTheUnit</source>
         <translatorcomment>The data storage is in use and stays on the unit. Try again later.</translatorcomment>
-        <translation type="unfinished">The data storage is in use and stays on the unit. Try again later.</translation>
+        <translation>Datamuisti on käytössä ja jää laitteeseen. Yritä myöhemmin uudelleen.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeStarted</source>
         <translatorcomment>The USB connection could not be started. The data storage stays on the unit.</translatorcomment>
-        <translation type="unfinished">The USB connection could not be started. The data storage stays on the unit.</translation>
+        <translation>USB-yhteyttä ei voitu muodostaa. Datamuisti jää laitteeseen.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeEnded</source>
         <translatorcomment>The USB connection could not be ended. Eject the drive on the PC and press Back again.</translatorcomment>
-        <translation type="unfinished">The USB connection could not be ended. Eject the drive on the PC and press Back again.</translation>
+        <translation>USB-yhteyttä ei voitu katkaista. Poista asema tietokoneesta ja paina Takaisin uudelleen.</translation>
     </message>
 </context>
 <context>
@@ -46,62 +46,62 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
     <message>
         <source>SensorType</source>
         <translatorcomment>Sensor</translatorcomment>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Anturi</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Mikrofonin vahvistus</translation>
     </message>
     <message>
         <source>BatteryVoltage</source>
         <translatorcomment>Battery</translatorcomment>
-        <translation type="unfinished">Battery</translation>
+        <translation>Akku</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
         <translatorcomment>Firmware</translatorcomment>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Laiteohjelmisto</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
         <translatorcomment>Hardware</translatorcomment>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Laitteisto</translation>
     </message>
     <message>
         <source>ButtonMode</source>
         <translatorcomment>Mute key</translatorcomment>
-        <translation type="unfinished">Mute key</translation>
+        <translation>Mykistysnäppäin</translation>
     </message>
     <message>
         <source>MuteState</source>
         <translatorcomment>Mute state</translatorcomment>
-        <translation type="unfinished">Mute state</translation>
+        <translation>Mykistys</translation>
     </message>
     <message>
         <source>NoConnectionToTheTB9</source>
         <translatorcomment>No Bluetooth connection to the TB-9: its configuration cannot be read.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: its configuration cannot be read.</translation>
+        <translation>Ei Bluetooth-yhteyttä TB-9:ään: sen kokoonpanoa ei voi lukea.</translation>
     </message>
     <message>
         <source>ReadingTheConfigurationOfTheTB9</source>
         <translatorcomment>Reading the configuration of the TB-9 ...</translatorcomment>
-        <translation type="unfinished">Reading the configuration of the TB-9 ...</translation>
+        <translation>Luetaan TB-9:n kokoonpanoa ...</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerCompletely</source>
         <translatorcomment>The TB-9 did not answer completely: what came is shown.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer completely: what came is shown.</translation>
+        <translation>TB-9 ei vastannut kokonaan: saadut tiedot näytetään.</translation>
     </message>
     <message>
         <source>Muted</source>
         <translatorcomment>Muted</translatorcomment>
-        <translation type="unfinished">Muted</translation>
+        <translation>Mykistetty</translation>
     </message>
     <message>
         <source>Listening</source>
         <translatorcomment>Listening</translatorcomment>
-        <translation type="unfinished">Listening</translation>
+        <translation>Kuuntelu</translation>
     </message>
 </context>
 <context>
@@ -109,142 +109,142 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
     <message>
         <source>ChooseTheFileToInstall</source>
         <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
-        <translation type="unfinished">Choose the update to install: tap it, or press OK.</translation>
+        <translation>Valitse asennettava päivitys: napauta sitä tai paina OK.</translation>
     </message>
     <message>
         <source>TheUpdateCannotBeStoredOnTheUnit</source>
         <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update cannot be stored on the unit. Nothing was installed.</translation>
+        <translation>Päivitystä ei voi tallentaa laitteeseen. Mitään ei asennettu.</translation>
     </message>
     <message>
         <source>TheFileIsNoLongerOnTheDataPartition</source>
         <translatorcomment>The file is no longer on the data storage.</translatorcomment>
-        <translation type="unfinished">The file is no longer on the data storage.</translation>
+        <translation>Tiedosto ei ole enää datamuistissa.</translation>
     </message>
     <message>
         <source>TheFileNameHoldsNoUsableVersion</source>
         <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
-        <translation type="unfinished">The file name holds no usable version (up to 16 letters, digits and dots).</translation>
+        <translation>Tiedostonimessä ei ole käyttökelpoista versiota (enintään 16 kirjainta, numeroa ja pistettä).</translation>
     </message>
     <message>
         <source>TheFileIsEmpty</source>
         <translatorcomment>The file is empty.</translatorcomment>
-        <translation type="unfinished">The file is empty.</translation>
+        <translation>Tiedosto on tyhjä.</translation>
     </message>
     <message>
         <source>TheFileIsTooLargeForTheTB9</source>
         <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
-        <translation type="unfinished">The file is too large for the TB-9 (at most 64000 bytes).</translation>
+        <translation>Tiedosto on liian suuri TB-9:lle (enintään 64000 tavua).</translation>
     </message>
     <message>
         <source>TheFileCannotBeRead</source>
         <translatorcomment>The file cannot be read.</translatorcomment>
-        <translation type="unfinished">The file cannot be read.</translation>
+        <translation>Tiedostoa ei voi lukea.</translation>
     </message>
     <message>
         <source>TheUpdateFileWasNotCopiedCompletely</source>
         <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update file could not be copied completely. Nothing was installed.</translation>
+        <translation>Päivitystiedostoa ei voitu kopioida kokonaan. Mitään ei asennettu.</translation>
     </message>
     <message>
         <source>TheUnitCannotBePreparedForTheUpdate</source>
         <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The unit cannot be prepared for the update. Nothing was installed.</translation>
+        <translation>Laitetta ei voi valmistella päivitystä varten. Mitään ei asennettu.</translation>
     </message>
     <message>
         <source>TheTB9NowRunsVersion</source>
         <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
-        <translation type="unfinished">The TB-9 now runs version %1.</translation>
+        <translation>TB-9:ssä on nyt versio %1.</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
         <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer. The update was stopped.</translation>
+        <translation>TB-9 ei vastannut. Päivitys keskeytettiin.</translation>
     </message>
     <message>
         <source>TheTB9RefusedTheUpdate</source>
         <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 refused the update. The update was stopped.</translation>
+        <translation>TB-9 hylkäsi päivityksen. Päivitys keskeytettiin.</translation>
     </message>
     <message>
         <source>TheTB9RestartedDuringTheTransfer</source>
         <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted during the transfer. The update was stopped.</translation>
+        <translation>TB-9 käynnistyi uudelleen siirron aikana. Päivitys keskeytettiin.</translation>
     </message>
     <message>
         <source>TheTB9DidNotRestartAfterTheTransfer</source>
         <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translation>
+        <translation>TB-9 ei käynnistynyt uudelleen siirron jälkeen. Tarkista sen versio TB-9-sivulta.</translation>
     </message>
     <message>
         <source>TheTB9RestartedButDidNotReportItsVersion</source>
         <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translation>
+        <translation>TB-9 käynnistyi uudelleen mutta ei ilmoittanut versiotaan. Tarkista se TB-9-sivulta.</translation>
     </message>
     <message>
         <source>TheTB9ReportsAnotherVersion</source>
         <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
-        <translation type="unfinished">After the update the TB-9 reports version %1, not %2.</translation>
+        <translation>Päivityksen jälkeen TB-9 ilmoittaa versioksi %1, ei %2.</translation>
     </message>
     <message>
         <source>TheTB9UpdateWasCancelled</source>
         <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
-        <translation type="unfinished">The update of the TB-9 was cancelled.</translation>
+        <translation>TB-9:n päivitys peruttiin.</translation>
     </message>
     <message>
         <source>UnitFromTo</source>
         <translatorcomment>Unit: %1 → %2</translatorcomment>
-        <translation type="unfinished">Unit: %1 → %2</translation>
+        <translation>Laite: %1 → %2</translation>
     </message>
     <message>
         <source>TB9FromTo</source>
         <translatorcomment>TB-9: %1 → %2</translatorcomment>
-        <translation type="unfinished">TB-9: %1 → %2</translation>
+        <translation>TB-9: %1 → %2</translation>
     </message>
     <message>
         <source>NoFirmwareFileOnTheDataPartition</source>
         <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
-        <translation type="unfinished">No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+        <translation>Datamuistissa ei ole päivitystiedostoa (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
     </message>
     <message>
         <source>InstallVersionOnTheUnit</source>
         <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the unit? The unit restarts to install it.</translation>
+        <translation>Asennetaanko versio %1 laitteeseen? Laite käynnistyy uudelleen asennusta varten.</translation>
     </message>
     <message>
         <source>InstallVersionOnTheTB9</source>
         <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translation>
+        <translation>Asennetaanko versio %1 TB-9:ään? Pidä TB-9 päällä ja lähellä laitetta.</translation>
     </message>
     <message>
         <source>CopyingTheUpdateFile</source>
         <translatorcomment>Copying the update file...</translatorcomment>
-        <translation type="unfinished">Copying the update file...</translation>
+        <translation>Kopioidaan päivitystiedostoa...</translation>
     </message>
     <message>
         <source>TheUnitRestartsToInstallTheUpdate</source>
         <translatorcomment>The unit restarts to install the update.</translatorcomment>
-        <translation type="unfinished">The unit restarts to install the update.</translation>
+        <translation>Laite käynnistyy uudelleen päivityksen asentamiseksi.</translation>
     </message>
     <message>
         <source>TheUnitCouldNotBeRestarted</source>
         <translatorcomment>The unit could not be restarted.</translatorcomment>
-        <translation type="unfinished">The unit could not be restarted.</translation>
+        <translation>Laitetta ei voitu käynnistää uudelleen.</translation>
     </message>
     <message>
         <source>SendingTheUpdateToTheTB9</source>
         <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
-        <translation type="unfinished">Sending the update to the TB-9... Back stops it.</translation>
+        <translation>Lähetetään päivitystä TB-9:ään... Takaisin keskeyttää.</translation>
     </message>
     <message>
         <source>PleaseWaitUntilTheCopyHasFinished</source>
         <translatorcomment>Please wait until the copy has finished.</translatorcomment>
-        <translation type="unfinished">Please wait until the copy has finished.</translation>
+        <translation>Odota, kunnes kopiointi on valmis.</translation>
     </message>
     <message>
         <source>TheTB9IsNotConnected</source>
         <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: the update cannot be sent.</translation>
+        <translation>Ei Bluetooth-yhteyttä TB-9:ään: päivitystä ei voi lähettää.</translation>
     </message>
 </context>
 <context>
@@ -252,117 +252,117 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
     <message>
         <source>ProgramVersion</source>
         <translatorcomment>Program</translatorcomment>
-        <translation type="unfinished">Program</translation>
+        <translation>Ohjelma</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
         <translatorcomment>Hardware</translatorcomment>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Laitteisto</translation>
     </message>
     <message>
         <source>BluetoothModules</source>
         <translatorcomment>Bluetooth modules</translatorcomment>
-        <translation type="unfinished">Bluetooth modules</translation>
+        <translation>Bluetooth-moduulit</translation>
     </message>
     <message>
         <source>HeadphoneModuleAddress</source>
         <translatorcomment>Headset module</translatorcomment>
-        <translation type="unfinished">Headset module</translation>
+        <translation>Kuulokemoduuli</translation>
     </message>
     <message>
         <source>HeadphoneModuleFirmware</source>
         <translatorcomment>Headset firmware</translatorcomment>
-        <translation type="unfinished">Headset firmware</translation>
+        <translation>Kuulokkeen laiteohjelmisto</translation>
     </message>
     <message>
         <source>MicrophoneModuleAddress</source>
         <translatorcomment>TB-9 module</translatorcomment>
-        <translation type="unfinished">TB-9 module</translation>
+        <translation>TB-9-moduuli</translation>
     </message>
     <message>
         <source>MicrophoneModuleFirmware</source>
         <translatorcomment>TB-9 firmware</translatorcomment>
-        <translation type="unfinished">TB-9 firmware</translation>
+        <translation>TB-9-laiteohjelmisto</translation>
     </message>
     <message>
         <source>SerialNumber</source>
         <translatorcomment>Serial number</translatorcomment>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Sarjanumero</translation>
     </message>
     <message>
         <source>ProductionDate</source>
         <translatorcomment>Production date</translatorcomment>
-        <translation type="unfinished">Production date</translation>
+        <translation>Valmistuspäivä</translation>
     </message>
     <message>
         <source>BatteryCharge</source>
         <translatorcomment>Battery charge</translatorcomment>
-        <translation type="unfinished">Battery charge</translation>
+        <translation>Akun varaus</translation>
     </message>
     <message>
         <source>BatteryVoltage</source>
         <translatorcomment>Battery voltage</translatorcomment>
-        <translation type="unfinished">Battery voltage</translation>
+        <translation>Akun jännite</translation>
     </message>
     <message>
         <source>BatteryCurrent</source>
         <translatorcomment>Battery current</translatorcomment>
-        <translation type="unfinished">Battery current</translation>
+        <translation>Akun virta</translation>
     </message>
     <message>
         <source>BatteryTemperature</source>
         <translatorcomment>Battery temperature</translatorcomment>
-        <translation type="unfinished">Battery temperature</translation>
+        <translation>Akun lämpötila</translation>
     </message>
     <message>
         <source>Charging</source>
         <translatorcomment>Charging</translatorcomment>
-        <translation type="unfinished">Charging</translation>
+        <translation>Latautuu</translation>
     </message>
     <message>
         <source>SystemMemory</source>
         <translatorcomment>System memory</translatorcomment>
-        <translation type="unfinished">System memory</translation>
+        <translation>Järjestelmämuisti</translation>
     </message>
     <message>
         <source>DataMemory</source>
         <translatorcomment>Data storage</translatorcomment>
-        <translation type="unfinished">Data storage</translation>
+        <translation>Datamuisti</translation>
     </message>
     <message>
         <source>DeveloperFeatures</source>
         <translatorcomment>Developer features</translatorcomment>
-        <translation type="unfinished">Developer features</translation>
+        <translation>Kehittäjätoiminnot</translation>
     </message>
     <message>
         <source>DeveloperFeaturesInfo</source>
         <translatorcomment>Shows the debug and test menus on the main page and logs the system state to the data storage.</translatorcomment>
-        <translation type="unfinished">Shows the debug and test menus on the main page and logs the system state to the data storage.</translation>
+        <translation>Näyttää vianetsintä- ja testivalikot pääsivulla ja kirjaa järjestelmän tilan datamuistiin.</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Edellinen sivu</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Takaisin</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Seuraava sivu</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Ei</translation>
     </message>
 </context>
 </TS>

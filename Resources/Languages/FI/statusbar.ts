@@ -6,31 +6,32 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varoitus</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
         <translatorcomment>The battery is very low. Please recharge.</translatorcomment>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Akku on lähes tyhjä. Lataa akku.</translation>
     </message>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
         <translatorcomment>The sensor could not be detected.</translatorcomment>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Anturia ei tunnistettu.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfTB9ToLow</source>
         <translatorcomment>Battery voltage of TB-9 is very low.
 Please recharge.</translatorcomment>
-        <translation type="unfinished">Battery voltage of TB-9 is very low.
-Please recharge.</translation>
+        <translation>TB-9:n akun jännite on hyvin alhainen.
+Lataa akku.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
         <translatorcomment>Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translatorcomment>
-        <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+        <translation>Anturin tyyppiä ei tunnistettu.
+Kiinnitä anturi kunnolla
+tai puhdista liitännät.</translation>
     </message>
 </context>
 </TS>

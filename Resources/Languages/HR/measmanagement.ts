@@ -6,62 +6,62 @@
     <message>
         <source>NoMeasurementsStored</source>
         <translatorcomment>No measurements stored.</translatorcomment>
-        <translation type="unfinished">No measurements stored.</translation>
+        <translation>Nema spremljenih mjerenja.</translation>
     </message>
     <message>
         <source>Up</source>
         <translatorcomment>Up</translatorcomment>
-        <translation type="unfinished">Up</translation>
+        <translation>Gore</translation>
     </message>
     <message>
         <source>Down</source>
         <translatorcomment>Down</translatorcomment>
-        <translation type="unfinished">Down</translation>
+        <translation>Dolje</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>Open</translatorcomment>
-        <translation type="unfinished">Open</translation>
+        <translation>Otvori</translation>
     </message>
     <message>
         <source>Edit</source>
         <translatorcomment>Edit</translatorcomment>
-        <translation type="unfinished">Edit</translation>
+        <translation>Uredi</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Natrag</translation>
     </message>
     <message>
         <source>TheMeasurementNoLongerExists</source>
         <translatorcomment>The measurement no longer exists.</translatorcomment>
-        <translation type="unfinished">The measurement no longer exists.</translation>
+        <translation>Mjerenje više ne postoji.</translation>
     </message>
     <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
-        <translation type="unfinished">Please enter a name.</translation>
+        <translation>Unesite naziv.</translation>
     </message>
     <message>
         <source>AMeasurementWithThisNameExists</source>
         <translatorcomment>A measurement with this name exists already.</translatorcomment>
-        <translation type="unfinished">A measurement with this name exists already.</translation>
+        <translation>Mjerenje s ovim nazivom već postoji.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeRenamed</source>
         <translatorcomment>The measurement could not be renamed.</translatorcomment>
-        <translation type="unfinished">The measurement could not be renamed.</translation>
+        <translation>Mjerenje se nije moglo preimenovati.</translation>
     </message>
     <message>
         <source>TheNameInTheInfoFileCouldNotBeChanged</source>
         <translatorcomment>The measurement was renamed, but the name in its info file could not be changed.</translatorcomment>
-        <translation type="unfinished">The measurement was renamed, but the name in its info file could not be changed.</translation>
+        <translation>Mjerenje je preimenovano, ali naziv u njegovoj datoteci s informacijama nije se mogao promijeniti.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeDeleted</source>
         <translatorcomment>The measurement could not be deleted.</translatorcomment>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Mjerenje se nije moglo izbrisati.</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>EditMeasurement</source>
         <translatorcomment>Edit measurement</translatorcomment>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Uredi mjerenje</translation>
     </message>
     <message>
         <source>Rename</source>
         <translatorcomment>Rename</translatorcomment>
-        <translation type="unfinished">Rename</translation>
+        <translation>Preimenuj</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>Delete</translatorcomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>Izbriši</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Natrag</translation>
     </message>
     <message>
         <source>DeleteThisMeasurement</source>
         <translatorcomment>Delete this measurement?</translatorcomment>
-        <translation type="unfinished">Delete this measurement?</translation>
+        <translation>Izbrisati ovo mjerenje?</translation>
     </message>
 </context>
 </TS>

@@ -6,31 +6,32 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Upozorenje</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
         <translatorcomment>The battery is very low. Please recharge.</translatorcomment>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Baterija je gotovo prazna. Napunite je.</translation>
     </message>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
         <translatorcomment>The sensor could not be detected.</translatorcomment>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Senzor nije prepoznat.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfTB9ToLow</source>
         <translatorcomment>Battery voltage of TB-9 is very low.
 Please recharge.</translatorcomment>
-        <translation type="unfinished">Battery voltage of TB-9 is very low.
-Please recharge.</translation>
+        <translation>Napon baterije TB-9 vrlo je nizak.
+Napunite bateriju.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
         <translatorcomment>Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translatorcomment>
-        <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+        <translation>Vrsta senzora nije prepoznata.
+Ispravno postavite senzor
+ili očistite kontakte.</translation>
     </message>
 </context>
 </TS>
