@@ -8,6 +8,7 @@
 #include "Hardware/bluetooth.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
+#include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "Tools/virtualkeyboard.h"
@@ -17,6 +18,8 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -106,6 +109,10 @@ MeasurementFrame::~MeasurementFrame()
     QT_TRANSLATE_NOOP("Levelmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
     QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
     QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "Note"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "Warning"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
 };
 
 QString MeasurementFrame::screenText(const char* key) const
@@ -383,6 +390,22 @@ bool MeasurementFrame::askMeasurementName(QString* name)
     }
     *name = keyboard.getText();
     return true;
+}
+
+void MeasurementFrame::saveMeasurement(int type,
+                                       const std::function<void(MeasInfoStructure*)>& fill)
+{
+    if (!m_muted)
+        muteAudioPath(true, true);
+    QString name;
+    if (!askMeasurementName(&name))
+        return;
+    auto info = std::make_unique<MeasInfoStructure>();
+    fill(info.get());
+    if (m_audioCodec)
+        m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
+                                &info->filterType);
+    MeasurementData()->storeMeasurement(type, name, *info);
 }
 
 MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)

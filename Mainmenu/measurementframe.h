@@ -14,6 +14,7 @@ class Gps;
 class MeasManagement;
 class QKeyEvent;
 class QTimer;
+struct MeasInfoStructure;
 
 // What every measurement screen shares: its start (live or stored view), the
 // Mute key and the accessory's mute key, the link check towards the TB-9,
@@ -165,6 +166,10 @@ protected:
     // was open (the IO key shows the main page before the keyboard returns):
     // nothing may be stored then.
     bool askMeasurementName(QString* name);
+    // The save every screen makes: muted first (through the screen's own
+    // mute), the name asked; only when given, the record filled by `fill`,
+    // the codec's band added and stored as `type`.
+    void saveMeasurement(int type, const std::function<void(MeasInfoStructure*)>& fill);
 
     // -- Leaving ------------------------------------------------------------
     // leave(): the screen's own leaveSteps() first, then muteOnLeave(),

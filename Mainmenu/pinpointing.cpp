@@ -15,8 +15,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <memory>
-
 namespace {
 
 const int kSlotPitch = 42;
@@ -421,17 +419,7 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
 
 void Pinpointing::on_butMenuSave_clicked()
 {
-    if (!m_muted)
-        muteAudioPath(true, true);
-    QString name;
-    if (!askMeasurementName(&name))
-        return;
-    auto info = std::make_unique<MeasInfoStructure>();
-    m_points.fill(info.get());
-    if (m_audioCodec)
-        m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
-                                &info->filterType);
-    MeasurementData()->storeMeasurement(1, name, *info);
+    saveMeasurement(1, [this](MeasInfoStructure* info) { m_points.fill(info); });
 }
 
 void Pinpointing::on_butMenuScale_clicked()

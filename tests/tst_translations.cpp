@@ -121,7 +121,6 @@ void TestTranslations::titlesComeFromTheirKeys_data()
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QString>("expected");
     QTest::newRow("browser") << screen(7) << "{Management:Measurements}";
-    QTest::newRow("long-term") << screen(9) << "{MainMenu:Longterm}";
     QTest::newRow("gps monitor") << screen(10) << "{Management:GPS}";
     QTest::newRow("configuration") << dialog<Configuration>() << "{Management:TB-9}";
     QTest::newRow("firmware update") << dialog<Firmwareupdate>() << "{Management:Update}";
@@ -177,23 +176,25 @@ void TestTranslations::everyKeyHasItsEnglishText()
         {
             ModalCloser closer;
             emit unit.sink()->btSensortypeReceived("3");
-            for (int widget : {3, 8, 1}) {
+            for (int widget : {3, 8, 1, 9}) {
                 w->displayWidget(widget, 1, 0);
                 QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
             }
-            QCOMPARE(closer.closed(), 6);
+            QCOMPARE(closer.closed(), 8);
             // The H2 screen's own note (any other sensor), its link warning
             // and its stored view.
             emit unit.sink()->btSensortypeReceived("1");
             w->displayWidget(6, 1, 0);
             QMetaObject::invokeMethod(unit.currentPage(), "checkBtConnection");
-            QCOMPARE(closer.closed(), 8);
+            QCOMPARE(closer.closed(), 10);
             w->displayWidget(6, -1, 1);
         }
-        // The stored views of pinpointing, pipe locating and level measurement.
+        // The stored views of pinpointing, pipe locating, level measurement
+        // and long-term.
         w->displayWidget(3, 1, 1);
         w->displayWidget(8, 1, 1);
         w->displayWidget(1, 1, 1);
+        w->displayWidget(9, 1, 1);
         // The GPS monitor's pages with a fix and more satellites than fit,
         // then with the receiver switched off and its port lost.
         auto turnMonitorPages = [&] {
