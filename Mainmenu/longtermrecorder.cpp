@@ -107,7 +107,7 @@ void LongtermRun::read(const QString& directoryName, QString* error)
     *this = LongtermRun();
     const std::unique_ptr<QSettings> info = Measurements::openInfo(directoryName, error);
     if (info) {
-        name = info->value("Measurementinfo/Measurementname").toString();
+        name = Measurements::readText(*info, "Measurementinfo/Measurementname");
         selectedTime = wholeNumber(*info, "Levels_CSV/SelectedTime");
         maxVisible = wholeNumber(*info, "Levels_CSV/MaxVisibleData");
         Measurements::readFilter(*info, &lowCutOff, &highCutOff, &filterType);
