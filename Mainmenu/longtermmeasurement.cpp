@@ -307,11 +307,11 @@ void Longtermmeasurement::on_butMenuMainmenu_3_clicked()
 
 void Longtermmeasurement::leaveSteps()
 {
+    // The frame then mutes the path and stops the recording, and the capture
+    // with it.
     m_timerCheckBtConnection->stop();
     m_muted = true;
     m_updateTimer->stop();
-    stopRecording();
-    Analoginputworker()->stopCapture();
 }
 
 void Longtermmeasurement::on_butMenuStoredBack_clicked()
