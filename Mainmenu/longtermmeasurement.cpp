@@ -32,11 +32,6 @@ void setAxisX(LongtermData* chart, const LongtermRecorder::TimeBase& t)
     chart->setAxisX(t.min, t.max, t.mainStep, t.minorStep, true);
 }
 
-QString hertz(quint32 frequency)
-{
-    return QString("%1 Hz").arg(frequency);
-}
-
 }
 
 Longtermmeasurement::Longtermmeasurement(QWidget* parent)
@@ -96,7 +91,7 @@ void Longtermmeasurement::init(int variant)
     ui->labelLevel->setText("0");
     const bool frequency = options && options->isLTShowFrequencyValueEnabled();
     ui->labelFrequency->setVisible(frequency);
-    ui->labelFrequency->setText(frequency ? hertz(0) : QString());
+    ui->labelFrequency->setText(frequency ? ScreenStyle::hertz(0) : QString());
     const bool filter = options && options->isLTShowFilterParameterEnabled();
     for (QWidget* label : {ui->labelFiltersymbol, ui->labelFilterrange, ui->labelFiltersymbolStored,
                            ui->labelFilterLowCutOff, ui->labelFilterHighCutOff})
@@ -139,9 +134,9 @@ void Longtermmeasurement::startStored()
     const LongtermRecorder::TimeBase& t = LongtermRecorder::timeBase(m_stored.selectedTime);
     ui->labelTimeStored->setText(t.label);
     setAxisX(storedLongtermData, t);
-    ScreenStyle::showFilterSymbol(ui->labelFiltersymbolStored, m_storedFilterType);
-    ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
-    ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
+    ScreenStyle::showFilterCorners(ui->labelFiltersymbolStored, ui->labelFilterLowCutOff,
+                                   ui->labelFilterHighCutOff, m_storedFilterType,
+                                   m_storedFilterLowCutOff, m_storedFilterHighCutOff);
 
     const QSize size = ui->levelDataStored->size();
     storedLongtermData->init(size.width(), size.height(), kScaleColour, kDataColour);
@@ -194,7 +189,7 @@ void Longtermmeasurement::updateData()
 
     ScreenStyle::setBarValue(ui->prgbMinimumLevel, int(level));
     ui->labelLevel->setText(ScreenStyle::figure(level));
-    ui->labelFrequency->setText(hertz(frequency));
+    ui->labelFrequency->setText(ScreenStyle::hertz(frequency));
     Systemsettings* options = settings();
     ScreenStyle::setSheet(ui->prgbMinimumLevel,
                           options && options->isLTUseFrequColorForBarEnabled()

@@ -39,11 +39,6 @@ QString figure(float value)
     return ScreenStyle::figure(double(value));
 }
 
-QString hertz(int frequency)
-{
-    return QString("%1 Hz").arg(frequency);
-}
-
 QString buttonPicture(const QString& normal, const QString& pressed)
 {
     return ScreenStyle::buttonPicture(kIcons, normal, pressed);
@@ -127,7 +122,7 @@ void Pinpointing::startLive()
     ui->labelMicrophone->show();
     ui->butMenuDeleteLast->show();
     ui->labelLevel->setText("0");
-    ui->labelFrequency->setText(hertz(0));
+    ui->labelFrequency->setText(ScreenStyle::hertz(0));
 
     connectAccessoryMute();
     clearAdcData();
@@ -193,7 +188,7 @@ void Pinpointing::startStored()
     // With no leak the drop would sit off the left edge: not shown at all.
     ui->labelWaterdrop->setVisible(m_leakPos > 0);
     ui->labelLevel->setText(figure(m_leakLevel));
-    ui->labelFrequency->setText(hertz(m_leakFrequency));
+    ui->labelFrequency->setText(ScreenStyle::hertz(m_leakFrequency));
 
     routeStoredView();
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
@@ -255,7 +250,7 @@ void Pinpointing::muteAudioPath(bool mute, bool transmit)
             const int p = m_points.currentStep();
             storeSound(soundName(p));
             ui->labelLevel->setText(figure(m_points.minimum(p)));
-            ui->labelFrequency->setText(hertz(m_points.frequency(p)));
+            ui->labelFrequency->setText(ScreenStyle::hertz(m_points.frequency(p)));
             if (m_scaleMode == 1)
                 adjustProgbarRange();
         }
@@ -311,7 +306,7 @@ void Pinpointing::updateLevel()
     if (!m_muted)
         m_significandFrequencyCurrent = t.frequency;
     ui->labelLevel->setText(figure(PinpointingSeries::shownLevel(t, m_linearScale)));
-    ui->labelFrequency->setText(hertz(m_significandFrequencyCurrent));
+    ui->labelFrequency->setText(ScreenStyle::hertz(m_significandFrequencyCurrent));
     if (m_scaleMode == 1) {
         const float minimum = m_points.minimum(m_points.currentStep());
         if (minimum < m_dynamicScaleMin)

@@ -25,11 +25,6 @@ const int kPipeYLive = 215;
 const int kPipeYStored = 182;
 const QColor kBarColour(0, 255, 127);
 
-QString hertz(quint32 frequency)
-{
-    return QString("%1 Hz").arg(frequency);
-}
-
 Systemsettings* settings()
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
@@ -124,7 +119,7 @@ void Pipelocating::init(int variant)
     initCodec();
 
     ui->labelLevel->setText("0");
-    ui->labelFrequency->setText(hertz(0));
+    ui->labelFrequency->setText(ScreenStyle::hertz(0));
     ui->prgbPeakLevelMinMax->setMaxMarker(-1);
     ui->prgbPeakLevelMinMax->setMinMarker(-1);
     ScreenStyle::setBarValue(ui->prgbPeakLevelMinMax, 0);
@@ -259,7 +254,7 @@ void Pipelocating::updateData()
     const int step = m_points.currentStep();
 
     ui->labelLevel->setText(ScreenStyle::figure(held));
-    ui->labelFrequency->setText(hertz(quint32(m_points.frequency(step))));
+    ui->labelFrequency->setText(ScreenStyle::hertz(quint32(m_points.frequency(step))));
     ui->prgbPeakLevelMinMax->setMaxMarker(PipelocatingPoints::barValue(held));
     ui->prgbPeakLevelMinMax->setMinMarker(-1);
     ScreenStyle::setBarValue(ui->prgbPeakLevelMinMax, PipelocatingPoints::barValue(level));
@@ -359,18 +354,9 @@ void Pipelocating::on_butMenuHeadphone_clicked()
 
 void Pipelocating::on_butMenuSave_clicked()
 {
-    if (!m_muted)
-        muteAudioPath(true, true);
-    QString name;
-    if (!askMeasurementName(&name))
-        return;
-    auto info = std::make_unique<MeasInfoStructure>();
-    m_points.fill(info.get());
-    // The codec's filter: a band touched on the spectrum is in force there.
-    if (m_audioCodec)
-        m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
-                                &info->filterType);
-    MeasurementData()->storeMeasurement(2, name, *info);
+    // The codec's filter goes with it: a band touched on the spectrum is in
+    // force there.
+    saveMeasurement(2, [this](MeasInfoStructure* info) { m_points.fill(info); });
 }
 
 void Pipelocating::on_butMenuHome_clicked()
@@ -415,9 +401,9 @@ void Pipelocating::startStored()
         storedBar(i)->show();
         storedLabel(i)->show();
     }
-    ScreenStyle::showFilterSymbol(ui->labelFiltersymbolStored, m_storedFilterType);
-    ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
-    ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
+    ScreenStyle::showFilterCorners(ui->labelFiltersymbolStored, ui->labelFilterLowCutOff,
+                                   ui->labelFilterHighCutOff, m_storedFilterType,
+                                   m_storedFilterLowCutOff, m_storedFilterHighCutOff);
 }
 
 void Pipelocating::analyseInfoFile()

@@ -59,7 +59,20 @@ QColor frequencyColour(unsigned frequency)
 void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high)
 {
     showFilterSymbol(symbol, type);
-    range->setText(QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+    range->setText(QString("%1\n%2").arg(hertz(low), hertz(high)));
+}
+
+void showFilterCorners(QLabel* symbol, QLabel* lowLabel, QLabel* highLabel, int type, quint32 low,
+                       quint32 high)
+{
+    showFilterSymbol(symbol, type);
+    lowLabel->setText(hertz(low));
+    highLabel->setText(hertz(high));
+}
+
+QString hertz(qint64 frequency)
+{
+    return QString("%1 Hz").arg(frequency);
 }
 
 void showFilterSymbol(QLabel* symbol, int type)

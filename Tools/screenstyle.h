@@ -35,6 +35,11 @@ QColor frequencyColour(unsigned frequency);
 // and "<low> Hz\n<high> Hz".
 void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high);
 void showFilterSymbol(QLabel* symbol, int type);
+// The picture and each corner in a label of its own ("<low> Hz", "<high> Hz").
+void showFilterCorners(QLabel* symbol, QLabel* lowLabel, QLabel* highLabel, int type, quint32 low,
+                       quint32 high);
+// "<frequency> Hz".
+QString hertz(qint64 frequency);
 
 // A level figure: whole dB, rounded.
 QString figure(double value);
