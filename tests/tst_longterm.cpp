@@ -42,12 +42,7 @@ struct Rig {
     void click(const char* button) { lt->findChild<QPushButton*>(button)->click(); }
     QString text(const char* label) const { return lt->findChild<QLabel*>(label)->text(); }
     bool ticking() const { return lt->findChild<QTimer*>("timerUpdate")->isActive(); }
-    void openStored(const QString& dir)
-    {
-        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
-        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
-        w->displayWidget(Screen::Longtermmeasurement, Screen::StackUnchanged, Screen::StoredView);
-    }
+    void openStored(const QString& dir) { unit.openStoredView(Screen::Longtermmeasurement, dir); }
     TestUnit unit;
     MainMenu* w;
     Longtermmeasurement* lt;
