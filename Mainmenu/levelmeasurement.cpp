@@ -23,15 +23,6 @@ using namespace ScreenStyle;
 
 const char* const Levelmeasurement::kSoundName = "LE_sound";
 
-namespace {
-
-QString hertz(int frequency)
-{
-    return QString("%1 Hz").arg(frequency);
-}
-
-}
-
 Levelmeasurement::Levelmeasurement(QWidget* parent)
     : MeasurementFrame(parent), ui(new Ui::Levelmeasurement)
 {
@@ -125,7 +116,7 @@ void Levelmeasurement::startLive()
         bar->setValue(0);
     ui->labelPrgbCurrentLevel->setText("0");
     ui->labelLevel->setText("0");
-    ui->labelFrequency->setText(hertz(0));
+    ui->labelFrequency->setText(ScreenStyle::hertz(0));
 
     applyCurrentFilter();
     qDebug() << "Levelmeasurement: Start with audio muted." << m_storedFilterLowCutOff
@@ -207,7 +198,7 @@ void Levelmeasurement::updateLevel()
     freqSpectrum->drawData(samples);
     freqSpectrum->update();
 
-    ui->labelFrequency->setText(hertz(m_readout.frequencyAtMin()));
+    ui->labelFrequency->setText(ScreenStyle::hertz(m_readout.frequencyAtMin()));
     colourBars(m_readout.frequency(), m_readout.frequencyAtMin());
 }
 
@@ -336,7 +327,7 @@ void Levelmeasurement::startStored()
     ui->labelPrgbCurrentLevel->hide();
     setBarValue(ui->prgbPeakLevel, bar);
     ui->labelLevel->setText(figure(m_storedLevel));
-    ui->labelFrequency->setText(hertz(m_storedFrequency));
+    ui->labelFrequency->setText(ScreenStyle::hertz(m_storedFrequency));
     colourBars(m_storedFrequency, m_storedFrequency);
 
     // The spectrum takes its band from the codec.
