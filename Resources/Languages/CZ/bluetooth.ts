@@ -6,14 +6,14 @@
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>InvalidBluetoothAddressPleaseRestartPairing</source>
         <translatorcomment>Invalid bluetooth address
 Please restart pairing.</translatorcomment>
-        <translation type="unfinished">Invalid bluetooth address
-Please restart pairing.</translation>
+        <translation>Neplatná adresa Bluetooth
+Spusťte prosím párování znovu.</translation>
     </message>
 </context>
 <context>
@@ -21,7 +21,7 @@ Please restart pairing.</translation>
     <message>
         <source>unknown</source>
         <translatorcomment>unknown</translatorcomment>
-        <translation type="unfinished">unknown</translation>
+        <translation>neznámé</translation>
     </message>
 </context>
 </TS>

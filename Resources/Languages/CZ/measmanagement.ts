@@ -6,62 +6,62 @@
     <message>
         <source>NoMeasurementsStored</source>
         <translatorcomment>No measurements stored.</translatorcomment>
-        <translation type="unfinished">No measurements stored.</translation>
+        <translation>Nejsou uložena žádná měření.</translation>
     </message>
     <message>
         <source>Up</source>
         <translatorcomment>Up</translatorcomment>
-        <translation type="unfinished">Up</translation>
+        <translation>Nahoru</translation>
     </message>
     <message>
         <source>Down</source>
         <translatorcomment>Down</translatorcomment>
-        <translation type="unfinished">Down</translation>
+        <translation>Dolů</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>Open</translatorcomment>
-        <translation type="unfinished">Open</translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Edit</source>
         <translatorcomment>Edit</translatorcomment>
-        <translation type="unfinished">Edit</translation>
+        <translation>Upravit</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>TheMeasurementNoLongerExists</source>
         <translatorcomment>The measurement no longer exists.</translatorcomment>
-        <translation type="unfinished">The measurement no longer exists.</translation>
+        <translation>Měření již neexistuje.</translation>
     </message>
     <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
-        <translation type="unfinished">Please enter a name.</translation>
+        <translation>Zadejte prosím název.</translation>
     </message>
     <message>
         <source>AMeasurementWithThisNameExists</source>
         <translatorcomment>A measurement with this name exists already.</translatorcomment>
-        <translation type="unfinished">A measurement with this name exists already.</translation>
+        <translation>Měření s tímto názvem již existuje.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeRenamed</source>
         <translatorcomment>The measurement could not be renamed.</translatorcomment>
-        <translation type="unfinished">The measurement could not be renamed.</translation>
+        <translation>Měření se nepodařilo přejmenovat.</translation>
     </message>
     <message>
         <source>TheNameInTheInfoFileCouldNotBeChanged</source>
         <translatorcomment>The measurement was renamed, but the name in its info file could not be changed.</translatorcomment>
-        <translation type="unfinished">The measurement was renamed, but the name in its info file could not be changed.</translation>
+        <translation>Měření bylo přejmenováno, ale název v jeho informačním souboru se nepodařilo změnit.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeDeleted</source>
         <translatorcomment>The measurement could not be deleted.</translatorcomment>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>Měření se nepodařilo smazat.</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>EditMeasurement</source>
         <translatorcomment>Edit measurement</translatorcomment>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Upravit měření</translation>
     </message>
     <message>
         <source>Rename</source>
         <translatorcomment>Rename</translatorcomment>
-        <translation type="unfinished">Rename</translation>
+        <translation>Přejmenovat</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>Delete</translatorcomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>Smazat</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>DeleteThisMeasurement</source>
         <translatorcomment>Delete this measurement?</translatorcomment>
-        <translation type="unfinished">Delete this measurement?</translation>
+        <translation>Smazat toto měření?</translation>
     </message>
 </context>
 </TS>

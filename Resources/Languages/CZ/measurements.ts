@@ -6,35 +6,35 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translatorcomment>Number of measurements near limit.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+        <translation>Paměť měření je téměř plná.
+Smažte prosím stará měření.</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
         <translatorcomment>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+        <translation>Bylo dosaženo maximálního počtu měření.
+Měření nebude uloženo.
+Smažte prosím stará měření.</translation>
     </message>
     <message>
         <source>MeasurementCouldNotBeStored</source>
         <translatorcomment>The measurement could not be stored.
 Please check the data storage.</translatorcomment>
-        <translation type="unfinished">The measurement could not be stored.
-Please check the data storage.</translation>
+        <translation>Měření se nepodařilo uložit.
+Zkontrolujte prosím datovou paměť.</translation>
     </message>
 </context>
 </TS>

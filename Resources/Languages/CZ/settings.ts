@@ -6,127 +6,127 @@
     <message>
         <source>English</source>
         <translatorcomment>English</translatorcomment>
-        <translation type="unfinished">English</translation>
+        <translation>Angličtina</translation>
     </message>
     <message>
         <source>German</source>
         <translatorcomment>German</translatorcomment>
-        <translation type="unfinished">German</translation>
+        <translation>Němčina</translation>
     </message>
     <message>
         <source>French</source>
         <translatorcomment>French</translatorcomment>
-        <translation type="unfinished">French</translation>
+        <translation>Francouzština</translation>
     </message>
     <message>
         <source>Italian</source>
         <translatorcomment>Italian</translatorcomment>
-        <translation type="unfinished">Italian</translation>
+        <translation>Italština</translation>
     </message>
     <message>
         <source>Spanish</source>
         <translatorcomment>Spanish</translatorcomment>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Španělština</translation>
     </message>
     <message>
         <source>Chinese</source>
         <translatorcomment>Chinese</translatorcomment>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Čínština</translation>
     </message>
     <message>
         <source>Czech</source>
         <translatorcomment>Czech</translatorcomment>
-        <translation type="unfinished">Czech</translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Hungarian</source>
         <translatorcomment>Hungarian</translatorcomment>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Maďarština</translation>
     </message>
     <message>
         <source>Russian</source>
         <translatorcomment>Russian</translatorcomment>
-        <translation type="unfinished">Russian</translation>
+        <translation>Ruština</translation>
     </message>
     <message>
         <source>Slovenian</source>
         <translatorcomment>Slovenian</translatorcomment>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Slovinština</translation>
     </message>
     <message>
         <source>Japanese</source>
         <translatorcomment>Japanese</translatorcomment>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Japonština</translation>
     </message>
     <message>
         <source>Polish</source>
         <translatorcomment>Polish</translatorcomment>
-        <translation type="unfinished">Polish</translation>
+        <translation>Polština</translation>
     </message>
     <message>
         <source>Portuguese</source>
         <translatorcomment>Portuguese</translatorcomment>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Portugalština</translation>
     </message>
     <message>
         <source>Romanian</source>
         <translatorcomment>Romanian</translatorcomment>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Rumunština</translation>
     </message>
     <message>
         <source>Slovakian</source>
         <translatorcomment>Slovak</translatorcomment>
-        <translation type="unfinished">Slovak</translation>
+        <translation>Slovenština</translation>
     </message>
     <message>
         <source>Swedish</source>
         <translatorcomment>Swedish</translatorcomment>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Švédština</translation>
     </message>
     <message>
         <source>Suomi</source>
         <translatorcomment>Suomi</translatorcomment>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Finština</translation>
     </message>
     <message>
         <source>Danish</source>
         <translatorcomment>Danish</translatorcomment>
-        <translation type="unfinished">Danish</translation>
+        <translation>Dánština</translation>
     </message>
     <message>
         <source>Norwegian</source>
         <translatorcomment>Norwegian</translatorcomment>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Norština</translation>
     </message>
     <message>
         <source>Bulgarian</source>
         <translatorcomment>Bulgarian</translatorcomment>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Bulharština</translation>
     </message>
     <message>
         <source>Croatian</source>
         <translatorcomment>Croatian</translatorcomment>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Chorvatština</translation>
     </message>
     <message>
         <source>Korean</source>
         <translatorcomment>Korean</translatorcomment>
-        <translation type="unfinished">Korean</translation>
+        <translation>Korejština</translation>
     </message>
     <message>
         <source>Serbian</source>
         <translatorcomment>Serbian</translatorcomment>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Srbština</translation>
     </message>
     <message>
         <source>Turkish</source>
         <translatorcomment>Turkish</translatorcomment>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Turečtina</translation>
     </message>
     <message>
         <source>Ukrainian</source>
         <translatorcomment>Ukrainian</translatorcomment>
-        <translation type="unfinished">Ukrainian</translation>
+        <translation>Ukrajinština</translation>
     </message>
 </context>
 <context>
@@ -134,42 +134,42 @@
     <message>
         <source>Berlin</source>
         <translatorcomment>Berlin</translatorcomment>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>never</source>
         <translatorcomment>never</translatorcomment>
-        <translation type="unfinished">never</translation>
+        <translation>nikdy</translation>
     </message>
     <message>
         <source>Screenshot</source>
         <translatorcomment>Screenshot</translatorcomment>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Snímek obrazovky</translation>
     </message>
     <message>
         <source>Histogram</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Měření hladiny</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlouhodobé měření</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Senzor H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
 </context>
 </TS>

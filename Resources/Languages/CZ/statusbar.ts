@@ -6,31 +6,32 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>TheBatteryIsVeryLowPleaseRecharge</source>
         <translatorcomment>The battery is very low. Please recharge.</translatorcomment>
-        <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        <translation>Baterie je téměř vybitá. Nabijte ji prosím.</translation>
     </message>
     <message>
         <source>TheSensorCouldNotBeDetected</source>
         <translatorcomment>The sensor could not be detected.</translatorcomment>
-        <translation type="unfinished">The sensor could not be detected.</translation>
+        <translation>Senzor nebyl rozpoznán.</translation>
     </message>
     <message>
         <source>BatteryVoltageOfTB9ToLow</source>
         <translatorcomment>Battery voltage of TB-9 is very low.
 Please recharge.</translatorcomment>
-        <translation type="unfinished">Battery voltage of TB-9 is very low.
-Please recharge.</translation>
+        <translation>Napětí baterie TB-9 je velmi nízké.
+Nabijte ji prosím.</translation>
     </message>
     <message>
         <source>ProblemWithSensorTypeDetection</source>
         <translatorcomment>Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translatorcomment>
-        <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+        <translation>Typ senzoru nebyl rozpoznán.
+Nasaďte prosím senzor správně
+nebo očistěte kontakty.</translation>
     </message>
 </context>
 </TS>

@@ -6,54 +6,54 @@
     <message>
         <source>SearchBluetoothDevices</source>
         <translatorcomment>Search Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Search Bluetooth devices</translation>
+        <translation>Hledat zařízení Bluetooth</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>FoundBluetoothDevices</source>
         <translatorcomment>Found Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Found Bluetooth devices</translation>
+        <translation>Nalezená zařízení Bluetooth</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
         <translatorcomment>Enable pairing mode
 and press Search-Button.</translatorcomment>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+        <translation>Zapněte režim párování
+a stiskněte Hledat.</translation>
     </message>
     <message>
         <source>Searching</source>
         <translatorcomment>Searching</translatorcomment>
-        <translation type="unfinished">Searching</translation>
+        <translation>Probíhá hledání</translation>
     </message>
     <message>
         <source>ReadingName</source>
         <translatorcomment>Reading names</translatorcomment>
-        <translation type="unfinished">Reading names</translation>
+        <translation>Načítají se názvy</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
         <translatorcomment>Select device for pairing.</translatorcomment>
-        <translation type="unfinished">Select device for pairing.</translation>
+        <translation>Vyberte zařízení k párování.</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
         <translatorcomment>No devices found.</translatorcomment>
-        <translation type="unfinished">No devices found.</translation>
+        <translation>Nenalezena žádná zařízení.</translation>
     </message>
     <message>
         <source>PairingDevice</source>
         <translatorcomment>Pairing device</translatorcomment>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Zařízení se páruje</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
         <translatorcomment>Pairing not successful. Please try again.</translatorcomment>
-        <translation type="unfinished">Pairing not successful. Please try again.</translation>
+        <translation>Párování se nezdařilo. Zkuste to prosím znovu.</translation>
     </message>
 </context>
 <context>
@@ -61,97 +61,97 @@ and press Search-Button.</translation>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Měření hladiny</translation>
     </message>
     <message>
         <source>Pinpointing</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlouhodobé měření</translation>
     </message>
     <message>
         <source>H2Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Senzor H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasování potrubí</translation>
     </message>
     <message>
         <source>Startup</source>
         <translatorcomment>Start-up</translatorcomment>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Start přístroje</translation>
     </message>
     <message>
         <source>ShowFft</source>
         <translatorcomment>Show spectrum</translatorcomment>
-        <translation type="unfinished">Show spectrum</translation>
+        <translation>Zobrazit spektrum</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
         <translatorcomment>Show frequency</translatorcomment>
-        <translation type="unfinished">Show frequency</translation>
+        <translation>Zobrazit frekvenci</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
         <translatorcomment>Show peak level bar</translatorcomment>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Zobrazit pruh špičkové hladiny</translation>
     </message>
     <message>
         <source>UseFrequencyColorForLevelbar</source>
         <translatorcomment>Level bar in frequency colour</translatorcomment>
-        <translation type="unfinished">Level bar in frequency colour</translation>
+        <translation>Pruh hladiny v barvě frekvence</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
         <translatorcomment>Show filter</translatorcomment>
-        <translation type="unfinished">Show filter</translation>
+        <translation>Zobrazit filtr</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
         <translatorcomment>Dynamic scaling</translatorcomment>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Dynamické měřítko</translation>
     </message>
     <message>
         <source>ShowGrid</source>
         <translatorcomment>Show grid</translatorcomment>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Zobrazit mřížku</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
         <translatorcomment>Show histogram</translatorcomment>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Zobrazit histogram</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
         <translatorcomment>Show working range</translatorcomment>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Zobrazit pracovní rozsah</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
         <translatorcomment>Start with favourite</translatorcomment>
-        <translation type="unfinished">Start with favourite</translation>
+        <translation>Start s oblíbenou funkcí</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
         <translatorcomment>Start with filter</translatorcomment>
-        <translation type="unfinished">Start with filter</translation>
+        <translation>Start s filtrem</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
         <translatorcomment>GPS on at start</translatorcomment>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS zapnuto při startu</translation>
     </message>
     <message>
         <source>UseTouchForStartup</source>
         <translatorcomment>Touch screen on at start</translatorcomment>
-        <translation type="unfinished">Touch screen on at start</translation>
+        <translation>Dotykový displej zapnutý při startu</translation>
     </message>
 </context>
 <context>
@@ -159,27 +159,27 @@ and press Search-Button.</translation>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>DateTimeSource</source>
         <translatorcomment>Date and time from</translatorcomment>
-        <translation type="unfinished">Date and time from</translation>
+        <translation>Datum a čas z</translation>
     </message>
     <message>
         <source>Gps</source>
         <translatorcomment>GPS</translatorcomment>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
         <translatorcomment>Manual</translatorcomment>
-        <translation type="unfinished">Manual</translation>
+        <translation>Ručně</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@ and press Search-Button.</translation>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
 </context>
 <context>
@@ -195,22 +195,22 @@ and press Search-Button.</translation>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktivní</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>HeadphoneVolumeOffset</source>
         <translatorcomment>Headphone volume offset</translatorcomment>
-        <translation type="unfinished">Headphone volume offset</translation>
+        <translation>Posun hlasitosti sluchátek</translation>
     </message>
 </context>
 <context>
@@ -218,17 +218,17 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Předchozí strana</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Další strana</translation>
     </message>
 </context>
 <context>
@@ -236,12 +236,12 @@ and press Search-Button.</translation>
     <message>
         <source>PowerOffTime</source>
         <translatorcomment>Switch off after</translatorcomment>
-        <translation type="unfinished">Switch off after</translation>
+        <translation>Vypnout po</translation>
     </message>
     <message>
         <source>DisplayOffTime</source>
         <translatorcomment>Display off after</translatorcomment>
-        <translation type="unfinished">Display off after</translation>
+        <translation>Displej vypnout po</translation>
     </message>
 </context>
 <context>
@@ -249,22 +249,22 @@ and press Search-Button.</translation>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset to delivery state</translatorcomment>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Tovární nastavení</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Opravdu chcete obnovit všechna nastavení?</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Ne</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@ and press Search-Button.</translation>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Tlačítko oblíbené funkce</translation>
     </message>
 </context>
 <context>
@@ -280,17 +280,17 @@ and press Search-Button.</translation>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Ztlumení</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Přepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tlačítko</translation>
     </message>
 </context>
 <context>
@@ -298,22 +298,22 @@ and press Search-Button.</translation>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Letní/zimní čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letní čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimní čas</translation>
     </message>
 </context>
 <context>
@@ -321,22 +321,22 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Předchozí strana</translation>
     </message>
     <message>
         <source>Ok</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Další strana</translation>
     </message>
 </context>
 <context>
@@ -344,297 +344,297 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Předchozí strana</translation>
     </message>
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>Hlavní nabídka</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Další strana</translation>
     </message>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Ztlumení</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Přepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tlačítko</translation>
     </message>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktivní</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktivní</translation>
     </message>
     <message>
         <source>Customize</source>
         <translatorcomment>Customize</translatorcomment>
-        <translation type="unfinished">Customize</translation>
+        <translation>Přizpůsobit</translation>
     </message>
     <message>
         <source>differentValues</source>
         <translatorcomment>different values</translatorcomment>
-        <translation type="unfinished">different values</translation>
+        <translation>různé hodnoty</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
         <translatorcomment>Paired headphone</translatorcomment>
-        <translation type="unfinished">Paired headphone</translation>
+        <translation>Spárovaná sluchátka</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
         <translatorcomment>Paired microphone</translatorcomment>
-        <translation type="unfinished">Paired microphone</translation>
+        <translation>Spárovaný mikrofon</translation>
     </message>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>low</source>
         <translatorcomment>low</translatorcomment>
-        <translation type="unfinished">low</translation>
+        <translation>nízký</translation>
     </message>
     <message>
         <source>medium</source>
         <translatorcomment>medium</translatorcomment>
-        <translation type="unfinished">medium</translation>
+        <translation>střední</translation>
     </message>
     <message>
         <source>high</source>
         <translatorcomment>high</translatorcomment>
-        <translation type="unfinished">high</translation>
+        <translation>vysoký</translation>
     </message>
     <message>
         <source>PowerSaving</source>
         <translatorcomment>Power saving</translatorcomment>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Úspora energie</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Tlačítko oblíbené funkce</translation>
     </message>
     <message>
         <source>Systeminformation</source>
         <translatorcomment>System information</translatorcomment>
-        <translation type="unfinished">System information</translation>
+        <translation>Informace o systému</translation>
     </message>
     <message>
         <source>FW: %1</source>
         <translatorcomment>FW: %1</translatorcomment>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset</translatorcomment>
-        <translation type="unfinished">Reset</translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Language</source>
         <translatorcomment>Language</translatorcomment>
-        <translation type="unfinished">Language</translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Letní/zimní čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letní čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimní čas</translation>
     </message>
     <message>
         <source>PagoPago</source>
         <translatorcomment>Pago Pago</translatorcomment>
-        <translation type="unfinished">Pago Pago</translation>
+        <translation>Pago Pago</translation>
     </message>
     <message>
         <source>Honolulu</source>
         <translatorcomment>Honolulu</translatorcomment>
-        <translation type="unfinished">Honolulu</translation>
+        <translation>Honolulu</translation>
     </message>
     <message>
         <source>Anchorage</source>
         <translatorcomment>Anchorage</translatorcomment>
-        <translation type="unfinished">Anchorage</translation>
+        <translation>Anchorage</translation>
     </message>
     <message>
         <source>LosAngeles</source>
         <translatorcomment>Los Angeles</translatorcomment>
-        <translation type="unfinished">Los Angeles</translation>
+        <translation>Los Angeles</translation>
     </message>
     <message>
         <source>Denver</source>
         <translatorcomment>Denver</translatorcomment>
-        <translation type="unfinished">Denver</translation>
+        <translation>Denver</translation>
     </message>
     <message>
         <source>Chicago</source>
         <translatorcomment>Chicago</translatorcomment>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
         <translatorcomment>New York</translatorcomment>
-        <translation type="unfinished">New York</translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Halifax</source>
         <translatorcomment>Halifax</translatorcomment>
-        <translation type="unfinished">Halifax</translation>
+        <translation>Halifax</translation>
     </message>
     <message>
         <source>StJohns</source>
         <translatorcomment>St. John's</translatorcomment>
-        <translation type="unfinished">St. John's</translation>
+        <translation>St. John's</translation>
     </message>
     <message>
         <source>SaoPaulo</source>
         <translatorcomment>São Paulo</translatorcomment>
-        <translation type="unfinished">São Paulo</translation>
+        <translation>São Paulo</translation>
     </message>
     <message>
         <source>SouthGeorgia</source>
         <translatorcomment>South Georgia</translatorcomment>
-        <translation type="unfinished">South Georgia</translation>
+        <translation>Jižní Georgie</translation>
     </message>
     <message>
         <source>Azores</source>
         <translatorcomment>Azores</translatorcomment>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azorské ostrovy</translation>
     </message>
     <message>
         <source>London</source>
         <translatorcomment>London</translatorcomment>
-        <translation type="unfinished">London</translation>
+        <translation>Londýn</translation>
     </message>
     <message>
         <source>Athens</source>
         <translatorcomment>Athens</translatorcomment>
-        <translation type="unfinished">Athens</translation>
+        <translation>Atény</translation>
     </message>
     <message>
         <source>Moscow</source>
         <translatorcomment>Moscow</translatorcomment>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moskva</translation>
     </message>
     <message>
         <source>Tehran</source>
         <translatorcomment>Tehran</translatorcomment>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teherán</translation>
     </message>
     <message>
         <source>Dubai</source>
         <translatorcomment>Dubai</translatorcomment>
-        <translation type="unfinished">Dubai</translation>
+        <translation>Dubaj</translation>
     </message>
     <message>
         <source>Kabul</source>
         <translatorcomment>Kabul</translatorcomment>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kábul</translation>
     </message>
     <message>
         <source>Karachi</source>
         <translatorcomment>Karachi</translatorcomment>
-        <translation type="unfinished">Karachi</translation>
+        <translation>Karáčí</translation>
     </message>
     <message>
         <source>Kolkata</source>
         <translatorcomment>Kolkata</translatorcomment>
-        <translation type="unfinished">Kolkata</translation>
+        <translation>Kalkata</translation>
     </message>
     <message>
         <source>Kathmandu</source>
         <translatorcomment>Kathmandu</translatorcomment>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Káthmándú</translation>
     </message>
     <message>
         <source>Dhaka</source>
         <translatorcomment>Dhaka</translatorcomment>
-        <translation type="unfinished">Dhaka</translation>
+        <translation>Dháka</translation>
     </message>
     <message>
         <source>Bangkok</source>
         <translatorcomment>Bangkok</translatorcomment>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>Beijing</source>
         <translatorcomment>Beijing</translatorcomment>
-        <translation type="unfinished">Beijing</translation>
+        <translation>Peking</translation>
     </message>
     <message>
         <source>Tokyo</source>
         <translatorcomment>Tokyo</translatorcomment>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokio</translation>
     </message>
     <message>
         <source>Adelaide</source>
         <translatorcomment>Adelaide</translatorcomment>
-        <translation type="unfinished">Adelaide</translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Sydney</source>
         <translatorcomment>Sydney</translatorcomment>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sydney</translation>
     </message>
     <message>
         <source>Noumea</source>
         <translatorcomment>Nouméa</translatorcomment>
-        <translation type="unfinished">Nouméa</translation>
+        <translation>Nouméa</translation>
     </message>
     <message>
         <source>Auckland</source>
         <translatorcomment>Auckland</translatorcomment>
-        <translation type="unfinished">Auckland</translation>
+        <translation>Auckland</translation>
     </message>
     <message>
         <source>Tongatapu</source>
         <translatorcomment>Nukuʻalofa</translatorcomment>
-        <translation type="unfinished">Nukuʻalofa</translation>
+        <translation>Nukuʻalofa</translation>
     </message>
 </context>
 </TS>

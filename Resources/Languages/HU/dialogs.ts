@@ -6,37 +6,37 @@
     <message>
         <source>OK</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Igen</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Nem</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Figyelmeztetés</translation>
     </message>
     <message>
         <source>SettingsCouldNotBeStored</source>
         <translatorcomment>The settings could not be stored.</translatorcomment>
-        <translation type="unfinished">The settings could not be stored.</translation>
+        <translation>A beállításokat nem sikerült menteni.</translation>
     </message>
     <message>
         <source>ScreenshotCouldNotBeStored</source>
         <translatorcomment>The screenshot could not be stored.</translatorcomment>
-        <translation type="unfinished">The screenshot could not be stored.</translation>
+        <translation>A képernyőképet nem sikerült menteni.</translation>
     </message>
 </context>
 <context>
@@ -44,32 +44,32 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Alkalmaz</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>DEL</source>
         <translatorcomment>DEL</translatorcomment>
-        <translation type="unfinished">DEL</translation>
+        <translation>TÖRLÉS</translation>
     </message>
     <message>
         <source>ENTER</source>
         <translatorcomment>ENTER</translatorcomment>
-        <translation type="unfinished">ENTER</translation>
+        <translation>ENTER</translation>
     </message>
     <message>
         <source>SHIFT</source>
         <translatorcomment>SHIFT</translatorcomment>
-        <translation type="unfinished">SHIFT</translation>
+        <translation>SHIFT</translation>
     </message>
     <message>
         <source>SPACE</source>
         <translatorcomment>SPACE</translatorcomment>
-        <translation type="unfinished">SPACE</translation>
+        <translation>SZÓKÖZ</translation>
     </message>
 </context>
 </TS>

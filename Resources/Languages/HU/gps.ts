@@ -6,157 +6,157 @@
     <message>
         <source>Position</source>
         <translatorcomment>Position</translatorcomment>
-        <translation type="unfinished">Position</translation>
+        <translation>Pozíció</translation>
     </message>
     <message>
         <source>Satellites</source>
         <translatorcomment>Satellites</translatorcomment>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Műholdak</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Idő</translation>
     </message>
     <message>
         <source>Receiver</source>
         <translatorcomment>Receiver</translatorcomment>
-        <translation type="unfinished">Receiver</translation>
+        <translation>Vevő</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Előző oldal</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Vissza</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Következő oldal</translation>
     </message>
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation type="unfinished">Fix</translation>
+        <translation>Pozíció megvan</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation type="unfinished">No fix</translation>
+        <translation>Nincs pozíció</translation>
     </message>
     <message>
         <source>Latitude</source>
         <translatorcomment>Latitude</translatorcomment>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Szélesség</translation>
     </message>
     <message>
         <source>Longitude</source>
         <translatorcomment>Longitude</translatorcomment>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Hosszúság</translation>
     </message>
     <message>
         <source>Height</source>
         <translatorcomment>Height</translatorcomment>
-        <translation type="unfinished">Height</translation>
+        <translation>Magasság</translation>
     </message>
     <message>
         <source>SatellitesInUse</source>
         <translatorcomment>Satellites in use</translatorcomment>
-        <translation type="unfinished">Satellites in use</translation>
+        <translation>Használt műholdak</translation>
     </message>
     <message>
         <source>InView</source>
         <translatorcomment>In view</translatorcomment>
-        <translation type="unfinished">In view</translation>
+        <translation>Látható</translation>
     </message>
     <message>
         <source>InUse</source>
         <translatorcomment>In use</translatorcomment>
-        <translation type="unfinished">In use</translation>
+        <translation>Használt</translation>
     </message>
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation type="unfinished">%1 more</translation>
+        <translation>további %1</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation type="unfinished">Last fix</translation>
+        <translation>Utolsó pozíció</translation>
     </message>
     <message>
         <source>LocalClock</source>
         <translatorcomment>Clock</translatorcomment>
-        <translation type="unfinished">Clock</translation>
+        <translation>Óra</translation>
     </message>
     <message>
         <source>ClockFromGps</source>
         <translatorcomment>Clock from GPS</translatorcomment>
-        <translation type="unfinished">Clock from GPS</translation>
+        <translation>Óra GPS-ről</translation>
     </message>
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation type="unfinished">Last set</translation>
+        <translation>Utoljára beállítva</translation>
     </message>
     <message>
         <source>On</source>
         <translatorcomment>On</translatorcomment>
-        <translation type="unfinished">On</translation>
+        <translation>Be</translation>
     </message>
     <message>
         <source>Off</source>
         <translatorcomment>Off</translatorcomment>
-        <translation type="unfinished">Off</translation>
+        <translation>Ki</translation>
     </message>
     <message>
         <source>Power</source>
         <translatorcomment>Power</translatorcomment>
-        <translation type="unfinished">Power</translation>
+        <translation>Tápellátás</translation>
     </message>
     <message>
         <source>Port</source>
         <translatorcomment>Port</translatorcomment>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>PortOpen</source>
         <translatorcomment>open</translatorcomment>
-        <translation type="unfinished">open</translation>
+        <translation>nyitva</translation>
     </message>
     <message>
         <source>PortNotOpen</source>
         <translatorcomment>not open</translatorcomment>
-        <translation type="unfinished">not open</translation>
+        <translation>nincs nyitva</translation>
     </message>
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation type="unfinished">Sentences read</translation>
+        <translation>Beolvasott mondatok</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation type="unfinished">Checksum failures</translation>
+        <translation>Ellenőrzőösszeg-hiba</translation>
     </message>
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation type="unfinished">Last sentence</translation>
+        <translation>Utolsó mondat</translation>
     </message>
     <message>
         <source>SecondsAgo</source>
         <translatorcomment>%1 s ago</translatorcomment>
-        <translation type="unfinished">%1 s ago</translation>
+        <translation>%1 másodperce</translation>
     </message>
     <message>
         <source>LastUbxFrame</source>
         <translatorcomment>Last UBX frame</translatorcomment>
-        <translation type="unfinished">Last UBX frame</translation>
+        <translation>Utolsó UBX-keret</translation>
     </message>
 </context>
 </TS>

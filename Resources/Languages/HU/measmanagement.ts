@@ -6,62 +6,62 @@
     <message>
         <source>NoMeasurementsStored</source>
         <translatorcomment>No measurements stored.</translatorcomment>
-        <translation type="unfinished">No measurements stored.</translation>
+        <translation>Nincsenek mentett mérések.</translation>
     </message>
     <message>
         <source>Up</source>
         <translatorcomment>Up</translatorcomment>
-        <translation type="unfinished">Up</translation>
+        <translation>Fel</translation>
     </message>
     <message>
         <source>Down</source>
         <translatorcomment>Down</translatorcomment>
-        <translation type="unfinished">Down</translation>
+        <translation>Le</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>Open</translatorcomment>
-        <translation type="unfinished">Open</translation>
+        <translation>Megnyitás</translation>
     </message>
     <message>
         <source>Edit</source>
         <translatorcomment>Edit</translatorcomment>
-        <translation type="unfinished">Edit</translation>
+        <translation>Szerkesztés</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Vissza</translation>
     </message>
     <message>
         <source>TheMeasurementNoLongerExists</source>
         <translatorcomment>The measurement no longer exists.</translatorcomment>
-        <translation type="unfinished">The measurement no longer exists.</translation>
+        <translation>A mérés már nem létezik.</translation>
     </message>
     <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
-        <translation type="unfinished">Please enter a name.</translation>
+        <translation>Kérjük, adjon meg egy nevet.</translation>
     </message>
     <message>
         <source>AMeasurementWithThisNameExists</source>
         <translatorcomment>A measurement with this name exists already.</translatorcomment>
-        <translation type="unfinished">A measurement with this name exists already.</translation>
+        <translation>Ilyen nevű mérés már létezik.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeRenamed</source>
         <translatorcomment>The measurement could not be renamed.</translatorcomment>
-        <translation type="unfinished">The measurement could not be renamed.</translation>
+        <translation>A mérést nem sikerült átnevezni.</translation>
     </message>
     <message>
         <source>TheNameInTheInfoFileCouldNotBeChanged</source>
         <translatorcomment>The measurement was renamed, but the name in its info file could not be changed.</translatorcomment>
-        <translation type="unfinished">The measurement was renamed, but the name in its info file could not be changed.</translation>
+        <translation>A mérés átnevezése megtörtént, de az infófájljában lévő nevet nem sikerült módosítani.</translation>
     </message>
     <message>
         <source>TheMeasurementCouldNotBeDeleted</source>
         <translatorcomment>The measurement could not be deleted.</translatorcomment>
-        <translation type="unfinished">The measurement could not be deleted.</translation>
+        <translation>A mérést nem sikerült törölni.</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>EditMeasurement</source>
         <translatorcomment>Edit measurement</translatorcomment>
-        <translation type="unfinished">Edit measurement</translation>
+        <translation>Mérés szerkesztése</translation>
     </message>
     <message>
         <source>Rename</source>
         <translatorcomment>Rename</translatorcomment>
-        <translation type="unfinished">Rename</translation>
+        <translation>Átnevezés</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>Delete</translatorcomment>
-        <translation type="unfinished">Delete</translation>
+        <translation>Törlés</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Vissza</translation>
     </message>
     <message>
         <source>DeleteThisMeasurement</source>
         <translatorcomment>Delete this measurement?</translatorcomment>
-        <translation type="unfinished">Delete this measurement?</translation>
+        <translation>Törli ezt a mérést?</translation>
     </message>
 </context>
 </TS>

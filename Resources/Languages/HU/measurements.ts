@@ -6,35 +6,35 @@
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Figyelmeztetés</translation>
     </message>
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Hiba</translation>
     </message>
     <message>
         <source>OnlyAfewMeasurementsCanBeStored</source>
         <translatorcomment>Number of measurements near limit.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+        <translation>A mérések tárolója majdnem megtelt.
+Kérjük, törölje a régi méréseket.</translation>
     </message>
     <message>
         <source>NoMoreMeasurementsCanBeStored</source>
         <translatorcomment>Maximum number of measurements reached.
 Measurement will not be stored.
 Please delete old measurements.</translatorcomment>
-        <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+        <translation>Elérte a mérések maximális számát.
+A mérés nem lesz mentve.
+Kérjük, törölje a régi méréseket.</translation>
     </message>
     <message>
         <source>MeasurementCouldNotBeStored</source>
         <translatorcomment>The measurement could not be stored.
 Please check the data storage.</translatorcomment>
-        <translation type="unfinished">The measurement could not be stored.
-Please check the data storage.</translation>
+        <translation>A mérést nem sikerült menteni.
+Kérjük, ellenőrizze az adattárolót.</translation>
     </message>
 </context>
 </TS>

@@ -6,27 +6,27 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Wzmocnienie mikrofonu</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Głośność słuchawek</translation>
     </message>
     <message>
         <source>AutomaticFilterSetting</source>
         <translatorcomment>Automatic filter setting</translatorcomment>
-        <translation type="unfinished">Automatic filter setting</translation>
+        <translation>Automatyczne ustawienie filtra</translation>
     </message>
     <message>
         <source>NoFilter</source>
         <translatorcomment>No filter</translatorcomment>
-        <translation type="unfinished">No filter</translation>
+        <translation>Bez filtra</translation>
     </message>
 </context>
 <context>
@@ -34,19 +34,19 @@
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>WarningRiskOfAcousticShock</source>
         <translatorcomment>Warning! Risk of an acoustic shock.</translatorcomment>
-        <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        <translation>Ostrzeżenie! Ryzyko szoku akustycznego.</translation>
     </message>
     <message>
         <source>WarningHighVolumesCanLeadToHearingDamage</source>
         <translatorcomment>Warning!
 High volumes can lead to hearing damage.</translatorcomment>
-        <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+        <translation>Ostrzeżenie!
+Duża głośność może uszkodzić słuch.</translation>
     </message>
 </context>
 <context>
@@ -54,7 +54,7 @@ High volumes can lead to hearing damage.</translation>
     <message>
         <source>Accept</source>
         <translatorcomment>Accept</translatorcomment>
-        <translation type="unfinished">Accept</translation>
+        <translation>Zastosuj</translation>
     </message>
 </context>
 </TS>

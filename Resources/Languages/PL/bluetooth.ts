@@ -6,14 +6,14 @@
     <message>
         <source>Error</source>
         <translatorcomment>Error</translatorcomment>
-        <translation type="unfinished">Error</translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>InvalidBluetoothAddressPleaseRestartPairing</source>
         <translatorcomment>Invalid bluetooth address
 Please restart pairing.</translatorcomment>
-        <translation type="unfinished">Invalid bluetooth address
-Please restart pairing.</translation>
+        <translation>Nieprawidłowy adres Bluetooth
+Proszę ponownie rozpocząć parowanie.</translation>
     </message>
 </context>
 <context>
@@ -21,7 +21,7 @@ Please restart pairing.</translation>
     <message>
         <source>unknown</source>
         <translatorcomment>unknown</translatorcomment>
-        <translation type="unfinished">unknown</translation>
+        <translation>nieznany</translation>
     </message>
 </context>
 </TS>

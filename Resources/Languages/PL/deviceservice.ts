@@ -6,39 +6,39 @@
     <message>
         <source>ConnectToThePC</source>
         <translatorcomment>Connect to the PC</translatorcomment>
-        <translation type="unfinished">Connect to the PC</translation>
+        <translation>Połącz z PC</translation>
     </message>
     <message>
         <source>ConnectTheDataPartitionToThePC</source>
         <translatorcomment>Connect the data storage to the PC by USB?
 While it is connected, the unit stores no measurements, screenshots or logs.</translatorcomment>
-        <translation type="unfinished">Connect the data storage to the PC by USB?
-While it is connected, the unit stores no measurements, screenshots or logs.</translation>
+        <translation>Połączyć pamięć danych przez USB z PC?
+Dopóki jest połączona, urządzenie nie zapisuje pomiarów, zrzutów ekranu ani dzienników.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsOnTheUnit</source>
         <translatorcomment>The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translatorcomment>
-        <translation type="unfinished">The data storage is on the unit. Connect the USB cable and press the USB button to connect it to the PC.</translation>
+        <translation>Pamięć danych jest w urządzeniu. Proszę podłączyć kabel USB i nacisnąć przycisk USB, aby połączyć ją z PC.</translation>
     </message>
     <message>
         <source>ThePCHoldsTheDataPartitionEjectItThenPressBack</source>
         <translatorcomment>The PC holds the data storage now. Eject the drive on the PC, then press Back.</translatorcomment>
-        <translation type="unfinished">The PC holds the data storage now. Eject the drive on the PC, then press Back.</translation>
+        <translation>Pamięć danych jest teraz używana przez PC. Proszę wysunąć napęd w PC, a następnie nacisnąć Wstecz.</translation>
     </message>
     <message>
         <source>TheDataPartitionIsInUseAndStaysOnTheUnit</source>
         <translatorcomment>The data storage is in use and stays on the unit. Try again later.</translatorcomment>
-        <translation type="unfinished">The data storage is in use and stays on the unit. Try again later.</translation>
+        <translation>Pamięć danych jest w użyciu i pozostaje w urządzeniu. Proszę spróbować później.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeStarted</source>
         <translatorcomment>The USB connection could not be started. The data storage stays on the unit.</translatorcomment>
-        <translation type="unfinished">The USB connection could not be started. The data storage stays on the unit.</translation>
+        <translation>Nie udało się nawiązać połączenia USB. Pamięć danych pozostaje w urządzeniu.</translation>
     </message>
     <message>
         <source>TheUSBConnectionCouldNotBeEnded</source>
         <translatorcomment>The USB connection could not be ended. Eject the drive on the PC and press Back again.</translatorcomment>
-        <translation type="unfinished">The USB connection could not be ended. Eject the drive on the PC and press Back again.</translation>
+        <translation>Nie udało się zakończyć połączenia USB. Proszę wysunąć napęd w PC i ponownie nacisnąć Wstecz.</translation>
     </message>
 </context>
 <context>
@@ -46,62 +46,62 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
     <message>
         <source>SensorType</source>
         <translatorcomment>Sensor</translatorcomment>
-        <translation type="unfinished">Sensor</translation>
+        <translation>Czujnik</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Wzmocnienie mikrofonu</translation>
     </message>
     <message>
         <source>BatteryVoltage</source>
         <translatorcomment>Battery</translatorcomment>
-        <translation type="unfinished">Battery</translation>
+        <translation>Akumulator</translation>
     </message>
     <message>
         <source>FirmwareVersion</source>
         <translatorcomment>Firmware</translatorcomment>
-        <translation type="unfinished">Firmware</translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
         <translatorcomment>Hardware</translatorcomment>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Sprzęt</translation>
     </message>
     <message>
         <source>ButtonMode</source>
         <translatorcomment>Mute key</translatorcomment>
-        <translation type="unfinished">Mute key</translation>
+        <translation>Przycisk wyciszenia</translation>
     </message>
     <message>
         <source>MuteState</source>
         <translatorcomment>Mute state</translatorcomment>
-        <translation type="unfinished">Mute state</translation>
+        <translation>Wyciszenie</translation>
     </message>
     <message>
         <source>NoConnectionToTheTB9</source>
         <translatorcomment>No Bluetooth connection to the TB-9: its configuration cannot be read.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: its configuration cannot be read.</translation>
+        <translation>Brak połączenia Bluetooth z TB-9: nie można odczytać jego konfiguracji.</translation>
     </message>
     <message>
         <source>ReadingTheConfigurationOfTheTB9</source>
         <translatorcomment>Reading the configuration of the TB-9 ...</translatorcomment>
-        <translation type="unfinished">Reading the configuration of the TB-9 ...</translation>
+        <translation>Odczyt konfiguracji TB-9 ...</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerCompletely</source>
         <translatorcomment>The TB-9 did not answer completely: what came is shown.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer completely: what came is shown.</translation>
+        <translation>TB-9 nie odpowiedział w całości: wyświetlono to, co nadeszło.</translation>
     </message>
     <message>
         <source>Muted</source>
         <translatorcomment>Muted</translatorcomment>
-        <translation type="unfinished">Muted</translation>
+        <translation>Wyciszony</translation>
     </message>
     <message>
         <source>Listening</source>
         <translatorcomment>Listening</translatorcomment>
-        <translation type="unfinished">Listening</translation>
+        <translation>Odsłuch</translation>
     </message>
 </context>
 <context>
@@ -252,117 +252,117 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
     <message>
         <source>ProgramVersion</source>
         <translatorcomment>Program</translatorcomment>
-        <translation type="unfinished">Program</translation>
+        <translation>Program</translation>
     </message>
     <message>
         <source>HardwareVersion</source>
         <translatorcomment>Hardware</translatorcomment>
-        <translation type="unfinished">Hardware</translation>
+        <translation>Sprzęt</translation>
     </message>
     <message>
         <source>BluetoothModules</source>
         <translatorcomment>Bluetooth modules</translatorcomment>
-        <translation type="unfinished">Bluetooth modules</translation>
+        <translation>Moduły Bluetooth</translation>
     </message>
     <message>
         <source>HeadphoneModuleAddress</source>
         <translatorcomment>Headset module</translatorcomment>
-        <translation type="unfinished">Headset module</translation>
+        <translation>Moduł słuchawek</translation>
     </message>
     <message>
         <source>HeadphoneModuleFirmware</source>
         <translatorcomment>Headset firmware</translatorcomment>
-        <translation type="unfinished">Headset firmware</translation>
+        <translation>Firmware słuchawek</translation>
     </message>
     <message>
         <source>MicrophoneModuleAddress</source>
         <translatorcomment>TB-9 module</translatorcomment>
-        <translation type="unfinished">TB-9 module</translation>
+        <translation>Moduł TB-9</translation>
     </message>
     <message>
         <source>MicrophoneModuleFirmware</source>
         <translatorcomment>TB-9 firmware</translatorcomment>
-        <translation type="unfinished">TB-9 firmware</translation>
+        <translation>Firmware TB-9</translation>
     </message>
     <message>
         <source>SerialNumber</source>
         <translatorcomment>Serial number</translatorcomment>
-        <translation type="unfinished">Serial number</translation>
+        <translation>Numer seryjny</translation>
     </message>
     <message>
         <source>ProductionDate</source>
         <translatorcomment>Production date</translatorcomment>
-        <translation type="unfinished">Production date</translation>
+        <translation>Data produkcji</translation>
     </message>
     <message>
         <source>BatteryCharge</source>
         <translatorcomment>Battery charge</translatorcomment>
-        <translation type="unfinished">Battery charge</translation>
+        <translation>Naładowanie akumulatora</translation>
     </message>
     <message>
         <source>BatteryVoltage</source>
         <translatorcomment>Battery voltage</translatorcomment>
-        <translation type="unfinished">Battery voltage</translation>
+        <translation>Napięcie akumulatora</translation>
     </message>
     <message>
         <source>BatteryCurrent</source>
         <translatorcomment>Battery current</translatorcomment>
-        <translation type="unfinished">Battery current</translation>
+        <translation>Prąd akumulatora</translation>
     </message>
     <message>
         <source>BatteryTemperature</source>
         <translatorcomment>Battery temperature</translatorcomment>
-        <translation type="unfinished">Battery temperature</translation>
+        <translation>Temperatura akumulatora</translation>
     </message>
     <message>
         <source>Charging</source>
         <translatorcomment>Charging</translatorcomment>
-        <translation type="unfinished">Charging</translation>
+        <translation>Ładowanie</translation>
     </message>
     <message>
         <source>SystemMemory</source>
         <translatorcomment>System memory</translatorcomment>
-        <translation type="unfinished">System memory</translation>
+        <translation>Pamięć systemowa</translation>
     </message>
     <message>
         <source>DataMemory</source>
         <translatorcomment>Data storage</translatorcomment>
-        <translation type="unfinished">Data storage</translation>
+        <translation>Pamięć danych</translation>
     </message>
     <message>
         <source>DeveloperFeatures</source>
         <translatorcomment>Developer features</translatorcomment>
-        <translation type="unfinished">Developer features</translation>
+        <translation>Funkcje deweloperskie</translation>
     </message>
     <message>
         <source>DeveloperFeaturesInfo</source>
         <translatorcomment>Shows the debug and test menus on the main page and logs the system state to the data storage.</translatorcomment>
-        <translation type="unfinished">Shows the debug and test menus on the main page and logs the system state to the data storage.</translation>
+        <translation>Wyświetla menu debugowania i testów na stronie głównej i zapisuje stan systemu w pamięci danych.</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Poprzednia strona</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Wstecz</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Następna strona</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Nie</translation>
     </message>
 </context>
 </TS>

@@ -6,157 +6,157 @@
     <message>
         <source>Position</source>
         <translatorcomment>Position</translatorcomment>
-        <translation type="unfinished">Position</translation>
+        <translation>Položaj</translation>
     </message>
     <message>
         <source>Satellites</source>
         <translatorcomment>Satellites</translatorcomment>
-        <translation type="unfinished">Satellites</translation>
+        <translation>Sateliti</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Receiver</source>
         <translatorcomment>Receiver</translatorcomment>
-        <translation type="unfinished">Receiver</translation>
+        <translation>Sprejemnik</translation>
     </message>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Prejšnja stran</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Nazaj</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Naslednja stran</translation>
     </message>
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation type="unfinished">Fix</translation>
+        <translation>Položaj določen</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation type="unfinished">No fix</translation>
+        <translation>Ni položaja</translation>
     </message>
     <message>
         <source>Latitude</source>
         <translatorcomment>Latitude</translatorcomment>
-        <translation type="unfinished">Latitude</translation>
+        <translation>Zemljepisna širina</translation>
     </message>
     <message>
         <source>Longitude</source>
         <translatorcomment>Longitude</translatorcomment>
-        <translation type="unfinished">Longitude</translation>
+        <translation>Zemljepisna dolžina</translation>
     </message>
     <message>
         <source>Height</source>
         <translatorcomment>Height</translatorcomment>
-        <translation type="unfinished">Height</translation>
+        <translation>Višina</translation>
     </message>
     <message>
         <source>SatellitesInUse</source>
         <translatorcomment>Satellites in use</translatorcomment>
-        <translation type="unfinished">Satellites in use</translation>
+        <translation>Uporabljeni sateliti</translation>
     </message>
     <message>
         <source>InView</source>
         <translatorcomment>In view</translatorcomment>
-        <translation type="unfinished">In view</translation>
+        <translation>Vidni</translation>
     </message>
     <message>
         <source>InUse</source>
         <translatorcomment>In use</translatorcomment>
-        <translation type="unfinished">In use</translation>
+        <translation>Uporabljeni</translation>
     </message>
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation type="unfinished">%1 more</translation>
+        <translation>še %1</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation type="unfinished">Last fix</translation>
+        <translation>Zadnji položaj</translation>
     </message>
     <message>
         <source>LocalClock</source>
         <translatorcomment>Clock</translatorcomment>
-        <translation type="unfinished">Clock</translation>
+        <translation>Ura</translation>
     </message>
     <message>
         <source>ClockFromGps</source>
         <translatorcomment>Clock from GPS</translatorcomment>
-        <translation type="unfinished">Clock from GPS</translation>
+        <translation>Ura iz GPS</translation>
     </message>
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation type="unfinished">Last set</translation>
+        <translation>Zadnja nastavitev</translation>
     </message>
     <message>
         <source>On</source>
         <translatorcomment>On</translatorcomment>
-        <translation type="unfinished">On</translation>
+        <translation>Vklopljeno</translation>
     </message>
     <message>
         <source>Off</source>
         <translatorcomment>Off</translatorcomment>
-        <translation type="unfinished">Off</translation>
+        <translation>Izklopljeno</translation>
     </message>
     <message>
         <source>Power</source>
         <translatorcomment>Power</translatorcomment>
-        <translation type="unfinished">Power</translation>
+        <translation>Napajanje</translation>
     </message>
     <message>
         <source>Port</source>
         <translatorcomment>Port</translatorcomment>
-        <translation type="unfinished">Port</translation>
+        <translation>Vrata</translation>
     </message>
     <message>
         <source>PortOpen</source>
         <translatorcomment>open</translatorcomment>
-        <translation type="unfinished">open</translation>
+        <translation>odprta</translation>
     </message>
     <message>
         <source>PortNotOpen</source>
         <translatorcomment>not open</translatorcomment>
-        <translation type="unfinished">not open</translation>
+        <translation>niso odprta</translation>
     </message>
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation type="unfinished">Sentences read</translation>
+        <translation>Prebrani stavki</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation type="unfinished">Checksum failures</translation>
+        <translation>Napake kontr. vsote</translation>
     </message>
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation type="unfinished">Last sentence</translation>
+        <translation>Zadnji stavek</translation>
     </message>
     <message>
         <source>SecondsAgo</source>
         <translatorcomment>%1 s ago</translatorcomment>
-        <translation type="unfinished">%1 s ago</translation>
+        <translation>pred %1 s</translation>
     </message>
     <message>
         <source>LastUbxFrame</source>
         <translatorcomment>Last UBX frame</translatorcomment>
-        <translation type="unfinished">Last UBX frame</translation>
+        <translation>Zadnji okvir UBX</translation>
     </message>
 </context>
 </TS>

@@ -6,32 +6,32 @@
     <message>
         <source>Histogram</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>Level</source>
         <translatorcomment>Level</translatorcomment>
-        <translation type="unfinished">Level</translation>
+        <translation>Raven</translation>
     </message>
     <message>
         <source>Longterm</source>
         <translatorcomment>Long-term</translatorcomment>
-        <translation type="unfinished">Long-term</translation>
+        <translation>Dolgotrajno</translation>
     </message>
     <message>
         <source>H2Sensor</source>
         <translatorcomment>H2 Sensor</translatorcomment>
-        <translation type="unfinished">H2 Sensor</translation>
+        <translation>Senzor H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Iskanje cevi</translation>
     </message>
     <message>
         <source>Management</source>
         <translatorcomment>Management</translatorcomment>
-        <translation type="unfinished">Management</translation>
+        <translation>Upravljanje</translation>
     </message>
 </context>
 <context>
@@ -39,27 +39,27 @@
     <message>
         <source>Measurements</source>
         <translatorcomment>Measurements</translatorcomment>
-        <translation type="unfinished">Measurements</translation>
+        <translation>Meritve</translation>
     </message>
     <message>
         <source>TB-9</source>
         <translatorcomment>TB-9</translatorcomment>
-        <translation type="unfinished">TB-9</translation>
+        <translation>TB-9</translation>
     </message>
     <message>
         <source>Update</source>
         <translatorcomment>Update</translatorcomment>
-        <translation type="unfinished">Update</translation>
+        <translation>Posodobitev</translation>
     </message>
     <message>
         <source>GPS</source>
         <translatorcomment>GPS</translatorcomment>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Settings</source>
         <translatorcomment>Settings</translatorcomment>
-        <translation type="unfinished">Settings</translation>
+        <translation>Nastavitve</translation>
     </message>
 </context>
 </TS>

@@ -6,54 +6,54 @@
     <message>
         <source>SearchBluetoothDevices</source>
         <translatorcomment>Search Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Search Bluetooth devices</translation>
+        <translation>Išči naprave Bluetooth</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Prekliči</translation>
     </message>
     <message>
         <source>FoundBluetoothDevices</source>
         <translatorcomment>Found Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Found Bluetooth devices</translation>
+        <translation>Najdene naprave Bluetooth</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
         <translatorcomment>Enable pairing mode
 and press Search-Button.</translatorcomment>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+        <translation>Vklopite način seznanjanja
+in pritisnite Išči.</translation>
     </message>
     <message>
         <source>Searching</source>
         <translatorcomment>Searching</translatorcomment>
-        <translation type="unfinished">Searching</translation>
+        <translation>Iskanje poteka</translation>
     </message>
     <message>
         <source>ReadingName</source>
         <translatorcomment>Reading names</translatorcomment>
-        <translation type="unfinished">Reading names</translation>
+        <translation>Branje imen</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
         <translatorcomment>Select device for pairing.</translatorcomment>
-        <translation type="unfinished">Select device for pairing.</translation>
+        <translation>Izberite napravo za seznanjanje.</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
         <translatorcomment>No devices found.</translatorcomment>
-        <translation type="unfinished">No devices found.</translation>
+        <translation>Ni najdenih naprav.</translation>
     </message>
     <message>
         <source>PairingDevice</source>
         <translatorcomment>Pairing device</translatorcomment>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Seznanjanje naprave</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
         <translatorcomment>Pairing not successful. Please try again.</translatorcomment>
-        <translation type="unfinished">Pairing not successful. Please try again.</translation>
+        <translation>Seznanjanje ni uspelo. Poskusite znova.</translation>
     </message>
 </context>
 <context>
@@ -61,97 +61,97 @@ and press Search-Button.</translation>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Merjenje ravni</translation>
     </message>
     <message>
         <source>Pinpointing</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dolgotrajno merjenje</translation>
     </message>
     <message>
         <source>H2Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Senzor H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Iskanje cevi</translation>
     </message>
     <message>
         <source>Startup</source>
         <translatorcomment>Start-up</translatorcomment>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Zagon naprave</translation>
     </message>
     <message>
         <source>ShowFft</source>
         <translatorcomment>Show spectrum</translatorcomment>
-        <translation type="unfinished">Show spectrum</translation>
+        <translation>Prikaži spekter</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
         <translatorcomment>Show frequency</translatorcomment>
-        <translation type="unfinished">Show frequency</translation>
+        <translation>Prikaži frekvenco</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
         <translatorcomment>Show peak level bar</translatorcomment>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Prikaži stolpec konične ravni</translation>
     </message>
     <message>
         <source>UseFrequencyColorForLevelbar</source>
         <translatorcomment>Level bar in frequency colour</translatorcomment>
-        <translation type="unfinished">Level bar in frequency colour</translation>
+        <translation>Stolpec ravni v barvi frekvence</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
         <translatorcomment>Show filter</translatorcomment>
-        <translation type="unfinished">Show filter</translation>
+        <translation>Prikaži filter</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
         <translatorcomment>Dynamic scaling</translatorcomment>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Dinamično merilo</translation>
     </message>
     <message>
         <source>ShowGrid</source>
         <translatorcomment>Show grid</translatorcomment>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Prikaži mrežo</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
         <translatorcomment>Show histogram</translatorcomment>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Prikaži histogram</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
         <translatorcomment>Show working range</translatorcomment>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Prikaži delovno območje</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
         <translatorcomment>Start with favourite</translatorcomment>
-        <translation type="unfinished">Start with favourite</translation>
+        <translation>Zagon s priljubljeno funkcijo</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
         <translatorcomment>Start with filter</translatorcomment>
-        <translation type="unfinished">Start with filter</translation>
+        <translation>Zagon s filtrom</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
         <translatorcomment>GPS on at start</translatorcomment>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS vklopljen ob zagonu</translation>
     </message>
     <message>
         <source>UseTouchForStartup</source>
         <translatorcomment>Touch screen on at start</translatorcomment>
-        <translation type="unfinished">Touch screen on at start</translation>
+        <translation>Zaslon na dotik vklopljen ob zagonu</translation>
     </message>
 </context>
 <context>
@@ -159,27 +159,27 @@ and press Search-Button.</translation>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>DateTimeSource</source>
         <translatorcomment>Date and time from</translatorcomment>
-        <translation type="unfinished">Date and time from</translation>
+        <translation>Datum in čas iz</translation>
     </message>
     <message>
         <source>Gps</source>
         <translatorcomment>GPS</translatorcomment>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
         <translatorcomment>Manual</translatorcomment>
-        <translation type="unfinished">Manual</translation>
+        <translation>Ročno</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@ and press Search-Button.</translation>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Svetlost</translation>
     </message>
 </context>
 <context>
@@ -195,22 +195,22 @@ and press Search-Button.</translation>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Zaščita sluha</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Vklopljena</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Izklopljena</translation>
     </message>
     <message>
         <source>HeadphoneVolumeOffset</source>
         <translatorcomment>Headphone volume offset</translatorcomment>
-        <translation type="unfinished">Headphone volume offset</translation>
+        <translation>Odmik glasnosti slušalk</translation>
     </message>
 </context>
 <context>
@@ -218,17 +218,17 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Prejšnja stran</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Nazaj</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Naslednja stran</translation>
     </message>
 </context>
 <context>
@@ -236,12 +236,12 @@ and press Search-Button.</translation>
     <message>
         <source>PowerOffTime</source>
         <translatorcomment>Switch off after</translatorcomment>
-        <translation type="unfinished">Switch off after</translation>
+        <translation>Izklop po</translation>
     </message>
     <message>
         <source>DisplayOffTime</source>
         <translatorcomment>Display off after</translatorcomment>
-        <translation type="unfinished">Display off after</translation>
+        <translation>Izklop zaslona po</translation>
     </message>
 </context>
 <context>
@@ -249,22 +249,22 @@ and press Search-Button.</translation>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset to delivery state</translatorcomment>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Tovarniške nastavitve</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Ali res želite ponastaviti vse nastavitve?</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Ne</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@ and press Search-Button.</translation>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Priljubljena tipka</translation>
     </message>
 </context>
 <context>
@@ -280,17 +280,17 @@ and press Search-Button.</translation>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Utišanje</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Stikalo</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tipka</translation>
     </message>
 </context>
 <context>
@@ -298,22 +298,22 @@ and press Search-Button.</translation>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časovni pas</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Poletni/zimski čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Poletni čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimski čas</translation>
     </message>
 </context>
 <context>
@@ -321,22 +321,22 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Prejšnja stran</translation>
     </message>
     <message>
         <source>Ok</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>V redu</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Prekliči</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Naslednja stran</translation>
     </message>
 </context>
 <context>
@@ -344,297 +344,297 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Prejšnja stran</translation>
     </message>
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>Glavni meni</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Naslednja stran</translation>
     </message>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Utišanje</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Stikalo</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tipka</translation>
     </message>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Zaščita sluha</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Vklopljena</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Izklopljena</translation>
     </message>
     <message>
         <source>Customize</source>
         <translatorcomment>Customize</translatorcomment>
-        <translation type="unfinished">Customize</translation>
+        <translation>Prilagodi</translation>
     </message>
     <message>
         <source>differentValues</source>
         <translatorcomment>different values</translatorcomment>
-        <translation type="unfinished">different values</translation>
+        <translation>različne vrednosti</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
         <translatorcomment>Paired headphone</translatorcomment>
-        <translation type="unfinished">Paired headphone</translation>
+        <translation>Seznanjene slušalke</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
         <translatorcomment>Paired microphone</translatorcomment>
-        <translation type="unfinished">Paired microphone</translation>
+        <translation>Seznanjen mikrofon</translation>
     </message>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Svetlost</translation>
     </message>
     <message>
         <source>low</source>
         <translatorcomment>low</translatorcomment>
-        <translation type="unfinished">low</translation>
+        <translation>nizka</translation>
     </message>
     <message>
         <source>medium</source>
         <translatorcomment>medium</translatorcomment>
-        <translation type="unfinished">medium</translation>
+        <translation>srednja</translation>
     </message>
     <message>
         <source>high</source>
         <translatorcomment>high</translatorcomment>
-        <translation type="unfinished">high</translation>
+        <translation>visoka</translation>
     </message>
     <message>
         <source>PowerSaving</source>
         <translatorcomment>Power saving</translatorcomment>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Varčevanje z energijo</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Priljubljena tipka</translation>
     </message>
     <message>
         <source>Systeminformation</source>
         <translatorcomment>System information</translatorcomment>
-        <translation type="unfinished">System information</translation>
+        <translation>Informacije o sistemu</translation>
     </message>
     <message>
         <source>FW: %1</source>
         <translatorcomment>FW: %1</translatorcomment>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset</translatorcomment>
-        <translation type="unfinished">Reset</translation>
+        <translation>Ponastavi</translation>
     </message>
     <message>
         <source>Language</source>
         <translatorcomment>Language</translatorcomment>
-        <translation type="unfinished">Language</translation>
+        <translation>Jezik</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časovni pas</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Poletni/zimski čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Poletni čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimski čas</translation>
     </message>
     <message>
         <source>PagoPago</source>
         <translatorcomment>Pago Pago</translatorcomment>
-        <translation type="unfinished">Pago Pago</translation>
+        <translation>Pago Pago</translation>
     </message>
     <message>
         <source>Honolulu</source>
         <translatorcomment>Honolulu</translatorcomment>
-        <translation type="unfinished">Honolulu</translation>
+        <translation>Honolulu</translation>
     </message>
     <message>
         <source>Anchorage</source>
         <translatorcomment>Anchorage</translatorcomment>
-        <translation type="unfinished">Anchorage</translation>
+        <translation>Anchorage</translation>
     </message>
     <message>
         <source>LosAngeles</source>
         <translatorcomment>Los Angeles</translatorcomment>
-        <translation type="unfinished">Los Angeles</translation>
+        <translation>Los Angeles</translation>
     </message>
     <message>
         <source>Denver</source>
         <translatorcomment>Denver</translatorcomment>
-        <translation type="unfinished">Denver</translation>
+        <translation>Denver</translation>
     </message>
     <message>
         <source>Chicago</source>
         <translatorcomment>Chicago</translatorcomment>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
         <translatorcomment>New York</translatorcomment>
-        <translation type="unfinished">New York</translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Halifax</source>
         <translatorcomment>Halifax</translatorcomment>
-        <translation type="unfinished">Halifax</translation>
+        <translation>Halifax</translation>
     </message>
     <message>
         <source>StJohns</source>
         <translatorcomment>St. John's</translatorcomment>
-        <translation type="unfinished">St. John's</translation>
+        <translation>St. John's</translation>
     </message>
     <message>
         <source>SaoPaulo</source>
         <translatorcomment>São Paulo</translatorcomment>
-        <translation type="unfinished">São Paulo</translation>
+        <translation>São Paulo</translation>
     </message>
     <message>
         <source>SouthGeorgia</source>
         <translatorcomment>South Georgia</translatorcomment>
-        <translation type="unfinished">South Georgia</translation>
+        <translation>Južna Georgia</translation>
     </message>
     <message>
         <source>Azores</source>
         <translatorcomment>Azores</translatorcomment>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azori</translation>
     </message>
     <message>
         <source>London</source>
         <translatorcomment>London</translatorcomment>
-        <translation type="unfinished">London</translation>
+        <translation>London</translation>
     </message>
     <message>
         <source>Athens</source>
         <translatorcomment>Athens</translatorcomment>
-        <translation type="unfinished">Athens</translation>
+        <translation>Atene</translation>
     </message>
     <message>
         <source>Moscow</source>
         <translatorcomment>Moscow</translatorcomment>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moskva</translation>
     </message>
     <message>
         <source>Tehran</source>
         <translatorcomment>Tehran</translatorcomment>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teheran</translation>
     </message>
     <message>
         <source>Dubai</source>
         <translatorcomment>Dubai</translatorcomment>
-        <translation type="unfinished">Dubai</translation>
+        <translation>Dubaj</translation>
     </message>
     <message>
         <source>Kabul</source>
         <translatorcomment>Kabul</translatorcomment>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kabul</translation>
     </message>
     <message>
         <source>Karachi</source>
         <translatorcomment>Karachi</translatorcomment>
-        <translation type="unfinished">Karachi</translation>
+        <translation>Karači</translation>
     </message>
     <message>
         <source>Kolkata</source>
         <translatorcomment>Kolkata</translatorcomment>
-        <translation type="unfinished">Kolkata</translation>
+        <translation>Kalkuta</translation>
     </message>
     <message>
         <source>Kathmandu</source>
         <translatorcomment>Kathmandu</translatorcomment>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Katmandu</translation>
     </message>
     <message>
         <source>Dhaka</source>
         <translatorcomment>Dhaka</translatorcomment>
-        <translation type="unfinished">Dhaka</translation>
+        <translation>Daka</translation>
     </message>
     <message>
         <source>Bangkok</source>
         <translatorcomment>Bangkok</translatorcomment>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>Beijing</source>
         <translatorcomment>Beijing</translatorcomment>
-        <translation type="unfinished">Beijing</translation>
+        <translation>Peking</translation>
     </message>
     <message>
         <source>Tokyo</source>
         <translatorcomment>Tokyo</translatorcomment>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokio</translation>
     </message>
     <message>
         <source>Adelaide</source>
         <translatorcomment>Adelaide</translatorcomment>
-        <translation type="unfinished">Adelaide</translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Sydney</source>
         <translatorcomment>Sydney</translatorcomment>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sydney</translation>
     </message>
     <message>
         <source>Noumea</source>
         <translatorcomment>Nouméa</translatorcomment>
-        <translation type="unfinished">Nouméa</translation>
+        <translation>Nouméa</translation>
     </message>
     <message>
         <source>Auckland</source>
         <translatorcomment>Auckland</translatorcomment>
-        <translation type="unfinished">Auckland</translation>
+        <translation>Auckland</translation>
     </message>
     <message>
         <source>Tongatapu</source>
         <translatorcomment>Nukuʻalofa</translatorcomment>
-        <translation type="unfinished">Nukuʻalofa</translation>
+        <translation>Nukuʻalofa</translation>
     </message>
 </context>
 </TS>

@@ -6,127 +6,127 @@
     <message>
         <source>English</source>
         <translatorcomment>English</translatorcomment>
-        <translation type="unfinished">English</translation>
+        <translation>Angličtina</translation>
     </message>
     <message>
         <source>German</source>
         <translatorcomment>German</translatorcomment>
-        <translation type="unfinished">German</translation>
+        <translation>Nemčina</translation>
     </message>
     <message>
         <source>French</source>
         <translatorcomment>French</translatorcomment>
-        <translation type="unfinished">French</translation>
+        <translation>Francúzština</translation>
     </message>
     <message>
         <source>Italian</source>
         <translatorcomment>Italian</translatorcomment>
-        <translation type="unfinished">Italian</translation>
+        <translation>Taliančina</translation>
     </message>
     <message>
         <source>Spanish</source>
         <translatorcomment>Spanish</translatorcomment>
-        <translation type="unfinished">Spanish</translation>
+        <translation>Španielčina</translation>
     </message>
     <message>
         <source>Chinese</source>
         <translatorcomment>Chinese</translatorcomment>
-        <translation type="unfinished">Chinese</translation>
+        <translation>Čínština</translation>
     </message>
     <message>
         <source>Czech</source>
         <translatorcomment>Czech</translatorcomment>
-        <translation type="unfinished">Czech</translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Hungarian</source>
         <translatorcomment>Hungarian</translatorcomment>
-        <translation type="unfinished">Hungarian</translation>
+        <translation>Maďarčina</translation>
     </message>
     <message>
         <source>Russian</source>
         <translatorcomment>Russian</translatorcomment>
-        <translation type="unfinished">Russian</translation>
+        <translation>Ruština</translation>
     </message>
     <message>
         <source>Slovenian</source>
         <translatorcomment>Slovenian</translatorcomment>
-        <translation type="unfinished">Slovenian</translation>
+        <translation>Slovinčina</translation>
     </message>
     <message>
         <source>Japanese</source>
         <translatorcomment>Japanese</translatorcomment>
-        <translation type="unfinished">Japanese</translation>
+        <translation>Japončina</translation>
     </message>
     <message>
         <source>Polish</source>
         <translatorcomment>Polish</translatorcomment>
-        <translation type="unfinished">Polish</translation>
+        <translation>Poľština</translation>
     </message>
     <message>
         <source>Portuguese</source>
         <translatorcomment>Portuguese</translatorcomment>
-        <translation type="unfinished">Portuguese</translation>
+        <translation>Portugalčina</translation>
     </message>
     <message>
         <source>Romanian</source>
         <translatorcomment>Romanian</translatorcomment>
-        <translation type="unfinished">Romanian</translation>
+        <translation>Rumunčina</translation>
     </message>
     <message>
         <source>Slovakian</source>
         <translatorcomment>Slovak</translatorcomment>
-        <translation type="unfinished">Slovak</translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Swedish</source>
         <translatorcomment>Swedish</translatorcomment>
-        <translation type="unfinished">Swedish</translation>
+        <translation>Švédčina</translation>
     </message>
     <message>
         <source>Suomi</source>
         <translatorcomment>Suomi</translatorcomment>
-        <translation type="unfinished">Suomi</translation>
+        <translation>Fínčina</translation>
     </message>
     <message>
         <source>Danish</source>
         <translatorcomment>Danish</translatorcomment>
-        <translation type="unfinished">Danish</translation>
+        <translation>Dánčina</translation>
     </message>
     <message>
         <source>Norwegian</source>
         <translatorcomment>Norwegian</translatorcomment>
-        <translation type="unfinished">Norwegian</translation>
+        <translation>Nórčina</translation>
     </message>
     <message>
         <source>Bulgarian</source>
         <translatorcomment>Bulgarian</translatorcomment>
-        <translation type="unfinished">Bulgarian</translation>
+        <translation>Bulharčina</translation>
     </message>
     <message>
         <source>Croatian</source>
         <translatorcomment>Croatian</translatorcomment>
-        <translation type="unfinished">Croatian</translation>
+        <translation>Chorvátčina</translation>
     </message>
     <message>
         <source>Korean</source>
         <translatorcomment>Korean</translatorcomment>
-        <translation type="unfinished">Korean</translation>
+        <translation>Kórejčina</translation>
     </message>
     <message>
         <source>Serbian</source>
         <translatorcomment>Serbian</translatorcomment>
-        <translation type="unfinished">Serbian</translation>
+        <translation>Srbčina</translation>
     </message>
     <message>
         <source>Turkish</source>
         <translatorcomment>Turkish</translatorcomment>
-        <translation type="unfinished">Turkish</translation>
+        <translation>Turečtina</translation>
     </message>
     <message>
         <source>Ukrainian</source>
         <translatorcomment>Ukrainian</translatorcomment>
-        <translation type="unfinished">Ukrainian</translation>
+        <translation>Ukrajinčina</translation>
     </message>
 </context>
 <context>
@@ -134,42 +134,42 @@
     <message>
         <source>Berlin</source>
         <translatorcomment>Berlin</translatorcomment>
-        <translation type="unfinished">Berlin</translation>
+        <translation>Berlín</translation>
     </message>
     <message>
         <source>never</source>
         <translatorcomment>never</translatorcomment>
-        <translation type="unfinished">never</translation>
+        <translation>nikdy</translation>
     </message>
     <message>
         <source>Screenshot</source>
         <translatorcomment>Screenshot</translatorcomment>
-        <translation type="unfinished">Screenshot</translation>
+        <translation>Snímka obrazovky</translation>
     </message>
     <message>
         <source>Histogram</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Meranie hladiny</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlhodobé meranie</translation>
     </message>
     <message>
         <source>H2-Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Snímač H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasovanie potrubia</translation>
     </message>
 </context>
 </TS>

@@ -6,54 +6,54 @@
     <message>
         <source>SearchBluetoothDevices</source>
         <translatorcomment>Search Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Search Bluetooth devices</translation>
+        <translation>Hľadať zariadenia Bluetooth</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušiť</translation>
     </message>
     <message>
         <source>FoundBluetoothDevices</source>
         <translatorcomment>Found Bluetooth devices</translatorcomment>
-        <translation type="unfinished">Found Bluetooth devices</translation>
+        <translation>Nájdené zariadenia Bluetooth</translation>
     </message>
     <message>
         <source>EnablePairingModeAndPressSearchButton</source>
         <translatorcomment>Enable pairing mode
 and press Search-Button.</translatorcomment>
-        <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+        <translation>Zapnite režim párovania
+a stlačte Hľadať.</translation>
     </message>
     <message>
         <source>Searching</source>
         <translatorcomment>Searching</translatorcomment>
-        <translation type="unfinished">Searching</translation>
+        <translation>Prebieha hľadanie</translation>
     </message>
     <message>
         <source>ReadingName</source>
         <translatorcomment>Reading names</translatorcomment>
-        <translation type="unfinished">Reading names</translation>
+        <translation>Načítavajú sa názvy</translation>
     </message>
     <message>
         <source>SelectDeviceForPairing</source>
         <translatorcomment>Select device for pairing.</translatorcomment>
-        <translation type="unfinished">Select device for pairing.</translation>
+        <translation>Vyberte zariadenie na párovanie.</translation>
     </message>
     <message>
         <source>NoDevicesFoundTryAgain</source>
         <translatorcomment>No devices found.</translatorcomment>
-        <translation type="unfinished">No devices found.</translation>
+        <translation>Nenašli sa žiadne zariadenia.</translation>
     </message>
     <message>
         <source>PairingDevice</source>
         <translatorcomment>Pairing device</translatorcomment>
-        <translation type="unfinished">Pairing device</translation>
+        <translation>Zariadenie sa páruje</translation>
     </message>
     <message>
         <source>PairingNotSuccessfulPleaseTryAgain</source>
         <translatorcomment>Pairing not successful. Please try again.</translatorcomment>
-        <translation type="unfinished">Pairing not successful. Please try again.</translation>
+        <translation>Párovanie sa nepodarilo. Skúste to znova.</translation>
     </message>
 </context>
 <context>
@@ -61,97 +61,97 @@ and press Search-Button.</translation>
     <message>
         <source>LevelMeasurement</source>
         <translatorcomment>Level measurement</translatorcomment>
-        <translation type="unfinished">Level measurement</translation>
+        <translation>Meranie hladiny</translation>
     </message>
     <message>
         <source>Pinpointing</source>
         <translatorcomment>Histogram</translatorcomment>
-        <translation type="unfinished">Histogram</translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>LongtermMeasurement</source>
         <translatorcomment>Long-term measurement</translatorcomment>
-        <translation type="unfinished">Long-term measurement</translation>
+        <translation>Dlhodobé meranie</translation>
     </message>
     <message>
         <source>H2Sensor</source>
         <translatorcomment>H2 sensor</translatorcomment>
-        <translation type="unfinished">H2 sensor</translation>
+        <translation>Snímač H2</translation>
     </message>
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation type="unfinished">Pipe locating</translation>
+        <translation>Trasovanie potrubia</translation>
     </message>
     <message>
         <source>Startup</source>
         <translatorcomment>Start-up</translatorcomment>
-        <translation type="unfinished">Start-up</translation>
+        <translation>Štart prístroja</translation>
     </message>
     <message>
         <source>ShowFft</source>
         <translatorcomment>Show spectrum</translatorcomment>
-        <translation type="unfinished">Show spectrum</translation>
+        <translation>Zobraziť spektrum</translation>
     </message>
     <message>
         <source>ShowFrequencyValue</source>
         <translatorcomment>Show frequency</translatorcomment>
-        <translation type="unfinished">Show frequency</translation>
+        <translation>Zobraziť frekvenciu</translation>
     </message>
     <message>
         <source>ShowPeakLevelBar</source>
         <translatorcomment>Show peak level bar</translatorcomment>
-        <translation type="unfinished">Show peak level bar</translation>
+        <translation>Zobraziť pruh špičkovej hladiny</translation>
     </message>
     <message>
         <source>UseFrequencyColorForLevelbar</source>
         <translatorcomment>Level bar in frequency colour</translatorcomment>
-        <translation type="unfinished">Level bar in frequency colour</translation>
+        <translation>Pruh hladiny vo farbe frekvencie</translation>
     </message>
     <message>
         <source>ShowFilterParameter</source>
         <translatorcomment>Show filter</translatorcomment>
-        <translation type="unfinished">Show filter</translation>
+        <translation>Zobraziť filter</translation>
     </message>
     <message>
         <source>DynamicScaling</source>
         <translatorcomment>Dynamic scaling</translatorcomment>
-        <translation type="unfinished">Dynamic scaling</translation>
+        <translation>Dynamická mierka</translation>
     </message>
     <message>
         <source>ShowGrid</source>
         <translatorcomment>Show grid</translatorcomment>
-        <translation type="unfinished">Show grid</translation>
+        <translation>Zobraziť mriežku</translation>
     </message>
     <message>
         <source>ShowHistogram</source>
         <translatorcomment>Show histogram</translatorcomment>
-        <translation type="unfinished">Show histogram</translation>
+        <translation>Zobraziť histogram</translation>
     </message>
     <message>
         <source>ShowWorkingRange</source>
         <translatorcomment>Show working range</translatorcomment>
-        <translation type="unfinished">Show working range</translation>
+        <translation>Zobraziť pracovný rozsah</translation>
     </message>
     <message>
         <source>UseFavouriteForStartup</source>
         <translatorcomment>Start with favourite</translatorcomment>
-        <translation type="unfinished">Start with favourite</translation>
+        <translation>Štart s obľúbenou funkciou</translation>
     </message>
     <message>
         <source>UseFilterForStartup</source>
         <translatorcomment>Start with filter</translatorcomment>
-        <translation type="unfinished">Start with filter</translation>
+        <translation>Štart s filtrom</translation>
     </message>
     <message>
         <source>UseGpsForStartup</source>
         <translatorcomment>GPS on at start</translatorcomment>
-        <translation type="unfinished">GPS on at start</translation>
+        <translation>GPS zapnuté pri štarte</translation>
     </message>
     <message>
         <source>UseTouchForStartup</source>
         <translatorcomment>Touch screen on at start</translatorcomment>
-        <translation type="unfinished">Touch screen on at start</translation>
+        <translation>Dotykový displej zapnutý pri štarte</translation>
     </message>
 </context>
 <context>
@@ -159,27 +159,27 @@ and press Search-Button.</translation>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Dátum</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>DateTimeSource</source>
         <translatorcomment>Date and time from</translatorcomment>
-        <translation type="unfinished">Date and time from</translation>
+        <translation>Dátum a čas z</translation>
     </message>
     <message>
         <source>Gps</source>
         <translatorcomment>GPS</translatorcomment>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Manual</source>
         <translatorcomment>Manual</translatorcomment>
-        <translation type="unfinished">Manual</translation>
+        <translation>Ručne</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@ and press Search-Button.</translation>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
 </context>
 <context>
@@ -195,22 +195,22 @@ and press Search-Button.</translation>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktívna</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktívna</translation>
     </message>
     <message>
         <source>HeadphoneVolumeOffset</source>
         <translatorcomment>Headphone volume offset</translatorcomment>
-        <translation type="unfinished">Headphone volume offset</translation>
+        <translation>Posun hlasitosti slúchadiel</translation>
     </message>
 </context>
 <context>
@@ -218,17 +218,17 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Predchádzajúca strana</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Späť</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Ďalšia strana</translation>
     </message>
 </context>
 <context>
@@ -236,12 +236,12 @@ and press Search-Button.</translation>
     <message>
         <source>PowerOffTime</source>
         <translatorcomment>Switch off after</translatorcomment>
-        <translation type="unfinished">Switch off after</translation>
+        <translation>Vypnúť po</translation>
     </message>
     <message>
         <source>DisplayOffTime</source>
         <translatorcomment>Display off after</translatorcomment>
-        <translation type="unfinished">Display off after</translation>
+        <translation>Displej vypnúť po</translation>
     </message>
 </context>
 <context>
@@ -249,22 +249,22 @@ and press Search-Button.</translation>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset to delivery state</translatorcomment>
-        <translation type="unfinished">Reset to delivery state</translation>
+        <translation>Výrobné nastavenia</translation>
     </message>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation type="unfinished">Do you really want to reset all settings?</translation>
+        <translation>Naozaj chcete obnoviť všetky nastavenia?</translation>
     </message>
     <message>
         <source>Yes</source>
         <translatorcomment>Yes</translatorcomment>
-        <translation type="unfinished">Yes</translation>
+        <translation>Áno</translation>
     </message>
     <message>
         <source>No</source>
         <translatorcomment>No</translatorcomment>
-        <translation type="unfinished">No</translation>
+        <translation>Nie</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@ and press Search-Button.</translation>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Tlačidlo obľúbenej funkcie</translation>
     </message>
 </context>
 <context>
@@ -280,17 +280,17 @@ and press Search-Button.</translation>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Stlmenie</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Prepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tlačidlo</translation>
     </message>
 </context>
 <context>
@@ -298,22 +298,22 @@ and press Search-Button.</translation>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Letný/zimný čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letný čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimný čas</translation>
     </message>
 </context>
 <context>
@@ -321,22 +321,22 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Predchádzajúca strana</translation>
     </message>
     <message>
         <source>Ok</source>
         <translatorcomment>OK</translatorcomment>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>Cancel</translatorcomment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Zrušiť</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Ďalšia strana</translation>
     </message>
 </context>
 <context>
@@ -344,297 +344,297 @@ and press Search-Button.</translation>
     <message>
         <source>PreviousPage</source>
         <translatorcomment>Previous page</translatorcomment>
-        <translation type="unfinished">Previous page</translation>
+        <translation>Predchádzajúca strana</translation>
     </message>
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Mainmenu</translatorcomment>
-        <translation type="unfinished">Mainmenu</translation>
+        <translation>Hlavná ponuka</translation>
     </message>
     <message>
         <source>NextPage</source>
         <translatorcomment>Next page</translatorcomment>
-        <translation type="unfinished">Next page</translation>
+        <translation>Ďalšia strana</translation>
     </message>
     <message>
         <source>ModeMuteButton</source>
         <translatorcomment>Muting</translatorcomment>
-        <translation type="unfinished">Muting</translation>
+        <translation>Stlmenie</translation>
     </message>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation type="unfinished">Switch</translation>
+        <translation>Prepínač</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation type="unfinished">Pushbutton</translation>
+        <translation>Tlačidlo</translation>
     </message>
     <message>
         <source>HearingProtection</source>
         <translatorcomment>Hearing protection</translatorcomment>
-        <translation type="unfinished">Hearing protection</translation>
+        <translation>Ochrana sluchu</translation>
     </message>
     <message>
         <source>Active</source>
         <translatorcomment>Active</translatorcomment>
-        <translation type="unfinished">Active</translation>
+        <translation>Aktívna</translation>
     </message>
     <message>
         <source>Inactive</source>
         <translatorcomment>Inactive</translatorcomment>
-        <translation type="unfinished">Inactive</translation>
+        <translation>Neaktívna</translation>
     </message>
     <message>
         <source>Customize</source>
         <translatorcomment>Customize</translatorcomment>
-        <translation type="unfinished">Customize</translation>
+        <translation>Prispôsobiť</translation>
     </message>
     <message>
         <source>differentValues</source>
         <translatorcomment>different values</translatorcomment>
-        <translation type="unfinished">different values</translation>
+        <translation>rôzne hodnoty</translation>
     </message>
     <message>
         <source>PairedHeadphone</source>
         <translatorcomment>Paired headphone</translatorcomment>
-        <translation type="unfinished">Paired headphone</translation>
+        <translation>Spárované slúchadlá</translation>
     </message>
     <message>
         <source>PairedMicrophone</source>
         <translatorcomment>Paired microphone</translatorcomment>
-        <translation type="unfinished">Paired microphone</translation>
+        <translation>Spárovaný mikrofón</translation>
     </message>
     <message>
         <source>Brightness</source>
         <translatorcomment>Brightness</translatorcomment>
-        <translation type="unfinished">Brightness</translation>
+        <translation>Jas</translation>
     </message>
     <message>
         <source>low</source>
         <translatorcomment>low</translatorcomment>
-        <translation type="unfinished">low</translation>
+        <translation>nízky</translation>
     </message>
     <message>
         <source>medium</source>
         <translatorcomment>medium</translatorcomment>
-        <translation type="unfinished">medium</translation>
+        <translation>stredný</translation>
     </message>
     <message>
         <source>high</source>
         <translatorcomment>high</translatorcomment>
-        <translation type="unfinished">high</translation>
+        <translation>vysoký</translation>
     </message>
     <message>
         <source>PowerSaving</source>
         <translatorcomment>Power saving</translatorcomment>
-        <translation type="unfinished">Power saving</translation>
+        <translation>Úspora energie</translation>
     </message>
     <message>
         <source>FavouriteButton</source>
         <translatorcomment>Favourite button</translatorcomment>
-        <translation type="unfinished">Favourite button</translation>
+        <translation>Tlačidlo obľúbenej funkcie</translation>
     </message>
     <message>
         <source>Systeminformation</source>
         <translatorcomment>System information</translatorcomment>
-        <translation type="unfinished">System information</translation>
+        <translation>Informácie o systéme</translation>
     </message>
     <message>
         <source>FW: %1</source>
         <translatorcomment>FW: %1</translatorcomment>
-        <translation type="unfinished">FW: %1</translation>
+        <translation>FW: %1</translation>
     </message>
     <message>
         <source>ResetToDeliverystate</source>
         <translatorcomment>Reset</translatorcomment>
-        <translation type="unfinished">Reset</translation>
+        <translation>Obnoviť</translation>
     </message>
     <message>
         <source>Language</source>
         <translatorcomment>Language</translatorcomment>
-        <translation type="unfinished">Language</translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Time</source>
         <translatorcomment>Time</translatorcomment>
-        <translation type="unfinished">Time</translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <source>Date</source>
         <translatorcomment>Date</translatorcomment>
-        <translation type="unfinished">Date</translation>
+        <translation>Dátum</translation>
     </message>
     <message>
         <source>Timezone</source>
         <translatorcomment>Time zone</translatorcomment>
-        <translation type="unfinished">Time zone</translation>
+        <translation>Časové pásmo</translation>
     </message>
     <message>
         <source>DaylightSavingTime</source>
         <translatorcomment>Daylight saving time</translatorcomment>
-        <translation type="unfinished">Daylight saving time</translation>
+        <translation>Letný/zimný čas</translation>
     </message>
     <message>
         <source>Summertime</source>
         <translatorcomment>Summer time</translatorcomment>
-        <translation type="unfinished">Summer time</translation>
+        <translation>Letný čas</translation>
     </message>
     <message>
         <source>Wintertime</source>
         <translatorcomment>Winter time</translatorcomment>
-        <translation type="unfinished">Winter time</translation>
+        <translation>Zimný čas</translation>
     </message>
     <message>
         <source>PagoPago</source>
         <translatorcomment>Pago Pago</translatorcomment>
-        <translation type="unfinished">Pago Pago</translation>
+        <translation>Pago Pago</translation>
     </message>
     <message>
         <source>Honolulu</source>
         <translatorcomment>Honolulu</translatorcomment>
-        <translation type="unfinished">Honolulu</translation>
+        <translation>Honolulu</translation>
     </message>
     <message>
         <source>Anchorage</source>
         <translatorcomment>Anchorage</translatorcomment>
-        <translation type="unfinished">Anchorage</translation>
+        <translation>Anchorage</translation>
     </message>
     <message>
         <source>LosAngeles</source>
         <translatorcomment>Los Angeles</translatorcomment>
-        <translation type="unfinished">Los Angeles</translation>
+        <translation>Los Angeles</translation>
     </message>
     <message>
         <source>Denver</source>
         <translatorcomment>Denver</translatorcomment>
-        <translation type="unfinished">Denver</translation>
+        <translation>Denver</translation>
     </message>
     <message>
         <source>Chicago</source>
         <translatorcomment>Chicago</translatorcomment>
-        <translation type="unfinished">Chicago</translation>
+        <translation>Chicago</translation>
     </message>
     <message>
         <source>NewYork</source>
         <translatorcomment>New York</translatorcomment>
-        <translation type="unfinished">New York</translation>
+        <translation>New York</translation>
     </message>
     <message>
         <source>Halifax</source>
         <translatorcomment>Halifax</translatorcomment>
-        <translation type="unfinished">Halifax</translation>
+        <translation>Halifax</translation>
     </message>
     <message>
         <source>StJohns</source>
         <translatorcomment>St. John's</translatorcomment>
-        <translation type="unfinished">St. John's</translation>
+        <translation>St. John's</translation>
     </message>
     <message>
         <source>SaoPaulo</source>
         <translatorcomment>São Paulo</translatorcomment>
-        <translation type="unfinished">São Paulo</translation>
+        <translation>São Paulo</translation>
     </message>
     <message>
         <source>SouthGeorgia</source>
         <translatorcomment>South Georgia</translatorcomment>
-        <translation type="unfinished">South Georgia</translation>
+        <translation>Južná Georgia</translation>
     </message>
     <message>
         <source>Azores</source>
         <translatorcomment>Azores</translatorcomment>
-        <translation type="unfinished">Azores</translation>
+        <translation>Azorské ostrovy</translation>
     </message>
     <message>
         <source>London</source>
         <translatorcomment>London</translatorcomment>
-        <translation type="unfinished">London</translation>
+        <translation>Londýn</translation>
     </message>
     <message>
         <source>Athens</source>
         <translatorcomment>Athens</translatorcomment>
-        <translation type="unfinished">Athens</translation>
+        <translation>Atény</translation>
     </message>
     <message>
         <source>Moscow</source>
         <translatorcomment>Moscow</translatorcomment>
-        <translation type="unfinished">Moscow</translation>
+        <translation>Moskva</translation>
     </message>
     <message>
         <source>Tehran</source>
         <translatorcomment>Tehran</translatorcomment>
-        <translation type="unfinished">Tehran</translation>
+        <translation>Teherán</translation>
     </message>
     <message>
         <source>Dubai</source>
         <translatorcomment>Dubai</translatorcomment>
-        <translation type="unfinished">Dubai</translation>
+        <translation>Dubaj</translation>
     </message>
     <message>
         <source>Kabul</source>
         <translatorcomment>Kabul</translatorcomment>
-        <translation type="unfinished">Kabul</translation>
+        <translation>Kábul</translation>
     </message>
     <message>
         <source>Karachi</source>
         <translatorcomment>Karachi</translatorcomment>
-        <translation type="unfinished">Karachi</translation>
+        <translation>Karáči</translation>
     </message>
     <message>
         <source>Kolkata</source>
         <translatorcomment>Kolkata</translatorcomment>
-        <translation type="unfinished">Kolkata</translation>
+        <translation>Kalkata</translation>
     </message>
     <message>
         <source>Kathmandu</source>
         <translatorcomment>Kathmandu</translatorcomment>
-        <translation type="unfinished">Kathmandu</translation>
+        <translation>Káthmandu</translation>
     </message>
     <message>
         <source>Dhaka</source>
         <translatorcomment>Dhaka</translatorcomment>
-        <translation type="unfinished">Dhaka</translation>
+        <translation>Dháka</translation>
     </message>
     <message>
         <source>Bangkok</source>
         <translatorcomment>Bangkok</translatorcomment>
-        <translation type="unfinished">Bangkok</translation>
+        <translation>Bangkok</translation>
     </message>
     <message>
         <source>Beijing</source>
         <translatorcomment>Beijing</translatorcomment>
-        <translation type="unfinished">Beijing</translation>
+        <translation>Peking</translation>
     </message>
     <message>
         <source>Tokyo</source>
         <translatorcomment>Tokyo</translatorcomment>
-        <translation type="unfinished">Tokyo</translation>
+        <translation>Tokio</translation>
     </message>
     <message>
         <source>Adelaide</source>
         <translatorcomment>Adelaide</translatorcomment>
-        <translation type="unfinished">Adelaide</translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Sydney</source>
         <translatorcomment>Sydney</translatorcomment>
-        <translation type="unfinished">Sydney</translation>
+        <translation>Sydney</translation>
     </message>
     <message>
         <source>Noumea</source>
         <translatorcomment>Nouméa</translatorcomment>
-        <translation type="unfinished">Nouméa</translation>
+        <translation>Nouméa</translation>
     </message>
     <message>
         <source>Auckland</source>
         <translatorcomment>Auckland</translatorcomment>
-        <translation type="unfinished">Auckland</translation>
+        <translation>Auckland</translation>
     </message>
     <message>
         <source>Tongatapu</source>
         <translatorcomment>Nukuʻalofa</translatorcomment>
-        <translation type="unfinished">Nukuʻalofa</translation>
+        <translation>Nukuʻalofa</translation>
     </message>
 </context>
 </TS>
