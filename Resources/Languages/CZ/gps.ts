@@ -81,7 +81,7 @@
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation>%1 další</translation>
+        <translation>další: %1</translation>
     </message>
     <message>
         <source>LastFixUtc</source>

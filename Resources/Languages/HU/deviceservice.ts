@@ -109,142 +109,142 @@ Amíg csatlakoztatva van, a készülék nem ment méréseket, képernyőképeket
     <message>
         <source>ChooseTheFileToInstall</source>
         <translatorcomment>Choose the update to install: tap it, or press OK.</translatorcomment>
-        <translation type="unfinished">Choose the update to install: tap it, or press OK.</translation>
+        <translation>Válassza ki a telepítendő frissítést: koppintson rá, vagy nyomja meg az OK gombot.</translation>
     </message>
     <message>
         <source>TheUpdateCannotBeStoredOnTheUnit</source>
         <translatorcomment>The update cannot be stored on the unit. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update cannot be stored on the unit. Nothing was installed.</translation>
+        <translation>A frissítés nem tárolható a készüléken. Semmi sem lett telepítve.</translation>
     </message>
     <message>
         <source>TheFileIsNoLongerOnTheDataPartition</source>
         <translatorcomment>The file is no longer on the data storage.</translatorcomment>
-        <translation type="unfinished">The file is no longer on the data storage.</translation>
+        <translation>A fájl már nincs az adattárolón.</translation>
     </message>
     <message>
         <source>TheFileNameHoldsNoUsableVersion</source>
         <translatorcomment>The file name holds no usable version (up to 16 letters, digits and dots).</translatorcomment>
-        <translation type="unfinished">The file name holds no usable version (up to 16 letters, digits and dots).</translation>
+        <translation>A fájlnév nem tartalmaz használható verziót (legfeljebb 16 betű, számjegy és pont).</translation>
     </message>
     <message>
         <source>TheFileIsEmpty</source>
         <translatorcomment>The file is empty.</translatorcomment>
-        <translation type="unfinished">The file is empty.</translation>
+        <translation>A fájl üres.</translation>
     </message>
     <message>
         <source>TheFileIsTooLargeForTheTB9</source>
         <translatorcomment>The file is too large for the TB-9 (at most 64000 bytes).</translatorcomment>
-        <translation type="unfinished">The file is too large for the TB-9 (at most 64000 bytes).</translation>
+        <translation>A fájl túl nagy a TB-9 számára (legfeljebb 64000 bájt).</translation>
     </message>
     <message>
         <source>TheFileCannotBeRead</source>
         <translatorcomment>The file cannot be read.</translatorcomment>
-        <translation type="unfinished">The file cannot be read.</translation>
+        <translation>A fájl nem olvasható.</translation>
     </message>
     <message>
         <source>TheUpdateFileWasNotCopiedCompletely</source>
         <translatorcomment>The update file could not be copied completely. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The update file could not be copied completely. Nothing was installed.</translation>
+        <translation>A frissítőfájlt nem sikerült teljesen átmásolni. Semmi sem lett telepítve.</translation>
     </message>
     <message>
         <source>TheUnitCannotBePreparedForTheUpdate</source>
         <translatorcomment>The unit cannot be prepared for the update. Nothing was installed.</translatorcomment>
-        <translation type="unfinished">The unit cannot be prepared for the update. Nothing was installed.</translation>
+        <translation>A készülék nem készíthető elő a frissítésre. Semmi sem lett telepítve.</translation>
     </message>
     <message>
         <source>TheTB9NowRunsVersion</source>
         <translatorcomment>The TB-9 now runs version %1.</translatorcomment>
-        <translation type="unfinished">The TB-9 now runs version %1.</translation>
+        <translation>A TB-9 verziója most: %1.</translation>
     </message>
     <message>
         <source>TheTB9DidNotAnswerTheUpdateWasStopped</source>
         <translatorcomment>The TB-9 did not answer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not answer. The update was stopped.</translation>
+        <translation>A TB-9 nem válaszolt. A frissítés leállt.</translation>
     </message>
     <message>
         <source>TheTB9RefusedTheUpdate</source>
         <translatorcomment>The TB-9 refused the update. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 refused the update. The update was stopped.</translation>
+        <translation>A TB-9 elutasította a frissítést. A frissítés leállt.</translation>
     </message>
     <message>
         <source>TheTB9RestartedDuringTheTransfer</source>
         <translatorcomment>The TB-9 restarted during the transfer. The update was stopped.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted during the transfer. The update was stopped.</translation>
+        <translation>A TB-9 az átvitel közben újraindult. A frissítés leállt.</translation>
     </message>
     <message>
         <source>TheTB9DidNotRestartAfterTheTransfer</source>
         <translatorcomment>The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 did not restart after the transfer. Check its version on the TB-9 page.</translation>
+        <translation>A TB-9 nem indult újra az átvitel után. Ellenőrizze a verzióját a TB-9 oldalon.</translation>
     </message>
     <message>
         <source>TheTB9RestartedButDidNotReportItsVersion</source>
         <translatorcomment>The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translatorcomment>
-        <translation type="unfinished">The TB-9 restarted but did not report its version. Check it on the TB-9 page.</translation>
+        <translation>A TB-9 újraindult, de nem jelentette a verzióját. Ellenőrizze a TB-9 oldalon.</translation>
     </message>
     <message>
         <source>TheTB9ReportsAnotherVersion</source>
         <translatorcomment>After the update the TB-9 reports version %1, not %2.</translatorcomment>
-        <translation type="unfinished">After the update the TB-9 reports version %1, not %2.</translation>
+        <translation>A frissítés után a TB-9 verziója %1, nem %2.</translation>
     </message>
     <message>
         <source>TheTB9UpdateWasCancelled</source>
         <translatorcomment>The update of the TB-9 was cancelled.</translatorcomment>
-        <translation type="unfinished">The update of the TB-9 was cancelled.</translation>
+        <translation>A TB-9 frissítése megszakítva.</translation>
     </message>
     <message>
         <source>UnitFromTo</source>
         <translatorcomment>Unit: %1 → %2</translatorcomment>
-        <translation type="unfinished">Unit: %1 → %2</translation>
+        <translation>Készülék: %1 → %2</translation>
     </message>
     <message>
         <source>TB9FromTo</source>
         <translatorcomment>TB-9: %1 → %2</translatorcomment>
-        <translation type="unfinished">TB-9: %1 → %2</translation>
+        <translation>TB-9: %1 → %2</translation>
     </message>
     <message>
         <source>NoFirmwareFileOnTheDataPartition</source>
         <translatorcomment>No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translatorcomment>
-        <translation type="unfinished">No update file on the data storage (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
+        <translation>Nincs frissítőfájl az adattárolón (FW_VQA4100_*.vq4, FW_TB9_*.tb9).</translation>
     </message>
     <message>
         <source>InstallVersionOnTheUnit</source>
         <translatorcomment>Install version %1 on the unit? The unit restarts to install it.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the unit? The unit restarts to install it.</translation>
+        <translation>Telepíti a készülékre ezt a verziót: %1? A készülék a telepítéshez újraindul.</translation>
     </message>
     <message>
         <source>InstallVersionOnTheTB9</source>
         <translatorcomment>Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translatorcomment>
-        <translation type="unfinished">Install version %1 on the TB-9? Keep the TB-9 switched on and near the unit.</translation>
+        <translation>Telepíti a TB-9-re ezt a verziót: %1? Hagyja a TB-9-et bekapcsolva a készülék közelében.</translation>
     </message>
     <message>
         <source>CopyingTheUpdateFile</source>
         <translatorcomment>Copying the update file...</translatorcomment>
-        <translation type="unfinished">Copying the update file...</translation>
+        <translation>Frissítőfájl másolása...</translation>
     </message>
     <message>
         <source>TheUnitRestartsToInstallTheUpdate</source>
         <translatorcomment>The unit restarts to install the update.</translatorcomment>
-        <translation type="unfinished">The unit restarts to install the update.</translation>
+        <translation>A készülék újraindul a frissítés telepítéséhez.</translation>
     </message>
     <message>
         <source>TheUnitCouldNotBeRestarted</source>
         <translatorcomment>The unit could not be restarted.</translatorcomment>
-        <translation type="unfinished">The unit could not be restarted.</translation>
+        <translation>A készüléket nem sikerült újraindítani.</translation>
     </message>
     <message>
         <source>SendingTheUpdateToTheTB9</source>
         <translatorcomment>Sending the update to the TB-9... Back stops it.</translatorcomment>
-        <translation type="unfinished">Sending the update to the TB-9... Back stops it.</translation>
+        <translation>Frissítés küldése a TB-9-re... A Vissza gomb leállítja.</translation>
     </message>
     <message>
         <source>PleaseWaitUntilTheCopyHasFinished</source>
         <translatorcomment>Please wait until the copy has finished.</translatorcomment>
-        <translation type="unfinished">Please wait until the copy has finished.</translation>
+        <translation>Kérjük, várjon, amíg a másolás befejeződik.</translation>
     </message>
     <message>
         <source>TheTB9IsNotConnected</source>
         <translatorcomment>No Bluetooth connection to the TB-9: the update cannot be sent.</translatorcomment>
-        <translation type="unfinished">No Bluetooth connection to the TB-9: the update cannot be sent.</translation>
+        <translation>Nincs Bluetooth-kapcsolat a TB-9-cel: a frissítés nem küldhető el.</translation>
     </message>
 </context>
 <context>

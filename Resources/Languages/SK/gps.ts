@@ -81,7 +81,7 @@
     <message>
         <source>MoreSatellites</source>
         <translatorcomment>%1 more</translatorcomment>
-        <translation>%1 ďalšie</translation>
+        <translation>ďalšie: %1</translation>
     </message>
     <message>
         <source>LastFixUtc</source>
