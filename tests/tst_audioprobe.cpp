@@ -5,6 +5,8 @@
 #include "privatesoundserver.h"
 #include "testroot.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -83,21 +85,28 @@ int peak(const QVector<qint16>& s)
 }
 
 // Rising zero crossings per second between the first and the last loud sample.
+// From the median spacing of rising zero crossings within the loud part: a
+// sound server under load drops or inserts silence, which must not count as
+// a slower tone.
 double toneFrequency(const QVector<qint16>& s, int threshold)
 {
-    int first = -1, last = -1;
-    for (int i = 0; i < s.size(); ++i) {
-        if (qAbs(int(s[i])) >= threshold) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
+    QVector<int> spacings;
+    int lastCrossing = -1;
+    for (int i = 1; i < s.size(); ++i) {
+        if (!(s[i - 1] < 0 && s[i] >= 0))
+            continue;
+        const int from = qMax(0, i - 40), to = qMin(int(s.size()), i + 40);
+        bool loud = false;
+        for (int j = from; j < to && !loud; ++j)
+            loud = qAbs(int(s[j])) >= threshold;
+        if (loud && lastCrossing >= 0)
+            spacings.append(i - lastCrossing);
+        lastCrossing = loud ? i : -1;
     }
-    int rising = 0;
-    for (int i = qMax(first, 1); i <= last; ++i)
-        if (s[i - 1] < 0 && s[i] >= 0)
-            ++rising;
-    return last > first ? rising * 16000.0 / (last - first) : 0.0;
+    if (spacings.isEmpty())
+        return 0.0;
+    std::sort(spacings.begin(), spacings.end());
+    return 16000.0 / spacings[spacings.size() / 2];
 }
 
 }
