@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>主菜单</translation>
     </message>
     <message>
         <source>AnalysisTime</source>
         <translatorcomment>Analysis time</translatorcomment>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>分析时间</translation>
     </message>
     <message>
         <source>Autoscale</source>
         <translatorcomment>Autoscale</translatorcomment>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>自动缩放</translation>
     </message>
     <message>
         <source>AdditionalSettings</source>
         <translatorcomment>Additional settings</translatorcomment>
-        <translation type="unfinished">Additional settings</translation>
+        <translation>其他设置</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>调整滤波器</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>麦克风增益</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>耳机音量</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>返回</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>必须连接声学传感器
+才能进行此项测量。</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>无蓝牙连接。
+请检查您的TB-9。</translation>
     </message>
 </context>
 </TS>

@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>AnalysisTime</source>
         <translatorcomment>Analysis time</translatorcomment>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Tiempo de análisis</translation>
     </message>
     <message>
         <source>Autoscale</source>
         <translatorcomment>Autoscale</translatorcomment>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Escala automática</translation>
     </message>
     <message>
         <source>AdditionalSettings</source>
         <translatorcomment>Additional settings</translatorcomment>
-        <translation type="unfinished">Additional settings</translation>
+        <translation>Más ajustes</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Ajustar filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Ganancia del micrófono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volumen de auriculares</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>Observación</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Para esta medición debe conectar
+un sensor acústico.</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>Sin conexión Bluetooth.
+Compruebe su TB-9.</translation>
     </message>
 </context>
 </TS>

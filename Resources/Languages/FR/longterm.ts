@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menu principal</translation>
     </message>
     <message>
         <source>AnalysisTime</source>
         <translatorcomment>Analysis time</translatorcomment>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Durée d'analyse</translation>
     </message>
     <message>
         <source>Autoscale</source>
         <translatorcomment>Autoscale</translatorcomment>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Échelle automatique</translation>
     </message>
     <message>
         <source>AdditionalSettings</source>
         <translatorcomment>Additional settings</translatorcomment>
-        <translation type="unfinished">Additional settings</translation>
+        <translation>Autres réglages</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Régler le filtre</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Gain du microphone</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volume du casque</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Pour cette mesure, un capteur
+acoustique doit être connecté.</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>Pas de connexion Bluetooth.
+Veuillez vérifier votre TB-9.</translation>
     </message>
 </context>
 </TS>

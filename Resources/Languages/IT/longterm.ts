@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Menu principale</translation>
     </message>
     <message>
         <source>AnalysisTime</source>
         <translatorcomment>Analysis time</translatorcomment>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>Tempo di analisi</translation>
     </message>
     <message>
         <source>Autoscale</source>
         <translatorcomment>Autoscale</translatorcomment>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>Scala automatica</translation>
     </message>
     <message>
         <source>AdditionalSettings</source>
         <translatorcomment>Additional settings</translatorcomment>
-        <translation type="unfinished">Additional settings</translation>
+        <translation>Altre impostazioni</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Regola filtro</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Guadagno microfono</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volume cuffia</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Per questa misura è necessario
+collegare un sensore acustico.</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>Nessun collegamento Bluetooth.
+Controllare il TB-9.</translation>
     </message>
 </context>
 </TS>

@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>メインメニュー</translation>
     </message>
     <message>
         <source>AnalysisTime</source>
         <translatorcomment>Analysis time</translatorcomment>
-        <translation type="unfinished">Analysis time</translation>
+        <translation>分析時間</translation>
     </message>
     <message>
         <source>Autoscale</source>
         <translatorcomment>Autoscale</translatorcomment>
-        <translation type="unfinished">Autoscale</translation>
+        <translation>自動スケール</translation>
     </message>
     <message>
         <source>AdditionalSettings</source>
         <translatorcomment>Additional settings</translatorcomment>
-        <translation type="unfinished">Additional settings</translation>
+        <translation>その他の設定</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>フィルタ調整</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>マイクゲイン</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>ヘッドホン音量</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>備考</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>この測定には
+音響センサーの接続が必要です。</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>Bluetooth接続がありません。
+TB-9を確認してください。</translation>
     </message>
 </context>
 </TS>

@@ -6,71 +6,71 @@
     <message>
         <source>Mainmenu</source>
         <translatorcomment>Main menu</translatorcomment>
-        <translation type="unfinished">Main menu</translation>
+        <translation>Meniu principal</translation>
     </message>
     <message>
         <source>AdjustFilter</source>
         <translatorcomment>Adjust filter</translatorcomment>
-        <translation type="unfinished">Adjust filter</translation>
+        <translation>Reglare filtru</translation>
     </message>
     <message>
         <source>MicrophoneGain</source>
         <translatorcomment>Microphone gain</translatorcomment>
-        <translation type="unfinished">Microphone gain</translation>
+        <translation>Amplificare microfon</translation>
     </message>
     <message>
         <source>HeadphoneVolume</source>
         <translatorcomment>Headphone volume</translatorcomment>
-        <translation type="unfinished">Headphone volume</translation>
+        <translation>Volum căști</translation>
     </message>
     <message>
         <source>Store</source>
         <translatorcomment>Store</translatorcomment>
-        <translation type="unfinished">Store</translation>
+        <translation>Salvare</translation>
     </message>
     <message>
         <source>PlayRecordedSound</source>
         <translatorcomment>Play recorded sound</translatorcomment>
-        <translation type="unfinished">Play recorded sound</translation>
+        <translation>Redare înregistrare</translation>
     </message>
     <message>
         <source>StopPlaying</source>
         <translatorcomment>Stop playing</translatorcomment>
-        <translation type="unfinished">Stop playing</translation>
+        <translation>Oprire redare</translation>
     </message>
     <message>
         <source>HeadphoneGain</source>
         <translatorcomment>Headphone gain</translatorcomment>
-        <translation type="unfinished">Headphone gain</translation>
+        <translation>Amplificare căști</translation>
     </message>
     <message>
         <source>Back</source>
         <translatorcomment>Back</translatorcomment>
-        <translation type="unfinished">Back</translation>
+        <translation>Înapoi</translation>
     </message>
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation type="unfinished">Remark</translation>
+        <translation>Observație</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
         <translatorcomment>You must connect an acoustical sensor
 to use this measurement.</translatorcomment>
-        <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+        <translation>Pentru această măsurare trebuie
+conectat un senzor acustic.</translation>
     </message>
     <message>
         <source>Warning</source>
         <translatorcomment>Warning</translatorcomment>
-        <translation type="unfinished">Warning</translation>
+        <translation>Avertisment</translation>
     </message>
     <message>
         <source>NoBluetoothConnectionPleaseCheckYourTB9</source>
         <translatorcomment>No bluetooth connection.
 Please check your TB-9.</translatorcomment>
-        <translation type="unfinished">No bluetooth connection.
-Please check your TB-9.</translation>
+        <translation>Nicio conexiune Bluetooth.
+Verificați TB-9.</translation>
     </message>
 </context>
 </TS>
