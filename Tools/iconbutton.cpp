@@ -27,7 +27,11 @@ void IconButton::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     // The pressed background is light.
     painter.setPen(isDown() ? QColor(Qt::black) : m_color);
-    painter.setFont(font());
-    painter.drawText(QRect(52, 0, qMax(0, width() - 52), height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, m_text);
+    drawTexts(painter, drawnTexts());
+}
+
+QVector<DrawnText> IconButton::drawnTexts() const
+{
+    return {{m_text, font(), QRect(52, 0, qMax(0, width() - 52), height()),
+             Qt::AlignLeft | Qt::AlignVCenter}};
 }

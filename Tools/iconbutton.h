@@ -1,6 +1,8 @@
 #ifndef ICONBUTTON_H
 #define ICONBUTTON_H
 
+#include "drawntext.h"
+
 #include <QColor>
 #include <QPushButton>
 #include <QString>
@@ -14,6 +16,8 @@ public:
 
     void setText(const QString& text);
     QString text() const { return m_text; }
+    // What paintEvent draws.
+    QVector<DrawnText> drawnTexts() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,11 +28,15 @@ void SettingsButton::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     // The pressed background is light.
     painter.setPen(isDown() ? QColor(Qt::black) : m_color);
+    drawTexts(painter, drawnTexts());
+}
 
+QVector<DrawnText> SettingsButton::drawnTexts() const
+{
     const QString family = font().defaultFamily();
     const int pointSize = font().pointSize();
-    painter.setFont(QFont(family, pointSize, QFont::Bold));
-    painter.drawText(QRect(55, 0, 356, 25), Qt::AlignLeft | Qt::AlignVCenter, firstText);
-    painter.setFont(QFont(family, pointSize, QFont::Normal));
-    painter.drawText(QRect(55, 25, 356, 25), Qt::AlignRight | Qt::AlignVCenter, secondText);
+    return {{firstText, QFont(family, pointSize, QFont::Bold), QRect(55, 0, 356, 25),
+             Qt::AlignLeft | Qt::AlignVCenter},
+            {secondText, QFont(family, pointSize, QFont::Normal), QRect(55, 25, 356, 25),
+             Qt::AlignRight | Qt::AlignVCenter}};
 }

@@ -1,6 +1,8 @@
 #ifndef SETTINGSBUTTON_H
 #define SETTINGSBUTTON_H
 
+#include "drawntext.h"
+
 #include <QColor>
 #include <QPushButton>
 #include <QString>
@@ -15,6 +17,8 @@ public:
     void setText2(const QString& first, const QString& second);
     QString getText1() const { return firstText; }
     QString getText2() const { return secondText; }
+    // What paintEvent draws.
+    QVector<DrawnText> drawnTexts() const;
 
     // A caller's tag for the entry; never drawn.
     void setAdditionalInfo(const QString& info) { m_additionalInfo = info; }

@@ -1,6 +1,8 @@
 // Texts of every built-in language fit where they show and have their glyphs
 // in the application font; pictures of some of them for review.
+#include "Tools/iconbutton.h"
 #include "Tools/messagedialog.h"
+#include "Tools/settingsbutton.h"
 #include "Tools/unitfont.h"
 #include "mainmenu.h"
 #include "screenwalk.h"
@@ -132,16 +134,26 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
                 fail(w, label->text(), widest(fm, text), room);
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            const QString text = plain(filled(button->text()));
-            if (text.isEmpty())
-                continue;
-            const QRect room = buttonContents(button);
-            if (widest(fm, text) > room.width())
-                fail(w, button->text(), widest(fm, text), room.width());
-            const int lines = text.count('\n') + 1;
-            const int height = (lines - 1) * fm.lineSpacing() + fm.height();
-            if (lines > 1 && height > room.height())
-                fail(w, button->text(), height, room.height());
+            // Buttons that draw their texts themselves say what and where.
+            QVector<DrawnText> drawn;
+            if (auto* b = qobject_cast<IconButton*>(w))
+                drawn = b->drawnTexts();
+            else if (auto* b = qobject_cast<SettingsButton*>(w))
+                drawn = b->drawnTexts();
+            else
+                drawn = {{plain(button->text()), w->font(), buttonContents(button), 0}};
+            for (const DrawnText& t : drawn) {
+                const QString text = filled(t.text);
+                if (text.isEmpty())
+                    continue;
+                const QFontMetrics metrics(t.font);
+                if (widest(metrics, text) > t.box.width())
+                    fail(w, t.text, widest(metrics, text), t.box.width());
+                const int lines = text.count('\n') + 1;
+                const int height = (lines - 1) * metrics.lineSpacing() + metrics.height();
+                if (lines > 1 && height > t.box.height())
+                    fail(w, t.text, height, t.box.height());
+            }
         }
     }
     return failures;
