@@ -67,11 +67,6 @@ QStringList builtInCodes()
         .split(' ');
 }
 
-QStringList completeCodes()
-{
-    return lines(languagesDir() + "/complete.txt");
-}
-
 QStringList sources(const QString& code)
 {
     const bool english = code == "GB" || code == "EN";

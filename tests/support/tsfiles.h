@@ -20,8 +20,6 @@ struct Entry {
 
 // The 26 built-in codes, GB first and EN last.
 QStringList builtInCodes();
-// The codes whose files hold no unfinished entry, from Resources/Languages/complete.txt.
-QStringList completeCodes();
 // GB and EN are built from the English sources, the others from <CC>/.
 QStringList sources(const QString& code);
 // Every entry of a language; a file that cannot be read gives an entry of
