@@ -295,7 +295,7 @@ void TestTranslationFit::screenshots()
     d.setIcon(MessageDialog::IconWarning);
     d.setHeadline(QCoreApplication::translate("MessageDialog", "Warning"));
     d.setDialogType(MessageDialog::TypeOk);
-    d.setInfotext(longestMessage(lang));
+    d.setInfotext(filled(longestMessage(lang)));
     d.show();
     save("warning", &d);
     QCOMPARE(written.size(), kScreenshots.size() + 1);
