@@ -14,7 +14,6 @@
 #include "mainmenu.h"
 
 #include <QDebug>
-#include <QKeyEvent>
 #include <QSettings>
 #include <QTimer>
 
@@ -60,6 +59,7 @@ H2Sensor::H2Sensor(QWidget* parent)
     : MeasurementFrame(parent), ui(new Ui::H2Sensor)
 {
     ui->setupUi(this);
+    m_muteKeyTogglesOwnState = true;
     // The frame's polling timer asks for the readings.
     connect(m_timerLevel, &QTimer::timeout, this, &H2Sensor::readData);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
@@ -323,16 +323,6 @@ void H2Sensor::muteAudioPath(bool mute, bool transmit)
         m_reading.beginPoint();
 }
 
-void H2Sensor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_F10) {
-        MeasurementFrame::keyPressEvent(event);
-        return;
-    }
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (hub && isActive())
-        muteAudioPath(hub->isMuteKeySwitchmode() && !m_muted, true);
-}
 
 // ---- Menu bar -----------------------------------------------------------------------
 

@@ -52,8 +52,6 @@ private slots:
     void on_butMenuStoredBack_clicked();
 
 protected:
-    // Switch mode toggles by the screen's own state.
-    void keyPressEvent(QKeyEvent* event) override;
     void leaveSteps() override;
 
 private:

@@ -311,8 +311,10 @@ void MeasurementFrame::keyPressEvent(QKeyEvent* event)
         MainMenu* hub = MainMenu::getInstanceMainMenu();
         if (!hub || !m_active)
             return;
-        // Switch mode toggles by the shared path, not the screen's copy.
-        const bool toggleOff = hub->isMuteKeySwitchmode() && !hub->isAudioPathMuted();
+        // Switch mode toggles by the shared path, unless the screen keeps
+        // its own listening state apart from it.
+        const bool listening = m_muteKeyTogglesOwnState ? !m_muted : !hub->isAudioPathMuted();
+        const bool toggleOff = hub->isMuteKeySwitchmode() && listening;
         muteAudioPath(toggleOff, true);
         return;
     }

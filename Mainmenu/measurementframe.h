@@ -211,6 +211,9 @@ protected:
     QTimer* m_timerLevel = nullptr;
     QTimer* m_timerCheckBtConnection = nullptr;
     bool m_muted = true;
+    // Switch mode: the Mute key toggles by m_muted rather than by the shared
+    // path (screens whose stream or polling follows their own state).
+    bool m_muteKeyTogglesOwnState = false;
     bool m_storedMeasurement = false;
     bool m_enableWarningBtConnection = false;
     QString m_selectedMeasurementDir;

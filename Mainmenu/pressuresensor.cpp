@@ -12,7 +12,6 @@
 #include "mainmenu.h"
 
 #include <QDebug>
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -41,6 +40,7 @@ PressureSensor::PressureSensor(QWidget* parent)
     : MeasurementFrame(parent), ui(new Ui::PressureSensor)
 {
     ui->setupUi(this);
+    m_muteKeyTogglesOwnState = true;
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
     fetchSharedObjects();
     // Above the main area, beneath the labels.
@@ -127,16 +127,6 @@ void PressureSensor::tellAccessory(const char* line)
         m_btSink->sendData(QLatin1String(line));
 }
 
-void PressureSensor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_F10) {
-        MeasurementFrame::keyPressEvent(event);
-        return;
-    }
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (hub && isActive())
-        muteAudioPath(hub->isMuteKeySwitchmode() && !m_muted, true);
-}
 
 bool PressureSensor::event(QEvent* event)
 {

@@ -57,8 +57,7 @@ protected:
     // The accessory's key is echoed back to it, as the unit's own key is.
     void accessoryMuteKey(bool mute) override;
     void muteOnLeave() override;
-    // The Mute key toggles by the screen's own state in switch mode.
-    void keyPressEvent(QKeyEvent* event) override;
+    // Hidden while listening: the stream is stopped.
     bool event(QEvent* event) override;
 
 private:
