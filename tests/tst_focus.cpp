@@ -167,7 +167,8 @@ void TestFocus::focusReturnsToItsControlWhileItCan()
     MainMenu* w = m_unit->window();
     auto* level = w->findChild<QWidget*>("butLevelmeasurement");
     level->setFocus();
-    ModalHelper::onNextModal([&](QWidget*) {
+    bool closedByIo = false;
+    ModalCloser io([&](QWidget* dialog) {
         if (meanwhile == "disable")
             level->setEnabled(false);
         else if (meanwhile == "hide")
@@ -175,9 +176,11 @@ void TestFocus::focusReturnsToItsControlWhileItCan()
         else if (meanwhile == "management")
             w->displayWidget(4, 1, 0);
         key(Qt::Key_Escape);
+        closedByIo = !dialog->isVisible();
     });
     // Without a parent, as the store's messages are.
     MessageDialog::showWarningText(nullptr, "closed with IO");
+    QVERIFY(closedByIo);
     settleFocus();
     QWidget* focus = QApplication::focusWidget();
     QCOMPARE(focus ? focus->objectName() : QString(), focused);

@@ -62,25 +62,44 @@ void ModalHelper::closeNextModal(int timeoutMs)
 }
 
 ModalCloser::ModalCloser(std::function<void(QWidget*)> seen)
-    : m_timer(new QTimer)
+    : m_timer(new QTimer), m_keys(bool(seen))
 {
     QObject::connect(m_timer, &QTimer::timeout, [this, seen] {
-        QWidget* w = QApplication::activeModalWidget();
+        QWidget* w = top();
         if (!w || m_handling.contains(w))
             return;
         m_handling.insert(w);
-        ++m_closed;
         // Not from this timer, which must go on finding the dialogs that
         // open while `seen` runs.
         QTimer::singleShot(0, m_timer, [this, seen, w] {
-            if (seen)
-                seen(w);
-            if (QApplication::activeModalWidget() == w)
-                closeModal(w);
+            // Another opened over it meanwhile: taken again once on top.
+            if (top() == w) {
+                ++m_closed;
+                if (seen)
+                    seen(w);
+                if (QApplication::activeModalWidget() == w)
+                    closeModal(w);
+            }
             m_handling.remove(w);
         });
     });
     m_timer->start(10);
+}
+
+QWidget* ModalCloser::top()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !m_keys || QApplication::activeWindow() == w) {
+        m_inactive = nullptr;
+        return w;
+    }
+    // Its activation is a window system event that may still be queued.
+    if (m_inactive != w) {
+        m_inactive = w;
+        m_inactiveSince.start();
+    }
+    // One the keys never reach goes to `seen` all the same, to be found out.
+    return m_inactiveSince.elapsed() > kKeysWaitMs ? w : nullptr;
 }
 
 ModalCloser::~ModalCloser()

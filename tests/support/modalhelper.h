@@ -1,6 +1,8 @@
 #ifndef MODALHELPER_H
 #define MODALHELPER_H
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 
 #include <functional>
@@ -9,9 +11,11 @@ class QTimer;
 class QWidget;
 
 // Acts on the next modal dialog that opens (from inside its exec() loop):
-// polls for the active modal widget and calls `action` with it once. Returns
-// at once; the action runs later from the event loop. If no modal widget
-// appears within timeoutMs, nothing happens and modalSeen() stays false.
+// polls for the active modal widget and calls `action` with it once, maybe
+// before its activation arrived: keys go to the dialog, not to the focus
+// (ModalCloser waits for the activation). Returns at once; the action runs
+// later from the event loop. If no modal widget appears within timeoutMs,
+// nothing happens.
 class ModalHelper
 {
 public:
@@ -30,7 +34,9 @@ public:
 
 // While it lives, closes every modal dialog as soon as it opens (rejects it,
 // unless `seen`, called first from inside its exec() loop, closed it), also
-// the dialogs that open while `seen` runs.
+// the dialogs that open while `seen` runs. `seen` gets a dialog only while
+// it is on top and the active window, so that keys sent to the focus reach
+// it.
 class ModalCloser
 {
 public:
@@ -41,9 +47,16 @@ public:
     int closed() const { return m_closed; }
 
 private:
+    static constexpr int kKeysWaitMs = 5000;
+    // The modal dialog on top, if it is ready for `seen`.
+    QWidget* top();
+
     QTimer* m_timer;
+    const bool m_keys;
     int m_closed = 0;
     QSet<QWidget*> m_handling;
+    QPointer<QWidget> m_inactive;
+    QElapsedTimer m_inactiveSince;
 };
 
 #endif
