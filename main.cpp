@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 
 #ifndef VQ_TARGET_BUILD
 #include "Tools/hostkeyrepeat.h"
@@ -52,11 +51,5 @@ int main(int argc, char* argv[])
 
     const int result = app.exec();
     delete mainMenu;
-    if (!leaveAudioThreads()) {
-        // The sound devices are still being enumerated, which cannot be cut
-        // short, and nothing is left that needs them: end without waiting.
-        std::fflush(nullptr);
-        std::_Exit(result);
-    }
-    return result;
+    endProcess(result);
 }

@@ -10,5 +10,11 @@ void shutdownAudioThreads();
 // process must then end without returning from main(), whose static workers
 // cannot go while their threads run.
 bool leaveAudioThreads();
+// Ends the process with `result` after leaveAudioThreads(), without the
+// static teardown: Qt's sound server engine disconnects at exit without
+// holding the lock of its event thread, and a server event arriving just
+// then aborts the process. Everything worth keeping is written before this;
+// the C streams are flushed here.
+[[noreturn]] void endProcess(int result);
 
 #endif

@@ -245,6 +245,5 @@ int main(int argc, char* argv[])
         rc = play(root, args.at(2));
     else
         return usage();
-    shutdownAudioThreads();
-    return rc;
+    endProcess(rc);
 }
