@@ -27,22 +27,37 @@ AccessoryMessageQueue::Added AccessoryMessageQueue::enqueue(const QString& messa
         }
     }
     if (m_waiting.size() >= kCapacity) {
-        // A request is asked again by its sender; a setting is the state the
-        // accessory must end up with. So the newest request gives way, and
-        // the newest line only when every waiting line is a setting.
-        int out = m_waiting.size() - 1;
-        for (int i = out; i >= 0; --i) {
-            if (settingOf(m_waiting.at(i)).isEmpty()) {
-                out = i;
-                break;
-            }
-        }
+        const int out = placeToFree(message);
+        if (out < 0)
+            return Added::Refused;
         m_waiting.removeAt(out);
         m_waiting.append(message);
         return Added::ReplacedNewest;
     }
     m_waiting.append(message);
     return Added::Queued;
+}
+
+int AccessoryMessageQueue::placeToFree(const QString& message) const
+{
+    // A request is asked again by its sender; a setting is the state the
+    // accessory must end up with. So the newest request gives way.
+    for (int i = m_waiting.size() - 1; i >= 0; --i) {
+        if (settingOf(m_waiting.at(i)).isEmpty())
+            return i;
+    }
+    if (settingOf(message).isEmpty())
+        return -1;
+    // Only settings: one that a later line of its kind overrides, so that
+    // the accessory still ends up in the same state.
+    QString later = settingOf(message);
+    for (int i = m_waiting.size() - 1; i >= 0; --i) {
+        const QString kind = settingOf(m_waiting.at(i));
+        if (later.contains(kind))
+            return i;
+        later += kind;
+    }
+    return m_waiting.size() - 1;
 }
 
 bool AccessoryMessageQueue::release(QString* next)

@@ -14,8 +14,9 @@
 // from the queue, is dropped.
 // Plain (the WT32's rules): every line waits in order, duplicates included.
 // Either way a full queue drops its newest waiting request for the new line,
-// which goes to the end; its newest line only when no request waits. A
-// setting is never pushed out by a request.
+// which goes to the end. When only settings wait, a new request is refused
+// and a new setting takes the place of one that a later line overrides: a
+// setting's newest state is never pushed out.
 class AccessoryMessageQueue
 {
 public:
@@ -38,7 +39,12 @@ public:
         Wait,    // another line is in flight: enqueue()
     };
 
-    enum class Added { Queued, Duplicate, ReplacedNewest /* full: one line made room */ };
+    enum class Added {
+        Queued,
+        Duplicate,
+        ReplacedNewest, // full: one line made room
+        Refused,        // full of settings: a request waits for its sender's next ask
+    };
 
     // Asks for the channel for a new line.
     Offer offer(const Link& link);
@@ -59,6 +65,9 @@ public:
     static QString settingOf(const QString& message);
 
 private:
+    // The waiting line a full queue gives up for `message`, -1 for none.
+    int placeToFree(const QString& message) const;
+
     Policy m_policy;
     QStringList m_waiting;
     QString m_lastTaken;

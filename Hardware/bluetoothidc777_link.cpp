@@ -66,6 +66,9 @@ void BluetoothIDC777::addToDataTransmitBuffer(QString data)
         qDebug().noquote() << m_debugPrefix << "Accessory queue full, newest replaced by" << data;
         getStatusOfConnections();
         break;
+    case AccessoryMessageQueue::Added::Refused:
+        qDebug().noquote() << m_debugPrefix << "Accessory queue full of settings, not queued:" << data;
+        break;
     case AccessoryMessageQueue::Added::Duplicate:
         qDebug().noquote() << m_debugPrefix << "Accessory line already waiting:" << data;
         break;

@@ -80,7 +80,9 @@ void BluetoothWT32::addToTransmitBuffer(QString data)
 {
     const AccessoryMessageQueue::Added added = m_transmitBuffer.enqueue(data);
     qDebug().noquote() << m_debugPrefix << "BT AddToTransmitBuffer" << data << m_transmitBuffer.count()
-                       << (added == AccessoryMessageQueue::Added::ReplacedNewest ? "(newest replaced)" : "");
+                       << (added == AccessoryMessageQueue::Added::ReplacedNewest ? "(newest replaced)"
+                           : added == AccessoryMessageQueue::Added::Refused      ? "(full of settings, not queued)"
+                                                                                 : "");
 }
 
 void BluetoothWT32::transmitTimeout()

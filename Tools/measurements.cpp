@@ -399,8 +399,10 @@ int Measurements::readValueList(const QSettings& info, const QString& countKey,
             end = list.size();
         const QStringRef entry = list.midRef(from, end - from).trimmed();
         from = end + 1;
-        if (entry.isEmpty())
-            continue;
+        // An empty entry keeps its place and reads 0; only what follows the
+        // last ";" (the list ends in "; ") is not a value.
+        if (entry.isEmpty() && end == list.size())
+            break;
         bool ok = false;
         const float value = entry.toFloat(&ok);
         out[count++] = ok && std::isfinite(value) ? value : 0.0f;

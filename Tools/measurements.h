@@ -102,6 +102,7 @@ public:
     static void readFilter(const QSettings& info, quint32* low, quint32* high, int* type);
     // A "; "-separated list into `out`; returns how many were read: the
     // count stored under countKey, within 0..capacity and the values present.
+    // Empty and non-numeric entries read 0 in their places.
     static int readValueList(const QSettings& info, const QString& countKey,
                              const QString& listKey, float* out, int capacity);
 

@@ -234,6 +234,16 @@ void TestAccessoryProtocol::fullQueueReplacesNewest()
     QCOMPARE(p.enqueue("BT_TX S"), Added::ReplacedNewest);
     QCOMPARE(p.waiting().mid(29), (QStringList{"BT_TX S", "BT_TX I 0f ACTIVE SWITCH", "BT_TX S"}));
     QCOMPARE(p.count(), 32);
+    // Only settings waiting: a poll is refused; a setting takes the place of
+    // an overridden one, never the newest state of its kind.
+    AccessoryMessageQueue m(AccessoryMessageQueue::Policy::Plain);
+    m.offer({true, true, false});
+    for (int i = 0; i < AccessoryMessageQueue::kCapacity; ++i)
+        m.enqueue(i % 2 ? "BT_TX I 0f MUTE SWITCH" : "BT_TX I 0f ACTIVE SWITCH");
+    QCOMPARE(m.enqueue("BT_TX S"), Added::Refused);
+    QCOMPARE(m.waiting().last(), QString("BT_TX I 0f MUTE SWITCH"));
+    QCOMPARE(m.enqueue("BT_TX G 03"), Added::ReplacedNewest);
+    QCOMPARE(m.waiting().mid(29), (QStringList{"BT_TX I 0f MUTE SWITCH", "BT_TX I 0f MUTE SWITCH", "BT_TX G 03"}));
 }
 
 void TestAccessoryProtocol::receiverCutsAfterCr()

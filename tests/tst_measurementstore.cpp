@@ -473,6 +473,8 @@ private slots:
                                             << "42.5 | 1,2.5,-3 | 0 0 4000";
         QTest::newRow("count above array, abc") << QByteArray("Level=abc\nFFT-Size=5000\nFFT-Values=\"1;2;3;abc;5\"\n")
                                                 << "0 | 1,2,3,0 | 0 0 4000";
+        QTest::newRow("empty entries keep their places") << QByteArray("FFT-Size=4\nFFT-Values=\"1;; 3; \"\n")
+                                                         << "0 | 1,0,3 | 0 0 4000";
         QTest::newRow("negative, bandpass") << QByteArray("FFT-Size=-1\nFFT-Values=1; \n[Filter]\nFiltertype=bandpass\n"
                                                           "LowCutOff-Frequency=160\n") << "0 |  | 0 0 4000";
         QTest::newRow("nan, Bandstop") << QByteArray("Level=nan\nFFT-Size=2\nFFT-Values=\"nan; 2; \"\n[Filter]\n"
