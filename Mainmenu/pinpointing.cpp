@@ -202,14 +202,18 @@ QString Pinpointing::storedDirectory() const
 
 void Pinpointing::analyseInfoFile()
 {
-    const QSettings info(DeviceLayer::path(storedDirectory() + "/info.ini"),
-                         QSettings::IniFormat);
-    m_storedMeasurementName = Measurements::readText(info, "Measurementinfo/Measurementname");
-    m_points.load(info);
+    m_storedMeasurementName.clear();
+    takeFilter(0, 0, 4000);
+    const std::unique_ptr<QSettings> info = Measurements::openInfo(m_selectedMeasurementDir);
+    // An unreadable file shows no point.
+    m_points.load(info.get());
+    if (!info)
+        return;
+    m_storedMeasurementName = Measurements::readText(*info, "Measurementinfo/Measurementname");
     int type = 0;
     quint32 low = 0;
     quint32 high = 4000;
-    Measurements::readFilter(info, &low, &high, &type);
+    Measurements::readFilter(*info, &low, &high, &type);
     takeFilter(type, low, high);
 }
 

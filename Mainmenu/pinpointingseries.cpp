@@ -97,12 +97,13 @@ void PinpointingSeries::fill(MeasInfoStructure* info) const
     }
 }
 
-void PinpointingSeries::load(const QSettings& info)
+void PinpointingSeries::load(const QSettings* info)
 {
     for (int i = 1; i <= kPoints; ++i) {
-        const double level = Measurements::readNumber(info, QString("Levels/Level_%1").arg(i));
+        const double level =
+            info ? Measurements::readNumber(*info, QString("Levels/Level_%1").arg(i)) : 0.0;
         const double frequency =
-            Measurements::readNumber(info, QString("Levels/Frequency_%1").arg(i));
+            info ? Measurements::readNumber(*info, QString("Levels/Frequency_%1").arg(i)) : 0.0;
         m_storedMinimumLevels[i] = float(qBound(0.0, level, 100.0));
         m_significandFrequency[i] =
             int(qBound(0.0, frequency, double(std::numeric_limits<int>::max())));

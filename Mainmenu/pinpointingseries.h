@@ -75,8 +75,9 @@ public:
     void fill(MeasInfoStructure* info) const;
     // A stored series from its info.ini, after clear(): the minima and
     // frequencies of points 1..10 (levels and positions stay 0). What is
-    // missing or no number reads 0; minima are held within 0..100 dB.
-    void load(const QSettings& info);
+    // missing or no number reads 0, all of it without a file (null); minima
+    // are held within 0..100 dB.
+    void load(const QSettings* info);
     // The point the stored view has selected, 1..10.
     void select(int point);
     // Next in the stored view: the point after `selected` (1 after 10); when
