@@ -184,8 +184,10 @@ void Gps::handleSentence(const QByteArray& sentence, bool parsed, const QGeoPosi
         m_height = m_hasHeight ? height : 0.0;
     }
     if (type == "RMC" && info.timestamp().isValid()) {
-        m_lastFixUtc = info.timestamp();
-        setClockFromGps(m_lastFixUtc);
+        // A time the clock refuses is no reading for the monitor either.
+        const bool plausible = plausibleTime(info.timestamp());
+        m_lastFixUtc = plausible ? info.timestamp() : QDateTime();
+        setClockFromGps(info.timestamp());
     }
 }
 
@@ -198,14 +200,20 @@ void Gps::loseFix(const char* why)
     m_badDateLogged = false;
 }
 
+bool Gps::plausibleTime(const QDateTime& utc)
+{
+    // A week-number rollover, or a two-digit year taken as 20yy that lies
+    // decades ahead ("99" is 2099).
+    const int year = utc.date().year();
+    return year >= kEarliestClockYear && year <= latestClockYear();
+}
+
 void Gps::setClockFromGps(const QDateTime& utc)
 {
     if (!m_systemTimeViaGps || !m_clockPending)
         return;
-    // A week-number rollover, or a two-digit year taken as 20yy that lies
-    // decades ahead ("99" is 2099): the clock would stay wrong until the fix is lost.
-    const int year = utc.date().year();
-    if (year < kEarliestClockYear || year > latestClockYear()) {
+    // The clock would stay wrong until the fix is lost.
+    if (!plausibleTime(utc)) {
         if (!m_badDateLogged)
             qDebug() << "GPS: date" << utc.toString(Qt::ISODate) << "is not within" << kEarliestClockYear
                      << ".." << latestClockYear() << "- clock not set";

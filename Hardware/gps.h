@@ -59,6 +59,8 @@ public:
     bool hasHeight() const { return m_hasHeight; }
     // The last year the clock is set to: two-digit years are read as 20yy.
     static int latestClockYear();
+    // Within kEarliestClockYear..latestClockYear().
+    static bool plausibleTime(const QDateTime& utc);
 
     QList<GnssSatellite> getSatellitesInView() const { return m_satellites.inView(); }
     QList<GnssSatellite> getSatellitesInUse() const { return m_satellites.inUse(); }

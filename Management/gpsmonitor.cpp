@@ -213,8 +213,8 @@ void GpsMonitor::refresh()
 void GpsMonitor::showTime(const Gps* gps)
 {
     const QDateTime lastFix = gps->getLastFixUtc();
-    if (lastFix.isValid())
-        ui->labelLastFix->setText(dateTimeText(lastFix) + QStringLiteral(" UTC"));
+    ui->labelLastFix->setText(lastFix.isValid() ? dateTimeText(lastFix) + QStringLiteral(" UTC")
+                                                : QString::fromLatin1(kNoValue));
     ui->labelClockFromGps->setText(gps->isSystemTimeSettingViaGpsEnabled() ? tr("On") : tr("Off"));
     ui->labelLastSet->setText(dateTimeText(gps->getLastClockSetting()));
 }

@@ -306,6 +306,8 @@ void TestGps::clock()
     unit.root.clearCommands();
     QVERIFY(rig.sendSentences({fixAt("123519", date), fixAt("123520", date), kLossRmc, fixAt("123525", date)}));
     QTEST(unit.root.commands(), "commands");
+    // The monitor shows the last fix's time only where the clock would take it.
+    QCOMPARE(rig.gps->getLastFixUtc().isValid(), date == "230326");
 }
 
 void TestGps::startupSwitchedOff()
