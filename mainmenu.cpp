@@ -527,12 +527,12 @@ void MainMenu::powerDown()
 
 template <class S, S* MainMenu::*Member>
 constexpr MainMenu::ScreenRow MainMenu::row(int widget, Creation creation, int favourite,
-                                            bool storedView)
+                                            bool takesVariant)
 {
     return {widget,
             creation,
             favourite,
-            storedView,
+            takesVariant,
             &MainMenu::screenSlot<S, Member>,
             &MainMenu::startScreen<S>,
             &MainMenu::destroyScreen<S, Member>};
@@ -568,13 +568,13 @@ void MainMenu::startScreen(QWidget* screen, int variant)
 // The order is also the order of the destructor's deletes; the first row
 // with a favourite number is the screen the favourite key opens.
 const MainMenu::ScreenRow MainMenu::kScreens[] = {
-    // class and member, then: widget number, created, favourite number, stored view
+    // class and member, then: widget number, created, favourite number, init(variant)
     row<Pinpointing, &MainMenu::m_pinpointing>(Screen::Pinpointing, OnFirstUse, Screen::FavouritePinpointing, true),
     row<Levelmeasurement, &MainMenu::m_levelMeasurement>(Screen::Levelmeasurement, OnFirstUse, Screen::FavouriteLevelmeasurement, true),
     row<Longtermmeasurement, &MainMenu::m_longtermMeasurement>(Screen::Longtermmeasurement, OnFirstUse, Screen::FavouriteLongterm, true),
     row<H2Sensor, &MainMenu::m_h2sensor>(Screen::H2Sensor, OnFirstUse, Screen::FavouriteH2Sensor, true),
     row<Pipelocating, &MainMenu::m_pipelocating>(Screen::Pipelocating, OnFirstUse, Screen::FavouritePipelocating, true),
-    row<PressureSensor, &MainMenu::m_pressureSensor>(Screen::PressureSensor, OnFirstUse, Screen::FavouritePipelocating, false),
+    row<PressureSensor, &MainMenu::m_pressureSensor>(Screen::PressureSensor, OnFirstUse, Screen::FavouritePipelocating, true),
     row<Management, &MainMenu::m_management>(Screen::Management, OnFirstUse, 0, false),
     row<MeasManagement, &MainMenu::m_measManagement>(Screen::MeasManagement, OnFirstUse, 0, false),
     row<Systemsettings, &MainMenu::m_systemsettings>(Screen::Systemsettings, AtStartUp, 0, false),
@@ -632,7 +632,7 @@ void MainMenu::openScreen(const ScreenRow& row, int dir, int variant)
         setCurrentVisibleDlgNum(row.favourite);
     if (row.widget == Screen::PressureSensor)
         qDebug() << "Pressuresensor: displayWidget init";
-    row.start(screen, row.storedView ? variant : Screen::Live);
+    row.start(screen, row.takesVariant ? variant : Screen::Live);
 }
 
 void MainMenu::displayWidget(int widget, int dir, int variant)

@@ -142,15 +142,17 @@ private:
         // Its favourite number; 0 for the menus. A screen with one is a
         // measurement screen: it takes the accessory's mute key over.
         int favourite;
-        // Shows a stored measurement with variant 1; the others get variant 0.
-        bool storedView;
+        // Its init takes the variant asked for (1: a stored measurement, or
+        // for the pressure screen, coming back to the one it holds); the
+        // menus get variant 0.
+        bool takesVariant;
         QWidget* (MainMenu::*screen)(bool create);
         void (*start)(QWidget* screen, int variant);
         void (MainMenu::*destroy)();
     };
     static const ScreenRow kScreens[];
     template <class S, S* MainMenu::*Member>
-    static constexpr ScreenRow row(int widget, Creation creation, int favourite, bool storedView);
+    static constexpr ScreenRow row(int widget, Creation creation, int favourite, bool takesVariant);
     template <class S, S* MainMenu::*Member>
     QWidget* screenSlot(bool create);
     template <class S, S* MainMenu::*Member>

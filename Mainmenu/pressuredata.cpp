@@ -173,6 +173,7 @@ PressureData::Diagram PressureData::diagram(int start, int end, int count) const
     d.start = start;
     d.end = end;
     d.count = count;
+    d.held = std::clamp(m_count - start, 0, std::max(0, end - start));
     return d;
 }
 
@@ -296,11 +297,12 @@ PressureData::Diagram PressureData::togglePageZoom()
     m_zoomed = !m_zoomed;
     if (m_zoomed) {
         zoomTo(pageStatistics());
+        qDebug() << "PressureSensor: Scaling:" << m_minY << m_maxY;
     } else {
         m_minY = 0;
         m_maxY = m_calibration.fullScale;
     }
-    qDebug() << "PressureSensor: Scale Y:" << m_zoomed << m_minY << m_maxY;
+    qDebug() << "PressureSensor: Scale Y:" << m_zoomed;
     return page();
 }
 

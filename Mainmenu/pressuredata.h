@@ -33,12 +33,15 @@ public:
         float current = 0;  // the mean of the range's last 100 samples
     };
 
-    // What the chart draws: its axes, and samples start .. end - 1 spread
-    // over its width, the first `count` of them joined into a curve.
+    // What the chart draws: its axes, and places for samples start .. end - 1
+    // spread over its width. The curve joins the first `count` - 1 of them,
+    // and no more than the `held` ones the store holds from start on: a range
+    // reaching past the newest sample shows no pressure that was not measured.
     struct Diagram {
         float minX = 0, maxX = 0, minY = 0, maxY = 0;
         int start = 0, end = 0, count = 0;
-        int joined() const { return std::max(0, count - 1); }  // lines between them
+        int held = 0;
+        int joined() const { return std::clamp(count - 1, 0, held); }  // points of the curve
     };
 
     // What add() kept of a block, in bar, oldest first; whether it begins a
@@ -54,9 +57,9 @@ public:
 
     PressureData();
 
-    // A new measurement: no sample (the store zeroed, so no page shows the
-    // last one), 60 s time range, pressure axis 0 .. full scale, not zoomed;
-    // the next block begins a record.
+    // A new measurement: no sample (the store zeroed), 60 s time range,
+    // pressure axis 0 .. full scale, not zoomed; the next block begins a
+    // record.
     void start();
 
     const Calibration& calibration() const { return m_calibration; }

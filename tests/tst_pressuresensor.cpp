@@ -198,6 +198,10 @@ void TestPressureSensor::leaving()
         QCOMPARE(r.sink->sentCount(rs), 1);
         QCOMPARE(r.sink->sentCount(rp), 1);
         QCOMPARE(r.screen->data().count(), 100);
+        // Coming back to it keeps this measurement.
+        r.w->displayWidget(11, -1, 1);
+        QCOMPARE(r.screen->data().count(), 100);
+        QVERIFY(r.unit.root.exists(kHighRes));
     }
 }
 
