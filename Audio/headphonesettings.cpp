@@ -3,6 +3,7 @@
 
 #include "Hardware/bluetooth.h"
 #include "Management/systemsettings.h"
+#include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -45,8 +46,7 @@ void Headphonesettings::updateColors()
     // Replaces the form's text, which is never shown.
     ui->labelWarning->setText(tr("WarningHighVolumesCanLeadToHearingDamage"));
     ui->labelWarning->setVisible(warn);
-    ui->progBarVol->setStyleSheet(QString("QProgressBar::chunk {background-color: %1;}")
-                                      .arg(warn ? "red" : "yellow"));
+    ui->progBarVol->setStyleSheet(ScreenStyle::chunkSheet(QString(warn ? "red" : "yellow")));
 }
 
 void Headphonesettings::headphoneVolumeChanged(int volume)

@@ -224,7 +224,7 @@ void Longtermmeasurement::showScale()
     const char* icon = m_recorder.scaled() ? "ScaleMagnifierFull" : "Scale";
     ScreenStyle::setSheet(ui->butMenuScale,
                           ScreenStyle::buttonPicture(kScaleIcons, QString("%1_ws").arg(icon),
-                                                     QString("%1_sw").arg(icon)));
+                                                     QString("%1_sw").arg(icon), "5px 5px"));
 }
 
 // ---- Menu bar -----------------------------------------------------------------

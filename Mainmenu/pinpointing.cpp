@@ -44,6 +44,12 @@ QString buttonPicture(const QString& normal, const QString& pressed)
     return ScreenStyle::buttonPicture(kIcons, normal, pressed);
 }
 
+// This screen's named bar colours have blanks inside the braces.
+QString namedChunk(const QString& colour)
+{
+    return ScreenStyle::chunkSheet(colour, ScreenStyle::Braces::Spaced);
+}
+
 
 using ScreenStyle::setSheet;
 
@@ -409,7 +415,7 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
     if (frequency >= 1 && settings && settings->isPPUseFrequColorForBarEnabled()) {
         setSheet(bar, ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(unsigned(frequency))));
     } else {
-        setSheet(bar, ScreenStyle::chunkSheet(colour));
+        setSheet(bar, namedChunk(colour));
     }
 }
 
@@ -511,8 +517,8 @@ void Pinpointing::on_butMenuStoredNext_clicked()
     const int point = m_points.nextStored(m_points.currentStep());
     m_points.select(point);
     for (int i = 1; i <= PinpointingSeries::kPoints; ++i)
-        setSheet(bar(i), ScreenStyle::chunkSheet(QStringLiteral("yellow")));
-    setSheet(bar(point), ScreenStyle::chunkSheet(QStringLiteral("lightgreen")));
+        setSheet(bar(i), namedChunk(QStringLiteral("yellow")));
+    setSheet(bar(point), namedChunk(QStringLiteral("lightgreen")));
     ui->labelSymbol->setGeometry(kSlotPitch * (point - 1) + kSlotLeft, 165, kSlotWidth, kSlotWidth);
 }
 

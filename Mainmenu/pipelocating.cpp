@@ -23,7 +23,8 @@ const int kTickMs = 500;
 const int kTickAfterFilterMs = 200;
 const int kPipeYLive = 215;
 const int kPipeYStored = 182;
-const QColor kBarColour(0, 255, 127);
+// Written as the bar colour has always been written, without blanks.
+const QString kBarColour = QStringLiteral("rgb(0,255,127)");
 
 Systemsettings* settings()
 {
@@ -320,9 +321,9 @@ void Pipelocating::setProgressBarFrequColor(QProgressBar* bar, int frequency, bo
 {
     Systemsettings* s = settings();
     const bool coloured = frequency >= 1 && s && s->isPLUseFrequColorForBarEnabled();
-    ScreenStyle::setSheet(bar, ScreenStyle::chunkSheet(
-                                   coloured ? ScreenStyle::frequencyColour(unsigned(frequency))
-                                            : kBarColour));
+    ScreenStyle::setSheet(bar, coloured ? ScreenStyle::chunkSheet(
+                                              ScreenStyle::frequencyColour(unsigned(frequency)))
+                                        : ScreenStyle::chunkSheet(kBarColour));
     if (!pipe)
         return;
     // Each page has its own symbol; only the one on the page shown is seen.

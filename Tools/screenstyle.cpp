@@ -18,12 +18,15 @@ void setSheet(QWidget* widget, const QString& sheet)
         widget->setStyleSheet(sheet);
 }
 
-QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed)
+QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed,
+                      const QString& padding)
 {
-    return QString("QPushButton { border: none; background-image: url(%1%2_44px.png); "
+    const QString box = padding.isEmpty() ? QString("border: none;")
+                                          : QString("border: none; padding: %1;").arg(padding);
+    return QString("QPushButton { %1 background-image: url(%2%3_44px.png); "
                    "background-position: center; background-repeat: no-repeat; }\n"
-                   "QPushButton:pressed { background-image: url(%1%3_44px.png); }")
-        .arg(dir, normal, pressed);
+                   "QPushButton:pressed { background-image: url(%2%4_44px.png); }")
+        .arg(box, dir, normal, pressed);
 }
 
 void setBarValue(QProgressBar* bar, int value)
@@ -37,17 +40,17 @@ int barValue(float db)
     return int(qBound(0.0f, db * 10.0f, 1000.0f));
 }
 
-QString chunkSheet(const QString& colourName)
+QString chunkSheet(const QString& colourName, Braces braces)
 {
-    return QString("QProgressBar::chunk { background-color: %1; }").arg(colourName);
+    return QString(braces == Braces::Spaced ? "QProgressBar::chunk { background-color: %1; }"
+                                            : "QProgressBar::chunk {background-color: %1;}")
+        .arg(colourName);
 }
 
 QString chunkSheet(const QColor& colour)
 {
-    return QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-        .arg(colour.red())
-        .arg(colour.green())
-        .arg(colour.blue());
+    return chunkSheet(
+        QString("rgb(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
 }
 
 QColor frequencyColour(unsigned frequency)
@@ -77,7 +80,7 @@ QString hertz(qint64 frequency)
 
 void showFilterSymbol(QLabel* symbol, int type)
 {
-    setSheet(symbol, QString("image: url(%1Filtertype_%2_gr_40px.png);")
+    setSheet(symbol, QString("background-image: url(%1Filtertype_%2_gr_40px.png);")
                          .arg(kFilterIcons, type == 2 ? "Bandstop" : "Bandpass"));
 }
 

@@ -15,8 +15,10 @@ namespace ScreenStyle {
 void setSheet(QWidget* widget, const QString& sheet);
 
 // A menu button's picture: <dir><normal>_44px.png, <dir><pressed>_44px.png
-// while pressed (dir: a resource folder ending in "/").
-QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed);
+// while pressed (dir: a resource folder ending in "/"), with the screen's
+// padding ("5px 5px"), if it has one.
+QString buttonPicture(const QString& dir, const QString& normal, const QString& pressed,
+                      const QString& padding = QString());
 
 // QProgressBar ignores a value outside its range and keeps the old one.
 void setBarValue(QProgressBar* bar, int value);
@@ -24,15 +26,18 @@ void setBarValue(QProgressBar* bar, int value);
 // the bars' 0..1000.
 int barValue(float db);
 
-// Bar chunk colours: a named colour ("yellow") or one by components.
-QString chunkSheet(const QString& colourName);
+// Bar chunk colours: a named colour ("yellow") or one by components. The
+// pinpointing screen writes its named colours with blanks inside the braces.
+enum class Braces { Tight, Spaced };
+QString chunkSheet(const QString& colourName, Braces braces = Braces::Tight);
 QString chunkSheet(const QColor& colour);
 // The colour of a dominant frequency: blue at 0 Hz, red at 150 Hz, yellow
 // from 300 Hz.
 QColor frequencyColour(unsigned frequency);
 
 // The filter in force as its picture (band-stop for type 2, else band-pass)
-// and "<low> Hz\n<high> Hz".
+// and "<low> Hz\n<high> Hz". The picture is a background, drawn at its own
+// 40 x 40 pixels: the symbol labels are that size.
 void showFilter(QLabel* symbol, QLabel* range, int type, quint32 low, quint32 high);
 void showFilterSymbol(QLabel* symbol, int type);
 // The picture and each corner in a label of its own ("<low> Hz", "<high> Hz").

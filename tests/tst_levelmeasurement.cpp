@@ -126,9 +126,16 @@ void TestLevelmeasurement::tick()
         QCOMPARE(r.text("labelLevel"), QString::number(double(minDb), 'f', 0));
         QVERIFY(adc->getSignificandFrequency() != atMin);
         QCOMPARE(r.text("labelFrequency"), QString("%1 Hz").arg(atMin));
+        const QColor atMinColour = ScreenStyle::frequencyColour(atMin);
         QCOMPARE(r.child("prgbMinimumLevel")->styleSheet(),
-                 c[2] ? ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(atMin))
-                      : ScreenStyle::chunkSheet(QString("yellow")));
+                 c[2] ? QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+                            .arg(atMinColour.red())
+                            .arg(atMinColour.green())
+                            .arg(atMinColour.blue())
+                      : QString("QProgressBar::chunk {background-color: yellow;}"));
+        if (!c[2])
+            QCOMPARE(r.child("prgbCurrentLevel")->styleSheet(),
+                     QString("QProgressBar::chunk {background-color: orange;}"));
         QCOMPARE(r.child("prgbPeakLevel")->isVisibleTo(r.screen), c[0] && c[1]);
         // The loud tick holds both markers; an unmute starts them anew.
         const int loud = c[0] ? int(AnalogInputWorker::audioLevelToDb(peak) * 10.0f) : -1;

@@ -7,6 +7,7 @@
 #include "Management/measmanagement.h"
 #include "Tools/longtermdata.h"
 #include "Tools/virtualkeyboard.h"
+#include "filtersymbol.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "signalgenerator.h"
@@ -245,8 +246,8 @@ void TestLongterm::storedFiles()
                  LongtermRecorder::kCapacity - 1 - qMax(0, c.count - 3));
         QCOMPARE(r.text("labelTimeStored"), QString(c.time));
         QCOMPARE(r.text("labelFilterLowCutOff"), QString(c.low));
-        const QString symbol = r.lt->findChild<QLabel*>("labelFiltersymbolStored")->styleSheet();
-        QVERIFY(symbol.contains(c.low == QString("315 Hz") ? "Bandstop" : "Bandpass"));
+        checkFilterSymbol(r.lt->findChild<QLabel*>("labelFiltersymbolStored"),
+                          c.low == QString("315 Hz") ? "Bandstop" : "Bandpass");
         QCOMPARE(r.text("labelStoredMeasurement"), QString());
     }
 }

@@ -9,6 +9,7 @@
 #include "Tools/statusbar.h"
 #include "Tools/virtualkeyboard.h"
 #include "clickbutton.h"
+#include "filtersymbol.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -218,16 +219,17 @@ void TestPipelocating::colourAndSymbol()
     struct Case {
         bool option;
         double level, hz;
-        const char* colour;
+        const char* sheet;
     };
-    const Case cases[] = {{false, 50, 150, "rgb(0, 255, 127)"},
-                          {true, 0, 150, "rgb(0, 255, 127)"},
-                          {true, 50, 150, "rgb(255, 0, 0)"}};
+    const char* plain = "QProgressBar::chunk {background-color: rgb(0,255,127);}";
+    const Case cases[] = {{false, 50, 150, plain},
+                          {true, 0, 150, plain},
+                          {true, 50, 150, "QProgressBar::chunk {background-color: rgb(255, 0, 0);}"}};
     for (const Case& c : cases) {
         Rig r(c.option);
         r.pl->muteAudioPath(false, true);
         r.feed(c.level, c.hz);
-        QVERIFY(r.child<QProgressBar>("progBarHist1")->styleSheet().contains(c.colour));
+        QCOMPARE(r.child<QProgressBar>("progBarHist1")->styleSheet(), QString(c.sheet));
     }
     // Two equal points: the symbol over the later one.
     Rig r;
@@ -335,11 +337,11 @@ void TestPipelocating::storedFiles()
         QCOMPARE(r.child("labelFilterHighCutOff")->text(), QString(c.high));
     }
     QCOMPARE(r.child("labelStoredMeasurement")->text(), QString());
-    QVERIFY(r.child("labelFiltersymbolStored")->styleSheet().contains("Bandpass"));
+    checkFilterSymbol(r.child("labelFiltersymbolStored"), "Bandpass");
     r.openStored(cases[0].name);
     QCOMPARE(r.child("labelStoredMeasurement")->text(), QString("<b>x</b>"));
     QCOMPARE(r.child("labelStoredMeasurement")->textFormat(), Qt::PlainText);
-    QVERIFY(r.child("labelFiltersymbolStored")->styleSheet().contains("Bandstop"));
+    checkFilterSymbol(r.child("labelFiltersymbolStored"), "Bandstop");
 }
 
 QTEST_MAIN(TestPipelocating)
