@@ -13,16 +13,6 @@ void ServiceDialog::on_butMenuBack_clicked()
     leave();
 }
 
-void ServiceDialog::on_butMenuUp_clicked()
-{
-    stepPage(-1);
-}
-
-void ServiceDialog::on_butMenuDown_clicked()
-{
-    stepPage(1);
-}
-
 void ServiceDialog::stepPage(int step)
 {
     auto* pages = findChild<QStackedWidget*>("mainArea");

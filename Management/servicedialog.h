@@ -8,7 +8,8 @@ class QKeyEvent;
 // Common ground of the device-service dialogs: a modal 480 x 272 page whose
 // Back button and IO key (the release of Escape) call leave(), by default
 // closing with QDialog::Rejected. A form with a "mainArea" stack of pages
-// pages through it with "butMenuUp" and "butMenuDown" (with wrap).
+// pages through it with stepPage() (with wrap); its own Up and Down slots call
+// it, so that dialogs without those buttons have no slots left unconnected.
 class ServiceDialog : public QDialog
 {
     Q_OBJECT
@@ -17,15 +18,11 @@ public:
 
 protected slots:
     void on_butMenuBack_clicked();
-    void on_butMenuUp_clicked();
-    void on_butMenuDown_clicked();
 
 protected:
     virtual void leave();
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-
-private:
     void stepPage(int step);
 };
 

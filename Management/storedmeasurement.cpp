@@ -31,6 +31,7 @@ const struct {
 };
 
 const char* const kNoLongerExists = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementNoLongerExists");
+const char* const kCannotBeOpened = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementCannotBeOpened");
 const char* const kEnterAName = QT_TRANSLATE_NOOP("MeasManagement", "PleaseEnterAName");
 const char* const kNameInUse = QT_TRANSLATE_NOOP("MeasManagement", "AMeasurementWithThisNameExists");
 const char* const kNotRenamed = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementCouldNotBeRenamed");
@@ -166,10 +167,17 @@ QStringList StoredMeasurement::columns(const QString& dateFormat, const QString&
 
 QString StoredMeasurement::openProblem(const QString& dirName)
 {
-    if (isDirectChild(dirName) && QFileInfo(mapped(dirName)).isDir())
+    // Gone, or no longer a whole measurement (its info.ini went with it).
+    if (!isDirectChild(dirName) || !MeasurementData()->getMeasurementList().contains(dirName)) {
+        qDebug() << "MeasManagement: not there to open:" << dirName;
+        return QCoreApplication::translate("MeasManagement", kNoLongerExists);
+    }
+    const QString why = QFileInfo(mapped(dirName)).isDir() ? Measurements::infoProblem(dirName)
+                                                           : QStringLiteral("not a directory");
+    if (why.isEmpty())
         return QString();
-    qDebug() << "MeasManagement: not there to open:" << dirName;
-    return QCoreApplication::translate("MeasManagement", kNoLongerExists);
+    qDebug().noquote() << "MeasManagement: cannot open" << dirName << "-" << why;
+    return QCoreApplication::translate("MeasManagement", kCannotBeOpened);
 }
 
 StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, const QString& typedName)

@@ -40,7 +40,8 @@ public:
     // whole directory name in the last column and leaves date and time empty.
     QStringList columns(const QString& dateFormat, const QString& timeFormat) const;
 
-    // "" when the entry can be opened, else why not.
+    // "" when the entry can be opened, else why not: gone, or there but not
+    // a directory whose info.ini can be read.
     static QString openProblem(const QString& dirName);
     // Prefix, date and time are kept; the typed name is cleaned by the
     // store's rule. Empty names and names in use are refused.

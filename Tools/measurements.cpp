@@ -159,16 +159,19 @@ public:
     QSettings& s;
 };
 
-// A save that never finished leaves a directory without a readable info.ini.
-QString infoProblem(const QString& infoPath)
+QString infoPath(const QString& directoryName)
 {
-    const QFileInfo info(infoPath);
+    return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
+}
+
+// A save that never finished leaves a directory without a readable info.ini.
+// A huge one is still the operator's to see and delete, only not to read.
+QString unreadableInfo(const QFileInfo& info)
+{
     if (!info.isFile())
         return "no info.ini";
     if (info.size() <= 0)
         return "info.ini is empty";
-    if (info.size() > Measurements::kMaxInfoBytes)
-        return QString("info.ini holds %1 bytes, more than %2").arg(info.size()).arg(Measurements::kMaxInfoBytes);
     if (!info.isReadable())
         return "info.ini is not readable";
     return QString();
@@ -183,7 +186,8 @@ QFileInfoList storedEntries()
                                                     QDir::Unsorted);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const QFileInfo& e) {
-                                     return e.isDir() && !infoProblem(e.filePath() + "/info.ini").isEmpty();
+                                     const QFileInfo info(e.filePath() + "/info.ini");
+                                     return e.isDir() && !unreadableInfo(info).isEmpty();
                                  }),
                   entries.end());
     return entries;
@@ -371,19 +375,28 @@ void Measurements::readFilter(const QSettings& info, quint32* low, quint32* high
     *high = corner("Filter/HighCutOff-Frequency");
 }
 
+QString Measurements::infoProblem(const QString& directoryName)
+{
+    if (directoryName.isEmpty() || directoryName.contains(QLatin1Char('/'))
+        || directoryName.startsWith(QLatin1Char('.')))
+        return "not a measurement directory";
+    const QFileInfo info(infoPath(directoryName));
+    const QString why = unreadableInfo(info);
+    if (why.isEmpty() && info.size() > kMaxInfoBytes)
+        return QString("info.ini holds %1 bytes, more than %2").arg(info.size()).arg(kMaxInfoBytes);
+    return why;
+}
+
 std::unique_ptr<QSettings> Measurements::openInfo(const QString& directoryName, QString* error)
 {
-    const QString path = DeviceLayer::path(dirMeas + directoryName + "/info.ini");
-    const bool inside = !directoryName.isEmpty() && !directoryName.contains(QLatin1Char('/'))
-                        && !directoryName.startsWith(QLatin1Char('.'));
-    const QString why = inside ? infoProblem(path) : "not a measurement directory";
+    const QString why = infoProblem(directoryName);
     if (error)
         *error = why;
     if (!why.isEmpty()) {
         qDebug().noquote() << "Measurement" << directoryName << "not read:" << why;
         return nullptr;
     }
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return std::make_unique<QSettings>(infoPath(directoryName), QSettings::IniFormat);
 }
 
 int Measurements::readValueList(const QSettings& info, const QString& countKey,

@@ -71,8 +71,9 @@ public:
     static void reportFailure(const StoreResult& result);
 
     // Both make dirMeas the current directory. Entries of the five prefixes;
-    // a directory among them without a readable info.ini is a save that
-    // never finished, neither counted nor listed.
+    // a directory among them without a readable info.ini (missing, empty or
+    // unreadable) is a save that never finished, neither counted nor listed.
+    // One whose info.ini is too large to read is listed and counted.
     int getNumMeasurements();
     // Directory names, newest first; equal times by name.
     QStringList getMeasurementList();
@@ -94,6 +95,8 @@ public:
     // larger than kMaxInfoBytes or unreadable, so reading one never takes
     // more memory than a few times that. Keys may carry their group ("Levels/Level_1").
     static std::unique_ptr<QSettings> openInfo(const QString& directoryName, QString* error = nullptr);
+    // Why openInfo() would refuse it; "" when it would open.
+    static QString infoProblem(const QString& directoryName);
     // A missing, non-numeric or non-finite value reads 0.
     static double readNumber(const QSettings& info, const QString& key);
     // A text; one with unquoted commas (hand-edited) reads whole, not as a list.

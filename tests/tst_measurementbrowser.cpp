@@ -65,6 +65,8 @@ private slots:
     void openEachTypeAndReturn();
     void rename();
     void renameAndDeleteThroughTheDialog();
+    void presentButNotOpened_data();
+    void presentButNotOpened();
 };
 
 void TestMeasurementBrowser::rowsAndCount()
@@ -188,6 +190,7 @@ void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()
     r.open();
     r.key(Qt::Key_Down);
 
+    LogCapture log;
     ModalHelper::onModal("VirtualKeyboard", [](QWidget* d) {
         auto* keyboard = static_cast<VirtualKeyboard*>(d);
         QCOMPARE(keyboard->getText(), QString("Hydrant 3"));
@@ -219,6 +222,54 @@ void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()
         QCOMPARE(r.column(3), d.left);
     }
     QCOMPARE(r.unit.root.read("/home/root/outside/keep.wav"), QByteArray("RIFF"));
+    QCOMPARE(log.count("No matching signal"), 0);  // the dialog's form wires every slot it inherits
+}
+
+void TestMeasurementBrowser::presentButNotOpened_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("info");  // written as info.ini, or as the entry itself when it is a file
+    QTest::addColumn<bool>("isFile");
+    const QByteArray huge = "[Measurementinfo]\nMeasurementname=big\n" + QByteArray(Measurements::kMaxInfoBytes, ';');
+    QTest::newRow("huge info.ini") << "LE_20160101_000000_big" << huge << false;
+    QTest::newRow("file entry") << "LT_20160101_000000_file" << QByteArray("x") << true;
+}
+
+// Listed and counted, so the operator can see and delete it; opening it says
+// so truthfully and stays in the browser.
+void TestMeasurementBrowser::presentButNotOpened()
+{
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, info);
+    QFETCH(bool, isFile);
+    Rig r;
+    r.add(kHydrant, 10);
+    QVERIFY(r.unit.root.write("/media/vq4100/meas/" + entry + (isFile ? "" : "/info.ini"), info));
+    r.open();
+    QCOMPARE(r.table->rowCount(), 2);
+    QCOMPARE(r.browser->findChild<QLabel*>("labelCount")->text(), QString("(2 / 100)"));
+    QCOMPARE(r.browser->getSelectedMeasurementDir(), entry);
+
+    QString shown;
+    {
+        ModalCloser closer([&shown](QWidget* d) { shown = d->findChild<QLabel*>("labelInfotext")->text(); });
+        r.key(Qt::Key_Space);
+        QCOMPARE(closer.closed(), 1);
+    }
+    QCOMPARE(shown, QCoreApplication::translate("MeasManagement", "TheMeasurementCannotBeOpened"));
+    QCOMPARE(r.w->currentWidgetNumber(), 7);
+    QCOMPARE(r.table->rowCount(), 2);
+
+    const R renamed = StoredMeasurement::rename(entry, "other");
+    QCOMPARE(renamed.outcome, R::Done);
+    QCOMPARE(r.unit.root.read("/media/vq4100/meas/" + renamed.dirName + (isFile ? "" : "/info.ini")), info);
+    r.w->displayWidget(7, -1, 0);
+    QCOMPARE(r.browser->getSelectedMeasurementDir(), renamed.dirName);
+    ModalHelper::onModal("MessageDialog", [](QWidget* m) { click(m, "butMiddle"); });  // Yes
+    ModalHelper::onModal("MeasManagementEdit", [](QWidget* e) { click(e, "butDelete"); });
+    click(r.browser, "butMenuEdit");
+    QCOMPARE(r.column(3), QStringList({"Hydrant 3"}));
+    QVERIFY(!QFileInfo::exists(StoredEntries::path(r.unit.root, renamed.dirName)));
 }
 
 QTEST_MAIN(TestMeasurementBrowser)

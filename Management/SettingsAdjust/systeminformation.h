@@ -30,6 +30,8 @@ public:
     void init();
 
 private slots:
+    void on_butMenuUp_clicked() { stepPage(-1); }
+    void on_butMenuDown_clicked() { stepPage(1); }
     void on_butDebugFeatures_clicked(bool on);
     // What changes while the dialog is open: module addresses and firmware,
     // and the battery.

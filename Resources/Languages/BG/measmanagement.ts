@@ -39,6 +39,11 @@
         <translation>Измерването вече не съществува.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Това измерване не може да бъде отворено.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Въведете име.</translation>

@@ -39,6 +39,11 @@
         <translation>该测量数据已不存在。</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>无法打开该测量数据。</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>请输入名称。</translation>

@@ -39,6 +39,11 @@
         <translation>Měření již neexistuje.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Toto měření nelze otevřít.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Zadejte prosím název.</translation>

@@ -39,6 +39,11 @@
         <translation>Die Messung ist nicht mehr vorhanden.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Diese Messung kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Bitte einen Namen eingeben.</translation>

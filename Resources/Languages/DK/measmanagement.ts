@@ -39,6 +39,11 @@
         <translation>Målingen findes ikke længere.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Denne måling kan ikke åbnes.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Angiv et navn.</translation>

@@ -39,6 +39,11 @@
         <translation>La mesure n'existe plus.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Cette mesure ne peut pas être ouverte.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Veuillez saisir un nom.</translation>

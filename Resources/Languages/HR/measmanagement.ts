@@ -39,6 +39,11 @@
         <translation>Mjerenje više ne postoji.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Ovo mjerenje nije moguće otvoriti.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Unesite naziv.</translation>

@@ -39,6 +39,11 @@
         <translation>A mérés már nem létezik.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Ez a mérés nem nyitható meg.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Kérjük, adjon meg egy nevet.</translation>

@@ -39,6 +39,11 @@
         <translation>측정이 더 이상 존재하지 않습니다.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>이 측정을 열 수 없습니다.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>이름을 입력하십시오.</translation>

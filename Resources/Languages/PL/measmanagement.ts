@@ -39,6 +39,11 @@
         <translation>Pomiar już nie istnieje.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Nie można otworzyć tego pomiaru.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Proszę wprowadzić nazwę.</translation>

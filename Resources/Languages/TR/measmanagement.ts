@@ -39,6 +39,11 @@
         <translation>Ölçüm artık mevcut değil.</translation>
     </message>
     <message>
+        <source>TheMeasurementCannotBeOpened</source>
+        <translatorcomment>This measurement cannot be opened.</translatorcomment>
+        <translation>Bu ölçüm açılamıyor.</translation>
+    </message>
+    <message>
         <source>PleaseEnterAName</source>
         <translatorcomment>Please enter a name.</translatorcomment>
         <translation>Lütfen bir ad girin.</translation>
