@@ -242,9 +242,11 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     }
     QByteArray data = file.read(kMaxPlaybackBytes);
     file.close();
-    // The header is not sound.
+    // The header is not sound, nor is a frame cut short at the end: the
+    // output would wait for the rest of it and never go idle.
     if (data.startsWith("RIFF"))
         data.remove(0, WavWriter::kHeaderBytes);
+    data.chop(data.size() % qMax(1, audioFormat.bytesPerFrame()));
 
     m_audioOutput->stop();
     m_audioOutputIODevice = nullptr;

@@ -134,6 +134,9 @@ void TestAudioprobe::initTestCase()
     QVERIFY(m_root->isValid());
     QVERIFY(QDir().mkpath(m_root->path("/home/root/meas")));
     QVERIFY(QFile::copy(VQ_SOURCE_DIR "/Resources/Files/Testtone_300Hz.wav", m_root->path(kTone)));
+    // What a failed recording leaves: a header without sound; and a lone byte.
+    QVERIFY(m_root->write("/home/root/meas/header.wav", "RIFF" + QByteArray(40, '\0')));
+    QVERIFY(m_root->write("/home/root/meas/byte.raw", "x"));
     m_server = std::make_unique<PrivateSoundServer>(m_root->root());
     if (!m_server->isRunning())
         QSKIP(qPrintable("no private sound server: " + m_server->reason()));
@@ -152,6 +155,8 @@ void TestAudioprobe::playReachesTheSink_data()
     QTest::newRow("path on the unit") << kTone << false;
     QTest::newRow("path below the root") << m_root->path(kTone) << false;
     QTest::newRow("relative to the root") << kTone.mid(1) << true;
+    QTest::newRow("below the root, untidy") << m_root->root() + "/./home/root/../root/meas/" + kTone.section('/', -1)
+                                            << false;
 }
 
 void TestAudioprobe::playReachesTheSink()
@@ -178,6 +183,8 @@ void TestAudioprobe::unplayableExitsWithReason_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << "/home/root/meas/missing.wav" << "no file";
     QTest::newRow("a directory") << "/home/root/meas" << "no file";
+    QTest::newRow("a header only") << "/home/root/meas/header.wav" << "no sound";
+    QTest::newRow("less than a frame") << "/home/root/meas/byte.raw" << "no sound";
 }
 
 void TestAudioprobe::unplayableExitsWithReason()

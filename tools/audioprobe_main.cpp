@@ -115,11 +115,18 @@ qint64 windowBytes(AudioWorker* worker)
     return bytes;
 }
 
+// The bytes of sound the product plays from a file: all after a WAV header.
+qint64 soundBytes(const QFileInfo& file)
+{
+    QFile f(file.filePath());
+    const bool wav = f.open(QIODevice::ReadOnly) && f.read(4) == "RIFF";
+    return qMax<qint64>(0, file.size() - (wav ? WavWriter::kHeaderBytes : 0));
+}
+
 // The length of the sound in a WAV file of the recording format.
 double soundSeconds(const QFileInfo& file)
 {
-    return double(qMax<qint64>(0, file.size() - WavWriter::kHeaderBytes))
-           / WavFormat().bytesPerSecond();
+    return double(soundBytes(file)) / WavFormat().bytesPerSecond();
 }
 
 int record(const QString& root, const QString& secondsText, const QString& name)
@@ -167,15 +174,35 @@ int record(const QString& root, const QString& secondsText, const QString& name)
     return 0;
 }
 
+// The path on the unit for a path given on the command line: one below the
+// root (also written with "." or "..", or through a link to the root) or
+// one on the unit.
+QString unitPathOf(const QString& root, const QString& fileArg)
+{
+    const QString given = QDir::cleanPath(QDir::current().absoluteFilePath(fileArg));
+    const QString mapped = DeviceLayer::unitPath(given);
+    if (mapped != given)
+        return mapped;
+    const QString real = QFileInfo(given).canonicalFilePath();
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
+    if (!real.isEmpty() && !realRoot.isEmpty() && real.startsWith(realRoot + '/'))
+        return real.mid(realRoot.size());
+    return given;
+}
+
 int play(const QString& root, const QString& fileArg)
 {
     // A path on the unit, or one below the root: the product is handed the
     // unit path and maps it below the root itself.
-    const QString unitPath = DeviceLayer::unitPath(
-        QFileInfo(fileArg).isAbsolute() ? fileArg : QDir::current().absoluteFilePath(fileArg));
+    const QString unitPath = unitPathOf(root, fileArg);
     const QFileInfo file(DeviceLayer::path(unitPath));
     if (!file.isFile()) {
         QTextStream(stderr) << "audioprobe: no file " << file.filePath() << "\n";
+        return 1;
+    }
+    // An output never goes idle on nothing: it would only time out.
+    if (soundBytes(file) < WavFormat().frameBytes()) {
+        QTextStream(stderr) << "audioprobe: no sound in " << file.filePath() << "\n";
         return 1;
     }
     if (!haveSoundServer(root))
