@@ -1,5 +1,7 @@
 #include "idlepriority.h"
 
+#include <QDir>
+
 #include <cerrno>
 #include <linux/capability.h>
 #include <pthread.h>
@@ -13,14 +15,33 @@ IdlePriorityScope::IdlePriorityScope()
         return;
     if (m_policy == SCHED_IDLE)
         return;
+    m_threadsBefore = threadIds();
     const sched_param idle{};
     m_lowered = pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle) == 0;
 }
 
 IdlePriorityScope::~IdlePriorityScope()
 {
-    if (m_lowered)
-        pthread_setschedparam(pthread_self(), m_policy, &m_param);
+    if (!m_lowered)
+        return;
+    pthread_setschedparam(pthread_self(), m_policy, &m_param);
+    const QSet<pid_t> started = threadIds() - m_threadsBefore;
+    for (const pid_t tid : started) {
+        if (sched_getscheduler(tid) == SCHED_IDLE)
+            sched_setscheduler(tid, m_policy, &m_param);
+    }
+}
+
+QSet<pid_t> IdlePriorityScope::threadIds()
+{
+    QSet<pid_t> ids;
+    for (const QString& name : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const pid_t tid = pid_t(name.toInt(&ok));
+        if (ok)
+            ids.insert(tid);
+    }
+    return ids;
 }
 
 bool IdlePriorityScope::mayRiseAgain()

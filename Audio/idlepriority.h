@@ -2,11 +2,16 @@
 #define IDLEPRIORITY_H
 
 #include <sched.h>
+#include <sys/types.h>
+
+#include <QSet>
 
 // While it lives, the calling thread runs only when no other thread of the
 // unit wants the core (Linux SCHED_IDLE); afterwards it gets back its
-// scheduling. An unprivileged thread may lower itself but not rise again, so
-// where the way back is not allowed the thread keeps its priority.
+// scheduling, and so do the threads it started meanwhile, which inherited
+// the idle scheduling (a library's event thread would keep it for good). An
+// unprivileged thread may lower itself but not rise again, so where the way
+// back is not allowed the thread keeps its priority.
 class IdlePriorityScope
 {
 public:
@@ -21,6 +26,10 @@ public:
     static bool mayRiseAgain();
 
 private:
+    // The process's threads, by kernel id.
+    static QSet<pid_t> threadIds();
+
+    QSet<pid_t> m_threadsBefore;
     int m_policy = SCHED_OTHER;
     sched_param m_param{};
     bool m_lowered = false;

@@ -329,19 +329,34 @@ void TestAudioWorker::storeAfterShutdownWritesNothing()
 
 void TestAudioWorker::idlePriorityReturns()
 {
-    int before = -1, inside = -1, after = -1;
+    int before = -1, inside = -1, after = -1, child = -1;
     std::thread thread([&] {
         before = sched_getscheduler(0);
+        // A thread started meanwhile (as a sound library's event thread is)
+        // inherits the idle scheduling and must not keep it.
+        QSemaphore childStarted, childAsked, childAnswered;
+        std::unique_ptr<std::thread> later;
         {
             const IdlePriorityScope idle;
             inside = sched_getscheduler(0);
+            later = std::make_unique<std::thread>([&] {
+                childStarted.release();
+                childAsked.acquire();
+                child = sched_getscheduler(0);
+                childAnswered.release();
+            });
+            childStarted.acquire();
         }
         after = sched_getscheduler(0);
+        childAsked.release();
+        childAnswered.acquire();
+        later->join();
     });
     thread.join();
     // Lowered only where the thread may come back.
     QCOMPARE(inside, IdlePriorityScope::mayRiseAgain() ? SCHED_IDLE : before);
     QCOMPARE(after, before);
+    QCOMPARE(child, before);
 }
 
 void TestAudioWorker::processWideFacadeChoosesLateAndLeavesWithoutWaiting()
