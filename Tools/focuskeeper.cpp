@@ -78,10 +78,13 @@ void FocusKeeper::settle(const QPointer<QWidget>& beneath, const QPointer<QWidge
         window = beneath && beneath->isVisible() ? beneath.data() : shownWindow();
     if (!window)
         return;
-    // Also a control the code gave the focus on purpose, one that takes it
-    // by touch only (an edit field) included.
-    QWidget* control = had && had->window() == window && isShownControl(had) ? had.data()
-                                                                              : firstControl(window);
+    // The control the code after the dialog gave the focus, else the one
+    // that had it, else the first; also one that takes the focus by touch
+    // only (an edit field).
+    QWidget* current = window->focusWidget();
+    QWidget* control = current && current != window && isShownControl(current) ? current
+                       : had && had->window() == window && isShownControl(had) ? had.data()
+                                                                               : firstControl(window);
     if (control)
         control->setFocus(Qt::ActiveWindowFocusReason);
     window->activateWindow();

@@ -155,9 +155,12 @@ void TestFocus::focusReturnsToItsControlWhileItCan_data()
     QTest::addColumn<QString>("meanwhile");
     QTest::addColumn<QString>("focused");
     QTest::newRow("kept") << "" << "butLevelmeasurement";
-    QTest::newRow("disabled") << "disable" << "butPinpointing";
+    // Disabling moves the window's focus to the next control.
+    QTest::newRow("disabled") << "disable" << "butLongtermmeasurement";
     QTest::newRow("hidden") << "hide" << "butPinpointing";
     QTest::newRow("page changed") << "management" << "butMeasurements";
+    // A screen's own focus step after its dialog stands.
+    QTest::newRow("given by the screen") << "give" << "butPipelocating";
 }
 
 void TestFocus::focusReturnsToItsControlWhileItCan()
@@ -176,6 +179,8 @@ void TestFocus::focusReturnsToItsControlWhileItCan()
         else if (meanwhile == "management")
             w->displayWidget(4, 1, 0);
         key(Qt::Key_Escape);
+        if (meanwhile == "give")
+            w->findChild<QWidget*>("butPipelocating")->setFocus();
         closedByIo = !dialog->isVisible();
     });
     // Without a parent, as the store's messages are.
