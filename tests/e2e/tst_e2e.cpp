@@ -188,7 +188,9 @@ void TestEndToEnd::point(int n, int noiseDb)
     }));
     listening.start();
     E2E_DO(u.waitForScreen(QString("point-%1-listening").arg(n),
-                           [&](const QImage& img) { return listening.elapsed() >= 3000 && barLit(img, n); },
+                           [&](const QImage& img) {
+                               return listening.elapsed() >= 3000 && UnitRun::sane(img) && barLit(img, n);
+                           },
                            &m_shot, false));
     E2E_DO(u.key("F6"));
     E2E_DO(u.waitFor(QString("point %1: gpio17 0 and the TB-9 MUTE").arg(n), [&] {
