@@ -255,6 +255,7 @@ void TestTranslations::languagesComplete()
     for (const TsFiles::Entry& e : TsFiles::read(code))
         entries.insert(e.key(), e);
     const QSet<QString> allowed = TsFiles::sameAsEnglish(code);
+    QSet<QString> unused = allowed;
     const QRegularExpression marker("%[0-9n]");
     auto markers = [&](const QString& text) {
         QStringList list;
@@ -277,7 +278,11 @@ void TestTranslations::languagesComplete()
             problems << f.key() + " place markers differ from the English";
         else if (code != "GB" && code != "EN" && e.translation == eng && !allowed.contains(eng))
             problems << f.key() + " still English (same-as-english.txt?)";
+        else if (e.translation == eng)
+            unused.remove(eng);
     }
+    for (const QString& text : unused)
+        problems << "\"" + text + "\" in same-as-english.txt: no entry keeps it";
     for (const TsFiles::Entry& e : entries)
         problems << e.key() + " not in the code (" + e.type + ") in " + e.file;
     problems.sort();
