@@ -325,8 +325,8 @@ private slots:
     }
 
 
-    // A real small file system filled to within a few kB, as the issue's
-    // full-disk rig (a file-size limit) cannot show: a write that fails only
+    // A real small file system filled to within a few kB shows what the
+    // file-size limit of the full-disk rig cannot: a write that fails only
     // when the data are flushed.
     void fullFileSystem()
     {
