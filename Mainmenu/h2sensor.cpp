@@ -314,10 +314,8 @@ void H2Sensor::muteAudioPath(bool mute, bool transmit)
     if (m_storedMeasurement || !isActive())
         return;
     const bool wasMuted = m_muted;
-    m_muted = mute;
+    MeasurementFrame::muteAudioPath(mute, transmit);
     m_timerLevel->start(mute ? kMutedPollMs : kListeningPollMs);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(mute, transmit);
     // One point per listening period, however often the keys say "listen".
     if (!mute && wasMuted)
         m_reading.beginPoint();
@@ -379,12 +377,11 @@ void H2Sensor::leaveSteps()
 
 void H2Sensor::on_butMenuStoredBack_clicked()
 {
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(true, true);
+    // The frame's mute: this screen's own skips the stored page.
+    MeasurementFrame::muteAudioPath(true, true);
     if (m_audioCodec) {
         m_audioCodec->setRouting(0);
         m_audioCodec->setMuting(true);
     }
-    m_muted = true;
     backToBrowser();
 }

@@ -110,9 +110,7 @@ void PressureSensor::muteAudioPath(bool mute, bool)
 {
     if (!isActive())
         return;
-    m_muted = mute;
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(mute, true);
+    MeasurementFrame::muteAudioPath(mute, true);
     tellAccessory(mute ? kStopStream : kStartStream);
 }
 
