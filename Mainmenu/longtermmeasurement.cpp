@@ -302,11 +302,9 @@ void Longtermmeasurement::on_butMenuMainmenu_3_clicked()
 
 void Longtermmeasurement::leaveSteps()
 {
-    // The frame then mutes the path and stops the recording, and the capture
-    // with it.
-    m_timerCheckBtConnection->stop();
+    // The frame then mutes the path, stops both timers and the recording, and
+    // the capture with it.
     m_muted = true;
-    m_updateTimer->stop();
 }
 
 void Longtermmeasurement::on_butMenuStoredBack_clicked()
