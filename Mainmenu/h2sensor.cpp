@@ -69,10 +69,7 @@ H2Sensor::H2Sensor(QWidget* parent)
     fetchSharedObjects();
 
     longtermData = new LongtermData(this);
-    longtermData->setGeometry(kChartLive);
-    longtermData->setAxisX(0, 150, 30, 10, true);
-    longtermData->setAxisY(0, 1000, 250, 125, true);
-    longtermData->init(kChartLive.width(), kChartLive.height(), kScaleColour, kDataColour);
+    showLiveChart();
     ui->mainArea->setCurrentWidget(ui->mainPage);
     m_clock.start();
 }
@@ -80,6 +77,14 @@ H2Sensor::H2Sensor(QWidget* parent)
 H2Sensor::~H2Sensor()
 {
     delete ui;
+}
+
+void H2Sensor::showLiveChart()
+{
+    longtermData->setGeometry(kChartLive);
+    longtermData->setAxisX(0, 150, 30, 10, true);
+    longtermData->setAxisY(0, 1000, 250, 125, true);
+    longtermData->init(kChartLive.width(), kChartLive.height(), kScaleColour, kDataColour);
 }
 
 // ---- Start --------------------------------------------------------------------
@@ -170,10 +175,7 @@ void H2Sensor::startLive()
     ui->mainArea->setCurrentWidget(ui->mainPage);
     ui->subMenu->setCurrentWidget(ui->subMenu_1);
     ui->progBarH2Level->show();
-    longtermData->setGeometry(kChartLive);
-    longtermData->setAxisX(0, 150, 30, 10, true);
-    longtermData->setAxisY(0, 1000, 250, 125, true);
-    longtermData->init(kChartLive.width(), kChartLive.height(), kScaleColour, kDataColour);
+    showLiveChart();
     startLinkCheck();
     armLinkWarning(Screen::FavouriteH2Sensor);
 

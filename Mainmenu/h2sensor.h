@@ -61,6 +61,8 @@ private:
     void resetDisplay();
     void startCodec();
     void startLive();
+    // The live chart's place, axes and emptied picture.
+    void showLiveChart();
     void startStored();
     void analyseInfoFile();
 
