@@ -48,15 +48,10 @@ void BackupDialog::on_butConnect_clicked()
     if (m_asking || MassStorage::isLent() || !isVisible())
         return;
     m_asking = true;
-    MessageDialog question(this);
-    question.setDialogType(MessageDialog::TypeYesNo);
-    question.setIcon(MessageDialog::IconQuestion);
-    question.setHeadline(QStringLiteral("USB <> PC"));
-    question.setInfotext(tr("ConnectTheDataPartitionToThePC"));
-    question.exec();
+    const bool yes = askYesNo(QStringLiteral("USB <> PC"), tr("ConnectTheDataPartitionToThePC"));
     m_asking = false;
     // Closed meanwhile: nothing is lent.
-    if (question.getPressedButton() != MessageDialog::ResultYes || !isVisible())
+    if (!yes || !isVisible())
         return;
 
     switch (MassStorage::lend()) {

@@ -192,15 +192,11 @@ void Firmwareupdate::choose(QListWidgetItem* item)
 
 bool Firmwareupdate::confirmed(const FirmwareFiles::File& file)
 {
-    MessageDialog question(this);
-    question.setDialogType(MessageDialog::TypeYesNo);
-    question.setIcon(MessageDialog::IconQuestion);
-    question.setHeadline(ui->labelTitle->text());
-    question.setInfotext(file.kind == FirmwareFiles::Kind::Unit ? tr("InstallVersionOnTheUnit").arg(file.version)
-                                                                : tr("InstallVersionOnTheTB9").arg(file.version));
-    question.exec();
+    const bool yes = askYesNo(ui->labelTitle->text(), file.kind == FirmwareFiles::Kind::Unit
+                                                          ? tr("InstallVersionOnTheUnit").arg(file.version)
+                                                          : tr("InstallVersionOnTheTB9").arg(file.version));
     // Closed meanwhile: nothing starts.
-    return question.getPressedButton() == MessageDialog::ResultYes && isVisible();
+    return yes && isVisible();
 }
 
 void Firmwareupdate::warn(const char* key)

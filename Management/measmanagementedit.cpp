@@ -65,13 +65,8 @@ void MeasManagementEdit::on_butRename_clicked()
 
 void MeasManagementEdit::on_butDelete_clicked()
 {
-    MessageDialog question(this);
-    question.setDialogType(MessageDialog::TypeYesNo);
-    question.setIcon(MessageDialog::IconQuestion);
-    question.setHeadline(tr("Delete"));
-    question.setInfotext(tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_dirName);
-    question.exec();
-    if (!stillWanted() || question.getPressedButton() != MessageDialog::ResultYes)
+    const bool yes = askYesNo(tr("Delete"), tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_dirName);
+    if (!stillWanted() || !yes)
         return;
     const StoredMeasurement::Result result = StoredMeasurement::remove(m_dirName);
     if (result.outcome == StoredMeasurement::Result::Done)

@@ -1,4 +1,5 @@
 #include "servicedialog.h"
+#include "Tools/messagedialog.h"
 
 #include <QKeyEvent>
 #include <QStackedWidget>
@@ -19,6 +20,17 @@ void ServiceDialog::stepPage(int step)
     const int n = pages ? pages->count() : 0;
     if (n > 0)
         pages->setCurrentIndex((pages->currentIndex() + step + n) % n);
+}
+
+bool ServiceDialog::askYesNo(const QString& headline, const QString& text)
+{
+    MessageDialog question(this);
+    question.setDialogType(MessageDialog::TypeYesNo);
+    question.setIcon(MessageDialog::IconQuestion);
+    question.setHeadline(headline);
+    question.setInfotext(text);
+    question.exec();
+    return question.getPressedButton() == MessageDialog::ResultYes;
 }
 
 void ServiceDialog::leave()

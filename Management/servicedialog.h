@@ -24,6 +24,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void stepPage(int step);
+    // Asks Yes or No over this dialog; true for Yes.
+    bool askYesNo(const QString& headline, const QString& text);
 };
 
 #endif
