@@ -28,10 +28,8 @@ public:
     QString dirName() const { return m_dirName; }
     // The screen that shows it (Screen::Widget); 0 for a prefix of none.
     int widget() const { return m_widget; }
-    // Date, time and name read from the directory name.
+    // Whether date, time and name read from the directory name; that name.
     bool isParsed() const { return m_parsed; }
-    QDate date() const { return m_date; }
-    QTime time() const { return m_time; }
     QString name() const { return m_name; }
 
     // The type in the main page's words.
