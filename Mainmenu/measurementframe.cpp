@@ -190,6 +190,16 @@ void MeasurementFrame::takeFilter(int type, quint32 low, quint32 high)
     m_storedFilterHighCutOff = band ? high : 4000;
 }
 
+void MeasurementFrame::takeStoredFilter(const QSettings* info)
+{
+    int type = 0;
+    quint32 low = 0;
+    quint32 high = 4000;
+    if (info)
+        Measurements::readFilter(*info, &low, &high, &type);
+    takeFilter(type, low, high);
+}
+
 void MeasurementFrame::applyMicGainStep()
 {
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())

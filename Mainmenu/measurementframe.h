@@ -13,6 +13,7 @@ class Bluetooth;
 class Gps;
 class MeasManagement;
 class QKeyEvent;
+class QSettings;
 class QTimer;
 struct MeasInfoStructure;
 
@@ -111,6 +112,8 @@ protected:
     // A band into m_storedFilter*; a type other than band-pass (1) or
     // band-stop (2) is no filter, 0..4000 Hz.
     void takeFilter(int type, quint32 low, quint32 high);
+    // The filter a stored measurement's info.ini holds; none without one.
+    void takeStoredFilter(const QSettings* info);
     void applyMicGainStep();
     void connectAccessoryMute();
     void clearAdcData();

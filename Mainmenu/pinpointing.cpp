@@ -209,18 +209,12 @@ QString Pinpointing::storedDirectory() const
 void Pinpointing::analyseInfoFile()
 {
     m_storedMeasurementName.clear();
-    takeFilter(0, 0, 4000);
     const std::unique_ptr<QSettings> info = Measurements::openInfo(m_selectedMeasurementDir);
     // An unreadable file shows no point.
     m_points.load(info.get());
-    if (!info)
-        return;
-    m_storedMeasurementName = Measurements::readText(*info, "Measurementinfo/Measurementname");
-    int type = 0;
-    quint32 low = 0;
-    quint32 high = 4000;
-    Measurements::readFilter(*info, &low, &high, &type);
-    takeFilter(type, low, high);
+    takeStoredFilter(info.get());
+    if (info)
+        m_storedMeasurementName = Measurements::readText(*info, "Measurementinfo/Measurementname");
 }
 
 void Pinpointing::hideBarsIfInvalid()

@@ -411,17 +411,12 @@ void Pipelocating::analyseInfoFile()
 {
     m_stored.clear();
     m_storedMeasurementName.clear();
-    takeFilter(0, 0, 4000);
     const std::unique_ptr<QSettings> info = Measurements::openInfo(m_selectedMeasurementDir);
+    takeStoredFilter(info.get());
     if (!info)
         return;
     m_storedMeasurementName = Measurements::readText(*info, "Measurementinfo/Measurementname");
     m_stored.load(*info);
-    int type = 0;
-    quint32 low = 0;
-    quint32 high = 4000;
-    Measurements::readFilter(*info, &low, &high, &type);
-    takeFilter(type, low, high);
 }
 
 void Pipelocating::adjustProgbarRangeStored()
