@@ -17,8 +17,6 @@
 #include <QMediaPlayer>
 #include <QTimer>
 
-#include <memory>
-
 using namespace ScreenStyle;
 
 const char* const Levelmeasurement::kSoundName = "LE_sound";
@@ -216,20 +214,17 @@ void Levelmeasurement::colourBars(int frequency, int frequencyAtMin)
 
 void Levelmeasurement::on_butMenuSave_clicked()
 {
+    // Muted and the accessory told even when already muted.
     muteAudioPath(true, true);
-    QString name;
-    if (!askMeasurementName(&name))
-        return;
-    // Whole when it returns: the copy the store makes is this save's sound.
-    storeSound(kSoundName);
-    auto info = std::make_unique<MeasInfoStructure>();
-    m_readout.fill(info.get(), m_fft);
-    info->filterLowCutOff = 0;
-    info->filterHighCutOff = 4000;
-    info->filterType = 0;
-    if (m_audioCodec)
-        m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff, &info->filterType);
-    MeasurementData()->storeMeasurement(0, name, *info);
+    saveMeasurement(0, [this](MeasInfoStructure* info) {
+        // Whole when it returns: the copy the store makes is this save's sound.
+        storeSound(kSoundName);
+        m_readout.fill(info, m_fft);
+        // No filter while there is no codec to read it from.
+        info->filterLowCutOff = 0;
+        info->filterHighCutOff = 4000;
+        info->filterType = 0;
+    });
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()
