@@ -99,14 +99,25 @@ void PinpointingSeries::fill(MeasInfoStructure* info) const
 
 void PinpointingSeries::load(const QSettings* info)
 {
+    if (info) {
+        readPoints(*info, 100.0f, m_storedMinimumLevels, m_significandFrequency);
+        return;
+    }
     for (int i = 1; i <= kPoints; ++i) {
-        const double level =
-            info ? Measurements::readNumber(*info, QString("Levels/Level_%1").arg(i)) : 0.0;
+        m_storedMinimumLevels[i] = 0.0f;
+        m_significandFrequency[i] = 0;
+    }
+}
+
+void PinpointingSeries::readPoints(const QSettings& info, float maxDb, float* levels,
+                                   int* frequencies)
+{
+    for (int i = 1; i <= kPoints; ++i) {
+        const double level = Measurements::readNumber(info, QString("Levels/Level_%1").arg(i));
         const double frequency =
-            info ? Measurements::readNumber(*info, QString("Levels/Frequency_%1").arg(i)) : 0.0;
-        m_storedMinimumLevels[i] = float(qBound(0.0, level, 100.0));
-        m_significandFrequency[i] =
-            int(qBound(0.0, frequency, double(std::numeric_limits<int>::max())));
+            Measurements::readNumber(info, QString("Levels/Frequency_%1").arg(i));
+        levels[i] = float(qBound(0.0, level, double(maxDb)));
+        frequencies[i] = int(qBound(0.0, frequency, double(std::numeric_limits<int>::max())));
     }
 }
 

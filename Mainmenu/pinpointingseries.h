@@ -78,6 +78,10 @@ public:
     // missing or no number reads 0, all of it without a file (null); minima
     // are held within 0..100 dB.
     void load(const QSettings* info);
+    // Points 1..10 of a stored series (group "Levels") into levels[1..10]
+    // and frequencies[1..10]: what is missing or no number reads 0, levels
+    // are held within 0..maxDb.
+    static void readPoints(const QSettings& info, float maxDb, float* levels, int* frequencies);
     // The point the stored view has selected, 1..10.
     void select(int point);
     // Next in the stored view: the point after `selected` (1 after 10); when

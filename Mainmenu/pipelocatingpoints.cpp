@@ -3,10 +3,8 @@
 #include "Tools/measurements.h"
 
 #include <QSettings>
-#include <QString>
 
 #include <algorithm>
-#include <limits>
 
 void PipelocatingPoints::clear()
 {
@@ -73,14 +71,7 @@ void PipelocatingPoints::setPosition(double latitude, double longitude)
 void PipelocatingPoints::load(const QSettings& info)
 {
     clear();
-    for (int i = 1; i <= kPoints; ++i) {
-        const double level = Measurements::readNumber(info, QString("Levels/Level_%1").arg(i));
-        const double frequency =
-            Measurements::readNumber(info, QString("Levels/Frequency_%1").arg(i));
-        m_levels[i] = float(qBound(0.0, level, double(kMaxDb)));
-        m_frequencies[i] =
-            int(qBound(0.0, frequency, double(std::numeric_limits<int>::max())));
-    }
+    PinpointingSeries::readPoints(info, kMaxDb, m_levels, m_frequencies);
     m_currentStep = kPoints;
 }
 
@@ -129,9 +120,4 @@ PipelocatingPoints::Range PipelocatingPoints::storedRange() const
     if (high - low < 1.0f)
         return {};
     return {low - 5.0f, high + 5.0f};
-}
-
-int PipelocatingPoints::barValue(float db)
-{
-    return PinpointingSeries::barValue(db);
 }

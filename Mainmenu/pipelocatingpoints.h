@@ -2,6 +2,7 @@
 #define PIPELOCATINGPOINTS_H
 
 #include "Tools/maxhold.h"
+#include "Tools/screenstyle.h"
 
 class QSettings;
 struct MeasInfoStructure;
@@ -63,7 +64,7 @@ public:
     Range storedRange() const;
 
     // A level as a bar value: tenths of a dB, cut towards zero.
-    static int barValue(float db);
+    static int barValue(float db) { return ScreenStyle::barValue(db); }
 
 private:
     static bool valid(int point) { return point >= 0 && point <= kPoints; }
