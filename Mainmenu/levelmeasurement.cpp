@@ -46,12 +46,6 @@ Levelmeasurement::~Levelmeasurement()
     delete ui;
 }
 
-Systemsettings* Levelmeasurement::settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
-
 // ---- Start --------------------------------------------------------------------
 
 void Levelmeasurement::init(int variant)
@@ -86,7 +80,7 @@ void Levelmeasurement::init(int variant)
 
 void Levelmeasurement::applyDisplayOptions()
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool fft = s && s->isShowFftEnabled();
     ui->labelFrequency->setVisible(s && s->isShowFrequencyValueEnabled());
     ui->prgbPeakLevel->setVisible(s && s->isShowPeakLevelBarEnabled() && g_debugFeatures == 1);
@@ -169,7 +163,7 @@ void Levelmeasurement::updateLevel()
     adc->getAudioLevel(&raw.rms, &raw.peak, &raw.minimum);
     raw.frequency = int(adc->getSignificandFrequency());
     raw.frequencyAtMin = int(adc->getSignificandFrequencyAtMin());
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool hold = s && s->isShowPeakLevelBarEnabled();
     if (!m_readout.take(raw, hold))
         return;
@@ -202,7 +196,7 @@ void Levelmeasurement::updateLevel()
 
 void Levelmeasurement::colourBars(int frequency, int frequencyAtMin)
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool byFrequency = s && s->isUseFrequColorForBarEnabled();
     setSheet(ui->prgbMinimumLevel, byFrequency ? chunkSheet(frequencyColour(unsigned(frequencyAtMin)))
                                                : chunkSheet(QString("yellow")));

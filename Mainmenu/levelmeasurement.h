@@ -6,7 +6,6 @@
 
 class FreqSpectrum;
 class QMediaPlayer;
-class Systemsettings;
 
 namespace Ui {
 class Levelmeasurement;
@@ -74,7 +73,6 @@ private:
     void colourBars(int frequency, int frequencyAtMin);
     void resetSpectrum();
     QString storedSound() const;
-    static Systemsettings* settings();
 
     Ui::Levelmeasurement* ui;
     FreqSpectrum* freqSpectrum = nullptr;

@@ -232,9 +232,15 @@ void MeasurementFrame::startLinkCheck()
 bool MeasurementFrame::bootedInto(int favouriteNumber)
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    Systemsettings* settings = systemSettings();
     return hub && settings && hub->isBootedToFavouriteFunction()
            && settings->getFavouriteButton(nullptr) == favouriteNumber;
+}
+
+Systemsettings* MeasurementFrame::systemSettings()
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    return hub ? hub->getInstanceSystemsettings() : nullptr;
 }
 
 void MeasurementFrame::armLinkWarning(int favouriteNumber)

@@ -14,6 +14,7 @@ class Gps;
 class MeasManagement;
 class QKeyEvent;
 class QSettings;
+class Systemsettings;
 class QTimer;
 struct MeasInfoStructure;
 
@@ -127,6 +128,8 @@ protected:
     // The unit started straight into this favourite and no screen has
     // cleared that yet.
     static bool bootedInto(int favouriteNumber);
+    // The main window's settings; null without a main window.
+    static Systemsettings* systemSettings();
 
     // -- Stored view --------------------------------------------------------
     // m_storedMeasurement true, the link check stopped and disarmed,

@@ -111,7 +111,7 @@ void Pinpointing::startLive()
     m_significandFrequencyCurrent = 0;
     m_storedMeasurement = false;
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    Systemsettings* settings = systemSettings();
     m_useDynamicScaling = settings && settings->isPPDynamicScalingEnabled();
     m_scaleMode = m_useDynamicScaling ? 1 : 0;
     adjustProgbarRange();
@@ -145,8 +145,7 @@ void Pinpointing::applyDisplayOptions()
     m_linearScale = false;
     ui->butStartStop->setText("LIN");
     ui->butStartStop->setVisible(g_debugFeatures == 1);
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    Systemsettings* settings = systemSettings();
     ui->labelFrequency->setVisible(settings && settings->isPPShowFrequencyValueEnabled());
     const bool filter = settings && settings->isPPShowFilterParameterEnabled();
     ui->labelFiltersymbol->setVisible(filter);
@@ -404,8 +403,7 @@ void Pinpointing::arrangeElements(bool stored)
 
 void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, const QString& colour)
 {
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    Systemsettings* settings = hub ? hub->getInstanceSystemsettings() : nullptr;
+    Systemsettings* settings = systemSettings();
     if (frequency >= 1 && settings && settings->isPPUseFrequColorForBarEnabled()) {
         setSheet(bar, ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(unsigned(frequency))));
     } else {

@@ -26,12 +26,6 @@ const int kPipeYStored = 182;
 // Written as the bar colour has always been written, without blanks.
 const QString kBarColour = QStringLiteral("rgb(0,255,127)");
 
-Systemsettings* settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
-
 }
 
 Pipelocating::Pipelocating(QWidget* parent)
@@ -139,7 +133,7 @@ void Pipelocating::init(int variant)
 
 void Pipelocating::applyDisplayOptions()
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool fft = s && s->isPLShowFftEnabled();
     if (fft) {
         freqSpectrum->show();
@@ -319,7 +313,7 @@ void Pipelocating::setRange(QProgressBar* bar, const PipelocatingPoints::Range& 
 
 void Pipelocating::setProgressBarFrequColor(QProgressBar* bar, int frequency, bool pipe)
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool coloured = frequency >= 1 && s && s->isPLUseFrequColorForBarEnabled();
     ScreenStyle::setSheet(bar, coloured ? ScreenStyle::chunkSheet(
                                               ScreenStyle::frequencyColour(unsigned(frequency)))
