@@ -391,16 +391,9 @@ void Levelmeasurement::stopPlayback()
 
 void Levelmeasurement::on_butMenuStoredBack_clicked()
 {
-    m_timerLevel->stop();
     delete m_player;
     m_player = nullptr;
-    if (m_audioCodec)
-        m_audioCodec->setRouting(0);
     // A Play opened the shared path: closed here, or the browser would
     // show it open and the headset keep the line.
-    m_muted = true;
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(true, false);
-    Analoginputworker()->stopCapture();
-    backToBrowser();
+    closeStoredView(false);
 }

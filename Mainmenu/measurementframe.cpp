@@ -501,6 +501,19 @@ void MeasurementFrame::backToBrowser()
     emit gotoWidget(Screen::MeasManagement, Screen::StackUnchanged, Screen::Live);
 }
 
+void MeasurementFrame::closeStoredView(bool transmit)
+{
+    m_timerLevel->stop();
+    if (m_audioCodec)
+        m_audioCodec->setRouting(0);
+    m_muted = true;
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->muteAudioPath(true, transmit);
+    Analoginputworker()->stopCapture();
+    // Also ends a playback: it would go on behind the browser.
+    backToBrowser();
+}
+
 bool MeasurementFrame::event(QEvent* event)
 {
     // The main window's page switch shows and hides the screens; these come

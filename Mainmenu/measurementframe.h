@@ -187,6 +187,10 @@ protected:
     virtual void muteOnLeave();
     // A stored view's Back: deactivate(), then the browser.
     void backToBrowser();
+    // The Back of a stored view that plays through the shared path: the
+    // polling stopped, the routing back to normal, the path muted (the
+    // accessory told with `transmit`), the capture stopped, backToBrowser().
+    void closeStoredView(bool transmit);
     // The parts of deactivate(), for screens whose leave orders them apart.
     void stopTimers();
     void stopRecording();

@@ -34,11 +34,6 @@ QString soundName(int point)
     return QString("PP_Sound_%1").arg(point);
 }
 
-QString figure(float value)
-{
-    return ScreenStyle::figure(double(value));
-}
-
 QString buttonPicture(const QString& normal, const QString& pressed)
 {
     return ScreenStyle::buttonPicture(kIcons, normal, pressed);
@@ -50,7 +45,7 @@ QString namedChunk(const QString& colour)
     return ScreenStyle::chunkSheet(colour, ScreenStyle::Braces::Spaced);
 }
 
-
+using ScreenStyle::figure;
 using ScreenStyle::setSheet;
 
 }
@@ -411,7 +406,6 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
     }
 }
 
-
 // ---- Menu bar -----------------------------------------------------------------
 
 void Pinpointing::on_butMenuSave_clicked()
@@ -521,13 +515,5 @@ void Pinpointing::on_butMenuStoredHeadphone_clicked()
 
 void Pinpointing::on_butMenuStoredBack_clicked()
 {
-    m_timerLevel->stop();
-    if (m_audioCodec)
-        m_audioCodec->setRouting(0);
-    m_muted = true;
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->muteAudioPath(true, true);
-    Analoginputworker()->stopCapture();
-    // Also ends a playback: it would go on behind the browser.
-    backToBrowser();
+    closeStoredView(true);
 }
