@@ -20,8 +20,6 @@ public:
     IdlePriorityScope(const IdlePriorityScope&) = delete;
     IdlePriorityScope& operator=(const IdlePriorityScope&) = delete;
 
-    bool isLowered() const { return m_lowered; }
-
     // Whether the calling thread may return from idle to normal scheduling.
     static bool mayRiseAgain();
 
