@@ -204,14 +204,17 @@ QStringList Tb9Accessory::flash()
     if (m_fwSize <= 0 || m_fwImage.size() != m_fwSize)
         return {"BT_RX FS ERR"};
     m_fwVersion = m_fwNewVersion;
-    m_fwSize = -1;
-    m_fwImage.clear();
     // Going down: what it had not sent is lost; it comes back on its own.
     powerUp();
     const qint64 back = now() + m_answerDelay + kFlashMs;
     m_flashingUntil = back;
-    schedule(back, {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)});
+    schedule(back, {readyLine()});
     return {"BT_RX FS OK"};
+}
+
+QString Tb9Accessory::readyLine() const
+{
+    return QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType);
 }
 
 QStringList Tb9Accessory::muteState() const
@@ -310,7 +313,7 @@ QStringList Tb9Accessory::restart()
 {
     powerUp();
     m_flashingUntil = 0;
-    return {QString("BT_RX RDY %1 %2").arg(m_battery).arg(m_sensorType)};
+    return {readyLine()};
 }
 
 QString SimHeadset::batteryReport() const

@@ -113,6 +113,7 @@ private:
     static QStringList failure(const QStringList& words);
     void schedule(qint64 due, const QStringList& lines);
     QStringList muteState() const;
+    QString readyLine() const;
     QStringList firmwarePacket(const QStringList& words);
     QStringList flash();
     void powerUp();
