@@ -9,9 +9,9 @@
 #include "Audio/audioworker.h"
 #include "Audio/idlepriority.h"
 #include "logcapture.h"
+#include "recorderfeed.h"
 #include "testroot.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QSemaphore>
@@ -39,12 +39,8 @@ void onRecorder(AudioWorker& w, const std::function<void(BackgroundRecording*)>&
 // One notification of the audio input carrying `data`.
 void feed(AudioWorker& w, const QByteArray& data)
 {
-    onRecorder(w, [&data](BackgroundRecording* rec) {
-        QBuffer input;
-        input.setData(data);
-        input.open(QIODevice::ReadOnly);
-        rec->readFrom(&input);
-    });
+    QVERIFY(w.recorder());
+    feedRecorder(&w, data);
 }
 
 bool recorderPaused(AudioWorker& w)
