@@ -48,12 +48,7 @@ struct Rig {
         Analoginputworker()->analyseBlock(adc.generatePcm16(AnalogInputWorker::kSamples));
         QMetaObject::invokeMethod(screen, "updateLevel");
     }
-    void openStored(const QString& dir)
-    {
-        w->displayWidget(Screen::MeasManagement, Screen::LevelDown, Screen::Live);
-        w->getInstanceMeasManagement()->setSelectedMeasurementDir(dir);
-        w->displayWidget(Screen::Levelmeasurement, Screen::StackUnchanged, Screen::StoredView);
-    }
+    void openStored(const QString& dir) { unit.openStoredView(Screen::Levelmeasurement, dir); }
     template <class T = QWidget>
     T* child(const char* name) const { return screen->findChild<T*>(name); }
     QString text(const char* label) const { return child<QLabel>(label)->text(); }
