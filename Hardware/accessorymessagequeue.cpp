@@ -46,11 +46,11 @@ int AccessoryMessageQueue::placeToFree(const QString& message) const
         if (settingOf(m_waiting.at(i)).isEmpty())
             return i;
     }
-    if (settingOf(message).isEmpty())
-        return -1;
     // Only settings: one that a later line of its kind overrides, so that
     // the accessory still ends up in the same state.
     QString later = settingOf(message);
+    if (later.isEmpty())
+        return -1;
     for (int i = m_waiting.size() - 1; i >= 0; --i) {
         const QString kind = settingOf(m_waiting.at(i));
         if (later.contains(kind))
