@@ -7,11 +7,9 @@
 
 namespace {
 
-const int kSensorWired = 4;
-
 bool wiredSensor()
 {
-    return StatusbarData()->sensorType() == kSensorWired;
+    return StatusbarData()->sensorType() == Statusbardata::kSensorWired;
 }
 
 }

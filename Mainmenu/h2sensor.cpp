@@ -21,7 +21,6 @@
 
 namespace {
 
-const int kSensorH2 = 3;
 const int kInputH2 = 2;
 
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
@@ -125,7 +124,7 @@ bool H2Sensor::showH2SensorNote(int variant)
 {
     // Opposite to the acoustic screens: here the note asks for the H2 sensor.
     if (variant == Screen::StoredView || bootedInto(Screen::FavouriteH2Sensor)
-        || StatusbarData()->sensorType() == kSensorH2)
+        || StatusbarData()->sensorType() == Statusbardata::kSensorH2)
         return true;
     return showSensorNote(QT_TR_NOOP("YouMustConnectAH2-SensorToUseThisMeasurement"));
 }

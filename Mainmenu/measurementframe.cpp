@@ -23,8 +23,6 @@
 
 namespace {
 
-const int kSensorH2 = 3;
-const int kSensorWired = 4;
 
 MeasurementFrame::MenuDialogResult builtInDialog(MeasurementFrame::MenuDialog dialog,
                                                  QWidget* parent)
@@ -124,7 +122,7 @@ QString MeasurementFrame::screenText(const char* key) const
 
 bool MeasurementFrame::showSensorNote()
 {
-    if (StatusbarData()->sensorType() != kSensorH2)
+    if (StatusbarData()->sensorType() != Statusbardata::kSensorH2)
         return true;
     return showSensorNote("YouMustConnectAnAcousticalSensorToUseThisMeasurement.");
 }
@@ -366,7 +364,7 @@ void MeasurementFrame::checkBtConnection()
         return;
     Statusbardata* status = StatusbarData();
     const bool linkUp = status->stateMicrophone();
-    const bool wired = status->sensorType() == kSensorWired;
+    const bool wired = status->sensorType() == Statusbardata::kSensorWired;
     if (!linkUp && !wired && m_enableWarningBtConnection) {
         m_enableWarningBtConnection = false;
         muteAudioPath(true, true);

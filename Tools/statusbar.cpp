@@ -22,7 +22,6 @@ const int kUpdateMs = 2000;
 const int kRareUpdateMs = 30000;
 const unsigned int kWiredSensorLine = GpioLine::WiredSensor;
 const int kHeartbeatMs = 100;
-const int kSensorWired = 4;
 const int kAlertHoldMs = 10000;
 const int kBatteryRequestTicks = 60;  // 30 min of 30 s ticks
 
@@ -353,7 +352,6 @@ const QColor kLevelGreen(0, 200, 0);
 const QColor kMarkRed(230, 0, 0);
 const QColor kSymbolGrey(Qt::darkGray);
 const int kSensorP4 = 2;
-const int kSensorH2 = 3;
 const int kSensorOther = 5;
 
 // The icons are small and drawn every second: each is loaded once.
@@ -470,10 +468,10 @@ void Statusbar::drawStatusbar()
     case kSensorP4:
         drawIcon(painter, 46, 0, variant("p4-sensor", linked));
         break;
-    case kSensorH2:
+    case Statusbardata::kSensorH2:
         drawIcon(painter, 46, 0, variant("h2-sensor", linked));
         break;
-    case kSensorWired:
+    case Statusbardata::kSensorWired:
         drawIcon(painter, 46, 0, variant("B-sensor", m_micSensorConnected));
         break;
     case kSensorOther:
@@ -486,7 +484,7 @@ void Statusbar::drawStatusbar()
         break;
     }
 
-    if (m_btLinkMicActive != 0 && m_sensorType != kSensorWired && m_batteryMicrophone >= 0)
+    if (m_btLinkMicActive != 0 && m_sensorType != Statusbardata::kSensorWired && m_batteryMicrophone >= 0)
         drawAccu(&painter, QRect(QPoint(70, 0), QPoint(81, h - 1)), m_batteryMicrophone);
 
     drawIcon(painter, 92, 0, m_btLinkHpActive != 0 ? "headphone_gn" : "headphone_rt");

@@ -60,6 +60,9 @@ public:
     int batteryMicrophone() const { return m_batteryMicrophone; }
     int batteryVoltageMic() const { return m_batteryVoltageMic; }
     int batteryHeadphone() const { return m_batteryHeadphone; }
+    // The sensor in use: kSensorH2 and kSensorWired among the types.
+    static constexpr int kSensorH2 = 3;
+    static constexpr int kSensorWired = 4;
     int sensorType() const { return m_sensorType; }
     bool micSensorConnected() const { return m_micSensorConnected != 0; }
     bool isPowerSavingActive() const { return m_core.isPowerSavingActive(); }
