@@ -122,6 +122,7 @@ void TestH2Sensor::dynamicRange()
         {0, {150, 20, 20, 20}, {165, 140, 119, 119}, 16},
         {950, {1200}, {100}, 100},  // capped to 50, then the minimum
         {0, {455, -10}, {500, 100}, 0},  // below: 100 first, else 425
+        {0, {107, 10}, {117, 100}, 10},  // shrunk to 99: the floor
     };
     for (const Case& c : cases) {
         H2Reading r = listening(c.reference);
@@ -210,9 +211,12 @@ void TestH2Sensor::polling()
     QMetaObject::invokeMethod(r.h2, "readData");
     QCOMPARE(r.unit.sink()->sent, QStringList({"BT_TX S", "BT_TX S"}));
 
-    // Switch mode (the default) toggles by the screen's own state.
+    // Switch mode (the default) toggles by the screen's own state; a second
+    // "listen" without a mute between starts no second point.
+    r.h2->muteAudioPath(false, true);
     r.h2->muteAudioPath(false, true);
     QCOMPARE(r.pollTimer()->interval(), 517);
+    QCOMPARE(r.h2->reading().currentStep(), 1);
     r.w->muteAudioPath(true, false);
     QTest::keyPress(r.h2, Qt::Key_F10);
     QCOMPARE(r.pollTimer()->interval(), 2500);
@@ -224,6 +228,17 @@ void TestH2Sensor::polling()
     r.reading(raw(40));
     QCOMPARE(r.h2->reading().reference(), 40);
     QCOMPARE(r.h2->reading().historyCount(), 0);
+
+    // Left with a request unanswered: back within its time-out, the first
+    // tick asks all the same.
+    r.w->displayWidget(Screen::H2Sensor, Screen::LevelDown, Screen::Live);
+    QMetaObject::invokeMethod(r.h2, "readData");
+    r.click("butMenuHome");
+    r.w->displayWidget(Screen::H2Sensor, Screen::LevelDown, Screen::Live);
+    r.h2->muteAudioPath(false, true);
+    r.unit.sink()->sent.clear();
+    QMetaObject::invokeMethod(r.h2, "readData");
+    QCOMPARE(r.unit.sink()->sent, QStringList{"BT_TX S"});
 }
 
 void TestH2Sensor::readings()
@@ -303,12 +318,14 @@ void TestH2Sensor::savedAndShownAgain()
     r.openStored(dir);
     QCOMPARE(values(r.h2->stored()), QVector<float>({50, 100, 10}));
     QCOMPARE(r.text("labelStoredMeasurement"), QString("walk"));
-    r.unit.root.write(kMeas + dir + "/info.ini",
-                      "[Measurementinfo]\nMeasurementname=<b>walk</b>\n[Levels_CSV]\nLevels_Cnt=5000\n"
-                      "H2-MaxRange=-5\nLevels_Data=\"1; x; 1e39; nan; 4; \"\n");
-    r.openStored(dir);
-    QCOMPARE(values(r.h2->stored()), QVector<float>({1, 0, 0, 0, 4}));
-    QCOMPARE(r.h2->stored().range, 1000);
+    for (const QByteArray maxRange : {"-5", "0"}) {
+        r.unit.root.write(kMeas + dir + "/info.ini",
+                          "[Measurementinfo]\nMeasurementname=<b>walk</b>\n[Levels_CSV]\nLevels_Cnt=5000\n"
+                          "H2-MaxRange=" + maxRange + "\nLevels_Data=\"1; x; 1e39; nan; 4; \"\n");
+        r.openStored(dir);
+        QCOMPARE(values(r.h2->stored()), QVector<float>({1, 0, 0, 0, 4}));
+        QCOMPARE(r.h2->stored().range, 1000);
+    }
     QCOMPARE(r.text("labelStoredMeasurement"), QString("<b>walk</b>"));
     QCOMPARE(r.h2->findChild<QLabel*>("labelStoredMeasurement")->textFormat(), Qt::PlainText);
 

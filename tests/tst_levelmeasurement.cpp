@@ -154,6 +154,9 @@ void TestLevelmeasurement::saving()
         r.tick(300 + 100 * i, -40);
         r.tick(1000, -20);
         const QString name = QString("Valve %1").arg(i);
+        // The band in force on the codec goes with the entry.
+        const QStringList band = i ? QStringList{"Bandpass", "160", "1250"} : QStringList{"NoFilter", "0", "4000"};
+        r.w->getAudioCodecInstance()->setFilter(band[1].toUInt(), band[2].toUInt(), i);
         ModalHelper::onNextModal([&name](QWidget* dialog) {
             qobject_cast<VirtualKeyboard*>(dialog)->setText(name);
             qobject_cast<VirtualKeyboard*>(dialog)->accept();
@@ -168,6 +171,8 @@ void TestLevelmeasurement::saving()
         QVERIFY(Analoginputworker()->getSignificandFrequency() != Analoginputworker()->getSignificandFrequencyAtMin());
         QCOMPARE(info.value("FFT/Samplerate").toString() + " " + info.value("FFT/FFT-Size").toString(), QString("16000 512"));
         QCOMPARE(info.value("FFT/FFT-Values").toString().count(';'), 512);
+        QCOMPARE(QStringList({info.value("Filter/Filtertype").toString(), info.value("Filter/LowCutOff-Frequency").toString(),
+                              info.value("Filter/HighCutOff-Frequency").toString()}), band);
         copies[i] = r.unit.root.read(dir + "LE_sound.wav");
         QCOMPARE(copies[i], r.unit.root.read("/home/root/meas/wav_temp/LE_sound.wav"));
         QVERIFY(copies[i].endsWith(sounds[i]));

@@ -1,5 +1,6 @@
 // The stored-measurement browser and its rename and delete dialog, on
 // directories prepared in the test root.
+#include "Hardware/massstorage.h"
 #include "Management/measmanagement.h"
 #include "Tools/measurements.h"
 #include "Tools/virtualkeyboard.h"
@@ -204,22 +205,47 @@ void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()
     QCOMPARE(r.table->currentRow(), 1);
     QCOMPARE(nameIn(r.unit.root, "PP_20160412_093015_Hydrant 4"), QString("Hydrant 4"));
 
+    // Each delete: the answer to the question, the warning that follows it,
+    // the rows left and the one selected.
+    const QString hydrant4 = "PP_20160412_093015_Hydrant 4";
     const struct {
+        bool lent;  // the data partition, to a PC
         const char* answer;
+        const char* warning;
         QStringList left;
-    } deletes[] = {{"butRight", {"newer", "Hydrant 4", "link"}},  // No
-                   {"butMiddle", {"newer", "link"}},               // Yes
-                   {"butMiddle", {"newer"}}};                      // Yes, to the link that moved up
+        int row;
+        QString selected;
+    } deletes[] = {{false, "butRight", nullptr, {"newer", "Hydrant 4", "link"}, 1, hydrant4},  // No
+                   {true, "butMiddle", "TheMeasurementCouldNotBeDeleted", {"newer", "Hydrant 4", "link"}, 1, hydrant4},
+                   {false, "butMiddle", nullptr, {"newer", "link"}, 1, link},  // Yes
+                   // Yes, to the link that moved up into the last row.
+                   {false, "butMiddle", nullptr, {"newer"}, 0, "LE_20160101_000000_newer"}};
+    // A delete that misbehaves may warn where no answer waits.
+    ModalWatchdog watchdog;
     for (const auto& d : deletes) {
-        const char* answer = d.answer;
-        ModalHelper::onModal("MessageDialog", [answer](QWidget* m) { click(m, answer); });
+        QString warned;
+        ModalHelper::onModal("MessageDialog", [&d, &warned](QWidget* m) {
+            if (d.warning)
+                ModalHelper::onModal("MessageDialog", [&warned](QWidget* w) {
+                    warned = w->findChild<QLabel*>("labelInfotext")->text();
+                    click(w, "butMiddle");
+                });
+            click(m, d.answer);
+        });
         ModalHelper::onModal("MeasManagementEdit", [](QWidget* e) {
             click(e, "butDelete");
             if (e->isVisible())  // No leaves the dialog open
                 click(e, "butMenuBack");
         });
+        if (d.lent)
+            QCOMPARE(MassStorage::lend(), MassStorage::Loan::Lent);
         click(r.browser, "butMenuEdit");
+        if (d.lent)
+            QVERIFY(MassStorage::takeBack());
         QCOMPARE(r.column(3), d.left);
+        QCOMPARE(warned, d.warning ? QCoreApplication::translate("MeasManagement", d.warning) : QString());
+        QCOMPARE(r.table->currentRow(), d.row);
+        QCOMPARE(r.browser->getSelectedMeasurementDir(), d.selected);
     }
     QCOMPARE(r.unit.root.read("/home/root/outside/keep.wav"), QByteArray("RIFF"));
     QCOMPARE(log.count("No matching signal"), 0);  // the dialog's form wires every slot it inherits

@@ -4,6 +4,7 @@
 // there at all: the same name twice in a second, a full file system, a
 // process killed while it saves.
 #include "Hardware/gps.h"
+#include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
 #include "Tools/measurements.h"
 #include "Mainmenu/pressurefiles.h"
@@ -448,6 +449,8 @@ private slots:
         QTest::newRow("file in place") << kMeas + dir << 0 << "0 | " + dir + ",LE_20160412_093016_x,LE_20160412_093016_x/info.ini";
         QTest::newRow("failing copy") << kWav + "LE_sound.wav/" << 0 << failed;
         QTest::newRow("type 7") << "" << 7 << "0 | ";
+        // Lent: refused, and so is the pressure screen's save, which only the entry stops.
+        QTest::newRow("lent to a PC") << "lent" << 0 << failed + "-2 | ";
     }
 
 
@@ -456,11 +459,18 @@ private slots:
         QFETCH(QString, trap);
         QFETCH(int, type);
         TestUnit unit;
-        if (trap.endsWith('/'))
+        const bool lent = trap == "lent";
+        if (lent)
+            QCOMPARE(MassStorage::lend(), MassStorage::Loan::Lent);
+        else if (trap.endsWith('/'))
             QDir().mkpath(unit.root.path(trap));
         else if (!trap.isEmpty())
             unit.root.write(trap, "file");
-        const QString outcome = save(type, "x");
+        QString outcome = save(type, "x");
+        if (lent) {
+            outcome += " | " + QString::number(saveKind(5, "x").code);
+            QVERIFY(MassStorage::takeBack());
+        }
         QTEST(outcome + " | " + tree(unit).join(','), "outcome");
     }
 

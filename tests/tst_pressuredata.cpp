@@ -64,6 +64,10 @@ void TestPressureData::conversionAndCalibration()
     for (float v : d.add(5, "199 E65 fff xyz ").values)
         bar << QString::number(v, 'f', 2);
     QCOMPARE(bar.join(' '), QString("0.00 25.00 28.13 0.00"));  // no upper limit; bad: 0; missing: none
+    // The line's trailing blank trimmed: the last group is whole all the same.
+    const QVector<float> trimmed = d.add(4, "199 E65 fff 3A5").values;
+    QCOMPARE(trimmed.size(), 4);
+    QCOMPARE(QString::number(trimmed.last(), 'f', 2), QString("4.00"));
     for (const char* bad : {"-1f ", " 1f ", "1f", "0x1 "})
         QVERIFY2(PressureData::adcValue(bad, 0) == 0, bad);
     QCOMPARE(PressureData::adcValue("abc", qint64(INT_MAX)), 0);

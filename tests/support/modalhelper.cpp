@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -103,6 +104,35 @@ QWidget* ModalCloser::top()
 }
 
 ModalCloser::~ModalCloser()
+{
+    delete m_timer;
+}
+
+ModalWatchdog::ModalWatchdog(int graceMs)
+    : m_timer(new QTimer)
+{
+    QObject::connect(m_timer, &QTimer::timeout, [this, graceMs] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w != m_top) {
+            m_top = w;
+            m_topSince.start();
+            return;
+        }
+        if (!w || m_topSince.elapsed() < graceMs)
+            return;
+        QStringList texts;
+        for (const QLabel* label : w->findChildren<QLabel*>())
+            if (label->isVisibleTo(w) && !label->text().isEmpty())
+                texts << label->text();
+        const QString seen = QString("%1: %2").arg(w->metaObject()->className(), texts.join(" / "));
+        m_top = nullptr;
+        closeModal(w);
+        QTest::qFail(qPrintable("unanswered dialog closed - " + seen), __FILE__, __LINE__);
+    });
+    m_timer->start(50);
+}
+
+ModalWatchdog::~ModalWatchdog()
 {
     delete m_timer;
 }

@@ -59,4 +59,22 @@ private:
     QElapsedTimer m_inactiveSince;
 };
 
+// While it lives, a modal dialog left on top for `graceMs` with nothing
+// acting on it (a warning the test did not expect) is closed and fails the
+// running test at once, named by its class and texts; without it such a
+// dialog would hold the test until ctest's time-out.
+class ModalWatchdog
+{
+public:
+    explicit ModalWatchdog(int graceMs = 3000);
+    ~ModalWatchdog();
+    ModalWatchdog(const ModalWatchdog&) = delete;
+    ModalWatchdog& operator=(const ModalWatchdog&) = delete;
+
+private:
+    QTimer* m_timer;
+    QPointer<QWidget> m_top;
+    QElapsedTimer m_topSince;
+};
+
 #endif
