@@ -62,10 +62,7 @@ private:
     void release()
     {
         const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) {
-            ::close(fd);
-            ++m_released;
-        }
+        m_released += fd >= 0 && ::close(fd) == 0;
     }
     QByteArray m_path;
     bool m_made = false;
@@ -74,23 +71,11 @@ private:
     std::thread m_thread;
 };
 
-// A file of the PC, out of every device root.
-QString pcFile()
+// A folder of the PC, out of every device root.
+QString pc()
 {
-    static QTemporaryDir pc;
-    return pc.filePath("file");
-}
-
-bool writePcFile(const QByteArray& text)
-{
-    QFile f(pcFile());
-    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
-}
-
-QByteArray readPcFile()
-{
-    QFile f(pcFile());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    static QTemporaryDir dir;
+    return dir.path();
 }
 
 // `kind` in place of the file at a unit path: "fifo", "device" (a link to
@@ -107,14 +92,13 @@ bool putHostile(const TestRoot& root, const QString& unitPath, const QString& ki
     if (kind == "device")
         return QFile::link("/dev/zero", path);
     if (kind == "outside")
-        return writePcFile(kInfo) && QFile::link(pcFile(), path);
+        return DeviceTree::writeText(pc(), "/file", kInfo) && QFile::link(pc() + "/file", path);
     return QDir().mkpath(path) && root.write(unitPath + "/keep", "x");
 }
 
 QString infoText(QWidget* dialog)
 {
-    auto* label = dialog->findChild<QLabel*>("labelInfotext");
-    return label ? label->text() : QString();
+    return dialog->findChild<QLabel*>("labelInfotext")->text();
 }
 
 }
@@ -191,7 +175,7 @@ void TestHostileFiles::storedEntries()
     QCOMPARE(contents(), before);
     QCOMPARE(StoredMeasurement::remove(dir).outcome, StoredMeasurement::Result::Done);
     QVERIFY(!QFileInfo::exists(StoredEntries::path(unit.root, dir)));
-    QCOMPARE(readPcFile(), hostile == "outside" ? kInfo : readPcFile());
+    QVERIFY(hostile != "outside" || DeviceTree::readText(pc(), "/file") == kInfo);
     QCOMPARE(fifo ? fifo->released() : 0, 0);
 }
 
