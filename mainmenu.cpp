@@ -7,6 +7,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
 #include "Hardware/commandrunner.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
@@ -54,6 +55,9 @@ const int kPowerDownDelayMs = 3000;
 const int kSystemInfoIntervalMs = 60000;
 const char* const kSystemInfoFile = "/media/vq4100/systemInfo.txt";
 const char* const kErrorInfoFile = "/media/vq4100/errorInfo.txt";
+
+// Far above any translation of the program's texts.
+const qint64 kMaxLanguageFileBytes = 16 * 1024 * 1024;
 
 // The language files, by language number 1..26.
 const char* const kLanguageFiles[26] = {
@@ -826,9 +830,11 @@ void MainMenu::on_butTestMenu_clicked()
 void MainMenu::loadLanguageFile(QString fileName)
 {
     const QString massStorageFile = DeviceLayer::path(QString("/media/vq4100/%1").arg(fileName));
-    QFile file(massStorageFile);
-    if (file.open(QIODevice::ReadOnly)) {
-        file.close();
+    // Looked at first: whatever a PC left under the name must not hold up the start.
+    const QString why = DeviceFile::readProblem(massStorageFile, kMaxLanguageFileBytes);
+    if (!why.isEmpty() && !DeviceFile::isMissing(massStorageFile))
+        qDebug().noquote() << "Language file on mass storage not read:" << massStorageFile << "-" << why;
+    if (why.isEmpty()) {
         if (translator.load(massStorageFile)) {
             qDebug() << "Load language file from mass storage" << massStorageFile;
             return;
@@ -867,21 +873,19 @@ bool appendLatin1(const char* unitPath, const QString& text)
 {
     if (!MassStorage::mayWrite(unitPath))
         return false;
-    QFile file(DeviceLayer::path(unitPath));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        qDebug() << "Could not open file:" << unitPath;
+    QString why;
+    const int fd = DeviceFile::openForAppending(DeviceLayer::path(unitPath), &why);
+    if (fd < 0) {
+        qDebug().noquote() << "Could not open file:" << unitPath << "-" << why;
         return false;
     }
-    const qint64 before = file.size();
-    const QByteArray bytes = text.toLatin1();
-    if (file.write(bytes) == bytes.size())
+    if (DeviceFile::appendWhole(fd, text.toLatin1(), &why))
         return true;
-    file.resize(before);
     // A full partition stays full: once per run is enough.
     static QSet<QByteArray> s_logged;
     if (!s_logged.contains(unitPath)) {
         s_logged.insert(unitPath);
-        qDebug() << "Could not write file, line dropped:" << unitPath << file.errorString();
+        qDebug().noquote() << "Could not write file, line dropped:" << unitPath << "-" << why;
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "analoginputworker.h"
 #include "idlepriority.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 
 #include <QAudioInput>
@@ -15,8 +16,6 @@ namespace {
 
 const char* const kRecordingDir = "/home/root/meas/wav_temp/";
 const char* const kSoundServerSocket = "/var/lib/sim/pulse/native";
-// Recordings are 320 kB; this only keeps a stray huge file from filling memory.
-const qint64 kMaxPlaybackBytes = 64 * 1024 * 1024;
 
 AudioWorker* g_audioWorker = nullptr;
 
@@ -234,14 +233,15 @@ int BackgroundRecording::startAudioPlayback(QString filename)
         qDebug() << "startAudioPlayback: not initialised";
         return -1;
     }
-    // Read-only, so a missing file is never created.
-    QFile file(DeviceLayer::path(filename));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Cannot open file:" << file.fileName();
+    // Read whole and at once: the file is never kept open, and nothing a PC
+    // left in its place (a FIFO, a device) can stop this thread.
+    const QString path = DeviceLayer::path(filename);
+    QByteArray data;
+    QString why;
+    if (!DeviceFile::read(path, AudioWorker::kMaxPlaybackBytes, &data, &why)) {
+        qDebug().noquote() << "Cannot open file:" << path << "-" << why;
         return -1;
     }
-    QByteArray data = file.read(kMaxPlaybackBytes);
-    file.close();
     // The header is not sound, nor is a frame cut short at the end: the
     // output would wait for the rest of it and never go idle.
     if (data.startsWith("RIFF"))
@@ -253,7 +253,7 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     m_playbackData->close();
     m_playbackData->setData(data);
     m_playbackData->open(QIODevice::ReadOnly);
-    qDebug() << "Playing" << file.fileName() << data.size();
+    qDebug() << "Playing" << path << data.size();
     m_audioOutput->start(m_playbackData);
     if (m_audioOutput->error() == QAudio::OpenError) {
         qDebug() << "Cannot play: no audio output" << m_Outputdevice.deviceName();
@@ -397,6 +397,13 @@ QString AudioWorker::recordingPath(const QString& name)
     if (trimmed.contains('/'))
         return QString();
     return kRecordingDir + trimmed + ".wav";
+}
+
+QString AudioWorker::playbackProblem(const QString& file)
+{
+    if (DeviceFile::isMissing(DeviceLayer::path(file)))
+        return QString();
+    return DeviceFile::readProblem(DeviceLayer::path(file), kMaxPlaybackBytes);
 }
 
 QString AudioWorker::soundServerSocket()

@@ -132,6 +132,13 @@ public:
     // The recorder, for tests; null after shutdown().
     BackgroundRecording* recorder() const { return m_backgroundRecording; }
 
+    // Recordings are 320 kB; a larger file is not played.
+    static constexpr qint64 kMaxPlaybackBytes = 16 * 1024 * 1024;
+    // Why the file at a unit path cannot be played: there, but not a regular
+    // file inside the device root within kMaxPlaybackBytes. "" for a file
+    // that can, and for a missing one (which plays as silence).
+    static QString playbackProblem(const QString& file);
+
     // "/home/root/meas/wav_temp/<name trimmed>.wav" on the unit, or "" when
     // the name would lead out of that directory.
     static QString recordingPath(const QString& name);

@@ -1,6 +1,7 @@
 #include "wavwriter.h"
 
 #include "recordingwindow.h"
+#include "Hardware/devicefile.h"
 
 #include <QDebug>
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <cerrno>
 
 namespace {
 
@@ -78,7 +81,14 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
         qDebug() << "Cannot open file:" << path << file.errorString();
         return false;
     }
-    bool ok = writeAll(file, header(format).constData(), kHeaderBytes);
+    // The system's reason of the first call that failed.
+    int error = 0;
+    const auto done = [&error](bool ok) {
+        if (!ok && error == 0)
+            error = errno;
+        return ok;
+    };
+    bool ok = done(writeAll(file, header(format).constData(), kHeaderBytes));
 
     // The limit in whole frames, so the file holds whole frames only.
     const qint64 limit = kMaxDataBytes - kMaxDataBytes % qMax(1, format.frameBytes());
@@ -89,17 +99,17 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
     while (ok && taken < chunks.size() && sum < limit) {
         const QByteArray& chunk = chunks.at(taken++);
         lastWrite = qMin<qint64>(chunk.size(), limit - sum);
-        ok = writeAll(file, chunk.constData(), lastWrite);
+        ok = done(writeAll(file, chunk.constData(), lastWrite));
         sum += chunk.size();
     }
     qDebug() << "File" << lastWrite << sum << chunks.size() - taken;
 
-    const qint64 size = ok && file.flush() ? file.size() : -1;
-    ok = size >= kHeaderBytes && patchLe32(file, 4, quint32(size - 8))
-         && patchLe32(file, 40, quint32(size - kHeaderBytes)) && file.commit();
+    const qint64 size = ok && done(file.flush()) ? file.size() : -1;
+    ok = size >= kHeaderBytes && done(patchLe32(file, 4, quint32(size - 8)))
+         && done(patchLe32(file, 40, quint32(size - kHeaderBytes))) && done(file.commit());
     if (!ok) {
         // The temporary file goes (with the object if not already); the audio stays.
-        qDebug() << "Cannot write file:" << path << file.errorString();
+        qDebug().noquote() << "Cannot write file:" << path << "-" << DeviceFile::failure(file, error);
         return false;
     }
     window.takeOldest(taken);

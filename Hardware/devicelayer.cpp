@@ -1,12 +1,42 @@
 #include "devicelayer.h"
 #include "deviceroot.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 
 namespace DeviceLayer {
+
+namespace {
+
+#ifndef VQ_TARGET_BUILD
+// Below a device file: nothing there can be opened or created, not even by
+// root, so a host build without a device never reaches the PC's own files.
+const char kNowhere[] = "/dev/null/no-device-root";
+
+// The root, or "" while it is no device tree (said once for each value).
+QString usableRoot()
+{
+    static QMutex mutex;
+    static QString refused;
+    const QString r = root();
+    const QString problem = DeviceRoot::problem(r);
+    QMutexLocker lock(&mutex);
+    if (problem.isEmpty()) {
+        refused.clear();
+        return r;
+    }
+    if (refused != problem) {
+        refused = problem;
+        qWarning().noquote() << "No device root:" << problem << "- no device path can be opened";
+    }
+    return QString();
+}
+#endif
+
+}
 
 QString root()
 {
@@ -48,10 +78,12 @@ QString path(const QString& unitPath)
 {
     if (!unitPath.startsWith('/'))
         return unitPath;
-    const QString r = root();
-    if (r.isEmpty())
-        return unitPath;
-    return r + unitPath;
+#ifdef VQ_TARGET_BUILD
+    return unitPath;
+#else
+    const QString r = usableRoot();
+    return (r.isEmpty() ? QLatin1String(kNowhere) : r) + unitPath;
+#endif
 }
 
 QByteArray nativePath(const char* unitPath)
@@ -61,10 +93,16 @@ QByteArray nativePath(const char* unitPath)
 
 QString unitPath(const QString& mappedPath)
 {
-    const QString r = root();
-    if (r.isEmpty() || !mappedPath.startsWith(r + '/'))
+#ifdef VQ_TARGET_BUILD
+    return mappedPath;
+#else
+    QString r = usableRoot();
+    if (r.isEmpty())
+        r = QLatin1String(kNowhere);
+    if (!mappedPath.startsWith(r + '/'))
         return mappedPath;
     return mappedPath.mid(r.size());
+#endif
 }
 
 namespace {

@@ -26,6 +26,9 @@ QString rootProblem();
 // "/home/root/settings.ini" -> "<root>/home/root/settings.ini", always: a
 // unit path that happens to begin with the root's own path is still a unit
 // path. Relative paths and resource paths (":/...") are returned unchanged.
+// A host build without a device tree (DEVICE_ROOT unset, missing, or not
+// made by devsim) maps every unit path to one that cannot be opened or
+// created, and says so once in the log.
 QString path(const QString& unitPath);
 QByteArray nativePath(const char* unitPath);
 

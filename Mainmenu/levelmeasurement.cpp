@@ -4,10 +4,12 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
+#include "Tools/messagedialog.h"
 #include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
@@ -210,15 +212,20 @@ void Levelmeasurement::on_butMenuSave_clicked()
 {
     // Muted and the accessory told even when already muted.
     muteAudioPath(true, true);
-    saveMeasurement(0, [this](MeasInfoStructure* info) {
-        // Whole when it returns: the copy the store makes is this save's sound.
-        storeSound(kSoundName);
+    bool withSound = true;
+    const bool stored = saveMeasurement(0, [this, &withSound](MeasInfoStructure* info) {
+        // Whole when it returns: the copy the store makes is this save's
+        // sound. One that could not be stored is gone, so that no earlier
+        // recording goes into the entry in its place.
+        withSound = storeSound(kSoundName);
         m_readout.fill(info, m_fft);
         // No filter while there is no codec to read it from.
         info->filterLowCutOff = 0;
         info->filterHighCutOff = 4000;
         info->filterType = 0;
     });
+    if (stored && !withSound)
+        MessageDialog::showWarningText(this, Measurements::storedWithoutSoundText());
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()
@@ -349,13 +356,15 @@ QString Levelmeasurement::storedSound() const
 
 void Levelmeasurement::on_butMenuStoredPlay_clicked()
 {
+    if (!isPlayable(storedSound()))
+        return;
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
     // Checked first: a player loads the media backend, which nothing needs
     // without a file.
     const QString file = DeviceLayer::path(storedSound());
-    if (!QFileInfo(file).isFile()) {
+    if (DeviceFile::isMissing(file)) {
         qDebug() << "Levelmeasurement: no recording" << storedSound();
         return;
     }

@@ -275,6 +275,16 @@ void MeasurementFrame::startPlayback(const QString& file)
     m_playing = true;
 }
 
+bool MeasurementFrame::isPlayable(const QString& file)
+{
+    const QString why = AudioWorker::playbackProblem(file);
+    if (why.isEmpty())
+        return true;
+    qDebug().noquote() << "Recording not played:" << file << "-" << why;
+    MessageDialog::showWarningText(this, Measurements::cannotPlayText());
+    return false;
+}
+
 void MeasurementFrame::stopPlayback()
 {
     if (!m_playing)
@@ -408,20 +418,20 @@ bool MeasurementFrame::askMeasurementName(QString* name)
     return true;
 }
 
-void MeasurementFrame::saveMeasurement(int type,
+bool MeasurementFrame::saveMeasurement(int type,
                                        const std::function<void(MeasInfoStructure*)>& fill)
 {
     if (!m_muted)
         muteAudioPath(true, true);
     QString name;
     if (!askMeasurementName(&name))
-        return;
+        return false;
     auto info = std::make_unique<MeasInfoStructure>();
     fill(info.get());
     if (m_audioCodec)
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
                                 &info->filterType);
-    MeasurementData()->storeMeasurement(type, name, *info);
+    return MeasurementData()->storeMeasurement(type, name, *info) == 0;
 }
 
 MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)

@@ -140,6 +140,10 @@ protected:
     // Playback of a recording (a path on the unit); deactivate() stops what
     // is playing, also a screen's own player (its override).
     void startPlayback(const QString& file);
+    // Asked before a playback: false, logged and told to the operator, when
+    // the file is there but cannot be played (AudioWorker::playbackProblem());
+    // a missing one plays as silence.
+    bool isPlayable(const QString& file);
     virtual void stopPlayback();
 
     // -- Mute ---------------------------------------------------------------
@@ -174,8 +178,8 @@ protected:
     bool askMeasurementName(QString* name);
     // The save every screen makes: muted first (through the screen's own
     // mute), the name asked; only when given, the record filled by `fill`,
-    // the codec's band added and stored as `type`.
-    void saveMeasurement(int type, const std::function<void(MeasInfoStructure*)>& fill);
+    // the codec's band added and stored as `type`. True when it was stored.
+    bool saveMeasurement(int type, const std::function<void(MeasInfoStructure*)>& fill);
 
     // -- Leaving ------------------------------------------------------------
     // leave(): the screen's own leaveSteps() first, then muteOnLeave(),

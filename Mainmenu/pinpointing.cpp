@@ -479,15 +479,17 @@ void Pinpointing::on_butStartStop_clicked()
 
 void Pinpointing::on_butMenuStoredPlay_clicked()
 {
+    // The directory name as listed: a name typed with two blanks is a
+    // directory with two blanks.
+    const QString file = storedDirectory() + QString("/PP_Sound_%1.wav").arg(m_points.currentStep());
+    if (!isPlayable(file))
+        return;
     if (m_audioCodec)
         m_audioCodec->setRouting(1);
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
-    // The directory name as listed: a name typed with two blanks is a
-    // directory with two blanks.
-    startPlayback(storedDirectory()
-                  + QString("/PP_Sound_%1.wav").arg(m_points.currentStep()));
+    startPlayback(file);
     showSymbol("Start");
 }
 

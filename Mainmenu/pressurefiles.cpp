@@ -1,4 +1,5 @@
 #include "pressurefiles.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
@@ -7,6 +8,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
@@ -51,8 +53,14 @@ bool makeTempDir()
 {
     if (!MassStorage::mayWrite(kTempDir))
         return false;
-    const QString dir = DeviceLayer::path(QLatin1String(kTempDir));
-    if (QDir(dir).exists() || QDir().mkdir(dir))
+    const QString dir = QDir::cleanPath(DeviceLayer::path(QLatin1String(kTempDir)));
+    // A link in its place would have the live files written and deleted
+    // wherever it points: it goes, as a link, for a real folder.
+    if (QFileInfo(dir).isSymLink()) {
+        qDebug() << "PressureSensor: a link in place of" << kTempDir << "is replaced by a folder";
+        DeviceFile::removeTree(dir);
+    }
+    if (QFileInfo(dir).isDir() || QDir().mkdir(dir))
         return true;
     qDebug() << "PressureSensor: could not create" << kTempDir;
     return false;
@@ -62,17 +70,17 @@ static bool append(const char* unitPath, const QString& text)
 {
     if (!MassStorage::mayWrite(unitPath))
         return false;
-    QFile f(DeviceLayer::path(QLatin1String(unitPath)));
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug() << "Could not open file:" << unitPath;
+    QString why;
+    const int fd = DeviceFile::openForAppending(DeviceLayer::path(QLatin1String(unitPath)), &why);
+    if (fd < 0) {
+        qDebug().noquote() << "Could not open file:" << unitPath << "-" << why;
         return false;
     }
-    const QByteArray bytes = text.toLatin1();
-    const bool whole = f.write(bytes) == bytes.size() && f.flush();
-    f.close();
-    if (!whole)
-        qDebug() << "Could not write file:" << unitPath;
-    return whole;
+    if (!DeviceFile::appendWhole(fd, text.toLatin1(), &why)) {
+        qDebug().noquote() << "Could not write file:" << unitPath << "-" << why;
+        return false;
+    }
+    return true;
 }
 
 bool appendBlock(const PressureData::Block& block, const PressureData& data)
@@ -86,7 +94,7 @@ bool appendBlock(const PressureData::Block& block, const PressureData& data)
 
 void removeLive()
 {
-    if (!MassStorage::mayWrite(kTempDir))
+    if (!makeTempDir())
         return;
     QFile::remove(DeviceLayer::path(QLatin1String(kHighRes)));
     QFile::remove(DeviceLayer::path(QLatin1String(kLowRes)));

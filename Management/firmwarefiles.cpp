@@ -1,4 +1,5 @@
 #include "firmwarefiles.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Tools/wholefile.h"
 
@@ -76,6 +77,10 @@ const char* problem(const File& file)
     const QFileInfo info(DeviceLayer::path(sourcePath(file)));
     if (!info.isFile())
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileIsNoLongerOnTheDataPartition");
+    if (const QString why = DeviceFile::readProblem(info.filePath(), info.size()); !why.isEmpty()) {
+        qDebug().noquote() << "Firmware: cannot read" << file.name << "-" << why;
+        return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileCannotBeRead");
+    }
     if (file.version.isEmpty())
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileNameHoldsNoUsableVersion");
     if (info.size() == 0)
@@ -90,13 +95,10 @@ const char* readAccessoryImage(const File& file, QByteArray* image)
     image->clear();
     if (const char* why = problem(file))
         return why;
-    QFile in(DeviceLayer::path(sourcePath(file)));
-    if (!in.open(QIODevice::ReadOnly))
-        return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileCannotBeRead");
-    // One byte more than allowed tells a file that grew since it was checked.
-    *image = in.read(kMaxAccessoryBytes + 1);
-    if (image->isEmpty() || image->size() > kMaxAccessoryBytes || !in.atEnd()) {
-        qDebug() << "Firmware: accessory file changed while read" << file.name << image->size();
+    QString why;
+    if (!DeviceFile::read(DeviceLayer::path(sourcePath(file)), kMaxAccessoryBytes, image, &why)
+        || image->isEmpty()) {
+        qDebug().noquote() << "Firmware: accessory file not read" << file.name << "-" << why;
         image->clear();
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileCannotBeRead");
     }

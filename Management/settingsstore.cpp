@@ -1,4 +1,5 @@
 #include "settingsstore.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 int g_debugFeatures = 0;
 
@@ -66,17 +69,21 @@ int offeredOr(const QVector<int>& offered, int seconds, int fallback)
 
 }
 
+bool SettingsStore::isStoreKey(const QString& key)
+{
+    if (std::find(std::begin(kValueKeys), std::end(kValueKeys), key) != std::end(kValueKeys))
+        return true;
+    return std::any_of(std::begin(kDialogFlags), std::end(kDialogFlags), [&key](const Flag& f) {
+        return key == QLatin1String("Dialogconfiguration/") + QLatin1String(f.key);
+    });
+}
+
 // An existing file that cannot be read must not be replaced: it may hold every
 // setting of the unit (a transient fault, a service copy in progress).
 bool SettingsStore::fileBlocksStore() const
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    if (!QFileInfo::exists(path))
-        return false;
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly))
-        return false;
-    return true;
+    return !DeviceFile::isMissing(path) && !DeviceFile::readProblem(path, kMaxFileBytes).isEmpty();
 }
 
 // A store killed between writing its temporary file and the rename leaves
@@ -93,40 +100,42 @@ void SettingsStore::removeStoreLeftovers()
     }
 }
 
-// A file QSettings cannot parse, or one without any of the store's keys
-// (empty, garbage), would read as zeros everywhere and be stored back so. It
-// is kept aside (the newest only) and counts as missing.
+// A file QSettings cannot parse or must not parse (a typed value, which it
+// would decode at any cost), one without any of the store's keys (empty,
+// garbage) or a huge one would read as zeros everywhere and be stored back
+// so. It is kept aside (the newest only) and counts as missing. What cannot
+// be read (not a file, no access) stays where it is.
 bool SettingsStore::setAsideIfUnusable()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    if (!QFileInfo(path).isFile())
+    if (DeviceFile::isMissing(path))
         return false;
-    {
-        QFile readable(path);
-        if (!readable.open(QIODevice::ReadOnly))
-            return false;
-    }
-    {
+    const QFileInfo file(path);
+    QString why;
+    if (file.isFile() && file.size() > kMaxFileBytes)
+        why = QString("holds %1 bytes").arg(file.size());
+    else if (!DeviceFile::readProblem(path, kMaxFileBytes).isEmpty())
+        return false;
+    else
+        why = DeviceFile::iniProblem(path, kMaxFileBytes);
+    if (why.isEmpty()) {
         QSettings s(path, QSettings::IniFormat);
         const QStringList keys = s.allKeys();
-        if (s.status() != QSettings::FormatError) {
-            for (const QString& key : keys) {
-                if (std::find(std::begin(kValueKeys), std::end(kValueKeys), key) != std::end(kValueKeys))
-                    return false;
-                for (const Flag& f : kDialogFlags) {
-                    if (key == QLatin1String("Dialogconfiguration/") + QLatin1String(f.key))
-                        return false;
-                }
-            }
-        }
+        if (s.status() == QSettings::FormatError)
+            why = "does not parse";
+        else if (std::none_of(keys.begin(), keys.end(), isStoreKey))
+            why = "holds none of the store's keys";
+        else
+            return false;
     }
     const QString aside = path + ".bad";
-    QFile::remove(aside);
-    if (!QFile::rename(path, aside)) {
-        qDebug() << "Unusable settings file could not be set aside:" << path;
+    DeviceFile::removeTree(aside);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
+        qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-"
+                           << DeviceFile::systemError(errno);
         return false;
     }
-    qDebug() << "Unusable settings file kept as" << aside;
+    qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
     return true;
 }
 
@@ -275,12 +284,11 @@ void SettingsStore::start()
 {
     removeStoreLeftovers();
     setAsideIfUnusable();
-    QFile file(DeviceLayer::path(kSettingsFile));
-    if (!file.open(QIODevice::ReadOnly)) {
-        file.close();
-        if (QFileInfo::exists(file.fileName())) {
+    const QString file = DeviceLayer::path(kSettingsFile);
+    if (const QString why = DeviceFile::readProblem(file, kMaxFileBytes); !why.isEmpty()) {
+        if (!DeviceFile::isMissing(file)) {
             // Keep the file for the service engineer; run on defaults.
-            qDebug() << "Settings file cannot be read, using defaults:" << file.fileName();
+            qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << why;
             setDefaultValues();
             return;
         }

@@ -16,6 +16,8 @@ class SettingsStore
 {
 public:
     static const char* const kSettingsFile;
+    // Far above what the store writes; a larger file is not read.
+    static constexpr qint64 kMaxFileBytes = 256 * 1024;
 
     // Start-up: removes what an interrupted store left, sets an unusable
     // file aside, writes the defaults where there is no file, then loads.
@@ -158,6 +160,7 @@ private:
     bool fileBlocksStore() const;
     static void removeStoreLeftovers();
     static bool setAsideIfUnusable();
+    static bool isStoreKey(const QString& key);
 };
 
 #endif

@@ -1,4 +1,5 @@
 #include "storedmeasurement.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Tools/measurements.h"
@@ -76,42 +77,37 @@ bool isPresent(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
-// Links and files are unlinked where they lie; only real directories are
-// entered.
-bool removeTree(const QString& path)
+// Why the name in the entry's info.ini cannot be rewritten; "" when it can,
+// or when the entry holds no info.ini. Nothing is written through a link, and
+// the library would write a broken file back as far as it understood it.
+QString nameFileProblem(const QString& dir)
 {
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isDir())
-        return QFile::remove(path);
-    bool removed = true;
-    const QStringList names =
-        QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names)
-        removed = removeTree(path + QLatin1Char('/') + name) && removed;
-    return QDir().rmdir(path) && removed;
+    const QString info = dir + QLatin1String("/info.ini");
+    if (QFileInfo(dir).isSymLink())
+        return "the entry is a link";
+    if (!QFileInfo(dir).isDir() || DeviceFile::isMissing(info))
+        return QString();
+    if (QFileInfo(info).isSymLink())
+        return "info.ini is a link";
+    if (const QString why = DeviceFile::iniProblem(info, Measurements::kMaxInfoBytes); !why.isEmpty())
+        return "info.ini " + why;
+    if (QSettings(info, QSettings::IniFormat).status() != QSettings::NoError)
+        return "info.ini does not parse";
+    return QString();
 }
 
-// info.ini is rewritten only when it is a plain file of sensible size inside
-// the entry; anything else stays as it is.
+// After nameFileProblem() found nothing against it.
 bool writeName(const QString& dir, const QString& name)
 {
     const QFileInfo info(dir + QLatin1String("/info.ini"));
-    if (QFileInfo(dir).isSymLink() || info.isSymLink() || !info.isFile() || !info.isReadable()
-        || info.size() >= StoredMeasurement::kMaxInfoFileBytes) {
-        qDebug() << "MeasManagement: info.ini left as it is:" << info.filePath();
+    if (!info.exists())
         return true;
-    }
     // The list is ordered by the directory's time: rewriting the file inside
     // must not move the entry to the top.
     const QByteArray nativeDir = QFile::encodeName(dir);
     struct stat before {};
     const bool timed = ::stat(nativeDir.constData(), &before) == 0;
     QSettings settings(info.filePath(), QSettings::IniFormat);
-    // The library would rewrite a broken file as far as it understood it.
-    if (settings.status() != QSettings::NoError) {
-        qDebug() << "MeasManagement: info.ini left as it is, it does not read:" << info.filePath();
-        return true;
-    }
     settings.setValue("Measurementinfo/Measurementname", name);
     settings.sync();
     if (timed) {
@@ -202,6 +198,8 @@ StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, cons
         return outcome(Result::Refused, kNameInUse, dirName);
     if (!MassStorage::mayWrite(kWriter))
         return failed(kNotRenamed, dirName, "the partition is lent, not renamed:");
+    if (const QString why = nameFileProblem(mapped(dirName)); !why.isEmpty())
+        return failed(kNotRenamed, dirName, why + ", not renamed:");
     if (!QDir(mapped(QString())).rename(dirName, newName))
         return failed(kNotRenamed, dirName, "rename refused:");
     qDebug() << "MeasManagement: renamed" << dirName << "to" << newName;
@@ -219,7 +217,7 @@ StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)
         return failed(kNoLongerExists, dirName, "gone before deleting:");
     if (!MassStorage::mayWrite(kWriter))
         return failed(kNotDeleted, dirName, "the partition is lent, not deleted:");
-    if (!removeTree(path))
+    if (!DeviceFile::removeTree(path))
         return failed(kNotDeleted, dirName, "not deleted, or only in part:");
     qDebug() << "MeasManagement: deleted" << dirName;
     return outcome(Result::Done, nullptr, QString());

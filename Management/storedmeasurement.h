@@ -13,8 +13,6 @@
 class StoredMeasurement
 {
 public:
-    static constexpr qint64 kMaxInfoFileBytes = 64 * 1024;
-
     // What a change did; `error` is the text for the operator ("" when none).
     struct Result {
         enum Outcome { Done, Refused, Failed };
@@ -42,7 +40,9 @@ public:
     // a directory whose info.ini can be read.
     static QString openProblem(const QString& dirName);
     // Prefix, date and time are kept; the typed name is cleaned by the
-    // store's rule. Empty names and names in use are refused.
+    // store's rule. Empty names and names in use are refused, and so is an
+    // entry whose info.ini cannot take the new name (a link, not a file, too
+    // large, a typed value, broken), before anything is renamed.
     static Result rename(const QString& dirName, const QString& typedName);
     static Result remove(const QString& dirName);
 

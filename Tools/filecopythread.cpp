@@ -1,5 +1,6 @@
 #include "filecopythread.h"
 
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "wholefile.h"
 
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <vector>
 
 FileCopyThread::FileCopyThread(QObject* parent)
@@ -59,11 +61,9 @@ bool FileCopyThread::copyFile(QString sourceFile, QString targetFile)
 // storage, a source that shrinks) leaves an old target as it was.
 bool FileCopyThread::copyInOneStep(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        qDebug() << "Copy failed, source not opened" << in.errorString();
+    QFile in;
+    if (!openSource(source, &in))
         return false;
-    }
     const QByteArray data = in.read(FileSize + 1);
     if (data.size() != FileSize) {
         qDebug() << "Error filesize is different" << FileSize << data.size();
@@ -80,11 +80,9 @@ bool FileCopyThread::copyInOneStep(const QString& source, const QString& target)
 
 bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        qDebug() << "Copy failed, source not opened" << in.errorString();
+    QFile in;
+    if (!openSource(source, &in))
         return false;
-    }
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly)) {
         qDebug() << "Copy failed, target not opened" << out.errorString();
@@ -103,7 +101,7 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
             break;
         }
         if (out.write(buffer.data(), lastRead) != lastRead) {
-            qDebug() << "Copy failed, target write at" << offset << out.errorString();
+            qDebug() << "Copy failed, target write at" << offset << DeviceFile::failure(out, errno);
             break;
         }
         written += lastRead;
@@ -117,6 +115,19 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
     if (!commit(out))
         return false;
     qDebug() << "Files copied. Size is equal" << FileSize << QFileInfo(target).size() << lastRead;
+    return true;
+}
+
+bool FileCopyThread::openSource(const QString& source, QFile* in)
+{
+    // A source swapped for a FIFO or a device since it was looked at never
+    // holds the thread up.
+    QString why;
+    const int fd = DeviceFile::openForReading(source, &why);
+    if (fd < 0 || !in->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        qDebug().noquote() << "Copy failed, source not opened" << source << "-" << why;
+        return false;
+    }
     return true;
 }
 

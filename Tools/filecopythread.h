@@ -41,6 +41,7 @@ private:
     bool copyInOneStep(const QString& source, const QString& target);
     bool copyPartwise(const QString& source, const QString& target);
     bool commit(QSaveFile& out);
+    static bool openSource(const QString& source, QFile* in);
 
     std::atomic<quint8> Progress;
     qint64 FileSize;

@@ -1,4 +1,5 @@
 #include "measuremententry.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "measurements.h"
@@ -15,7 +16,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,10 +35,7 @@ QString measDir()
     return DeviceLayer::path(QLatin1String(Measurements::dirMeas));
 }
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+using DeviceFile::systemError;
 
 // A directory's entries reach the medium before the step that relies on them.
 QString syncDirectory(const QString& dir)
@@ -72,25 +69,30 @@ int renameNew(const QString& from, const QString& to)
 
 QString copyWhole(const QString& from, const QString& to)
 {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return "cannot read " + from + ": " + in.errorString();
+    QString why;
+    const int fd = DeviceFile::openForReading(from, &why);
+    QFile in;
+    if (fd < 0 || !in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return "cannot read " + from + ": " + why;
     const qint64 size = in.size();
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
         return "cannot create " + to + ": " + out.errorString();
     qint64 copied = 0;
-    bool written = true;
-    while (written) {
+    int error = 0;
+    while (error == 0) {
         const QByteArray part = in.read(kPart);
         if (part.isEmpty())
             break;
-        written = out.write(part) == part.size();
+        if (out.write(part) != part.size())
+            error = errno ? errno : EIO;
         copied += part.size();
     }
     // Left uncommitted, the part written goes with the save file.
-    if (!written || copied != size || in.error() != QFileDevice::NoError)
-        return written ? "cannot read " + from + " whole" : "cannot write " + to + ": " + out.errorString();
+    if (error != 0)
+        return "cannot write " + to + ": " + DeviceFile::failure(out, error);
+    if (copied != size || in.error() != QFileDevice::NoError)
+        return "cannot read " + from + " whole";
     if (!commitWholeFile(out))
         return "cannot write " + to + ": " + out.errorString();
     if (QFileInfo(to).size() != size)
@@ -125,6 +127,8 @@ QString writeInfo(const QString& staging, const InfoWriter& fill)
     }
     if (const int error = renameNew(written, info))
         return "cannot name info.ini: " + systemError(error);
+    if (const QString why = DeviceFile::iniProblem(info, Measurements::kMaxInfoBytes); !why.isEmpty())
+        return "info.ini does not read back: " + why;
     const QSettings back(info, QSettings::IniFormat);
     if (back.status() != QSettings::NoError || valuesOf(back) != expected)
         return "info.ini does not read back as written";
@@ -136,7 +140,7 @@ QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>&
     QString why = writeInfo(staging, fill);
     for (auto copy = copies.cbegin(); why.isEmpty() && copy != copies.cend(); ++copy) {
         const QString source = DeviceLayer::path(copy->source);
-        if (QFileInfo::exists(source))
+        if (!DeviceFile::isMissing(source))
             why = copyWhole(source, staging + "/" + copy->fileName);
         else
             qDebug() << "Measurement: no recording" << copy->source;
@@ -198,7 +202,7 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     if (why.isEmpty())
         why = place(staging, prefix, when, cleanName, &unitDir);
     if (!why.isEmpty()) {
-        QDir(staging).removeRecursively();
+        DeviceFile::removeTree(staging);
         return failed(why);
     }
     StoreResult result;
@@ -208,11 +212,12 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
 
 int removeLeftovers()
 {
-    const QFileInfoList left = QDir(measDir()).entryInfoList({QString(kStagingPrefix) + "*"},
-                                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& dir : left) {
-        qDebug() << "Measurement: a save cut off is removed:" << dir.fileName();
-        QDir(dir.filePath()).removeRecursively();
+    // A link among them goes as a link: its target is not the store's.
+    const QStringList left = QDir(measDir()).entryList({QString(kStagingPrefix) + "*"},
+                                                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : left) {
+        qDebug() << "Measurement: a save cut off is removed:" << name;
+        DeviceFile::removeTree(measDir() + name);
     }
     return left.size();
 }

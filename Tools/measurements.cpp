@@ -1,6 +1,7 @@
 #include "measurements.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Hardware/massstorage.h"
@@ -164,17 +165,13 @@ QString infoPath(const QString& directoryName)
     return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
 }
 
-// A save that never finished leaves a directory without a readable info.ini.
-// A huge one is still the operator's to see and delete, only not to read.
-QString unreadableInfo(const QFileInfo& info)
+// A save that never finished leaves a directory without info.ini, or with an
+// empty one. Anything else there is the operator's to see and delete, even
+// when it cannot be read.
+bool isUnfinished(const QString& directory)
 {
-    if (!info.isFile())
-        return "no info.ini";
-    if (info.size() <= 0)
-        return "info.ini is empty";
-    if (!info.isReadable())
-        return "info.ini is not readable";
-    return QString();
+    const QFileInfo info(directory + "/info.ini");
+    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
 }
 
 QFileInfoList storedEntries()
@@ -185,10 +182,7 @@ QFileInfoList storedEntries()
     QFileInfoList entries = QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
                                                     QDir::Unsorted);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const QFileInfo& e) {
-                                     const QFileInfo info(e.filePath() + "/info.ini");
-                                     return e.isDir() && !unreadableInfo(info).isEmpty();
-                                 }),
+                                 [](const QFileInfo& e) { return e.isDir() && isUnfinished(e.filePath()); }),
                   entries.end());
     return entries;
 }
@@ -269,6 +263,16 @@ StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoSt
 QString Measurements::failedText()
 {
     return tr("MeasurementCouldNotBeStored");
+}
+
+QString Measurements::storedWithoutSoundText()
+{
+    return tr("MeasurementStoredWithoutRecording");
+}
+
+QString Measurements::cannotPlayText()
+{
+    return tr("RecordingCannotBePlayed");
 }
 
 int Measurements::getNumMeasurements()
@@ -380,11 +384,13 @@ QString Measurements::infoProblem(const QString& directoryName)
     if (directoryName.isEmpty() || directoryName.contains(QLatin1Char('/'))
         || directoryName.startsWith(QLatin1Char('.')))
         return "not a measurement directory";
-    const QFileInfo info(infoPath(directoryName));
-    const QString why = unreadableInfo(info);
-    if (why.isEmpty() && info.size() > kMaxInfoBytes)
-        return QString("info.ini holds %1 bytes, more than %2").arg(info.size()).arg(kMaxInfoBytes);
-    return why;
+    const QString path = infoPath(directoryName);
+    if (DeviceFile::isMissing(path))
+        return "no info.ini";
+    if (QFileInfo(path).size() == 0 && QFileInfo(path).isFile())
+        return "info.ini is empty";
+    const QString why = DeviceFile::iniProblem(path, kMaxInfoBytes);
+    return why.isEmpty() ? why : "info.ini " + why;
 }
 
 std::unique_ptr<QSettings> Measurements::openInfo(const QString& directoryName, QString* error)

@@ -66,14 +66,19 @@ public:
     StoreResult store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData);
     // What the operator is told when a save failed.
     static QString failedText();
+    // ... when a level measurement was stored without its recording.
+    static QString storedWithoutSoundText();
+    // ... when a stored recording is there but cannot be played.
+    static QString cannotPlayText();
     // Shows a failed save's error text and waits until it is closed;
     // nothing for a save that did not fail.
     static void reportFailure(const StoreResult& result);
 
     // Both make dirMeas the current directory. Entries of the five prefixes;
-    // a directory among them without a readable info.ini (missing, empty or
-    // unreadable) is a save that never finished, neither counted nor listed.
-    // One whose info.ini is too large to read is listed and counted.
+    // a directory among them without info.ini or with an empty one is a save
+    // that never finished, neither counted nor listed. One whose info.ini
+    // cannot be read (too large, not a file, a typed value) is listed and
+    // counted.
     int getNumMeasurements();
     // Directory names, newest first; equal times by name.
     QStringList getMeasurementList();
@@ -92,8 +97,10 @@ public:
 
     // Reading info.ini. openInfo() takes a directory name from the list and
     // refuses (null, `error` says why) an info.ini that is missing, empty,
-    // larger than kMaxInfoBytes or unreadable, so reading one never takes
-    // more memory than a few times that. Keys may carry their group ("Levels/Level_1").
+    // larger than kMaxInfoBytes, unreadable, not a regular file inside the
+    // device root or holding a typed value (DeviceFile::iniProblem()), so
+    // reading one never blocks nor takes more memory than a few times that.
+    // Keys may carry their group ("Levels/Level_1").
     static std::unique_ptr<QSettings> openInfo(const QString& directoryName, QString* error = nullptr);
     // Why openInfo() would refuse it; "" when it would open.
     static QString infoProblem(const QString& directoryName);

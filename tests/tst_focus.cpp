@@ -134,6 +134,8 @@ private:
 
 void TestFocus::init()
 {
+    // Gone before the next is made, so that the next is the root in force.
+    m_unit.reset();
     m_unit = std::make_unique<TestUnit>();
     MainMenu* w = m_unit->start();
     w->show();

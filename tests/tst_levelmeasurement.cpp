@@ -3,13 +3,16 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/wavwriter.h"
+#include "Hardware/devicefile.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Management/measmanagement.h"
 #include "Tools/freqspectrum.h"
+#include "Tools/measurements.h"
 #include "Tools/progressbarminmaxmarker.h"
 #include "Tools/screenstyle.h"
 #include "Tools/virtualkeyboard.h"
 #include "clickbutton.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -77,6 +80,7 @@ private slots:
     void readout();
     void tick();
     void saving();
+    void soundNotStored();
     void storedFiles();
     void replayAndBack();
 };
@@ -194,6 +198,42 @@ void TestLevelmeasurement::saving()
     click(r.screen, "butMenuSave");
     QSettings fresh(r.unit.root.path(kMeas + saved().filter("_M").value(0) + "/info.ini"), QSettings::IniFormat);
     QCOMPARE(fresh.value("Levels/Level").toString() + fresh.value("FFT/FFT-Values").toString().left(3), QString("0.0000; "));
+}
+
+// A sound that cannot be stored (its disk full): the entry holds the values
+// and no sound, not the one an earlier save left, and the operator is told.
+void TestLevelmeasurement::soundNotStored()
+{
+    Rig r;
+    auto save = [&r](const QString& name) {
+        ModalHelper::onNextModal([name](QWidget* dialog) {
+            qobject_cast<VirtualKeyboard*>(dialog)->setText(name);
+            qobject_cast<VirtualKeyboard*>(dialog)->accept();
+        });
+        click(r.screen, "butMenuSave");
+        return kMeas + QDir(r.unit.root.path(kMeas)).entryList({"LE_*_" + name}, QDir::Dirs).value(0) + "/";
+    };
+    r.screen->muteAudioPath(false, true);
+    feedRecorder(Audioworker(), QByteArray(3200, 'a'));
+    QVERIFY(r.unit.root.exists(save("first") + "LE_sound.wav"));
+    r.screen->muteAudioPath(false, true);
+    feedRecorder(Audioworker(), QByteArray(64000, 'b'));
+    LogCapture log;
+    QStringList shown;
+    ModalHelper::onModal("MessageDialog", [&shown](QWidget* d) {
+        shown << d->findChild<QLabel*>("labelInfotext")->text();
+        static_cast<QDialog*>(d)->reject();
+    });
+    QString second;
+    {
+        FullDisk full(32000);  // info.ini fits, the sound does not
+        second = save("second");
+    }
+    QVERIFY(r.unit.root.exists(second + "info.ini"));
+    QVERIFY(!r.unit.root.exists(second + "LE_sound.wav"));
+    QVERIFY(!r.unit.root.exists("/home/root/meas/wav_temp/LE_sound.wav"));
+    QCOMPARE(shown, QStringList(Measurements::storedWithoutSoundText()));
+    QCOMPARE(log.lines().filter("Cannot write file").filter(DeviceFile::systemError(EFBIG)).size(), 1);
 }
 
 // Hand-written files, opened one after the other on the same screen.

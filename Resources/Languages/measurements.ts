@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>The measurement could not be stored.
 Please check the data storage.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>The measurement was stored without its recording.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>The recording cannot be played.</translation>
+    </message>
 </context>
 </TS>

@@ -17,7 +17,9 @@ TestRoot::~TestRoot()
     // Emptied, never removed: the recording thread's sound libraries read the
     // environment at any time, and removing a variable and adding it again
     // moves the environment's table from under them. Empty reads as unset.
-    qputenv("DEVICE_ROOT", m_previousRoot);
+    // A root made after this one stays in force: what runs on it keeps it.
+    if (qgetenv("DEVICE_ROOT") == m_dir.path().toLocal8Bit())
+        qputenv("DEVICE_ROOT", m_previousRoot);
 }
 
 bool TestRoot::write(const QString& unitPath, const QByteArray& text) const

@@ -1,4 +1,5 @@
 #include "testunit.h"
+#include "Hardware/devicelayer.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
@@ -34,6 +35,9 @@ void TestUnit::setSetting(const QString& key, const QVariant& value)
 
 MainMenu* TestUnit::start()
 {
+    // The program's objects never run on the PC's own paths.
+    if (!DeviceLayer::isConfigured() || DeviceLayer::root() != root.root())
+        qFatal("TestUnit: not on its own device root: %s", qPrintable(DeviceLayer::rootProblem()));
     if (!m_window)
         m_window = new MainMenu();
     return m_window;

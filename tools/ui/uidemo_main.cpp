@@ -394,8 +394,10 @@ private:
         m_copyBar->setValue(0);
         report("copying ...");
         m_poll.start();
-        QMetaObject::invokeMethod(m_copy, "copyFile", Qt::QueuedConnection, Q_ARG(QString, source),
-                                  Q_ARG(QString, m_tmp.filePath("target.bin")));
+        // Relative: without a device root every absolute path leads nowhere.
+        QDir::setCurrent(m_tmp.path());
+        QMetaObject::invokeMethod(m_copy, "copyFile", Qt::QueuedConnection, Q_ARG(QString, "source.bin"),
+                                  Q_ARG(QString, "target.bin"));
     }
 
     QStackedWidget* m_pages = nullptr;

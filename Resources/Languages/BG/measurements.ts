@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Измерването не можа да бъде запазено.
 Проверете паметта за данни.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Измерването беше запазено без записа.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Записът не може да бъде възпроизведен.</translation>
+    </message>
 </context>
 </TS>

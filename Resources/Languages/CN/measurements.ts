@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>无法保存测量数据。
 请检查数据存储器。</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>测量数据已保存，但不含录音。</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>无法播放录音。</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Měření se nepodařilo uložit.
 Zkontrolujte prosím datovou paměť.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Měření bylo uloženo bez záznamu.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Záznam nelze přehrát.</translation>
+    </message>
 </context>
 </TS>

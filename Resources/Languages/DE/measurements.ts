@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Die Messung konnte nicht gespeichert werden.
 Bitte Datenspeicher prüfen.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Die Messung wurde ohne Aufnahme gespeichert.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Die Aufnahme kann nicht abgespielt werden.</translation>
+    </message>
 </context>
 </TS>

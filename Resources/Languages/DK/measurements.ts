@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Målingen kunne ikke gemmes.
 Kontrollér datalageret.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Målingen blev gemt uden optagelse.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Optagelsen kan ikke afspilles.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>No se pudo guardar la medición.
 Compruebe la memoria de datos.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>La medición se guardó sin su grabación.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>No se puede reproducir la grabación.</translation>
+    </message>
 </context>
 </TS>

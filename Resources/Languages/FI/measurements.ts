@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Mittausta ei voitu tallentaa.
 Tarkista datamuisti.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Mittaus tallennettiin ilman äänitystä.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Äänitystä ei voi toistaa.</translation>
+    </message>
 </context>
 </TS>

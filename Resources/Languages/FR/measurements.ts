@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>La mesure n'a pas pu être enregistrée.
 Veuillez vérifier la mémoire de données.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>La mesure a été enregistrée sans son enregistrement sonore.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>L'enregistrement ne peut pas être lu.</translation>
+    </message>
 </context>
 </TS>

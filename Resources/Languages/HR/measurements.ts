@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Mjerenje se nije moglo spremiti.
 Provjerite memoriju podataka.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Mjerenje je spremljeno bez snimke.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Snimka se ne može reproducirati.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>A mérést nem sikerült menteni.
 Kérjük, ellenőrizze az adattárolót.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>A mérés felvétel nélkül lett mentve.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>A felvétel nem játszható le.</translation>
+    </message>
 </context>
 </TS>

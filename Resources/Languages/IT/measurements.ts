@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Impossibile salvare la misura.
 Controllare la memoria dati.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>La misura è stata salvata senza la registrazione.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Impossibile riprodurre la registrazione.</translation>
+    </message>
 </context>
 </TS>

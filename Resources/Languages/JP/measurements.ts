@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>測定を保存できませんでした。
 データメモリを確認してください。</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>測定は録音なしで保存されました。</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>録音を再生できません。</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>측정을 저장할 수 없습니다.
 데이터 저장소를 확인하십시오.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>측정이 녹음 없이 저장되었습니다.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>녹음을 재생할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

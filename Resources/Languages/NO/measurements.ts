@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Målingen kunne ikke lagres.
 Kontroller datalageret.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Målingen ble lagret uten opptak.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Opptaket kan ikke spilles av.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Nie udało się zapisać pomiaru.
 Proszę sprawdzić pamięć danych.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Pomiar został zapisany bez nagrania.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Nie można odtworzyć nagrania.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Não foi possível guardar a medição.
 Verifique a memória de dados.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>A medição foi guardada sem a gravação.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Não é possível reproduzir a gravação.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Măsurarea nu a putut fi salvată.
 Verificați memoria de date.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Măsurarea a fost salvată fără înregistrare.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Înregistrarea nu poate fi redată.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Мерење није могло да се сачува.
 Проверите меморију за податке.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Мерење је сачувано без снимка.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Снимак не може да се репродукује.</translation>
+    </message>
 </context>
 </TS>

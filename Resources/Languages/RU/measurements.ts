@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Не удалось сохранить измерение.
 Проверьте память данных.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Измерение сохранено без записи.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Запись невозможно воспроизвести.</translation>
+    </message>
 </context>
 </TS>

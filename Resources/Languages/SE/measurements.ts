@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Mätningen kunde inte sparas.
 Kontrollera dataminnet.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Mätningen sparades utan inspelning.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Inspelningen kan inte spelas upp.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Meritve ni bilo mogoče shraniti.
 Preverite podatkovni pomnilnik.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Meritev je bila shranjena brez posnetka.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Posnetka ni mogoče predvajati.</translation>
+    </message>
 </context>
 </TS>

@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Meranie sa nepodarilo uložiť.
 Skontrolujte dátovú pamäť.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Meranie bolo uložené bez záznamu.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Záznam nie je možné prehrať.</translation>
+    </message>
 </context>
 </TS>

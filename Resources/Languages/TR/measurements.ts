@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Ölçüm kaydedilemedi.
 Lütfen veri belleğini kontrol edin.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Ölçüm, ses kaydı olmadan kaydedildi.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Kayıt oynatılamıyor.</translation>
+    </message>
 </context>
 </TS>

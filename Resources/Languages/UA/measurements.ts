@@ -36,5 +36,15 @@ Please check the data storage.</translatorcomment>
         <translation>Не вдалося зберегти вимірювання.
 Перевірте пам'ять даних.</translation>
     </message>
+    <message>
+        <source>MeasurementStoredWithoutRecording</source>
+        <translatorcomment>The measurement was stored without its recording.</translatorcomment>
+        <translation>Вимірювання збережено без запису.</translation>
+    </message>
+    <message>
+        <source>RecordingCannotBePlayed</source>
+        <translatorcomment>The recording cannot be played.</translatorcomment>
+        <translation>Запис неможливо відтворити.</translation>
+    </message>
 </context>
 </TS>
