@@ -1,6 +1,9 @@
 // Worked with the keys alone: after every dialog and every change of page
 // some control of what is shown holds the focus, and the frame marks it.
+#include "Management/firmwareupdate.h"
+#include "Management/measmanagementedit.h"
 #include "Tools/messagedialog.h"
+#include "clickbutton.h"
 #include "focuscheck.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -168,6 +171,7 @@ private slots:
     void init();
     void everyDialogAndPageLeavesTheFrame();
     void upAndDownReachEveryControl();
+    void destroyingQuestionsOpenOnNo();
     void focusReturnsToItsControlWhileItCan_data();
     void focusReturnsToItsControlWhileItCan();
     void touchMovesTheFrame();
@@ -229,6 +233,28 @@ void TestFocus::upAndDownReachEveryControl()
             faults << name + ": " + missing.join(", ");
     });
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestFocus::destroyingQuestionsOpenOnNo()
+{
+    const QString entry = "PP_20160412_093015_Hydrant 3";
+    QVERIFY(StoredEntries::add(m_unit->root, entry));
+    QVERIFY(m_unit->root.write("/media/vq4100/FW_VQA4100_2.0.0.vq4", "unit"));
+    QStringList focused;
+    // OK on whatever the question opens with.
+    ModalCloser ok([&](QWidget*) {
+        focused << QApplication::focusWidget()->property("text").toString();
+        key(Qt::Key_Space);
+    });
+    MeasManagementEdit edit(m_unit->window());
+    edit.setMeasurement(StoredMeasurement::fromDirName(entry));
+    click(&edit, "butDelete");
+    Firmwareupdate update(m_unit->window());
+    update.show();
+    QTest::keyClick(update.findChild<QWidget*>("listFiles"), Qt::Key_Space);
+    QCOMPARE(focused, QStringList({"No", "No"}));
+    QVERIFY(QFileInfo::exists(StoredEntries::path(m_unit->root, entry)));
+    QVERIFY(!m_unit->root.exists("/home/root/firmware/FW_VQA4100_2.0.0.vq4"));
 }
 
 void TestFocus::focusReturnsToItsControlWhileItCan_data()
