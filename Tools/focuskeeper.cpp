@@ -30,8 +30,8 @@ QWidget* neighbour(QWidget* from, bool down)
     QWidget* w = from;
     do {
         w = down ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (w->window() == window && w != window && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
-            && w->isEnabled())
+        if (w->window() == window && w != window && (w->focusPolicy() & Qt::TabFocus)
+            && w->isVisibleTo(window) && w->isEnabled())
             return w;
     } while (w != from);
     return nullptr;
@@ -138,8 +138,9 @@ void FocusKeeper::enterList(QWidget* w, Qt::FocusReason reason)
     if (!view || !view->model() || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
         return;
     const int rows = view->model()->rowCount(view->rootIndex());
+    const int row = reason == Qt::TabFocusReason ? 0 : rows - 1;
     if (rows > 0)
-        view->setCurrentIndex(view->model()->index(reason == Qt::TabFocusReason ? 0 : rows - 1, 0, view->rootIndex()));
+        view->setCurrentIndex(view->model()->index(row, 0, view->rootIndex()));
 }
 
 void FocusKeeper::watchModal(QWidget* w, QEvent::Type type)

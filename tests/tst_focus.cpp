@@ -203,7 +203,7 @@ void TestFocus::everyDialogAndPageLeavesTheFrame()
 void TestFocus::upAndDownReachEveryControl()
 {
     // Lists with rows to step through.
-    for (const char* dir : {"PP_20160412_093015_Hydrant 3", "LM_20160413_101500_Valve", "LT_20160414_120000_Night"})
+    for (const char* dir : {"PP_20160412_093015_A", "LE_20160413_101500_B", "LT_20160414_120000_C"})
         QVERIFY(StoredEntries::add(m_unit->root, dir));
     QVERIFY(m_unit->root.write("/media/vq4100/FW_VQA4100_2.0.0.vq4", "unit"));
     QVERIFY(m_unit->root.write("/media/vq4100/FW_TB9_1.05.tb9", "tb9"));
