@@ -1,5 +1,6 @@
 // Worked with the keys alone: after every dialog and every change of page
-// some control of what is shown holds the focus, and the frame marks it.
+// some control of what is shown holds the focus, and the frame marks it; Up
+// and Down reach every control; a question that destroys opens on No.
 #include "Management/firmwareupdate.h"
 #include "Management/measmanagementedit.h"
 #include "Tools/messagedialog.h"
