@@ -192,9 +192,9 @@ void Firmwareupdate::choose(QListWidgetItem* item)
 
 bool Firmwareupdate::confirmed(const FirmwareFiles::File& file)
 {
-    const bool yes = askYesNo(ui->labelTitle->text(), file.kind == FirmwareFiles::Kind::Unit
-                                                          ? tr("InstallVersionOnTheUnit").arg(file.version)
-                                                          : tr("InstallVersionOnTheTB9").arg(file.version));
+    const QString question = file.kind == FirmwareFiles::Kind::Unit ? tr("InstallVersionOnTheUnit")
+                                                                     : tr("InstallVersionOnTheTB9");
+    const bool yes = askYesNo(ui->labelTitle->text(), question.arg(file.version), Yes::Destroys);
     // Closed meanwhile: nothing starts.
     return yes && isVisible();
 }

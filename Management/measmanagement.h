@@ -14,8 +14,9 @@ class MeasManagement;
 }
 
 // The stored-measurement browser (widget 7): the stored measurements newest
-// first, with the count against the limit. Up and Down move the selection
-// (with wrap), OK or Open opens it in its screen's stored view
+// first, with the count against the limit. Up and Down move the selection,
+// past the first or last row on to the menu column, whose arrows move it
+// with wrap; OK on a row or Open opens it in its screen's stored view
 // (gotoWidget(screen, -1, 1)), Edit renames or deletes it; Back and the IO
 // key leave to the main menu. Every visit lists the directory anew and keeps
 // the selection by name.

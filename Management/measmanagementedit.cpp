@@ -65,7 +65,8 @@ void MeasManagementEdit::on_butRename_clicked()
 
 void MeasManagementEdit::on_butDelete_clicked()
 {
-    const bool yes = askYesNo(tr("Delete"), tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_dirName);
+    const bool yes = askYesNo(tr("Delete"), tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_dirName,
+                              Yes::Destroys);
     if (!stillWanted() || !yes)
         return;
     const StoredMeasurement::Result result = StoredMeasurement::remove(m_dirName);

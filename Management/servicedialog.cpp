@@ -22,10 +22,12 @@ void ServiceDialog::stepPage(int step)
         pages->setCurrentIndex((pages->currentIndex() + step + n) % n);
 }
 
-bool ServiceDialog::askYesNo(const QString& headline, const QString& text)
+bool ServiceDialog::askYesNo(const QString& headline, const QString& text, Yes yes)
 {
     MessageDialog question(this);
     question.setDialogType(MessageDialog::TypeYesNo);
+    if (yes == Yes::Destroys)
+        question.setFocusedButton(MessageDialog::ResultNo);
     question.setIcon(MessageDialog::IconQuestion);
     question.setHeadline(headline);
     question.setInfotext(text);

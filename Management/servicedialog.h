@@ -24,8 +24,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void stepPage(int step);
-    // Asks Yes or No over this dialog; true for Yes.
-    bool askYesNo(const QString& headline, const QString& text);
+    // Asks Yes or No over this dialog; true for Yes. A Yes that destroys or
+    // overwrites something opens on No: one OK too many must not do it.
+    enum class Yes { Harmless, Destroys };
+    bool askYesNo(const QString& headline, const QString& text, Yes yes = Yes::Harmless);
 };
 
 #endif

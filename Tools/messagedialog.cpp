@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QTimer>
+#include <utility>
 
 static const int kMaxAutoCloseSeconds = 86399;
 
@@ -122,6 +123,16 @@ void MessageDialog::setHeadline(QString text)
 void MessageDialog::setInfotext(QString text)
 {
     ui->labelInfotext->setText(text);
+}
+
+void MessageDialog::setFocusedButton(int result)
+{
+    const std::pair<QPushButton*, int> buttons[] = {
+        {ui->butLeft, m_leftButton}, {ui->butMiddle, m_middleButton}, {ui->butRight, m_rightButton}};
+    for (const auto& [button, code] : buttons) {
+        if (code == result && !button->isHidden())
+            button->setFocus();
+    }
 }
 
 void MessageDialog::setAutoCloseTimeout(int seconds)

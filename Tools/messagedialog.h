@@ -35,6 +35,8 @@ public:
     void setIcon(int icon);
     void setHeadline(QString text);
     void setInfotext(QString text);
+    // The button giving `result` opens with the focus (after setDialogType).
+    void setFocusedButton(int result);
     // 1..86399 s closes the dialog that long after this call; anything else
     // switches the auto-close off.
     void setAutoCloseTimeout(int seconds);

@@ -1,10 +1,15 @@
 // Worked with the keys alone: after every dialog and every change of page
-// some control of what is shown holds the focus, and the frame marks it.
+// some control of what is shown holds the focus, and the frame marks it; Up
+// and Down reach every control; a question that destroys opens on No.
+#include "Management/firmwareupdate.h"
+#include "Management/measmanagementedit.h"
 #include "Tools/messagedialog.h"
+#include "clickbutton.h"
 #include "focuscheck.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "screenwalk.h"
+#include "storedentries.h"
 #include "testunit.h"
 
 #include <QAbstractButton>
@@ -116,6 +121,48 @@ private:
     ModalCloser m_closer;
 };
 
+// The shown, enabled controls of `window`: its buttons, and whatever else
+// takes the focus by Tab.
+QList<QWidget*> shownControls(QWidget* window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() == window && w->isVisible() && w->isEnabled()
+            && (qobject_cast<QAbstractButton*>(w) || (w->focusPolicy() & Qt::TabFocus)))
+            controls << w;
+    }
+    return controls;
+}
+
+// What Down alone, and Up alone, do not reach again and again in `window`
+// from the control that has the focus (else from its first): "<control> by
+// Down" and the like. A control that keeps the focus for ever hides the rest.
+QStringList unreached(QWidget* window)
+{
+    const QList<QWidget*> controls = shownControls(window);
+    QPointer<QWidget> start = QApplication::focusWidget();
+    if (!controls.contains(start))
+        start = controls.value(0);
+    // Each control, and the rows of a list, more than once.
+    const int round = 3 * controls.size() + 12;
+    QStringList missing;
+    for (Qt::Key code : {Qt::Key_Down, Qt::Key_Up}) {
+        if (start)
+            start->setFocus(Qt::OtherFocusReason);
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 2 * round; ++i) {
+            if (i >= round)
+                reached.insert(QApplication::focusWidget());
+            key(code, window);
+        }
+        for (QWidget* c : controls) {
+            if (!reached.contains(c))
+                missing << c->objectName() + (code == Qt::Key_Down ? " by Down" : " by Up");
+        }
+    }
+    return missing;
+}
+
 }
 
 class TestFocus : public QObject
@@ -124,6 +171,8 @@ class TestFocus : public QObject
 private slots:
     void init();
     void everyDialogAndPageLeavesTheFrame();
+    void upAndDownReachEveryControl();
+    void destroyingQuestionsOpenOnNo();
     void focusReturnsToItsControlWhileItCan_data();
     void focusReturnsToItsControlWhileItCan();
     void touchMovesTheFrame();
@@ -134,7 +183,8 @@ private:
 
 void TestFocus::init()
 {
-    // Gone before the next is made, so that the next is the root in force.
+    // The unit before goes first: it takes its device root and the Bluetooth
+    // doubles' hook with it, so that the next one's are in force.
     m_unit.reset();
     m_unit = std::make_unique<TestUnit>();
     MainMenu* w = m_unit->start();
@@ -150,6 +200,63 @@ void TestFocus::everyDialogAndPageLeavesTheFrame()
         walk.screen(s);
     QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join('\n')));
     QVERIFY2(walk.dialogs > 50, qPrintable(QString::number(walk.dialogs)));
+}
+
+void TestFocus::upAndDownReachEveryControl()
+{
+    // Lists with rows to step through.
+    for (const char* dir : {"PP_20160412_093015_A", "LE_20160413_101500_B", "LT_20160414_120000_C"})
+        QVERIFY(StoredEntries::add(m_unit->root, dir));
+    QVERIFY(m_unit->root.write("/media/vq4100/FW_VQA4100_2.0.0.vq4", "unit"));
+    QVERIFY(m_unit->root.write("/media/vq4100/FW_TB9_1.05.tb9", "tb9"));
+    // What the keys need not reach, and why.
+    const QHash<QString, QStringList> notForKeys{
+        // Up and Down turn its pages: they are its arrows.
+        {"gps", {"butMenuUp", "butMenuDown"}},
+        // Touched for a zone; the arrows step the zones.
+        {"timezone", {"butWorldmap"}}};
+    QStringList faults;
+    ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+        QWidget* window = top->window();
+        // What the dialog before left queued.
+        settleFocus();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(QTest::qWaitFor([window] {
+            QWidget* focus = QApplication::focusWidget();
+            return (focus && focus->window() == window) || shownControls(window).isEmpty();
+        }));
+        QStringList missing = unreached(window);
+        for (const QString& control : notForKeys.value(name.section('/', 0, 0))) {
+            missing.removeAll(control + " by Down");
+            missing.removeAll(control + " by Up");
+        }
+        if (!missing.isEmpty())
+            faults << name + ": " + missing.join(", ");
+    });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestFocus::destroyingQuestionsOpenOnNo()
+{
+    const QString entry = "PP_20160412_093015_Hydrant 3";
+    QVERIFY(StoredEntries::add(m_unit->root, entry));
+    QVERIFY(m_unit->root.write("/media/vq4100/FW_VQA4100_2.0.0.vq4", "unit"));
+    QStringList focused;
+    // OK on whatever the question opens with.
+    ModalCloser ok([&](QWidget*) {
+        focused << QApplication::focusWidget()->property("text").toString();
+        key(Qt::Key_Space);
+    });
+    MeasManagementEdit edit(m_unit->window());
+    edit.setMeasurement(StoredMeasurement::fromDirName(entry));
+    click(&edit, "butDelete");
+    Firmwareupdate update(m_unit->window());
+    update.show();
+    QTest::keyClick(update.findChild<QWidget*>("listFiles"), Qt::Key_Space);
+    QCOMPARE(focused, QStringList({"No", "No"}));
+    QVERIFY(QFileInfo::exists(StoredEntries::path(m_unit->root, entry)));
+    QVERIFY(!m_unit->root.exists("/home/root/firmware/FW_VQA4100_2.0.0.vq4"));
 }
 
 void TestFocus::focusReturnsToItsControlWhileItCan_data()

@@ -2,10 +2,12 @@
 // the favourite key, Up+Down, waking from power saving, touch gating, the
 // hardware-test pass-through, and the PC's X11 and VNC repeat patterns.
 #include "Hardware/backlight.h"
+#include "Hardware/massstorage.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "clickbutton.h"
 #include "eventhandler.h"
 #include "logcapture.h"
 #include "mainmenu.h"
@@ -129,6 +131,8 @@ private slots:
     void shortIoShowsMainPage();
     void shortIoClosesDialogAsCancel();
     void favouriteHeldStoresShortPressOpens();
+    void favouriteIdleBehindDialogs_data();
+    void favouriteIdleBehindDialogs();
     void upDownOnlyTogetherSwitchConsole();
     void pressDuringPowerSavingOnlyWakes_data();
     void pressDuringPowerSavingOnlyWakes();
@@ -303,6 +307,54 @@ void TestKeys::favouriteHeldStoresShortPressOpens()
     // A release without a press runs it as well, once.
     release(&r.probe, Qt::Key_F2);
     QCOMPARE(r.log.count("Open Dialog Levelmeasurement"), 2);
+}
+
+void TestKeys::favouriteIdleBehindDialogs_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("USB, lent to a PC") << "butDatatransmission";
+    QTest::newRow("TB-9 firmware transfer") << "butFirmwareupdate";
+}
+
+void TestKeys::favouriteIdleBehindDialogs()
+{
+    QFETCH(QString, button);
+    // Long-term measurement: its start sends the TB-9 the mute key's mode.
+    Rig r({{"Systemsettings/FavouriteButton", 3}});
+    RecordingBluetooth* sink = r.unit.sink();
+    sink->rfcomm = true;
+    QVERIFY(r.unit.root.write("/media/vq4100/FW_TB9_1.05.tb9", QByteArray(130, 7)));
+    r.w->displayWidget(4, 1, 0);
+    QWidget* management = r.unit.currentPage();
+    QStringList toTb9Meanwhile;
+    bool busy = false;
+    // Yes to every question; in the service dialog the favourite key, short
+    // and held, while it works.
+    ModalCloser closer([&](QWidget* d) {
+        if (d->inherits("MessageDialog"))
+            return click(d, "butMiddle");
+        if (auto* list = d->findChild<QWidget*>("listFiles")) {
+            QTest::keyClick(list, Qt::Key_Space);
+            emit sink->terminationStringDetected();
+            emit sink->btFwHeaderReceived(true);
+            emit sink->btFwDataReceived(0, true);
+        }
+        busy = MassStorage::isLent() || sink->sent.last().startsWith("BT_TX FD 001");
+        const int calls = sink->calls.size();
+        QWidget* focus = d->focusWidget();
+        press(focus, Qt::Key_F2);
+        release(focus, Qt::Key_F2);
+        hold(focus, Qt::Key_F2, 9);
+        release(focus, Qt::Key_F2);
+        toTb9Meanwhile = sink->calls.mid(calls);
+        click(d, "butMenuBack");
+    });
+    click(management, qPrintable(button));
+    QVERIFY(busy);
+    QCOMPARE(toTb9Meanwhile, QStringList());
+    // Nothing opened, nothing stored.
+    QCOMPARE(r.unit.currentPage(), management);
+    QVERIFY(r.unit.root.read("/home/root/settings.ini").contains("FavouriteButton=3"));
 }
 
 void TestKeys::upDownOnlyTogetherSwitchConsole()

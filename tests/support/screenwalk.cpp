@@ -40,6 +40,8 @@ void dialog(const char* name, MainMenu* w, const Visit& visit,
     Dialog d(w);
     if (init)
         init(&d);
+    // Shown as it is, not closed as a modal note would be.
+    d.setWindowModality(Qt::NonModal);
     d.show();
     pages(name, &d, visit);
 }
