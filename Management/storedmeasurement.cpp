@@ -2,6 +2,7 @@
 #include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
+#include "Tools/measuremententry.h"
 #include "Tools/measurements.h"
 #include "screennumbers.h"
 
@@ -96,26 +97,30 @@ QString nameFileProblem(const QString& dir)
     return QString();
 }
 
-// After nameFileProblem() found nothing against it.
+// After nameFileProblem() found nothing against it. The other values stay as
+// they are; a rewrite that could not be made whole leaves the old file.
 bool writeName(const QString& dir, const QString& name)
 {
-    const QFileInfo info(dir + QLatin1String("/info.ini"));
-    if (!info.exists())
+    const QString info = dir + QLatin1String("/info.ini");
+    if (DeviceFile::isMissing(info))
         return true;
     // The list is ordered by the directory's time: rewriting the file inside
     // must not move the entry to the top.
     const QByteArray nativeDir = QFile::encodeName(dir);
     struct stat before {};
     const bool timed = ::stat(nativeDir.constData(), &before) == 0;
-    QSettings settings(info.filePath(), QSettings::IniFormat);
-    settings.setValue("Measurementinfo/Measurementname", name);
-    settings.sync();
+    const QSettings old(info, QSettings::IniFormat);
+    const QString why = MeasurementEntry::writeInfo(dir, [&](QSettings& out) {
+        for (const QString& key : old.allKeys())
+            out.setValue(key, old.value(key));
+        out.setValue("Measurementinfo/Measurementname", name);
+    });
     if (timed) {
         const timespec times[2] = {before.st_atim, before.st_mtim};
         ::utimensat(AT_FDCWD, nativeDir.constData(), times, 0);
     }
-    if (settings.status() != QSettings::NoError) {
-        qDebug() << "MeasManagement: info.ini not changed, status" << settings.status() << info.filePath();
+    if (!why.isEmpty()) {
+        qDebug().noquote() << "MeasManagement: info.ini" << why << DeviceLayer::unitPath(info);
         return false;
     }
     return true;

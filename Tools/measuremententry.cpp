@@ -108,36 +108,11 @@ QMap<QString, QString> valuesOf(const QSettings& info)
     return values;
 }
 
-// The settings library does not see a write that fails only when its buffer
-// is flushed, and renames a cut-off file into place: so what it wrote is read
-// back and compared. It writes under another name and is read back as
-// info.ini, a path it has not cached in this process.
-QString writeInfo(const QString& staging, const InfoWriter& fill)
-{
-    const QString written = staging + "/info.part";
-    const QString info = staging + "/info.ini";
-    QMap<QString, QString> expected;
-    {
-        QSettings out(written, QSettings::IniFormat);
-        fill(out);
-        out.sync();
-        if (out.status() != QSettings::NoError)
-            return QString("info.ini not written, status %1").arg(out.status());
-        expected = valuesOf(out);
-    }
-    if (const int error = renameNew(written, info))
-        return "cannot name info.ini: " + systemError(error);
-    if (const QString why = DeviceFile::iniProblem(info, Measurements::kMaxInfoBytes); !why.isEmpty())
-        return "info.ini does not read back: " + why;
-    const QSettings back(info, QSettings::IniFormat);
-    if (back.status() != QSettings::NoError || valuesOf(back) != expected)
-        return "info.ini does not read back as written";
-    return QString();
-}
-
 QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>& copies)
 {
     QString why = writeInfo(staging, fill);
+    if (!why.isEmpty())
+        why = "info.ini " + why;
     for (auto copy = copies.cbegin(); why.isEmpty() && copy != copies.cend(); ++copy) {
         const QString source = DeviceLayer::path(copy->source);
         if (!DeviceFile::isMissing(source))
@@ -170,6 +145,45 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
     return QString("every name of the next %1 s is taken").arg(kLaterSeconds);
 }
 
+}
+
+// The settings library does not see a write that fails only when its buffer
+// is flushed, and renames a cut-off file into place: so what it wrote is read
+// back and compared before it becomes info.ini. It is read back under a name
+// it was not written under, a path the library has not cached in this process.
+QString writeInfo(const QString& dir, const InfoWriter& fill)
+{
+    const QString written = dir + "/info.part";
+    const QString check = dir + "/info.new";
+    const QString info = dir + "/info.ini";
+    QMap<QString, QString> expected;
+    {
+        QSettings out(written, QSettings::IniFormat);
+        fill(out);
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            QFile::remove(written);
+            return QString("not written, status %1").arg(out.status());
+        }
+        expected = valuesOf(out);
+    }
+    const auto discard = [&](const QString& why) {
+        QFile::remove(written);
+        QFile::remove(check);
+        return why;
+    };
+    if (const int error = renameNew(written, check))
+        return discard("not written: " + systemError(error));
+    if (const QString why = DeviceFile::iniProblem(check, Measurements::kMaxInfoBytes); !why.isEmpty())
+        return discard("does not read back: " + why);
+    {
+        const QSettings back(check, QSettings::IniFormat);
+        if (back.status() != QSettings::NoError || valuesOf(back) != expected)
+            return discard("does not read back as written");
+    }
+    if (::rename(QFile::encodeName(check).constData(), QFile::encodeName(info).constData()) != 0)
+        return discard("not put in place: " + systemError(errno));
+    return QString();
 }
 
 StoreResult failed(const QString& why)

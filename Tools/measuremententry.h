@@ -40,6 +40,11 @@ using InfoWriter = std::function<void(QSettings& info)>;
 StoreResult store(const QString& prefix, const QDateTime& when, const QString& cleanName,
                   const InfoWriter& writeInfo, const QList<Copy>& copies);
 
+// Writes info.ini in the directory `dir` (a path below the device root) by
+// `fill`, read back and compared before it takes the place of the one there:
+// a partition that fills up leaves the old file as it was. "" or why not.
+QString writeInfo(const QString& dir, const InfoWriter& fill);
+
 // A save that failed, logged with why.
 StoreResult failed(const QString& why);
 

@@ -6,6 +6,7 @@
 #include "Hardware/gps.h"
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
+#include "Management/storedmeasurement.h"
 #include "Tools/measurements.h"
 #include "Mainmenu/pressurefiles.h"
 #include "Tools/messagedialog.h"
@@ -359,6 +360,28 @@ private slots:
             }
         }
         QVERIFY2(stored > 0 && failed > 0, qPrintable(QString("%1 stored, %2 failed").arg(stored).arg(failed)));
+
+        // A rename whose new info.ini the full disk cuts off says so and
+        // leaves the old one whole, with nothing beside it.
+        QString dirName = QFileInfo(saveKind(0, "r").directory).fileName();
+        int cut = 0;
+        for (int room = 0; room <= 16 * 1024; room += 512) {
+            const QMap<QString, QByteArray> entry = files(root, kMeas + dirName);
+            disk.leave(room);
+            const QString name = QString("r%1").arg(room);
+            const StoredMeasurement::Result renamed = StoredMeasurement::rename(dirName, name);
+            disk.leave(1024 * 1024);
+            dirName = renamed.dirName;
+            const QSettings info(root.path(kMeas + dirName + "/info.ini"), QSettings::IniFormat);
+            if (renamed.error.isEmpty()) {
+                QCOMPARE(info.value("Measurementinfo/Measurementname").toString(), name);
+            } else {
+                ++cut;
+                QCOMPARE(renamed.error, QCoreApplication::translate("MeasManagement", "TheNameInTheInfoFileCouldNotBeChanged"));
+                QCOMPARE(files(root, kMeas + dirName), entry);
+            }
+        }
+        QVERIFY(cut > 0);
     }
 
 
