@@ -159,9 +159,9 @@ void PressureSensor::enableReceivePressuredata(bool enable, int sensor, unsigned
     // The figure on its own line if need be, as short as the label needs.
     const QFontMetrics fm(ui->labelSensorType->font());
     const int room = ui->labelSensorType->contentsRect().width();
-    ui->labelSensorType->setText(
-        QString("%1 bar").arg(FitText::number(double(m_data.calibration().fullScale), 0,
-                                              [&](const QString& figure) { return fm.horizontalAdvance(figure) <= room; })));
+    const QString figure = FitText::number(double(m_data.calibration().fullScale), 0,
+                                           [&](const QString& f) { return fm.horizontalAdvance(f) <= room; });
+    ui->labelSensorType->setText(QString("%1 bar").arg(figure));
     updateDiagram(m_data.axes());
     qDebug() << "Empfang der Druckdaten gestartet" << sensor << adMin << adMax;
 }

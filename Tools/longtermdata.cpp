@@ -81,6 +81,7 @@ QVector<int> marks(int origin, int length, double range, double step, int first,
         positions.append(pixel(origin, length, k * step, range));
     return positions;
 }
+
 // Where a label goes before it is fitted: its value, box and alignment.
 struct Place {
     double value;

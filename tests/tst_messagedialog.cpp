@@ -20,7 +20,6 @@ private slots:
     void autoCloseUnlessAnswered();
     void autoCloseLimits_data();
     void autoCloseLimits();
-    void headlineClearOfTheIcon();
     void icons();
 };
 
@@ -174,29 +173,6 @@ void TestMessageDialog::autoCloseLimits()
     QCOMPARE(t->isActive(), kept > 0);
     if (kept > 0)
         QCOMPARE(t->interval(), kept * 1000);
-}
-
-// Centred while that passes the icon, else beside it, smaller only when the
-// room beside it is too narrow; set again, a short one is centred again.
-void TestMessageDialog::headlineClearOfTheIcon()
-{
-    MessageDialog d;
-    auto* headline = d.findChild<QLabel*>("labelHeadline");
-    const QRect icon = d.findChild<QLabel*>("labelIcon")->geometry();
-    const QString word = "Warning";
-    for (const QString& text : {word, word.repeated(2), word.repeated(3), word}) {
-        d.setHeadline(text);
-        const QFontMetrics fm(headline->font());
-        const QRect shown = fm.boundingRect(headline->contentsRect(), int(headline->alignment()), text)
-                                .translated(headline->pos());
-        const bool centred = headline->contentsMargins().isNull();
-        QVERIFY2(!shown.intersects(icon), qPrintable(text));
-        QVERIFY2(headline->geometry().contains(shown), qPrintable(text));
-        QCOMPARE(centred, shown.center().x() - headline->geometry().center().x() <= 1);
-        if (fm.horizontalAdvance(text) < headline->width() - icon.right() - 30)
-            QCOMPARE(headline->font().pointSize(), 25);
-    }
-    QVERIFY(headline->contentsMargins().isNull());
 }
 
 void TestMessageDialog::icons()

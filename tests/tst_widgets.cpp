@@ -1,4 +1,5 @@
-// The shared buttons, the level bar with markers and the picture pop-up.
+// The shared buttons, the level bar with markers, the picture pop-up and
+// figures shortened to their room.
 #include "Tools/fittext.h"
 #include "Tools/iconbutton.h"
 #include "Tools/picturebutton.h"
@@ -31,7 +32,6 @@ private slots:
     void popupPictures();
     void shortNumbers_data();
     void shortNumbers();
-    void captionsBesideTheFocusFrame();
 };
 
 namespace {
@@ -290,27 +290,6 @@ void TestWidgets::shortNumbers()
     QFETCH(int, room);
     QFETCH(QString, shown);
     QCOMPARE(FitText::number(value, decimals, [room](const QString& t) { return t.size() <= room; }), shown);
-}
-
-// The largest size up to the page's that fits inside the frame's border.
-void TestWidgets::captionsBesideTheFocusFrame()
-{
-    qApp->setStyleSheet("FocusFrame { border: 3px solid #ffb000; }");
-    QWidget page;
-    QFont font = page.font();
-    font.setPixelSize(20);
-    page.setFont(font);
-    QPushButton shortOne("GPS", &page), longOne("Measurements 1", &page);
-    for (QPushButton* b : {&shortOne, &longOne})
-        b->setGeometry(0, 0, 150, 120);
-    FitText::captions({&shortOne, &longOne});
-    qApp->setStyleSheet(QString());
-    QCOMPARE(shortOne.font().pixelSize(), 20);
-    QFont larger = longOne.font();
-    QVERIFY(larger.pixelSize() < 20);
-    QVERIFY(QFontMetrics(larger).horizontalAdvance(longOne.text()) <= 144);
-    larger.setPixelSize(larger.pixelSize() + 1);
-    QVERIFY(QFontMetrics(larger).horizontalAdvance(longOne.text()) > 144);
 }
 
 QTEST_MAIN(TestWidgets)
