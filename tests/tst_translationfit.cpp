@@ -37,6 +37,21 @@ const QStringList kScreenshots = {
 // Contexts the review picture of a message takes its longest text from.
 const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement",
                                       "Firmwareupdate"};
+// The texts a dialog's status line shows one at a time, beside what else
+// the dialog shows (the pairing dialog's, in their phases, come with the walk).
+struct StatusLine {
+    const char* context;
+    const char* label;
+    QVector<const char*> keys;
+};
+const StatusLine kStatusLines[] = {
+    {"Configuration", "labelStatus",
+     {"NoConnectionToTheTB9", "ReadingTheConfigurationOfTheTB9", "TheTB9DidNotAnswerCompletely"}},
+    {"Firmwareupdate", "labelStatus",
+     {"NoFirmwareFileOnTheDataPartition", "ChooseTheFileToInstall", "CopyingTheUpdateFile",
+      "TheUnitRestartsToInstallTheUpdate", "SendingTheUpdateToTheTB9", "PleaseWaitUntilTheCopyHasFinished"}},
+    {"BackupDialog", "labelInfo", {"TheDataPartitionIsOnTheUnit", "ThePCHoldsTheDataPartitionEjectItThenPressBack"}},
+};
 // Keys the program shows as a message's headline, beside its icon, in
 // whichever context they are.
 const QStringList kHeadlineKeys = {"Warning", "Note", "Error", "Delete", "Update"};
@@ -368,6 +383,17 @@ void TestTranslationFit::textsFit()
     QStringList failures;
     ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
         failures << clipped(lang, name, top);
+        for (const StatusLine& line : kStatusLines) {
+            auto* status = top->findChild<QLabel*>(line.label);
+            if (top->metaObject()->className() != QByteArray(line.context) || !status)
+                continue;
+            const QString shown = status->text();
+            for (const char* key : line.keys) {
+                status->setText(QCoreApplication::translate(line.context, key));
+                failures << clipped(lang, name + " " + line.label, top);
+            }
+            status->setText(shown);
+        }
     });
     // Every text in the message dialog: messages come from many contexts
     // (screens, the Bluetooth drivers, the service dialogs), and a list of
