@@ -24,6 +24,8 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <vector>
+
 namespace {
 
 // Languages whose pictures are written for review.
@@ -229,10 +231,10 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
         if (w->isVisibleTo(top))
             shown << w;
     // A text under or over another widget's text, picture or face is not whole.
-    QVector<Hider> hiders;
+    std::vector<Hider> hiders;
     for (QWidget* w : shown)
         if (const Hider h = hider(w, top); !h.rect.isNull())
-            hiders << h;
+            hiders.push_back(h);
     auto covered = [&](QWidget* w, const QString& text, const QRect& where) {
         for (const Hider& h : hiders) {
             if (!h.rect.intersects(where) || h.widget == w || h.widget->isAncestorOf(w)
