@@ -27,6 +27,7 @@
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/firstpaint.h"
+#include "Tools/fittext.h"
 #include "Tools/focusframe.h"
 #include "Tools/measuremententry.h"
 #include "Tools/popupinfo.h"
@@ -688,6 +689,8 @@ void MainMenu::setMainPageTexts()
     ui->butManagement->setText(tr("Management"));
     ui->butLongtermmeasurement->setText(tr("Longterm"));
     ui->butPipelocating->setText(tr("Pipelocating"));
+    FitText::captions({ui->butPinpointing, ui->butH2Sensor, ui->butLevelmeasurement, ui->butManagement,
+                       ui->butLongtermmeasurement, ui->butPipelocating});
 }
 
 void MainMenu::showDeveloperButtons()

@@ -2,6 +2,7 @@
 #include "Management/backupdialog.h"
 #include "Management/configuration.h"
 #include "Management/firmwareupdate.h"
+#include "Tools/fittext.h"
 #include "screennumbers.h"
 #include "ui_management.h"
 
@@ -23,6 +24,8 @@ void Management::init()
     ui->butFirmwareupdate->setText(tr("Update"));
     ui->butGps->setText(tr("GPS"));
     ui->butSystemsettings->setText(tr("Settings"));
+    FitText::captions({ui->butMeasurements, ui->butDatatransmission, ui->butDeviceConfig,
+                       ui->butFirmwareupdate, ui->butGps, ui->butSystemsettings});
     ui->widgetStatus->init(ui->widgetStatus->width(), ui->widgetStatus->height());
 }
 

@@ -7,11 +7,13 @@
 #include "Hardware/gpiolines.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/pressurefiles.h"
+#include "Tools/fittext.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "mainmenu.h"
 
 #include <QDebug>
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -28,10 +30,20 @@ const char* const kStopStream = "BT_TX RP";
 const quint32 kNoCorner = 0xFFFFFFFF;
 const int kPressureInput = 2;
 
-QString statistic(const char* name, const PressureData::Statistics& s, float value)
+// "<name> = <value> bar", the value with two decimals or as short as the
+// label needs (a calibration may make it any size).
+void showStatistic(QLabel* label, const char* name, const PressureData::Statistics& s, float value)
 {
-    const QString figure = s.valid ? QString::number(double(value), 'f', 2) : QString("---");
-    return QString("%1 = %2 bar").arg(QLatin1String(name), figure);
+    const QString pattern = QString("%1 = %2 bar").arg(QLatin1String(name));
+    if (!s.valid) {
+        label->setText(pattern.arg("---"));
+        return;
+    }
+    const QFontMetrics fm(label->font());
+    const int room = label->contentsRect().width();
+    label->setText(pattern.arg(FitText::number(double(value), 2, [&](const QString& figure) {
+        return fm.horizontalAdvance(pattern.arg(figure)) <= room;
+    })));
 }
 
 }
@@ -144,8 +156,12 @@ void PressureSensor::enableReceivePressuredata(bool enable, int sensor, unsigned
     }
     if (!m_data.setCalibration(sensor, adMin, adMax))
         return;
-    ui->labelSensorType->setText(
-        QString("%1 bar").arg(double(m_data.calibration().fullScale), 0, 'g', 6));
+    // The figure on its own line if need be, as short as the label needs.
+    const QFontMetrics fm(ui->labelSensorType->font());
+    const int room = ui->labelSensorType->contentsRect().width();
+    const QString figure = FitText::number(double(m_data.calibration().fullScale), 0,
+                                           [&](const QString& f) { return fm.horizontalAdvance(f) <= room; });
+    ui->labelSensorType->setText(QString("%1 bar").arg(figure));
     updateDiagram(m_data.axes());
     qDebug() << "Empfang der Druckdaten gestartet" << sensor << adMin << adMax;
 }
@@ -171,11 +187,13 @@ void PressureSensor::pressuredataReceived(int dataCnt, QString pressuredata)
 
 void PressureSensor::updatePressureValues(const PressureData::Statistics& s, bool displayStdDev)
 {
-    ui->labelMax->setText(statistic("MAX", s, s.max));
-    ui->labelMin->setText(statistic("MIN", s, s.min));
-    ui->labelAverage->setText(statistic("AVG", s, s.average));
-    ui->labelDeviation->setText(displayStdDev ? statistic("DEV", s, s.deviation)
-                                              : statistic("ACT", s, s.current));
+    showStatistic(ui->labelMax, "MAX", s, s.max);
+    showStatistic(ui->labelMin, "MIN", s, s.min);
+    showStatistic(ui->labelAverage, "AVG", s, s.average);
+    if (displayStdDev)
+        showStatistic(ui->labelDeviation, "DEV", s, s.deviation);
+    else
+        showStatistic(ui->labelDeviation, "ACT", s, s.current);
 }
 
 void PressureSensor::updateDiagram(const PressureData::Diagram& d)

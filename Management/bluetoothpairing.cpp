@@ -135,6 +135,15 @@ void BluetoothPairing::stopPhaseTimers()
     m_pairingRunning = false;
 }
 
+// A phase under way shows its progress beneath the status line; a result
+// (devices found or none, pairing failed) has the room down to the device
+// buttons to wrap into.
+void BluetoothPairing::showStatus(const QString& text, bool phaseRunning)
+{
+    ui->label->setText(text);
+    ui->prgbSearching->setVisible(phaseRunning);
+}
+
 void BluetoothPairing::setProgress(int maximum, int value)
 {
     ui->prgbSearching->setMaximum(maximum);
@@ -158,8 +167,7 @@ void BluetoothPairing::on_butSearch_clicked()
         m_bluetoothName[i].clear();
         m_bluetoothClass[i].clear();
     }
-    ui->label->setText(tr("Searching") + " ...");
-    ui->prgbSearching->show();
+    showStatus(tr("Searching") + " ...", true);
     ui->butBtDev_1->hide();
     ui->butBtDev_2->hide();
     ui->butBtDev_3->hide();
@@ -182,7 +190,7 @@ void BluetoothPairing::updateProgbar()
     m_waitForName = module()->waitForName();
     if (m_waitForName) {
         m_milliseconds = 0;
-        ui->label->setText(tr("ReadingName") + " ...");
+        showStatus(tr("ReadingName") + " ...", true);
         setProgress(kNameMs, 0);
         m_timerWaitForName->start(kTickMs);
     } else {
@@ -228,7 +236,7 @@ void BluetoothPairing::analyseReceivedData()
         buttons[k]->show();
         ++k;
     }
-    ui->label->setText(k > 0 ? tr("SelectDeviceForPairing") : tr("NoDevicesFoundTryAgain"));
+    showStatus(k > 0 ? tr("SelectDeviceForPairing") : tr("NoDevicesFoundTryAgain"), false);
 }
 
 void BluetoothPairing::on_butBtDev_1_clicked() { pairBtDevice(0); }
@@ -238,7 +246,7 @@ void BluetoothPairing::on_butBtDev_3_clicked() { pairBtDevice(2); }
 void BluetoothPairing::pairBtDevice(int index)
 {
     stopPhaseTimers();
-    ui->label->setText(tr("PairingDevice") + " ...");
+    showStatus(tr("PairingDevice") + " ...", true);
     m_selBtDevice = index;
     if (module()->isStateDisconnected()) {
         pairBtDeviceIfDisconnected();
@@ -280,7 +288,7 @@ void BluetoothPairing::waitForPairing()
         accept();
         return;
     }
-    ui->label->setText(tr("PairingNotSuccessfulPleaseTryAgain"));
+    showStatus(tr("PairingNotSuccessfulPleaseTryAgain"), false);
 }
 
 void BluetoothPairing::pairingOkReceived()

@@ -70,6 +70,7 @@ private:
     void pairBtDevice(int index);
     void updateBtInfo();
     void appendInfo(const QString& text, const QColor& color);
+    void showStatus(const QString& text, bool phaseRunning);
     void setProgress(int maximum, int value);
 
     Ui::BluetoothPairing* ui;

@@ -28,6 +28,13 @@ FocusFrame* FocusFrame::current()
     return g_frame && g_frame->isVisible() ? g_frame.data() : nullptr;
 }
 
+int FocusFrame::border()
+{
+    FocusFrame probe(nullptr);
+    probe.ensurePolished();
+    return probe.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &probe);
+}
+
 void FocusFrame::follow(QWidget* now)
 {
     if (!now || now->isWindow() || !now->parentWidget()) {

@@ -19,6 +19,8 @@ public:
     static void install();
     // The frame, while one is shown.
     static FocusFrame* current();
+    // How far the frame reaches into its control, as the style sheet draws it.
+    static int border();
 
     QWidget* target() const { return m_target; }
 

@@ -1,10 +1,14 @@
 #include "longtermdata.h"
 
+#include "fittext.h"
+
 #include <QDebug>
+#include <QFontMetrics>
 #include <QPen>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -48,6 +52,12 @@ bool checkAxis(const char* scale, float min, float max, float mainStep, float mi
     return false;
 }
 
+// The painter's font on the image: the application's.
+QString labelFamily()
+{
+    return QFont().family();
+}
+
 int pixel(int origin, int length, double offset, double range)
 {
     return int(std::trunc(origin + length * offset / range + kPixelTolerance));
@@ -70,6 +80,130 @@ QVector<int> marks(int origin, int length, double range, double step, int first,
     for (int k = first; k <= last; ++k)
         positions.append(pixel(origin, length, k * step, range));
     return positions;
+}
+
+// Where a label goes before it is fitted: its value, box and alignment.
+struct Place {
+    double value;
+    QRect box;
+    int flags;
+};
+
+// Point sizes a scale falls back to when its labels do not fit in its own:
+// the size of large numbers, then one smaller.
+const int kFallbackSizes[] = {9, 8};
+
+// The ink of a label's text, where drawText puts it in its box.
+QRect inkOf(const QFontMetrics& fm, const LongtermData::Label& label)
+{
+    const QRect line = fm.boundingRect(label.box, label.flags, label.text);
+    return fm.tightBoundingRect(label.text).translated(line.left(), line.top() + fm.ascent());
+}
+
+// Two labels need a third of their height between them.
+bool crowds(const QRect& a, const QRect& b)
+{
+    if (a.isNull() || b.isNull())
+        return false;
+    const int gap = std::min(a.height(), b.height()) / 3;
+    return a.adjusted(-gap, -gap, gap, gap).intersects(b);
+}
+
+int decimalsOf(const QString& figure)
+{
+    const int dot = figure.indexOf('.');
+    return dot < 0 || figure.contains('e') ? 0 : figure.size() - dot - 1;
+}
+
+// The labels in font, each in its box; one that reaches above the area (the
+// Y scale's top one) comes down into it. Shortened, a label too wide for its
+// box takes fewer decimals or the exponent form.
+void layOut(LongtermData::Scale& scale, QVector<QRect>& inks, const QVector<Place>& places,
+            const QFont& font, const QRect& area, const std::function<QString(double)>& format,
+            bool shortened)
+{
+    const QFontMetrics fm(font);
+    scale.font = font;
+    scale.labels.clear();
+    inks.clear();
+    for (const Place& p : places) {
+        LongtermData::Label label{format(p.value), p.box, p.flags};
+        if (shortened)
+            label.text = FitText::number(p.value, decimalsOf(label.text), [&](const QString& text) {
+                return fm.horizontalAdvance(text) <= p.box.width();
+            });
+        QRect ink = inkOf(fm, label);
+        if (ink.top() < area.top()) {
+            label.box.translate(0, area.top() - ink.top());
+            ink.translate(0, area.top() - ink.top());
+        }
+        scale.labels.append(label);
+        inks.append(ink);
+    }
+}
+
+// A label next to another that crowds it or, shortened, reads the same.
+bool clashes(const LongtermData::Label& label, const QRect& ink, const LongtermData::Label& other,
+             const QRect& otherInk)
+{
+    return crowds(ink, otherInk) || label.text == other.text;
+}
+
+// Every label whole in its box (drawText clips there) and in the area, and
+// clear of its neighbour.
+bool whole(const LongtermData::Scale& scale, const QVector<QRect>& inks, const QRect& area)
+{
+    for (int i = 0; i < inks.size(); ++i) {
+        if (!(scale.labels[i].box & area).contains(inks[i])
+            || (i > 0 && clashes(scale.labels[i], inks[i], scale.labels[i - 1], inks[i - 1])))
+            return false;
+    }
+    return true;
+}
+
+// The first font in which the labels are whole; failing that, the smallest,
+// with the labels shortened and those between the axis' ends left out that
+// clash with a neighbour.
+void placeLabels(LongtermData::Scale& scale, const QVector<Place>& places, const QFont& font,
+                 const QRect& area, const std::function<QString(double)>& format)
+{
+    QVector<QFont> fonts{font};
+    for (int size : kFallbackSizes)
+        if (size < font.pointSize() || (size == font.pointSize() && font.bold()))
+            fonts.append(QFont(font.family(), size, QFont::Normal));
+    // More labels than could ever stand apart (closer than a digit's height):
+    // an even share of them first, so that a draw measures no more than a
+    // scale's worth of texts.
+    QVector<Place> shown = places;
+    const int room = QFontMetrics(fonts.last()).tightBoundingRect("0").height();
+    if (places.size() > 2 && room > 0) {
+        const QPoint span = places.last().box.center() - places.first().box.center();
+        const int most = std::max(span.manhattanLength() / room, 1) + 1;
+        if (places.size() > most) {
+            const int step = (places.size() - 2) / (most - 1) + 1;
+            shown.clear();
+            for (int i = 0; i < places.size() - 1; i += step)
+                shown.append(places[i]);
+            shown.append(places.last());
+        }
+    }
+    QVector<QRect> inks;
+    for (const QFont& f : fonts) {
+        layOut(scale, inks, shown, f, area, format, &f == &fonts.last());
+        if (whole(scale, inks, area))
+            return;
+    }
+    const QVector<LongtermData::Label> labels = scale.labels;
+    scale.labels.clear();
+    QRect previous;
+    for (int i = 0; i < inks.size(); ++i) {
+        const bool end = i == 0 || i == inks.size() - 1;
+        if (!end && (clashes(labels[i], inks[i], scale.labels.last(), previous)
+                     || clashes(labels[i], inks[i], labels.last(), inks.last())))
+            continue;
+        scale.labels.append(labels[i]);
+        previous = inks[i];
+    }
 }
 
 }
@@ -159,6 +293,22 @@ void LongtermData::drawDataScaled(const float* data, int numData, int maxDataCnt
 
 QRect LongtermData::getRect() const { return QRect(0, 0, width(), height()); }
 
+QVector<DrawnText> LongtermData::drawnTexts() const
+{
+    QVector<DrawnText> texts;
+    auto add = [&texts](const Scale& scale) {
+        for (const Label& l : scale.labels)
+            texts.append({l.text, scale.font, l.box, l.flags});
+    };
+    if (image.isNull())
+        return texts;
+    if (m_xAxis_visible && axisValid(m_xAxis_min, m_xAxis_max, m_xAxis_mainStep, m_xAxis_minorStep))
+        add(xScale(m_rectXScale, m_xAxis_min, m_xAxis_max, m_xAxis_mainStep, m_xAxis_minorStep, labelFamily()));
+    if (m_yAxis_visible && axisValid(m_yAxis_min, m_yAxis_max, m_yAxis_mainStep, m_yAxis_minorStep))
+        add(yScale(m_rectYScale, m_yAxis_min, m_yAxis_max, m_yAxis_mainStep, m_yAxis_minorStep, labelFamily()));
+    return texts;
+}
+
 void LongtermData::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -204,21 +354,23 @@ LongtermData::Scale LongtermData::xScale(const QRect& strip, float min, float ma
     const int width = strip.width();
     scale.minorTicks = marks(x1, width, range, minorStep, 0, true);
     scale.mainTicks = marks(x1, width, range, mainStep, 0, true);
-    scale.font = max >= 1000 ? QFont(family, 9, QFont::Normal) : QFont(family, 12, QFont::Bold);
+    const QFont font = max >= 1000 ? QFont(family, 9, QFont::Normal) : QFont(family, 12, QFont::Bold);
 
     const int top = strip.top() + 5;
     const int boxHeight = 15;
-    auto text = [](double value) { return QString("%1").arg(value); };
-    scale.labels.append({text(min), QRect(x1, top, 30, boxHeight), Qt::AlignLeft | Qt::AlignVCenter});
+    QVector<Place> places;
+    places.append({min, QRect(x1, top, 30, boxHeight), Qt::AlignLeft | Qt::AlignVCenter});
     auto centred = [&](double offset, double value) {
         const int x = pixel(x1 - 17, width, offset, range);
-        scale.labels.append({text(value), QRect(x, top, 34, boxHeight), Qt::AlignCenter});
+        places.append({value, QRect(x, top, 34, boxHeight), Qt::AlignCenter});
     };
     const int last = lastStep(range - mainStep, mainStep, true);
     for (int k = 1; k <= last; ++k)
         centred(k * double(mainStep), min + k * double(mainStep));
     // The last label stands centred on the axis' end, in the widened strip.
     centred(range, max);
+    placeLabels(scale, places, font, strip.adjusted(0, 0, kXScaleWiden, 0),
+                [](double value) { return QString("%1").arg(value); });
     return scale;
 }
 
@@ -243,13 +395,13 @@ LongtermData::Scale LongtermData::yScale(const QRect& strip, float min, float ma
         offset = 2;
         decimals = max >= 10 ? 1 : 2;
     }
-    scale.font = QFont(family, pointSize, bold ? QFont::Bold : QFont::Normal);
+    const QFont font(family, pointSize, bold ? QFont::Bold : QFont::Normal);
 
     const int right = strip.right() - 2;
+    QVector<Place> places;
     auto add = [&](double value, int top) {
-        scale.labels.append({QString("%1").arg(value, 0, 'f', decimals),
-                             QRect(QPoint(strip.left(), top), QPoint(right, top + 14)),
-                             Qt::AlignRight | Qt::AlignVCenter});
+        places.append({value, QRect(QPoint(strip.left(), top), QPoint(right, top + 14)),
+                       Qt::AlignRight | Qt::AlignVCenter});
     };
     add(max, y1 - 2 - offset);
     // Counted downward from the maximum at the top edge.
@@ -257,6 +409,8 @@ LongtermData::Scale LongtermData::yScale(const QRect& strip, float min, float ma
     for (int k = 1; k < n; ++k)
         add(max - k * double(mainStep), pixel(y1 - 4 - offset, height, k * double(mainStep), range));
     add(min, y1 + height - 6 - offset);
+    placeLabels(scale, places, font, strip.adjusted(0, 0, 0, kYScaleLengthen),
+                [decimals](double value) { return QString("%1").arg(value, 0, 'f', decimals); });
     return scale;
 }
 
@@ -284,7 +438,7 @@ void LongtermData::drawXScale()
     const QRect& r = m_rectXScale;
     m_painter.fillRect(r.adjusted(0, 0, kXScaleWiden, 0), m_scaleBackgroundColor);
     const Scale scale = xScale(r, m_xAxis_min, m_xAxis_max, m_xAxis_mainStep, m_xAxis_minorStep,
-                               m_painter.font().family());
+                               labelFamily());
     m_painter.setPen(QPen(m_scaleColor, 1));
     for (int x : scale.minorTicks)
         m_painter.drawLine(x, r.top(), x, r.top() + 3);
@@ -304,7 +458,7 @@ void LongtermData::drawYScale()
     const QRect& r = m_rectYScale;
     m_painter.fillRect(r.adjusted(0, 0, 0, kYScaleLengthen), m_scaleBackgroundColor);
     const Scale scale = yScale(r, m_yAxis_min, m_yAxis_max, m_yAxis_mainStep, m_yAxis_minorStep,
-                               m_painter.font().family());
+                               labelFamily());
     // Three pixels across the strip's right edge, the last in the plot area.
     const int tick = r.right() - r.left();
     m_painter.setPen(QPen(m_scaleColor, 1));

@@ -1,6 +1,8 @@
 #ifndef LONGTERMDATA_H
 #define LONGTERMDATA_H
 
+#include "drawntext.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -57,9 +59,13 @@ public:
                         float minVal, float maxVal);
     QRect getRect() const;
     const QImage& getImage() const { return image; }
+    // The labels of the scales refresh() draws, X first.
+    QVector<DrawnText> drawnTexts() const;
 
     // The layout of each scale from its strip and axis; the font family is
-    // the painter's.
+    // the painter's. Labels that would be cut or crowd each other in the
+    // scale's own size take a smaller one; the top label comes down into the
+    // chart.
     static Scale xScale(const QRect& strip, float min, float max, float mainStep, float minorStep,
                         const QString& family);
     static Scale yScale(const QRect& strip, float min, float max, float mainStep, float minorStep,

@@ -2,11 +2,19 @@
 #include "ui_messagedialog.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTimer>
 #include <utility>
 
 static const int kMaxAutoCloseSeconds = 86399;
+// Below this a headline no longer stands out from the text.
+static const int kSmallestHeadlinePoints = 16;
+
+static QFont headlineFont()
+{
+    return QFont(QStringLiteral("Arial Unicode MS"), 25, QFont::Bold, false);
+}
 
 MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent)
@@ -21,7 +29,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     ui->setupUi(this);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &MessageDialog::autoCloseDialog, Qt::UniqueConnection);
-    ui->labelHeadline->setFont(QFont(QStringLiteral("Arial Unicode MS"), 25, QFont::Bold, false));
+    ui->labelHeadline->setFont(headlineFont());
 }
 
 int MessageDialog::showWarning(QWidget* parent, const char* key)
@@ -118,6 +126,28 @@ void MessageDialog::setIcon(int icon)
 void MessageDialog::setHeadline(QString text)
 {
     ui->labelHeadline->setText(text);
+    placeHeadline();
+}
+
+// The headline is centred on the dialog, over the icon's row. One too wide
+// to pass the icon that way is centred in the room beside the icon instead,
+// and made smaller only if that room is too narrow.
+void MessageDialog::placeHeadline()
+{
+    QLabel* headline = ui->labelHeadline;
+    const int icon = ui->labelIcon->geometry().right() + 1 - headline->x();
+    QFont font = headlineFont();
+    headline->setFont(font);
+    auto width = [headline] { return headline->fontMetrics().horizontalAdvance(headline->text()); };
+    if (width() <= headline->width() - 2 * icon) {
+        headline->setContentsMargins(0, 0, 0, 0);
+        return;
+    }
+    headline->setContentsMargins(icon, 0, 0, 0);
+    while (width() > headline->width() - icon && font.pointSize() > kSmallestHeadlinePoints) {
+        font.setPointSize(font.pointSize() - 1);
+        headline->setFont(font);
+    }
 }
 
 void MessageDialog::setInfotext(QString text)

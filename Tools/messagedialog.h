@@ -56,6 +56,7 @@ private slots:
 private:
     void placeButton(QPushButton* button, const QString& text, int left);
     void setButtonResults(int left, int middle, int right);
+    void placeHeadline();
     void finish(int result);
 
     Ui::MessageDialog* ui;

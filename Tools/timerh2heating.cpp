@@ -109,9 +109,10 @@ void TimerH2Heating::paintEvent(QPaintEvent* event)
     const Qt::GlobalColor disc = m_currentTime < m_startYellowArea ? Qt::red
         : m_currentTime < m_startGreenArea                          ? Qt::yellow
                                                                     : Qt::green;
+    const QRectF discRect(1, 1, 48, 48);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(disc));
-    painter.drawEllipse(QRectF(1, 1, 48, 48));
+    painter.drawEllipse(discRect);
     painter.setBrush(Qt::NoBrush);
 
     painter.setPen(pen(Qt::black, 2));
@@ -121,14 +122,15 @@ void TimerH2Heating::paintEvent(QPaintEvent* event)
     const QRect rim(QPoint(3, 3), QPoint(46, 46));
     painter.setPen(pen(Qt::darkGray, 2));
     painter.drawEllipse(rim);
-    // Fixed under the default turn's thirds; they do not follow the thresholds.
+    // On the disc's edge, outside the rim; fixed under the default turn's
+    // thirds, they do not follow the thresholds.
     const struct {
         Qt::GlobalColor color;
         int start;
     } arcs[] = {{Qt::red, -480}, {Qt::yellow, 3360}, {Qt::green, 1440}};
     for (const auto& arc : arcs) {
         painter.setPen(pen(arc.color, 3));
-        painter.drawArc(rim, arc.start, 1920);
+        painter.drawArc(discRect, arc.start, 1920);
     }
 
     if (!m_showRangeVisualisation)

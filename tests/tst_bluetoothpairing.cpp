@@ -296,14 +296,20 @@ void TestBluetoothPairing::pairingTimesOut()
 {
     Rig r(1, {record("A1", "TB-9", "280404")});
     RecordingBluetooth* sink = r.module;
+    auto* progress = r.d.findChild<QProgressBar*>("prgbSearching");
     search(r.d);
+    // A result leaves the status line the room of the progress bar to wrap in.
+    QVERIFY(!progress->isVisibleTo(&r.d));
+    QVERIFY(r.d.findChild<QLabel*>("label")->wordWrap());
     click(&r.d, "butBtDev_1");
+    QVERIFY(progress->isVisibleTo(&r.d));
     for (int i = 0; i < 69; ++i)
         r.d.waitForPairing();
     QCOMPARE(sink->count("isPairOk"), 0);
     r.d.waitForPairing();
     QCOMPARE(sink->pairOkAsked, QStringList{"A1"});
     QCOMPARE(prompt(r.d), QString("Pairing not successful. Please try again."));
+    QVERIFY(!progress->isVisibleTo(&r.d));
     QCOMPARE(r.d.result(), int(QDialog::Rejected));
     QVERIFY(!timerActive(r.d, "timerPairing"));
     // A late confirmation no longer counts.

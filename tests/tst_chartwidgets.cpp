@@ -153,19 +153,32 @@ private slots:
                                   << xBoxes << Ints{12, 1, 16, 400};
         QTest::newRow("x 1000..2000") << Floats{1000, 2000, 200, 100}
                                       << QStringList{"1000", "1200", "1400", "1600", "1800", "2000"} << xBoxes
-                                      << Ints{9, 0, 11, 400};
+                                      << Ints{8, 0, 11, 400};
         QTest::newRow("y 35..60 by 10") << Floats{35, 60, 10, 5} << QStringList{"60", "50", "40", "35"}
-                                        << Ints{-2, 40, 84, 105} << Ints{11, 1, 6, 88};
-        QTest::newRow("y 35..60 by 20") << Floats{35, 60, 20, 5} << QStringList{"60", "35"} << Ints{-2, 105}
+                                        << Ints{0, 40, 84, 105} << Ints{11, 1, 6, 88};
+        QTest::newRow("y 35..60 by 20") << Floats{35, 60, 20, 5} << QStringList{"60", "35"} << Ints{0, 105}
                                         << Ints{11, 1, 6, 88};
         QTest::newRow("y 0..1000") << Floats{0, 1000, 250, 125} << QStringList{"1000", "750", "500", "250", "0"}
-                                   << Ints{-4, 21, 49, 77, 103} << Ints{9, 0, 9, 111};
+                                   << Ints{-3, 21, 49, 77, 103} << Ints{8, 0, 9, 111};
         QTest::newRow("y 0..5 by 0.5")
             << Floats{0, 5, 0.5f, 0.1f}
-            << QStringList{"5.00", "4.50", "4.00", "3.50", "3.00", "2.50", "2.00", "1.50", "1.00", "0.50", "0.00"}
-            << Ints{-4, 5, 16, 27, 38, 49, 60, 71, 82, 93, 103} << Ints{9, 0, 51, 111};
+            << QStringList{"5.00", "4.00", "3.50", "3.00", "2.50", "2.00", "1.50", "1.00", "0.50", "0.00"}
+            << Ints{-3, 16, 27, 38, 49, 60, 71, 82, 93, 103} << Ints{8, 0, 51, 111};
+        // Figures too long for the strip in any size are shortened; labels
+        // too close for any size, or reading as their neighbour, are left
+        // out between the ends.
+        QTest::newRow("y 0..8.8e12") << Floats{0, 8.8e12f, 1.76e12f, 8.8e11f}
+                                     << QStringList{"9e12", "7e12", "5e12", "4e12", "2e12", "0"}
+                                     << Ints{-3, 16, 38, 60, 82, 103} << Ints{8, 0, 11, 111};
+        // 1.72e9 would read "2e9" as the top does.
+        QTest::newRow("y 0..2.15e9") << Floats{0, 2.147e9f, 4.294e8f, 2.147e8f}
+                                     << QStringList{"2e9", "1e9", "9e8", "4e8", "0"}
+                                     << Ints{-3, 38, 60, 82, 103} << Ints{8, 0, 11, 111};
+        QTest::newRow("y 0..100 by 5") << Floats{0, 100, 5, 1}
+                                       << QStringList{"100", "80", "70", "60", "50", "40", "30", "20", "10", "0"}
+                                       << Ints{-2, 18, 29, 40, 51, 62, 73, 84, 95, 105} << Ints{8, 0, 101, 111};
         QTest::newRow("y 0..100") << Floats{0, 100, 20, 10} << QStringList{"100", "80", "60", "40", "20", "0"}
-                                  << Ints{-2, 18, 40, 62, 84, 105} << Ints{11, 1, 11, 111};
+                                  << Ints{-2, 18, 40, 62, 84, 105} << Ints{9, 0, 11, 111};
     }
     void scales()
     {
@@ -252,6 +265,11 @@ private slots:
         QCOMPARE(image.pixel(16, 16), disc);
         if (!hand.isNull())
             QCOMPARE(image.pixel(hand), kBlack);
+        // The arcs on the disc's edge, the grey rim inside them.
+        const QList<QPair<QPoint, QRgb>> edge{{{1, 25}, kGreen}, {{3, 25}, kGrey}, {{25, 48}, kYellow},
+                                              {{25, 46}, kGrey}};
+        for (const auto& p : edge)
+            QCOMPARE(image.pixel(p.first), p.second);
         QCOMPARE(TimerH2Heating::handEnd(0, 900), QPoint(25, 2));
         QCOMPARE(TimerH2Heating::handEnd(225, 900), QPoint(48, 25));
     }

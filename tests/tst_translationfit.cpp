@@ -1,6 +1,7 @@
 // Texts of every built-in language fit where they show and have their glyphs
 // in the application font; pictures of some of them for review.
 #include "Tools/iconbutton.h"
+#include "Tools/longtermdata.h"
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
 #include "Tools/unitfont.h"
@@ -11,8 +12,11 @@
 #include "tsfiles.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -20,19 +24,39 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <vector>
+
 namespace {
 
 // Languages whose pictures are written for review.
-const QStringList kScreenshotLanguages = {"DE", "RU", "JP", "KR"};
+const QStringList kScreenshotLanguages = {"DE", "RU", "PL", "JP", "KR"};
 // What the pictures show: a walk name, or a message dialog with the longest warning.
 const QStringList kScreenshots = {
     "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",
     "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "measedit", "keyboard",
-    "microphone", "headphone"};
+    "microphone", "headphone", "pairing/failed", "pressure/extreme"};
 
 // Contexts the review picture of a message takes its longest text from.
 const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement",
                                       "Firmwareupdate"};
+// The texts a dialog's status line shows one at a time, beside what else
+// the dialog shows (the pairing dialog's, in their phases, come with the walk).
+struct StatusLine {
+    const char* context;
+    const char* label;
+    QVector<const char*> keys;
+};
+const StatusLine kStatusLines[] = {
+    {"Configuration", "labelStatus",
+     {"NoConnectionToTheTB9", "ReadingTheConfigurationOfTheTB9", "TheTB9DidNotAnswerCompletely"}},
+    {"Firmwareupdate", "labelStatus",
+     {"NoFirmwareFileOnTheDataPartition", "ChooseTheFileToInstall", "CopyingTheUpdateFile",
+      "TheUnitRestartsToInstallTheUpdate", "SendingTheUpdateToTheTB9", "PleaseWaitUntilTheCopyHasFinished"}},
+    {"BackupDialog", "labelInfo", {"TheDataPartitionIsOnTheUnit", "ThePCHoldsTheDataPartitionEjectItThenPressBack"}},
+};
+// Keys the program shows as a message's headline, beside its icon, in
+// whichever context they are.
+const QStringList kHeadlineKeys = {"Warning", "Note", "Error", "Delete", "Update"};
 
 // Place markers filled as the worst case the program fills them with.
 QString filled(QString text)
@@ -85,6 +109,96 @@ QRect buttonContents(QAbstractButton* b)
     return r;
 }
 
+// The focus frame's border, from the application's style sheet: it lies
+// inside the focused control, over the control's edge.
+int focusFrameBorder()
+{
+    const auto border = QRegularExpression("FocusFrame\\s*\\{[^}]*border:\\s*(\\d+)px").match(qApp->styleSheet());
+    return border.hasMatch() ? border.captured(1).toInt() : 0;
+}
+
+// The ink of a text a widget paints itself, where drawText puts it.
+QRect inkRect(const DrawnText& t)
+{
+    const QFontMetrics fm(t.font);
+    const QRect line = fm.boundingRect(t.box, t.flags, t.text);
+    return fm.tightBoundingRect(t.text).translated(line.left(), line.top() + fm.ascent());
+}
+
+// Where a label's text lies, in its own coordinates: the ink of one line,
+// the line boxes of more.
+QRect textRect(QLabel* label, const QString& text)
+{
+    const int m = label->margin();
+    const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
+    const QFontMetrics fm(label->font());
+    if (!text.contains('\n') && fm.horizontalAdvance(text) <= room.width())
+        return inkRect({text, label->font(), room, int(label->alignment())});
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return fm.boundingRect(room, flags, text);
+}
+
+// Where a label's picture lies (a pixmap or a style sheet's image, centred,
+// scaled down to fit), in its own coordinates; empty without one.
+QRect pictureRect(QLabel* label)
+{
+    QSize size = label->pixmap(Qt::ReturnByValue).size();
+    if (size.isEmpty()) {
+        const auto image = QRegularExpression("(?<![-\\w])image:\\s*url\\(([^)]*)\\)").match(label->styleSheet());
+        if (image.hasMatch())
+            size = QPixmap(image.captured(1)).size();
+    }
+    if (size.isEmpty())
+        return QRect();
+    const QRect room = label->contentsRect();
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room.size(), Qt::KeepAspectRatio);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room);
+}
+
+// Whether a is painted after b: the later of their branches under their
+// nearest common ancestor.
+bool paintedOver(QWidget* a, QWidget* b)
+{
+    for (QWidget* branch = a; branch->parentWidget(); branch = branch->parentWidget()) {
+        QWidget* parent = branch->parentWidget();
+        if (!parent->isAncestorOf(b))
+            continue;
+        QWidget* other = b;
+        while (other->parentWidget() != parent)
+            other = other->parentWidget();
+        return parent->children().indexOf(branch) > parent->children().indexOf(other);
+    }
+    return false;
+}
+
+// What of a widget may hide a text where they meet, in top's coordinates: a
+// label's text or picture, whichever lies on top; the face of a widget that
+// paints itself only if it lies over the text (a text on a dark panel is
+// meant to be). Containers, progress bars (made to carry a text) and the
+// focus frame (room taken from its control) hide nothing.
+struct Hider {
+    QWidget* widget;
+    QRect rect;
+    bool face;
+};
+
+Hider hider(QWidget* w, QWidget* top)
+{
+    QRect r;
+    bool face = false;
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->metaObject() == &QLabel::staticMetaObject) {
+        const QString shown = filled(label->text());
+        r = !shown.isEmpty() && !Qt::mightBeRichText(shown) ? textRect(label, shown) : pictureRect(label);
+    } else if (w->metaObject() != &QWidget::staticMetaObject && w->metaObject() != &QFrame::staticMetaObject
+               && !qobject_cast<QStackedWidget*>(w) && !qobject_cast<QProgressBar*>(w)
+               && w->metaObject()->className() != QByteArray("FocusFrame")) {
+        r = w->rect();
+        face = true;
+    }
+    return {w, r.isEmpty() ? QRect() : (r & w->rect()).translated(w->mapTo(top, QPoint())), face};
+}
+
 class Language
 {
 public:
@@ -104,17 +218,34 @@ public:
 QStringList clipped(const Language& lang, const QString& where, QWidget* top)
 {
     QStringList failures;
-    auto fail = [&](QWidget* w, const QString& text, int needed, int room) {
-        failures << QString("%1 %2 %3 %4: %5 needs %6 px, has %7")
+    auto failWhy = [&](QWidget* w, const QString& text, const QString& why) {
+        failures << QString("%1 %2 %3 %4: %5 %6")
                         .arg(lang.code, where, w->objectName(), w->metaObject()->className(),
-                             lang.name(text))
-                        .arg(needed)
-                        .arg(room);
+                             lang.name(text), why);
+    };
+    auto fail = [&](QWidget* w, const QString& text, int needed, int room) {
+        failWhy(w, text, QString("needs %1 px, has %2").arg(needed).arg(room));
+    };
+    QList<QWidget*> shown;
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->isVisibleTo(top))
+            shown << w;
+    // A text under or over another widget's text, picture or face is not whole.
+    std::vector<Hider> hiders;
+    for (QWidget* w : shown)
+        if (const Hider h = hider(w, top); !h.rect.isNull())
+            hiders.push_back(h);
+    auto covered = [&](QWidget* w, const QString& text, const QRect& where) {
+        for (const Hider& h : hiders) {
+            if (!h.rect.intersects(where) || h.widget == w || h.widget->isAncestorOf(w)
+                || w->isAncestorOf(h.widget) || (h.face && !paintedOver(h.widget, w)))
+                continue;
+            failWhy(w, text, QString("is covered by %1 %2").arg(h.widget->objectName(), h.widget->metaObject()->className()));
+        }
     };
     const QFontMetrics tipMetrics(QToolTip::font());
-    for (QWidget* w : top->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(top))
-            continue;
+    const int frame = focusFrameBorder();
+    for (QWidget* w : shown) {
         const QString tip = w->toolTip();
         if (!tip.isEmpty() && widest(tipMetrics, filled(tip)) > 470)
             fail(w, tip, widest(tipMetrics, filled(tip)), 470);
@@ -124,6 +255,8 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
             if (text.isEmpty() || Qt::mightBeRichText(text))
                 continue;
             const int room = label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent());
+            if (label->metaObject() == &QLabel::staticMetaObject)
+                covered(w, label->text(), (textRect(label, text) & label->rect()).translated(label->mapTo(top, QPoint())));
             if (label->wordWrap()) {
                 const int needed = label->heightForWidth(label->width());
                 if (needed > label->height())
@@ -143,17 +276,34 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
                 drawn = b->drawnTexts();
             else
                 drawn = {{plain(button->text()), w->font(), buttonContents(button), 0}};
+            // The focus frame takes its border from any control the keys reach.
+            const int inset = button->focusPolicy() & Qt::TabFocus ? frame : 0;
             for (const DrawnText& t : drawn) {
                 const QString text = filled(t.text);
                 if (text.isEmpty())
                     continue;
+                const QRect box = t.box & button->rect().adjusted(inset, inset, -inset, -inset);
                 const QFontMetrics metrics(t.font);
-                if (widest(metrics, text) > t.box.width())
-                    fail(w, t.text, widest(metrics, text), t.box.width());
+                if (widest(metrics, text) > box.width())
+                    fail(w, t.text, widest(metrics, text), box.width());
                 const int lines = text.count('\n') + 1;
                 const int height = (lines - 1) * metrics.lineSpacing() + metrics.height();
-                if (lines > 1 && height > t.box.height())
-                    fail(w, t.text, height, t.box.height());
+                if (lines > 1 && height > box.height())
+                    fail(w, t.text, height, box.height());
+            }
+        } else if (auto* chart = qobject_cast<LongtermData*>(w)) {
+            // Each label whole in its box (drawText clips there) and in the
+            // chart, a third of its height clear of its neighbour.
+            QRect previous;
+            for (const DrawnText& t : chart->drawnTexts()) {
+                const QRect ink = inkRect(t);
+                if (!(t.box & chart->rect()).contains(ink))
+                    failWhy(w, t.text, QString("lies outside (%1, %2 %3 x %4)")
+                                           .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height()));
+                const int gap = qMin(ink.height(), previous.height()) / 3;
+                if (!previous.isNull() && ink.adjusted(-gap, -gap, gap, gap).intersects(previous))
+                    failWhy(w, t.text, "crowds its neighbour");
+                previous = ink;
             }
         }
     }
@@ -235,6 +385,17 @@ void TestTranslationFit::textsFit()
     QStringList failures;
     ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
         failures << clipped(lang, name, top);
+        for (const StatusLine& line : kStatusLines) {
+            auto* status = top->findChild<QLabel*>(line.label);
+            if (top->metaObject()->className() != QByteArray(line.context) || !status)
+                continue;
+            const QString shown = status->text();
+            for (const char* key : line.keys) {
+                status->setText(QCoreApplication::translate(line.context, key));
+                failures << clipped(lang, name + " " + line.label, top);
+            }
+            status->setText(shown);
+        }
     });
     // Every text in the message dialog: messages come from many contexts
     // (screens, the Bluetooth drivers, the service dialogs), and a list of
@@ -245,8 +406,17 @@ void TestTranslationFit::textsFit()
         d.setInfotext(e.translation + (e.context == "Measurements" ? "\n(4000 / 4000)" : ""));
         d.show();
         failures << clipped(lang, "message", &d);
+        if (kHeadlineKeys.contains(e.source)) {
+            d.setIcon(MessageDialog::IconWarning);
+            d.setHeadline(e.translation);
+            d.setInfotext(QString());
+            failures << clipped(lang, "headline", &d);
+        }
     }
     failures.removeDuplicates();
+    // The message below is cut short; the log has every line.
+    for (const QString& f : failures)
+        qWarning().noquote() << f;
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 

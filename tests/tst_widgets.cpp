@@ -1,4 +1,6 @@
-// The shared buttons, the level bar with markers and the picture pop-up.
+// The shared buttons, the level bar with markers, the picture pop-up and
+// figures shortened to their room.
+#include "Tools/fittext.h"
 #include "Tools/iconbutton.h"
 #include "Tools/picturebutton.h"
 #include "Tools/popupinfo.h"
@@ -28,6 +30,8 @@ private slots:
     void iconButtonRepaintsOnlyOnChange();
     void popupClosesItselfWhateverTheKeys();
     void popupPictures();
+    void shortNumbers_data();
+    void shortNumbers();
 };
 
 namespace {
@@ -262,6 +266,30 @@ void TestWidgets::popupPictures()
                  QString("QLabel{background-image: url(%1)};").arg(path));
         QCOMPARE(QImage(path).size(), QSize(40, 40));
     }
+}
+
+void TestWidgets::shortNumbers_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<int>("room");  // characters
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("as asked") << 5.0 << 2 << 10 << "5.00";
+    QTest::newRow("fewer decimals") << 12.345 << 2 << 4 << "12.3";
+    QTest::newRow("rounded up") << 99.996 << 2 << 4 << "100";
+    QTest::newRow("whole") << 12629615.0 << 2 << 8 << "12629615";
+    QTest::newRow("exponent") << 12629615.0 << 2 << 6 << "1.26e7";
+    QTest::newRow("one digit") << 8.8e12 << 0 << 4 << "9e12";
+    QTest::newRow("nothing fits: the shortest") << 12629615.0 << 2 << 1 << "1e7";
+}
+
+void TestWidgets::shortNumbers()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(int, room);
+    QFETCH(QString, shown);
+    QCOMPARE(FitText::number(value, decimals, [room](const QString& t) { return t.size() <= room; }), shown);
 }
 
 QTEST_MAIN(TestWidgets)

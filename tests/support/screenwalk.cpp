@@ -27,7 +27,10 @@
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
+#include <QAbstractButton>
 #include <QStackedWidget>
+
+#include <limits>
 
 namespace ScreenWalk {
 
@@ -44,6 +47,66 @@ void dialog(const char* name, MainMenu* w, const Visit& visit,
     d.setWindowModality(Qt::NonModal);
     d.show();
     pages(name, &d, visit);
+}
+
+void click(QWidget* top, const char* button)
+{
+    if (auto* b = top->findChild<QAbstractButton*>(button))
+        b->click();
+}
+
+// The pairing dialog through its phases, each with the text it shows then.
+void pairingPhases(MainMenu* w, TestUnit& unit, const Visit& visit)
+{
+    RecordingBluetooth* module = unit.source();
+    module->searchRecords = {{"00:12:6F:AB:CD:EF", "Headset", "240404", ""}};
+    BluetoothPairing d(w);
+    d.setPairingDevice(0);
+    d.show();
+    click(&d, "butSearch");
+    visit("pairing/searching", &d);
+    module->nameWaitPolls = 1;
+    for (int ms = 0; ms < BluetoothPairing::kSearchMs; ms += BluetoothPairing::kTickMs)
+        d.updateProgbar();
+    visit("pairing/names", &d);
+    d.waitForName();
+    visit("pairing/found", &d);
+    module->disconnectPolls = 1;
+    click(&d, "butBtDev_1");
+    visit("pairing/pairing", &d);
+    d.pairBtDeviceIfDisconnected();
+    for (int ms = 0; ms < BluetoothPairing::kPairingMs; ms += BluetoothPairing::kTickMs)
+        d.waitForPairing();
+    visit("pairing/failed", &d);
+    module->searchRecords.clear();
+    click(&d, "butSearch");
+    for (int ms = 0; ms < BluetoothPairing::kSearchMs; ms += BluetoothPairing::kTickMs)
+        d.updateProgbar();
+    visit("pairing/none", &d);
+}
+
+// The pressure screen with the largest figures a calibration lets through,
+// and with its axis zoomed to readings that give decimals.
+void pressureExtremes(MainMenu* w, TestUnit& unit, const Visit& visit)
+{
+    RecordingBluetooth* sink = unit.sink();
+    w->displayWidget(11, 1, 0);
+    emit sink->stateActiveMuteChanged(false);
+    emit sink->btEnableReceivePressuredata(true, std::numeric_limits<int>::max(), 0, 1);
+    emit sink->btPressuredataReceived(200, QString("FFF 000 ").repeated(100));
+    visit("pressure/extreme", w);
+    click(unit.currentPage(), "butMenuScaleY");
+    visit("pressure/extreme zoomed", w);
+    // A new measurement keeps the calibration: its axis in steps of 5 bar.
+    w->displayWidget(11, 1, 0);
+    visit("pressure/extreme restarted", w);
+    // 3.2 and 6.5 bar on the delivered 25 bar sensor: an axis of 3.00 .. 7.00.
+    emit sink->btEnableReceivePressuredata(true, 25, 409, 3685);
+    emit sink->stateActiveMuteChanged(false);
+    emit sink->btPressuredataReceived(200, QString("33C 4ED ").repeated(100));
+    click(unit.currentPage(), "butMenuScaleY");
+    visit("pressure/zoomed", w);
+    emit sink->stateActiveMuteChanged(true);
 }
 
 }
@@ -90,6 +153,7 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
         w->displayWidget(s.number, 1, 0);
         pages(s.name, unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
     }
+    pressureExtremes(w, unit, visit);
     w->displayWidget(0, 1, 0);
     for (int type = 0; type <= 3; ++type)
         dialog<MessageDialog>(qPrintable(QString("message%1").arg(type)), w, visit,
@@ -97,6 +161,7 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     dialog<VirtualKeyboard>("keyboard", w, visit);
     dialog<LanguageSelect>("languages", w, visit);
     dialog<BluetoothPairing>("pairing", w, visit);
+    pairingPhases(w, unit, visit);
     dialog<CustomizeDialogs>("customize", w, visit, [](CustomizeDialogs* d) { d->init(); });
     dialog<DateTimeAdjust>("datetime", w, visit);
     dialog<Displaysettings>("display", w, visit);

@@ -11,7 +11,9 @@ class TestUnit;
 
 // Opens every screen of a started unit and every dialog they open, one at a
 // time, and hands each on with every page of its stacked widgets shown in
-// turn. Names: the screen or dialog, then "/<stack><page>" for a page.
+// turn. Names: the screen or dialog, then "/<stack><page>" for a page or
+// "/<state>" for a state the walk brings it into (the pairing dialog's
+// phases, the pressure screen's extreme readings).
 namespace ScreenWalk {
 struct Screen {
     const char* name;

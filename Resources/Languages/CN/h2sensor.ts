@@ -36,7 +36,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>备注</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>

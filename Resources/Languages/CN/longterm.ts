@@ -51,7 +51,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>备注</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>

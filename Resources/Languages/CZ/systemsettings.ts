@@ -254,7 +254,7 @@ a stiskněte Hledat.</translation>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation>Opravdu chcete obnovit všechna nastavení?</translation>
+        <translation>Opravdu chcete obnovit tovární nastavení?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -285,12 +285,12 @@ a stiskněte Hledat.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Přepínač</translation>
+        <translation>Přepínání</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Tlačítko</translation>
+        <translation>Přidržení</translation>
     </message>
 </context>
 <context>
@@ -364,12 +364,12 @@ a stiskněte Hledat.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Přepínač</translation>
+        <translation>Přepínání</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Tlačítko</translation>
+        <translation>Přidržení</translation>
     </message>
     <message>
         <source>HearingProtection</source>

@@ -36,7 +36,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>Bemerkung</translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>

@@ -49,7 +49,7 @@
     <message>
         <source>Update</source>
         <translatorcomment>Update</translatorcomment>
-        <translation>Aktualisierung</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>GPS</source>

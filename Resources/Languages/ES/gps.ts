@@ -41,12 +41,12 @@
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation>Fix</translation>
+        <translation>Posición obtenida</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation>Sin fix</translation>
+        <translation>Sin posición</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -86,7 +86,7 @@
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation>Último fix</translation>
+        <translation>Última posición</translation>
     </message>
     <message>
         <source>LocalClock</source>
@@ -141,7 +141,7 @@
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation>Errores checksum</translation>
+        <translation>Fallos de verificación</translation>
     </message>
     <message>
         <source>LastSentence</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation>Loc. tuberías</translation>
+        <translation>Localización</translation>
     </message>
     <message>
         <source>Management</source>

@@ -41,12 +41,12 @@
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation>Fix</translation>
+        <translation>Position acquise</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation>Pas de fix</translation>
+        <translation>Pas de position</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -86,7 +86,7 @@
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation>Dernier fix</translation>
+        <translation>Dernière position</translation>
     </message>
     <message>
         <source>LocalClock</source>
@@ -141,7 +141,7 @@
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation>Err. de checksum</translation>
+        <translation>Err. somme contrôle</translation>
     </message>
     <message>
         <source>LastSentence</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation>Loc. conduites</translation>
+        <translation>Localisation</translation>
     </message>
     <message>
         <source>Management</source>

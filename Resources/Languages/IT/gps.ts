@@ -136,7 +136,7 @@
     <message>
         <source>SentencesRead</source>
         <translatorcomment>Sentences read</translatorcomment>
-        <translation>Frasi lette</translation>
+        <translation>Messaggi letti</translation>
     </message>
     <message>
         <source>ChecksumFailures</source>
@@ -146,7 +146,7 @@
     <message>
         <source>LastSentence</source>
         <translatorcomment>Last sentence</translatorcomment>
-        <translation>Ultima frase</translation>
+        <translation>Ultimo messaggio</translation>
     </message>
     <message>
         <source>SecondsAgo</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation>Loc. tubazioni</translation>
+        <translation>Localizzazione</translation>
     </message>
     <message>
         <source>Management</source>

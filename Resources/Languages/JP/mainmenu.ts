@@ -49,7 +49,7 @@
     <message>
         <source>Update</source>
         <translatorcomment>Update</translatorcomment>
-        <translation>アップデート</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>GPS</source>

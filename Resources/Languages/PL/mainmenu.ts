@@ -16,7 +16,7 @@
     <message>
         <source>Longterm</source>
         <translatorcomment>Long-term</translatorcomment>
-        <translation>Długotermin.</translation>
+        <translation>Długoterminowy</translation>
     </message>
     <message>
         <source>H2Sensor</source>

@@ -254,7 +254,7 @@ i nacisnąć Szukaj.</translation>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation>Czy na pewno przywrócić wszystkie ustawienia?</translation>
+        <translation>Czy na pewno przywrócić ustawienia fabryczne?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -285,12 +285,12 @@ i nacisnąć Szukaj.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Przełącznik</translation>
+        <translation>Przełączanie</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Przycisk</translation>
+        <translation>Przytrzymanie</translation>
     </message>
 </context>
 <context>
@@ -364,12 +364,12 @@ i nacisnąć Szukaj.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Przełącznik</translation>
+        <translation>Przełączanie</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Przycisk</translation>
+        <translation>Przytrzymanie</translation>
     </message>
     <message>
         <source>HearingProtection</source>

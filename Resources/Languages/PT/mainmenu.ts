@@ -26,7 +26,7 @@
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation>Loc. tubagens</translation>
+        <translation>Localização</translation>
     </message>
     <message>
         <source>Management</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Pipelocating</source>
         <translatorcomment>Pipe locating</translatorcomment>
-        <translation>Loc. conducte</translation>
+        <translation>Localizare</translation>
     </message>
     <message>
         <source>Management</source>

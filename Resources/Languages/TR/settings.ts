@@ -139,7 +139,7 @@
     <message>
         <source>never</source>
         <translatorcomment>never</translatorcomment>
-        <translation>hiçbir zaman</translation>
+        <translation>Kapalı</translation>
     </message>
     <message>
         <source>Screenshot</source>

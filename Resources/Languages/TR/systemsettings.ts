@@ -241,7 +241,7 @@ ve Ara düğmesine basın.</translation>
     <message>
         <source>DisplayOffTime</source>
         <translatorcomment>Display off after</translatorcomment>
-        <translation>Ekranın kapanması</translation>
+        <translation>Ekran zaman aşımı</translation>
     </message>
 </context>
 <context>
