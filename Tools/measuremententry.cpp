@@ -181,8 +181,23 @@ QString writeInfo(const QString& dir, const InfoWriter& fill)
         if (back.status() != QSettings::NoError || valuesOf(back) != expected)
             return discard("does not read back as written");
     }
-    if (::rename(QFile::encodeName(check).constData(), QFile::encodeName(info).constData()) != 0)
+    const QByteArray from = QFile::encodeName(check);
+    const QByteArray to = QFile::encodeName(info);
+    struct stat before {};
+    const bool replaces = ::lstat(to.constData(), &before) == 0;
+    if (::rename(from.constData(), to.constData()) != 0)
         return discard("not put in place: " + systemError(errno));
+    // The settings library keeps a file it read, and reads it again only when
+    // its size or its time in milliseconds changed: a rewrite of the same size
+    // within the old one's millisecond would be taken for the old one.
+    struct stat after {};
+    const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+    if (replaces && ::lstat(to.constData(), &after) == 0 && after.st_size == before.st_size
+        && ms(after.st_mtim) == ms(before.st_mtim)) {
+        const qint64 later = ms(before.st_mtim) + 1;
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
+        ::utimensat(AT_FDCWD, to.constData(), times, AT_SYMLINK_NOFOLLOW);
+    }
     return QString();
 }
 
