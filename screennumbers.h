@@ -40,8 +40,8 @@ enum Variant : int {
     StoredView = 1,  // the measurement selected in the browser
 };
 
-// Favourite numbers: the settings value and what the function screens report
-// with MainMenu::setCurrentVisibleDlgNum.
+// Favourite numbers: the settings value, and each measurement screen's in
+// the main window's table of screens.
 enum Favourite : int {
     FavouriteScreenshot = 0,
     FavouritePinpointing = 1,
@@ -50,6 +50,12 @@ enum Favourite : int {
     FavouriteH2Sensor = 4,
     FavouritePipelocating = 5,
 };
+
+// The numbers the favourite key can hold; every other stored one is none.
+constexpr bool isFavourite(int number)
+{
+    return number >= FavouriteScreenshot && number <= FavouritePipelocating;
+}
 
 }
 

@@ -21,6 +21,13 @@
 
 namespace {
 
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("H2Sensor", "Note"),
+    QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
+    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9"),
+};
+
 const int kInputH2 = 2;
 
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
@@ -109,8 +116,6 @@ void H2Sensor::init(int variant)
     if (m_btSink)
         connect(m_btSink, &Bluetooth::btSensorvalueReceived, this,
                 &H2Sensor::btReceivedSensorvalue, Qt::UniqueConnection);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouriteH2Sensor);
     pwmOn();
     ui->labelStoredMeasurement->setText(QString());
 
@@ -160,11 +165,13 @@ void H2Sensor::startCodec()
     initCodec();
     // No filter on the clicks, whatever filter the acoustic screens use;
     // they start without one afterwards.
+    quint32 low = 0;
+    quint32 high = 4000;
+    int type = 0;
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentFilter(0, 4000, 0);
+        hub->applyFilter(&low, &high, &type, MainMenu::FilterUse::AsCurrent);
     if (!m_audioCodec)
         return;
-    m_audioCodec->setFilter(0, 4000, 0);
     m_audioCodec->setRouting(0);
     m_audioCodec->setInputPath(kInputH2);
 }
@@ -350,7 +357,7 @@ void H2Sensor::on_butMenuSave_clicked()
     if (askMeasurementName(&name)) {
         auto info = std::make_unique<MeasInfoStructure>();
         m_reading.fill(info.get());
-        MeasurementData()->storeMeasurement(3, name.trimmed(), *info);
+        MeasurementData()->storeMeasurement(Measurements::H2Sensor, name.trimmed(), *info);
     }
     if (isActive())
         Audioworker()->pauseAudioRecording(false);

@@ -6,6 +6,7 @@
 #include "Audio/audioworker.h"
 #include "Management/systemsettings.h"
 #include "Tools/longtermdata.h"
+#include "Tools/measurements.h"
 #include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
@@ -14,6 +15,14 @@
 
 
 namespace {
+
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "Note"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "Warning"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
+};
 
 const QColor kScaleColour(213, 211, 18);
 const QColor kDataColour(255, 255, 100);
@@ -54,8 +63,6 @@ Longtermmeasurement::Longtermmeasurement(QWidget* parent)
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
     connect(m_updateTimer, &QTimer::timeout, this, &Longtermmeasurement::updateData,
             Qt::UniqueConnection);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouriteLongterm);
     ui->mainArea->setCurrentWidget(ui->mainPage);
 }
 
@@ -250,7 +257,8 @@ void Longtermmeasurement::on_butMenuSave_clicked()
 {
     // Only the current lap: what lies behind the write position in black is
     // the previous one.
-    saveMeasurement(4, [this](MeasInfoStructure* info) { m_recorder.fill(info); });
+    saveMeasurement(Measurements::Longtermmeasurement,
+                    [this](MeasInfoStructure* info) { m_recorder.fill(info); });
 }
 
 void Longtermmeasurement::on_butMenuSettings_clicked()

@@ -72,7 +72,7 @@ int FavouriteButton::execFavouriteFunction()
         "Open Dialog Levelmeasurement", "Open Dialog Longterm-Measurement",
         "Open Dialog H2-Sensor",        "Open Dialog Pipelocating",
     };
-    if (m_butFavNum < Screen::FavouriteScreenshot || m_butFavNum > Screen::FavouritePipelocating)
+    if (!Screen::isFavourite(m_butFavNum))
         return 0;
     qDebug() << kLogLines[m_butFavNum];
     if (m_butFavNum == Screen::FavouriteScreenshot)
