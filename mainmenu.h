@@ -67,13 +67,12 @@ public:
 
     // Shared audio state
     void muteAudioPath(bool mute, bool sendToAccessory);
-    // The Mute key on a screen or dialog that is `listening`: whether its
-    // press or release mutes. The press listens, the release mutes; in
-    // switch mode the press toggles and the release asks nothing (nullopt).
+    // Whether the Mute key's press or release mutes a screen or dialog that
+    // is `listening`: the press listens, the release mutes; in switch mode
+    // the press toggles and the release asks nothing.
     std::optional<bool> muteKeyMutes(bool pressed, bool listening) const;
-    // The band to the codec, and back what the codec made of it (each corner
-    // on the nearest of its list, or no filter); AsCurrent also makes that
-    // the current filter, which the next screen starts with.
+    // The band to the codec and back what it made of it (corners on its
+    // list, or no filter); AsCurrent: also the filter the next screen takes.
     enum class FilterUse { CodecOnly, AsCurrent };
     void applyFilter(quint32* low, quint32* high, int* type, FilterUse use);
     // 1..6; anything else acts as 3.

@@ -49,12 +49,13 @@ enum Favourite : int {
     FavouriteLongterm = 3,
     FavouriteH2Sensor = 4,
     FavouritePipelocating = 5,
+    FavouriteCount,  // how many numbers the key can hold, from 0
 };
 
-// The numbers the favourite key can hold; every other stored one is none.
+// Every other stored number is none.
 constexpr bool isFavourite(int number)
 {
-    return number >= FavouriteScreenshot && number <= FavouritePipelocating;
+    return number >= FavouriteScreenshot && number < FavouriteCount;
 }
 
 }

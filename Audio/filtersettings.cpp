@@ -168,19 +168,14 @@ void Filtersettings::updateFilter()
     freqSpectrum->updateFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
 }
 
-void Filtersettings::apply()
-{
-    sendFilter(false);
-    updateFilter();
-}
-
-void Filtersettings::sendFilter(bool asCurrent)
+void Filtersettings::apply(bool asCurrent)
 {
     if (m_audioCodec)
         m_audioCodec->setSpecialFilter(m_filter50HzEnabled, m_filterPreemphaseEnabled);
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->applyFilter(&m_lowCutOffFrequency, &m_highCutOffFrequency, &m_filterType,
                          asCurrent ? MainMenu::FilterUse::AsCurrent : MainMenu::FilterUse::CodecOnly);
+    updateFilter();
 }
 
 void Filtersettings::stepArrow(bool highCorner, bool up)
@@ -268,7 +263,7 @@ void Filtersettings::on_butMicrophone_clicked()
 void Filtersettings::on_butClose_clicked()
 {
     m_timerLevel->stop();
-    sendFilter(true);
+    apply(true);
     accept();
 }
 
@@ -291,13 +286,12 @@ bool Filtersettings::muteKey(bool pressed)
         return false;
     // The main window's path directly: the screen below keeps its own mute
     // flag and polling.
-    const std::optional<bool> mute = hub->muteKeyMutes(pressed, !hub->isAudioPathMuted());
-    if (!mute)
-        return true;
-    if (pressed)
-        qDebug() << "Filtersettings: Mute key pressed, muting" << *mute;
-    else
-        qDebug() << "Filtersettings: Mute key released";
-    hub->muteAudioPath(*mute, true);
+    if (const std::optional<bool> mute = hub->muteKeyMutes(pressed, !hub->isAudioPathMuted())) {
+        if (pressed)
+            qDebug() << "Filtersettings: Mute key pressed, muting" << *mute;
+        else
+            qDebug() << "Filtersettings: Mute key released";
+        hub->muteAudioPath(*mute, true);
+    }
     return true;
 }

@@ -65,10 +65,9 @@ private:
     // One of the four arrows; highCorner: the low-pass corner.
     void stepArrow(bool highCorner, bool up);
     void showCorners();
-    // The extra filters and the band to the codec, then read back and shown.
-    void apply();
-    // The same without showing; asCurrent: also the main window's filter.
-    void sendFilter(bool asCurrent);
+    // The extra filters and the band to the codec, then read back and shown;
+    // asCurrent: also the main window's filter.
+    void apply(bool asCurrent = false);
     // The Mute key's press or release; false without a main window.
     bool muteKey(bool pressed);
 

@@ -23,10 +23,8 @@ namespace {
 
 // The frame's sensor note and link warning, in this screen's context.
 [[maybe_unused]] const char* const kFrameTexts[] = {
-    QT_TRANSLATE_NOOP("H2Sensor", "Note"),
-    QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
-    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9"),
-};
+    QT_TRANSLATE_NOOP("H2Sensor", "Note"), QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
+    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9")};
 
 const int kInputH2 = 2;
 
@@ -38,12 +36,6 @@ const QColor kScaleColour(128, 155, 255);
 const QColor kDataColour(173, 216, 230);
 const QRect kChartLive(5, 150, 416, 101);
 const QRect kChartStored(5, 35, 416, 185);
-
-Systemsettings* settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
 
 // The level scale of the chart; a range too small for its ticks still gets
 // them.
@@ -136,7 +128,7 @@ bool H2Sensor::showH2SensorNote(int variant)
 
 void H2Sensor::applyDisplayOptions(bool stored)
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool chart = stored || (s && s->isH2ShowHistogramEnabled());
     longtermData->setVisible(chart);
     const int shift = chart ? 0 : 45;
@@ -165,8 +157,7 @@ void H2Sensor::startCodec()
     initCodec();
     // No filter on the clicks, whatever filter the acoustic screens use;
     // they start without one afterwards.
-    quint32 low = 0;
-    quint32 high = 4000;
+    quint32 low = 0, high = 4000;
     int type = 0;
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
         hub->applyFilter(&low, &high, &type, MainMenu::FilterUse::AsCurrent);
@@ -185,7 +176,7 @@ void H2Sensor::startLive()
     startLinkCheck();
     armLinkWarning(Screen::FavouriteH2Sensor);
 
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     m_reading.startLive(s && s->isH2DynamicScalingEnabled());
     showRange();
     ui->labelTimer->setRangeVisualisation(m_reading.reference(), m_reading.level(), m_reading.range());

@@ -25,11 +25,9 @@ namespace {
 
 // The frame's sensor note and link warning, in this screen's context.
 [[maybe_unused]] const char* const kFrameTexts[] = {
-    QT_TRANSLATE_NOOP("Levelmeasurement", "Note"),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "Note"), QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
     QT_TRANSLATE_NOOP("Levelmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
-};
+    QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9")};
 
 }
 

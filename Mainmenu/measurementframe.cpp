@@ -146,8 +146,7 @@ void MeasurementFrame::applyCurrentFilter()
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     if (!hub)
         return;
-    quint32 low = 0;
-    quint32 high = 4000;
+    quint32 low = 0, high = 4000;
     int type = 0;
     hub->getCurrentFilter(&low, &high, &type);
     hub->applyFilter(&low, &high, &type, MainMenu::FilterUse::CodecOnly);

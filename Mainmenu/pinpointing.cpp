@@ -19,11 +19,9 @@ namespace {
 
 // The frame's sensor note and link warning, in this screen's context.
 [[maybe_unused]] const char* const kFrameTexts[] = {
-    QT_TRANSLATE_NOOP("Pinpointing", "Note"),
+    QT_TRANSLATE_NOOP("Pinpointing", "Note"), QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
     QT_TRANSLATE_NOOP("Pinpointing", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
-    QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9"),
-};
+    QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9")};
 
 const int kSlotPitch = 42;
 const int kSlotLeft = 5;

@@ -21,11 +21,9 @@ namespace {
 
 // The frame's sensor note and link warning, in this screen's context.
 [[maybe_unused]] const char* const kFrameTexts[] = {
-    QT_TRANSLATE_NOOP("Pipelocating", "Note"),
+    QT_TRANSLATE_NOOP("Pipelocating", "Note"), QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
     QT_TRANSLATE_NOOP("Pipelocating", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
-    QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9"),
-};
+    QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9")};
 
 const int kTickMs = 500;
 const int kTickAfterFilterMs = 200;

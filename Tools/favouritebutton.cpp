@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <iterator>
+
 const char* const FavouriteButton::kScreenshotDir = "/media/vq4100/screenshots/";
 
 namespace {
@@ -72,6 +74,7 @@ int FavouriteButton::execFavouriteFunction()
         "Open Dialog Levelmeasurement", "Open Dialog Longterm-Measurement",
         "Open Dialog H2-Sensor",        "Open Dialog Pipelocating",
     };
+    static_assert(std::size(kLogLines) == Screen::FavouriteCount, "a log line a favourite");
     if (!Screen::isFavourite(m_butFavNum))
         return 0;
     qDebug() << kLogLines[m_butFavNum];

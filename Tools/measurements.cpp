@@ -83,6 +83,33 @@ int headphoneStep()
     return source->getBtExtHeadphoneGain();
 }
 
+QString infoPath(const QString& directoryName)
+{
+    return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
+}
+
+// A save that never finished leaves a directory without info.ini, or with an
+// empty one. Anything else there is the operator's to see and delete, even
+// when it cannot be read.
+bool isUnfinished(const QString& directory)
+{
+    const QFileInfo info(directory + "/info.ini");
+    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
+}
+
+QFileInfoList storedEntries()
+{
+    const QString dir = DeviceLayer::path(Measurements::dirMeas);
+    // As on the unit: whatever unmounts the partition leaves it first.
+    QDir::setCurrent(dir);
+    QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const auto notStored = [](const QFileInfo& e) {
+        return !Measurements::typeOf(e.fileName()) || (e.isDir() && isUnfinished(e.filePath()));
+    };
+    entries.erase(std::remove_if(entries.begin(), entries.end(), notStored), entries.end());
+    return entries;
+}
+
 }
 
 // info.ini of one measurement. The gains are read before it is filled,
@@ -161,46 +188,6 @@ private:
 public:
     QSettings& s;
 };
-
-namespace {
-
-QString infoPath(const QString& directoryName)
-{
-    return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
-}
-
-// A save that never finished leaves a directory without info.ini, or with an
-// empty one. Anything else there is the operator's to see and delete, even
-// when it cannot be read.
-bool isUnfinished(const QString& directory)
-{
-    const QFileInfo info(directory + "/info.ini");
-    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
-}
-
-QStringList nameFilters()
-{
-    QStringList filters;
-    for (int type = 0; const Measurements::TypeRow* row = Measurements::typeRow(type); ++type)
-        filters << QLatin1String(row->prefix) + QLatin1Char('*');
-    return filters;
-}
-
-QFileInfoList storedEntries()
-{
-    static const QStringList kNameFilters = nameFilters();
-    const QString dir = DeviceLayer::path(Measurements::dirMeas);
-    // As on the unit: whatever unmounts the partition leaves it first.
-    QDir::setCurrent(dir);
-    QFileInfoList entries = QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                                    QDir::Unsorted);
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const QFileInfo& e) { return e.isDir() && isUnfinished(e.filePath()); }),
-                  entries.end());
-    return entries;
-}
-
-}
 
 const Measurements::TypeRow Measurements::kTypes[] = {
     {Levelmeasurement, "LE_", "Levelmeasurement", Screen::Levelmeasurement,

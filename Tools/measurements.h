@@ -46,11 +46,10 @@ class Measurements : public QObject
     class InfoWriter;
 
 public:
-    // The stored types, by the numbers the store takes.
-    enum Type : int { Levelmeasurement = 0, Pinpointing = 1, Pipelocating = 2, H2Sensor = 3,
-                      Longtermmeasurement = 4 };
-    // Everything that differs by type but its recordings: a type that saves
-    // is one row (in measurements.cpp) and its writer.
+    // The stored types, by the numbers the store takes (from 0).
+    enum Type : int { Levelmeasurement, Pinpointing, Pipelocating, H2Sensor, Longtermmeasurement };
+    // All that differs by type but its recordings: a new type is a row (in
+    // measurements.cpp) and its writer.
     struct TypeRow {
         Type type;
         const char* prefix;    // of its directory names, "LE_"
@@ -59,10 +58,8 @@ public:
         const char* word;      // the main page's word for it, context "MainMenu"
         void (Measurements::*writer)(InfoWriter& info, const MeasInfoStructure& d);
     };
-    // Null for a number of no type.
+    // Null for none; a directory name's by its prefix, letter case ignored.
     static const TypeRow* typeRow(int type);
-    // The type of a directory name by its prefix, letter case ignored; null
-    // for none.
     static const TypeRow* typeOf(const QString& dirName);
     // The main page's word for a type, translated; "" for none.
     static QString typeWord(int type);
