@@ -30,6 +30,7 @@
 #include "Tools/fittext.h"
 #include "Tools/focusframe.h"
 #include "Tools/measuremententry.h"
+#include "Tools/measurements.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "Tools/statushost.h"
@@ -185,7 +186,6 @@ MainMenu::MainMenu(QWidget* parent)
     showDeveloperButtons();
     // The keys start on the first button of the main page.
     ui->butPinpointing->setFocus();
-    m_currentVisibleDlgNum = Screen::FavouriteLevelmeasurement;
 
     m_favouriteButton = new FavouriteButton();
     m_favouriteButton->init();
@@ -287,12 +287,6 @@ void MainMenu::removePulseTempFiles()
 
 // ---- Accessors ------------------------------------------------------------
 
-int MainMenu::setCurrentVisibleDlgNum(int num)
-{
-    m_currentVisibleDlgNum = num;
-    return 0;
-}
-
 bool MainMenu::isMuteKeySwitchmode() const
 {
     return m_systemsettings && m_systemsettings->isMuteKeySwitchmode();
@@ -346,6 +340,26 @@ void MainMenu::muteAudioPath(bool mute, bool sendToAccessory)
     // Pauses the recorder and then the ADC capture.
     Audioworker()->pauseAudioRecording(mute);
     Gpio::setValue(GpioLine::AudioMute, mute ? 0 : 1);
+}
+
+std::optional<bool> MainMenu::muteKeyMutes(bool pressed, bool listening) const
+{
+    const bool switchMode = isMuteKeySwitchmode();
+    if (pressed)
+        return switchMode && listening;
+    if (switchMode)
+        return std::nullopt;
+    return true;
+}
+
+void MainMenu::applyFilter(quint32* low, quint32* high, int* type, FilterUse use)
+{
+    if (m_audioCodec) {
+        m_audioCodec->setFilter(*low, *high, *type);
+        m_audioCodec->getFilter(low, high, type);
+    }
+    if (use == FilterUse::AsCurrent)
+        setCurrentFilter(*low, *high, *type);
 }
 
 void MainMenu::switchActiveMute(bool mute)
@@ -632,9 +646,10 @@ void MainMenu::openScreen(const ScreenRow& row, int dir, int variant)
     setMenuDirection(dir);
     if (popped)
         return;
-    // The favourite key stores the screen in use, whichever opened last.
+    // The favourite key stores the screen in use, whichever opened last;
+    // this is the one place that says which.
     if (measurement)
-        setCurrentVisibleDlgNum(row.favourite);
+        m_currentVisibleDlgNum = row.favourite;
     if (row.widget == Screen::PressureSensor)
         qDebug() << "Pressuresensor: displayWidget init";
     row.start(screen, row.takesVariant ? variant : Screen::Live);
@@ -683,12 +698,12 @@ void MainMenu::init()
 
 void MainMenu::setMainPageTexts()
 {
-    ui->butPinpointing->setText(tr("Histogram"));
-    ui->butH2Sensor->setText(tr("H2Sensor"));
-    ui->butLevelmeasurement->setText(tr("Level"));
+    ui->butPinpointing->setText(Measurements::typeWord(Measurements::Pinpointing));
+    ui->butH2Sensor->setText(Measurements::typeWord(Measurements::H2Sensor));
+    ui->butLevelmeasurement->setText(Measurements::typeWord(Measurements::Levelmeasurement));
     ui->butManagement->setText(tr("Management"));
-    ui->butLongtermmeasurement->setText(tr("Longterm"));
-    ui->butPipelocating->setText(tr("Pipelocating"));
+    ui->butLongtermmeasurement->setText(Measurements::typeWord(Measurements::Longtermmeasurement));
+    ui->butPipelocating->setText(Measurements::typeWord(Measurements::Pipelocating));
     FitText::captions({ui->butPinpointing, ui->butH2Sensor, ui->butLevelmeasurement, ui->butManagement,
                        ui->butLongtermmeasurement, ui->butPipelocating});
 }

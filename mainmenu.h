@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <optional>
+
 class AppStatusHost;
 class AudioCodecSetup;
 class Bluetooth;
@@ -51,7 +53,8 @@ public:
 
     int getMicGainStep() const { return m_micGainStep; }
     float getMicPgaGain() const { return m_micPgaGain; }
-    int setCurrentVisibleDlgNum(int num);
+    // The favourite number of the measurement screen opened last (level
+    // measurement before any).
     int getCurrentVisibleDlgNum() const { return m_currentVisibleDlgNum; }
     bool isAudioPathMuted() const { return m_muted; }
     bool isMuteKeySwitchmode() const;
@@ -64,6 +67,14 @@ public:
 
     // Shared audio state
     void muteAudioPath(bool mute, bool sendToAccessory);
+    // Whether the Mute key's press or release mutes a screen or dialog that
+    // is `listening`: the press listens, the release mutes; in switch mode
+    // the press toggles and the release asks nothing.
+    std::optional<bool> muteKeyMutes(bool pressed, bool listening) const;
+    // The band to the codec and back what it made of it (corners on its
+    // list, or no filter); AsCurrent: also the filter the next screen takes.
+    enum class FilterUse { CodecOnly, AsCurrent };
+    void applyFilter(quint32* low, quint32* high, int* type, FilterUse use);
     // 1..6; anything else acts as 3.
     void setMicGainStep(int step);
     // Sends the stored microphone parameters to the accessory again.
@@ -201,7 +212,7 @@ private:
     int m_micGainStep = 0;
     int m_micGain = 0;
     float m_micPgaGain = 0.0f;
-    int m_currentVisibleDlgNum = 0;
+    int m_currentVisibleDlgNum = Screen::FavouriteLevelmeasurement;
     bool m_muted = true;
     int m_micParameterGain = 0;
     int m_micParameterMute = 0;

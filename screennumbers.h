@@ -40,8 +40,8 @@ enum Variant : int {
     StoredView = 1,  // the measurement selected in the browser
 };
 
-// Favourite numbers: the settings value and what the function screens report
-// with MainMenu::setCurrentVisibleDlgNum.
+// Favourite numbers: the settings value, and each measurement screen's in
+// the main window's table of screens.
 enum Favourite : int {
     FavouriteScreenshot = 0,
     FavouritePinpointing = 1,
@@ -49,7 +49,14 @@ enum Favourite : int {
     FavouriteLongterm = 3,
     FavouriteH2Sensor = 4,
     FavouritePipelocating = 5,
+    FavouriteCount,  // how many numbers the key can hold, from 0
 };
+
+// Every other stored number is none.
+constexpr bool isFavourite(int number)
+{
+    return number >= FavouriteScreenshot && number < FavouriteCount;
+}
 
 }
 

@@ -168,12 +168,13 @@ void Filtersettings::updateFilter()
     freqSpectrum->updateFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
 }
 
-void Filtersettings::apply()
+void Filtersettings::apply(bool asCurrent)
 {
-    if (m_audioCodec) {
+    if (m_audioCodec)
         m_audioCodec->setSpecialFilter(m_filter50HzEnabled, m_filterPreemphaseEnabled);
-        m_audioCodec->setFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
-    }
+    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
+        hub->applyFilter(&m_lowCutOffFrequency, &m_highCutOffFrequency, &m_filterType,
+                         asCurrent ? MainMenu::FilterUse::AsCurrent : MainMenu::FilterUse::CodecOnly);
     updateFilter();
 }
 
@@ -262,38 +263,35 @@ void Filtersettings::on_butMicrophone_clicked()
 void Filtersettings::on_butClose_clicked()
 {
     m_timerLevel->stop();
-    if (m_audioCodec) {
-        m_audioCodec->setSpecialFilter(m_filter50HzEnabled, m_filterPreemphaseEnabled);
-        m_audioCodec->setFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
-    }
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
+    apply(true);
     accept();
 }
 
 void Filtersettings::keyPressEvent(QKeyEvent* event)
 {
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && hub) {
-        // The main window's path directly: the screen below keeps its own
-        // mute flag and polling.
-        const bool mute = hub->isMuteKeySwitchmode() && !hub->isAudioPathMuted();
-        qDebug() << "Filtersettings: Mute key pressed, muting" << mute;
-        hub->muteAudioPath(mute, true);
-        return;
-    }
-    AudioDialog::keyPressEvent(event);
+    if (event->key() != Qt::Key_F10 || !muteKey(true))
+        AudioDialog::keyPressEvent(event);
 }
 
 void Filtersettings::keyReleaseEvent(QKeyEvent* event)
 {
+    if (event->key() != Qt::Key_F10 || !muteKey(false))
+        AudioDialog::keyReleaseEvent(event);
+}
+
+bool Filtersettings::muteKey(bool pressed)
+{
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && hub) {
-        if (!hub->isMuteKeySwitchmode()) {
+    if (!hub)
+        return false;
+    // The main window's path directly: the screen below keeps its own mute
+    // flag and polling.
+    if (const std::optional<bool> mute = hub->muteKeyMutes(pressed, !hub->isAudioPathMuted())) {
+        if (pressed)
+            qDebug() << "Filtersettings: Mute key pressed, muting" << *mute;
+        else
             qDebug() << "Filtersettings: Mute key released";
-            hub->muteAudioPath(true, true);
-        }
-        return;
+        hub->muteAudioPath(*mute, true);
     }
-    AudioDialog::keyReleaseEvent(event);
+    return true;
 }

@@ -65,8 +65,11 @@ private:
     // One of the four arrows; highCorner: the low-pass corner.
     void stepArrow(bool highCorner, bool up);
     void showCorners();
-    // The extra filters and the band to the codec, then read back.
-    void apply();
+    // The extra filters and the band to the codec, then read back and shown;
+    // asCurrent: also the main window's filter.
+    void apply(bool asCurrent = false);
+    // The Mute key's press or release; false without a main window.
+    bool muteKey(bool pressed);
 
     Ui::Filtersettings* ui;
     FreqSpectrum* freqSpectrum = nullptr;

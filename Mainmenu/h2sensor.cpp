@@ -21,6 +21,11 @@
 
 namespace {
 
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("H2Sensor", "Note"), QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
+    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9")};
+
 const int kInputH2 = 2;
 
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
@@ -31,12 +36,6 @@ const QColor kScaleColour(128, 155, 255);
 const QColor kDataColour(173, 216, 230);
 const QRect kChartLive(5, 150, 416, 101);
 const QRect kChartStored(5, 35, 416, 185);
-
-Systemsettings* settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
 
 // The level scale of the chart; a range too small for its ticks still gets
 // them.
@@ -109,8 +108,6 @@ void H2Sensor::init(int variant)
     if (m_btSink)
         connect(m_btSink, &Bluetooth::btSensorvalueReceived, this,
                 &H2Sensor::btReceivedSensorvalue, Qt::UniqueConnection);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouriteH2Sensor);
     pwmOn();
     ui->labelStoredMeasurement->setText(QString());
 
@@ -131,7 +128,7 @@ bool H2Sensor::showH2SensorNote(int variant)
 
 void H2Sensor::applyDisplayOptions(bool stored)
 {
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     const bool chart = stored || (s && s->isH2ShowHistogramEnabled());
     longtermData->setVisible(chart);
     const int shift = chart ? 0 : 45;
@@ -160,11 +157,12 @@ void H2Sensor::startCodec()
     initCodec();
     // No filter on the clicks, whatever filter the acoustic screens use;
     // they start without one afterwards.
+    quint32 low = 0, high = 4000;
+    int type = 0;
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentFilter(0, 4000, 0);
+        hub->applyFilter(&low, &high, &type, MainMenu::FilterUse::AsCurrent);
     if (!m_audioCodec)
         return;
-    m_audioCodec->setFilter(0, 4000, 0);
     m_audioCodec->setRouting(0);
     m_audioCodec->setInputPath(kInputH2);
 }
@@ -178,7 +176,7 @@ void H2Sensor::startLive()
     startLinkCheck();
     armLinkWarning(Screen::FavouriteH2Sensor);
 
-    Systemsettings* s = settings();
+    Systemsettings* s = systemSettings();
     m_reading.startLive(s && s->isH2DynamicScalingEnabled());
     showRange();
     ui->labelTimer->setRangeVisualisation(m_reading.reference(), m_reading.level(), m_reading.range());
@@ -350,7 +348,7 @@ void H2Sensor::on_butMenuSave_clicked()
     if (askMeasurementName(&name)) {
         auto info = std::make_unique<MeasInfoStructure>();
         m_reading.fill(info.get());
-        MeasurementData()->storeMeasurement(3, name.trimmed(), *info);
+        MeasurementData()->storeMeasurement(Measurements::H2Sensor, name.trimmed(), *info);
     }
     if (isActive())
         Audioworker()->pauseAudioRecording(false);

@@ -21,6 +21,16 @@
 
 using namespace ScreenStyle;
 
+namespace {
+
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("Levelmeasurement", "Note"), QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9")};
+
+}
+
 const char* const Levelmeasurement::kSoundName = "LE_sound";
 
 Levelmeasurement::Levelmeasurement(QWidget* parent)
@@ -38,8 +48,6 @@ Levelmeasurement::Levelmeasurement(QWidget* parent)
     freqSpectrum->drawScale();
     fetchSharedObjects();
     connect(m_timerLevel, &QTimer::timeout, this, &Levelmeasurement::updateLevel);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouriteLevelmeasurement);
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
 }
 
@@ -213,7 +221,7 @@ void Levelmeasurement::on_butMenuSave_clicked()
     // Muted and the accessory told even when already muted.
     muteAudioPath(true, true);
     bool withSound = true;
-    const bool stored = saveMeasurement(0, [this, &withSound](MeasInfoStructure* info) {
+    const auto fill = [this, &withSound](MeasInfoStructure* info) {
         // Whole when it returns: the copy the store makes is this save's
         // sound. One that could not be stored is gone, so that no earlier
         // recording goes into the entry in its place.
@@ -223,7 +231,8 @@ void Levelmeasurement::on_butMenuSave_clicked()
         info->filterLowCutOff = 0;
         info->filterHighCutOff = 4000;
         info->filterType = 0;
-    });
+    };
+    const bool stored = saveMeasurement(Measurements::Levelmeasurement, fill);
     if (stored && !withSound)
         MessageDialog::showWarningText(this, Measurements::storedWithoutSoundText());
 }

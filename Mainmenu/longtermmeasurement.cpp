@@ -6,6 +6,7 @@
 #include "Audio/audioworker.h"
 #include "Management/systemsettings.h"
 #include "Tools/longtermdata.h"
+#include "Tools/measurements.h"
 #include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
@@ -15,17 +16,17 @@
 
 namespace {
 
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "Note"), QT_TRANSLATE_NOOP("Longtermmeasurement", "Warning"),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Longtermmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9")};
+
 const QColor kScaleColour(213, 211, 18);
 const QColor kDataColour(255, 255, 100);
 const QString kScaleIcons = ":/Resources/Icons/Mainmenu/Pinpointing/";
 // What a muted tick reads: below every level that counts.
 const float kMutedLevel = 0.000001f;
-
-Systemsettings* settings()
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    return hub ? hub->getInstanceSystemsettings() : nullptr;
-}
 
 void setAxisX(LongtermData* chart, const LongtermRecorder::TimeBase& t)
 {
@@ -54,8 +55,6 @@ Longtermmeasurement::Longtermmeasurement(QWidget* parent)
     ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
     connect(m_updateTimer, &QTimer::timeout, this, &Longtermmeasurement::updateData,
             Qt::UniqueConnection);
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouriteLongterm);
     ui->mainArea->setCurrentWidget(ui->mainPage);
 }
 
@@ -77,7 +76,7 @@ void Longtermmeasurement::init(int variant)
     m_recorder.reset();
     showTimeBase();
     showScale();
-    Systemsettings* options = settings();
+    Systemsettings* options = systemSettings();
     const bool grid = options && options->isLTShowGridEnabled();
     longtermData->displayHGrid(grid);
     longtermData->displayVGrid(grid);
@@ -190,7 +189,7 @@ void Longtermmeasurement::updateData()
     ScreenStyle::setBarValue(ui->prgbMinimumLevel, int(level));
     ui->labelLevel->setText(ScreenStyle::figure(level));
     ui->labelFrequency->setText(ScreenStyle::hertz(frequency));
-    Systemsettings* options = settings();
+    Systemsettings* options = systemSettings();
     ScreenStyle::setSheet(ui->prgbMinimumLevel,
                           options && options->isLTUseFrequColorForBarEnabled()
                               ? ScreenStyle::chunkSheet(ScreenStyle::frequencyColour(frequency))
@@ -250,7 +249,8 @@ void Longtermmeasurement::on_butMenuSave_clicked()
 {
     // Only the current lap: what lies behind the write position in black is
     // the previous one.
-    saveMeasurement(4, [this](MeasInfoStructure* info) { m_recorder.fill(info); });
+    saveMeasurement(Measurements::Longtermmeasurement,
+                    [this](MeasInfoStructure* info) { m_recorder.fill(info); });
 }
 
 void Longtermmeasurement::on_butMenuSettings_clicked()

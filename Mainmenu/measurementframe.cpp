@@ -23,7 +23,6 @@
 
 namespace {
 
-
 MeasurementFrame::MenuDialogResult builtInDialog(MeasurementFrame::MenuDialog dialog,
                                                  QWidget* parent)
 {
@@ -89,30 +88,6 @@ MeasurementFrame::~MeasurementFrame()
     stopTimers();
 }
 
-// The frame's texts are looked up in each screen's own context; each screen
-// that has them lists them here, so that lupdate finds them.
-[[maybe_unused]] static const char* const kScreenTexts[] = {
-    QT_TRANSLATE_NOOP("Pinpointing", "Note"),
-    QT_TRANSLATE_NOOP("Pinpointing", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
-    QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9"),
-    QT_TRANSLATE_NOOP("Pipelocating", "Note"),
-    QT_TRANSLATE_NOOP("Pipelocating", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
-    QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9"),
-    QT_TRANSLATE_NOOP("H2Sensor", "Note"),
-    QT_TRANSLATE_NOOP("H2Sensor", "Warning"),
-    QT_TRANSLATE_NOOP("H2Sensor", "NoBluetoothConnectionPleaseCheckYourTB9"),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "Note"),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "Warning"),
-    QT_TRANSLATE_NOOP("Levelmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
-    QT_TRANSLATE_NOOP("Longtermmeasurement", "Note"),
-    QT_TRANSLATE_NOOP("Longtermmeasurement", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
-    QT_TRANSLATE_NOOP("Longtermmeasurement", "Warning"),
-    QT_TRANSLATE_NOOP("Longtermmeasurement", "NoBluetoothConnectionPleaseCheckYourTB9"),
-};
-
 QString MeasurementFrame::screenText(const char* key) const
 {
     return QCoreApplication::translate(metaObject()->className(), key);
@@ -169,14 +144,12 @@ void MeasurementFrame::startMuted()
 void MeasurementFrame::applyCurrentFilter()
 {
     MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (!hub || !m_audioCodec)
+    if (!hub)
         return;
-    quint32 low = 0;
-    quint32 high = 4000;
+    quint32 low = 0, high = 4000;
     int type = 0;
     hub->getCurrentFilter(&low, &high, &type);
-    m_audioCodec->setFilter(low, high, type);
-    m_audioCodec->getFilter(&low, &high, &type);
+    hub->applyFilter(&low, &high, &type, MainMenu::FilterUse::CodecOnly);
     takeFilter(type, low, high);
 }
 
@@ -331,17 +304,9 @@ void MeasurementFrame::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Escape:
         return; // acted on at its release
-    case Qt::Key_F10: {
-        MainMenu* hub = MainMenu::getInstanceMainMenu();
-        if (!hub || !m_active)
-            return;
-        // Switch mode toggles by the shared path, unless the screen keeps
-        // its own listening state apart from it.
-        const bool listening = m_muteKeyTogglesOwnState ? !m_muted : !hub->isAudioPathMuted();
-        const bool toggleOff = hub->isMuteKeySwitchmode() && listening;
-        muteAudioPath(toggleOff, true);
+    case Qt::Key_F10:
+        muteKey(true);
         return;
-    }
     default:
         QWidget::keyPressEvent(event);
     }
@@ -354,15 +319,24 @@ void MeasurementFrame::keyReleaseEvent(QKeyEvent* event)
         if (!event->isAutoRepeat())
             leave();
         return;
-    case Qt::Key_F10: {
-        MainMenu* hub = MainMenu::getInstanceMainMenu();
-        if (hub && m_active && !hub->isMuteKeySwitchmode())
-            muteAudioPath(true, true);
+    case Qt::Key_F10:
+        muteKey(false);
         return;
-    }
     default:
         QWidget::keyReleaseEvent(event);
     }
+}
+
+void MeasurementFrame::muteKey(bool pressed)
+{
+    MainMenu* hub = MainMenu::getInstanceMainMenu();
+    if (!hub || !m_active)
+        return;
+    // Switch mode toggles by the shared path, unless the screen keeps its
+    // own listening state apart from it.
+    const bool listening = m_muteKeyTogglesOwnState ? !m_muted : !hub->isAudioPathMuted();
+    if (const std::optional<bool> mute = hub->muteKeyMutes(pressed, listening))
+        muteAudioPath(*mute, true);
 }
 
 // ---- Link check ---------------------------------------------------------------
@@ -531,29 +505,4 @@ bool MeasurementFrame::event(QEvent* event)
     else if (event->type() == QEvent::HideToParent)
         deactivate();
     return QWidget::event(event);
-}
-
-// ---- The placeholders' start ----------------------------------------------------
-
-void MeasurementFrame::startFrame(int variant, int favouriteNumber, StartSteps steps)
-{
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (!hub)
-        return;
-    if (favouriteNumber > 0)
-        hub->setCurrentVisibleDlgNum(favouriteNumber);
-    fetchSharedObjects();
-    startMuted();
-    if (steps == FullStart) {
-        hub->getCurrentFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff,
-                              &m_storedFilterType);
-        m_micGainStep = hub->getCurrentMicGainStep();
-    }
-    connectAccessoryMute();
-    if (steps == FullStart)
-        armLinkWarning(favouriteNumber);
-    // The pressure screen has no stored view.
-    m_storedMeasurement = false;
-    if (variant == Screen::StoredView && steps == FullStart)
-        enterStoredView();
 }

@@ -20,16 +20,12 @@ struct MeasInfoStructure;
 
 // What every measurement screen shares: its start (live or stored view), the
 // Mute key and the accessory's mute key, the link check towards the TB-9,
-// the menu-bar dialogs and leaving. Each step is one operation; a screen
-// calls them from its init() in its own order. The live start, for example:
-//
-//   showSensorNote() (stop if it returns false), fetchSharedObjects(),
-//   callBtDevices(), initCodec(), startMuted(), applyCurrentFilter(),
-//   applyMicGainStep(), connectAccessoryMute(), clearAdcData(),
-//   startRecording(), startLinkCheck(), armLinkWarning(favourite)
-//
-// and the stored view: enterStoredView(), the screen's reading and showing,
-// routeStoredView().
+// the menu-bar dialogs, saving and leaving. The start is a set of steps, one
+// operation each, which each screen's init() calls in its own order. The
+// main window's table of screens creates the screen, sets its favourite
+// number and takes the accessory's mute key from the main page before
+// init(). The frame's texts are looked up in the screen's own translation
+// context, where each screen lists them.
 //
 // A screen is active from being shown until deactivate(). Being hidden by
 // the main window's page switch deactivates it, however it was left (its
@@ -89,7 +85,6 @@ signals:
     void gotoWidget(int widget, int dir, int variant);
 
 protected:
-    static constexpr int kLinkCheckIntervalMs = 1700;
     static constexpr int kListeningPollIntervalMs = 300;
 
     // -- Live start ---------------------------------------------------------
@@ -195,49 +190,45 @@ protected:
     // polling stopped, the routing back to normal, the path muted (the
     // accessory told with `transmit`), the capture stopped, backToBrowser().
     void closeStoredView(bool transmit);
-    // The parts of deactivate(), for screens whose leave orders them apart.
-    void stopTimers();
+    // Part of deactivate(), for a screen whose leave stops it earlier.
     void stopRecording();
-    void disconnectAccessoryMute();
 
-    // The placeholders' start: muted, the filter and gain step in force
-    // recorded, the accessory's mute key taken over; favouriteNumber 0
-    // leaves the favourite as it is.
-    enum StartSteps { MuteAndConnectOnly, FullStart };
-    void startFrame(int variant, int favouriteNumber, StartSteps steps = FullStart);
-
-    // Escape press swallowed, its release leaves; F10 (the Mute key) press
-    // listens (switch mode: toggles by the main window's state), its release
-    // mutes (switch mode: nothing).
+    // Escape press swallowed, its release leaves; the Mute key (F10) by the
+    // main window's rule, switch mode toggling by the main window's state.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
-    // A text of the screen's own translation context.
-    QString screenText(const char* key) const;
-
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;
     AudioCodecSetup* m_audioCodec = nullptr;
-    MeasManagement* m_measManagement = nullptr;
     Gps* m_gpsModul = nullptr;
     // The screen's polling: it connects its own slot and sets the interval.
     QTimer* m_timerLevel = nullptr;
-    QTimer* m_timerCheckBtConnection = nullptr;
     bool m_muted = true;
     // Switch mode: the Mute key toggles by m_muted rather than by the shared
     // path (screens whose stream or polling follows their own state).
     bool m_muteKeyTogglesOwnState = false;
     bool m_storedMeasurement = false;
-    bool m_enableWarningBtConnection = false;
     QString m_selectedMeasurementDir;
     QString m_storedMeasurementName;
     int m_storedFilterType = 0;
     quint32 m_storedFilterLowCutOff = 0;
     quint32 m_storedFilterHighCutOff = 4000;
-    int m_micGainStep = 3;
 
 private:
+    static constexpr int kLinkCheckIntervalMs = 1700;
+
+    void stopTimers();
+    void disconnectAccessoryMute();
+    // The Mute key's press or release on an active screen.
+    void muteKey(bool pressed);
+    // A text of the screen's own translation context.
+    QString screenText(const char* key) const;
+
+    MeasManagement* m_measManagement = nullptr;
+    QTimer* m_timerCheckBtConnection = nullptr;
+    bool m_enableWarningBtConnection = false;
     bool m_active = false;
     bool m_recording = false;
     bool m_playing = false;

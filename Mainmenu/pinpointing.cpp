@@ -17,6 +17,12 @@
 
 namespace {
 
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("Pinpointing", "Note"), QT_TRANSLATE_NOOP("Pinpointing", "Warning"),
+    QT_TRANSLATE_NOOP("Pinpointing", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Pinpointing", "NoBluetoothConnectionPleaseCheckYourTB9")};
+
 const int kSlotPitch = 42;
 const int kSlotLeft = 5;
 const int kSlotWidth = 37;
@@ -105,7 +111,6 @@ void Pinpointing::startLive()
     m_points.clear();
     m_significandFrequencyCurrent = 0;
     m_storedMeasurement = false;
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
     Systemsettings* settings = systemSettings();
     m_useDynamicScaling = settings && settings->isPPDynamicScalingEnabled();
     m_scaleMode = m_useDynamicScaling ? 1 : 0;
@@ -131,8 +136,6 @@ void Pinpointing::startLive()
     startRecording();
     startLinkCheck();
     armLinkWarning(Screen::FavouritePinpointing);
-    if (hub)
-        hub->setCurrentVisibleDlgNum(Screen::FavouritePinpointing);
 }
 
 void Pinpointing::applyDisplayOptions()
@@ -191,8 +194,6 @@ void Pinpointing::startStored()
     ui->labelFrequency->setText(ScreenStyle::hertz(m_leakFrequency));
 
     routeStoredView();
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouritePinpointing);
 }
 
 QString Pinpointing::storedDirectory() const
@@ -410,7 +411,7 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
 
 void Pinpointing::on_butMenuSave_clicked()
 {
-    saveMeasurement(1, [this](MeasInfoStructure* info) { m_points.fill(info); });
+    saveMeasurement(Measurements::Pinpointing, [this](MeasInfoStructure* info) { m_points.fill(info); });
 }
 
 void Pinpointing::on_butMenuScale_clicked()

@@ -19,6 +19,12 @@
 
 namespace {
 
+// The frame's sensor note and link warning, in this screen's context.
+[[maybe_unused]] const char* const kFrameTexts[] = {
+    QT_TRANSLATE_NOOP("Pipelocating", "Note"), QT_TRANSLATE_NOOP("Pipelocating", "Warning"),
+    QT_TRANSLATE_NOOP("Pipelocating", "YouMustConnectAnAcousticalSensorToUseThisMeasurement."),
+    QT_TRANSLATE_NOOP("Pipelocating", "NoBluetoothConnectionPleaseCheckYourTB9")};
+
 const int kTickMs = 500;
 const int kTickAfterFilterMs = 200;
 const int kPipeYLive = 215;
@@ -120,8 +126,6 @@ void Pipelocating::init(int variant)
     ScreenStyle::setBarValue(ui->prgbPeakLevelMinMax, 0);
     setProgressBarFrequColor(ui->prgbPeakLevelMinMax, 0, false);
     ui->labelProgBarMinMax->setText("0");
-    if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentVisibleDlgNum(Screen::FavouritePipelocating);
     ui->labelPipesymbol->hide();
     ui->labelPipesymbol_stored->hide();
 
@@ -351,7 +355,7 @@ void Pipelocating::on_butMenuSave_clicked()
 {
     // The codec's filter goes with it: a band touched on the spectrum is in
     // force there.
-    saveMeasurement(2, [this](MeasInfoStructure* info) { m_points.fill(info); });
+    saveMeasurement(Measurements::Pipelocating, [this](MeasInfoStructure* info) { m_points.fill(info); });
 }
 
 void Pipelocating::on_butMenuHome_clicked()

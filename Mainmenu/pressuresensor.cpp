@@ -81,9 +81,6 @@ PressureSensor::~PressureSensor()
 void PressureSensor::init(int variant)
 {
     ui->retranslateUi(this);
-    MainMenu* hub = MainMenu::getInstanceMainMenu();
-    if (hub)
-        hub->setCurrentVisibleDlgNum(Screen::FavouritePipelocating);
     fetchSharedObjects();
     callBtDevices();
     connectAccessoryMute();

@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 #include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
+#include "screennumbers.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -300,7 +301,7 @@ void SettingsStore::start()
 
 int SettingsStore::setFavouriteButton(int num)
 {
-    if (num < 0 || num > 5)
+    if (!Screen::isFavourite(num))
         return -1;
     m_favouriteButton = num;
     return storeSystemsettings() ? 0 : -2;

@@ -4,7 +4,6 @@
 #include "Hardware/massstorage.h"
 #include "Tools/measuremententry.h"
 #include "Tools/measurements.h"
-#include "screennumbers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -19,18 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-const struct {
-    const char* prefix;
-    int widget;
-    const char* word;
-} kTypes[] = {
-    {"LE", Screen::Levelmeasurement, QT_TRANSLATE_NOOP("MainMenu", "Level")},
-    {"PP", Screen::Pinpointing, QT_TRANSLATE_NOOP("MainMenu", "Histogram")},
-    {"PL", Screen::Pipelocating, QT_TRANSLATE_NOOP("MainMenu", "Pipelocating")},
-    {"H2", Screen::H2Sensor, QT_TRANSLATE_NOOP("MainMenu", "H2Sensor")},
-    {"LT", Screen::Longtermmeasurement, QT_TRANSLATE_NOOP("MainMenu", "Longterm")},
-};
 
 const char* const kNoLongerExists = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementNoLongerExists");
 const char* const kCannotBeOpened = QT_TRANSLATE_NOOP("MeasManagement", "TheMeasurementCannotBeOpened");
@@ -134,17 +121,9 @@ StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName)
                                             QRegularExpression::DotMatchesEverythingOption);
     StoredMeasurement e;
     e.m_dirName = dirName;
-    const QString prefix = dirName.left(2).toUpper();
-    if (dirName.midRef(2, 1) == QLatin1String("_")) {
-        for (const auto& type : kTypes) {
-            if (prefix == QLatin1String(type.prefix)) {
-                e.m_widget = type.widget;
-                e.m_typeKey = type.word;
-            }
-        }
-    }
+    e.m_type = Measurements::typeOf(dirName);
     const QRegularExpressionMatch m = kLayout.match(dirName);
-    if (e.m_widget != 0 && m.hasMatch()) {
+    if (e.m_type && m.hasMatch()) {
         e.m_date = QDate::fromString(m.captured(2), QStringLiteral("yyyyMMdd"));
         e.m_time = QTime::fromString(m.captured(3), QStringLiteral("hhmmss"));
         e.m_parsed = e.m_date.isValid() && e.m_time.isValid();
@@ -156,7 +135,7 @@ StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName)
 
 QString StoredMeasurement::typeText() const
 {
-    return m_typeKey ? QCoreApplication::translate("MainMenu", m_typeKey) : QString();
+    return m_type ? Measurements::typeWord(m_type->type) : QString();
 }
 
 QStringList StoredMeasurement::columns(const QString& dateFormat, const QString& timeFormat) const

@@ -1,6 +1,8 @@
 #ifndef STOREDMEASUREMENT_H
 #define STOREDMEASUREMENT_H
 
+#include "Tools/measurements.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -25,7 +27,7 @@ public:
 
     QString dirName() const { return m_dirName; }
     // The screen that shows it (Screen::Widget); 0 for a prefix of none.
-    int widget() const { return m_widget; }
+    int widget() const { return m_type ? m_type->widget : 0; }
     // Whether date, time and name read from the directory name; that name.
     bool isParsed() const { return m_parsed; }
     QString name() const { return m_name; }
@@ -48,8 +50,7 @@ public:
 
 private:
     QString m_dirName;
-    int m_widget = 0;
-    const char* m_typeKey = nullptr;
+    const Measurements::TypeRow* m_type = nullptr;
     bool m_parsed = false;
     QDate m_date;
     QTime m_time;

@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <iterator>
+
 const char* const FavouriteButton::kScreenshotDir = "/media/vq4100/screenshots/";
 
 namespace {
@@ -72,7 +74,8 @@ int FavouriteButton::execFavouriteFunction()
         "Open Dialog Levelmeasurement", "Open Dialog Longterm-Measurement",
         "Open Dialog H2-Sensor",        "Open Dialog Pipelocating",
     };
-    if (m_butFavNum < Screen::FavouriteScreenshot || m_butFavNum > Screen::FavouritePipelocating)
+    static_assert(std::size(kLogLines) == Screen::FavouriteCount, "a log line a favourite");
+    if (!Screen::isFavourite(m_butFavNum))
         return 0;
     qDebug() << kLogLines[m_butFavNum];
     if (m_butFavNum == Screen::FavouriteScreenshot)

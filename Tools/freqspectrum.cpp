@@ -361,12 +361,9 @@ void FreqSpectrum::mouseReleaseEvent(QMouseEvent* event)
 
     // What the codec makes of the band (the nearest corners of its list, or
     // no filter at all) is what is shown and kept.
-    if (m_audioCodec) {
-        m_audioCodec->setFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
-        m_audioCodec->getFilter(&m_lowCutOffFrequency, &m_highCutOffFrequency, &m_filterType);
-    }
     if (MainMenu* hub = MainMenu::getInstanceMainMenu())
-        hub->setCurrentFilter(m_lowCutOffFrequency, m_highCutOffFrequency, m_filterType);
+        hub->applyFilter(&m_lowCutOffFrequency, &m_highCutOffFrequency, &m_filterType,
+                         MainMenu::FilterUse::AsCurrent);
     qDebug() << "FreqSpectrum band" << m_lowCutOffFrequency << m_highCutOffFrequency << m_filterType;
     emit filterChanged();
 }

@@ -9,7 +9,9 @@
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "mainmenu.h"
+#include "screennumbers.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -28,8 +30,6 @@ namespace {
 // Prefix, "yyyyMMdd", "_", "hhmmss", "_" before the name in a directory name.
 const int kNameOffset = 19;
 const int kPoints = 10;
-
-const QStringList kNameFilters = {"LE_*", "PP_*", "PL_*", "H2_*", "LT_*"};
 
 // Stored files never depend on the user's language.
 QString number(double value, char format, int precision)
@@ -83,9 +83,38 @@ int headphoneStep()
     return source->getBtExtHeadphoneGain();
 }
 
+QString infoPath(const QString& directoryName)
+{
+    return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
+}
+
+// A save that never finished leaves a directory without info.ini, or with an
+// empty one. Anything else there is the operator's to see and delete, even
+// when it cannot be read.
+bool isUnfinished(const QString& directory)
+{
+    const QFileInfo info(directory + "/info.ini");
+    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
+}
+
+QFileInfoList storedEntries()
+{
+    const QString dir = DeviceLayer::path(Measurements::dirMeas);
+    // As on the unit: whatever unmounts the partition leaves it first.
+    QDir::setCurrent(dir);
+    QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const auto notStored = [](const QFileInfo& e) {
+        return !Measurements::typeOf(e.fileName()) || (e.isDir() && isUnfinished(e.filePath()));
+    };
+    entries.erase(std::remove_if(entries.begin(), entries.end(), notStored), entries.end());
+    return entries;
+}
+
+}
+
 // info.ini of one measurement. The gains are read before it is filled,
 // date and time from one clock reading when the header is written.
-class InfoWriter
+class Measurements::InfoWriter
 {
 public:
     InfoWriter(QSettings& info, const char* type, const QString& name)
@@ -160,39 +189,41 @@ public:
     QSettings& s;
 };
 
-QString infoPath(const QString& directoryName)
-{
-    return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
-}
-
-// A save that never finished leaves a directory without info.ini, or with an
-// empty one. Anything else there is the operator's to see and delete, even
-// when it cannot be read.
-bool isUnfinished(const QString& directory)
-{
-    const QFileInfo info(directory + "/info.ini");
-    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
-}
-
-QFileInfoList storedEntries()
-{
-    const QString dir = DeviceLayer::path(Measurements::dirMeas);
-    // As on the unit: whatever unmounts the partition leaves it first.
-    QDir::setCurrent(dir);
-    QFileInfoList entries = QDir(dir).entryInfoList(kNameFilters, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                                                    QDir::Unsorted);
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [](const QFileInfo& e) { return e.isDir() && isUnfinished(e.filePath()); }),
-                  entries.end());
-    return entries;
-}
-
-struct MeasurementType
-{
-    const char* prefix;
-    void (Measurements::*writer)(QSettings&, const QString&, const MeasInfoStructure&);
+const Measurements::TypeRow Measurements::kTypes[] = {
+    {Levelmeasurement, "LE_", "Levelmeasurement", Screen::Levelmeasurement,
+     QT_TRANSLATE_NOOP("MainMenu", "Level"), &Measurements::writeLevelmeasurement},
+    {Pinpointing, "PP_", "Histogram", Screen::Pinpointing,
+     QT_TRANSLATE_NOOP("MainMenu", "Histogram"), &Measurements::writePoints},
+    {Pipelocating, "PL_", "Pipelocating", Screen::Pipelocating,
+     QT_TRANSLATE_NOOP("MainMenu", "Pipelocating"), &Measurements::writePoints},
+    {H2Sensor, "H2_", "H2-Sensor", Screen::H2Sensor,
+     QT_TRANSLATE_NOOP("MainMenu", "H2Sensor"), &Measurements::writeH2Sensor},
+    {Longtermmeasurement, "LT_", "Longtermmeasurement", Screen::Longtermmeasurement,
+     QT_TRANSLATE_NOOP("MainMenu", "Longterm"), &Measurements::writeLongtermmeasurement},
 };
 
+const Measurements::TypeRow* Measurements::typeRow(int type)
+{
+    for (const TypeRow& row : kTypes) {
+        if (row.type == type)
+            return &row;
+    }
+    return nullptr;
+}
+
+const Measurements::TypeRow* Measurements::typeOf(const QString& dirName)
+{
+    for (const TypeRow& row : kTypes) {
+        if (dirName.startsWith(QLatin1String(row.prefix), Qt::CaseInsensitive))
+            return &row;
+    }
+    return nullptr;
+}
+
+QString Measurements::typeWord(int type)
+{
+    const TypeRow* row = typeRow(type);
+    return row ? QCoreApplication::translate("MainMenu", row->word) : QString();
 }
 
 Measurements* MeasurementData()
@@ -216,14 +247,6 @@ void Measurements::reportFailure(const StoreResult& result)
 
 StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoStructure& a_additionalData)
 {
-    static const MeasurementType kTypes[] = {
-        {"LE_", &Measurements::storeInfoFileLevelmeasurement},
-        {"PP_", &Measurements::storeInfoFilePinpointing},
-        {"PL_", &Measurements::storeInfoFilePipelocating},
-        {"H2_", &Measurements::storeInfoFileH2Sensor},
-        {"LT_", &Measurements::storeInfoFileLongtermmeasurement},
-    };
-
     // Before the count: the partition is not there to count.
     if (!MassStorage::mayWrite(dirMeas))
         return MeasurementEntry::failed("the partition is lent to a PC");
@@ -249,14 +272,15 @@ StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoSt
     const QDateTime now = SystemClock::now();
     m_gpsModul = hub() ? hub()->getGpsInstance() : nullptr;
 
-    if (a_meastype < 0 || a_meastype >= int(sizeof(kTypes) / sizeof(kTypes[0])))
+    const TypeRow* type = typeRow(a_meastype);
+    if (!type)
         return result;
-    const MeasurementType& type = kTypes[a_meastype];
     const QString name = cleanName(a_name);
-    const auto writeInfo = [this, &type, &name, &a_additionalData](QSettings& info) {
-        (this->*type.writer)(info, name, a_additionalData);
+    const auto writeInfo = [this, type, &name, &a_additionalData](QSettings& info) {
+        InfoWriter w(info, type->infoName, name);
+        (this->*type->writer)(w, a_additionalData);
     };
-    return MeasurementEntry::store(QLatin1String(type.prefix), now, name, writeInfo,
+    return MeasurementEntry::store(QLatin1String(type->prefix), now, name, writeInfo,
                                    recordings(a_meastype, a_additionalData));
 }
 
@@ -429,11 +453,8 @@ int Measurements::readValueList(const QSettings& info, const QString& countKey,
     return count;
 }
 
-void Measurements::storeInfoFileLevelmeasurement(QSettings& a_info, const QString& a_name,
-                                                 const MeasInfoStructure& a_additionalData)
+void Measurements::writeLevelmeasurement(InfoWriter& w, const MeasInfoStructure& d)
 {
-    const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_info, "Levelmeasurement", a_name);
     w.s.beginGroup("Levels");
     w.s.setValue("Level", number(d.level[0], 'f', 3));
     w.s.setValue("Frequency", d.frequency[0]);
@@ -449,44 +470,25 @@ void Measurements::storeInfoFileLevelmeasurement(QSettings& a_info, const QStrin
     w.s.endGroup();
 }
 
-void Measurements::storeInfoFilePinpointing(QSettings& a_info, const QString& a_name,
-                                            const MeasInfoStructure& a_additionalData)
+// Pinpointing and pipe locating alike.
+void Measurements::writePoints(InfoWriter& w, const MeasInfoStructure& d)
 {
-    storePointsInfo(a_info, "Histogram", a_name, a_additionalData);
-}
-
-void Measurements::storeInfoFilePipelocating(QSettings& a_info, const QString& a_name,
-                                             const MeasInfoStructure& a_additionalData)
-{
-    storePointsInfo(a_info, "Pipelocating", a_name, a_additionalData);
-}
-
-void Measurements::storePointsInfo(QSettings& info, const char* type, const QString& name,
-                                   const MeasInfoStructure& d)
-{
-    InfoWriter w(info, type, name);
     w.points(d, true);
     w.pointPositions(d);
     w.gains();
     w.filter(d, convertFilterTypeToText(d.filterType));
 }
 
-void Measurements::storeInfoFileH2Sensor(QSettings& a_info, const QString& a_name,
-                                         const MeasInfoStructure& a_additionalData)
+void Measurements::writeH2Sensor(InfoWriter& w, const MeasInfoStructure& d)
 {
-    const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_info, "H2-Sensor", a_name);
     w.points(d, false);
     w.series(d, "H2-ReferenceLevel", "H2-MaxRange");
     w.pointPositions(d);
     w.gains();
 }
 
-void Measurements::storeInfoFileLongtermmeasurement(QSettings& a_info, const QString& a_name,
-                                                    const MeasInfoStructure& a_additionalData)
+void Measurements::writeLongtermmeasurement(InfoWriter& w, const MeasInfoStructure& d)
 {
-    const MeasInfoStructure& d = a_additionalData;
-    InfoWriter w(a_info, "Longtermmeasurement", a_name);
     w.livePosition(m_gpsModul);
     w.gains();
     w.filter(d, convertFilterTypeToText(d.filterType));
@@ -506,9 +508,9 @@ QString Measurements::convertFilterTypeToText(int a_filterType)
 QList<MeasurementEntry::Copy> Measurements::recordings(int type, const MeasInfoStructure& d)
 {
     QStringList names;
-    if (type == 0)
+    if (type == Levelmeasurement)
         names << "LE_sound";
-    for (int i = 1; type == 1 && i <= kPoints; ++i)
+    for (int i = 1; type == Pinpointing && i <= kPoints; ++i)
         if (d.level[i] > 0.0f && d.frequency[i] > 0)
             names << QString("PP_Sound_%1").arg(i);
     QList<MeasurementEntry::Copy> copies;

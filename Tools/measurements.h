@@ -43,23 +43,43 @@ struct MeasInfoStructure
 class Measurements : public QObject
 {
     Q_OBJECT
+    class InfoWriter;
+
 public:
+    // The stored types, by the numbers the store takes (from 0).
+    enum Type : int { Levelmeasurement, Pinpointing, Pipelocating, H2Sensor, Longtermmeasurement };
+    // All that differs by type but its recordings: a new type is a row (in
+    // measurements.cpp) and its writer.
+    struct TypeRow {
+        Type type;
+        const char* prefix;    // of its directory names, "LE_"
+        const char* infoName;  // "Measurementtype" in its info.ini
+        int widget;            // the screen of its stored view (Screen::Widget)
+        const char* word;      // the main page's word for it, context "MainMenu"
+        void (Measurements::*writer)(InfoWriter& info, const MeasInfoStructure& d);
+    };
+    // Null for none; a directory name's by its prefix, letter case ignored.
+    static const TypeRow* typeRow(int type);
+    static const TypeRow* typeOf(const QString& dirName);
+    // The main page's word for a type, translated; "" for none.
+    static QString typeWord(int type);
+
     static const char* const dirMeas;          // "/media/vq4100/meas/"
     static constexpr int maxNumMeasurements = 100;
     static constexpr int warnNumMeasurements = 85;
     static constexpr int kMaxNameBytes = 255;  // a directory name, in UTF-8
     static constexpr int kFftCapacity = 1024;
     static constexpr int kArrayCapacity = 2048;
-    // Far above any info.ini the unit writes; a larger one is not read.
+    // The readers' limit, for every type: far above any info.ini the unit
+    // writes; a larger one is not read.
     static constexpr qint64 kMaxInfoBytes = 256 * 1024;
 
     Measurements() = default;
     ~Measurements() override = default;
 
-    // a_meastype: 0 level measurement, 1 pinpointing, 2 pipe locating,
-    // 3 H2 sensor, 4 long-term measurement. Returns 0 when stored (or for
-    // another type, when nothing is written), -1 when the limit refused it,
-    // -2 when it could not be stored (the operator has been told).
+    // a_meastype: a Type. Returns 0 when stored (or for another number,
+    // when nothing is written), -1 when the limit refused it, -2 when it
+    // could not be stored (the operator has been told).
     int storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData);
     // The same, with the limit's dialogs, but a failure only returned: its
     // code and the text for the operator, for a screen that shows it itself.
@@ -74,7 +94,7 @@ public:
     // nothing for a save that did not fail.
     static void reportFailure(const StoreResult& result);
 
-    // Both make dirMeas the current directory. Entries of the five prefixes;
+    // Both make dirMeas the current directory. Entries of the types' prefixes;
     // a directory among them without info.ini or with an empty one is a save
     // that never finished, neither counted nor listed. One whose info.ini
     // cannot be read (too large, not a file, a typed value) is listed and
@@ -117,15 +137,15 @@ public:
                              const QString& listKey, float* out, int capacity);
 
 private:
-    // Each fills a_info, the staged info.ini that the entry writes out.
-    void storeInfoFileLevelmeasurement(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
-    void storeInfoFilePinpointing(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
-    void storeInfoFilePipelocating(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
-    void storeInfoFileH2Sensor(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
-    void storeInfoFileLongtermmeasurement(QSettings& a_info, const QString& a_name, const MeasInfoStructure& a_additionalData);
+    static const TypeRow kTypes[];
+
+    // The writers: each fills the groups after "Measurementinfo".
+    void writeLevelmeasurement(InfoWriter& w, const MeasInfoStructure& d);
+    void writePoints(InfoWriter& w, const MeasInfoStructure& d);
+    void writeH2Sensor(InfoWriter& w, const MeasInfoStructure& d);
+    void writeLongtermmeasurement(InfoWriter& w, const MeasInfoStructure& d);
     QString convertFilterTypeToText(int a_filterType);
 
-    void storePointsInfo(QSettings& info, const char* type, const QString& name, const MeasInfoStructure& d);
     QList<MeasurementEntry::Copy> recordings(int type, const MeasInfoStructure& d);
     static void showMessage(int icon, const QString& headline, const QString& text);
 

@@ -50,8 +50,8 @@ public:
     }
     void muteAudioPath(bool mute, bool transmit) override { muteAndPollWhileListening(mute, transmit); }
     using MeasurementFrame::m_selectedMeasurementDir;
-    using MeasurementFrame::m_timerCheckBtConnection;
     using MeasurementFrame::m_timerLevel;
+    QTimer* linkTimer() const { return findChild<QTimer*>("timerCheckBtConnection"); }
     using MeasurementFrame::runFilterDialog;
     using MeasurementFrame::runMenuDialog;
     int polls = 0;
@@ -82,7 +82,7 @@ struct Rig {
     }
     bool running() const
     {
-        return screen->m_timerLevel->isActive() || screen->m_timerCheckBtConnection->isActive();
+        return screen->m_timerLevel->isActive() || screen->linkTimer()->isActive();
     }
     TestUnit unit;
     MainMenu* w;
@@ -165,7 +165,7 @@ void TestMeasurementFrame::linkCheck()
         if (!c.booted) {
             r.open();
             screen = r.screen;
-            QCOMPARE(r.screen->m_timerCheckBtConnection->interval(), 1700);
+            QCOMPARE(r.screen->linkTimer()->interval(), 1700);
         }
         bool mutedFirst = true;
         bool inLoop = false;

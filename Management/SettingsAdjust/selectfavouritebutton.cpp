@@ -1,11 +1,12 @@
 #include "selectfavouritebutton.h"
 #include "Management/systemsettings.h"
 #include "mainmenu.h"
+#include "screennumbers.h"
 
 #include <QButtonGroup>
 
 namespace {
-const int kDefaultFavourite = 2;
+const int kDefaultFavourite = Screen::FavouriteLevelmeasurement;
 }
 
 SelectFavouriteButton::SelectFavouriteButton(QWidget* parent)
@@ -14,7 +15,7 @@ SelectFavouriteButton::SelectFavouriteButton(QWidget* parent)
     QWidget* page = addPage("pageFavourite");
     setPageTitle(0, tr("FavouriteButton"));
     QList<Choice> choices;
-    for (int num = 0; num <= 5; ++num)
+    for (int num = Screen::FavouriteScreenshot; Screen::isFavourite(num); ++num)
         choices << Choice{num, favouriteText(num), QString("butFavourite_%1").arg(num)};
     m_favourites = addChoices(page, choices);
     checkChoice(m_favourites, kDefaultFavourite);
@@ -29,7 +30,7 @@ QString SelectFavouriteButton::favouriteText(int num)
 
 void SelectFavouriteButton::init(int favourite)
 {
-    checkChoice(m_favourites, (favourite >= 0 && favourite <= 5) ? favourite : kDefaultFavourite);
+    checkChoice(m_favourites, Screen::isFavourite(favourite) ? favourite : kDefaultFavourite);
 }
 
 int SelectFavouriteButton::getFavouriteButton(QString* text) const
