@@ -125,6 +125,19 @@ int openForReading(const QString& path, QString* error)
     return fd;
 }
 
+bool openForReading(const QString& path, QFile* file, QString* error)
+{
+    const int fd = openForReading(path, error);
+    if (fd < 0)
+        return false;
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        *error = "cannot be opened: " + file->errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 // The open descriptor of a file within the bound, or -1 with why.

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
 class QFileDevice;
 
 // Files a PC may have written: the data partition is lent over USB, so an
@@ -28,6 +29,8 @@ bool isMissing(const QString& path);
 
 // A descriptor open for reading (close-on-exec), or -1 with why in *error.
 int openForReading(const QString& path, QString* error);
+// The same, as `file` open for reading; false with why in *error.
+bool openForReading(const QString& path, QFile* file, QString* error);
 // "" when `path` can be read as a file of at most maxBytes, else why not.
 QString readProblem(const QString& path, qint64 maxBytes);
 // The file whole, by the same rule; false with why in *error.

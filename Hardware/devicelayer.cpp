@@ -17,14 +17,22 @@ namespace {
 const char kNowhere[] = "/dev/null/no-device-root";
 
 // The root, or "" while it is no device tree (said once for each value).
+// A root found to be one is not looked at again: every path maps through here.
 QString usableRoot()
 {
     static QMutex mutex;
+    static QString accepted;
     static QString refused;
     const QString r = root();
+    {
+        QMutexLocker lock(&mutex);
+        if (!r.isEmpty() && r == accepted)
+            return r;
+    }
     const QString problem = DeviceRoot::problem(r);
     QMutexLocker lock(&mutex);
     if (problem.isEmpty()) {
+        accepted = r;
         refused.clear();
         return r;
     }

@@ -113,12 +113,14 @@ bool SettingsStore::setAsideIfUnusable()
         return false;
     const QFileInfo file(path);
     QString why;
-    if (file.isFile() && file.size() > kMaxFileBytes)
+    if (file.isFile() && file.size() > kMaxFileBytes) {
         why = QString("holds %1 bytes").arg(file.size());
-    else if (!DeviceFile::readProblem(path, kMaxFileBytes).isEmpty())
-        return false;
-    else
-        why = DeviceFile::iniProblem(path, kMaxFileBytes);
+    } else {
+        QByteArray text;
+        if (!DeviceFile::read(path, kMaxFileBytes, &text, &why))
+            return false;
+        why = DeviceFile::typedValue(text);
+    }
     if (why.isEmpty()) {
         QSettings s(path, QSettings::IniFormat);
         const QStringList keys = s.allKeys();

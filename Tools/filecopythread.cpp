@@ -123,8 +123,7 @@ bool FileCopyThread::openSource(const QString& source, QFile* in)
     // A source swapped for a FIFO or a device since it was looked at never
     // holds the thread up.
     QString why;
-    const int fd = DeviceFile::openForReading(source, &why);
-    if (fd < 0 || !in->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!DeviceFile::openForReading(source, in, &why)) {
         qDebug().noquote() << "Copy failed, source not opened" << source << "-" << why;
         return false;
     }

@@ -70,9 +70,8 @@ int renameNew(const QString& from, const QString& to)
 QString copyWhole(const QString& from, const QString& to)
 {
     QString why;
-    const int fd = DeviceFile::openForReading(from, &why);
     QFile in;
-    if (fd < 0 || !in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (!DeviceFile::openForReading(from, &in, &why))
         return "cannot read " + from + ": " + why;
     const qint64 size = in.size();
     QSaveFile out(to);
