@@ -848,12 +848,17 @@ void MainMenu::on_butTestMenu_clicked()
 void MainMenu::loadLanguageFile(QString fileName)
 {
     const QString massStorageFile = DeviceLayer::path(QString("/media/vq4100/%1").arg(fileName));
-    // Looked at first: whatever a PC left under the name must not hold up the start.
-    const QString why = DeviceFile::readProblem(massStorageFile, kMaxLanguageFileBytes);
-    if (!why.isEmpty() && !DeviceFile::isMissing(massStorageFile))
+    // Read once through the checks and loaded from those bytes: whatever a PC
+    // left under the name (or beside it) must not hold up the start. The
+    // translator keeps using the bytes, so they stay until the next load.
+    QByteArray data;
+    QString why;
+    const bool read = DeviceFile::read(massStorageFile, kMaxLanguageFileBytes, &data, &why);
+    if (!read && !DeviceFile::isMissing(massStorageFile))
         qDebug().noquote() << "Language file on mass storage not read:" << massStorageFile << "-" << why;
-    if (why.isEmpty()) {
-        if (translator.load(massStorageFile)) {
+    if (read) {
+        if (translator.load(reinterpret_cast<const uchar*>(data.constData()), data.size())) {
+            m_languageData = data;
             qDebug() << "Load language file from mass storage" << massStorageFile;
             return;
         }
@@ -862,6 +867,7 @@ void MainMenu::loadLanguageFile(QString fileName)
                  << massStorageFile;
     }
     const bool loaded = translator.load(QString(":/Languages/%1").arg(fileName));
+    m_languageData.clear();
     if (loaded)
         qDebug() << "Load language file from resource" << fileName;
     else

@@ -209,6 +209,8 @@ private:
     int m_storedWidgetMenu[10] = {};
     int m_currentMenuLevel = 0;
     QTranslator translator;
+    // What the translator reads from, when the file came from the mass storage.
+    QByteArray m_languageData;
     int m_micGainStep = 0;
     int m_micGain = 0;
     float m_micPgaGain = 0.0f;

@@ -254,7 +254,12 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     m_playbackData->setData(data);
     m_playbackData->open(QIODevice::ReadOnly);
     qDebug() << "Playing" << path << data.size();
-    m_audioOutput->start(m_playbackData);
+    // Pulled from an empty buffer, the output would wait for sound for ever;
+    // on its own device it runs idle at once, as at the end of any sound.
+    if (data.isEmpty())
+        m_audioOutputIODevice = m_audioOutput->start();
+    else
+        m_audioOutput->start(m_playbackData);
     if (m_audioOutput->error() == QAudio::OpenError) {
         qDebug() << "Cannot play: no audio output" << m_Outputdevice.deviceName();
         return -1;

@@ -1,10 +1,13 @@
 #include "bluetoothtrafficlog.h"
+#include "devicefile.h"
 #include "devicelayer.h"
 #include "massstorage.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QTime>
+
+#include <unistd.h>
 
 namespace BluetoothTrafficLog {
 
@@ -14,16 +17,21 @@ bool remove()
 {
     if (!MassStorage::mayWrite(kPath))
         return false;
-    return QFile::remove(DeviceLayer::path(kPath));
+    const QString path = DeviceLayer::path(kPath);
+    return !DeviceFile::isMissing(path) && DeviceFile::removeTree(path);
 }
 
 void append(const QString& timeFormat, const QString& text)
 {
     if (!MassStorage::mayWrite(kPath))
         return;
-    QFile file(DeviceLayer::path(kPath));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug() << "Could not open file:" << kPath;
+    QString why;
+    const int fd = DeviceFile::openForAppending(DeviceLayer::path(kPath), &why);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        qDebug().noquote() << "Could not open file:" << kPath << "-" << (fd < 0 ? why : file.errorString());
         return;
     }
     file.write((QTime::currentTime().toString(timeFormat) + ' ' + text).toLatin1());

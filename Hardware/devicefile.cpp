@@ -1,10 +1,14 @@
 #include "devicefile.h"
 #include "devicelayer.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QSettings>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -73,6 +77,77 @@ bool removeAt(int parent, const char* name)
         return false;
     const bool emptied = emptyDirectory(fd);
     return ::unlinkat(parent, name, AT_REMOVEDIR) == 0 && emptied;
+}
+
+// Where a walk from the device root starts, and the names below it to walk.
+bool walkFrom(const QString& path, QString* top, QStringList* names, QString* error)
+{
+#ifdef VQ_TARGET_BUILD
+    *top = QStringLiteral("/");
+#else
+    *top = DeviceLayer::root();
+    if (top->isEmpty()) {
+        *error = "has no device root";
+        return false;
+    }
+#endif
+    const QString prefix = top->endsWith(QLatin1Char('/')) ? *top : *top + QLatin1Char('/');
+    if (!path.startsWith(prefix)) {
+        *error = "lies outside the device root";
+        return false;
+    }
+    *names = path.mid(prefix.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (names->isEmpty() || names->contains(QStringLiteral(".")) || names->contains(QStringLiteral(".."))) {
+        *error = "is not a path below the device root";
+        return false;
+    }
+    return true;
+}
+
+// Why the name `name` in the folder open as `parent` could not be entered
+// as a folder, `error` being errno of the attempt.
+QString notEntered(int parent, const QByteArray& name, const QString& path, int error)
+{
+    struct stat st;
+    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+        return "lies behind the link " + DeviceLayer::unitPath(path);
+    return "cannot be reached at " + DeviceLayer::unitPath(path) + ": " + systemError(error);
+}
+
+// The folder that holds `path`, open, reached from the device root without
+// following a link on the way (folders missing on it are made when `make`);
+// -1 with why. `name` is the last name of the path.
+int openParent(const QString& path, bool make, QByteArray* name, QString* error)
+{
+    QString top;
+    QStringList names;
+    if (!walkFrom(path, &top, &names, error))
+        return -1;
+    int fd = ::open(QFile::encodeName(top).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = "cannot be reached: " + systemError(errno);
+        return -1;
+    }
+    QString walked = top;
+    for (int i = 0; i + 1 < names.size(); ++i) {
+        const QByteArray next = QFile::encodeName(names.at(i));
+        walked += QLatin1Char('/') + names.at(i);
+        if (make && ::mkdirat(fd, next.constData(), 0755) != 0 && errno != EEXIST) {
+            *error = "cannot be made at " + DeviceLayer::unitPath(walked) + ": " + systemError(errno);
+            ::close(fd);
+            return -1;
+        }
+        const int sub = ::openat(fd, next.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (sub < 0) {
+            *error = notEntered(fd, next, walked, errno);
+            ::close(fd);
+            return -1;
+        }
+        ::close(fd);
+        fd = sub;
+    }
+    *name = QFile::encodeName(names.last());
+    return fd;
 }
 
 }
@@ -202,12 +277,52 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
     return true;
 }
 
+QString pathProblem(const QString& path)
+{
+    QByteArray name;
+    QString why;
+    const int parent = openParent(path, false, &name, &why);
+    if (parent < 0)
+        return why;
+    struct stat st;
+    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+        why = "is a link";
+    ::close(parent);
+    return why;
+}
+
+bool makePath(const QString& path, QString* error)
+{
+    QByteArray name;
+    const int parent = openParent(path, true, &name, error);
+    if (parent < 0)
+        return false;
+    if (::mkdirat(parent, name.constData(), 0755) != 0 && errno != EEXIST) {
+        *error = "cannot be made: " + systemError(errno);
+        ::close(parent);
+        return false;
+    }
+    const int made = ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (made < 0)
+        *error = notEntered(parent, name, path, errno);
+    else
+        ::close(made);
+    ::close(parent);
+    return made >= 0;
+}
+
 int openForAppending(const QString& path, QString* error)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    QByteArray name;
+    const int parent = openParent(path, false, &name, error);
+    if (parent < 0)
+        return -1;
+    const int fd = ::openat(parent, name.constData(),
+                            O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    const int openError = errno;
+    ::close(parent);
     if (fd < 0) {
-        *error = "cannot be opened: " + systemError(errno);
+        *error = openError == ELOOP ? QStringLiteral("is a link") : "cannot be opened: " + systemError(openError);
         return -1;
     }
     struct stat st;
@@ -245,7 +360,108 @@ bool appendWhole(int fd, const QByteArray& bytes, QString* error)
 
 bool removeTree(const QString& path)
 {
-    return removeAt(AT_FDCWD, QFile::encodeName(path).constData());
+    QByteArray name;
+    QString why;
+    const int parent = openParent(path, false, &name, &why);
+    if (parent < 0) {
+        // Nothing there to remove is what was asked for.
+        if (why.endsWith(systemError(ENOENT)))
+            return true;
+        qDebug().noquote() << "Not removed:" << DeviceLayer::unitPath(path) << "-" << why;
+        return false;
+    }
+    const bool removed = removeAt(parent, name.constData());
+    ::close(parent);
+    return removed;
+}
+
+int renameNew(const QString& from, const QString& to)
+{
+    const QByteArray a = QFile::encodeName(from);
+    const QByteArray b = QFile::encodeName(to);
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+#endif
+    // A file system without the flag: the program is the partition's only writer.
+    struct stat st;
+    if (::lstat(b.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
+}
+
+namespace {
+
+QMap<QString, QString> valuesOf(const QSettings& ini)
+{
+    QMap<QString, QString> values;
+    for (const QString& key : ini.allKeys())
+        values.insert(key, ini.value(key).toString());
+    return values;
+}
+
+}
+
+// The settings library does not see a write that fails only when its buffer
+// is flushed, and renames a cut-off file into place: so what it wrote is read
+// back and compared before it takes the place of the file. It is read back
+// under a name it was not written under, one the library has not read in
+// this process: it keeps what it read of a file, and reads it again only
+// when its size or its time in milliseconds changed.
+QString writeIni(const QString& path, const IniFiller& fill, qint64 maxBytes)
+{
+    QString why;
+    if (!makePath(QFileInfo(path).path(), &why) || !(why = pathProblem(path)).isEmpty())
+        return "not written: " + why;
+    static int serial = 0;
+    const QString written = path + QLatin1String(".part");
+    const QString check = path + QString(".new%1").arg(++serial);
+    // A leftover would be read in and written back with the new values.
+    removeTree(written);
+    QMap<QString, QString> expected;
+    {
+        QSettings out(written, QSettings::IniFormat);
+        fill(out);
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            removeTree(written);
+            return QString("not written, status %1").arg(out.status());
+        }
+        expected = valuesOf(out);
+    }
+    const auto discard = [&](const QString& why) {
+        removeTree(written);
+        removeTree(check);
+        return why;
+    };
+    if (const int error = renameNew(written, check))
+        return discard("not written: " + systemError(error));
+    if (why = iniProblem(check, maxBytes); !why.isEmpty())
+        return discard("does not read back: " + why);
+    {
+        const QSettings back(check, QSettings::IniFormat);
+        if (back.status() != QSettings::NoError || valuesOf(back) != expected)
+            return discard("does not read back as written");
+    }
+    const QByteArray from = QFile::encodeName(check);
+    const QByteArray to = QFile::encodeName(path);
+    struct stat before {};
+    const bool replaces = ::lstat(to.constData(), &before) == 0;
+    if (::rename(from.constData(), to.constData()) != 0)
+        return discard("not put in place: " + systemError(errno));
+    // A rewrite of the same size within the old file's millisecond would be
+    // taken for the old one.
+    struct stat after {};
+    const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+    if (replaces && ::lstat(to.constData(), &after) == 0 && after.st_size == before.st_size
+        && ms(after.st_mtim) == ms(before.st_mtim)) {
+        const qint64 later = ms(before.st_mtim) + 1;
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
+        ::utimensat(AT_FDCWD, to.constData(), times, AT_SYMLINK_NOFOLLOW);
+    }
+    return QString();
 }
 
 QString iniProblem(const QString& path, qint64 maxBytes)
@@ -263,15 +479,23 @@ QString iniProblem(const QString& path, qint64 maxBytes)
 // values are, and a "@" written as an escape counts as typed.
 QString typedValue(const QByteArray& ini)
 {
+    static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
     const int size = ini.size();
+    // A file that begins with the mark is read as UTF-8, and the library
+    // decodes each piece of a value on its own, dropping a mark at the start
+    // of each: so "X=<mark>@Variant(...)" is typed there. Without the mark
+    // at the start, the bytes are plain Latin-1 characters.
+    const bool utf8 = ini.startsWith(kByteOrderMark);
     int line = 1;
     bool quoted = false;
     bool equals = false;      // the line's first "=" outside quotes is behind
-    bool startOfValue = true; // nothing but blanks and quotes since it began
+    bool startOfValue = true; // nothing but blanks, quotes and marks since it began
     const auto found = [&line] { return QString("holds a typed value in line %1").arg(line); };
     for (int i = 0; i < size; ++i) {
         const char c = ini.at(i);
-        if (c == '\n' || c == '\r') {
+        if (utf8 && startOfValue && c == kByteOrderMark.at(0) && ini.mid(i, 3) == kByteOrderMark) {
+            i += 2;
+        } else if (c == '\n' || c == '\r') {
             line += c == '\n' ? 1 : 0;
             // Inside quotes a line end is part of the value.
             startOfValue = !quoted;

@@ -4,14 +4,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QFile;
 class QFileDevice;
+class QSettings;
 
 // Files a PC may have written: the data partition is lent over USB, so an
 // entry may be a FIFO, a device, a directory or a link to anywhere. A file
 // is read only when it is a regular file (a link to one inside the device
-// root too), opened without ever waiting, within a size bound; a tree is
-// removed without following any link. Paths are mapped paths
+// root too), opened without ever waiting, within a size bound. What the
+// program writes, creates or removes is reached from the device root one
+// folder at a time, and a link anywhere on the way is refused, never
+// followed (the last name is never followed either). Paths are mapped paths
 // (DeviceLayer::path()); every failure comes back with its reason, worded to
 // follow the file's name ("is a FIFO", "cannot be opened: Permission denied").
 namespace DeviceFile {
@@ -36,16 +41,37 @@ QString readProblem(const QString& path, qint64 maxBytes);
 // The file whole, by the same rule; false with why in *error.
 bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error);
 
-// A descriptor open for appending to the regular file `path` (made when
-// missing): never through a link, never waiting on a FIFO. -1 with why.
+// "" when `path` can be written, made or removed without a link: every
+// folder on its way below the device root a real one, and `path` itself no
+// link (it may be missing). Else why not ("lies behind the link ...").
+QString pathProblem(const QString& path);
+// Makes the folder `path` and every missing one above it below the device
+// root, none through a link. False with why.
+bool makePath(const QString& path, QString* error);
+
+// A descriptor open for appending (and reading) to the regular file `path`
+// (made when missing): never through a link, never waiting on a FIFO. -1
+// with why.
 int openForAppending(const QString& path, QString* error);
 // Writes `bytes` at the end of the file open as `fd`, whole or not at all
 // (what a full partition took of them is cut off again), and closes it.
 bool appendWhole(int fd, const QByteArray& bytes, QString* error);
 
 // Removes `path` and, for a real directory, all below it. A link is removed
-// as a link, never entered. True when nothing is left.
+// as a link, never entered; nothing behind a link on the way is touched.
+// True when nothing is left.
 bool removeTree(const QString& path);
+
+// Renames `from` to `to` unless `to` exists (even as an empty folder): 0 or
+// the errno.
+int renameNew(const QString& from, const QString& to);
+
+// Writes the INI file `path` through the settings library by `fill`, whole
+// or not at all: written beside it, read back and compared, then put in its
+// place in one step, so that a full partition leaves the old file as it was.
+// Never through a link. "" or why not.
+using IniFiller = std::function<void(QSettings& ini)>;
+QString writeIni(const QString& path, const IniFiller& fill, qint64 maxBytes);
 
 // For the settings library (info.ini, settings.ini): "" when it may parse
 // `path` (readable as above, and no typed value in it), else why not.
@@ -54,7 +80,8 @@ QString iniProblem(const QString& path, qint64 maxBytes);
 // typed value ("@Variant(...)", "@ByteArray(...)", any other "@..." that is
 // not the "@@" of a text beginning with "@"), or "" when it holds none. The
 // program writes texts and numbers only; decoding a typed value from a file
-// can take any amount of memory.
+// can take any amount of memory. A file a PC editor saved with a UTF-8
+// byte-order mark is judged as the library decodes it.
 QString typedValue(const QByteArray& ini);
 
 }

@@ -60,9 +60,10 @@ bool makeTempDir()
         qDebug() << "PressureSensor: a link in place of" << kTempDir << "is replaced by a folder";
         DeviceFile::removeTree(dir);
     }
-    if (QFileInfo(dir).isDir() || QDir().mkdir(dir))
+    QString why;
+    if (DeviceFile::makePath(dir, &why))
         return true;
-    qDebug() << "PressureSensor: could not create" << kTempDir;
+    qDebug().noquote() << "PressureSensor: could not create" << kTempDir << "-" << why;
     return false;
 }
 
@@ -96,8 +97,8 @@ void removeLive()
 {
     if (!makeTempDir())
         return;
-    QFile::remove(DeviceLayer::path(QLatin1String(kHighRes)));
-    QFile::remove(DeviceLayer::path(QLatin1String(kLowRes)));
+    DeviceFile::removeTree(DeviceLayer::path(QLatin1String(kHighRes)));
+    DeviceFile::removeTree(DeviceLayer::path(QLatin1String(kLowRes)));
 }
 
 StoreResult save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)

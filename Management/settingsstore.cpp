@@ -80,23 +80,25 @@ bool SettingsStore::isStoreKey(const QString& key)
 }
 
 // An existing file that cannot be read must not be replaced: it may hold every
-// setting of the unit (a transient fault, a service copy in progress).
+// setting of the unit (a transient fault, a service copy in progress). Nor is
+// one with a typed value read to be written back.
 bool SettingsStore::fileBlocksStore() const
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    return !DeviceFile::isMissing(path) && !DeviceFile::readProblem(path, kMaxFileBytes).isEmpty();
+    return !DeviceFile::isMissing(path) && !DeviceFile::iniProblem(path, kMaxFileBytes).isEmpty();
 }
 
-// A store killed between writing its temporary file and the rename leaves
-// that file behind.
+// A store killed between writing its files beside the settings file and the
+// rename leaves them behind (the names the settings library's own temporary
+// file took are those of earlier makes).
 void SettingsStore::removeStoreLeftovers()
 {
     const QFileInfo file(DeviceLayer::path(kSettingsFile));
     static const QRegularExpression leftover(
-        "^" + QRegularExpression::escape(file.fileName()) + "\\.[A-Za-z0-9]{6}$");
-    QDir dir = file.dir();
-    for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden)) {
-        if (leftover.match(name).hasMatch() && dir.remove(name))
+        "^" + QRegularExpression::escape(file.fileName()) + "\\.([A-Za-z0-9]{6}|part|new[0-9]+)$");
+    const QDir dir = file.dir();
+    for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch() && DeviceFile::removeTree(dir.filePath(name)))
             qDebug() << "Settings store leftover removed:" << name;
     }
 }
@@ -132,7 +134,18 @@ bool SettingsStore::setAsideIfUnusable()
             return false;
     }
     const QString aside = path + ".bad";
-    DeviceFile::removeTree(aside);
+    // Only an earlier bad file is replaced; whatever else took the name stays,
+    // and this file is not kept.
+    const QFileInfo earlier(aside);
+    if (!DeviceFile::isMissing(aside) && (earlier.isSymLink() || !earlier.isFile())) {
+        if (!DeviceFile::removeTree(path)) {
+            qDebug().noquote() << "Unusable settings file could not be removed:" << path;
+            return false;
+        }
+        qDebug().noquote() << "Unusable settings file removed, not kept:" << aside
+                           << "is in the way -" << why;
+        return true;
+    }
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
         qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-"
                            << DeviceFile::systemError(errno);
@@ -146,7 +159,7 @@ void SettingsStore::loadSystemsettings()
 {
     // QSettings reads a missing or unreadable file as empty: the values in
     // use would become zeros (power-off never, no time zone).
-    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || fileBlocksStore() || setAsideIfUnusable()) {
+    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || setAsideIfUnusable() || fileBlocksStore()) {
         qDebug() << "Settings file missing or unreadable, keeping the values in use:"
                  << DeviceLayer::path(kSettingsFile);
         return;
@@ -203,11 +216,28 @@ bool SettingsStore::storeSystemsettings()
     m_powerOffTime = getPowerOffTime();
     m_displayOffTime = getDisplayOffTime();
 
-    // QSettings writes through a temporary file and renames it over the old
-    // one, so a power loss leaves either the old file or the new one.
-    QSettings s(DeviceLayer::path(kSettingsFile), QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);
+    // Written beside the old file and put in its place only when it reads
+    // back whole: a power loss or a full partition leaves the old file.
+    // Keys the store does not know (a service file's) are kept.
+    const QString path = DeviceLayer::path(kSettingsFile);
+    const bool keepOld = !DeviceFile::isMissing(path);
+    const QString why = DeviceFile::writeIni(path, [&](QSettings& s) {
+        if (keepOld) {
+            const QSettings old(path, QSettings::IniFormat);
+            for (const QString& key : old.allKeys())
+                s.setValue(key, old.value(key));
+        }
+        fill(s);
+    }, kMaxFileBytes);
+    if (!why.isEmpty()) {
+        qDebug().noquote() << "Settings file could not be written:" << kSettingsFile << why;
+        return false;
+    }
+    return true;
+}
 
+void SettingsStore::fill(QSettings& s) const
+{
     s.beginGroup("Bluetooth");
     s.setValue("Headphone_Name", m_btNameHeadphone.trimmed());
     s.setValue("Headphone_ID", m_btIdHeadphone.trimmed());
@@ -243,13 +273,6 @@ bool SettingsStore::storeSystemsettings()
     for (const Flag& f : kDialogFlags)
         s.setValue(f.key, QVariant(this->*(f.member)));
     s.endGroup();
-
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        qDebug() << "Settings file could not be written:" << s.fileName() << s.status();
-        return false;
-    }
-    return true;
 }
 
 void SettingsStore::setDefaultValues()
@@ -288,7 +311,7 @@ void SettingsStore::start()
     removeStoreLeftovers();
     setAsideIfUnusable();
     const QString file = DeviceLayer::path(kSettingsFile);
-    if (const QString why = DeviceFile::readProblem(file, kMaxFileBytes); !why.isEmpty()) {
+    if (const QString why = DeviceFile::iniProblem(file, kMaxFileBytes); !why.isEmpty()) {
         if (!DeviceFile::isMissing(file)) {
             // Keep the file for the service engineer; run on defaults.
             qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << why;

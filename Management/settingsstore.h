@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+class QSettings;
+
 // Process-wide: 1 = developer features shown and extra audio filters allowed.
 // Loaded from and stored into the settings file by the store.
 extern int g_debugFeatures;
@@ -157,6 +159,8 @@ protected:
     void setDefaultValues();
 
 private:
+    // Every value of the store into `s`.
+    void fill(QSettings& s) const;
     bool fileBlocksStore() const;
     static void removeStoreLeftovers();
     static bool setAsideIfUnusable();

@@ -77,6 +77,8 @@ QString nameFileProblem(const QString& dir)
         return QString();
     if (QFileInfo(info).isSymLink())
         return "info.ini is a link";
+    if (QFileInfo(info).isFile() && QFileInfo(info).size() == 0)
+        return "info.ini is empty";
     if (const QString why = DeviceFile::iniProblem(info, Measurements::kMaxInfoBytes); !why.isEmpty())
         return "info.ini " + why;
     if (QSettings(info, QSettings::IniFormat).status() != QSettings::NoError)
@@ -182,6 +184,8 @@ StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, cons
         return outcome(Result::Refused, kNameInUse, dirName);
     if (!MassStorage::mayWrite(kWriter))
         return failed(kNotRenamed, dirName, "the partition is lent, not renamed:");
+    if (const QString why = DeviceFile::pathProblem(mapped(dirName)); !why.isEmpty())
+        return failed(kNotRenamed, dirName, "the entry " + why + ", not renamed:");
     if (const QString why = nameFileProblem(mapped(dirName)); !why.isEmpty())
         return failed(kNotRenamed, dirName, why + ", not renamed:");
     if (!QDir(mapped(QString())).rename(dirName, newName))

@@ -1,4 +1,5 @@
 #include "favouritebutton.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Management/systemsettings.h"
@@ -11,6 +12,7 @@
 #include <QBuffer>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -110,8 +112,9 @@ QPixmap FavouriteButton::grabScreen()
 void FavouriteButton::continueAfterExistingScreenshots()
 {
     static const QRegularExpression name("^pic_(\\d+)\\.png$");
+    // A link to nowhere keeps its name too.
     const QStringList files =
-        QDir(DeviceLayer::path(kScreenshotDir)).entryList({"pic_*.png"}, QDir::Files);
+        QDir(DeviceLayer::path(kScreenshotDir)).entryList({"pic_*.png"}, QDir::Files | QDir::System);
     for (const QString& file : files) {
         const QRegularExpressionMatch m = name.match(file);
         if (!m.hasMatch())
@@ -125,9 +128,14 @@ void FavouriteButton::continueAfterExistingScreenshots()
 
 // Encoded in memory, written beside its final name and renamed: full
 // storage leaves no cut-off picture, and the temporary file goes with the
-// QSaveFile.
+// QSaveFile. Never through a link, which the QSaveFile would follow.
 static bool savePng(const QPixmap& screen, const QString& path)
 {
+    QString why;
+    if (!DeviceFile::makePath(QFileInfo(path).path(), &why) || !(why = DeviceFile::pathProblem(path)).isEmpty()) {
+        qDebug().noquote() << "Screenshot not written:" << DeviceLayer::unitPath(path) << why;
+        return false;
+    }
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !screen.save(&buffer, "PNG"))
@@ -142,7 +150,6 @@ int FavouriteButton::generateScreenshot()
     if (!MassStorage::mayWrite(kScreenshotDir))
         return 0;
     const QPixmap screen = grabScreen();
-    QDir().mkpath(DeviceLayer::path(kScreenshotDir));
     if (!m_screenshotSaved)
         continueAfterExistingScreenshots();
     const QString file = QString(kScreenshotDir)

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -49,23 +48,7 @@ QString syncDirectory(const QString& dir)
     return error == 0 || error == EINVAL ? QString() : "cannot flush " + dir + ": " + systemError(error);
 }
 
-// 0 or the errno; an existing target, even an empty directory, stays.
-int renameNew(const QString& from, const QString& to)
-{
-    const QByteArray a = QFile::encodeName(from);
-    const QByteArray b = QFile::encodeName(to);
-#ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-#endif
-    // A file system without the flag: the program is the partition's only writer.
-    struct stat st;
-    if (::lstat(b.constData(), &st) == 0)
-        return EEXIST;
-    return ::rename(a.constData(), b.constData()) == 0 ? 0 : errno;
-}
+using DeviceFile::renameNew;
 
 QString copyWhole(const QString& from, const QString& to)
 {
@@ -97,14 +80,6 @@ QString copyWhole(const QString& from, const QString& to)
     if (QFileInfo(to).size() != size)
         return "the copy " + to + " is not whole";
     return QString();
-}
-
-QMap<QString, QString> valuesOf(const QSettings& info)
-{
-    QMap<QString, QString> values;
-    for (const QString& key : info.allKeys())
-        values.insert(key, info.value(key).toString());
-    return values;
 }
 
 QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>& copies)
@@ -146,58 +121,9 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 
 }
 
-// The settings library does not see a write that fails only when its buffer
-// is flushed, and renames a cut-off file into place: so what it wrote is read
-// back and compared before it becomes info.ini. It is read back under a name
-// it was not written under, a path the library has not cached in this process.
 QString writeInfo(const QString& dir, const InfoWriter& fill)
 {
-    const QString written = dir + "/info.part";
-    const QString check = dir + "/info.new";
-    const QString info = dir + "/info.ini";
-    QMap<QString, QString> expected;
-    {
-        QSettings out(written, QSettings::IniFormat);
-        fill(out);
-        out.sync();
-        if (out.status() != QSettings::NoError) {
-            QFile::remove(written);
-            return QString("not written, status %1").arg(out.status());
-        }
-        expected = valuesOf(out);
-    }
-    const auto discard = [&](const QString& why) {
-        QFile::remove(written);
-        QFile::remove(check);
-        return why;
-    };
-    if (const int error = renameNew(written, check))
-        return discard("not written: " + systemError(error));
-    if (const QString why = DeviceFile::iniProblem(check, Measurements::kMaxInfoBytes); !why.isEmpty())
-        return discard("does not read back: " + why);
-    {
-        const QSettings back(check, QSettings::IniFormat);
-        if (back.status() != QSettings::NoError || valuesOf(back) != expected)
-            return discard("does not read back as written");
-    }
-    const QByteArray from = QFile::encodeName(check);
-    const QByteArray to = QFile::encodeName(info);
-    struct stat before {};
-    const bool replaces = ::lstat(to.constData(), &before) == 0;
-    if (::rename(from.constData(), to.constData()) != 0)
-        return discard("not put in place: " + systemError(errno));
-    // The settings library keeps a file it read, and reads it again only when
-    // its size or its time in milliseconds changed: a rewrite of the same size
-    // within the old one's millisecond would be taken for the old one.
-    struct stat after {};
-    const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
-    if (replaces && ::lstat(to.constData(), &after) == 0 && after.st_size == before.st_size
-        && ms(after.st_mtim) == ms(before.st_mtim)) {
-        const qint64 later = ms(before.st_mtim) + 1;
-        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
-        ::utimensat(AT_FDCWD, to.constData(), times, AT_SYMLINK_NOFOLLOW);
-    }
-    return QString();
+    return DeviceFile::writeIni(dir + QLatin1String("/info.ini"), fill, Measurements::kMaxInfoBytes);
 }
 
 StoreResult failed(const QString& why)
@@ -214,8 +140,9 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
 {
     if (!MassStorage::mayWrite(Measurements::dirMeas))
         return failed("the partition is lent to a PC");
-    if (!QDir().mkpath(measDir()))
-        return failed(QLatin1String("cannot create ") + Measurements::dirMeas);
+    QString why;
+    if (!DeviceFile::makePath(measDir(), &why))
+        return failed(QLatin1String(Measurements::dirMeas) + " " + why);
     removeLeftovers();
     if (Measurements::directoryFor(prefix, when, cleanName).isEmpty())
         return failed("not a name inside the measurement directory: " + cleanName);
@@ -223,10 +150,10 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     static int serial = 0;
     const QString staging = measDir() + kStagingPrefix
                             + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-    if (!QDir().mkdir(staging))
-        return failed("cannot create " + DeviceLayer::unitPath(staging));
+    if (!DeviceFile::isMissing(staging) || !DeviceFile::makePath(staging, &why))
+        return failed("cannot create " + DeviceLayer::unitPath(staging) + " " + why);
     QString unitDir;
-    QString why = build(staging, writeInfo, copies);
+    why = build(staging, writeInfo, copies);
     if (why.isEmpty())
         why = place(staging, prefix, when, cleanName, &unitDir);
     if (!why.isEmpty()) {
@@ -243,11 +170,16 @@ int removeLeftovers()
     // A link among them goes as a link: its target is not the store's.
     const QStringList left = QDir(measDir()).entryList({QString(kStagingPrefix) + "*"},
                                                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    int removed = 0;
     for (const QString& name : left) {
-        qDebug() << "Measurement: a save cut off is removed:" << name;
-        DeviceFile::removeTree(measDir() + name);
+        if (DeviceFile::removeTree(measDir() + name)) {
+            qDebug() << "Measurement: a save cut off is removed:" << name;
+            ++removed;
+        } else {
+            qDebug() << "Measurement: a save cut off could not be removed:" << name;
+        }
     }
-    return left.size();
+    return removed;
 }
 
 }

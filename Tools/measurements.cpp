@@ -88,13 +88,12 @@ QString infoPath(const QString& directoryName)
     return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
 }
 
-// A save that never finished leaves a directory without info.ini, or with an
-// empty one. Anything else there is the operator's to see and delete, even
-// when it cannot be read.
+// A save of an earlier make that never finished leaves a directory without
+// info.ini. Anything else there is the operator's to see and delete, even
+// when it cannot be read (an empty info.ini too).
 bool isUnfinished(const QString& directory)
 {
-    const QFileInfo info(directory + "/info.ini");
-    return DeviceFile::isMissing(info.filePath()) || (info.isFile() && info.size() <= 0);
+    return DeviceFile::isMissing(directory + "/info.ini");
 }
 
 QFileInfoList storedEntries()

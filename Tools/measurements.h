@@ -95,10 +95,9 @@ public:
     static void reportFailure(const StoreResult& result);
 
     // Both make dirMeas the current directory. Entries of the types' prefixes;
-    // a directory among them without info.ini or with an empty one is a save
-    // that never finished, neither counted nor listed. One whose info.ini
-    // cannot be read (too large, not a file, a typed value) is listed and
-    // counted.
+    // a directory among them without info.ini is a save that never finished,
+    // neither counted nor listed. One whose info.ini cannot be read (empty,
+    // too large, not a file, a typed value) is listed and counted.
     int getNumMeasurements();
     // Directory names, newest first; equal times by name.
     QStringList getMeasurementList();

@@ -4,6 +4,7 @@
 #include "Hardware/driverhelper.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "testroot.h"
 
@@ -59,6 +60,7 @@ private slots:
     void relativeRootOutlivesAFolderChange();
     void onlyDevsimTreesAreRoots_data();
     void onlyDevsimTreesAreRoots();
+    void devsimCreateOnAFullHome();
     void devsimArguments_data();
     void devsimArguments();
     void commandsRunToTheirEnd();
@@ -254,6 +256,23 @@ void TestBoardFiles::onlyDevsimTreesAreRoots()
     QVERIFY(DeviceLayer::isConfigured());
     QVERIFY(DeviceTree::create(t.root()));
     QVERIFY(DeviceLayer::isConfigured());
+}
+
+// Pairing on a /home without room: create says so and leaves no settings
+// file cut off (a later start would take an empty one for no settings).
+void TestBoardFiles::devsimCreateOnAFullHome()
+{
+    TestRoot t;
+    QVERIFY(t.remove("/home/root/settings.ini") || !t.exists("/home/root/settings.ini"));
+    QString text;
+    int code = 0;
+    {
+        FullDisk full(200);
+        code = runTool(QCoreApplication::applicationDirPath() + "/../tools/devsim-bin",
+                       {"create", t.root(), "--paired"}, t.root(), QString(), &text);
+    }
+    QVERIFY2(code == 1 && text.contains("cannot write " + t.path("/home/root/settings.ini")), qPrintable(text));
+    QVERIFY(!t.exists("/home/root/settings.ini"));
 }
 
 void TestBoardFiles::devsimArguments_data()

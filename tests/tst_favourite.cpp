@@ -114,7 +114,8 @@ void TestFavourite::storeWritesScreenInUse()
         static_cast<QDialog*>(d)->reject();
     });
     w->displayWidget(3, 1, 0);
-    FullDisk full;
+    // Room for the library's lock file, not for the settings.
+    FullDisk full(200);
     fav->storeFavouriteFunction();
     QCOMPARE(warning, QString("The settings could not be stored."));
     QCOMPARE(popups.closed(), 2);

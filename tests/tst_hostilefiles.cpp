@@ -1,22 +1,30 @@
 // Files a PC may leave on the data partition: typed values the settings
-// library would decode at any cost, FIFOs, links to devices and out of the
-// device, directories in place of files. None may stop the program or a
-// thread of it, and nothing outside is touched.
+// library would decode at any cost (also behind a byte-order mark), FIFOs,
+// links to devices and out of the device (also as a folder on the way),
+// directories in place of files. None may stop the program or a thread of
+// it, and nothing outside is touched.
 #include "Audio/audioworker.h"
+#include "Hardware/bluetoothtrafficlog.h"
+#include "Hardware/devicefile.h"
 #include "Hardware/devicelayer.h"
 #include "Management/measmanagement.h"
 #include "Management/storedmeasurement.h"
 #include "Management/systemsettings.h"
+#include "Tools/favouritebutton.h"
 #include "Tools/measuremententry.h"
 #include "Tools/measurements.h"
 #include "clickbutton.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
+#include "popupcloser.h"
+#include "qmfile.h"
 #include "storedentries.h"
 #include "testunit.h"
 
+#include <QDirIterator>
 #include <QLabel>
+#include <QSettings>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -30,6 +38,8 @@
 namespace {
 
 const QByteArray kTyped = "X=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n";
+// What a PC editor puts at the start of a file saved as "UTF-8 with BOM".
+const QByteArray kMark = "\xEF\xBB\xBF";
 const QByteArray kInfo = "[Measurementinfo]\nMeasurementname=hostile\n[Levels]\nLevel_1=50.000\nFrequency_1=440\n";
 
 // A FIFO. A reader that blocks on it is let go after timeoutMs (its open and
@@ -78,8 +88,23 @@ QString pc()
     return dir.path();
 }
 
+// Every path below `dir` with its contents, to see that nothing changed.
+QMap<QString, QByteArray> treeOf(const QString& dir)
+{
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        tree.insert(path.mid(dir.size()), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("/"));
+    }
+    return tree;
+}
+
 // `kind` in place of the file at a unit path: "fifo", "device" (a link to
-// one), "outside" (a link to a file out of the device root), "directory".
+// one), "outside" (a link to a file out of the device root), "directory",
+// "empty" (a file of no bytes).
 bool putHostile(const TestRoot& root, const QString& unitPath, const QString& kind, std::unique_ptr<Fifo>* fifo)
 {
     const QString path = root.path(unitPath);
@@ -93,6 +118,8 @@ bool putHostile(const TestRoot& root, const QString& unitPath, const QString& ki
         return QFile::link("/dev/zero", path);
     if (kind == "outside")
         return DeviceTree::writeText(pc(), "/file", kInfo) && QFile::link(pc() + "/file", path);
+    if (kind == "empty")
+        return root.write(unitPath, QByteArray());
     return QDir().mkpath(path) && root.write(unitPath + "/keep", "x");
 }
 
@@ -107,14 +134,59 @@ class TestHostileFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    void typedValuesAsTheLibraryReadsThem_data();
+    void typedValuesAsTheLibraryReadsThem();
     void storedEntries_data();
     void storedEntries();
     void storedSounds_data();
     void storedSounds();
+    void settingsWithATypedValue_data();
     void settingsWithATypedValue();
+    void earlierBadSettingsNotAFileStays();
     void linksAreRemovedNotFollowed();
+    void measurementFolderBehindALink();
+    void writesNeverFollowALink();
+    void languageFileReadOnce();
     void noDeviceRootReachesNothing();
 };
+
+// The check against the library itself: a row the library decodes to
+// anything but text must be refused, a row it reads as text must pass.
+void TestHostileFiles::typedValuesAsTheLibraryReadsThem_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("typed");
+    const QByteArray v = "@ByteArray(a)";
+    QTest::newRow("later element of a list") << "X=1, " + v << true;
+    QTest::newRow("text beginning with @") << QByteArray("[a]\nX=@@Variant(x)\nY=\"@@ByteArray(a)\"") << false;
+    QTest::newRow("mark at the value") << kMark + "X=" + kMark + v << true;
+    QTest::newRow("mark in quotes") << kMark + "X=\"" + kMark + v + "\"" << true;
+    QTest::newRow("mark on a list element") << kMark + "X=1, " + kMark + v << true;
+    QTest::newRow("mark after a dropped escape") << kMark + "X=\\z" + kMark + v << true;
+    QTest::newRow("mark after an empty hex escape") << kMark + "X=\\x" + kMark + v << true;
+    QTest::newRow("mark, CR line ends") << kMark + "[a]\rB=2\rX=" + kMark + v + "\r" << true;
+    QTest::newRow("mark inside the text") << kMark + "X=a" + kMark + v << false;
+    QTest::newRow("mark in a file without one") << "X=" + kMark + v << false;
+    QTest::newRow("mark, texts only") << kMark + "[a]\nX=" + kMark + "Hydrant 3\nY=\"1, 2\"" << false;
+}
+
+void TestHostileFiles::typedValuesAsTheLibraryReadsThem()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, typed);
+    QTemporaryDir dir;
+    QVERIFY(DeviceTree::writeText(dir.path(), "/x.ini", ini));
+    const QSettings library(dir.path() + "/x.ini", QSettings::IniFormat);
+    bool decoded = false;
+    for (const QString& key : library.allKeys()) {
+        const QVariant value = library.value(key);
+        const QVariantList items = value.type() == QVariant::List ? value.toList() : QVariantList{value};
+        for (const QVariant& item : items)
+            decoded = decoded || item.type() != QVariant::String;
+    }
+    QCOMPARE(decoded, typed);
+    QCOMPARE(!DeviceFile::typedValue(ini).isEmpty(), typed);
+}
 
 void TestHostileFiles::storedEntries_data()
 {
@@ -130,7 +202,8 @@ void TestHostileFiles::storedEntries_data()
     for (const auto& t : types) {
         for (const QString& h : QStringList{"Measurementinfo", "Other"} + t.sections)
             QTest::addRow("%s typed %s", t.prefix, qPrintable(h)) << t.prefix << t.widget << "typed " + h;
-        for (const char* kind : {"fifo", "device", "outside", "directory"})
+        QTest::addRow("%s typed behind a mark", t.prefix) << t.prefix << t.widget << "marked " + t.sections.first();
+        for (const char* kind : {"fifo", "device", "outside", "directory", "empty"})
             QTest::addRow("%s %s", t.prefix, kind) << t.prefix << t.widget << kind;
     }
 }
@@ -148,6 +221,9 @@ void TestHostileFiles::storedEntries()
     std::unique_ptr<Fifo> fifo;
     if (hostile.startsWith("typed"))
         QVERIFY(unit.root.write(info, kInfo + "[" + hostile.mid(6).toLatin1() + "]\nA=1\n" + kTyped));
+    else if (hostile.startsWith("marked"))
+        QVERIFY(unit.root.write(info, kMark + kInfo + "[" + hostile.mid(7).toLatin1() + "]\nA=1\n"
+                                          + QByteArray(kTyped).insert(2, kMark)));
     else
         QVERIFY(putHostile(unit.root, info, hostile, &fifo));
     // Read here only when reading it cannot block this test.
@@ -217,14 +293,34 @@ void TestHostileFiles::storedSounds()
     QCOMPARE(fifo ? fifo->released() : 0, 0);
 }
 
+void TestHostileFiles::settingsWithATypedValue_data()
+{
+    QTest::addColumn<QByteArray>("bad");
+    QTest::newRow("plain") << "[Systemsettings]\nBrightness=7\n" + kTyped;
+    QTest::newRow("behind a mark") << kMark + "[Systemsettings]\nBrightness=7\n" + QByteArray(kTyped).insert(2, kMark);
+}
+
 void TestHostileFiles::settingsWithATypedValue()
 {
+    QFETCH(QByteArray, bad);
     TestUnit unit;
-    const QByteArray bad = "[Systemsettings]\nBrightness=7\n" + kTyped;
     QVERIFY(unit.root.write(Systemsettings::kSettingsFile, bad));
     MainMenu* w = unit.start();
     QCOMPARE(w->getInstanceSystemsettings()->getBrightness(), SettingsStore::kDefaultBrightness);
     QCOMPARE(unit.root.read(QString(Systemsettings::kSettingsFile) + ".bad"), bad);
+    QVERIFY(unit.root.read(Systemsettings::kSettingsFile).contains("Brightness=6"));
+}
+
+// Whatever else holds the name of the file kept aside stays as it is.
+void TestHostileFiles::earlierBadSettingsNotAFileStays()
+{
+    TestUnit unit;
+    const QString aside = QString(Systemsettings::kSettingsFile) + ".bad";
+    QVERIFY(unit.root.write(aside + "/keep", "x"));
+    QVERIFY(unit.root.write(Systemsettings::kSettingsFile, "[Systemsettings]\nBrightness=7\n" + kTyped));
+    MainMenu* w = unit.start();
+    QCOMPARE(unit.root.read(aside + "/keep"), QByteArray("x"));
+    QCOMPARE(w->getInstanceSystemsettings()->getBrightness(), SettingsStore::kDefaultBrightness);
     QVERIFY(unit.root.read(Systemsettings::kSettingsFile).contains("Brightness=6"));
 }
 
@@ -248,6 +344,78 @@ void TestHostileFiles::linksAreRemovedNotFollowed()
     QVERIFY(QFileInfo(temp).isDir() && !QFileInfo(temp).isSymLink());
     QCOMPARE(unit.root.read("/home/root/outside/keep"), QByteArray("x"));
     QCOMPARE(unit.root.read("/home/root/outside/pressureHighRes.txt"), QByteArray("keep"));
+}
+
+// The measurement folder itself a link out of the device: neither the
+// start's clean-up, nor a delete, a rename or a save touch what it leads to.
+void TestHostileFiles::measurementFolderBehindALink()
+{
+    TestUnit unit;
+    const QString entry = "LE_20160412_093015_x";
+    QTemporaryDir outside;
+    QVERIFY(DeviceTree::writeText(outside.path(), "/.saving-1-1/info.ini", kInfo));
+    QVERIFY(DeviceTree::writeText(outside.path(), "/" + entry + "/info.ini", kInfo));
+    const auto before = treeOf(outside.path());
+    const QString meas = StoredEntries::path(unit.root);
+    QVERIFY(QDir(meas).removeRecursively() && QFile::link(outside.path(), meas.chopped(1)));
+
+    unit.start();
+    QCOMPARE(StoredMeasurement::remove(entry).outcome, StoredMeasurement::Result::Failed);
+    QCOMPARE(StoredMeasurement::rename(entry, "y").outcome, StoredMeasurement::Result::Failed);
+    MeasInfoStructure data;
+    QVERIFY(MeasurementData()->store(Measurements::Levelmeasurement, "z", data).failed());
+    QCOMPARE(treeOf(outside.path()), before);
+}
+
+// The traffic log, a screenshot and the system information, each a link to
+// a file out of the device, or in a folder that is one: nothing is written
+// there, cut back or made.
+void TestHostileFiles::writesNeverFollowALink()
+{
+    TestUnit unit;
+    QTemporaryDir outside;
+    QVERIFY(DeviceTree::writeText(outside.path(), "/bt.txt", QByteArray(BluetoothTrafficLog::kMaxBytes + 100, 'x')));
+    QVERIFY(DeviceTree::writeText(outside.path(), "/info.txt", "keep"));
+    QVERIFY(QFile::link(outside.path() + "/bt.txt", unit.root.path(BluetoothTrafficLog::kPath)));
+    QVERIFY(QFile::link(outside.path() + "/info.txt", unit.root.path("/media/vq4100/systemInfo.txt")));
+    const QString shots = unit.root.path(FavouriteButton::kScreenshotDir);
+    QVERIFY(QDir().mkpath(shots) && QFile::link(outside.path() + "/pic.png", shots + "pic_000.png"));
+    const auto before = treeOf(outside.path());
+
+    MainMenu* w = unit.start();
+    PopupCloser popups;
+    BluetoothTrafficLog::append("hh:mm:ss", "TX x\n");
+    w->writeSystemInfo("x");
+    FavouriteButton* fav = w->getFavouriteButtonInsance();
+    fav->generateScreenshot();
+    // The name the link holds is passed over.
+    QCOMPARE(QImage(shots + "pic_001.png").size(), QSize(480, 272));
+    QCOMPARE(treeOf(outside.path()), before);
+
+    // The screenshot folder a link: refused, said so.
+    QVERIFY(QDir(shots).removeRecursively() && QFile::link(outside.path(), shots.chopped(1)));
+    QStringList shown;
+    {
+        ModalCloser closer([&shown](QWidget* d) { shown << infoText(d); });
+        fav->generateScreenshot();
+    }
+    QCOMPARE(shown, QStringList("The screenshot could not be stored."));
+    QCOMPARE(treeOf(outside.path()), before);
+}
+
+// A language file on the mass storage is read under its own name only: a
+// file beside it named with one more ".qm" (here a link out of the device)
+// is never loaded.
+void TestHostileFiles::languageFileReadOnce()
+{
+    TestUnit unit;
+    unit.setSetting("Local-Settings/Language", 2);
+    QVERIFY(QmFile::write(unit.root.path("/media/vq4100/DE_VQ4100.qm"), {{"MainMenu", "Longterm", "Langzeit"}}));
+    QTemporaryDir outside;
+    QVERIFY(QmFile::write(outside.path() + "/other.qm", {{"MainMenu", "Longterm", "Outside"}}));
+    QVERIFY(QFile::link(outside.path() + "/other.qm", unit.root.path("/media/vq4100/DE_VQ4100.qm.qm")));
+    unit.start();
+    QCOMPARE(QCoreApplication::translate("MainMenu", "Longterm"), QString("Langzeit"));
 }
 
 void TestHostileFiles::noDeviceRootReachesNothing()

@@ -439,7 +439,8 @@ private slots:
         TestUnit unit;
         QCOMPARE(MeasurementData()->getMeasurementList().size() + MeasurementData()->getNumMeasurements(), 0);
         // Ties by name with letter case: "LE_b" before "le_a".
-        // Directories begin with "L", or hold what a save cut off left.
+        // Directories begin with "L", or hold what a save cut off left
+        // (no info.ini); an empty info.ini is the operator's to delete.
         const QList<QPair<QString, int>> made = {{"LE_b", 200}, {"PP_a", 100}, {"le_a", 200}, {"LT_Z", 200},
                                                   {"PS_x", 400}, {"x_LE", 400}, {"H2_d", 200}, {"PL_c", 300},
                                                   {"PP_cut/info.ini", 500}, {"H2_none/", 500}, {".saving-1-1/", 500}};
@@ -452,8 +453,8 @@ private slots:
             const utimbuf times{entry.second, entry.second};
             QCOMPARE(utime(QFile::encodeName(unit.root.path(kMeas + entry.first)).constData(), &times), 0);
         }
-        QCOMPARE(MeasurementData()->getMeasurementList(), QStringList({"PL_c", "H2_d", "LE_b", "LT_Z", "le_a", "PP_a"}));
-        QCOMPARE(MeasurementData()->getNumMeasurements(), 6);
+        QCOMPARE(MeasurementData()->getMeasurementList(), QStringList({"PP_cut", "PL_c", "H2_d", "LE_b", "LT_Z", "le_a", "PP_a"}));
+        QCOMPARE(MeasurementData()->getNumMeasurements(), 7);
         QCOMPARE(QDir::currentPath(), QDir(unit.root.path(kMeas)).absolutePath());
         LogCapture log;
         unit.start();

@@ -92,6 +92,7 @@ private slots:
     void recordsTheToneFed();
     void playbackRunsToIdleAndClosesFile();
     void playbackOfMissingFileCreatesNothing();
+    void playbackWithoutSamplesEndsAtOnce();
     void recordingRunsOnDuringPlaybackAndShutsDown();
 
 private:
@@ -191,6 +192,25 @@ void TestRecordingSound::playbackOfMissingFileCreatesNothing()
     m_worker->startAudioPlayback(kTemp + "missing.wav");
     QTRY_VERIFY_WITH_TIMEOUT(log.contains("Cannot open file:"), 10000);
     QVERIFY(!m_root->exists(kTemp + "missing.wav"));
+}
+
+// A recording with a header and no samples (a save of nothing) finishes as
+// any other: the output does not wait for sound that never comes.
+void TestRecordingSound::playbackWithoutSamplesEndsAtOnce()
+{
+    const QString unitPath = kTemp + "tone.wav";
+    if (!m_root->exists(unitPath))
+        QSKIP("needs the recording of recordsTheToneFed");
+    QByteArray header = m_root->read(unitPath).left(44);
+    qToLittleEndian<quint32>(36, reinterpret_cast<uchar*>(header.data()) + 4);
+    qToLittleEndian<quint32>(0, reinterpret_cast<uchar*>(header.data()) + 40);
+    QVERIFY(m_root->write(kTemp + "empty.wav", header));
+    LogCapture log;
+    m_worker->startAudioPlayback(kTemp + "empty.wav");
+    QTRY_VERIFY_WITH_TIMEOUT(indexOf(log.lines(), "handleStateChangedPlayback: Idle", indexOf(log.lines(), "Playing")) > 0,
+                             5000);
+    QVERIFY(!log.contains("Error playing"));
+    m_worker->stopAudioPlayback();
 }
 
 void TestRecordingSound::recordingRunsOnDuringPlaybackAndShutsDown()

@@ -63,6 +63,7 @@ private slots:
     void unreadableFileIsNeverOverwritten();
     void unwritableFolderRunsOnDefaults();
     void resetRestoresDefaults();
+    void fullDiskStoreFailsKeepingTheFile_data();
     void fullDiskStoreFailsKeepingTheFile();
     void unusableFileIsSetAside();
     void storeLeftoversRemovedAtStart();
@@ -342,13 +343,22 @@ void TestSettingsStore::resetRestoresDefaults()
     QCOMPARE(f.value("Dialogconfiguration/Pipelocating_ShowFft").toBool(), false);
 }
 
+void TestSettingsStore::fullDiskStoreFailsKeepingTheFile_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::newRow("full") << 0;
+    // The library's lock file fits, the settings do not.
+    QTest::newRow("a few bytes left") << 200;
+}
+
 void TestSettingsStore::fullDiskStoreFailsKeepingTheFile()
 {
+    QFETCH(int, room);
     TestRoot t;
     Systemsettings s;
     const QByteArray before = t.read("/home/root/settings.ini");
     {
-        FullDisk full;
+        FullDisk full(room);
         QVERIFY(!s.storeSystemsettings() && !s.resetToDefaultSettings() && !s.clearBtMicrophone());
         QCOMPARE(s.setFavouriteButton(3), -2);
     }

@@ -74,14 +74,15 @@ int usage()
 class PairedSettings : public SettingsStore
 {
 public:
-    void pair()
+    // False when the file could not be written whole.
+    bool pair()
     {
         start();
         m_btIdMicrophone = BluetoothSim::kTb9Address;
         m_btNameMicrophone = "TB-9";
         m_btIdHeadphone = BluetoothSim::kHeadsetAddress;
         m_btNameHeadphone = "BT Headset";
-        storeSystemsettings();
+        return storeSystemsettings();
     }
 };
 
@@ -94,9 +95,8 @@ bool pairDevices(const QString& root, QString* error)
         return false;
     qputenv("DEVICE_ROOT", root.toLocal8Bit());
     PairedSettings settings;
-    settings.pair();
     const QString ini = root + SettingsStore::kSettingsFile;
-    if (!QFileInfo(ini).isFile()) {
+    if (!settings.pair() || !QFileInfo(ini).isFile()) {
         *error = "cannot write " + ini;
         return false;
     }
