@@ -103,7 +103,8 @@ QMap<QString, QByteArray> treeOf(const QString& dir)
 }
 
 // `kind` in place of the file at a unit path: "fifo", "device" (a link to
-// one), "outside" (a link to a file out of the device root), "directory",
+// one), "outside" (a link to a file out of the device root), "sibling" (to
+// one in a folder beside the root named like it and more), "directory",
 // "empty" (a file of no bytes).
 bool putHostile(const TestRoot& root, const QString& unitPath, const QString& kind, std::unique_ptr<Fifo>* fifo)
 {
@@ -118,6 +119,8 @@ bool putHostile(const TestRoot& root, const QString& unitPath, const QString& ki
         return QFile::link("/dev/zero", path);
     if (kind == "outside")
         return DeviceTree::writeText(pc(), "/file", kInfo) && QFile::link(pc() + "/file", path);
+    if (kind == "sibling")
+        return DeviceTree::writeText(root.root() + "x", "/file", kInfo) && QFile::link(root.root() + "x/file", path);
     if (kind == "empty")
         return root.write(unitPath, QByteArray());
     return QDir().mkpath(path) && root.write(unitPath + "/keep", "x");
@@ -138,6 +141,7 @@ private slots:
     void typedValuesAsTheLibraryReadsThem();
     void storedEntries_data();
     void storedEntries();
+    void linkInsideTheRootIsRead();
     void storedSounds_data();
     void storedSounds();
     void settingsWithATypedValue_data();
@@ -203,7 +207,7 @@ void TestHostileFiles::storedEntries_data()
         for (const QString& h : QStringList{"Measurementinfo", "Other"} + t.sections)
             QTest::addRow("%s typed %s", t.prefix, qPrintable(h)) << t.prefix << t.widget << "typed " + h;
         QTest::addRow("%s typed behind a mark", t.prefix) << t.prefix << t.widget << "marked " + t.sections.first();
-        for (const char* kind : {"fifo", "device", "outside", "directory", "empty"})
+        for (const char* kind : {"fifo", "device", "outside", "sibling", "directory", "empty"})
             QTest::addRow("%s %s", t.prefix, kind) << t.prefix << t.widget << kind;
     }
 }
@@ -252,7 +256,23 @@ void TestHostileFiles::storedEntries()
     QCOMPARE(StoredMeasurement::remove(dir).outcome, StoredMeasurement::Result::Done);
     QVERIFY(!QFileInfo::exists(StoredEntries::path(unit.root, dir)));
     QVERIFY(hostile != "outside" || DeviceTree::readText(pc(), "/file") == kInfo);
+    QVERIFY(hostile != "sibling" || (DeviceTree::readText(unit.root.root() + "x", "/file") == kInfo
+                                     && QDir(unit.root.root() + "x").removeRecursively()));
     QCOMPARE(fifo ? fifo->released() : 0, 0);
+}
+
+// A link inside the device root is read like the file it leads to.
+void TestHostileFiles::linkInsideTheRootIsRead()
+{
+    TestUnit unit;
+    const QString dir = "LE_20160412_093015_x";
+    QVERIFY(unit.root.write("/home/root/kept.ini", kInfo));
+    QVERIFY(QDir().mkpath(StoredEntries::path(unit.root, dir)));
+    QVERIFY(QFile::link(unit.root.path("/home/root/kept.ini"), StoredEntries::path(unit.root, dir + "/info.ini")));
+    QString error;
+    const auto info = Measurements::openInfo(dir, &error);
+    QVERIFY2(info, qPrintable(error));
+    QCOMPARE(info->value("Measurementinfo/Measurementname").toString(), QString("hostile"));
 }
 
 void TestHostileFiles::storedSounds_data()

@@ -3,6 +3,7 @@
 // be reported, hand-edited files read back, and saves that are whole or not
 // there at all: the same name twice in a second, a full file system, a
 // process killed while it saves.
+#include "Hardware/devicefile.h"
 #include "Hardware/gps.h"
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
@@ -230,6 +231,8 @@ private slots:
         QTest::newRow("path") << "a/../../b" << "a_.._.._b" << kNow;
         QTest::newRow("unsafe") << "x:y*z?\\\"<>|\t1" << "x_y_z_______1" << kNow;
         QTest::newRow("300 characters") << QString(300, QChar(0xe4)) << QString(118, QChar(0xe4)) << kNow;
+        // Written "@@home" by the library: a text, not a typed value.
+        QTest::newRow("begins with @") << "@home" << "@home" << kNow;
         QTest::newRow("midnight") << "n" << "n" << QDateTime(QDate(2016, 4, 12), QTime(23, 59, 59, 999), Qt::UTC);
     }
 
@@ -496,6 +499,38 @@ private slots:
             QVERIFY(MassStorage::takeBack());
         }
         QTEST(outcome + " | " + tree(unit).join(','), "outcome");
+    }
+
+
+    // Lent to a PC, an entry keeps its name.
+    void renameRefusedWhileLent()
+    {
+        TestUnit unit;
+        const QString dir = "PP" + kStamp + "old";
+        QVERIFY(unit.root.write(kMeas + dir + "/info.ini", "[Measurementinfo]\nMeasurementname=old\n"));
+        QCOMPARE(MassStorage::lend(), MassStorage::Loan::Lent);
+        const StoredMeasurement::Result result = StoredMeasurement::rename(dir, "new");
+        QVERIFY(MassStorage::takeBack());
+        QCOMPARE(result.outcome, StoredMeasurement::Result::Failed);
+        QCOMPARE(tree(unit), QStringList({dir, dir + "/info.ini"}));
+        QCOMPARE(ini(unit, dir, "Measurementinfo/Measurementname"), QString("old"));
+    }
+
+
+    // The settings library reads a file again only when its size or its time
+    // in milliseconds changed: rewrites of one size in quick succession are
+    // each read as written.
+    void sameSizeRewritesReadAsWritten()
+    {
+        TestRoot root;
+        const QString path = root.path(kMeas + "x.ini");
+        QElapsedTimer spent;
+        spent.start();
+        for (int i = 0; i < 1000 && spent.elapsed() < 3000; ++i) {
+            const QString name = i % 2 ? "odd" : "one";
+            QCOMPARE(DeviceFile::writeIni(path, [&](QSettings& s) { s.setValue("a/name", name); }, 1024), QString());
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value("a/name").toString(), name);
+        }
     }
 
 
