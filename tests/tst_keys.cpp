@@ -13,6 +13,7 @@
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "popupcloser.h"
+#include "storedentries.h"
 #include "testunit.h"
 
 #include <QPushButton>
@@ -131,8 +132,8 @@ private slots:
     void shortIoShowsMainPage();
     void shortIoClosesDialogAsCancel();
     void favouriteHeldStoresShortPressOpens();
-    void favouriteIdleBehindDialogs_data();
-    void favouriteIdleBehindDialogs();
+    void favouriteUnderDialogs_data();
+    void favouriteUnderDialogs();
     void upDownOnlyTogetherSwitchConsole();
     void pressDuringPowerSavingOnlyWakes_data();
     void pressDuringPowerSavingOnlyWakes();
@@ -309,29 +310,52 @@ void TestKeys::favouriteHeldStoresShortPressOpens()
     QCOMPARE(r.log.count("Open Dialog Levelmeasurement"), 2);
 }
 
-void TestKeys::favouriteIdleBehindDialogs_data()
+void TestKeys::favouriteUnderDialogs_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::newRow("USB, lent to a PC") << "butDatatransmission";
-    QTest::newRow("TB-9 firmware transfer") << "butFirmwareupdate";
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("button");  // of the screen
+    QTest::addColumn<QString>("dialog");  // the one F2 is pressed in
+    QTest::newRow("settings: brightness") << 5 << "butBrightness" << "Displaysettings";
+    QTest::newRow("delete question") << 7 << "butMenuEdit" << "MessageDialog";
+    QTest::newRow("TB-9 firmware transfer") << 4 << "butFirmwareupdate" << "Firmwareupdate";
+    QTest::newRow("USB, lent to a PC") << 4 << "butDatatransmission" << "BackupDialog";
 }
 
-void TestKeys::favouriteIdleBehindDialogs()
+// Short, with favourite 0: a picture of the dialog (none while the storage
+// is lent); with a screen as favourite nothing opens. Held: the function
+// screen shown last (level measurement, the start value) is stored. The
+// TB-9 hears nothing of it.
+void TestKeys::favouriteUnderDialogs()
 {
+    QFETCH(int, screen);
     QFETCH(QString, button);
-    // Long-term measurement: its start sends the TB-9 the mute key's mode.
-    Rig r({{"Systemsettings/FavouriteButton", 3}});
+    QFETCH(QString, dialog);
+    Rig r({{"Systemsettings/FavouriteButton", 0}});
+    QVERIFY(StoredEntries::add(r.unit.root, "PP_20160412_093015_Hydrant 3"));
     RecordingBluetooth* sink = r.unit.sink();
     sink->rfcomm = true;
     QVERIFY(r.unit.root.write("/media/vq4100/FW_TB9_1.05.tb9", QByteArray(130, 7)));
     r.w->displayWidget(4, 1, 0);
-    QWidget* management = r.unit.currentPage();
+    r.w->displayWidget(screen, 1, 0);
+    QWidget* page = r.unit.currentPage();
+    if (auto* table = page->findChild<QWidget*>("tableMeasurements"))
+        QTest::keyClick(table, Qt::Key_Down);
+    const QString shot = "/media/vq4100/screenshots/pic_000.png";
     QStringList toTb9Meanwhile;
+    QString under;
     bool busy = false;
-    // Yes to every question; in the service dialog the favourite key, short
-    // and held, while it works.
+    QImage seen;
+    QImage picture;
+    int stored = -1;
+    // Yes to the question before lending, the file chosen in the update,
+    // Delete in the measurement's dialog; the favourite key in what then
+    // works.
     ModalCloser closer([&](QWidget* d) {
-        if (d->inherits("MessageDialog"))
+        if (d->inherits("PopupInfo"))
+            return;
+        if (d->inherits("MeasManagementEdit"))
+            return click(d, "butDelete");
+        if (d->inherits("MessageDialog") && button != "butMenuEdit")
             return click(d, "butMiddle");
         if (auto* list = d->findChild<QWidget*>("listFiles")) {
             QTest::keyClick(list, Qt::Key_Space);
@@ -339,22 +363,42 @@ void TestKeys::favouriteIdleBehindDialogs()
             emit sink->btFwHeaderReceived(true);
             emit sink->btFwDataReceived(0, true);
         }
-        busy = MassStorage::isLent() || sink->sent.last().startsWith("BT_TX FD 001");
+        busy = MassStorage::isLent() || (!sink->sent.isEmpty() && sink->sent.last().startsWith("BT_TX FD 001"));
+        under = d->metaObject()->className();
         const int calls = sink->calls.size();
-        QWidget* focus = d->focusWidget();
+        QWidget* focus = d->focusWidget() ? d->focusWidget() : d;
+        seen = d->grab().toImage();
+        press(focus, Qt::Key_F2);
+        release(focus, Qt::Key_F2);
+        picture = QImage(r.unit.root.path(shot));
+        r.w->getInstanceSystemsettings()->setFavouriteButton(3);
         press(focus, Qt::Key_F2);
         release(focus, Qt::Key_F2);
         hold(focus, Qt::Key_F2, 9);
         release(focus, Qt::Key_F2);
+        QString text;
+        stored = r.w->getInstanceSystemsettings()->getFavouriteButton(&text);
         toTb9Meanwhile = sink->calls.mid(calls);
-        click(d, "butMenuBack");
+        if (d->findChild<QWidget*>("butMenuBack"))
+            click(d, "butMenuBack");
+        else
+            static_cast<QDialog*>(d)->reject();
     });
-    click(management, qPrintable(button));
-    QVERIFY(busy);
+    click(page, qPrintable(button));
+    QCOMPARE(under, dialog);
+    // The transfer and the loan under way.
+    QCOMPARE(busy, screen == 4);
+    const bool lent = dialog == "BackupDialog";
+    QCOMPARE(r.unit.root.exists(shot), !lent);
+    if (!lent)
+        QCOMPARE(picture, seen.convertToFormat(picture.format()));
     QCOMPARE(toTb9Meanwhile, QStringList());
-    // Nothing opened, nothing stored.
-    QCOMPARE(r.unit.currentPage(), management);
-    QVERIFY(r.unit.root.read("/home/root/settings.ini").contains("FavouriteButton=3"));
+    QCOMPARE(stored, 2);
+    QCOMPARE(r.log.count("Neue Funktion speichern"), 1);
+    // Nothing opened behind the dialog.
+    QCOMPARE(r.unit.currentPage(), page);
+    QVERIFY(!r.log.contains("Open Dialog"));
+    QCOMPARE(r.log.count("Favourite screen not opened behind a dialog: 3"), 1);
 }
 
 void TestKeys::upDownOnlyTogetherSwitchConsole()
