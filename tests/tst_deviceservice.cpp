@@ -5,6 +5,7 @@
 #include "Management/configuration.h"
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/virtualkeyboard.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -12,6 +13,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
@@ -46,7 +48,7 @@ private slots:
     void usbLendsAndTakesBack();
     void systemInformationShowsWhatItCanRead_data();
     void systemInformationShowsWhatItCanRead();
-    void developerSwitchIsStored();
+    void developerSwitchTakesTheCode();
 };
 
 void TestDeviceService::configurationNeedsTheLink()
@@ -221,20 +223,58 @@ void TestDeviceService::systemInformationShowsWhatItCanRead()
     QVERIFY(label(&info, "labelBatteryCharge").endsWith(" %"));
 }
 
-void TestDeviceService::developerSwitchIsStored()
+// On only with the code typed on the keyboard; a stray OK, a keyboard
+// closed or a wrong code leave everything off (the wrong code with a
+// warning); off takes one press.
+void TestDeviceService::developerSwitchTakesTheCode()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
     Systeminformation info(w);
     info.init();
     auto* debug = info.findChild<QAbstractButton*>("butDebugFeatures");
-    QVERIFY(!debug->isChecked());
+    auto stored = [&unit] { return QSettings(unit.root.path("/home/root/settings.ini"), QSettings::IniFormat)
+                                .value("Debug/Debugfeatures").toInt(); };
+    auto off = [&] { return g_debugFeatures == 0 && !debug->isChecked() && stored() == 0; };
+    QVERIFY(off());
+
+    // One OK on the switch only asks.
+    bool offWhileAsked = false;
+    ModalHelper::onModal("VirtualKeyboard", [&](QWidget* keyboard) {
+        offWhileAsked = g_debugFeatures == 0 && stored() == 0;
+        QTest::keyClick(keyboard, Qt::Key_Escape);
+    });
+    QTest::keyClick(debug, Qt::Key_Space);
+    QVERIFY(offWhileAsked);
+    QVERIFY(off());
+
+    for (const QString& code : {"1234", "", "73061", "7306 1"}) {
+        QString warned;
+        ModalHelper::onModal("VirtualKeyboard", [&](QWidget* keyboard) {
+            ModalHelper::onModal("MessageDialog", [&](QWidget* warning) {
+                warned = label(warning, "labelInfotext");
+                click(warning, "butMiddle");
+            });
+            static_cast<VirtualKeyboard*>(keyboard)->setText(code);
+            click(keyboard, "but_Accept");
+        });
+        debug->click();
+        QCOMPARE(warned, QString("The code is wrong. The developer features stay off."));
+        QVERIFY2(off(), qPrintable(code));
+    }
+
+    ModalHelper::onModal("VirtualKeyboard", [](QWidget* keyboard) {
+        for (const char* key : {"but_7", "but_3", "but_0", "but_6", "but_Enter"})
+            click(keyboard, key);
+    });
     debug->click();
     QCOMPARE(g_debugFeatures, 1);
-    QCOMPARE(unit.root.read("/home/root/settings.ini").contains("Debugfeatures=1"), true);
+    QVERIFY(debug->isChecked());
+    QCOMPARE(stored(), 1);
+
+    ModalWatchdog noQuestion;
     debug->click();
-    QCOMPARE(g_debugFeatures, 0);
-    QCOMPARE(unit.root.read("/home/root/settings.ini").contains("Debugfeatures=0"), true);
+    QVERIFY(off());
 }
 
 QTEST_MAIN(TestDeviceService)
