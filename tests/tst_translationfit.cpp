@@ -339,6 +339,8 @@ private slots:
     void initTestCase();
     void textsFit_data() { languages(true); }
     void textsFit();
+    void developerTextsFit_data() { languages(true); }
+    void developerTextsFit();
     void noBoxes_data() { languages(false); }
     void noBoxes();
     void screenshots_data();
@@ -414,6 +416,25 @@ void TestTranslationFit::textsFit()
     }
     failures.removeDuplicates();
     // The message below is cut short; the log has every line.
+    for (const QString& f : failures)
+        qWarning().noquote() << f;
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+}
+
+// The screens and dialogs as the developer features change them.
+void TestTranslationFit::developerTextsFit()
+{
+    QFETCH(QString, code);
+    const Language lang(code);
+    inLanguage(*m_unit, code);
+    QStringList failures;
+    QStringList walked;
+    ScreenWalk::developer(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+        failures << clipped(lang, name, top);
+        walked << name;
+    });
+    QVERIFY(walked.contains("h2/extreme/developer") && walked.contains("filter/developer"));
+    failures.removeDuplicates();
     for (const QString& f : failures)
         qWarning().noquote() << f;
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
