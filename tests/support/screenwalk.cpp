@@ -110,21 +110,6 @@ void pressureExtremes(MainMenu* w, TestUnit& unit, const Visit& visit)
     emit sink->stateActiveMuteChanged(true);
 }
 
-// A glitch of the sensor drives the reference far below zero, the gas then
-// far above it: the largest range, level, figures and heating time.
-void h2Extremes(MainMenu* w, TestUnit& unit, const Visit& visit)
-{
-    RecordingBluetooth* sink = unit.sink();
-    w->displayWidget(6, 1, 0);
-    emit sink->stateActiveMuteChanged(false);
-    emit sink->btSensorvalueReceived("-16126", "0");
-    emit sink->btSensorvalueReceived("20479", "86400");
-    visit("h2/extreme/developer", w);
-    emit sink->stateActiveMuteChanged(true);
-    emit sink->btSensorvalueReceived("20479", "86400");
-    visit("h2/extreme muted/developer", w);
-}
-
 }
 
 void pages(const QString& name, QWidget* top, const Visit& visit)
@@ -210,20 +195,22 @@ void developer(MainMenu* w, TestUnit& unit, const Visit& visit)
     const int before = g_debugFeatures;
     g_debugFeatures = 1;
     ModalCloser notes;
-    for (const Screen& s : screens()) {
-        if (s.number != 0 && s.number != 1 && s.number != 3 && s.number != 6)
-            continue;
+    for (const Screen& s : {Screen{"main", 0}, Screen{"level", 1}, Screen{"pinpointing", 3}, Screen{"h2", 6}}) {
         w->displayWidget(s.number, 1, 0);
-        pages(QString(s.name) + "/developer", unit.currentPage(),
-              [&](const QString& name, QWidget*) { visit(name, w); });
+        pages(QString(s.name) + "/developer", unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
     }
-    h2Extremes(w, unit, visit);
+    // A glitch of the sensor takes the reference far below zero, the gas then
+    // far above it: the largest range, level, figures and heating time.
+    emit unit.sink()->stateActiveMuteChanged(false);
+    emit unit.sink()->btSensorvalueReceived("-16126", "0");
+    emit unit.sink()->btSensorvalueReceived("20479", "86400");
+    visit("h2/extreme/developer", w);
+    emit unit.sink()->stateActiveMuteChanged(true);
     w->displayWidget(0, 1, 0);
     dialog<Filtersettings>("filter/developer", w, visit);
     dialog<BluetoothPairing>("pairing/developer", w, visit);
     pairingPhases(w, unit, [&](const QString& name, QWidget* top) { visit(name + "/developer", top); });
     g_debugFeatures = before;
-    w->displayWidget(0, 1, 0);
 }
 
 }
