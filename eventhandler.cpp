@@ -6,7 +6,7 @@
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
 
@@ -34,13 +34,6 @@ void sendKey(QObject* receiver, QEvent::Type type, int key)
 {
     QKeyEvent event(type, key, Qt::NoModifier);
     QCoreApplication::sendEvent(receiver, &event);
-}
-
-// The favourite key opens a screen or stores one: not behind a dialog, which
-// may be sending the TB-9 its firmware or lending the partition to a PC.
-bool dialogOpen()
-{
-    return QApplication::activeModalWidget() != nullptr;
 }
 
 bool touchEnabled()
@@ -198,7 +191,7 @@ void EventHandler::pressFavourite(bool repeat)
         m_cntFavKey = 0;
         return;
     }
-    if (++m_cntFavKey != kStoreFavouriteRepeat || dialogOpen())
+    if (++m_cntFavKey != kStoreFavouriteRepeat)
         return;
     qDebug() << "Neue Funktion speichern";
     MainMenu* hub = MainMenu::getInstanceMainMenu();
@@ -211,7 +204,7 @@ void EventHandler::releaseFavourite()
 {
     const bool stored = m_cntFavKey > kStoreFavouriteRepeat - 1;
     m_cntFavKey = 0;
-    if (stored || dialogOpen())
+    if (stored)
         return;
     MainMenu* hub = MainMenu::getInstanceMainMenu();
     m_favBut = hub ? hub->getFavouriteButtonInsance() : nullptr;

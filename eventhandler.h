@@ -11,7 +11,7 @@ class QKeyEvent;
 // (IO, favourite, Up, OK, Down, Mute); they are swallowed here and turned into
 // the keys every screen handles (F11 press / Escape release for IO, Up, Space,
 // Down, F10 for Mute). Long IO switches the unit off, the favourite key runs
-// the favourite function (not while a dialog is open), Up+Down held switch
+// the favourite function or stores a new one, Up+Down held switch
 // the serial console to the UART, and the first key or touch after the
 // backlight went off only wakes the unit.
 // Touch input passes only while the touch setting is on.

@@ -5,6 +5,7 @@
 #include "Audio/audiocodecsetup.h"
 #include "Mainmenu/measurementframe.h"
 #include "Management/systemsettings.h"
+#include "Tools/fittext.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
@@ -59,6 +60,8 @@ Filtersettings::Filtersettings(QWidget* parent)
     const bool extras = g_debugFeatures == 1;
     ui->but50HzFilter->setVisible(extras);
     ui->butPreemphase->setVisible(extras);
+    // Sized for "= Off", the longest of their captions.
+    FitText::captions({ui->but50HzFilter, ui->butPreemphase});
 
     m_timerLevel = new QTimer(this);
     connect(m_timerLevel, &QTimer::timeout, this, &Filtersettings::updateLevel);

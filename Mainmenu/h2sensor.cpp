@@ -7,6 +7,7 @@
 #include "Hardware/driverhelper.h"
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
+#include "Tools/fittext.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "Tools/screenstyle.h"
@@ -14,6 +15,7 @@
 #include "mainmenu.h"
 
 #include <QDebug>
+#include <QFontMetrics>
 #include <QSettings>
 #include <QTimer>
 
@@ -239,9 +241,7 @@ void H2Sensor::btReceivedSensorvalue(QString value, QString activeTime)
         ui->labelScaleMax->setText(m_reading.scaleMaxText());
         ui->labelLevel->setText(QString::number(m_reading.shownLevel()));
         ScreenStyle::setBarValue(ui->progBarH2Level, m_reading.percent());
-        ui->labelPpm->setText(QString("AD %1\n%2")
-                                  .arg(H2Reading::rawOf(value), 0, 'f', 0)
-                                  .arg(m_reading.level()));
+        showRaw(H2Reading::rawOf(value), m_reading.level());
         updatePwmValue();
         drawHistory();
     }
@@ -249,6 +249,21 @@ void H2Sensor::btReceivedSensorvalue(QString value, QString activeTime)
     showHeating(activeTime, seconds);
     ui->labelTimer->setRangeVisualisation(m_reading.reference(), m_reading.level(), m_reading.range());
     ui->labelTimer->show();
+}
+
+// The developer read-out of raw counts and level; a figure too long for
+// the label is shortened.
+void H2Sensor::showRaw(double raw, int level)
+{
+    ui->labelPpm->ensurePolished();
+    const QFontMetrics fm(ui->labelPpm->font());
+    const int room = ui->labelPpm->contentsRect().width();
+    auto line = [&](const QString& prefix, double figure) {
+        return prefix + FitText::number(figure, 0, [&](const QString& text) {
+                   return fm.horizontalAdvance(prefix + text) <= room;
+               });
+    };
+    ui->labelPpm->setText(line("AD ", raw) + '\n' + line(QString(), level));
 }
 
 void H2Sensor::showHeating(const QString& activeTime, int seconds)

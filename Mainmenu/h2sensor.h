@@ -71,6 +71,7 @@ private:
     // Range label and the chart's scale, the chart emptied.
     void showRange();
     void drawHistory();
+    void showRaw(double raw, int level);
     void showHeating(const QString& activeTime, int seconds);
     void pwmOn();
     void updatePwmValue();

@@ -79,6 +79,12 @@ int FavouriteButton::execFavouriteFunction()
     static_assert(std::size(kLogLines) == Screen::FavouriteCount, "a log line a favourite");
     if (!Screen::isFavourite(m_butFavNum))
         return 0;
+    // A screen opened behind a dialog would talk to the TB-9 while the dialog
+    // does (a firmware transfer); a screenshot of the dialog harms nothing.
+    if (m_butFavNum != Screen::FavouriteScreenshot && QApplication::activeModalWidget()) {
+        qDebug() << "Favourite screen not opened behind a dialog:" << m_butFavNum;
+        return 0;
+    }
     qDebug() << kLogLines[m_butFavNum];
     if (m_butFavNum == Screen::FavouriteScreenshot)
         generateScreenshot();
@@ -103,7 +109,11 @@ QPixmap FavouriteButton::grabScreen()
     QPainter painter(&screen);
     painter.drawPixmap(0, 0, back->grab(QRect(0, 0, kScreenWidth, kScreenHeight)));
     if (front && front != back && front->isVisible()) {
-        const QPoint at = front->mapToGlobal(QPoint(0, 0)) - back->mapToGlobal(QPoint(0, 0));
+        // A dialog of the screen's size fills it, wherever a window system
+        // with frames put it.
+        const bool fills = front->width() >= kScreenWidth && front->height() >= kScreenHeight;
+        const QPoint at = fills ? QPoint(0, 0)
+                                : front->mapToGlobal(QPoint(0, 0)) - back->mapToGlobal(QPoint(0, 0));
         painter.drawPixmap(at, front->grab());
     }
     return screen;

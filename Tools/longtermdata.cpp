@@ -89,9 +89,9 @@ struct Place {
     int flags;
 };
 
-// Point sizes a scale falls back to when its labels do not fit in its own:
-// the size of large numbers, then one smaller.
-const int kFallbackSizes[] = {9, 8};
+// The smallest point size a scale falls back to, when its labels do not
+// stand whole in their own.
+const int kSmallestSize = 8;
 
 // The ink of a label's text, where drawText puts it in its box.
 QRect inkOf(const QFontMetrics& fm, const LongtermData::Label& label)
@@ -100,13 +100,16 @@ QRect inkOf(const QFontMetrics& fm, const LongtermData::Label& label)
     return fm.tightBoundingRect(label.text).translated(line.left(), line.top() + fm.ascent());
 }
 
-// Two labels need a third of their height between them.
+// Whether two inks come closer than gap pixels (0: whether they overlap).
+bool within(const QRect& a, const QRect& b, int gap)
+{
+    return !a.isNull() && !b.isNull() && a.adjusted(-gap, -gap, gap, gap).intersects(b);
+}
+
+// Shortened and thinned labels keep a third of their height between them.
 bool crowds(const QRect& a, const QRect& b)
 {
-    if (a.isNull() || b.isNull())
-        return false;
-    const int gap = std::min(a.height(), b.height()) / 3;
-    return a.adjusted(-gap, -gap, gap, gap).intersects(b);
+    return within(a, b, std::min(a.height(), b.height()) / 3);
 }
 
 int decimalsOf(const QString& figure)
@@ -142,7 +145,7 @@ void layOut(LongtermData::Scale& scale, QVector<QRect>& inks, const QVector<Plac
     }
 }
 
-// A label next to another that crowds it or, shortened, reads the same.
+// A shortened label next to another that crowds it or reads the same.
 bool clashes(const LongtermData::Label& label, const QRect& ink, const LongtermData::Label& other,
              const QRect& otherInk)
 {
@@ -150,27 +153,28 @@ bool clashes(const LongtermData::Label& label, const QRect& ink, const LongtermD
 }
 
 // Every label whole in its box (drawText clips there) and in the area, and
-// clear of its neighbour.
-bool whole(const LongtermData::Scale& scale, const QVector<QRect>& inks, const QRect& area)
+// apart from its neighbour by the rule given.
+bool whole(const LongtermData::Scale& scale, const QVector<QRect>& inks, const QRect& area,
+           const std::function<bool(int, int)>& apart)
 {
     for (int i = 0; i < inks.size(); ++i) {
-        if (!(scale.labels[i].box & area).contains(inks[i])
-            || (i > 0 && clashes(scale.labels[i], inks[i], scale.labels[i - 1], inks[i - 1])))
+        if (!(scale.labels[i].box & area).contains(inks[i]) || (i > 0 && !apart(i, i - 1)))
             return false;
     }
     return true;
 }
 
-// The first font in which the labels are whole; failing that, the smallest,
-// with the labels shortened and those between the axis' ends left out that
-// clash with a neighbour.
+// The scale's own font, or else the nearest smaller one, in which every
+// label is whole; failing all, the smallest with the labels shortened and
+// those between the axis' ends left out that clash with a neighbour.
 void placeLabels(LongtermData::Scale& scale, const QVector<Place>& places, const QFont& font,
                  const QRect& area, const std::function<QString(double)>& format)
 {
-    QVector<QFont> fonts{font};
-    for (int size : kFallbackSizes)
-        if (size < font.pointSize() || (size == font.pointSize() && font.bold()))
-            fonts.append(QFont(font.family(), size, QFont::Normal));
+    QVector<QFont> fonts;
+    for (int size = font.pointSize(); size >= kSmallestSize; --size)
+        fonts.append(QFont(font.family(), size, font.weight()));
+    if (font.bold() || fonts.isEmpty())
+        fonts.append(QFont(font.family(), kSmallestSize, QFont::Normal));
     // More labels than could ever stand apart (closer than a digit's height):
     // an even share of them first, so that a draw measures no more than a
     // scale's worth of texts.
@@ -188,12 +192,18 @@ void placeLabels(LongtermData::Scale& scale, const QVector<Place>& places, const
         }
     }
     QVector<QRect> inks;
-    for (const QFont& f : fonts) {
-        layOut(scale, inks, shown, f, area, format, &f == &fonts.last());
-        if (whole(scale, inks, area))
-            return;
+    if (shown.size() == places.size()) {
+        for (const QFont& f : fonts) {
+            layOut(scale, inks, shown, f, area, format, false);
+            if (whole(scale, inks, area, [&](int i, int j) { return !within(inks[i], inks[j], 0); }))
+                return;
+        }
     }
+    layOut(scale, inks, shown, fonts.last(), area, format, true);
     const QVector<LongtermData::Label> labels = scale.labels;
+    auto apart = [&](int i, int j) { return !clashes(labels[i], inks[i], labels[j], inks[j]); };
+    if (whole(scale, inks, area, apart))
+        return;
     scale.labels.clear();
     QRect previous;
     for (int i = 0; i < inks.size(); ++i) {

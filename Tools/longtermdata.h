@@ -63,9 +63,10 @@ public:
     QVector<DrawnText> drawnTexts() const;
 
     // The layout of each scale from its strip and axis; the font family is
-    // the painter's. Labels that would be cut or crowd each other in the
-    // scale's own size take a smaller one; the top label comes down into the
-    // chart.
+    // the painter's. Labels that would be cut or overlap in the scale's own
+    // font take the nearest smaller size that keeps them whole, and only when
+    // none does shorter figures and fewer labels; the top label comes down
+    // into the chart.
     static Scale xScale(const QRect& strip, float min, float max, float mainStep, float minorStep,
                         const QString& family);
     static Scale yScale(const QRect& strip, float min, float max, float mainStep, float minorStep,

@@ -5,6 +5,7 @@
 #include "Management/configuration.h"
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/virtualkeyboard.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <utility>
 
 namespace {
 
@@ -46,7 +48,7 @@ private slots:
     void usbLendsAndTakesBack();
     void systemInformationShowsWhatItCanRead_data();
     void systemInformationShowsWhatItCanRead();
-    void developerSwitchIsStored();
+    void developerSwitchTakesTheCode();
 };
 
 void TestDeviceService::configurationNeedsTheLink()
@@ -221,20 +223,46 @@ void TestDeviceService::systemInformationShowsWhatItCanRead()
     QVERIFY(label(&info, "labelBatteryCharge").endsWith(" %"));
 }
 
-void TestDeviceService::developerSwitchIsStored()
+// On only with the code typed on the keyboard: a stray OK (the keyboard
+// closed) or a wrong code (told) leave everything off; off takes one press.
+void TestDeviceService::developerSwitchTakesTheCode()
 {
     TestUnit unit;
     MainMenu* w = unit.start();
     Systeminformation info(w);
     info.init();
     auto* debug = info.findChild<QAbstractButton*>("butDebugFeatures");
-    QVERIFY(!debug->isChecked());
+    auto on = [&] {
+        return QString("%1 %2 %3").arg(g_debugFeatures).arg(debug->isChecked())
+            .arg(unit.root.read("/home/root/settings.ini").contains("Debugfeatures=1"));
+    };
+    QString warned;
+    auto type = [&warned](const QString& code) {
+        ModalHelper::onModal("VirtualKeyboard", [&warned, code](QWidget* keyboard) {
+            if (code != "7306")
+                ModalHelper::onModal("MessageDialog", [&warned](QWidget* m) {
+                    warned = label(m, "labelInfotext");
+                    click(m, "butMiddle");
+                });
+            for (const QChar c : code)
+                click(keyboard, qPrintable(QString("but_") + c));
+            click(keyboard, "but_Enter");
+        });
+    };
+    ModalHelper::onModal("VirtualKeyboard", [](QWidget* keyboard) { QTest::keyClick(keyboard, Qt::Key_Escape); });
+    QTest::keyClick(debug, Qt::Key_Space);
+    QCOMPARE(on(), QString("0 0 0"));
+    for (const char* code : {"1234", "", "73061"}) {
+        type(code);
+        debug->click();
+        QCOMPARE(on(), QString("0 0 0"));
+        QCOMPARE(std::exchange(warned, QString()), QString("The code is wrong. The developer features stay off."));
+    }
+    type("7306");
     debug->click();
-    QCOMPARE(g_debugFeatures, 1);
-    QCOMPARE(unit.root.read("/home/root/settings.ini").contains("Debugfeatures=1"), true);
+    QCOMPARE(on(), QString("1 1 1"));
     debug->click();
-    QCOMPARE(g_debugFeatures, 0);
-    QCOMPARE(unit.root.read("/home/root/settings.ini").contains("Debugfeatures=0"), true);
+    QCOMPARE(on(), QString("0 0 0"));
 }
 
 QTEST_MAIN(TestDeviceService)

@@ -4,6 +4,7 @@
 #include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/h2sensor.h"
+#include "Management/settingsstore.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "Tools/virtualkeyboard.h"
@@ -95,6 +96,7 @@ private slots:
 
     void polling();
     void readings();
+    void developerReadout();
     void sensorNote();
     void savedAndShownAgain();
 };
@@ -274,6 +276,17 @@ void TestH2Sensor::readings()
     r.h2->muteAudioPath(false, true);
     r.reading(raw(123));
     QVERIFY(trace.entries().filter(kPwm).isEmpty());
+}
+
+// The developer read-out shortens a raw figure too long for its label.
+void TestH2Sensor::developerReadout()
+{
+    g_debugFeatures = 1;
+    Rig r;
+    r.h2->muteAudioPath(false, true);
+    r.reading("123456789");
+    g_debugFeatures = 0;
+    QCOMPARE(r.text("labelPpm"), QString("AD 1.23e8\n30140818"));
 }
 
 void TestH2Sensor::sensorNote()

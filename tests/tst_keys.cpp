@@ -13,6 +13,7 @@
 #include "mainmenu.h"
 #include "modalhelper.h"
 #include "popupcloser.h"
+#include "storedentries.h"
 #include "testunit.h"
 
 #include <QPushButton>
@@ -131,8 +132,8 @@ private slots:
     void shortIoShowsMainPage();
     void shortIoClosesDialogAsCancel();
     void favouriteHeldStoresShortPressOpens();
-    void favouriteIdleBehindDialogs_data();
-    void favouriteIdleBehindDialogs();
+    void favouriteUnderDialogs_data();
+    void favouriteUnderDialogs();
     void upDownOnlyTogetherSwitchConsole();
     void pressDuringPowerSavingOnlyWakes_data();
     void pressDuringPowerSavingOnlyWakes();
@@ -309,29 +310,44 @@ void TestKeys::favouriteHeldStoresShortPressOpens()
     QCOMPARE(r.log.count("Open Dialog Levelmeasurement"), 2);
 }
 
-void TestKeys::favouriteIdleBehindDialogs_data()
+void TestKeys::favouriteUnderDialogs_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::newRow("USB, lent to a PC") << "butDatatransmission";
-    QTest::newRow("TB-9 firmware transfer") << "butFirmwareupdate";
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("button");  // the screen's, that opens the dialog
+    QTest::newRow("settings: brightness") << 5 << "butBrightness";
+    QTest::newRow("delete question") << 7 << "butMenuEdit";
+    QTest::newRow("TB-9 firmware transfer") << 4 << "butFirmwareupdate";
+    QTest::newRow("USB, lent to a PC") << 4 << "butDatatransmission";
 }
 
-void TestKeys::favouriteIdleBehindDialogs()
+// Short, with favourite 0: a picture of the dialog (none while lent); with a
+// screen as favourite nothing opens. Held: the function screen shown last
+// (level measurement, the start value) is stored. The TB-9 hears nothing.
+void TestKeys::favouriteUnderDialogs()
 {
+    QFETCH(int, screen);
     QFETCH(QString, button);
-    // Long-term measurement: its start sends the TB-9 the mute key's mode.
-    Rig r({{"Systemsettings/FavouriteButton", 3}});
+    Rig r({{"Systemsettings/FavouriteButton", 0}});
+    QVERIFY(StoredEntries::add(r.unit.root, "PP_20160412_093015_Hydrant 3"));
     RecordingBluetooth* sink = r.unit.sink();
     sink->rfcomm = true;
     QVERIFY(r.unit.root.write("/media/vq4100/FW_TB9_1.05.tb9", QByteArray(130, 7)));
     r.w->displayWidget(4, 1, 0);
-    QWidget* management = r.unit.currentPage();
+    r.w->displayWidget(screen, 1, 0);
+    QWidget* page = r.unit.currentPage();
+    if (auto* table = page->findChild<QWidget*>("tableMeasurements"))
+        QTest::keyClick(table, Qt::Key_Down);
     QStringList toTb9Meanwhile;
+    QImage seen, picture;
     bool busy = false;
-    // Yes to every question; in the service dialog the favourite key, short
-    // and held, while it works.
+    // Yes to the question before lending, the file chosen in the update,
+    // Delete in the measurement's dialog; then the key in what is on top.
     ModalCloser closer([&](QWidget* d) {
-        if (d->inherits("MessageDialog"))
+        if (d->inherits("PopupInfo"))
+            return;
+        if (d->inherits("MeasManagementEdit"))
+            return click(d, "butDelete");
+        if (d->inherits("MessageDialog") && screen == 4)
             return click(d, "butMiddle");
         if (auto* list = d->findChild<QWidget*>("listFiles")) {
             QTest::keyClick(list, Qt::Key_Space);
@@ -339,22 +355,31 @@ void TestKeys::favouriteIdleBehindDialogs()
             emit sink->btFwHeaderReceived(true);
             emit sink->btFwDataReceived(0, true);
         }
-        busy = MassStorage::isLent() || sink->sent.last().startsWith("BT_TX FD 001");
+        busy = MassStorage::isLent() || sink->sent.value(sink->sent.size() - 1).startsWith("BT_TX FD 001");
         const int calls = sink->calls.size();
-        QWidget* focus = d->focusWidget();
+        QWidget* focus = d->focusWidget() ? d->focusWidget() : d;
+        seen = d->grab().toImage();
+        press(focus, Qt::Key_F2);
+        release(focus, Qt::Key_F2);
+        picture = QImage(r.unit.root.path("/media/vq4100/screenshots/pic_000.png"));
+        r.w->getInstanceSystemsettings()->setFavouriteButton(3);
         press(focus, Qt::Key_F2);
         release(focus, Qt::Key_F2);
         hold(focus, Qt::Key_F2, 9);
         release(focus, Qt::Key_F2);
         toTb9Meanwhile = sink->calls.mid(calls);
-        click(d, "butMenuBack");
+        if (d->findChild<QWidget*>("butMenuBack"))
+            click(d, "butMenuBack");
     });
-    click(management, qPrintable(button));
-    QVERIFY(busy);
+    click(page, qPrintable(button));
+    QCOMPARE(busy, screen == 4);
+    QCOMPARE(picture.isNull(), button == "butDatatransmission");
+    if (!picture.isNull())
+        QCOMPARE(picture, seen.convertToFormat(picture.format()));
     QCOMPARE(toTb9Meanwhile, QStringList());
-    // Nothing opened, nothing stored.
-    QCOMPARE(r.unit.currentPage(), management);
-    QVERIFY(r.unit.root.read("/home/root/settings.ini").contains("FavouriteButton=3"));
+    QVERIFY(r.unit.root.read("/home/root/settings.ini").contains("FavouriteButton=2"));
+    QCOMPARE(r.unit.currentPage(), page);
+    QCOMPARE(r.log.count("Favourite screen not opened behind a dialog: 3"), 1);
 }
 
 void TestKeys::upDownOnlyTogetherSwitchConsole()

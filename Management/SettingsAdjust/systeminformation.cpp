@@ -7,6 +7,7 @@
 #include "Management/servicetext.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
+#include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 #include "ui_systeminformation.h"
 
@@ -16,6 +17,9 @@
 
 namespace {
 const int kRefreshMs = 1000;
+// Typed on the keyboard to switch the developer features on, so that a stray
+// OK on the switch does not (developers' part of the README).
+const char* const kDeveloperCode = "7306";
 }
 
 Systeminformation::Systeminformation(QWidget* parent)
@@ -72,7 +76,8 @@ void Systeminformation::setTexts()
     ui->nameDfRoot->setText(tr("SystemMemory") + "  (/)");
     ui->nameDfData->setText(tr("DataMemory") + "  (" + MassStorage::kMountPoint + ")");
     ui->butDebugFeatures->setText(tr("DeveloperFeatures"));
-    ui->labelDebugInfo->setText(tr("DeveloperFeaturesInfo"));
+    ui->labelDebugInfo->setText(tr("DeveloperFeaturesInfo") + "\n\n"
+                                + tr("SwitchingThemOnAsksForTheDeveloperCode"));
     ui->butMenuUp->setToolTip(tr("PreviousPage"));
     ui->butMenuBack->setToolTip(tr("Back"));
     ui->butMenuDown->setToolTip(tr("NextPage"));
@@ -159,8 +164,27 @@ void Systeminformation::showDebugFeatures()
     ui->butDebugFeatures->setChecked(g_debugFeatures == 1);
 }
 
+bool Systeminformation::developerCodeEntered()
+{
+    VirtualKeyboard keyboard(this);
+    keyboard.setText("");
+    keyboard.useEnterAsAccept(true);
+    if (keyboard.exec() != 1)
+        return false;
+    if (keyboard.getText() == QLatin1String(kDeveloperCode))
+        return true;
+    qDebug() << "Developer features: wrong code";
+    MessageDialog::showWarningText(this, tr("TheCodeIsWrongTheDeveloperFeaturesStayOff"));
+    return false;
+}
+
 void Systeminformation::on_butDebugFeatures_clicked(bool on)
 {
+    // Off takes one press; on, the code.
+    if (on && !developerCodeEntered()) {
+        ui->butDebugFeatures->setChecked(false);
+        return;
+    }
     g_debugFeatures = on ? 1 : 0;
     qDebug() << "Developer features" << g_debugFeatures;
     MainMenu* hub = MainMenu::getInstanceMainMenu();

@@ -13,7 +13,8 @@ class Systeminformation;
 
 // The system-information dialog: versions and Bluetooth modules, the unit's
 // identity and battery, the use of its file systems and the developer-
-// features switch; and the unit's hardware version read from the ADC straps.
+// features switch (on only with the developer code); and the unit's hardware
+// version read from the ADC straps.
 class Systeminformation : public ServiceDialog
 {
     Q_OBJECT
@@ -43,6 +44,8 @@ private:
     void showBattery();
     void showFileSystems();
     void showDebugFeatures();
+    // Asks for the developer code; a wrong one is told.
+    bool developerCodeEntered();
 
     Ui::Systeminformation* ui;
     QTimer* m_refreshTimer;

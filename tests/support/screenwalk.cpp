@@ -22,6 +22,7 @@
 #include "Management/firmwareupdate.h"
 #include "Management/languageselect.h"
 #include "Management/measmanagementedit.h"
+#include "Management/settingsstore.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
@@ -187,6 +188,29 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     });
     dialog<DebugMenu>("debug", w, visit);
     dialog<TestMenu>("test", w, visit);
+}
+
+void developer(MainMenu* w, TestUnit& unit, const Visit& visit)
+{
+    const int before = g_debugFeatures;
+    g_debugFeatures = 1;
+    ModalCloser notes;
+    for (const Screen& s : {Screen{"main", 0}, Screen{"level", 1}, Screen{"pinpointing", 3}, Screen{"h2", 6}}) {
+        w->displayWidget(s.number, 1, 0);
+        pages(QString(s.name) + "/developer", unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
+    }
+    // A glitch of the sensor takes the reference far below zero, the gas then
+    // far above it: the largest range, level, figures and heating time.
+    emit unit.sink()->stateActiveMuteChanged(false);
+    emit unit.sink()->btSensorvalueReceived("-16126", "0");
+    emit unit.sink()->btSensorvalueReceived("20479", "86400");
+    visit("h2/extreme/developer", w);
+    emit unit.sink()->stateActiveMuteChanged(true);
+    w->displayWidget(0, 1, 0);
+    dialog<Filtersettings>("filter/developer", w, visit);
+    dialog<BluetoothPairing>("pairing/developer", w, visit);
+    pairingPhases(w, unit, [&](const QString& name, QWidget* top) { visit(name + "/developer", top); });
+    g_debugFeatures = before;
 }
 
 }

@@ -25,6 +25,11 @@ const QVector<Screen>& screens();
 void showPageOf(QWidget* w);
 using Visit = std::function<void(const QString& name, QWidget* top)>;
 void run(MainMenu* w, TestUnit& unit, const Visit& visit);
+// What changes with the developer features on: the main page, the acoustic
+// screens' developer buttons, the H2 screen's read-outs and chart with
+// extreme readings, the pairing dialog and the filter dialog. Names end in
+// "/developer"; the features are off again afterwards.
+void developer(MainMenu* w, TestUnit& unit, const Visit& visit);
 // Each page of top's stacked widgets, after top itself.
 void pages(const QString& name, QWidget* top, const Visit& visit);
 }

@@ -364,5 +364,15 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
         <translatorcomment>No</translatorcomment>
         <translation>Не</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Включването им изисква кода за разработчици.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Кодът е грешен. Функциите за разработчици остават изключени.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
         <translatorcomment>No</translatorcomment>
         <translation>否</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>开启时需要输入开发者代码。</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>代码错误。开发者功能保持关闭。</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Dokud je připojena, přístroj neukládá měření, snímky obrazovky ani prot
         <translatorcomment>No</translatorcomment>
         <translation>Ne</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Jejich zapnutí vyžaduje vývojářský kód.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Kód je chybný. Vývojářské funkce zůstávají vypnuté.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Solange er verbunden ist, speichert das Gerät keine Messungen, Bildschirmfotos 
         <translatorcomment>No</translatorcomment>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Zum Einschalten wird der Entwicklercode abgefragt.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Der Code ist falsch. Die Entwicklerfunktionen bleiben ausgeschaltet.</translation>
+    </message>
 </context>
 </TS>

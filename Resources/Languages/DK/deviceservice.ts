@@ -364,5 +364,15 @@ Mens det er tilsluttet, gemmer enheden ingen målinger, skærmbilleder eller log
         <translatorcomment>No</translatorcomment>
         <translation>Nej</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>For at slå dem til skal udviklerkoden indtastes.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Koden er forkert. Udviklerfunktionerne forbliver slået fra.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Mientras esté conectada, el equipo no guarda mediciones, capturas de pantalla n
         <translatorcomment>No</translatorcomment>
         <translation>No</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Para activarlas se pide el código de desarrollador.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>El código es incorrecto. Las funciones de desarrollador siguen desactivadas.</translation>
+    </message>
 </context>
 </TS>

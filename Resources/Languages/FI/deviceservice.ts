@@ -364,5 +364,15 @@ Yhteyden aikana laite ei tallenna mittauksia, kuvakaappauksia eikä lokeja.</tra
         <translatorcomment>No</translatorcomment>
         <translation>Ei</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Niiden käyttöönotto vaatii kehittäjäkoodin.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Koodi on väärä. Kehittäjätoiminnot pysyvät pois päältä.</translation>
+    </message>
 </context>
 </TS>

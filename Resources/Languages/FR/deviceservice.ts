@@ -364,5 +364,15 @@ Pendant la connexion, l'appareil n'enregistre ni mesures, ni captures d'écran, 
         <translatorcomment>No</translatorcomment>
         <translation>Non</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Leur activation demande le code développeur.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Le code est incorrect. Les fonctions développeur restent désactivées.</translation>
+    </message>
 </context>
 </TS>

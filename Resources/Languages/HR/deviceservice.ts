@@ -364,5 +364,15 @@ Dok je spojena, uređaj ne sprema mjerenja, snimke zaslona ni zapise.</translati
         <translatorcomment>No</translatorcomment>
         <translation>Ne</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Za njihovo uključivanje potreban je razvojni kod.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Kod je pogrešan. Razvojne funkcije ostaju isključene.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Amíg csatlakoztatva van, a készülék nem ment méréseket, képernyőképeket
         <translatorcomment>No</translatorcomment>
         <translation>Nem</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>A bekapcsolásukhoz meg kell adni a fejlesztői kódot.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>A kód hibás. A fejlesztői funkciók kikapcsolva maradnak.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Finché è collegata, l'apparecchio non salva misure, schermate né file di log.
         <translatorcomment>No</translatorcomment>
         <translation>No</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Per attivarle è richiesto il codice sviluppatore.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Il codice è errato. Le funzioni sviluppatore restano disattivate.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
         <translatorcomment>No</translatorcomment>
         <translation>いいえ</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>オンにするには開発者コードの入力が必要です。</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>コードが正しくありません。開発者機能はオフのままです。</translation>
+    </message>
 </context>
 </TS>

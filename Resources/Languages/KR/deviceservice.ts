@@ -364,5 +364,15 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
         <translatorcomment>No</translatorcomment>
         <translation>아니요</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>켜려면 개발자 코드를 입력해야 합니다.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>코드가 틀렸습니다. 개발자 기능은 꺼진 상태로 유지됩니다.</translation>
+    </message>
 </context>
 </TS>

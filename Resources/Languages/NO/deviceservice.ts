@@ -364,5 +364,15 @@ Mens det er tilkoblet, lagrer enheten ingen målinger, skjermbilder eller logger
         <translatorcomment>No</translatorcomment>
         <translation>Nei</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>For å slå dem på må utviklerkoden tastes inn.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Koden er feil. Utviklerfunksjonene forblir slått av.</translation>
+    </message>
 </context>
 </TS>

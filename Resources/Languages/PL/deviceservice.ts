@@ -364,5 +364,15 @@ Dopóki jest połączona, urządzenie nie zapisuje pomiarów, zrzutów ekranu an
         <translatorcomment>No</translatorcomment>
         <translation>Nie</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Ich włączenie wymaga podania kodu deweloperskiego.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Kod jest nieprawidłowy. Funkcje deweloperskie pozostają wyłączone.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Enquanto estiver ligada, o aparelho não guarda medições, capturas de ecrã ne
         <translatorcomment>No</translatorcomment>
         <translation>Não</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Para as ligar é pedido o código de programador.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>O código está errado. As funções de programador continuam desligadas.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ Cât timp este conectată, aparatul nu salvează măsurări, capturi de ecran sa
         <translatorcomment>No</translatorcomment>
         <translation>Nu</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Pentru activare se cere codul de dezvoltator.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Codul este greșit. Funcțiile dezvoltator rămân dezactivate.</translation>
+    </message>
 </context>
 </TS>

@@ -364,5 +364,15 @@ While it is connected, the unit stores no measurements, screenshots or logs.</tr
         <translatorcomment>No</translatorcomment>
         <translation>Не</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>За њихово укључивање потребан је код за програмере.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Код је погрешан. Функције за програмере остају искључене.</translation>
+    </message>
 </context>
 </TS>

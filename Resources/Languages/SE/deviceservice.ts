@@ -364,5 +364,15 @@ Medan det är anslutet sparar enheten inga mätningar, skärmbilder eller loggar
         <translatorcomment>No</translatorcomment>
         <translation>Nej</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>För att slå på dem krävs utvecklarkoden.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Koden är fel. Utvecklarfunktionerna förblir avstängda.</translation>
+    </message>
 </context>
 </TS>

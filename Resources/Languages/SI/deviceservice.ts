@@ -364,5 +364,15 @@ Dokler je povezan, naprava ne shranjuje meritev, posnetkov zaslona ali dnevnikov
         <translatorcomment>No</translatorcomment>
         <translation>Ne</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Za vklop je treba vnesti razvijalsko kodo.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Koda je napačna. Razvijalske funkcije ostanejo izklopljene.</translation>
+    </message>
 </context>
 </TS>

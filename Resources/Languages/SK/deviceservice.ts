@@ -364,5 +364,15 @@ Kým je pripojená, prístroj neukladá merania, snímky obrazovky ani protokoly
         <translatorcomment>No</translatorcomment>
         <translation>Nie</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Ich zapnutie vyžaduje vývojársky kód.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Kód je nesprávny. Vývojárske funkcie zostávajú vypnuté.</translation>
+    </message>
 </context>
 </TS>

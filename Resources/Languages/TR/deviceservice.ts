@@ -364,5 +364,15 @@ Bağlı olduğu sürece cihaz ölçüm, ekran görüntüsü veya günlük kaydet
         <translatorcomment>No</translatorcomment>
         <translation>Hayır</translation>
     </message>
+    <message>
+        <source>SwitchingThemOnAsksForTheDeveloperCode</source>
+        <translatorcomment>Switching them on asks for the developer code.</translatorcomment>
+        <translation>Açmak için geliştirici kodu istenir.</translation>
+    </message>
+    <message>
+        <source>TheCodeIsWrongTheDeveloperFeaturesStayOff</source>
+        <translatorcomment>The code is wrong. The developer features stay off.</translatorcomment>
+        <translation>Kod yanlış. Geliştirici özellikleri kapalı kalır.</translation>
+    </message>
 </context>
 </TS>
