@@ -172,6 +172,8 @@ MainMenu::MainMenu(QWidget* parent)
 
     changeLanguage(m_systemsettings->getSelectedLanguageNum());
     ui->retranslateUi(this);
+    // Fitted before the first paint, as every return to the page fits them.
+    setMainPageTexts();
 
     m_statusHost = new AppStatusHost(this, m_systemsettings);
     StatusPartners partners;

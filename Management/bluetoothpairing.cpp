@@ -1,6 +1,7 @@
 #include "bluetoothpairing.h"
 #include "Hardware/bluetooth.h"
 #include "Management/systemsettings.h"
+#include "Tools/fittext.h"
 #include "mainmenu.h"
 #include "ui_bluetoothpairing.h"
 
@@ -135,12 +136,21 @@ void BluetoothPairing::stopPhaseTimers()
     m_pairingRunning = false;
 }
 
-// A phase under way shows its progress beneath the status line; a result
-// (devices found or none, pairing failed) has the room down to the device
-// buttons to wrap into.
+// A phase under way shows its progress beneath the status line, so its
+// status keeps to that one line: smaller if need be, cut short with "…"
+// past the smallest size. A result (devices found or none, pairing failed)
+// has the room down to the device buttons to wrap into.
 void BluetoothPairing::showStatus(const QString& text, bool phaseRunning)
 {
-    ui->label->setText(text);
+    QLabel* status = ui->label;
+    QFont font = status->parentWidget()->font();
+    QString shown = text;
+    if (phaseRunning) {
+        font = FitText::fitting(font, text, status->width());
+        shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, status->width());
+    }
+    status->setFont(font);
+    status->setText(shown);
     ui->prgbSearching->setVisible(phaseRunning);
 }
 

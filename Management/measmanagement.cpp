@@ -1,6 +1,7 @@
 #include "measmanagement.h"
 #include "Management/measmanagementedit.h"
 #include "Management/systemsettings.h"
+#include "Tools/fittext.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "mainmenu.h"
@@ -15,7 +16,11 @@
 namespace {
 
 enum Column { ColumnType, ColumnDate, ColumnTime, ColumnName, ColumnCount };
-const int kColumnGap = 10;
+// Beyond the cells' own margins.
+const int kColumnGap = 2;
+// The room the name keeps beside the other columns, in average characters:
+// a name such as "Hydrant 3" reads whole.
+const int kReadableNameChars = 11;
 
 }
 
@@ -87,15 +92,38 @@ void MeasManagement::fill(int fallbackRow)
         if (entry.dirName() == keep)
             keptRow = row;
     }
-    for (int column = ColumnType; column < ColumnName; ++column) {
-        table->resizeColumnToContents(column);
-        table->setColumnWidth(column, table->columnWidth(column) + kColumnGap);
-    }
+    fitColumns();
     const bool any = !m_entries.isEmpty();
     ui->labelEmpty->setVisible(!any);
     ui->butMenuOpen->setEnabled(any);
     ui->butMenuEdit->setEnabled(any);
     select(keptRow >= 0 ? keptRow : qMin(fallbackRow, m_entries.size() - 1));
+}
+
+// Date and time as wide as they are; the type as wide as its words, up to
+// what leaves the name a readable room. A type word wider than that is set
+// smaller, and past the smallest size the view ends it in "…".
+void MeasManagement::fitColumns()
+{
+    QTableWidget* table = ui->tableMeasurements;
+    table->ensurePolished();
+    QStyle* style = table->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    // With its scroll bar, as a full list shows.
+    int rest = table->width() - 2 * table->frameWidth()
+               - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    for (int column : {ColumnDate, ColumnTime}) {
+        table->resizeColumnToContents(column);
+        table->setColumnWidth(column, table->columnWidth(column) + kColumnGap);
+        rest -= table->columnWidth(column);
+    }
+    const int typeColumn = rest - kReadableNameChars * QFontMetrics(table->font()).averageCharWidth() - margins;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem* type = table->item(row, ColumnType);
+        type->setFont(FitText::fitting(table->font(), type->text(), typeColumn - kColumnGap - margins));
+    }
+    table->resizeColumnToContents(ColumnType);
+    table->setColumnWidth(ColumnType, qMin(table->columnWidth(ColumnType) + kColumnGap, typeColumn));
 }
 
 void MeasManagement::select(int row)

@@ -58,6 +58,7 @@ private:
     // Lists the directory; the selection stays on its name, else on the row
     // at `fallbackRow` (or the last).
     void fill(int fallbackRow = 0);
+    void fitColumns();
     void select(int row);
     void move(int step);
     // The hardware keys; false for a key left to the widget.

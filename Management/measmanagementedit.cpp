@@ -1,5 +1,6 @@
 #include "measmanagementedit.h"
 #include "Management/measmanagement.h"
+#include "Tools/fittext.h"
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
 #include "ui_measmanagementedit.h"
@@ -26,7 +27,8 @@ void MeasManagementEdit::setMeasurement(const StoredMeasurement& entry)
     const QStringList columns = MeasManagement::rowTexts(entry);
     ui->labelType->setText(columns.value(0));
     ui->labelWhen->setText(columns.mid(1, 2).join(QLatin1Char(' ')).trimmed());
-    ui->labelName->setText(columns.value(3));
+    ui->labelName->setText(FitText::wrapped(columns.value(3), ui->labelName->font(),
+                                            ui->labelName->contentsRect().size()));
     // Only a name the store wrote keeps its prefix, date and time.
     ui->butRename->setEnabled(entry.isParsed());
     (entry.isParsed() ? ui->butRename : ui->butDelete)->setFocus(Qt::OtherFocusReason);

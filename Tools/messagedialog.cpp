@@ -1,4 +1,5 @@
 #include "messagedialog.h"
+#include "fittext.h"
 #include "ui_messagedialog.h"
 
 #include <QFont>
@@ -150,9 +151,12 @@ void MessageDialog::placeHeadline()
     }
 }
 
+// A word wider than the dialog (a name or file name without blanks) breaks
+// instead of running off both edges.
 void MessageDialog::setInfotext(QString text)
 {
-    ui->labelInfotext->setText(text);
+    QLabel* info = ui->labelInfotext;
+    info->setText(FitText::wrapped(text, info->font(), info->contentsRect().size()));
 }
 
 void MessageDialog::setFocusedButton(int result)

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -44,6 +45,20 @@ BluetoothDevice record(const QString& id, const QString& name, const QString& co
 {
     return BluetoothDevice{id, name, cod, ""};
 }
+
+// A language whose status texts are longer than any built-in one, as a
+// file on the mass storage may bring.
+class WordyTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* key, const char*, int) const override
+    {
+        return QByteArray(context) == "BluetoothPairing" && QByteArray(key) == "Searching"
+                   ? QString("Searching for Bluetooth devices nearby, please keep them in pairing mode")
+                   : QString();
+    }
+};
 
 // Runs the 15 s search: 30 ticks.
 void search(BluetoothPairing& d)
@@ -85,6 +100,7 @@ private slots:
     void startsDisconnectingItsSide();
     void fittingRecordsGiveAtMostThreeButtons();
     void searchLastsThirtyTicks();
+    void aLongStatusKeepsAboveTheProgressBar();
     void namePhaseEndsEarlyOrAfterTwelveSeconds();
     void disconnectPollsThenClearsThenPairs();
     void onlyThisSidesConfirmationDuringItsPairingAccepts();
@@ -214,6 +230,26 @@ void TestBluetoothPairing::searchLastsThirtyTicks()
     QCOMPARE(pages->currentWidget()->objectName(), QString("infoPage"));
     click(&r.d, "butInfo");
     QCOMPARE(pages->currentWidget()->objectName(), QString("mainPage"));
+}
+
+void TestBluetoothPairing::aLongStatusKeepsAboveTheProgressBar()
+{
+    Rig r(1);
+    WordyTranslator wordy;
+    QCoreApplication::installTranslator(&wordy);
+    click(&r.d, "butSearch");
+    QCoreApplication::removeTranslator(&wordy);
+    auto* status = r.d.findChild<QLabel*>("label");
+    auto* progress = r.d.findChild<QProgressBar*>("prgbSearching");
+    const QFontMetrics metrics(status->font());
+    // One line, cut short, that ends above the bar.
+    QVERIFY(status->text().startsWith("Searching for"));
+    QVERIFY(status->text().endsWith(QChar(0x2026)));
+    QVERIFY(metrics.horizontalAdvance(status->text()) <= status->width());
+    QVERIFY(status->y() + metrics.height() <= progress->y());
+    // A result, without the bar, wraps in the page's font again.
+    search(r.d);
+    QCOMPARE(status->font(), status->parentWidget()->font());
 }
 
 void TestBluetoothPairing::namePhaseEndsEarlyOrAfterTwelveSeconds()

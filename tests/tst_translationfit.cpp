@@ -14,10 +14,11 @@
 #include <QAbstractButton>
 #include <QFrame>
 #include <QLabel>
-#include <QProgressBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -28,13 +29,16 @@
 
 namespace {
 
-// Languages whose pictures are written for review.
+// Languages whose pictures of every screen are written for review.
 const QStringList kScreenshotLanguages = {"DE", "RU", "PL", "JP", "KR"};
-// What the pictures show: a walk name, or a message dialog with the longest warning.
+// What every language's pictures show besides its start page.
+const QStringList kEveryLanguageScreenshots = {"browser", "gps/fix"};
+// What the review pictures show: a walk name, or a message dialog with the longest warning.
 const QStringList kScreenshots = {
     "main", "management", "settings", "settings/mainArea1", "settings/mainArea2",
-    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "measedit", "keyboard",
-    "microphone", "headphone", "pairing/failed", "pressure/extreme"};
+    "pinpointing", "level", "longterm", "h2", "pipelocating", "browser", "measedit", "measedit/long name",
+    "measedit/delete", "keyboard", "microphone", "headphone", "pairing/failed", "pressure/extreme", "gps",
+    "gps/fix", "gps/off"};
 
 // Contexts the review picture of a message takes its longest text from.
 const QStringList kMessageContexts = {"MessageDialog", "Statusbardata", "Measurements", "MeasManagement",
@@ -58,10 +62,11 @@ const StatusLine kStatusLines[] = {
 // whichever context they are.
 const QStringList kHeadlineKeys = {"Warning", "Note", "Error", "Delete", "Update"};
 
-// Place markers filled as the worst case the program fills them with.
+// Place markers filled with the longest text without a blank that one can
+// hold: a name.
 QString filled(QString text)
 {
-    text.replace(QRegularExpression("%[0-9n]"), "4000");
+    text.replace(QRegularExpression("%[0-9n]"), ScreenWalk::longestName());
     return text;
 }
 
@@ -72,15 +77,18 @@ QString plain(QString text)
 
 // The pieces a wrapped line cannot break inside: between two of Qt's line
 // break opportunities (at spaces in most scripts, between almost any two
-// characters in Chinese and Japanese).
+// characters in Chinese and Japanese) and at line ends (which the finder
+// misses after some characters, ":" among them).
 QStringList unbreakable(const QString& text)
 {
     QStringList pieces;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
-    int start = 0;
-    while (finder.toNextBoundary() != -1) {
-        pieces << text.mid(start, finder.position() - start).trimmed();
-        start = finder.position();
+    for (const QString& line : text.split('\n')) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, line);
+        int start = 0;
+        while (finder.toNextBoundary() != -1) {
+            pieces << line.mid(start, finder.position() - start).trimmed();
+            start = finder.position();
+        }
     }
     return pieces;
 }
@@ -175,8 +183,8 @@ bool paintedOver(QWidget* a, QWidget* b)
 // What of a widget may hide a text where they meet, in top's coordinates: a
 // label's text or picture, whichever lies on top; the face of a widget that
 // paints itself only if it lies over the text (a text on a dark panel is
-// meant to be). Containers, progress bars (made to carry a text) and the
-// focus frame (room taken from its control) hide nothing.
+// meant to be; a progress bar too). Containers and the focus frame (room
+// taken from its control) hide nothing.
 struct Hider {
     QWidget* widget;
     QRect rect;
@@ -191,7 +199,7 @@ Hider hider(QWidget* w, QWidget* top)
         const QString shown = filled(label->text());
         r = !shown.isEmpty() && !Qt::mightBeRichText(shown) ? textRect(label, shown) : pictureRect(label);
     } else if (w->metaObject() != &QWidget::staticMetaObject && w->metaObject() != &QFrame::staticMetaObject
-               && !qobject_cast<QStackedWidget*>(w) && !qobject_cast<QProgressBar*>(w)
+               && !qobject_cast<QStackedWidget*>(w)
                && w->metaObject()->className() != QByteArray("FocusFrame")) {
         r = w->rect();
         face = true;
@@ -304,6 +312,38 @@ QStringList clipped(const Language& lang, const QString& where, QWidget* top)
                     failWhy(w, t.text, "overlaps its neighbour");
                 previous = ink;
             }
+        } else if (auto* table = qobject_cast<QTableView*>(w)) {
+            // Each cell whole where the view draws its text, within the
+            // view; only the longest name may end in the view's "…". Laid
+            // out first, as the event loop does before the view shows: its
+            // scroll bar takes the room it needs.
+            table->doItemsLayout();
+            QCoreApplication::sendPostedEvents(table, QEvent::MetaCall);
+            const int right = table->viewport()->width();
+            // The margin the style keeps on each side of a cell's text.
+            const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+            for (int row = 0; row < table->model()->rowCount(); ++row) {
+                for (int column = 0; column < table->model()->columnCount(); ++column) {
+                    const QModelIndex index = table->model()->index(row, column);
+                    QStyleOptionViewItem option;
+                    option.initFrom(table);
+                    option.rect = table->visualRect(index);
+                    option.text = index.data().toString();
+                    option.font = index.data(Qt::FontRole).isValid()
+                        ? qvariant_cast<QFont>(index.data(Qt::FontRole)).resolve(table->font())
+                        : table->font();
+                    option.features |= QStyleOptionViewItem::HasDisplay;
+                    if (option.text.isEmpty() || option.rect.isEmpty()
+                        || (option.text == ScreenWalk::longestName() && table->textElideMode() != Qt::ElideNone))
+                        continue;
+                    QRect room = table->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, table);
+                    room.setRight(qMin(room.right(), right - 1));
+                    room.adjust(margin, 0, -margin, 0);
+                    const int needed = QFontMetrics(option.font).horizontalAdvance(option.text);
+                    if (needed > room.width())
+                        fail(w, option.text, needed, room.width());
+                }
+            }
         }
     }
     return failures;
@@ -318,16 +358,38 @@ QString longestMessage(const Language& lang)
     return longest;
 }
 
-// Runs f with the unit showing the language of code.
-void inLanguage(TestUnit& unit, const QString& code)
+// The number the unit selects the language of code by. EN has none: it
+// reaches the window as an override of GB.
+int chooseLanguage(TestUnit& unit, const QString& code)
 {
-    const int number = TsFiles::builtInCodes().indexOf(code) + 1;
-    // EN has no number: it reaches the window as an override of GB.
     const QString override = unit.root.path("/media/vq4100/GB_VQ4100.qm");
     QFile::remove(override);
     if (code == "EN")
         QFile::copy(":/Languages/EN_VQ4100.qm", override);
-    unit.window()->changeLanguage(code == "EN" ? 1 : number);
+    return code == "EN" ? 1 : TsFiles::builtInCodes().indexOf(code) + 1;
+}
+
+// Makes the unit show the language of code.
+void inLanguage(TestUnit& unit, const QString& code)
+{
+    unit.window()->changeLanguage(chooseLanguage(unit, code));
+}
+
+// A picture for review in the build's folder of the language.
+bool savePicture(const QString& code, const QString& name, QWidget* top)
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    return dir.mkpath("translation-screenshots/" + code)
+           && top->grab().save(dir.filePath(QString("translation-screenshots/%1/%2.png")
+                                                .arg(code, QString(name).replace('/', '-'))));
+}
+
+void report(const QStringList& failures)
+{
+    // The message below is cut short; the log has every line.
+    for (const QString& f : failures)
+        qWarning().noquote() << f;
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 
 }
@@ -337,53 +399,89 @@ class TestTranslationFit : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void textsFit_data() { languages(true); }
+    void firstPaint_data() { languages(); }
+    void firstPaint();
+    void textsFit_data() { languages(); }
     void textsFit();
-    void noBoxes_data() { languages(false); }
+    void noBoxes_data() { languages(); }
     void noBoxes();
     void screenshots_data();
     void screenshots();
 
 private:
-    static void languages(bool distinctTexts);
+    static void languages();
+    // The unit every walk goes through, started (and shown, as main() does)
+    // once the first-paint units are gone.
+    TestUnit& unit();
     std::unique_ptr<TestUnit> m_unit;
+    bool m_entriesStored = true;
 };
 
 void TestTranslationFit::initTestCase()
 {
     UnitFont::install();
-    m_unit.reset(new TestUnit);
-    QVERIFY(StoredEntries::add(m_unit->root, "PL_20160412_093015_Hydrant 3"));
-    m_unit->start();
 }
 
-// A language whose texts equal those of one listed before shows the same and
-// is not listed again.
-void TestTranslationFit::languages(bool distinctTexts)
+TestUnit& TestTranslationFit::unit()
+{
+    if (!m_unit) {
+        m_unit.reset(new TestUnit);
+        // One of each type with a usual name of ten characters at most,
+        // and more than the list shows at once: with its scroll bar.
+        const QStringList dirs = {"PL_20160412_093015_Hydrant 3", "LT_20160411_080000_Schieber 3",
+                                  "LE_20160410_080000_Hydrant 8", "PP_20160409_080000_Schacht 4",
+                                  "H2_20160408_080000_Muffe 7", "LT_20160407_080000_Abzweig 2",
+                                  "PP_20160406_080000_Hydrant 5", "LE_20160405_080000_Schacht 1",
+                                  "LT_20160404_080000_" + ScreenWalk::longestName()};
+        for (int i = 0; i < dirs.size(); ++i)
+            m_entriesStored = StoredEntries::add(m_unit->root, dirs.at(i), i) && m_entriesStored;
+        m_unit->start()->show();
+    }
+    return *m_unit;
+}
+
+void TestTranslationFit::languages()
 {
     QTest::addColumn<QString>("code");
-    QSet<QString> seen;
-    for (const QString& code : TsFiles::builtInCodes()) {
-        QStringList texts;
-        for (const TsFiles::Entry& e : Language(code).entries)
-            texts << e.key() + '\n' + e.translation;
-        texts.sort();
-        const QString all = texts.join('\n');
-        if (distinctTexts && seen.contains(all))
-            continue;
-        seen.insert(all);
+    for (const QString& code : TsFiles::builtInCodes())
         QTest::newRow(qPrintable(code)) << code;
-    }
+}
+
+// The main page as the unit shows it right after start-up, and the
+// management page as it first opens: what the walk, coming back to them,
+// never sees.
+void TestTranslationFit::firstPaint()
+{
+    QFETCH(QString, code);
+    QVERIFY2(!m_unit, "one unit at a time");
+    const Language lang(code);
+    TestUnit fresh;
+    fresh.setSetting("Local-Settings/Language", chooseLanguage(fresh, code));
+    MainMenu* w = fresh.start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QStringList failures = clipped(lang, "start", w);
+    QVERIFY(savePicture(code, "start", w));
+    auto* management = fresh.mainPage()->findChild<QAbstractButton*>("butManagement");
+    QVERIFY(management);
+    management->click();
+    QCoreApplication::processEvents();
+    failures << clipped(lang, "start management", w);
+    report(failures);
 }
 
 void TestTranslationFit::textsFit()
 {
     QFETCH(QString, code);
     const Language lang(code);
-    inLanguage(*m_unit, code);
+    inLanguage(unit(), code);
+    QVERIFY(m_entriesStored);
     QStringList failures;
-    ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+    QStringList pictures;
+    ScreenWalk::run(unit().window(), unit(), [&](const QString& name, QWidget* top) {
         failures << clipped(lang, name, top);
+        if (kEveryLanguageScreenshots.contains(name) && savePicture(code, name, top))
+            pictures << name;
         for (const StatusLine& line : kStatusLines) {
             auto* status = top->findChild<QLabel*>(line.label);
             if (top->metaObject()->className() != QByteArray(line.context) || !status)
@@ -402,9 +500,9 @@ void TestTranslationFit::textsFit()
     // (screens, the Bluetooth drivers, the service dialogs), and a list of
     // them would miss the next one.
     for (const TsFiles::Entry& e : lang.entries) {
-        MessageDialog d(m_unit->window());
+        MessageDialog d(unit().window());
         // The store adds its count to its warnings.
-        d.setInfotext(e.translation + (e.context == "Measurements" ? "\n(4000 / 4000)" : ""));
+        d.setInfotext(filled(e.translation) + (e.context == "Measurements" ? "\n(4000 / 4000)" : ""));
         d.show();
         failures << clipped(lang, "message", &d);
         if (kHeadlineKeys.contains(e.source)) {
@@ -415,10 +513,8 @@ void TestTranslationFit::textsFit()
         }
     }
     failures.removeDuplicates();
-    // The message below is cut short; the log has every line.
-    for (const QString& f : failures)
-        qWarning().noquote() << f;
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    report(failures);
+    QCOMPARE(pictures, kEveryLanguageScreenshots);
 }
 
 void TestTranslationFit::noBoxes()
@@ -449,21 +545,17 @@ void TestTranslationFit::screenshots()
 {
     QFETCH(QString, code);
     const Language lang(code);
-    QDir dir(QCoreApplication::applicationDirPath());
-    QVERIFY(dir.mkpath("translation-screenshots/" + code));
-    dir.cd("translation-screenshots/" + code);
-    inLanguage(*m_unit, code);
+    inLanguage(unit(), code);
     QSet<QString> written;
     auto save = [&](const QString& name, QWidget* top) {
-        const QString file = dir.filePath(QString(name).replace('/', '-') + ".png");
-        if (top->grab().save(file))
+        if (savePicture(code, name, top))
             written << name;
     };
-    ScreenWalk::run(m_unit->window(), *m_unit, [&](const QString& name, QWidget* top) {
+    ScreenWalk::run(unit().window(), unit(), [&](const QString& name, QWidget* top) {
         if (kScreenshots.contains(name))
             save(name, top);
     });
-    MessageDialog d(m_unit->window());
+    MessageDialog d(unit().window());
     d.setIcon(MessageDialog::IconWarning);
     d.setHeadline(QCoreApplication::translate("MessageDialog", "Warning"));
     d.setDialogType(MessageDialog::TypeOk);

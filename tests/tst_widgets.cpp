@@ -32,6 +32,8 @@ private slots:
     void popupPictures();
     void shortNumbers_data();
     void shortNumbers();
+    void wrappedTexts_data();
+    void wrappedTexts();
 };
 
 namespace {
@@ -290,6 +292,46 @@ void TestWidgets::shortNumbers()
     QFETCH(int, room);
     QFETCH(QString, shown);
     QCOMPARE(FitText::number(value, decimals, [room](const QString& t) { return t.size() <= room; }), shown);
+}
+
+void TestWidgets::wrappedTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");  // the room's height
+    QTest::addColumn<QString>("shown");
+    const QString name(60, 'W');
+    QTest::newRow("whole: as it is") << "Delete this measurement?\nHydrant 3" << 3 << "as it is";
+    QTest::newRow("a name without blanks: broken") << "Delete?\nPP_" + name << 9 << "broken";
+    QTest::newRow("an empty line stays") << "Delete?\n\n" + name << 9 << "broken";
+    QTest::newRow("taller than the room: cut") << "Delete?\n" + name << 2 << "cut";
+}
+
+void TestWidgets::wrappedTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QFETCH(QString, shown);
+    const QFontMetrics metrics(QApplication::font());
+    const QSize room(200, lines * metrics.lineSpacing());
+    const QString wrapped = FitText::wrapped(text, QApplication::font(), room);
+    QVERIFY(metrics.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, wrapped).height()
+            <= room.height());
+    // The label wraps it at its blanks.
+    if (shown == "as it is") {
+        QCOMPARE(wrapped, text);
+        return;
+    }
+    for (const QString& line : wrapped.split('\n'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= room.width(), qPrintable(line));
+    if (shown == "broken") {
+        // Every character kept, the blank line too.
+        QCOMPARE(QString(wrapped).remove('\n'), QString(text).remove('\n'));
+        QVERIFY(wrapped.startsWith(text.section('W', 0, 0)));
+    } else {
+        QVERIFY(wrapped.startsWith("Delete?\nWW"));
+        QVERIFY(wrapped.endsWith(QChar(0x2026)));
+        QCOMPARE(wrapped.count('\n'), 1);
+    }
 }
 
 QTEST_MAIN(TestWidgets)

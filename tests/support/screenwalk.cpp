@@ -1,4 +1,5 @@
 #include "screenwalk.h"
+#include "gpsrig.h"
 #include "testunit.h"
 #include "modalhelper.h"
 
@@ -24,12 +25,15 @@
 #include "Management/measmanagementedit.h"
 #include "Management/settingsstore.h"
 #include "Testmenu/testmenu.h"
+#include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <limits>
 
@@ -110,6 +114,62 @@ void pressureExtremes(MainMenu* w, TestUnit& unit, const Visit& visit)
     emit sink->stateActiveMuteChanged(true);
 }
 
+// The GPS monitor's texts of two states in the state the screen did not
+// show: with a fix (receiver on, port open, clock set from GPS), then with
+// the receiver and the clock setting switched off.
+void gpsStates(MainMenu* w, TestUnit& unit, const Visit& visit)
+{
+    Gps* gps = w->getGpsInstance();
+    const bool clockFromGps = gps->isSystemTimeSettingViaGpsEnabled();
+    auto pagesOf = [&](const QString& name) {
+        w->displayWidget(::Screen::GpsMonitor, ::Screen::StackUnchanged, ::Screen::Live);
+        pages(name, unit.currentPage(), [&](const QString& page, QWidget*) { visit(page, w); });
+    };
+    {
+        GpsRig rig(unit.root.root());
+        rig.attach(gps);
+        gps->enableSystemTimeSettingViaGps(true);
+        // Opens the port the receiver now sits on.
+        gps->switchOnGpsModul();
+        // More satellites than bars, a height, a fix.
+        if (rig.sendSentences(GpsRig::sky(20, 12)
+                              << "GPRMC,123519.00,A,4807.03800,N,01131.00000,E,0.0,,230326,,,A"
+                              << "GPGGA,123519.00,4807.03800,N,01131.00000,E,1,08,0.9,545.4,M,46.9,M,,"))
+            pagesOf("gps/fix");
+        gps->switchOffGpsModul();
+        gps->enableSystemTimeSettingViaGps(false);
+        rig.peer.stop();
+        if (QTest::qWaitFor([gps] { return !gps->isPortOpen(); }))
+            pagesOf("gps/off");
+    }
+    gps->setClock(nullptr);
+    gps->enableSystemTimeSettingViaGps(clockFromGps);
+    gps->switchOnGpsModul();
+}
+
+// The edit page with the longest name, and its delete question, seen from
+// inside its loop and closed unanswered.
+void longName(MainMenu* w, const Visit& visit)
+{
+    MeasManagementEdit d(w);
+    d.setMeasurement(StoredMeasurement::fromDirName("PP_20160412_093015_" + longestName()));
+    d.setWindowModality(Qt::NonModal);
+    d.show();
+    visit("measedit/long name", &d);
+    QTimer::singleShot(0, &d, [&visit] {
+        if (auto* question = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
+            visit("measedit/delete", question);
+            question->close();
+        }
+    });
+    click(&d, "butDelete");
+}
+
+}
+
+QString longestName()
+{
+    return Measurements::cleanName(QString(Measurements::kMaxNameBytes, QLatin1Char('W')));
 }
 
 void pages(const QString& name, QWidget* top, const Visit& visit)
@@ -155,6 +215,7 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
         pages(s.name, unit.currentPage(), [&](const QString& name, QWidget*) { visit(name, w); });
     }
     pressureExtremes(w, unit, visit);
+    gpsStates(w, unit, visit);
     w->displayWidget(0, 1, 0);
     for (int type = 0; type <= 3; ++type)
         dialog<MessageDialog>(qPrintable(QString("message%1").arg(type)), w, visit,
@@ -186,6 +247,7 @@ void run(MainMenu* w, TestUnit& unit, const Visit& visit)
     dialog<MeasManagementEdit>("measedit", w, visit, [](MeasManagementEdit* d) {
         d->setMeasurement(StoredMeasurement::fromDirName("PP_20160412_093015_Hydrant 3"));
     });
+    longName(w, visit);
     dialog<DebugMenu>("debug", w, visit);
     dialog<TestMenu>("test", w, visit);
 }

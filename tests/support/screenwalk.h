@@ -13,7 +13,9 @@ class TestUnit;
 // time, and hands each on with every page of its stacked widgets shown in
 // turn. Names: the screen or dialog, then "/<stack><page>" for a page or
 // "/<state>" for a state the walk brings it into (the pairing dialog's
-// phases, the pressure screen's extreme readings).
+// phases, the pressure screen's extreme readings, the GPS monitor with a fix
+// and switched off, the edit page with the longest name and its delete
+// question).
 namespace ScreenWalk {
 struct Screen {
     const char* name;
@@ -21,6 +23,8 @@ struct Screen {
 };
 // Every screen of the main window, the main page first.
 const QVector<Screen>& screens();
+// The longest name the store keeps, typed without a blank.
+QString longestName();
 // Shows, in every stacked widget that holds it, the page with `w` on it.
 void showPageOf(QWidget* w);
 using Visit = std::function<void(const QString& name, QWidget* top)>;

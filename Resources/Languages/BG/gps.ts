@@ -101,7 +101,7 @@
     <message>
         <source>LastSetFromGps</source>
         <translatorcomment>Last set</translatorcomment>
-        <translation>Последно сверяване</translation>
+        <translation>Последно сверен</translation>
     </message>
     <message>
         <source>On</source>

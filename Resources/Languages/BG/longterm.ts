@@ -51,7 +51,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>Бележка</translation>
+        <translation>Забележка</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>

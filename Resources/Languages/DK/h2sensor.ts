@@ -36,7 +36,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>Bemærkning</translation>
+        <translation>Bemærk</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>

@@ -51,7 +51,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>Bemærkning</translation>
+        <translation>Bemærk</translation>
     </message>
     <message>
         <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>

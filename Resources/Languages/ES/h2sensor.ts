@@ -36,7 +36,7 @@
     <message>
         <source>Note</source>
         <translatorcomment>Remark</translatorcomment>
-        <translation>Observación</translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>

@@ -285,12 +285,12 @@ ja paina Etsi.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Kytkin</translation>
+        <translation>Vaihto</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Painike</translation>
+        <translation>Pidä painettuna</translation>
     </message>
 </context>
 <context>
@@ -364,12 +364,12 @@ ja paina Etsi.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Kytkin</translation>
+        <translation>Vaihto</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Painike</translation>
+        <translation>Pidä painettuna</translation>
     </message>
     <message>
         <source>HearingProtection</source>

@@ -39,7 +39,7 @@ Veuillez vérifier la mémoire de données.</translation>
     <message>
         <source>MeasurementStoredWithoutRecording</source>
         <translatorcomment>The measurement was stored without its recording.</translatorcomment>
-        <translation>La mesure a été enregistrée sans son enregistrement sonore.</translation>
+        <translation>La mesure a été enregistrée sans le son.</translation>
     </message>
     <message>
         <source>RecordingCannotBePlayed</source>

@@ -41,12 +41,12 @@
     <message>
         <source>Fix</source>
         <translatorcomment>Fix</translatorcomment>
-        <translation>Fix</translation>
+        <translation>Posizione acquisita</translation>
     </message>
     <message>
         <source>NoFix</source>
         <translatorcomment>No fix</translatorcomment>
-        <translation>Nessun fix</translation>
+        <translation>Nessuna posizione</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -86,7 +86,7 @@
     <message>
         <source>LastFixUtc</source>
         <translatorcomment>Last fix</translatorcomment>
-        <translation>Ultimo fix</translation>
+        <translation>Ultima posizione</translation>
     </message>
     <message>
         <source>LocalClock</source>
@@ -141,7 +141,7 @@
     <message>
         <source>ChecksumFailures</source>
         <translatorcomment>Checksum failures</translatorcomment>
-        <translation>Errori checksum</translation>
+        <translation>Errori di checksum</translation>
     </message>
     <message>
         <source>LastSentence</source>

@@ -285,12 +285,12 @@ and press Search-Button.</translatorcomment>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Comutator</translation>
+        <translation>Comutare</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Buton</translation>
+        <translation>Menținere</translation>
     </message>
 </context>
 <context>
@@ -364,12 +364,12 @@ and press Search-Button.</translatorcomment>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Comutator</translation>
+        <translation>Comutare</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Buton</translation>
+        <translation>Menținere</translation>
     </message>
     <message>
         <source>HearingProtection</source>

@@ -254,7 +254,7 @@ a stlačte Hľadať.</translation>
     <message>
         <source>DoYouReallyWantToResetAllSettings</source>
         <translatorcomment>Do you really want to reset all settings?</translatorcomment>
-        <translation>Naozaj chcete obnoviť všetky nastavenia?</translation>
+        <translation>Naozaj chcete obnoviť výrobné nastavenia?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -285,12 +285,12 @@ a stlačte Hľadať.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Prepínač</translation>
+        <translation>Prepínanie</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Tlačidlo</translation>
+        <translation>Pridržanie</translation>
     </message>
 </context>
 <context>
@@ -364,12 +364,12 @@ a stlačte Hľadať.</translation>
     <message>
         <source>Switch</source>
         <translatorcomment>Switch</translatorcomment>
-        <translation>Prepínač</translation>
+        <translation>Prepínanie</translation>
     </message>
     <message>
         <source>PushButton</source>
         <translatorcomment>Pushbutton</translatorcomment>
-        <translation>Tlačidlo</translation>
+        <translation>Pridržanie</translation>
     </message>
     <message>
         <source>HearingProtection</source>
