@@ -33,6 +33,7 @@ AnalogInputWorker::AnalogInputWorker(QObject* parent)
     connect(m_timerUpdate, &QTimer::timeout, this, &AnalogInputWorker::updateData,
             Qt::UniqueConnection);
 
+    m_ainThread.setObjectName("adc");
     m_ain = new AnalogInput();
     m_ain->moveToThread(&m_ainThread);
     connect(&m_ainThread, &QThread::finished, m_ain, &QObject::deleteLater);
@@ -54,10 +55,7 @@ void AnalogInputWorker::shutdown()
     m_timerUpdate->stop();
     m_pauseCapture = true;
     m_captureStarted = false;
-    if (m_ainThread.isRunning()) {
-        m_ainThread.quit();
-        m_ainThread.wait();
-    }
+    m_ainThread.stop();
     // The thread's finished() -> deleteLater() has destroyed the capture object.
     if (m_ainThread.isFinished())
         m_ain = nullptr;

@@ -2,11 +2,11 @@
 #define ANALOGINPUTWORKER_H
 
 #include "Debug/debugaudiolevelfft.h"
+#include "workerthread.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QObject>
-#include <QThread>
 
 class AnalogInput;
 class QTimer;
@@ -33,8 +33,9 @@ public:
     void pauseCapture(bool pause);
     bool isCapturePaused() const { return m_pauseCapture; }
 
-    // Ends the capture thread (quit, then wait); the capture object goes with
-    // it. Afterwards the control operations do nothing. Called at process exit.
+    // Ends the capture thread (WorkerThread::stop()); the capture object goes
+    // with it. Afterwards the control operations do nothing. Called at process
+    // exit.
     void shutdown();
 
     // The whole analysis of one block of signed 16-bit little-endian samples.
@@ -80,7 +81,7 @@ private:
     AnalogInput* m_ain = nullptr;
     QTimer* m_timerUpdate = nullptr;
     QByteArray m_analyseAudioData;
-    QThread m_ainThread;
+    WorkerThread m_ainThread;
 
     float m_rawAudioData[kSamples] = {};
     float m_rmsLevel = 0.0f;

@@ -1,7 +1,7 @@
 #ifndef AUDIOTHREADS_H
 #define AUDIOTHREADS_H
 
-// Ends the audio worker threads (quit, then wait) while the application
+// Ends the audio worker threads (WorkerThread::stop()) while the application
 // object still exists; the workers themselves are static and die after it.
 // Called once before the process ends.
 void shutdownAudioThreads();

@@ -382,10 +382,7 @@ bool AudioWorker::isChoosingDevices() const
 
 void AudioWorker::shutdown()
 {
-    if (m_audioWorkerThread.isRunning()) {
-        m_audioWorkerThread.quit();
-        m_audioWorkerThread.wait();
-    }
+    m_audioWorkerThread.stop();
     // The thread's finished() -> deleteLater() has destroyed the recorder.
     if (m_audioWorkerThread.isFinished())
         m_backgroundRecording = nullptr;

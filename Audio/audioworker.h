@@ -3,6 +3,7 @@
 
 #include "recordingwindow.h"
 #include "wavwriter.h"
+#include "workerthread.h"
 
 #include <QAudio>
 #include <QAudioDeviceInfo>
@@ -10,7 +11,6 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QObject>
-#include <QThread>
 
 #include <atomic>
 
@@ -125,7 +125,7 @@ public:
     bool deleteAudioData(QString filename);
     bool renameAudioData(QString newFilename, QString oldFilename);
 
-    // Ends the recording thread (quit, then wait); the recorder goes with it.
+    // Ends the recording thread (WorkerThread::stop()); the recorder goes with it.
     // Afterwards requests do nothing. Called at process exit.
     void shutdown();
 
@@ -160,7 +160,7 @@ private:
     AnalogInputWorker* adc() const;
 
     AnalogInputWorker* m_adc = nullptr;
-    QThread m_audioWorkerThread;
+    WorkerThread m_audioWorkerThread;
     BackgroundRecording* m_backgroundRecording = nullptr;
     bool m_devicesRequested = false;
 };

@@ -8,6 +8,7 @@
 #include "Audio/audiothreads.h"
 #include "Audio/audioworker.h"
 #include "Audio/idlepriority.h"
+#include "Audio/workerthread.h"
 #include "logcapture.h"
 #include "recorderfeed.h"
 #include "testroot.h"
@@ -21,7 +22,9 @@
 #include <atomic>
 #include <functional>
 #include <sched.h>
+#include <sys/syscall.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +98,7 @@ private slots:
     void requestsInAnyOrder();
     void storeAfterShutdownWritesNothing();
     void idlePriorityReturns();
+    void stoppedThreadHasLeft();
     void processWideFacadeChoosesLateAndLeavesWithoutWaiting();
 };
 
@@ -355,6 +359,34 @@ void TestAudioWorker::idlePriorityReturns()
     QCOMPARE(child, before);
 }
 
+// stop() returns once the system thread is gone, not when its event loop
+// is: the steps it takes on its way out (held up here) come first.
+void TestAudioWorker::stoppedThreadHasLeft()
+{
+    struct SlowLeaving {
+        ~SlowLeaving() { usleep(200000); }
+    };
+    WorkerThread thread;
+    pid_t id = 0;
+    QSemaphore running;
+    connect(&thread, &QThread::started, [&id, &running] {
+        static thread_local SlowLeaving leaving;
+        (void)leaving;
+        id = pid_t(syscall(SYS_gettid));
+        running.release();
+    });
+    thread.start();
+    running.acquire();
+    thread.stop();
+    QVERIFY(thread.isFinished());
+    QVERIFY(!QDir("/proc/self/task").exists(QString::number(id)));
+    thread.stop();
+
+    WorkerThread neverRan;
+    neverRan.stop();
+    QVERIFY(!neverRan.isFinished());
+}
+
 void TestAudioWorker::processWideFacadeChoosesLateAndLeavesWithoutWaiting()
 {
     TestRoot t;
@@ -391,7 +423,9 @@ void TestAudioWorker::processWideFacadeChoosesLateAndLeavesWithoutWaiting()
     QVERIFY(!releasedByGuard);
     QVERIFY(running);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!w->isChoosingDevices(), 30000);
+    // Behind the choice, which runs at idle priority: not timed.
+    onRecorder(*w, [](BackgroundRecording*) {});
+    QVERIFY(!w->isChoosingDevices());
     for (const char* line : {"DefaultInputDevice", "Selected Audioformat"})
         QVERIFY2(log.containsFrom(line, thread), line);
     int policy = -1;

@@ -64,6 +64,7 @@ class TestMeasurementBrowser : public QObject
 private slots:
     void rowsAndCount();
     void openEachTypeAndReturn();
+    void arrowsGoRoundAndKeysEnterAtTheNearEnd();
     void rename();
     void renameAndDeleteThroughTheDialog();
     void presentButNotOpened_data();
@@ -128,6 +129,47 @@ void TestMeasurementBrowser::openEachTypeAndReturn()
     QCOMPARE(r.table->rowCount(), types.size() - 1);
     r.key(Qt::Key_Escape);
     QCOMPARE(r.unit.currentPage(), r.unit.mainPage());
+}
+
+// The menu column's arrows move the selection round the list. The keys
+// leave the list past its first or last row and, coming round again, enter
+// it at the end they come to, whichever row they left it from.
+void TestMeasurementBrowser::arrowsGoRoundAndKeysEnterAtTheNearEnd()
+{
+    const QStringList dirs = {"LE_20160101_000000_a", "PP_20160101_000000_b", "LT_20160101_000000_c"};
+    Rig r;
+    for (int i = 0; i < dirs.size(); ++i)
+        r.add(dirs[i], i * 10);
+    r.open();
+    const int last = dirs.size() - 1;
+    const struct {
+        const char* button;
+        int row;
+    } steps[] = {{"butMenuUp", last}, {"butMenuUp", last - 1}, {"butMenuDown", last},
+                 {"butMenuDown", 0}, {"butMenuDown", 1}};
+    QCOMPARE(r.table->currentRow(), 0);
+    for (const auto& s : steps) {
+        click(r.browser, s.button);
+        QCOMPARE(r.table->currentRow(), s.row);
+        QCOMPARE(r.browser->getSelectedMeasurementDir(), dirs[s.row]);
+    }
+
+    // Focus moves with its events only in the active window.
+    r.w->show();
+    r.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(r.w));
+    for (Qt::Key code : {Qt::Key_Up, Qt::Key_Down}) {
+        const int leftAt = code == Qt::Key_Up ? 0 : last;
+        r.table->setCurrentCell(leftAt, 0);
+        r.table->setFocus();
+        int presses = 0;
+        do
+            QTest::keyClick(r.w->focusWidget(), code);
+        while (r.w->focusWidget() != r.table && ++presses < 20);
+        QVERIFY2(presses > 0 && presses < 20, qPrintable(QString::number(presses)));
+        QCOMPARE(r.table->currentRow(), last - leftAt);
+        QCOMPARE(r.browser->getSelectedMeasurementDir(), dirs[last - leftAt]);
+    }
 }
 
 void TestMeasurementBrowser::rename()
