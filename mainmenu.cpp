@@ -7,7 +7,8 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/bluetoothfactory.h"
 #include "Hardware/commandrunner.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/pathguard.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gpiolines.h"
@@ -854,11 +855,10 @@ void MainMenu::loadLanguageFile(QString fileName)
     // left under the name (or beside it) must not hold up the start. The
     // translator keeps using the bytes, so they stay until the next load.
     QByteArray data;
-    QString why;
-    const bool read = DeviceFile::read(massStorageFile, kMaxLanguageFileBytes, &data, &why);
-    if (!read && !DeviceFile::isMissing(massStorageFile))
-        qDebug().noquote() << "Language file on mass storage not read:" << massStorageFile << "-" << why;
-    if (read) {
+    const FileResult read = CheckedFile::read(massStorageFile, kMaxLanguageFileBytes, &data);
+    if (!read.ok() && !CheckedFile::isMissing(massStorageFile))
+        qDebug().noquote() << "Language file on mass storage not read:" << massStorageFile << "-" << read.error;
+    if (read.ok()) {
         if (translator.load(reinterpret_cast<const uchar*>(data.constData()), data.size())) {
             m_languageData = data;
             qDebug() << "Load language file from mass storage" << massStorageFile;
@@ -899,14 +899,15 @@ bool appendLatin1(const char* unitPath, const QString& text)
 {
     if (!MassStorage::mayWrite(unitPath))
         return false;
-    QString why;
-    const int fd = DeviceFile::openForAppending(DeviceLayer::path(unitPath), &why);
-    if (fd < 0) {
-        qDebug().noquote() << "Could not open file:" << unitPath << "-" << why;
+    int fd = -1;
+    FileResult r = PathGuard::openForAppending(DeviceLayer::path(unitPath), &fd);
+    if (!r.ok()) {
+        qDebug().noquote() << "Could not open file:" << unitPath << "-" << r.error;
         return false;
     }
-    if (DeviceFile::appendWhole(fd, text.toLatin1(), &why))
+    if (r = PathGuard::appendWhole(fd, text.toLatin1()); r.ok())
         return true;
+    const QString why = r.error;
     // A full partition stays full: once per run is enough.
     static QSet<QByteArray> s_logged;
     if (!s_logged.contains(unitPath)) {

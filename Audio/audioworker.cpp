@@ -2,7 +2,7 @@
 
 #include "analoginputworker.h"
 #include "idlepriority.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
 
 #include <QAudioInput>
@@ -237,9 +237,8 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     // left in its place (a FIFO, a device) can stop this thread.
     const QString path = DeviceLayer::path(filename);
     QByteArray data;
-    QString why;
-    if (!DeviceFile::read(path, AudioWorker::kMaxPlaybackBytes, &data, &why)) {
-        qDebug().noquote() << "Cannot open file:" << path << "-" << why;
+    if (const FileResult read = CheckedFile::read(path, AudioWorker::kMaxPlaybackBytes, &data); !read.ok()) {
+        qDebug().noquote() << "Cannot open file:" << path << "-" << read.error;
         return -1;
     }
     // The header is not sound, nor is a frame cut short at the end: the
@@ -403,9 +402,9 @@ QString AudioWorker::recordingPath(const QString& name)
 
 QString AudioWorker::playbackProblem(const QString& file)
 {
-    if (DeviceFile::isMissing(DeviceLayer::path(file)))
+    if (CheckedFile::isMissing(DeviceLayer::path(file)))
         return QString();
-    return DeviceFile::readProblem(DeviceLayer::path(file), kMaxPlaybackBytes);
+    return CheckedFile::problem(DeviceLayer::path(file), kMaxPlaybackBytes).error;
 }
 
 QString AudioWorker::soundServerSocket()

@@ -1,7 +1,7 @@
 #include "wavwriter.h"
 
 #include "recordingwindow.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/fileresult.h"
 
 #include <QDebug>
 #include <QDir>
@@ -109,7 +109,7 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
          && done(patchLe32(file, 40, quint32(size - kHeaderBytes))) && done(file.commit());
     if (!ok) {
         // The temporary file goes (with the object if not already); the audio stays.
-        qDebug().noquote() << "Cannot write file:" << path << "-" << DeviceFile::failure(file, error);
+        qDebug().noquote() << "Cannot write file:" << path << "-" << FileResult::of(file, error);
         return false;
     }
     window.takeOldest(taken);

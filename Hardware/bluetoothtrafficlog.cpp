@@ -1,5 +1,6 @@
 #include "bluetoothtrafficlog.h"
-#include "devicefile.h"
+#include "checkedfile.h"
+#include "pathguard.h"
 #include "devicelayer.h"
 #include "massstorage.h"
 
@@ -18,20 +19,20 @@ bool remove()
     if (!MassStorage::mayWrite(kPath))
         return false;
     const QString path = DeviceLayer::path(kPath);
-    return !DeviceFile::isMissing(path) && DeviceFile::removeTree(path);
+    return !CheckedFile::isMissing(path) && PathGuard::removeTree(path).ok();
 }
 
 void append(const QString& timeFormat, const QString& text)
 {
     if (!MassStorage::mayWrite(kPath))
         return;
-    QString why;
-    const int fd = DeviceFile::openForAppending(DeviceLayer::path(kPath), &why);
+    int fd = -1;
+    const FileResult opened = PathGuard::openForAppending(DeviceLayer::path(kPath), &fd);
     QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
+    if (!opened.ok() || !file.open(fd, QIODevice::ReadWrite | QIODevice::Append, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        qDebug().noquote() << "Could not open file:" << kPath << "-" << (fd < 0 ? why : file.errorString());
+        qDebug().noquote() << "Could not open file:" << kPath << "-" << (opened.ok() ? file.errorString() : opened.error);
         return;
     }
     file.write((QTime::currentTime().toString(timeFormat) + ' ' + text).toLatin1());

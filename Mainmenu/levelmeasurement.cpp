@@ -4,7 +4,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
@@ -373,7 +373,7 @@ void Levelmeasurement::on_butMenuStoredPlay_clicked()
     // Checked first: a player loads the media backend, which nothing needs
     // without a file.
     const QString file = DeviceLayer::path(storedSound());
-    if (DeviceFile::isMissing(file)) {
+    if (CheckedFile::isMissing(file)) {
         qDebug() << "Levelmeasurement: no recording" << storedSound();
         return;
     }

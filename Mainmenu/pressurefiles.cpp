@@ -1,5 +1,5 @@
 #include "pressurefiles.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/pathguard.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
@@ -58,12 +58,12 @@ bool makeTempDir()
     // wherever it points: it goes, as a link, for a real folder.
     if (QFileInfo(dir).isSymLink()) {
         qDebug() << "PressureSensor: a link in place of" << kTempDir << "is replaced by a folder";
-        DeviceFile::removeTree(dir);
+        PathGuard::removeTree(dir).ok();
     }
-    QString why;
-    if (DeviceFile::makePath(dir, &why))
+    const FileResult made = PathGuard::makePath(dir);
+    if (made.ok())
         return true;
-    qDebug().noquote() << "PressureSensor: could not create" << kTempDir << "-" << why;
+    qDebug().noquote() << "PressureSensor: could not create" << kTempDir << "-" << made.error;
     return false;
 }
 
@@ -71,14 +71,14 @@ static bool append(const char* unitPath, const QString& text)
 {
     if (!MassStorage::mayWrite(unitPath))
         return false;
-    QString why;
-    const int fd = DeviceFile::openForAppending(DeviceLayer::path(QLatin1String(unitPath)), &why);
-    if (fd < 0) {
-        qDebug().noquote() << "Could not open file:" << unitPath << "-" << why;
+    int fd = -1;
+    FileResult r = PathGuard::openForAppending(DeviceLayer::path(QLatin1String(unitPath)), &fd);
+    if (!r.ok()) {
+        qDebug().noquote() << "Could not open file:" << unitPath << "-" << r.error;
         return false;
     }
-    if (!DeviceFile::appendWhole(fd, text.toLatin1(), &why)) {
-        qDebug().noquote() << "Could not write file:" << unitPath << "-" << why;
+    if (r = PathGuard::appendWhole(fd, text.toLatin1()); !r.ok()) {
+        qDebug().noquote() << "Could not write file:" << unitPath << "-" << r.error;
         return false;
     }
     return true;
@@ -97,8 +97,8 @@ void removeLive()
 {
     if (!makeTempDir())
         return;
-    DeviceFile::removeTree(DeviceLayer::path(QLatin1String(kHighRes)));
-    DeviceFile::removeTree(DeviceLayer::path(QLatin1String(kLowRes)));
+    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kHighRes))).ok();
+    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kLowRes))).ok();
 }
 
 StoreResult save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)

@@ -1,5 +1,5 @@
 #include "firmwarefiles.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
 #include "Tools/wholefile.h"
 
@@ -77,7 +77,7 @@ const char* problem(const File& file)
     const QFileInfo info(DeviceLayer::path(sourcePath(file)));
     if (!info.isFile())
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileIsNoLongerOnTheDataPartition");
-    if (const QString why = DeviceFile::readProblem(info.filePath(), info.size()); !why.isEmpty()) {
+    if (const QString why = CheckedFile::problem(info.filePath(), info.size()).error; !why.isEmpty()) {
         qDebug().noquote() << "Firmware: cannot read" << file.name << "-" << why;
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileCannotBeRead");
     }
@@ -95,10 +95,9 @@ const char* readAccessoryImage(const File& file, QByteArray* image)
     image->clear();
     if (const char* why = problem(file))
         return why;
-    QString why;
-    if (!DeviceFile::read(DeviceLayer::path(sourcePath(file)), kMaxAccessoryBytes, image, &why)
-        || image->isEmpty()) {
-        qDebug().noquote() << "Firmware: accessory file not read" << file.name << "-" << why;
+    const FileResult read = CheckedFile::read(DeviceLayer::path(sourcePath(file)), kMaxAccessoryBytes, image);
+    if (!read.ok() || image->isEmpty()) {
+        qDebug().noquote() << "Firmware: accessory file not read" << file.name << "-" << read.error;
         image->clear();
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheFileCannotBeRead");
     }

@@ -1,5 +1,7 @@
 #include "settingsstore.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/inifile.h"
+#include "Hardware/pathguard.h"
 #include "Hardware/devicelayer.h"
 #include "screennumbers.h"
 
@@ -85,7 +87,7 @@ bool SettingsStore::isStoreKey(const QString& key)
 bool SettingsStore::fileBlocksStore() const
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    return !DeviceFile::isMissing(path) && !DeviceFile::iniProblem(path, kMaxFileBytes).isEmpty();
+    return !CheckedFile::isMissing(path) && !IniFile::problem(path, kMaxFileBytes).error.isEmpty();
 }
 
 // A store killed between writing its files beside the settings file and the
@@ -98,7 +100,7 @@ void SettingsStore::removeStoreLeftovers()
         "^" + QRegularExpression::escape(file.fileName()) + "\\.([A-Za-z0-9]{6}|part|new[0-9]+)$");
     const QDir dir = file.dir();
     for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (leftover.match(name).hasMatch() && DeviceFile::removeTree(dir.filePath(name)))
+        if (leftover.match(name).hasMatch() && PathGuard::removeTree(dir.filePath(name)).ok())
             qDebug() << "Settings store leftover removed:" << name;
     }
 }
@@ -111,7 +113,7 @@ void SettingsStore::removeStoreLeftovers()
 bool SettingsStore::setAsideIfUnusable()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    if (DeviceFile::isMissing(path))
+    if (CheckedFile::isMissing(path))
         return false;
     const QFileInfo file(path);
     QString why;
@@ -119,9 +121,9 @@ bool SettingsStore::setAsideIfUnusable()
         why = QString("holds %1 bytes").arg(file.size());
     } else {
         QByteArray text;
-        if (!DeviceFile::read(path, kMaxFileBytes, &text, &why))
+        if (!CheckedFile::read(path, kMaxFileBytes, &text).ok())
             return false;
-        why = DeviceFile::typedValue(text);
+        why = IniFile::typedValue(text);
     }
     if (why.isEmpty()) {
         QSettings s(path, QSettings::IniFormat);
@@ -137,8 +139,8 @@ bool SettingsStore::setAsideIfUnusable()
     // Only an earlier bad file is replaced; whatever else took the name stays,
     // and this file is not kept.
     const QFileInfo earlier(aside);
-    if (!DeviceFile::isMissing(aside) && (earlier.isSymLink() || !earlier.isFile())) {
-        if (!DeviceFile::removeTree(path)) {
+    if (!CheckedFile::isMissing(aside) && (earlier.isSymLink() || !earlier.isFile())) {
+        if (!PathGuard::removeTree(path).ok()) {
             qDebug().noquote() << "Unusable settings file could not be removed:" << path;
             return false;
         }
@@ -148,7 +150,7 @@ bool SettingsStore::setAsideIfUnusable()
     }
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
         qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-"
-                           << DeviceFile::systemError(errno);
+                           << FileResult::systemText(errno);
         return false;
     }
     qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
@@ -220,15 +222,15 @@ bool SettingsStore::storeSystemsettings()
     // back whole: a power loss or a full partition leaves the old file.
     // Keys the store does not know (a service file's) are kept.
     const QString path = DeviceLayer::path(kSettingsFile);
-    const bool keepOld = !DeviceFile::isMissing(path);
-    const QString why = DeviceFile::writeIni(path, [&](QSettings& s) {
+    const bool keepOld = !CheckedFile::isMissing(path);
+    const QString why = IniFile::write(path, [&](QSettings& s) {
         if (keepOld) {
             const QSettings old(path, QSettings::IniFormat);
             for (const QString& key : old.allKeys())
                 s.setValue(key, old.value(key));
         }
         fill(s);
-    }, kMaxFileBytes);
+    }, kMaxFileBytes).error;
     if (!why.isEmpty()) {
         qDebug().noquote() << "Settings file could not be written:" << kSettingsFile << why;
         return false;
@@ -311,8 +313,8 @@ void SettingsStore::start()
     removeStoreLeftovers();
     setAsideIfUnusable();
     const QString file = DeviceLayer::path(kSettingsFile);
-    if (const QString why = DeviceFile::iniProblem(file, kMaxFileBytes); !why.isEmpty()) {
-        if (!DeviceFile::isMissing(file)) {
+    if (const QString why = IniFile::problem(file, kMaxFileBytes).error; !why.isEmpty()) {
+        if (!CheckedFile::isMissing(file)) {
             // Keep the file for the service engineer; run on defaults.
             qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << why;
             setDefaultValues();

@@ -1,5 +1,7 @@
 #include "storedmeasurement.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/pathguard.h"
+#include "Hardware/inifile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Tools/measuremententry.h"
@@ -73,13 +75,13 @@ QString nameFileProblem(const QString& dir)
     const QString info = dir + QLatin1String("/info.ini");
     if (QFileInfo(dir).isSymLink())
         return "the entry is a link";
-    if (!QFileInfo(dir).isDir() || DeviceFile::isMissing(info))
+    if (!QFileInfo(dir).isDir() || CheckedFile::isMissing(info))
         return QString();
     if (QFileInfo(info).isSymLink())
         return "info.ini is a link";
     if (QFileInfo(info).isFile() && QFileInfo(info).size() == 0)
         return "info.ini is empty";
-    if (const QString why = DeviceFile::iniProblem(info, Measurements::kMaxInfoBytes); !why.isEmpty())
+    if (const QString why = IniFile::problem(info, Measurements::kMaxInfoBytes).error; !why.isEmpty())
         return "info.ini " + why;
     if (QSettings(info, QSettings::IniFormat).status() != QSettings::NoError)
         return "info.ini does not parse";
@@ -91,7 +93,7 @@ QString nameFileProblem(const QString& dir)
 bool writeName(const QString& dir, const QString& name)
 {
     const QString info = dir + QLatin1String("/info.ini");
-    if (DeviceFile::isMissing(info))
+    if (CheckedFile::isMissing(info))
         return true;
     // The list is ordered by the directory's time: rewriting the file inside
     // must not move the entry to the top.
@@ -184,7 +186,7 @@ StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, cons
         return outcome(Result::Refused, kNameInUse, dirName);
     if (!MassStorage::mayWrite(kWriter))
         return failed(kNotRenamed, dirName, "the partition is lent, not renamed:");
-    if (const QString why = DeviceFile::pathProblem(mapped(dirName)); !why.isEmpty())
+    if (const QString why = PathGuard::problem(mapped(dirName)).error; !why.isEmpty())
         return failed(kNotRenamed, dirName, "the entry " + why + ", not renamed:");
     if (const QString why = nameFileProblem(mapped(dirName)); !why.isEmpty())
         return failed(kNotRenamed, dirName, why + ", not renamed:");
@@ -205,7 +207,7 @@ StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)
         return failed(kNoLongerExists, dirName, "gone before deleting:");
     if (!MassStorage::mayWrite(kWriter))
         return failed(kNotDeleted, dirName, "the partition is lent, not deleted:");
-    if (!DeviceFile::removeTree(path))
+    if (!PathGuard::removeTree(path).ok())
         return failed(kNotDeleted, dirName, "not deleted, or only in part:");
     qDebug() << "MeasManagement: deleted" << dirName;
     return outcome(Result::Done, nullptr, QString());

@@ -1,5 +1,5 @@
 #include "favouritebutton.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/pathguard.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "Management/systemsettings.h"
@@ -141,9 +141,11 @@ void FavouriteButton::continueAfterExistingScreenshots()
 // QSaveFile. Never through a link, which the QSaveFile would follow.
 static bool savePng(const QPixmap& screen, const QString& path)
 {
-    QString why;
-    if (!DeviceFile::makePath(QFileInfo(path).path(), &why) || !(why = DeviceFile::pathProblem(path)).isEmpty()) {
-        qDebug().noquote() << "Screenshot not written:" << DeviceLayer::unitPath(path) << why;
+    FileResult r = PathGuard::makePath(QFileInfo(path).path());
+    if (r.ok())
+        r = PathGuard::problem(path);
+    if (!r.ok()) {
+        qDebug().noquote() << "Screenshot not written:" << DeviceLayer::unitPath(path) << r.error;
         return false;
     }
     QByteArray png;

@@ -1,6 +1,6 @@
 #include "filecopythread.h"
 
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
 #include "wholefile.h"
 
@@ -101,7 +101,7 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
             break;
         }
         if (out.write(buffer.data(), lastRead) != lastRead) {
-            qDebug() << "Copy failed, target write at" << offset << DeviceFile::failure(out, errno);
+            qDebug() << "Copy failed, target write at" << offset << FileResult::of(out, errno);
             break;
         }
         written += lastRead;
@@ -122,9 +122,8 @@ bool FileCopyThread::openSource(const QString& source, QFile* in)
 {
     // A source swapped for a FIFO or a device since it was looked at never
     // holds the thread up.
-    QString why;
-    if (!DeviceFile::openForReading(source, in, &why)) {
-        qDebug().noquote() << "Copy failed, source not opened" << source << "-" << why;
+    if (const FileResult opened = CheckedFile::open(source, in); !opened.ok()) {
+        qDebug().noquote() << "Copy failed, source not opened" << source << "-" << opened.error;
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "measuremententry.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/inifile.h"
+#include "Hardware/pathguard.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "measurements.h"
@@ -34,28 +36,23 @@ QString measDir()
     return DeviceLayer::path(QLatin1String(Measurements::dirMeas));
 }
 
-using DeviceFile::systemError;
-
 // A directory's entries reach the medium before the step that relies on them.
 QString syncDirectory(const QString& dir)
 {
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return "cannot open " + dir + ": " + systemError(errno);
+        return "cannot open " + dir + ": " + FileResult::systemText(errno);
     // EINVAL: a file system that has nothing to flush.
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return error == 0 || error == EINVAL ? QString() : "cannot flush " + dir + ": " + systemError(error);
+    return error == 0 || error == EINVAL ? QString() : "cannot flush " + dir + ": " + FileResult::systemText(error);
 }
-
-using DeviceFile::renameNew;
 
 QString copyWhole(const QString& from, const QString& to)
 {
-    QString why;
     QFile in;
-    if (!DeviceFile::openForReading(from, &in, &why))
-        return "cannot read " + from + ": " + why;
+    if (const FileResult opened = CheckedFile::open(from, &in); !opened.ok())
+        return "cannot read " + from + ": " + opened.error;
     const qint64 size = in.size();
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
@@ -72,7 +69,7 @@ QString copyWhole(const QString& from, const QString& to)
     }
     // Left uncommitted, the part written goes with the save file.
     if (error != 0)
-        return "cannot write " + to + ": " + DeviceFile::failure(out, error);
+        return "cannot write " + to + ": " + FileResult::of(out, error);
     if (copied != size || in.error() != QFileDevice::NoError)
         return "cannot read " + from + " whole";
     if (!commitWholeFile(out))
@@ -89,7 +86,7 @@ QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>&
         why = "info.ini " + why;
     for (auto copy = copies.cbegin(); why.isEmpty() && copy != copies.cend(); ++copy) {
         const QString source = DeviceLayer::path(copy->source);
-        if (!DeviceFile::isMissing(source))
+        if (!CheckedFile::isMissing(source))
             why = copyWhole(source, staging + "/" + copy->fileName);
         else
             qDebug() << "Measurement: no recording" << copy->source;
@@ -103,13 +100,13 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 {
     for (int later = 0; later <= kLaterSeconds; ++later) {
         const QString target = Measurements::directoryFor(prefix, when.addSecs(later), name);
-        const int error = renameNew(staging, DeviceLayer::path(target));
-        if (error == EEXIST || error == ENOTEMPTY) {
+        const FileResult named = PathGuard::rename(staging, DeviceLayer::path(target), PathGuard::NoReplace);
+        if (named.errnum == EEXIST || named.errnum == ENOTEMPTY) {
             qDebug() << "Measurement:" << target << "exists, the next second is tried";
             continue;
         }
-        if (error != 0)
-            return "cannot name " + target + ": " + systemError(error);
+        if (!named.ok())
+            return "cannot name " + target + ": " + named.error;
         *unitDir = target;
         // Whole from here on; what is left to flush is the name.
         if (const QString why = syncDirectory(measDir()); !why.isEmpty())
@@ -123,7 +120,7 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 
 QString writeInfo(const QString& dir, const InfoWriter& fill)
 {
-    return DeviceFile::writeIni(dir + QLatin1String("/info.ini"), fill, Measurements::kMaxInfoBytes);
+    return IniFile::write(dir + QLatin1String("/info.ini"), fill, Measurements::kMaxInfoBytes).error;
 }
 
 StoreResult failed(const QString& why)
@@ -140,9 +137,8 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
 {
     if (!MassStorage::mayWrite(Measurements::dirMeas))
         return failed("the partition is lent to a PC");
-    QString why;
-    if (!DeviceFile::makePath(measDir(), &why))
-        return failed(QLatin1String(Measurements::dirMeas) + " " + why);
+    if (const FileResult made = PathGuard::makePath(measDir()); !made.ok())
+        return failed(QLatin1String(Measurements::dirMeas) + " " + made.error);
     removeLeftovers();
     if (Measurements::directoryFor(prefix, when, cleanName).isEmpty())
         return failed("not a name inside the measurement directory: " + cleanName);
@@ -150,14 +146,16 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     static int serial = 0;
     const QString staging = measDir() + kStagingPrefix
                             + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-    if (!DeviceFile::isMissing(staging) || !DeviceFile::makePath(staging, &why))
-        return failed("cannot create " + DeviceLayer::unitPath(staging) + " " + why);
+    if (!CheckedFile::isMissing(staging))
+        return failed("cannot create " + DeviceLayer::unitPath(staging) + " exists");
+    if (const FileResult made = PathGuard::makePath(staging); !made.ok())
+        return failed("cannot create " + DeviceLayer::unitPath(staging) + " " + made.error);
     QString unitDir;
-    why = build(staging, writeInfo, copies);
+    QString why = build(staging, writeInfo, copies);
     if (why.isEmpty())
         why = place(staging, prefix, when, cleanName, &unitDir);
     if (!why.isEmpty()) {
-        DeviceFile::removeTree(staging);
+        PathGuard::removeTree(staging).ok();
         return failed(why);
     }
     StoreResult result;
@@ -172,7 +170,7 @@ int removeLeftovers()
                                                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     int removed = 0;
     for (const QString& name : left) {
-        if (DeviceFile::removeTree(measDir() + name)) {
+        if (PathGuard::removeTree(measDir() + name).ok()) {
             qDebug() << "Measurement: a save cut off is removed:" << name;
             ++removed;
         } else {

@@ -1,7 +1,8 @@
 #include "measurements.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/inifile.h"
 #include "Hardware/devicelayer.h"
 #include "Hardware/gps.h"
 #include "Hardware/massstorage.h"
@@ -93,7 +94,7 @@ QString infoPath(const QString& directoryName)
 // when it cannot be read (an empty info.ini too).
 bool isUnfinished(const QString& directory)
 {
-    return DeviceFile::isMissing(directory + "/info.ini");
+    return CheckedFile::isMissing(directory + "/info.ini");
 }
 
 QFileInfoList storedEntries()
@@ -408,11 +409,11 @@ QString Measurements::infoProblem(const QString& directoryName)
         || directoryName.startsWith(QLatin1Char('.')))
         return "not a measurement directory";
     const QString path = infoPath(directoryName);
-    if (DeviceFile::isMissing(path))
+    if (CheckedFile::isMissing(path))
         return "no info.ini";
     if (QFileInfo(path).size() == 0 && QFileInfo(path).isFile())
         return "info.ini is empty";
-    const QString why = DeviceFile::iniProblem(path, kMaxInfoBytes);
+    const QString why = IniFile::problem(path, kMaxInfoBytes).error;
     return why.isEmpty() ? why : "info.ini " + why;
 }
 

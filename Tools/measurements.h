@@ -117,7 +117,7 @@ public:
     // Reading info.ini. openInfo() takes a directory name from the list and
     // refuses (null, `error` says why) an info.ini that is missing, empty,
     // larger than kMaxInfoBytes, unreadable, not a regular file inside the
-    // device root or holding a typed value (DeviceFile::iniProblem()), so
+    // device root or holding a typed value (IniFile::problem()), so
     // reading one never blocks nor takes more memory than a few times that.
     // Keys may carry their group ("Levels/Level_1").
     static std::unique_ptr<QSettings> openInfo(const QString& directoryName, QString* error = nullptr);

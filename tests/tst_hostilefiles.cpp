@@ -5,7 +5,7 @@
 // it, and nothing outside is touched.
 #include "Audio/audioworker.h"
 #include "Hardware/bluetoothtrafficlog.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/inifile.h"
 #include "Hardware/devicelayer.h"
 #include "Management/measmanagement.h"
 #include "Management/storedmeasurement.h"
@@ -189,7 +189,7 @@ void TestHostileFiles::typedValuesAsTheLibraryReadsThem()
             decoded = decoded || item.type() != QVariant::String;
     }
     QCOMPARE(decoded, typed);
-    QCOMPARE(!DeviceFile::typedValue(ini).isEmpty(), typed);
+    QCOMPARE(!IniFile::typedValue(ini).isEmpty(), typed);
 }
 
 void TestHostileFiles::storedEntries_data()

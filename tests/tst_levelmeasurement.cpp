@@ -3,7 +3,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/wavwriter.h"
-#include "Hardware/devicefile.h"
+#include "Hardware/fileresult.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Management/measmanagement.h"
 #include "Tools/freqspectrum.h"
@@ -233,7 +233,7 @@ void TestLevelmeasurement::soundNotStored()
     QVERIFY(!r.unit.root.exists(second + "LE_sound.wav"));
     QVERIFY(!r.unit.root.exists("/home/root/meas/wav_temp/LE_sound.wav"));
     QCOMPARE(shown, QStringList(Measurements::storedWithoutSoundText()));
-    QCOMPARE(log.lines().filter("Cannot write file").filter(DeviceFile::systemError(EFBIG)).size(), 1);
+    QCOMPARE(log.lines().filter("Cannot write file").filter(FileResult::systemText(EFBIG)).size(), 1);
 }
 
 // Hand-written files, opened one after the other on the same screen.

@@ -3,7 +3,7 @@
 // be reported, hand-edited files read back, and saves that are whole or not
 // there at all: the same name twice in a second, a full file system, a
 // process killed while it saves.
-#include "Hardware/devicefile.h"
+#include "Hardware/inifile.h"
 #include "Hardware/gps.h"
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
@@ -528,7 +528,7 @@ private slots:
         spent.start();
         for (int i = 0; i < 1000 && spent.elapsed() < 3000; ++i) {
             const QString name = i % 2 ? "odd" : "one";
-            QCOMPARE(DeviceFile::writeIni(path, [&](QSettings& s) { s.setValue("a/name", name); }, 1024), QString());
+            QCOMPARE(IniFile::write(path, [&](QSettings& s) { s.setValue("a/name", name); }, 1024).error, QString());
             QCOMPARE(QSettings(path, QSettings::IniFormat).value("a/name").toString(), name);
         }
     }

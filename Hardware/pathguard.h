@@ -1,0 +1,56 @@
+#ifndef PATHGUARD_H
+#define PATHGUARD_H
+
+#include "fileresult.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The one door for what the program writes, makes, appends to, renames or
+// removes below the device root: a PC may have put a link anywhere on the
+// data partition, and on a host build a link would lead out onto the PC. A
+// path is reached from the device root ("/" on the unit) one folder at a
+// time; a link anywhere on the way is refused, never followed, and the last
+// name is never followed either. Paths are mapped paths (DeviceLayer::path()).
+// The device files under sys, dev and proc, which the board reaches through
+// links by design, are not written through here.
+namespace PathGuard {
+
+// Done when `path` can be written, made or removed without a link: every
+// folder on its way below the device root a real one, and `path` itself no
+// link (it may be missing). Else why not ("lies behind the link ...").
+FileResult problem(const QString& path);
+
+// Makes the folder `path` and every missing one above it, none through a
+// link.
+FileResult makePath(const QString& path);
+
+// `*fd` open for appending (and reading) to the regular file `path` (made
+// when missing): never through a link, never waiting on a FIFO, and never a
+// file with a second name elsewhere (a hard link would carry the writes out).
+FileResult openForAppending(const QString& path, int* fd);
+// Writes `bytes` at the end of the file open as `fd`, whole or not at all
+// (what a full partition took of them is cut off again), and closes it.
+FileResult appendWhole(int fd, const QByteArray& bytes);
+
+// `*fd` open for writing to a new file `path`; an existing name of any kind
+// (a leftover, a link) is refused with EEXIST.
+FileResult createNew(const QString& path, int* fd);
+// Puts `bytes` in the place of the file `path`, whole or not at all:
+// written beside it ("<name>.part"), flushed, then renamed over it. A link
+// or a directory at `path` is refused.
+FileResult writeWhole(const QString& path, const QByteArray& bytes);
+
+enum RenameMode { NoReplace, Replace };
+// Renames `from` to `to`; with NoReplace an existing `to` (even an empty
+// folder) is refused with EEXIST. Links are renamed as links.
+FileResult rename(const QString& from, const QString& to, RenameMode mode);
+
+// Removes `path` and, for a real directory, all below it. A link is removed
+// as a link, never entered; nothing behind a link on the way is touched.
+// Done when nothing is left (also when nothing was there).
+FileResult removeTree(const QString& path);
+
+}
+
+#endif
