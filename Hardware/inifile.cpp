@@ -16,14 +16,109 @@ namespace IniFile {
 
 namespace {
 
-QMap<QString, QString> valuesOf(const QSettings& ini)
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// A line as the library's INI reader cuts the text: where it starts (blank
+// lines and comments before it skipped), how long it is, and where its first
+// "=" outside quotes is (-1 for none). A line ends at a line end outside
+// quotes, or at a ";" outside quotes (the rest is a comment); a backslash
+// takes the next character, a line end too, with it.
+struct Line {
+    int start = 0;
+    int length = 0;
+    int equals = -1;
+};
+
+bool isBlank(char c)
 {
-    QMap<QString, QString> values;
-    for (const QString& key : ini.allKeys())
-        values.insert(key, ini.value(key).toString());
-    return values;
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+bool nextLine(const QByteArray& text, int* pos, Line* line)
+{
+    const int size = text.size();
+    bool quoted = false;
+    int start = *pos;
+    int equals = -1;
+    while (start < size && isBlank(text.at(start)))
+        ++start;
+    int i = start;
+    while (i < size) {
+        const char c = text.at(i++);
+        if (c == '=') {
+            if (!quoted && equals < 0)
+                equals = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (i == start + 1) {
+                ++start;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        } else if (c == '\\') {
+            if (i < size) {
+                const char e = text.at(i++);
+                if (i < size && ((e == '\n' && text.at(i) == '\r') || (e == '\r' && text.at(i) == '\n')))
+                    ++i;
+            }
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';') {
+            if (i == start + 1) {
+                while (i < size && text.at(i) != '\n' && text.at(i) != '\r')
+                    ++i;
+                while (i < size && isBlank(text.at(i)))
+                    ++i;
+                start = i;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        }
+    }
+    *pos = i;
+    line->start = start;
+    line->length = i - start;
+    line->equals = equals;
+    return line->length > 0;
+}
+
+// The file's text of `key` in the section `group` as the settings library
+// writes it for `value`: written by the library itself beside the other
+// scratch files, and taken from its line.
+FileResult encoded(const QString& scratchFile, const QString& group, const QString& key, const QString& value,
+                   QByteArray* text)
+{
+    {
+        QSettings out(scratchFile, QSettings::IniFormat);
+        out.setValue(group + QLatin1Char('/') + key, value);
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return FileResult::fail(QString("cannot be written, status %1").arg(out.status()));
+    }
+    QByteArray written;
+    FileResult r = CheckedFile::read(scratchFile, 64 * 1024, &written);
+    PathGuard::removeTree(scratchFile);
+    if (!r.ok())
+        return r;
+    const QByteArray lead = key.toUtf8() + '=';
+    for (const QByteArray& line : written.split('\n')) {
+        if (line.startsWith(lead)) {
+            *text = line.mid(lead.size());
+            return r;
+        }
+    }
+    return FileResult::fail("the library wrote no line for " + key);
+}
+
+}
+
+Values valuesOf(const QSettings& ini)
+{
+    Values values;
+    for (const QString& key : ini.allKeys())
+        values.insert(key, ini.value(key));
+    return values;
 }
 
 // The settings library does not see a write that fails only when its buffer
@@ -41,10 +136,10 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
         return FileResult::fail("not written: " + r.error, r.errnum);
     static int serial = 0;
     const QString written = path + QLatin1String(".part");
-    const QString check = path + QString(".new%1").arg(++serial);
+    QString check;
     // A leftover would be read in and written back with the new values.
     PathGuard::removeTree(written);
-    QMap<QString, QString> expected;
+    Values expected;
     {
         QSettings out(written, QSettings::IniFormat);
         fill(out);
@@ -57,16 +152,28 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
     }
     const auto discard = [&](const FileResult& why) {
         PathGuard::removeTree(written);
-        PathGuard::removeTree(check);
+        if (!check.isEmpty())
+            PathGuard::removeTree(check);
         return why;
     };
-    if (r = PathGuard::rename(written, check, PathGuard::NoReplace); !r.ok())
+    // A name an earlier run left (cut off, or a PC's) is passed over, never
+    // read: the count starts again in every process.
+    for (int tries = 0; tries < 100; ++tries) {
+        check = path + QString(".new%1").arg(++serial);
+        if ((r = PathGuard::rename(written, check, PathGuard::NoReplace)).errnum != EEXIST)
+            break;
+    }
+    if (!r.ok()) {
+        check.clear();
         return discard(FileResult::fail("not written: " + r.error, r.errnum));
+    }
     if (r = problem(check, maxBytes); !r.ok())
         return discard(FileResult::fail("does not read back: " + r.error, r.errnum));
     {
+        // Parsed first: the library sets its status only once it has read the file.
         const QSettings back(check, QSettings::IniFormat);
-        if (back.status() != QSettings::NoError || valuesOf(back) != expected)
+        const Values read = valuesOf(back);
+        if (back.status() != QSettings::NoError || read != expected)
             return discard(FileResult::fail("does not read back as written"));
     }
     const QByteArray to = QFile::encodeName(path);
@@ -103,7 +210,6 @@ FileResult problem(const QString& path, qint64 maxBytes)
 // values are, and a "@" written as an escape counts as typed.
 QString typedValue(const QByteArray& ini)
 {
-    static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
     const int size = ini.size();
     // A file that begins with the mark is read as UTF-8, and the library
     // decodes each piece of a value on its own, dropping a mark at the start
@@ -139,9 +245,12 @@ QString typedValue(const QByteArray& ini)
             // The next element of a list.
             startOfValue = true;
         } else if (c == '@') {
-            if (startOfValue && (i + 1 >= size || ini.at(i + 1) != '@'))
+            // The library's plain forms: "@@" for a text that begins with
+            // "@", and the ones it writes itself for a text holding a NUL
+            // and for bytes. Written any other way they count as typed.
+            const QByteArray rest = ini.mid(i + 1, 10);
+            if (startOfValue && !rest.startsWith('@') && !rest.startsWith("String(") && !rest.startsWith("ByteArray("))
                 return found();
-            i += startOfValue ? 1 : 0;
             startOfValue = false;
         } else if (c == '\\' && i + 1 < size) {
             const char e = ini.at(++i);
@@ -178,6 +287,84 @@ QString typedValue(const QByteArray& ini)
         }
     }
     return QString();
+}
+
+QString parseProblem(const QSettings& ini, const QByteArray& text)
+{
+    // The library cuts the text before the first section from the file's
+    // first byte, mark and all: the mark alone makes a line it cannot read.
+    if (ini.status() == QSettings::FormatError && !text.startsWith(kByteOrderMark))
+        return QStringLiteral("does not parse");
+    return QString();
+}
+
+bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
+                  QByteArray* out)
+{
+    int pos = ini.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    QByteArray section;
+    int from = -1;
+    int to = -1;
+    Line line;
+    while (nextLine(ini, &pos, &line)) {
+        const QByteArray bytes = ini.mid(line.start, line.length);
+        if (bytes.startsWith('[')) {
+            const int close = bytes.indexOf(']');
+            section = bytes.mid(1, close < 0 ? -1 : close - 1).trimmed();
+        } else if (line.equals >= 0 && section == group
+                   && ini.mid(line.start, line.equals - line.start).trimmed() == key) {
+            // The last one counts, as in the library; the blanks around the
+            // value stay.
+            from = line.equals + 1;
+            to = line.start + line.length;
+            while (from < to && (ini.at(from) == ' ' || ini.at(from) == '\t'))
+                ++from;
+            while (to > from && (ini.at(to - 1) == ' ' || ini.at(to - 1) == '\t'))
+                --to;
+        }
+    }
+    if (from < 0)
+        return false;
+    *out = ini.left(from) + text + ini.mid(to);
+    return true;
+}
+
+FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,
+                              const QString& value, const QString& scratch, QString* copy)
+{
+    copy->clear();
+    QByteArray old;
+    FileResult r = CheckedFile::read(path, maxBytes, &old);
+    if (!r.ok())
+        return r;
+    if (old.isEmpty())
+        return FileResult::fail("is empty");
+    if (old.startsWith("\xFF\xFE") || old.startsWith("\xFE\xFF"))
+        return FileResult::fail("is saved as UTF-16");
+    if (old.contains('\0'))
+        return FileResult::fail("holds a NUL byte");
+    if (const QString typed = typedValue(old); !typed.isEmpty())
+        return FileResult::fail(typed);
+    Values expected = valuesOf(QSettings(path, QSettings::IniFormat));
+    const QString name = group + QLatin1Char('/') + key;
+    // No value to change: the file stays as it is.
+    if (!expected.contains(name))
+        return r;
+    expected.insert(name, value);
+
+    QByteArray text;
+    if (r = encoded(scratch + "/value.ini", group, key, value, &text); !r.ok())
+        return r;
+    QByteArray changed;
+    if (!replaceValue(old, group.toUtf8(), key.toUtf8(), text, &changed))
+        return FileResult::fail("holds " + name + " where it cannot be told apart");
+    const QString candidate = scratch + QLatin1Char('/') + QFileInfo(path).fileName();
+    if (r = PathGuard::writeWhole(candidate, changed); !r.ok())
+        return r;
+    if (valuesOf(QSettings(candidate, QSettings::IniFormat)) != expected)
+        return FileResult::fail("does not read as before with only " + name + " changed");
+    *copy = candidate;
+    return r;
 }
 
 }

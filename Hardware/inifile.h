@@ -4,7 +4,9 @@
 #include "fileresult.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
@@ -26,13 +28,43 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes);
 // CheckedFile's rule, and no typed value in it.
 FileResult problem(const QString& path, qint64 maxBytes);
 
-// Where the INI text holds a value the settings library would decode as a
-// typed value ("@Variant(...)", "@ByteArray(...)", any other "@..." that is
-// not the "@@" of a text beginning with "@"), or "" when it holds none. The
-// program writes texts and numbers only; decoding a typed value from a file
-// can take any amount of memory. A file a PC editor saved with a UTF-8
-// byte-order mark is judged as the library decodes it.
+// Where the INI text holds a value the settings library would decode as an
+// object ("@Variant(...)", "@DateTime(...)", "@Rect(...)", any "@..." but
+// its plain forms), or "" when it holds none. The plain forms are the ones
+// it writes for texts and bytes: "@@" for a text beginning with "@",
+// "@String(...)" for a text holding a NUL, "@ByteArray(...)". Decoding an
+// object from a file can take any amount of memory. A file a PC editor
+// saved with a UTF-8 byte-order mark is judged as the library decodes it.
 QString typedValue(const QByteArray& ini);
+
+// Every value of `ini` as the library reads it, by "group/key".
+using Values = QMap<QString, QVariant>;
+Values valuesOf(const QSettings& ini);
+
+// "" when the library parsed `ini` (whose file holds `text`) without a
+// format error, else why not. Ask once it has read the file (allKeys()): it
+// sets its status only then. A file that begins with a byte-order mark it
+// reports as not parsing whatever follows: such a file is judged by its
+// values.
+QString parseProblem(const QSettings& ini, const QByteArray& text);
+
+// `ini` with the value of `key` in the section `group` (its last line, as
+// the library reads the text) replaced by `text`, every other byte as it
+// was. False when the text has no such line.
+bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
+                  QByteArray* out);
+
+// A copy of the INI file `path`, written into the folder `scratch`, in
+// which `group/key` holds `value` as the library writes it and every other
+// byte is as it was: comments, lines the library does not read, marks,
+// order, line ends. The library reads the copy back, and it must read as
+// `path` does but for that value. `*copy` is its path; "" when `path` holds
+// no such value (nothing to change). Fails, touching nothing but `scratch`,
+// where that cannot be promised: a file that is empty, saved as UTF-16,
+// holds a NUL byte or a typed value, or whose line of the value cannot be
+// told.
+FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,
+                              const QString& value, const QString& scratch, QString* copy);
 
 }
 

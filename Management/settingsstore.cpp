@@ -72,6 +72,21 @@ int offeredOr(const QVector<int>& offered, int seconds, int fallback)
 
 }
 
+// What the library reads from a file it may parse: texts, bytes and lists
+// of them, which it writes back as it read them. Anything else it would
+// write in a form the next read refuses.
+bool SettingsStore::isPlain(const QVariant& value)
+{
+    const auto plainItem = [](const QVariant& v) { return v.type() == QVariant::String || v.type() == QVariant::ByteArray; };
+    if (value.type() == QVariant::StringList)
+        return true;
+    if (value.type() == QVariant::List) {
+        const QVariantList items = value.toList();
+        return items.size() != 1 && std::all_of(items.begin(), items.end(), plainItem);
+    }
+    return plainItem(value);
+}
+
 bool SettingsStore::isStoreKey(const QString& key)
 {
     if (std::find(std::begin(kValueKeys), std::end(kValueKeys), key) != std::end(kValueKeys))
@@ -108,8 +123,9 @@ void SettingsStore::removeStoreLeftovers()
 // A file QSettings cannot parse or must not parse (a typed value, which it
 // would decode at any cost), one without any of the store's keys (empty,
 // garbage) or a huge one would read as zeros everywhere and be stored back
-// so. It is kept aside (the newest only) and counts as missing. What cannot
-// be read (not a file, no access) stays where it is.
+// so. It is kept aside and counts as missing; an earlier one kept aside is
+// never replaced, as it may hold the unit's settings. What cannot be read
+// (not a file, no access) stays where it is.
 bool SettingsStore::setAsideIfUnusable()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
@@ -117,10 +133,10 @@ bool SettingsStore::setAsideIfUnusable()
         return false;
     const QFileInfo file(path);
     QString why;
+    QByteArray text;
     if (file.isFile() && file.size() > kMaxFileBytes) {
         why = QString("holds %1 bytes").arg(file.size());
     } else {
-        QByteArray text;
         if (!CheckedFile::read(path, kMaxFileBytes, &text).ok())
             return false;
         why = IniFile::typedValue(text);
@@ -128,32 +144,31 @@ bool SettingsStore::setAsideIfUnusable()
     if (why.isEmpty()) {
         QSettings s(path, QSettings::IniFormat);
         const QStringList keys = s.allKeys();
-        if (s.status() == QSettings::FormatError)
-            why = "does not parse";
-        else if (std::none_of(keys.begin(), keys.end(), isStoreKey))
+        why = IniFile::parseProblem(s, text);
+        if (why.isEmpty() && std::none_of(keys.begin(), keys.end(), isStoreKey))
             why = "holds none of the store's keys";
-        else
+        if (why.isEmpty())
             return false;
     }
-    const QString aside = path + ".bad";
-    // Only an earlier bad file is replaced; whatever else took the name stays,
-    // and this file is not kept.
-    const QFileInfo earlier(aside);
-    if (!CheckedFile::isMissing(aside) && (earlier.isSymLink() || !earlier.isFile())) {
-        if (!PathGuard::removeTree(path).ok()) {
-            qDebug().noquote() << "Unusable settings file could not be removed:" << path;
+    for (int n = 1; n <= kMaxSetAside; ++n) {
+        const QString aside = path + (n == 1 ? QString(".bad") : QString(".bad.%1").arg(n));
+        const FileResult r = PathGuard::rename(path, aside, PathGuard::NoReplace);
+        if (r.ok()) {
+            qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
+            return true;
+        }
+        // Whatever holds the name stays as it is.
+        if (r.errnum != EEXIST && r.errnum != ENOTEMPTY) {
+            qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-" << r.error;
             return false;
         }
-        qDebug().noquote() << "Unusable settings file removed, not kept:" << aside
-                           << "is in the way -" << why;
-        return true;
     }
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
-        qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-"
-                           << FileResult::systemText(errno);
+    if (const FileResult r = PathGuard::removeTree(path); !r.ok()) {
+        qDebug().noquote() << "Unusable settings file could not be removed:" << path << "-" << r.error;
         return false;
     }
-    qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
+    qDebug().noquote() << "Unusable settings file removed, not kept:" << kMaxSetAside
+                       << "kept ones are in the way -" << why;
     return true;
 }
 
@@ -226,8 +241,13 @@ bool SettingsStore::storeSystemsettings()
     const QString why = IniFile::write(path, [&](QSettings& s) {
         if (keepOld) {
             const QSettings old(path, QSettings::IniFormat);
-            for (const QString& key : old.allKeys())
-                s.setValue(key, old.value(key));
+            for (const QString& key : old.allKeys()) {
+                const QVariant value = old.value(key);
+                if (isPlain(value))
+                    s.setValue(key, value);
+                else
+                    qDebug() << "Settings file: a value the store cannot write back is left out:" << key;
+            }
         }
         fill(s);
     }, kMaxFileBytes).error;
@@ -304,6 +324,8 @@ void SettingsStore::setDefaultValues()
 
 bool SettingsStore::resetToDefaultSettings()
 {
+    // A file turned unusable since it was loaded would block the store.
+    setAsideIfUnusable();
     setDefaultValues();
     return storeSystemsettings();
 }

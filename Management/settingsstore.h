@@ -5,6 +5,7 @@
 #include <QVector>
 
 class QSettings;
+class QVariant;
 
 // Process-wide: 1 = developer features shown and extra audio filters allowed.
 // Loaded from and stored into the settings file by the store.
@@ -20,6 +21,8 @@ public:
     static const char* const kSettingsFile;
     // Far above what the store writes; a larger file is not read.
     static constexpr qint64 kMaxFileBytes = 256 * 1024;
+    // Unusable files kept aside: settings.ini.bad, then settings.ini.bad.2 ...
+    static constexpr int kMaxSetAside = 10;
 
     // Start-up: removes what an interrupted store left, sets an unusable
     // file aside, writes the defaults where there is no file, then loads.
@@ -165,6 +168,7 @@ private:
     static void removeStoreLeftovers();
     static bool setAsideIfUnusable();
     static bool isStoreKey(const QString& key);
+    static bool isPlain(const QVariant& value);
 };
 
 #endif

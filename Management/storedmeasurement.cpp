@@ -67,54 +67,50 @@ bool isPresent(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
-// Why the name in the entry's info.ini cannot be rewritten; "" when it can,
-// or when the entry holds no info.ini. Nothing is written through a link, and
-// the library would write a broken file back as far as it understood it.
-QString nameFileProblem(const QString& dir)
+// The entry's info.ini with the new name in it, every other byte as it was,
+// made ready in a staging folder (`*staging`, made only when needed) before
+// anything of the entry is touched. `*copy` stays "" when the entry holds no
+// name to change: no info.ini, or none with a name in it. "" or why not.
+QString prepareName(const QString& dir, const QString& name, QString* staging, QString* copy)
 {
     const QString info = dir + QLatin1String("/info.ini");
-    if (QFileInfo(dir).isSymLink())
-        return "the entry is a link";
     if (!QFileInfo(dir).isDir() || CheckedFile::isMissing(info))
         return QString();
-    if (QFileInfo(info).isSymLink())
-        return "info.ini is a link";
-    if (QFileInfo(info).isFile() && QFileInfo(info).size() == 0)
-        return "info.ini is empty";
-    if (const QString why = IniFile::problem(info, Measurements::kMaxInfoBytes).error; !why.isEmpty())
-        return "info.ini " + why;
-    if (QSettings(info, QSettings::IniFormat).status() != QSettings::NoError)
-        return "info.ini does not parse";
-    return QString();
+    // Read through a link inside the root too; written through none.
+    if (const FileResult r = PathGuard::problem(info); !r.ok())
+        return "info.ini " + r.error;
+    if (const QString why = MeasurementEntry::makeStaging(staging); !why.isEmpty())
+        return why;
+    const FileResult r = IniFile::prepareValueChange(info, Measurements::kMaxInfoBytes, "Measurementinfo",
+                                                     "Measurementname", name, *staging, copy);
+    return r.ok() ? QString() : "info.ini " + r.error;
 }
 
-// After nameFileProblem() found nothing against it. The other values stay as
-// they are; a rewrite that could not be made whole leaves the old file.
-bool writeName(const QString& dir, const QString& name)
+// The entry renamed, then its info.ini replaced by the copy; when that fails
+// the entry takes its old name again, so that a name is never half changed.
+// The list is ordered by the directory's time: the file changed inside must
+// not move the entry to the top.
+Result placeRenamed(const QString& dirName, const QString& newName, const QString& copy)
 {
-    const QString info = dir + QLatin1String("/info.ini");
-    if (CheckedFile::isMissing(info))
-        return true;
-    // The list is ordered by the directory's time: rewriting the file inside
-    // must not move the entry to the top.
-    const QByteArray nativeDir = QFile::encodeName(dir);
+    const QString newPath = mapped(newName);
     struct stat before {};
-    const bool timed = ::stat(nativeDir.constData(), &before) == 0;
-    const QSettings old(info, QSettings::IniFormat);
-    const QString why = MeasurementEntry::writeInfo(dir, [&](QSettings& out) {
-        for (const QString& key : old.allKeys())
-            out.setValue(key, old.value(key));
-        out.setValue("Measurementinfo/Measurementname", name);
-    });
+    const bool timed = ::stat(QFile::encodeName(mapped(dirName)).constData(), &before) == 0;
+    if (const FileResult r = PathGuard::rename(mapped(dirName), newPath, PathGuard::NoReplace); !r.ok())
+        return failed(kNotRenamed, dirName, "rename refused, " + r.error + ":");
+    qDebug() << "MeasManagement: renamed" << dirName << "to" << newName;
+    if (copy.isEmpty())
+        return outcome(Result::Done, nullptr, newName);
+    const FileResult named = PathGuard::rename(copy, newPath + QLatin1String("/info.ini"), PathGuard::Replace);
     if (timed) {
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        ::utimensat(AT_FDCWD, nativeDir.constData(), times, 0);
+        ::utimensat(AT_FDCWD, QFile::encodeName(newPath).constData(), times, AT_SYMLINK_NOFOLLOW);
     }
-    if (!why.isEmpty()) {
-        qDebug().noquote() << "MeasManagement: info.ini" << why << DeviceLayer::unitPath(info);
-        return false;
-    }
-    return true;
+    if (named.ok())
+        return outcome(Result::Done, nullptr, newName);
+    qDebug().noquote() << "MeasManagement: info.ini not replaced -" << named.error;
+    if (PathGuard::rename(newPath, mapped(dirName), PathGuard::NoReplace).ok())
+        return failed(kNotRenamed, dirName, "renamed back:");
+    return outcome(Result::Done, kNameNotWritten, newName);
 }
 
 }
@@ -188,14 +184,16 @@ StoredMeasurement::Result StoredMeasurement::rename(const QString& dirName, cons
         return failed(kNotRenamed, dirName, "the partition is lent, not renamed:");
     if (const QString why = PathGuard::problem(mapped(dirName)).error; !why.isEmpty())
         return failed(kNotRenamed, dirName, "the entry " + why + ", not renamed:");
-    if (const QString why = nameFileProblem(mapped(dirName)); !why.isEmpty())
-        return failed(kNotRenamed, dirName, why + ", not renamed:");
-    if (!QDir(mapped(QString())).rename(dirName, newName))
-        return failed(kNotRenamed, dirName, "rename refused:");
-    qDebug() << "MeasManagement: renamed" << dirName << "to" << newName;
-    if (!writeName(mapped(newName), name))
-        return outcome(Result::Done, kNameNotWritten, newName);
-    return outcome(Result::Done, nullptr, newName);
+    QString staging;
+    QString copy;
+    Result result;
+    if (const QString why = prepareName(mapped(dirName), name, &staging, &copy); !why.isEmpty())
+        result = failed(kNotRenamed, dirName, why + ", not renamed:");
+    else
+        result = placeRenamed(dirName, newName, copy);
+    if (!staging.isEmpty())
+        PathGuard::removeTree(staging);
+    return result;
 }
 
 StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)

@@ -42,9 +42,11 @@ public:
     // a directory whose info.ini can be read.
     static QString openProblem(const QString& dirName);
     // Prefix, date and time are kept; the typed name is cleaned by the
-    // store's rule. Empty names and names in use are refused, and so is an
-    // entry whose info.ini cannot take the new name (a link, not a file, too
-    // large, a typed value, broken), before anything is renamed.
+    // store's rule. The name in info.ini changes and no other byte of it.
+    // Empty names and names in use are refused, and so is an entry whose
+    // info.ini cannot take the new name that way (a link, not a file, too
+    // large, empty, UTF-16, a NUL byte, a typed value), before anything of
+    // the entry is touched.
     static Result rename(const QString& dirName, const QString& typedName);
     static Result remove(const QString& dirName);
 

@@ -118,6 +118,17 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 
 }
 
+QString makeStaging(QString* path)
+{
+    static int serial = 0;
+    *path = measDir() + kStagingPrefix + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    if (!CheckedFile::isMissing(*path))
+        return "cannot create " + DeviceLayer::unitPath(*path) + ": it exists";
+    if (const FileResult made = PathGuard::makePath(*path); !made.ok())
+        return "cannot create " + DeviceLayer::unitPath(*path) + " " + made.error;
+    return QString();
+}
+
 QString writeInfo(const QString& dir, const InfoWriter& fill)
 {
     return IniFile::write(dir + QLatin1String("/info.ini"), fill, Measurements::kMaxInfoBytes).error;
@@ -143,13 +154,9 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     if (Measurements::directoryFor(prefix, when, cleanName).isEmpty())
         return failed("not a name inside the measurement directory: " + cleanName);
 
-    static int serial = 0;
-    const QString staging = measDir() + kStagingPrefix
-                            + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-    if (!CheckedFile::isMissing(staging))
-        return failed("cannot create " + DeviceLayer::unitPath(staging) + " exists");
-    if (const FileResult made = PathGuard::makePath(staging); !made.ok())
-        return failed("cannot create " + DeviceLayer::unitPath(staging) + " " + made.error);
+    QString staging;
+    if (const QString why = makeStaging(&staging); !why.isEmpty())
+        return failed(why);
     QString unitDir;
     QString why = build(staging, writeInfo, copies);
     if (why.isEmpty())

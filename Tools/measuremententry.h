@@ -40,6 +40,11 @@ using InfoWriter = std::function<void(QSettings& info)>;
 StoreResult store(const QString& prefix, const QDateTime& when, const QString& cleanName,
                   const InfoWriter& writeInfo, const QList<Copy>& copies);
 
+// Makes a hidden folder for work in progress beside the stored entries (on
+// their file system, never listed; what a crash leaves of it goes with
+// removeLeftovers()). "" or why not.
+QString makeStaging(QString* path);
+
 // Writes info.ini in the directory `dir` (a path below the device root) by
 // `fill`, read back and compared before it takes the place of the one there:
 // a partition that fills up leaves the old file as it was. "" or why not.

@@ -155,13 +155,16 @@ private slots:
 };
 
 // The check against the library itself: a row the library decodes to
-// anything but text must be refused, a row it reads as text must pass.
+// anything but text or bytes must be refused, a row it reads as text or
+// bytes must pass.
 void TestHostileFiles::typedValuesAsTheLibraryReadsThem_data()
 {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<bool>("typed");
-    const QByteArray v = "@ByteArray(a)";
+    const QByteArray v = "@Rect(1 2 3 4)";
     QTest::newRow("later element of a list") << "X=1, " + v << true;
+    QTest::newRow("the library's own text and bytes") << QByteArray("X=@String(a\\0b)\nY=1, @ByteArray(c)") << false;
+    QTest::newRow("date") << QByteArray("X=@DateTime(\\0)") << true;
     QTest::newRow("text beginning with @") << QByteArray("[a]\nX=@@Variant(x)\nY=\"@@ByteArray(a)\"") << false;
     QTest::newRow("mark at the value") << kMark + "X=" + kMark + v << true;
     QTest::newRow("mark in quotes") << kMark + "X=\"" + kMark + v + "\"" << true;
@@ -186,7 +189,7 @@ void TestHostileFiles::typedValuesAsTheLibraryReadsThem()
         const QVariant value = library.value(key);
         const QVariantList items = value.type() == QVariant::List ? value.toList() : QVariantList{value};
         for (const QVariant& item : items)
-            decoded = decoded || item.type() != QVariant::String;
+            decoded = decoded || (item.type() != QVariant::String && item.type() != QVariant::ByteArray);
     }
     QCOMPARE(decoded, typed);
     QCOMPARE(!IniFile::typedValue(ini).isEmpty(), typed);
@@ -331,15 +334,23 @@ void TestHostileFiles::settingsWithATypedValue()
     QVERIFY(unit.root.read(Systemsettings::kSettingsFile).contains("Brightness=6"));
 }
 
-// Whatever else holds the name of the file kept aside stays as it is.
+// Whatever else holds the name of the file kept aside (a folder, a link to
+// a file outside) stays as it is; the file goes to the next name.
 void TestHostileFiles::earlierBadSettingsNotAFileStays()
 {
     TestUnit unit;
     const QString aside = QString(Systemsettings::kSettingsFile) + ".bad";
+    QTemporaryDir outside;
+    QVERIFY(DeviceTree::writeText(outside.path(), "/bad.ini", "keep"));
     QVERIFY(unit.root.write(aside + "/keep", "x"));
-    QVERIFY(unit.root.write(Systemsettings::kSettingsFile, "[Systemsettings]\nBrightness=7\n" + kTyped));
+    QVERIFY(QFile::link(outside.path() + "/bad.ini", unit.root.path(aside + ".2")));
+    const QByteArray bad = "[Systemsettings]\nBrightness=7\n" + kTyped;
+    QVERIFY(unit.root.write(Systemsettings::kSettingsFile, bad));
     MainMenu* w = unit.start();
     QCOMPARE(unit.root.read(aside + "/keep"), QByteArray("x"));
+    QVERIFY(QFileInfo(unit.root.path(aside + ".2")).isSymLink());
+    QCOMPARE(DeviceTree::readText(outside.path(), "/bad.ini"), QByteArray("keep"));
+    QCOMPARE(unit.root.read(aside + ".3"), bad);
     QCOMPARE(w->getInstanceSystemsettings()->getBrightness(), SettingsStore::kDefaultBrightness);
     QVERIFY(unit.root.read(Systemsettings::kSettingsFile).contains("Brightness=6"));
 }

@@ -66,6 +66,8 @@ private slots:
     void openEachTypeAndReturn();
     void arrowsGoRoundAndKeysEnterAtTheNearEnd();
     void rename();
+    void renameKeepsTheRestOfTheFile_data();
+    void renameKeepsTheRestOfTheFile();
     void renameAndDeleteThroughTheDialog();
     void presentButNotOpened_data();
     void presentButNotOpened();
@@ -193,8 +195,9 @@ void TestMeasurementBrowser::rename()
         QCOMPARE(nameIn(root, c.after), QString(c.after).mid(19));
     }
 
-    // An info.ini within the readers' limit takes the new name; a broken one
-    // and one behind a link are refused before anything is renamed.
+    // An info.ini within the readers' limit takes the new name, one the
+    // library cannot parse whole too (nothing but the name changes); one
+    // behind a link is refused before anything is renamed.
     TestRoot root;
     const QByteArray huge = "[Measurementinfo]\nMeasurementname=Hydrant 3\n" + QByteArray(70000, ';');
     const QByteArray broken = "[Measurementinfo\nMeasurementname=\x01\xff\n";
@@ -206,17 +209,88 @@ void TestMeasurementBrowser::rename()
     LogCapture log;
     QCOMPARE(StoredMeasurement::rename(kHydrant, "big").outcome, R::Done);
     QCOMPARE(nameIn(root, "PP_20160412_093015_big"), QString("big"));
-    QCOMPARE(StoredMeasurement::rename("PL_20160101_000000_broken", "mended").outcome, R::Failed);
-    QCOMPARE(root.read("/media/vq4100/meas/PL_20160101_000000_broken/info.ini"), broken);
+    QCOMPARE(StoredMeasurement::rename("PL_20160101_000000_broken", "mended").outcome, R::Done);
+    QCOMPARE(root.read("/media/vq4100/meas/PL_20160101_000000_mended/info.ini"),
+             QByteArray("[Measurementinfo\nMeasurementname=mended\n"));
     QCOMPARE(StoredMeasurement::rename("LE_20160101_000000_link", "moved").outcome, R::Failed);
     QVERIFY(QFileInfo(StoredEntries::path(root, "LE_20160101_000000_link")).isSymLink());
     QCOMPARE(root.read("/home/root/outside/info.ini"), outside);
-    QCOMPARE(log.count("not renamed"), 2);
+    QCOMPARE(log.count("not renamed"), 1);
     // Names the store did not write are not renamed, and nothing outside is reached.
     for (const char* odd : {"le_x", "..", "../meas", ""})
         QCOMPARE(StoredMeasurement::rename(odd, "y").outcome, R::Failed);
     QCOMPARE(StoredMeasurement::remove("..").outcome, R::Failed);
     QVERIFY(QFileInfo::exists(StoredEntries::path(root)));
+}
+
+void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
+{
+    QTest::addColumn<QByteArray>("info");
+    QTest::addColumn<QByteArray>("after");  // "" refused, "=" only the directory renamed
+    QTest::addColumn<QStringList>("leftovers");
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const QByteArray base = "[Measurementinfo]\nMeasurementtype=Histogram\nMeasurementname=Hydrant 3\n"
+                            "Measurementdate=12.04.2016\n\n[Levels]\nLevel_1=50.000\n";
+    const auto renamed = [](QByteArray info, const QByteArray& old = "Hydrant 3") {
+        return info.replace(info.lastIndexOf(old), old.size(), "Hydrant 4");
+    };
+    const auto utf16 = [&base](QSysInfo::Endian order) {
+        QByteArray text = order == QSysInfo::LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+        for (const QChar c : QString::fromLatin1(base)) {
+            const char low = char(c.unicode() & 0xff), high = char(c.unicode() >> 8);
+            text += order == QSysInfo::LittleEndian ? QByteArray(1, low) + high : QByteArray(1, high) + low;
+        }
+        return text;
+    };
+    QByteArray note = base;
+    note.insert(base.indexOf("Measurementdate"), "; checked on site\nvalve closed\n");
+    QByteArray joined = base;
+    joined.insert(base.indexOf("[Levels]"), mark);
+    QByteArray blanks = base;
+    blanks.replace("=Hydrant 3", " =  \"Hydrant 3\" ; typed on site");
+    const QByteArray twice = base + "[Measurementinfo]\nMeasurementname=later\n";
+    QByteArray nul = base;
+    nul.replace("50.000", QByteArray("50\0.000", 7));
+    QTest::newRow("comment and note") << note << renamed(note) << QStringList();
+    QTest::newRow("mark before a later header") << joined << renamed(joined) << QStringList();
+    QTest::newRow("leading mark, CRLF") << mark + QByteArray(base).replace("\n", "\r\n")
+                                        << renamed(mark + QByteArray(base).replace("\n", "\r\n")) << QStringList();
+    QTest::newRow("blanks, quotes, comment") << blanks << renamed(blanks, "\"Hydrant 3\"") << QStringList();
+    QTest::newRow("name twice") << twice << renamed(twice, "later") << QStringList();
+    QTest::newRow("two marks at the start") << mark + mark + base << QByteArray("=") << QStringList();
+    QTest::newRow("NUL") << nul << QByteArray() << QStringList();
+    QTest::newRow("UTF-16 LE") << utf16(QSysInfo::LittleEndian) << QByteArray() << QStringList();
+    QTest::newRow("UTF-16 BE") << utf16(QSysInfo::BigEndian) << QByteArray() << QStringList();
+    QStringList numbered;
+    for (int n = 1; n <= 64; ++n)
+        numbered << QString("info.ini.new%1").arg(n);
+    QTest::newRow("leftover info.ini.newN") << note << renamed(note) << numbered;
+    QTest::newRow("leftover info.ini.part") << note << renamed(note) << QStringList("info.ini.part");
+}
+
+// The name changes and no other byte of info.ini; where that cannot be
+// promised, neither the directory nor the file is touched.
+void TestMeasurementBrowser::renameKeepsTheRestOfTheFile()
+{
+    QFETCH(QByteArray, info);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, leftovers);
+    TestRoot root;
+    QVERIFY(root.write(QString("/media/vq4100/meas/%1/info.ini").arg(kHydrant), info));
+    for (const QString& name : leftovers)
+        QVERIFY(root.write(QString("/media/vq4100/meas/%1/%2").arg(kHydrant, name), "[Measurementinfo]\nX=left\n"));
+    const R result = StoredMeasurement::rename(kHydrant, "Hydrant 4");
+    QCOMPARE(result.outcome, after.isEmpty() ? R::Failed : R::Done);
+    QCOMPARE(result.error.isEmpty(), !after.isEmpty());
+    const QString dir = after.isEmpty() ? kHydrant : "PP_20160412_093015_Hydrant 4";
+    QCOMPARE(result.dirName, dir);
+    QCOMPARE(root.read("/media/vq4100/meas/" + dir + "/info.ini"), after.isEmpty() || after == "=" ? info : after);
+    if (!after.isEmpty() && after != "=")
+        QCOMPARE(nameIn(root, dir), QString("Hydrant 4"));
+    for (const QString& name : leftovers)
+        QCOMPARE(root.read("/media/vq4100/meas/" + dir + "/" + name), QByteArray("[Measurementinfo]\nX=left\n"));
+    QCOMPARE(QDir(StoredEntries::path(root)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList(dir));
 }
 
 void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()

@@ -181,6 +181,26 @@ private slots:
     void init() { SystemClock::setSource([] { return kNow; }); }
     void cleanup() { SystemClock::setSource(nullptr); }
 
+    // What an earlier write left beside the file (a PC's copy, a write cut
+    // off) neither blocks the next nor is read into it. First of the tests:
+    // the names of the read-back files count on from 1 in every process.
+    void writeLeftovers()
+    {
+        TestRoot root;
+        const QString path = root.path(kMeas + "x.ini");
+        const QByteArray left = "[Measurementinfo]\nMeasurementtype=left\n";
+        QStringList names{"x.ini.part"};
+        for (int n = 1; n < 100; ++n)
+            names << QString("x.ini.new%1").arg(n);
+        for (const QString& name : names)
+            QVERIFY(root.write(kMeas + name, left));
+        QCOMPARE(IniFile::write(path, [](QSettings& s) { s.setValue("Measurementinfo/Measurementname", "x"); }, 1024)
+                     .error, QString());
+        QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys(), QStringList("Measurementinfo/Measurementname"));
+        for (const QString& name : names.mid(1))
+            QCOMPARE(root.read(kMeas + name), left);
+    }
+
     void limit_data()
     {
         QTest::addColumn<int>("stored");
@@ -364,8 +384,8 @@ private slots:
         }
         QVERIFY2(stored > 0 && failed > 0, qPrintable(QString("%1 stored, %2 failed").arg(stored).arg(failed)));
 
-        // A rename whose new info.ini the full disk cuts off says so and
-        // leaves the old one whole, with nothing beside it.
+        // A rename whose new info.ini the full disk cuts off is refused and
+        // leaves the entry as it was, with nothing beside it.
         QString dirName = QFileInfo(saveKind(0, "r").directory).fileName();
         int cut = 0;
         for (int room = 0; room <= 16 * 1024; room += 512) {
@@ -380,7 +400,7 @@ private slots:
                 QCOMPARE(info.value("Measurementinfo/Measurementname").toString(), name);
             } else {
                 ++cut;
-                QCOMPARE(renamed.error, QCoreApplication::translate("MeasManagement", "TheNameInTheInfoFileCouldNotBeChanged"));
+                QCOMPARE(renamed.error, QCoreApplication::translate("MeasManagement", "TheMeasurementCouldNotBeRenamed"));
                 QCOMPARE(files(root, kMeas + dirName), entry);
             }
         }

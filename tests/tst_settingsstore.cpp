@@ -62,12 +62,17 @@ private slots:
     void writeReplacesTheFileWhole();
     void unreadableFileIsNeverOverwritten();
     void unwritableFolderRunsOnDefaults();
+    void linkIsReadNeverReplaced();
     void resetRestoresDefaults();
     void fullDiskStoreFailsKeepingTheFile_data();
     void fullDiskStoreFailsKeepingTheFile();
     void unusableFileIsSetAside();
     void storeLeftoversRemovedAtStart();
     void valuesInUseAreClamped();
+    void fileWithAByteOrderMarkIsUsed_data();
+    void fileWithAByteOrderMarkIsUsed();
+    void valuesHoldingANulStore_data();
+    void valuesHoldingANulStore();
 };
 
 void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
@@ -311,6 +316,21 @@ void TestSettingsStore::unreadableFileIsNeverOverwritten()
     QVERIFY(QFileInfo(ini(t)).isDir());
 }
 
+// A link in place of the file, even to one inside the device: read, but
+// never written through nor replaced.
+void TestSettingsStore::linkIsReadNeverReplaced()
+{
+    TestRoot t;
+    t.write("/home/root/kept.ini", "[Systemsettings]\nBrightness=7\n");
+    QVERIFY(QFile::link(t.path("/home/root/kept.ini"), ini(t)));
+    Systemsettings s;
+    QCOMPARE(s.getBrightness(), 7);
+    QVERIFY(!s.storeSystemsettings());
+    QCOMPARE(s.setFavouriteButton(3), -2);
+    QVERIFY(QFileInfo(ini(t)).isSymLink());
+    QCOMPARE(t.read("/home/root/kept.ini"), QByteArray("[Systemsettings]\nBrightness=7\n"));
+}
+
 void TestSettingsStore::unwritableFolderRunsOnDefaults()
 {
     // No file and none can be made (here: a plain file where the folder
@@ -375,7 +395,9 @@ void TestSettingsStore::unusableFileIsSetAside()
         t.write("/home/root/settings.ini.bad", "an older one");
         t.write("/home/root/settings.ini", text);
         Systemsettings s;
-        QCOMPARE(t.read("/home/root/settings.ini.bad"), text);
+        // The one kept first may hold the unit's settings.
+        QCOMPARE(t.read("/home/root/settings.ini.bad"), QByteArray("an older one"));
+        QCOMPARE(t.read("/home/root/settings.ini.bad.2"), text);
         QCOMPARE(QSettings(ini(t), QSettings::IniFormat).allKeys().size(), 43);
         verifyRunningOnDefaults(s, 2);
         // Replaced while the unit runs: the values in use stay.
@@ -384,13 +406,26 @@ void TestSettingsStore::unusableFileIsSetAside()
         s.loadSystemsettings();
         QCOMPARE(s.getFavouriteButton(nullptr), 4);
         QVERIFY(!t.exists("/home/root/settings.ini"));
+        QCOMPARE(t.read("/home/root/settings.ini.bad.3"), text);
     }
+    // Every name for one taken: the newest is not kept, none is replaced.
+    TestRoot t;
+    for (int n = 2; n <= SettingsStore::kMaxSetAside; ++n)
+        t.write(QString("/home/root/settings.ini.bad.%1").arg(n), QByteArray::number(n));
+    t.write("/home/root/settings.ini.bad", "1");
+    t.write("/home/root/settings.ini", "garbage");
+    Systemsettings s;
+    verifyRunningOnDefaults(s, 2);
+    QCOMPARE(t.read(QString("/home/root/settings.ini.bad.%1").arg(SettingsStore::kMaxSetAside)),
+             QByteArray::number(SettingsStore::kMaxSetAside));
+    QCOMPARE(t.read("/home/root/settings.ini.bad"), QByteArray("1"));
 }
 
 void TestSettingsStore::storeLeftoversRemovedAtStart()
 {
     TestRoot t;
-    for (const char* name : {"settings.ini.AbCdEf", "settings.ini.bad", "settings.ini.Ab1", "x.AbCdEf"})
+    for (const char* name : {"settings.ini.AbCdEf", "settings.ini.bad", "settings.ini.Ab1", "x.AbCdEf",
+                             "settings.ini.part", "settings.ini.new1", "settings.ini.new12"})
         t.write(QString("/home/root/") + name, "[Systemsettings]\nBrightness=7\n");
     Systemsettings s;
     QCOMPARE(settingsFiles(t),
@@ -412,6 +447,61 @@ void TestSettingsStore::valuesInUseAreClamped()
         const QString row = key + "=" + text + " stored as ";
         QCOMPARE(row + stored(t, "Systemsettings/" + key).toString(), row + QString::number(inUse));
     }
+}
+
+void TestSettingsStore::fileWithAByteOrderMarkIsUsed_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CRLF") << QByteArray("\r\n");
+}
+
+// As a PC editor saves it "with BOM": every value used, nothing set aside.
+void TestSettingsStore::fileWithAByteOrderMarkIsUsed()
+{
+    QFETCH(QByteArray, lineEnd);
+    TestRoot t;
+    t.write("/home/root/settings.ini",
+            QByteArray("\xEF\xBB\xBF[Bluetooth]\nHeadphone_ID=00:11:22:33:44:55\nMicrophone_Name=TB-9\n"
+                       "[Local-Settings]\nLanguage=3\n[Systemsettings]\nBrightness=7\n[Service]\nNote=kept\n")
+                .replace("\n", lineEnd));
+    Systemsettings s;
+    QCOMPARE(s.getBtIdHeadphone(), QString("00:11:22:33:44:55"));
+    QCOMPARE(s.getBtNameMicrophone(), QString("TB-9"));
+    QCOMPARE(s.getSelectedLanguageNum(), 3);
+    QCOMPARE(s.getBrightness(), 7);
+    QCOMPARE(settingsFiles(t), QStringList("settings.ini"));
+    QVERIFY(s.storeSystemsettings());
+    QCOMPARE(stored(t, "Systemsettings/Brightness").toInt(), 7);
+    QCOMPARE(stored(t, "Service/Note").toString(), QString("kept"));
+}
+
+void TestSettingsStore::valuesHoldingANulStore_data()
+{
+    QTest::addColumn<QByteArray>("nul");
+    QTest::newRow("escaped") << QByteArray("\\0");
+    QTest::newRow("raw") << QByteArray(1, '\0');
+}
+
+// The library writes a text holding a NUL in a form of its own: the store
+// must take back what it wrote, a known key's or one it carries over.
+void TestSettingsStore::valuesHoldingANulStore()
+{
+    QFETCH(QByteArray, nul);
+    TestRoot t;
+    t.write("/home/root/settings.ini", "[Bluetooth]\nHeadphone_Name=a" + nul + "b\n[Service]\nNote=c" + nul
+                                           + "d\n[Systemsettings]\nBrightness=7\n");
+    Systemsettings s;
+    QCOMPARE(s.getBrightness(), 7);
+    QCOMPARE(s.getBtNameHeadphone(), QString::fromLatin1("a\0b", 3));
+    QVERIFY(s.storeSystemsettings());
+    QCOMPARE(s.setFavouriteButton(3), 0);
+    QCOMPARE(stored(t, "Service/Note").toString(), QString::fromLatin1("c\0d", 3));
+    QCOMPARE(stored(t, "Bluetooth/Headphone_Name").toString(), QString::fromLatin1("a\0b", 3));
+    QVERIFY(s.resetToDefaultSettings());
+    QVERIFY(s.storeSystemsettings());
+    QCOMPARE(stored(t, "Systemsettings/Brightness").toInt(), 6);
+    QCOMPARE(settingsFiles(t), QStringList("settings.ini"));
 }
 
 QTEST_MAIN(TestSettingsStore)
