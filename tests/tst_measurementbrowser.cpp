@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTextCodec>
 #include <QtTest>
 
 namespace {
@@ -234,13 +235,8 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
     const auto renamed = [](QByteArray info, const QByteArray& old = "Hydrant 3") {
         return info.replace(info.lastIndexOf(old), old.size(), "Hydrant 4");
     };
-    const auto utf16 = [&base](QSysInfo::Endian order) {
-        QByteArray text = order == QSysInfo::LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
-        for (const QChar c : QString::fromLatin1(base)) {
-            const char low = char(c.unicode() & 0xff), high = char(c.unicode() >> 8);
-            text += order == QSysInfo::LittleEndian ? QByteArray(1, low) + high : QByteArray(1, high) + low;
-        }
-        return text;
+    const auto utf16 = [&base](const char* mark, const char* codec) {
+        return mark + QTextCodec::codecForName(codec)->fromUnicode(QString::fromLatin1(base));
     };
     QByteArray note = base;
     note.insert(base.indexOf("Measurementdate"), "; checked on site\nvalve closed\n");
@@ -259,8 +255,8 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
     QTest::newRow("name twice") << twice << renamed(twice, "later") << QStringList();
     QTest::newRow("two marks at the start") << mark + mark + base << QByteArray("=") << QStringList();
     QTest::newRow("NUL") << nul << QByteArray() << QStringList();
-    QTest::newRow("UTF-16 LE") << utf16(QSysInfo::LittleEndian) << QByteArray() << QStringList();
-    QTest::newRow("UTF-16 BE") << utf16(QSysInfo::BigEndian) << QByteArray() << QStringList();
+    QTest::newRow("UTF-16 LE") << utf16("\xFF\xFE", "UTF-16LE") << QByteArray() << QStringList();
+    QTest::newRow("UTF-16 BE") << utf16("\xFE\xFF", "UTF-16BE") << QByteArray() << QStringList();
     QStringList numbered;
     for (int n = 1; n <= 64; ++n)
         numbered << QString("info.ini.new%1").arg(n);
