@@ -150,6 +150,7 @@ private slots:
     void linksAreRemovedNotFollowed();
     void measurementFolderBehindALink();
     void writesNeverFollowALink();
+    void appendedLogsRefuseAFifo();
     void languageFileReadOnce();
     void noDeviceRootReachesNothing();
 };
@@ -432,6 +433,27 @@ void TestHostileFiles::writesNeverFollowALink()
     }
     QCOMPARE(shown, QStringList("The screenshot could not be stored."));
     QCOMPARE(treeOf(outside.path()), before);
+}
+
+// The traffic log and the system information a FIFO: nothing goes into it
+// (a reader held open keeps what a write would leave there).
+void TestHostileFiles::appendedLogsRefuseAFifo()
+{
+    TestUnit unit;
+    QList<int> readers;
+    for (const QString& log : {QString(BluetoothTrafficLog::kPath), QString("/media/vq4100/systemInfo.txt")}) {
+        const QByteArray path = QFile::encodeName(unit.root.path(log));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        readers << ::open(path.constData(), O_RDONLY | O_NONBLOCK);
+    }
+    MainMenu* w = unit.start();
+    BluetoothTrafficLog::append("hh:mm:ss", "TX x\n");
+    w->writeSystemInfo("x");
+    for (const int fd : readers) {
+        char byte;
+        QCOMPARE(::read(fd, &byte, 1), ssize_t(0));
+        ::close(fd);
+    }
 }
 
 // A language file on the mass storage is read under its own name only: a

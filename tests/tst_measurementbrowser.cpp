@@ -8,6 +8,7 @@
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
+#include "qmfile.h"
 #include "storedentries.h"
 #include "testunit.h"
 
@@ -64,6 +65,7 @@ class TestMeasurementBrowser : public QObject
     Q_OBJECT
 private slots:
     void rowsAndCount();
+    void longTypeWordLeavesTheNameItsRoom();
     void openEachTypeAndReturn();
     void arrowsGoRoundAndKeysEnterAtTheNearEnd();
     void rename();
@@ -98,6 +100,24 @@ void TestMeasurementBrowser::rowsAndCount()
     QCOMPARE(r.browser->findChild<QLabel*>("labelCount")->text(),
              QString("(%1 / 100)").arg(MeasurementData()->getNumMeasurements()));
     QCOMPARE(r.browser->getSelectedMeasurementDir(), QString(kHydrant));
+}
+
+// A type word no smaller size fits (a language's long compound) is cut
+// short; the name keeps room for a readable name.
+void TestMeasurementBrowser::longTypeWordLeavesTheNameItsRoom()
+{
+    const QByteArray qm = QmFile::build({{"MainMenu", "Histogram", QString(60, QChar('W'))}});
+    QTranslator longWords;
+    QVERIFY(longWords.load(reinterpret_cast<const uchar*>(qm.constData()), qm.size()));
+    Rig r;
+    r.add(kHydrant, 10);
+    r.open();
+    QCoreApplication::installTranslator(&longWords);
+    r.open();
+    QCoreApplication::removeTranslator(&longWords);
+    QCOMPARE(r.column(0), QStringList(QString(60, QChar('W'))));
+    const int name = r.table->viewport()->width() - r.table->columnViewportPosition(3);
+    QVERIFY(name >= 11 * QFontMetrics(r.table->font()).averageCharWidth());
 }
 
 void TestMeasurementBrowser::openEachTypeAndReturn()
