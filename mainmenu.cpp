@@ -259,15 +259,14 @@ void MainMenu::restoreAlsaState()
     QFile resource(":/Resources/Files/asound.state");
     if (!resource.open(QIODevice::ReadOnly))
         return;
-    resource.close();
+    const QByteArray state = resource.readAll();
     const QString target = DeviceLayer::path(kAlsaState);
-    qDebug() << "asound.state removed" << QFile::remove(target);
-    const bool copied = QFile::copy(resource.fileName(), target);
-    // A copy keeps the resource's read-only mode.
-    if (copied)
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                          | QFile::ReadOther);
-    qDebug() << "asound.state copied" << copied;
+    const FileResult removed = PathGuard::removeFile(target);
+    qDebug() << "asound.state removed" << removed.ok();
+    const FileResult copied = PathGuard::writeWhole(target, state);
+    qDebug() << "asound.state copied" << copied.ok();
+    if (!copied.ok())
+        qDebug().noquote() << "asound.state not copied:" << copied.error;
     CommandRunner::execute("alsactl", {"--file", kAlsaState, "restore"});
 }
 
@@ -282,8 +281,10 @@ void MainMenu::removePulseTempFiles()
                                                QDir::Unsorted);
     qDebug() << "tmp-Files:" << tmpFiles;
     for (const QString& name : tmpFiles) {
-        const bool removed = QFile::remove(dir.filePath(name));
-        qDebug() << "pulseaudio tmp-File:" << name << "removed" << removed;
+        const FileResult removed = PathGuard::removeFile(dir.filePath(name));
+        qDebug() << "pulseaudio tmp-File:" << name << "removed" << removed.ok();
+        if (!removed.ok())
+            qDebug().noquote() << "pulseaudio tmp-File not removed:" << name << "-" << removed.error;
     }
     CommandRunner::execute("ls", {kPulseDir});
 }

@@ -4,6 +4,7 @@
 #include "idlepriority.h"
 #include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
+#include "Hardware/pathguard.h"
 
 #include <QAudioInput>
 #include <QAudioOutput>
@@ -470,23 +471,25 @@ int AudioWorker::stopAudioPlayback()
 bool AudioWorker::deleteAudioData(QString filename)
 {
     const QString path = recordingPath(filename);
-    const bool ok = !path.isEmpty() && QFile::remove(DeviceLayer::path(path));
-    if (!ok)
-        qDebug() << "Error deleteAudioData" << ok << (path.isEmpty() ? filename : path);
-    return ok;
+    const FileResult r = path.isEmpty() ? FileResult::fail("not a recording name")
+                                        : PathGuard::removeFile(DeviceLayer::path(path));
+    if (!r.ok())
+        qDebug() << "Error deleteAudioData" << false << (path.isEmpty() ? filename : path) << r.error;
+    return r.ok();
 }
 
 bool AudioWorker::renameAudioData(QString newFilename, QString oldFilename)
 {
     const QString newPath = recordingPath(newFilename);
     const QString oldPath = recordingPath(oldFilename);
-    // QFile::rename never replaces an existing file.
-    const bool ok = !newPath.isEmpty() && !oldPath.isEmpty()
-                    && QFile::rename(DeviceLayer::path(oldPath), DeviceLayer::path(newPath));
-    if (!ok)
-        qDebug() << "Error renameAudioData" << ok << (newPath.isEmpty() ? newFilename : newPath)
-                 << (oldPath.isEmpty() ? oldFilename : oldPath);
-    return ok;
+    const FileResult r = newPath.isEmpty() || oldPath.isEmpty()
+                             ? FileResult::fail("not a recording name")
+                             : PathGuard::rename(DeviceLayer::path(oldPath), DeviceLayer::path(newPath),
+                                                 PathGuard::NoReplace);
+    if (!r.ok())
+        qDebug() << "Error renameAudioData" << false << (newPath.isEmpty() ? newFilename : newPath)
+                 << (oldPath.isEmpty() ? oldFilename : oldPath) << r.error;
+    return r.ok();
 }
 
 AudioWorker* Audioworker()

@@ -1,16 +1,12 @@
 #include "wavwriter.h"
 
 #include "recordingwindow.h"
-#include "Hardware/fileresult.h"
+#include "Hardware/checkedfile.h"
+#include "Hardware/pathguard.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileDevice>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
-
-#include <cerrno>
 
 namespace {
 
@@ -26,18 +22,6 @@ void putLe16(QByteArray& out, quint16 v)
     char b[2];
     qToLittleEndian(v, b);
     out.append(b, 2);
-}
-
-bool patchLe32(QFileDevice& file, qint64 offset, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return file.seek(offset) && file.write(b, 4) == 4;
-}
-
-bool writeAll(QFileDevice& file, const char* data, qint64 size)
-{
-    return size <= 0 || file.write(data, size) == size;
 }
 
 }
@@ -67,52 +51,51 @@ QByteArray WavWriter::header(const WavFormat& format, quint32 riffSize, quint32 
 bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFormat& format)
 {
     const QString dir = QFileInfo(path).path();
-    if (!QDir(dir).exists()) {
+    if (CheckedFile::isMissing(dir)) {
         qDebug() << "Directory doesn't exist -> generate directory:" << dir;
-        QDir().mkpath(dir);
+        if (const FileResult made = PathGuard::makePath(dir); !made.ok())
+            qDebug().noquote() << "Directory not made:" << dir << "-" << made.error;
     }
     qDebug() << "Bytes in queue:" << window.chunkCount() << window.recordedBytes()
              << window.chunkCount();
 
-    // Written beside the target and renamed over it only when whole: a failed
-    // store (a full disk) leaves an older recording of the name as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "Cannot open file:" << path << file.errorString();
-        return false;
-    }
-    // The system's reason of the first call that failed.
-    int error = 0;
-    const auto done = [&error](bool ok) {
-        if (!ok && error == 0)
-            error = errno;
-        return ok;
-    };
-    bool ok = done(writeAll(file, header(format).constData(), kHeaderBytes));
-
-    // The limit in whole frames, so the file holds whole frames only.
+    // The limit in whole frames, so the file holds whole frames only. The
+    // chunk that crosses it is written only up to it.
     const qint64 limit = kMaxDataBytes - kMaxDataBytes % qMax(1, format.frameBytes());
+    const auto& chunks = window.chunks();
     qint64 sum = 0;
     qint64 lastWrite = 0;
     int taken = 0;
-    const auto& chunks = window.chunks();
-    while (ok && taken < chunks.size() && sum < limit) {
-        const QByteArray& chunk = chunks.at(taken++);
-        lastWrite = qMin<qint64>(chunk.size(), limit - sum);
-        ok = done(writeAll(file, chunk.constData(), lastWrite));
-        sum += chunk.size();
+    while (taken < chunks.size() && sum < limit) {
+        const qint64 size = chunks.at(taken++).size();
+        lastWrite = qMin(size, limit - sum);
+        sum += size;
+    }
+    const qint64 dataBytes = qMin(sum, limit);
+
+    // Written beside the target and renamed over it only when whole: a failed
+    // store (a full disk) leaves an older recording of the name as it was.
+    PathGuard::WholeFile file(path);
+    if (const FileResult opened = file.open(); !opened.ok()) {
+        qDebug().noquote() << "Cannot open file:" << path << "-" << opened.error;
+        return false;
+    }
+    FileResult r = file.write(header(format, quint32(dataBytes + kHeaderBytes - 8), quint32(dataBytes)));
+    qint64 left = dataBytes;
+    for (int i = 0; r.ok() && i < taken; ++i) {
+        const qint64 size = qMin<qint64>(chunks.at(i).size(), left);
+        r = file.write(chunks.at(i).constData(), size);
+        left -= size;
     }
     qDebug() << "File" << lastWrite << sum << chunks.size() - taken;
-
-    const qint64 size = ok && done(file.flush()) ? file.size() : -1;
-    ok = size >= kHeaderBytes && done(patchLe32(file, 4, quint32(size - 8)))
-         && done(patchLe32(file, 40, quint32(size - kHeaderBytes))) && done(file.commit());
-    if (!ok) {
-        // The temporary file goes (with the object if not already); the audio stays.
-        qDebug().noquote() << "Cannot write file:" << path << "-" << FileResult::of(file, error);
+    if (r.ok())
+        r = file.commit();
+    if (!r.ok()) {
+        // The part written goes with the file object; the audio stays.
+        qDebug().noquote() << "Cannot write file:" << path << "-" << r.error;
         return false;
     }
     window.takeOldest(taken);
-    qDebug() << "File written:" << path << size;
+    qDebug() << "File written:" << path << dataBytes + kHeaderBytes;
     return true;
 }

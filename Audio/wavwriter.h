@@ -32,12 +32,12 @@ public:
                              quint32 dataSize = kDataSizePlaceholder);
 
     // Writes the file at `path` (an existing one is replaced; a missing
-    // directory is created) and takes the chunks written out of the window.
-    // The chunk that crosses the limit is written only up to it. The file is
-    // written under a temporary name beside it and renamed over it once
-    // whole. When that fails, it logs, returns false, removes only the
-    // temporary file, keeps an existing file of the name and the window as
-    // they were.
+    // directory is created), through no link, and takes the chunks written
+    // out of the window. The chunk that crosses the limit is written only up
+    // to it. The file is written under a temporary name beside it and
+    // renamed over it once whole. When that fails, it logs, returns false,
+    // removes only the temporary file, keeps an existing file of the name and
+    // the window as they were.
     static bool store(const QString& path, RecordingWindow& window, const WavFormat& format);
 };
 

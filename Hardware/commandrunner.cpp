@@ -1,8 +1,8 @@
 #include "commandrunner.h"
 #include "devicelayer.h"
+#include "pathguard.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,18 +25,22 @@ QString stubPath(const QString& program)
 }
 
 #ifndef VQ_TARGET_BUILD
+// The command runs whether or not the file takes its line; a line the file
+// refuses still reaches the program's own log.
 static void appendToLog(const QString& program, const QStringList& arguments)
 {
     const QString logPath = logFilePath();
-    QDir().mkpath(QFileInfo(logPath).path());
-    QFile log(logPath);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        qDebug() << "Command log not writable:" << logPath;
-        return;
-    }
     QStringList line;
     line << program << arguments;
-    log.write(line.join(' ').toUtf8() + '\n');
+    int fd = -1;
+    FileResult r = PathGuard::makePath(QFileInfo(logPath).path());
+    if (r.ok())
+        r = PathGuard::openForAppending(logPath, &fd);
+    if (r.ok())
+        r = PathGuard::appendWhole(fd, line.join(' ').toUtf8() + '\n');
+    if (!r.ok())
+        qDebug().noquote() << "Command log not written:" << DeviceLayer::unitPath(logPath) << r.error << "-"
+                           << line.join(' ');
 }
 #endif
 

@@ -1,6 +1,7 @@
 #include "massstorage.h"
 #include "commandrunner.h"
 #include "devicelayer.h"
+#include "pathguard.h"
 
 #include <QDebug>
 #include <QDir>
@@ -19,7 +20,8 @@ QSet<QByteArray> s_skipped;
 
 void checkAndMount()
 {
-    QDir().mkpath(DeviceLayer::path(kMountPoint));
+    if (const FileResult made = PathGuard::makePath(DeviceLayer::path(kMountPoint)); !made.ok())
+        qDebug().noquote() << "Mount point not made:" << kMountPoint << "-" << made.error;
     qDebug() << "Filesystemcheck and mount";
     CommandRunner::execute("fsck", {"-Mya", kDevice});
     CommandRunner::execute("mount", {kDevice, kMountPoint});

@@ -2,6 +2,7 @@
 #include "devicelayer.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -18,6 +19,9 @@ namespace PathGuard {
 namespace {
 
 const int kDirectoryFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// Set by Below on its thread.
+thread_local QString t_top;
 
 bool removeAt(int parent, const char* name);
 
@@ -60,9 +64,11 @@ FileResult walkFrom(const QString& path, QString* top, QStringList* names)
     *top = QStringLiteral("/");
 #else
     *top = DeviceLayer::root();
+#endif
+    if (!t_top.isEmpty())
+        *top = t_top;
     if (top->isEmpty())
         return FileResult::fail("has no device root");
-#endif
     const QString prefix = top->endsWith(QLatin1Char('/')) ? *top : *top + QLatin1Char('/');
     if (!path.startsWith(prefix))
         return FileResult::fail("lies outside the device root");
@@ -124,11 +130,11 @@ FileResult openParent(const QString& path, bool make, QByteArray* name, int* fd)
     return r;
 }
 
-FileResult writeAll(int fd, const QByteArray& bytes)
+FileResult writeAll(int fd, const char* data, qint64 size)
 {
     qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size_t(size - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -209,7 +215,7 @@ FileResult openForAppending(const QString& path, int* fd)
 FileResult appendWhole(int fd, const QByteArray& bytes)
 {
     const off_t before = ::lseek(fd, 0, SEEK_END);
-    FileResult r = writeAll(fd, bytes);
+    FileResult r = writeAll(fd, bytes.constData(), bytes.size());
     if (!r.ok()) {
         if (before >= 0 && ::ftruncate(fd, before) != 0)
             r.error += QLatin1String(", and what was written stays");
@@ -236,40 +242,89 @@ FileResult createNew(const QString& path, int* fd)
     return r;
 }
 
-FileResult writeWhole(const QString& path, const QByteArray& bytes)
+FileResult writeWhole(const QString& path, const QByteArray& bytes, mode_t mode)
 {
-    QByteArray name;
-    int parent = -1;
-    FileResult r = openParent(path, false, &name, &parent);
+    WholeFile file(path, mode);
+    FileResult r = file.open();
+    if (r.ok())
+        r = file.write(bytes);
+    if (r.ok())
+        r = file.commit();
+    return r;
+}
+
+WholeFile::WholeFile(const QString& path, mode_t mode) : m_path(path), m_mode(mode) {}
+
+WholeFile::~WholeFile()
+{
+    discard();
+}
+
+void WholeFile::discard()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        ::unlinkat(m_parent, (m_name + ".part").constData(), 0);
+    }
+    if (m_parent >= 0)
+        ::close(m_parent);
+    m_parent = -1;
+}
+
+FileResult WholeFile::open()
+{
+    discard();
+    FileResult r = openParent(m_path, false, &m_name, &m_parent);
     if (!r.ok())
         return r;
     struct stat st;
-    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode)) {
-        ::close(parent);
-        return FileResult::fail(S_ISLNK(st.st_mode) ? "is a link" : "is not a regular file",
-                                S_ISLNK(st.st_mode) ? ELOOP : EISDIR);
+    if (::fstatat(m_parent, m_name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
+        r = FileResult::fail(S_ISLNK(st.st_mode) ? "is a link" : "is not a regular file",
+                             S_ISLNK(st.st_mode) ? ELOOP : EISDIR);
+    const QByteArray part = m_name + ".part";
+    if (r.ok()) {
+        // What a write cut off left there.
+        ::unlinkat(m_parent, part.constData(), 0);
+        m_fd = ::openat(m_parent, part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+                        m_mode);
+        if (m_fd < 0)
+            r = FileResult::system("cannot be written", errno);
     }
-    const QByteArray part = name + ".part";
-    // What a write cut off left there.
-    ::unlinkat(parent, part.constData(), 0);
-    const int fd = ::openat(parent, part.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        r = FileResult::system("cannot be written", errno);
-        ::close(parent);
-        return r;
-    }
-    r = writeAll(fd, bytes);
+    if (!r.ok())
+        discard();
+    return r;
+}
+
+FileResult WholeFile::write(const char* data, qint64 size)
+{
+    if (m_fd < 0)
+        return FileResult::fail("cannot be written: not open", EBADF);
+    const FileResult r = writeAll(m_fd, data, size);
+    if (!r.ok())
+        discard();
+    return r;
+}
+
+FileResult WholeFile::commit()
+{
+    if (m_fd < 0)
+        return FileResult::fail("cannot be written: not open", EBADF);
+    FileResult r;
     // EINVAL: a file system that has nothing to flush.
-    if (r.ok() && ::fsync(fd) != 0 && errno != EINVAL)
+    if (::fsync(m_fd) != 0 && errno != EINVAL)
         r = FileResult::system("cannot be written", errno);
-    if (::close(fd) != 0 && r.ok())
-        r = FileResult::system("cannot be written", errno);
-    if (r.ok() && ::renameat(parent, part.constData(), parent, name.constData()) != 0)
+    const int closed = ::close(m_fd);
+    const int closeError = errno;
+    m_fd = -1;
+    if (closed != 0 && r.ok())
+        r = FileResult::system("cannot be written", closeError);
+    const QByteArray part = m_name + ".part";
+    if (r.ok() && ::renameat(m_parent, part.constData(), m_parent, m_name.constData()) != 0)
         r = FileResult::system("cannot be put in place", errno);
     if (!r.ok())
-        ::unlinkat(parent, part.constData(), 0);
-    ::close(parent);
+        ::unlinkat(m_parent, part.constData(), 0);
+    discard();
     return r;
 }
 
@@ -310,6 +365,19 @@ FileResult rename(const QString& from, const QString& to, RenameMode mode)
     return error == 0 ? FileResult::done() : FileResult::system("cannot be renamed", error);
 }
 
+FileResult removeFile(const QString& path)
+{
+    QByteArray name;
+    int parent = -1;
+    FileResult r = openParent(path, false, &name, &parent);
+    if (!r.ok())
+        return r;
+    if (::unlinkat(parent, name.constData(), 0) != 0)
+        r = FileResult::system("cannot be removed", errno);
+    ::close(parent);
+    return r;
+}
+
 FileResult removeTree(const QString& path)
 {
     QByteArray name;
@@ -326,6 +394,16 @@ FileResult removeTree(const QString& path)
     const int error = errno;
     ::close(parent);
     return removed ? FileResult::done() : FileResult::system("cannot be removed", error ? error : EIO);
+}
+
+Below::Below(const QString& top) : m_previous(t_top)
+{
+    t_top = QDir::cleanPath(top);
+}
+
+Below::~Below()
+{
+    t_top = m_previous;
 }
 
 }

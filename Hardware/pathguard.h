@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // The one door for what the program writes, makes, appends to, renames or
 // removes below the device root: a PC may have put a link anywhere on the
 // data partition, and on a host build a link would lead out onto the PC. A
@@ -39,17 +41,63 @@ FileResult createNew(const QString& path, int* fd);
 // Puts `bytes` in the place of the file `path`, whole or not at all:
 // written beside it ("<name>.part"), flushed, then renamed over it. A link
 // or a directory at `path` is refused.
-FileResult writeWhole(const QString& path, const QByteArray& bytes);
+FileResult writeWhole(const QString& path, const QByteArray& bytes, mode_t mode = 0644);
+
+// writeWhole() for a writer that streams (a copy, a recording): open(),
+// write() as often as needed, commit(). A part not committed goes with the
+// object, and the file of the name stays as it was.
+class WholeFile
+{
+public:
+    explicit WholeFile(const QString& path, mode_t mode = 0644);
+    ~WholeFile();
+    WholeFile(const WholeFile&) = delete;
+    WholeFile& operator=(const WholeFile&) = delete;
+
+    FileResult open();
+    FileResult write(const char* data, qint64 size);
+    FileResult write(const QByteArray& bytes) { return write(bytes.constData(), bytes.size()); }
+    FileResult commit();
+
+private:
+    void discard();
+
+    QString m_path;
+    mode_t m_mode;
+    QByteArray m_name;
+    int m_parent = -1;
+    int m_fd = -1;
+};
 
 enum RenameMode { NoReplace, Replace };
 // Renames `from` to `to`; with NoReplace an existing `to` (even an empty
 // folder) is refused with EEXIST. Links are renamed as links.
 FileResult rename(const QString& from, const QString& to, RenameMode mode);
 
+// Removes the one entry `path` as a plain remove does: a file, or a link as
+// a link, never a folder; a missing one fails (ENOENT). For writers whose
+// log says whether a file was there to go.
+FileResult removeFile(const QString& path);
+
 // Removes `path` and, for a real directory, all below it. A link is removed
 // as a link, never entered; nothing behind a link on the way is touched.
 // Done when nothing is left (also when nothing was there).
 FileResult removeTree(const QString& path);
+
+// While it lives, the calls of this thread walk from `top` instead of the
+// device root: the simulated device's tools write into the tree they were
+// given, which need not be the program's.
+class Below
+{
+public:
+    explicit Below(const QString& top);
+    ~Below();
+    Below(const Below&) = delete;
+    Below& operator=(const Below&) = delete;
+
+private:
+    QString m_previous;
+};
 
 }
 

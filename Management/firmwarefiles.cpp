@@ -1,7 +1,7 @@
 #include "firmwarefiles.h"
 #include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
-#include "Tools/wholefile.h"
+#include "Hardware/pathguard.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstring>
 
 namespace FirmwareFiles {
@@ -106,21 +106,22 @@ const char* readAccessoryImage(const File& file, QByteArray* image)
 
 const char* prepareStaging()
 {
-    // A request left from before must not find the folder emptied.
-    const QString runmode = DeviceLayer::path(kRunmodeFile);
-    if (QFileInfo::exists(runmode) && !QFile::remove(runmode)) {
-        qDebug() << "Firmware: old reboot request not removed" << runmode;
+    // A request left from before must not find the folder emptied. Where
+    // none can be (no folder for it), the request itself will fail.
+    if (const FileResult removed = PathGuard::removeFile(DeviceLayer::path(kRunmodeFile));
+        !removed.ok() && removed.errnum != ENOENT && removed.errnum != ENOTDIR) {
+        qDebug().noquote() << "Firmware: old reboot request not removed" << kRunmodeFile << "-" << removed.error;
         return kStagingFailed;
     }
     const QString staging = DeviceLayer::path(kStagingFolder);
-    if (!QDir().mkpath(staging)) {
-        qDebug() << "Firmware: staging folder not made" << staging;
+    if (const FileResult made = PathGuard::makePath(staging); !made.ok()) {
+        qDebug().noquote() << "Firmware: staging folder not made" << kStagingFolder << "-" << made.error;
         return kStagingFailed;
     }
-    QDir folder(staging);
+    const QDir folder(staging);
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!folder.remove(name)) {
-            qDebug() << "Firmware: staged file not removed" << name;
+        if (const FileResult removed = PathGuard::removeFile(folder.filePath(name)); !removed.ok()) {
+            qDebug().noquote() << "Firmware: staged file not removed" << name << "-" << removed.error;
             return kStagingFailed;
         }
     }
@@ -135,9 +136,9 @@ const char* requestReboot(const File& file)
         qDebug() << "Firmware: staged file incomplete" << staged.size() << "of" << source.size();
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheUpdateFileWasNotCopiedCompletely");
     }
-    QSaveFile out(DeviceLayer::path(kRunmodeFile));
-    if (!out.open(QIODevice::WriteOnly) || out.write(kRunmodeReboot) < 0 || !commitWholeFile(out)) {
-        qDebug() << "Firmware: reboot request not written" << out.errorString();
+    if (const FileResult written = PathGuard::writeWhole(DeviceLayer::path(kRunmodeFile), kRunmodeReboot);
+        !written.ok()) {
+        qDebug().noquote() << "Firmware: reboot request not written -" << written.error;
         return QT_TRANSLATE_NOOP("Firmwareupdate", "TheUnitCannotBePreparedForTheUpdate");
     }
     qDebug() << "Firmware: staged" << file.name << staged.size() << "bytes, reboot requested";
@@ -146,8 +147,8 @@ const char* requestReboot(const File& file)
 
 void discardStaging(const File& file)
 {
-    QFile::remove(DeviceLayer::path(kRunmodeFile));
-    QFile::remove(DeviceLayer::path(stagedPath(file)));
+    PathGuard::removeFile(DeviceLayer::path(kRunmodeFile)).ok();
+    PathGuard::removeFile(DeviceLayer::path(stagedPath(file))).ok();
 }
 
 }

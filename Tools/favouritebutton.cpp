@@ -5,7 +5,6 @@
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "Tools/popupinfo.h"
-#include "Tools/wholefile.h"
 #include "mainmenu.h"
 
 #include <QApplication>
@@ -16,7 +15,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <iterator>
 
@@ -136,25 +134,20 @@ void FavouriteButton::continueAfterExistingScreenshots()
     }
 }
 
-// Encoded in memory, written beside its final name and renamed: full
-// storage leaves no cut-off picture, and the temporary file goes with the
-// QSaveFile. Never through a link, which the QSaveFile would follow.
+// Encoded in memory and written whole: full storage leaves no cut-off
+// picture. Never through a link.
 static bool savePng(const QPixmap& screen, const QString& path)
 {
-    FileResult r = PathGuard::makePath(QFileInfo(path).path());
-    if (r.ok())
-        r = PathGuard::problem(path);
-    if (!r.ok()) {
-        qDebug().noquote() << "Screenshot not written:" << DeviceLayer::unitPath(path) << r.error;
-        return false;
-    }
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !screen.save(&buffer, "PNG"))
         return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(png) == png.size()
-           && commitWholeFile(file);
+    FileResult r = PathGuard::makePath(QFileInfo(path).path());
+    if (r.ok())
+        r = PathGuard::writeWhole(path, png);
+    if (!r.ok())
+        qDebug().noquote() << "Screenshot not written:" << DeviceLayer::unitPath(path) << r.error;
+    return r.ok();
 }
 
 int FavouriteButton::generateScreenshot()

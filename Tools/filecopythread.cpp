@@ -2,13 +2,10 @@
 
 #include "Hardware/checkedfile.h"
 #include "Hardware/devicelayer.h"
-#include "wholefile.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 #include <vector>
 
 FileCopyThread::FileCopyThread(QObject* parent)
@@ -58,7 +55,8 @@ bool FileCopyThread::copyFile(QString sourceFile, QString targetFile)
 
 // Both ways write into a temporary file beside the target, which replaces
 // the target only once it holds the whole source: a copy that fails (full
-// storage, a source that shrinks) leaves an old target as it was.
+// storage, a source that shrinks) leaves an old target as it was. The target
+// is reached through no link.
 bool FileCopyThread::copyInOneStep(const QString& source, const QString& target)
 {
     QFile in;
@@ -69,12 +67,13 @@ bool FileCopyThread::copyInOneStep(const QString& source, const QString& target)
         qDebug() << "Error filesize is different" << FileSize << data.size();
         return false;
     }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        qDebug() << "Copy failed, target not opened" << out.errorString();
+    PathGuard::WholeFile out(target);
+    if (!openTarget(out))
+        return false;
+    if (const FileResult written = out.write(data); !written.ok()) {
+        qDebug().noquote() << "Copy failed, target write -" << written.error;
         return false;
     }
-    out.write(data);
     return commit(out);
 }
 
@@ -83,12 +82,9 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
     QFile in;
     if (!openSource(source, &in))
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        qDebug() << "Copy failed, target not opened" << out.errorString();
-        in.close();
+    PathGuard::WholeFile out(target);
+    if (!openTarget(out))
         return false;
-    }
 
     std::vector<char> buffer(static_cast<size_t>(FilecopyPartsize));
     qint64 written = 0;
@@ -100,8 +96,8 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
             qDebug() << "Copy failed, source read" << lastRead << "at" << offset << in.errorString();
             break;
         }
-        if (out.write(buffer.data(), lastRead) != lastRead) {
-            qDebug() << "Copy failed, target write at" << offset << FileResult::of(out, errno);
+        if (const FileResult part = out.write(buffer.data(), lastRead); !part.ok()) {
+            qDebug().noquote() << "Copy failed, target write at" << offset << "-" << part.error;
             break;
         }
         written += lastRead;
@@ -118,6 +114,15 @@ bool FileCopyThread::copyPartwise(const QString& source, const QString& target)
     return true;
 }
 
+bool FileCopyThread::openTarget(PathGuard::WholeFile& out)
+{
+    if (const FileResult opened = out.open(); !opened.ok()) {
+        qDebug().noquote() << "Copy failed, target not opened -" << opened.error;
+        return false;
+    }
+    return true;
+}
+
 bool FileCopyThread::openSource(const QString& source, QFile* in)
 {
     // A source swapped for a FIFO or a device since it was looked at never
@@ -129,10 +134,10 @@ bool FileCopyThread::openSource(const QString& source, QFile* in)
     return true;
 }
 
-bool FileCopyThread::commit(QSaveFile& out)
+bool FileCopyThread::commit(PathGuard::WholeFile& out)
 {
-    if (!commitWholeFile(out)) {
-        qDebug() << "Copy failed, target not written" << out.errorString();
+    if (const FileResult committed = out.commit(); !committed.ok()) {
+        qDebug().noquote() << "Copy failed, target not written -" << committed.error;
         return false;
     }
     return true;

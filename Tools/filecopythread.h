@@ -1,12 +1,13 @@
 #ifndef FILECOPYTHREAD_H
 #define FILECOPYTHREAD_H
 
+#include "Hardware/pathguard.h"
+
 #include <QObject>
 #include <QString>
 #include <atomic>
 
 class QFile;
-class QSaveFile;
 
 // Copies one file in 64 KiB parts. A plain QObject: the owner moves it to a
 // QThread of its own, calls copyFile() through a queued connection and polls
@@ -22,7 +23,8 @@ public:
 
 public slots:
     // Replaces an existing target, but only with a complete copy: on any
-    // failure the old target stays as it was. True only when the target ends
+    // failure the old target stays as it was. A link on the way to the
+    // target, or at it, fails the copy. True only when the target ends
     // up as a complete copy of the source.
     bool copyFile(QString sourceFile, QString targetFile);
 
@@ -40,7 +42,8 @@ protected:
 private:
     bool copyInOneStep(const QString& source, const QString& target);
     bool copyPartwise(const QString& source, const QString& target);
-    bool commit(QSaveFile& out);
+    static bool openTarget(PathGuard::WholeFile& out);
+    static bool commit(PathGuard::WholeFile& out);
     static bool openSource(const QString& source, QFile* in);
 
     std::atomic<quint8> Progress;

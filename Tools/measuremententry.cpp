@@ -5,14 +5,12 @@
 #include "Hardware/devicelayer.h"
 #include "Hardware/massstorage.h"
 #include "measurements.h"
-#include "wholefile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <cerrno>
@@ -54,26 +52,23 @@ QString copyWhole(const QString& from, const QString& to)
     if (const FileResult opened = CheckedFile::open(from, &in); !opened.ok())
         return "cannot read " + from + ": " + opened.error;
     const qint64 size = in.size();
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return "cannot create " + to + ": " + out.errorString();
+    PathGuard::WholeFile out(to);
+    if (const FileResult made = out.open(); !made.ok())
+        return "cannot create " + to + ": " + made.error;
     qint64 copied = 0;
-    int error = 0;
-    while (error == 0) {
+    for (;;) {
         const QByteArray part = in.read(kPart);
         if (part.isEmpty())
             break;
-        if (out.write(part) != part.size())
-            error = errno ? errno : EIO;
+        // Left uncommitted, the part written goes with the file object.
+        if (const FileResult written = out.write(part); !written.ok())
+            return "cannot write " + to + ": " + written.error;
         copied += part.size();
     }
-    // Left uncommitted, the part written goes with the save file.
-    if (error != 0)
-        return "cannot write " + to + ": " + FileResult::of(out, error);
     if (copied != size || in.error() != QFileDevice::NoError)
         return "cannot read " + from + " whole";
-    if (!commitWholeFile(out))
-        return "cannot write " + to + ": " + out.errorString();
+    if (const FileResult committed = out.commit(); !committed.ok())
+        return "cannot write " + to + ": " + committed.error;
     if (QFileInfo(to).size() != size)
         return "the copy " + to + " is not whole";
     return QString();

@@ -267,7 +267,9 @@ void TestBoardFiles::devsimCreateOnAFullHome()
     QString text;
     int code = 0;
     {
-        FullDisk full(200);
+        // Room for every file of the tree (the largest, the df stub, is
+        // about 330 bytes) but not for a complete settings file.
+        FullDisk full(1000);
         code = runTool(QCoreApplication::applicationDirPath() + "/../tools/devsim-bin",
                        {"create", t.root(), "--paired"}, t.root(), QString(), &text);
     }

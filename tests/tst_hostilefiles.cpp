@@ -14,6 +14,7 @@
 #include "Tools/measuremententry.h"
 #include "Tools/measurements.h"
 #include "clickbutton.h"
+#include "filetree.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -22,7 +23,6 @@
 #include "storedentries.h"
 #include "testunit.h"
 
-#include <QDirIterator>
 #include <QLabel>
 #include <QSettings>
 #include <QTableWidget>
@@ -86,20 +86,6 @@ QString pc()
 {
     static QTemporaryDir dir;
     return dir.path();
-}
-
-// Every path below `dir` with its contents, to see that nothing changed.
-QMap<QString, QByteArray> treeOf(const QString& dir)
-{
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        tree.insert(path.mid(dir.size()), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("/"));
-    }
-    return tree;
 }
 
 // `kind` in place of the file at a unit path: "fifo", "device" (a link to

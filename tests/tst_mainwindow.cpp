@@ -281,13 +281,18 @@ void TestMainWindow::pulseTempFilesRemoved()
     unit.root.write("/home/root/.config/pulse/a.tmp", "x");
     unit.root.write("/home/root/.config/pulse/b.conf", "x");
     unit.root.write("/home/root/.config/pulse/c.tmp/inside", "x");
+    // A link goes as a link; what it leads to stays.
+    unit.root.write("/home/root/kept", "x");
+    QVERIFY(QFile::link(unit.root.path("/home/root/kept"), unit.root.path("/home/root/.config/pulse/d.tmp")));
     LogCapture log;
     unit.start();
+    QVERIFY(!QFileInfo(unit.root.path("/home/root/.config/pulse/d.tmp")).isSymLink());
+    QCOMPARE(unit.root.read("/home/root/kept"), QByteArray("x"));
     QVERIFY(!unit.root.exists("/home/root/.config/pulse/a.tmp"));
     QVERIFY(unit.root.exists("/home/root/.config/pulse/b.conf"));
     // A directory that cannot be removed is reported, and the start goes on.
     QVERIFY(unit.root.exists("/home/root/.config/pulse/c.tmp/inside"));
-    QCOMPARE(log.count("pulseaudio tmp-File:"), 2);
+    QCOMPARE(log.count("pulseaudio tmp-File:"), 3);
     QVERIFY(log.contains("\"a.tmp\" removed true"));
     QVERIFY(log.contains("\"c.tmp\" removed false"));
     QCOMPARE(unit.currentPage(), unit.mainPage());

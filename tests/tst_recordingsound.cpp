@@ -202,8 +202,12 @@ void TestRecordingSound::playbackWithoutSamplesEndsAtOnce()
     if (!m_root->exists(unitPath))
         QSKIP("needs the recording of recordsTheToneFed");
     QByteArray header = m_root->read(unitPath).left(44);
-    qToLittleEndian<quint32>(36, reinterpret_cast<uchar*>(header.data()) + 4);
-    qToLittleEndian<quint32>(0, reinterpret_cast<uchar*>(header.data()) + 40);
+    QCOMPARE(header.size(), 44);
+    char riffSize[4];
+    char dataSize[4];
+    qToLittleEndian<quint32>(36, riffSize);
+    qToLittleEndian<quint32>(0, dataSize);
+    header.replace(4, 4, riffSize, 4).replace(40, 4, dataSize, 4);
     QVERIFY(m_root->write(kTemp + "empty.wav", header));
     LogCapture log;
     m_worker->startAudioPlayback(kTemp + "empty.wav");

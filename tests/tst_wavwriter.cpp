@@ -3,12 +3,12 @@
 #include "Audio/recordingwindow.h"
 #include "Audio/wavwriter.h"
 #include "logcapture.h"
+#include "testroot.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -78,8 +78,9 @@ private slots:
     void pythonWaveReadsFile();
 
 private:
-    QTemporaryDir m_dir;
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    // Files are written below the device root only.
+    TestRoot m_root;
+    QString path(const QString& name) const { return m_root.path("/home/root/meas/" + name); }
     // The file a store wrote; empty when the store failed.
     QByteArray stored(const QString& name, RecordingWindow& w, const WavFormat& format = WavFormat())
     {

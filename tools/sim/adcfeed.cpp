@@ -70,5 +70,5 @@ bool AdcFeed::publish(const QByteArray& data)
 {
     // Written beside the device and renamed over it: a reader gets the old
     // block or the new one, never a mixture.
-    return DeviceTree::replaceFile(m_root + kDevice, data);
+    return DeviceTree::replaceFile(m_root, kDevice, data);
 }

@@ -14,11 +14,6 @@ const char* const kGauge = "/sys/class/power_supply/bq27426-0/";
 const char* const kCharger = "/sys/class/power_supply/bq24190-battery/status";
 const QString kWiredSensor = DeviceTree::gpioValuePath(GpioLine::WiredSensor);
 
-bool replaceText(const QString& root, const QString& unitPath, const QByteArray& text)
-{
-    return DeviceTree::replaceFile(root + unitPath, text);
-}
-
 QByteArray line(qint64 value)
 {
     return QByteArray::number(value) + '\n';
@@ -112,7 +107,7 @@ int runBatteryCommand(const QString& root, const QStringList& options, QTextStre
     }
     // Nothing is written unless every option is good.
     for (const Change& change : changes) {
-        if (!replaceText(root, change.file, change.text)) {
+        if (!DeviceTree::replaceFile(root, change.file, change.text)) {
             err << "devsim: cannot write " << root << change.file << "\n";
             return 1;
         }
@@ -138,7 +133,7 @@ int runSensorCommand(const QString& root, const QStringList& options, QTextStrea
         return 2;
     }
     if (options.size() == 1
-        && !replaceText(root, kWiredSensor, options.first() == "on" ? "1\n" : "0\n")) {
+        && !DeviceTree::replaceFile(root, kWiredSensor, options.first() == "on" ? "1\n" : "0\n")) {
         err << "devsim: cannot write " << root << kWiredSensor << "\n";
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "bluetoothsim.h"
 #include "devicetree.h"
 #include "Hardware/gpiolines.h"
+#include "Hardware/pathguard.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,9 +22,9 @@ const char* const kTriggerFile = "/var/lib/sim/bt/triggers";
 const char* const kLog = "/var/log/bt-sim.log";
 const char* const kWt32Prefix = "wt32-";
 
-QString stateFile(const QString& root, const QString& who)
+QString stateFile(const QString& who)
 {
-    return root + kStateDir + "/" + who + ".conf";
+    return QString(kStateDir) + "/" + who + ".conf";
 }
 
 QString printable(QString line)
@@ -73,7 +74,7 @@ void BluetoothSim::setUpModule(Idc777Peer& peer, const QString& who, const QStri
     Idc777Module& m = peer.module();
     m.setLocalAddress(address);
     m.setLineEnd("\r");
-    m.setStateFile(stateFile(m_root, who));
+    m.setStateFile(m_root, stateFile(who));
     m.loadState();
     m.setHeldInReset(true);
     m.setLogger([this, who](const QString& direction, const QString& line) { log(who, direction, line); });
@@ -85,7 +86,7 @@ void BluetoothSim::setUpModule(Wt32Peer& peer, const QString& who, const QString
 {
     Wt32Module& m = peer.module();
     m.setLocalAddress(address);
-    m.setStateFile(stateFile(m_root, kWt32Prefix + who));
+    m.setStateFile(m_root, stateFile(kWt32Prefix + who));
     m.loadState();
     m.setLogger([this, who](const QString& direction, const QString& line) { log(who, direction, line); });
     for (const SimRemote& r : remotes())
@@ -112,7 +113,6 @@ bool BluetoothSim::startWt32()
 bool BluetoothSim::start(const QString& root)
 {
     m_root = root;
-    QDir().mkpath(root + kStateDir);
     QDir().mkpath(root + "/dev");
     const QString hardware = QString::fromLatin1(DeviceTree::readText(root, "/var/lib/sim/hardware")).trimmed();
     if (hardware == "v1")
@@ -166,9 +166,9 @@ void BluetoothSim::poll()
     if (!QFileInfo(path).size())
         return;
     // Taken away first, so lines appended meanwhile wait for the next poll.
+    const PathGuard::Below below(m_root);
     const QString work = path + ".work";
-    QFile::remove(work);
-    if (!QFile::rename(path, work))
+    if (!PathGuard::rename(path, work, PathGuard::Replace).ok())
         return;
     QFile f(work);
     if (f.open(QIODevice::ReadOnly)) {
@@ -179,7 +179,8 @@ void BluetoothSim::poll()
                 log("sim", "--", "ignored: " + line + " (" + error + ")");
         }
     }
-    f.remove();
+    f.close();
+    PathGuard::removeFile(work).ok();
 }
 
 void BluetoothSim::pollResetLine(Idc777Peer& peer, int gpio, int* last)
@@ -356,14 +357,11 @@ bool BluetoothSim::queueTrigger(const QString& root, const QString& line, QStrin
 {
     if (!isValidTrigger(line, error))
         return false;
-    QDir().mkpath(root + kStateDir);
-    QFile f(root + kTriggerFile);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!DeviceTree::appendText(root, kTriggerFile, line.toUtf8() + '\n')) {
         if (error)
-            *error = "cannot write " + f.fileName();
+            *error = "cannot write " + root + kTriggerFile;
         return false;
     }
-    f.write(line.toUtf8() + '\n');
     return true;
 }
 
@@ -371,7 +369,7 @@ bool BluetoothSim::pairDevices(const QString& root, QString* error)
 {
     const QList<QPair<QString, QString>> pairs{{"sink", kTb9Address}, {"source", kHeadsetAddress}};
     auto pairIn = [&](auto& module, const QString& file, const QString& address) {
-        module.setStateFile(file);
+        module.setStateFile(root, file);
         module.loadState();
         QStringList paired = module.pairedDevices();
         if (!paired.contains(address))
@@ -380,14 +378,14 @@ bool BluetoothSim::pairDevices(const QString& root, QString* error)
         if (module.saveState())
             return true;
         if (error)
-            *error = "cannot write " + file;
+            *error = "cannot write " + root + file;
         return false;
     };
     for (const auto& p : pairs) {
         Idc777Module idc777;
         Wt32Module wt32;
-        if (!pairIn(idc777, stateFile(root, p.first), p.second)
-            || !pairIn(wt32, stateFile(root, kWt32Prefix + p.first), p.second))
+        if (!pairIn(idc777, stateFile(p.first), p.second)
+            || !pairIn(wt32, stateFile(kWt32Prefix + p.first), p.second))
             return false;
     }
     return true;
@@ -398,10 +396,8 @@ void BluetoothSim::log(const QString& who, const QString& direction, const QStri
     // Never a path outside a device root.
     if (m_root.isEmpty())
         return;
-    QFile f(m_root + kLog);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    f.write(QString("%1 %2 %3 %4\n")
-                .arg(QTime::currentTime().toString("hh:mm:ss.zzz"), who, direction, printable(line))
-                .toUtf8());
+    DeviceTree::appendText(m_root, kLog,
+                           QString("%1 %2 %3 %4\n")
+                               .arg(QTime::currentTime().toString("hh:mm:ss.zzz"), who, direction, printable(line))
+                               .toUtf8());
 }

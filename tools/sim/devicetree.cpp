@@ -1,11 +1,13 @@
 #include "devicetree.h"
 #include "Hardware/deviceroot.h"
 #include "Hardware/gpiolines.h"
+#include "Hardware/pathguard.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <unistd.h>
 
 namespace DeviceTree {
 
@@ -24,24 +26,55 @@ QString gpioValuePath(int line)
     return QString("/sys/class/gpio/gpio%1/value").arg(line);
 }
 
-bool writeText(const QString& root, const QString& unitPath, const QByteArray& text)
+namespace {
+
+// Below the root given, which need not be the device root of this process:
+// the root itself is made if need be, the folders below it only through the
+// guard.
+FileResult makeFolderOf(const QString& root, const QString& unitPath)
 {
-    const QString path = root + unitPath;
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return f.write(text) == text.size();
+    if (!QDir().mkpath(root))
+        return FileResult::fail("cannot make " + root);
+    const QString folder = QFileInfo(unitPath).path();
+    return folder == QLatin1String("/") ? FileResult::done() : PathGuard::makePath(root + folder);
 }
 
-bool replaceFile(const QString& path, const QByteArray& data)
+// In place, as the kernel writes a sysfs file: a reader that keeps it open
+// sees the new text.
+bool putText(const QString& root, const QString& unitPath, const QByteArray& text, bool replace)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    const PathGuard::Below below(root);
+    int fd = -1;
+    if (!makeFolderOf(root, unitPath).ok() || !PathGuard::openForAppending(root + unitPath, &fd).ok())
         return false;
-    f.write(data);
-    return f.commit();
+    if (replace && ::ftruncate(fd, 0) != 0) {
+        ::close(fd);
+        return false;
+    }
+    return PathGuard::appendWhole(fd, text).ok();
+}
+
+bool putWhole(const QString& root, const QString& unitPath, const QByteArray& bytes, mode_t mode)
+{
+    const PathGuard::Below below(root);
+    return makeFolderOf(root, unitPath).ok() && PathGuard::writeWhole(root + unitPath, bytes, mode).ok();
+}
+
+}
+
+bool writeText(const QString& root, const QString& unitPath, const QByteArray& text)
+{
+    return putText(root, unitPath, text, true);
+}
+
+bool appendText(const QString& root, const QString& unitPath, const QByteArray& text)
+{
+    return putText(root, unitPath, text, false);
+}
+
+bool replaceFile(const QString& root, const QString& unitPath, const QByteArray& data)
+{
+    return putWhole(root, unitPath, data, 0644);
 }
 
 QByteArray readText(const QString& root, const QString& unitPath)
@@ -54,13 +87,7 @@ QByteArray readText(const QString& root, const QString& unitPath)
 
 bool installStub(const QString& root, const QString& program, const QByteArray& body)
 {
-    const QString path = root + "/bin/" + program;
-    if (!writeText(root, "/bin/" + program, "#!/bin/sh\n" + body))
-        return false;
-    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                           | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                                           | QFileDevice::ExeGroup | QFileDevice::ReadOther
-                                           | QFileDevice::ExeOther);
+    return putWhole(root, "/bin/" + program, "#!/bin/sh\n" + body, 0755);
 }
 
 int strapAin4(Hardware hw) { return hw == Hardware::V1 ? 1200 : 2048; }
@@ -159,7 +186,8 @@ bool create(const QString& root, const Options& options, QString* error)
     for (const char* d : {"/home/root", "/home/root/.config/pulse", "/media/vq4100",
                           "/media/ramdisk", "/var/lib/alsa", "/var/log", "/bin", "/dev",
                           "/usr/lib/fonts"}) {
-        ok = QDir().mkpath(root + d) && ok;
+        const PathGuard::Below below(root);
+        ok = PathGuard::makePath(root + d).ok() && ok;
     }
     w("/var/lib/sim/hardware", options.hardware == Hardware::V1 ? "v1\n" : "v2\n");
 

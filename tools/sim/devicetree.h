@@ -29,13 +29,15 @@ const QList<int>& gpioLines();
 // "/sys/class/gpio/gpio<line>/value"
 QString gpioValuePath(int line);
 
-// Writes a text file below the root ("/sys/..." style path), creating folders.
+// Writes a text file below the root ("/sys/..." style path) in place,
+// making the folders. Nothing below the root is reached through a link.
 bool writeText(const QString& root, const QString& unitPath, const QByteArray& text);
 QByteArray readText(const QString& root, const QString& unitPath);
-
-// Replaces a file of the host in one step (folders created): a reader sees
-// the old content or the new one, never a mixture.
-bool replaceFile(const QString& path, const QByteArray& data);
+// Appends whole lines to a log below the root, by the same rule.
+bool appendText(const QString& root, const QString& unitPath, const QByteArray& text);
+// Replaces a file below the root in one step, by the same rule: a reader
+// sees the old content or the new one, never a mixture.
+bool replaceFile(const QString& root, const QString& unitPath, const QByteArray& data);
 
 // Installs a stub command in <root>/bin that runs the given shell body.
 bool installStub(const QString& root, const QString& program, const QByteArray& body);

@@ -77,7 +77,7 @@ GnssSimState GnssSimState::load(const QString& root)
 
 bool GnssSimState::save(const QString& root) const
 {
-    return DeviceTree::replaceFile(root + kUnitPath, toText());
+    return DeviceTree::replaceFile(root, kUnitPath, toText());
 }
 
 bool GnssSimState::applyOptions(const QStringList& options, QString* error)
@@ -215,7 +215,6 @@ void GnssSim::nextEpoch()
 
 void GnssSim::log(const QString& text) const
 {
-    QFile f(m_root + kLog);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Append))
-        f.write(QString("%1 %2\n").arg(QTime::currentTime().toString("hh:mm:ss.zzz"), text).toUtf8());
+    DeviceTree::appendText(m_root, kLog,
+                           QString("%1 %2\n").arg(QTime::currentTime().toString("hh:mm:ss.zzz"), text).toUtf8());
 }

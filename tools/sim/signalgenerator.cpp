@@ -90,7 +90,7 @@ SignalParams SignalParams::load(const QString& root)
 
 bool SignalParams::save(const QString& root) const
 {
-    return DeviceTree::replaceFile(filePath(root), toText());
+    return DeviceTree::replaceFile(root, SignalParams::kUnitPath, toText());
 }
 
 bool SignalParams::applyOptions(const QStringList& options, QString* error)

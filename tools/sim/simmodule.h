@@ -36,17 +36,21 @@ public:
 
     // What survives a power loss (written settings, paired list), kept in a
     // file when one is set.
-    void setStateFile(const QString& path) { m_stateFile = path; }
+    void setStateFile(const QString& root, const QString& unitPath)
+    {
+        m_stateRoot = root;
+        m_stateFile = unitPath;
+    }
     bool loadState()
     {
         QMap<QString, QString> stored = m_factory;
-        if (!SimModuleState::load(m_stateFile, &stored, &m_paired))
+        if (!SimModuleState::load(m_stateRoot, m_stateFile, &stored, &m_paired))
             return false;
         m_stored = stored;
         stateLoaded();
         return true;
     }
-    bool saveState() const { return SimModuleState::save(m_stateFile, m_stored, m_paired); }
+    bool saveState() const { return SimModuleState::save(m_stateRoot, m_stateFile, m_stored, m_paired); }
 
     // Devices within reach.
     void addRemote(const SimRemote& remote) { m_remotes.append(remote); }
@@ -165,6 +169,7 @@ protected:
     QMap<QString, QString> m_stored;  // what a power loss keeps
     QString m_localAddress;
     QStringList m_paired;
+    QString m_stateRoot;
     QString m_stateFile;
     QList<SimRemote> m_remotes;
     QList<Link> m_links;

@@ -8,10 +8,10 @@
 
 namespace SimModuleState {
 
-bool load(const QString& path, QMap<QString, QString>* settings, QStringList* paired)
+bool load(const QString& root, const QString& unitPath, QMap<QString, QString>* settings, QStringList* paired)
 {
-    QFile f(path);
-    if (path.isEmpty() || !f.open(QIODevice::ReadOnly))
+    QFile f(root + unitPath);
+    if (unitPath.isEmpty() || !f.open(QIODevice::ReadOnly))
         return false;
     paired->clear();
     for (const QByteArray& raw : f.readAll().split('\n')) {
@@ -27,16 +27,17 @@ bool load(const QString& path, QMap<QString, QString>* settings, QStringList* pa
     return true;
 }
 
-bool save(const QString& path, const QMap<QString, QString>& settings, const QStringList& paired)
+bool save(const QString& root, const QString& unitPath, const QMap<QString, QString>& settings,
+          const QStringList& paired)
 {
-    if (path.isEmpty())
+    if (unitPath.isEmpty())
         return false;
     QByteArray text;
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         text += (it.key() + '=' + it.value() + '\n').toUtf8();
     for (const QString& a : paired)
         text += ("PAIRED=" + a + '\n').toUtf8();
-    return DeviceTree::replaceFile(path, text);
+    return DeviceTree::replaceFile(root, unitPath, text);
 }
 
 }

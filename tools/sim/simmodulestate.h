@@ -11,9 +11,11 @@
 // ("<key>=<value>" lines) and paired devices ("PAIRED=<address>" lines).
 namespace SimModuleState {
 
-// Reads the file over the values already in `settings` (the factory ones).
-bool load(const QString& path, QMap<QString, QString>* settings, QStringList* paired);
-bool save(const QString& path, const QMap<QString, QString>& settings, const QStringList& paired);
+// Reads the file (a unit path below `root`) over the values already in
+// `settings` (the factory ones).
+bool load(const QString& root, const QString& unitPath, QMap<QString, QString>* settings, QStringList* paired);
+bool save(const QString& root, const QString& unitPath, const QMap<QString, QString>& settings,
+          const QStringList& paired);
 
 }
 

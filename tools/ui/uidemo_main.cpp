@@ -2,6 +2,7 @@
 // before any screen uses them.
 //   uidemo                      interactive: pages of demo buttons and charts
 //   uidemo --screenshots DIR    writes one PNG per page and dialog, then quits
+#include "Hardware/deviceroot.h"
 #include "Tools/focusframe.h"
 #include "Tools/filecopythread.h"
 #include "Tools/iconbutton.h"
@@ -394,10 +395,13 @@ private:
         m_copyBar->setValue(0);
         report("copying ...");
         m_poll.start();
-        // Relative: without a device root every absolute path leads nowhere.
-        QDir::setCurrent(m_tmp.path());
-        QMetaObject::invokeMethod(m_copy, "copyFile", Qt::QueuedConnection, Q_ARG(QString, "source.bin"),
-                                  Q_ARG(QString, "target.bin"));
+        // The copy writes below a device root only: the demo's own folder is one.
+        QFile marker(DeviceRoot::markerPath(m_tmp.path()));
+        if (!marker.exists() && marker.open(QIODevice::WriteOnly))
+            marker.close();
+        qputenv("DEVICE_ROOT", QFile::encodeName(m_tmp.path()));
+        QMetaObject::invokeMethod(m_copy, "copyFile", Qt::QueuedConnection, Q_ARG(QString, "/source.bin"),
+                                  Q_ARG(QString, "/target.bin"));
     }
 
     QStackedWidget* m_pages = nullptr;
@@ -473,7 +477,7 @@ int screenshots(Demo& demo, const QString& dir)
 
 int main(int argc, char* argv[])
 {
-    // The demo copies only inside its own temporary folder, never below a device root.
+    // The demo copies only inside its own temporary folder, never below a given device root.
     qunsetenv("DEVICE_ROOT");
     QApplication::setAttribute(Qt::AA_Use96Dpi);
     QApplication app(argc, argv);
