@@ -1,7 +1,5 @@
 #include "fileresult.h"
 
-#include <QFileDevice>
-
 #include <cstring>
 
 FileResult FileResult::fail(const QString& why, int errnum)
@@ -20,9 +18,4 @@ FileResult FileResult::system(const QString& what, int errnum)
 QString FileResult::systemText(int errnum)
 {
     return QString::fromLocal8Bit(std::strerror(errnum));
-}
-
-QString FileResult::of(const QFileDevice& file, int errnum)
-{
-    return errnum != 0 ? systemText(errnum) : file.errorString();
 }

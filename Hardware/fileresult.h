@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class QFileDevice;
-
 // What a file operation came to: done, or why not, worded to follow the
 // file's name ("is a FIFO", "cannot be opened: Permission denied"), with the
 // system's errno behind it where the system gave one.
@@ -22,10 +20,6 @@ struct FileResult
 
     // The system's own text for an errno value.
     static QString systemText(int errnum);
-    // Why a call on `file` failed, `errnum` being errno taken right after
-    // it: the system's reason (the library says "Unknown error" for a failed
-    // flush), else the library's text.
-    static QString of(const QFileDevice& file, int errnum);
 };
 
 #endif

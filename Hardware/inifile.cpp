@@ -18,6 +18,17 @@ namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
+// Every value as the library reads it, by "group/key".
+using Values = QMap<QString, QVariant>;
+
+Values valuesOf(const QSettings& ini)
+{
+    Values values;
+    for (const QString& key : ini.allKeys())
+        values.insert(key, ini.value(key));
+    return values;
+}
+
 // A line as the library's INI reader cuts the text: where it starts (blank
 // lines and comments before it skipped), how long it is, and where its first
 // "=" outside quotes is (-1 for none). A line ends at a line end outside
@@ -111,14 +122,40 @@ FileResult encoded(const QString& scratchFile, const QString& group, const QStri
     return FileResult::fail("the library wrote no line for " + key);
 }
 
+// `ini` with the value of `key` in the section `group` (its last line, as
+// the library reads the text) replaced by `text`, every other byte as it
+// was. False when the text has no such line.
+bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
+                  QByteArray* out)
+{
+    int pos = ini.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    QByteArray section;
+    int from = -1;
+    int to = -1;
+    Line line;
+    while (nextLine(ini, &pos, &line)) {
+        const QByteArray bytes = ini.mid(line.start, line.length);
+        if (bytes.startsWith('[')) {
+            const int close = bytes.indexOf(']');
+            section = bytes.mid(1, close < 0 ? -1 : close - 1).trimmed();
+        } else if (line.equals >= 0 && section == group
+                   && ini.mid(line.start, line.equals - line.start).trimmed() == key) {
+            // The last one counts, as in the library; the blanks around the
+            // value stay.
+            from = line.equals + 1;
+            to = line.start + line.length;
+            while (from < to && (ini.at(from) == ' ' || ini.at(from) == '\t'))
+                ++from;
+            while (to > from && (ini.at(to - 1) == ' ' || ini.at(to - 1) == '\t'))
+                --to;
+        }
+    }
+    if (from < 0)
+        return false;
+    *out = ini.left(from) + text + ini.mid(to);
+    return true;
 }
 
-Values valuesOf(const QSettings& ini)
-{
-    Values values;
-    for (const QString& key : ini.allKeys())
-        values.insert(key, ini.value(key));
-    return values;
 }
 
 // The settings library does not see a write that fails only when its buffer
@@ -296,37 +333,6 @@ QString parseProblem(const QSettings& ini, const QByteArray& text)
     if (ini.status() == QSettings::FormatError && !text.startsWith(kByteOrderMark))
         return QStringLiteral("does not parse");
     return QString();
-}
-
-bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
-                  QByteArray* out)
-{
-    int pos = ini.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
-    QByteArray section;
-    int from = -1;
-    int to = -1;
-    Line line;
-    while (nextLine(ini, &pos, &line)) {
-        const QByteArray bytes = ini.mid(line.start, line.length);
-        if (bytes.startsWith('[')) {
-            const int close = bytes.indexOf(']');
-            section = bytes.mid(1, close < 0 ? -1 : close - 1).trimmed();
-        } else if (line.equals >= 0 && section == group
-                   && ini.mid(line.start, line.equals - line.start).trimmed() == key) {
-            // The last one counts, as in the library; the blanks around the
-            // value stay.
-            from = line.equals + 1;
-            to = line.start + line.length;
-            while (from < to && (ini.at(from) == ' ' || ini.at(from) == '\t'))
-                ++from;
-            while (to > from && (ini.at(to - 1) == ' ' || ini.at(to - 1) == '\t'))
-                --to;
-        }
-    }
-    if (from < 0)
-        return false;
-    *out = ini.left(from) + text + ini.mid(to);
-    return true;
 }
 
 FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,

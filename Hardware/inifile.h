@@ -4,9 +4,7 @@
 #include "fileresult.h"
 
 #include <QByteArray>
-#include <QMap>
 #include <QString>
-#include <QVariant>
 
 #include <functional>
 
@@ -37,22 +35,12 @@ FileResult problem(const QString& path, qint64 maxBytes);
 // saved with a UTF-8 byte-order mark is judged as the library decodes it.
 QString typedValue(const QByteArray& ini);
 
-// Every value of `ini` as the library reads it, by "group/key".
-using Values = QMap<QString, QVariant>;
-Values valuesOf(const QSettings& ini);
-
 // "" when the library parsed `ini` (whose file holds `text`) without a
 // format error, else why not. Ask once it has read the file (allKeys()): it
 // sets its status only then. A file that begins with a byte-order mark it
 // reports as not parsing whatever follows: such a file is judged by its
 // values.
 QString parseProblem(const QSettings& ini, const QByteArray& text);
-
-// `ini` with the value of `key` in the section `group` (its last line, as
-// the library reads the text) replaced by `text`, every other byte as it
-// was. False when the text has no such line.
-bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
-                  QByteArray* out);
 
 // A copy of the INI file `path`, written into the folder `scratch`, in
 // which `group/key` holds `value` as the library writes it and every other

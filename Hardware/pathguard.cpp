@@ -227,21 +227,6 @@ FileResult appendWhole(int fd, const QByteArray& bytes)
     return r;
 }
 
-FileResult createNew(const QString& path, int* fd)
-{
-    *fd = -1;
-    QByteArray name;
-    int parent = -1;
-    FileResult r = openParent(path, false, &name, &parent);
-    if (!r.ok())
-        return r;
-    *fd = ::openat(parent, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
-    if (*fd < 0)
-        r = FileResult::system("cannot be made", errno);
-    ::close(parent);
-    return r;
-}
-
 FileResult writeWhole(const QString& path, const QByteArray& bytes, mode_t mode)
 {
     WholeFile file(path, mode);

@@ -35,9 +35,6 @@ FileResult openForAppending(const QString& path, int* fd);
 // (what a full partition took of them is cut off again), and closes it.
 FileResult appendWhole(int fd, const QByteArray& bytes);
 
-// `*fd` open for writing to a new file `path`; an existing name of any kind
-// (a leftover, a link) is refused with EEXIST.
-FileResult createNew(const QString& path, int* fd);
 // Puts `bytes` in the place of the file `path`, whole or not at all:
 // written beside it ("<name>.part"), flushed, then renamed over it. A link
 // or a directory at `path` is refused.

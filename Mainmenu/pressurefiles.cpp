@@ -58,7 +58,7 @@ bool makeTempDir()
     // wherever it points: it goes, as a link, for a real folder.
     if (QFileInfo(dir).isSymLink()) {
         qDebug() << "PressureSensor: a link in place of" << kTempDir << "is replaced by a folder";
-        PathGuard::removeTree(dir).ok();
+        PathGuard::removeTree(dir);
     }
     const FileResult made = PathGuard::makePath(dir);
     if (made.ok())
@@ -97,8 +97,8 @@ void removeLive()
 {
     if (!makeTempDir())
         return;
-    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kHighRes))).ok();
-    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kLowRes))).ok();
+    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kHighRes)));
+    PathGuard::removeTree(DeviceLayer::path(QLatin1String(kLowRes)));
 }
 
 StoreResult save(const QString& name, const PressureData::Calibration& c, double latitude, double longitude)

@@ -147,8 +147,8 @@ const char* requestReboot(const File& file)
 
 void discardStaging(const File& file)
 {
-    PathGuard::removeFile(DeviceLayer::path(kRunmodeFile)).ok();
-    PathGuard::removeFile(DeviceLayer::path(stagedPath(file))).ok();
+    PathGuard::removeFile(DeviceLayer::path(kRunmodeFile));
+    PathGuard::removeFile(DeviceLayer::path(stagedPath(file)));
 }
 
 }

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 
 int g_debugFeatures = 0;
 

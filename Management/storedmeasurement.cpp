@@ -10,11 +10,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 
 #include <fcntl.h>
 #include <sys/stat.h>

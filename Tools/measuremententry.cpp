@@ -157,7 +157,7 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     if (why.isEmpty())
         why = place(staging, prefix, when, cleanName, &unitDir);
     if (!why.isEmpty()) {
-        PathGuard::removeTree(staging).ok();
+        PathGuard::removeTree(staging);
         return failed(why);
     }
     StoreResult result;

@@ -180,7 +180,7 @@ void BluetoothSim::poll()
         }
     }
     f.close();
-    PathGuard::removeFile(work).ok();
+    PathGuard::removeFile(work);
 }
 
 void BluetoothSim::pollResetLine(Idc777Peer& peer, int gpio, int* last)

@@ -183,11 +183,11 @@ bool create(const QString& root, const Options& options, QString* error)
     // The codec's I2C register file.
     w("/sys/bus/i2c/devices/1-0018/registers", "");
 
-    for (const char* d : {"/home/root", "/home/root/.config/pulse", "/media/vq4100",
-                          "/media/ramdisk", "/var/lib/alsa", "/var/log", "/bin", "/dev",
-                          "/usr/lib/fonts"}) {
+    {
         const PathGuard::Below below(root);
-        ok = PathGuard::makePath(root + d).ok() && ok;
+        for (const char* d : {"/home/root", "/home/root/.config/pulse", "/media/vq4100", "/media/ramdisk",
+                              "/var/lib/alsa", "/var/log", "/bin", "/dev", "/usr/lib/fonts"})
+            ok = PathGuard::makePath(root + d).ok() && ok;
     }
     w("/var/lib/sim/hardware", options.hardware == Hardware::V1 ? "v1\n" : "v2\n");
 
