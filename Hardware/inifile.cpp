@@ -29,6 +29,23 @@ Values valuesOf(const QSettings& ini)
     return values;
 }
 
+// A name beside `path` for a copy the library reads back, one it has not
+// read in this process: it keeps what it read of a file, and reads it again
+// only when its size or its time in milliseconds changed.
+QString checkName(const QString& path)
+{
+    static int serial = 0;
+    return path + QString(".new%1").arg(++serial);
+}
+
+bool parsesWithError(const QString& path)
+{
+    const QSettings ini(path, QSettings::IniFormat);
+    // The library sets its status only once it has read the file.
+    ini.allKeys();
+    return ini.status() == QSettings::FormatError;
+}
+
 // A line as the library's INI reader cuts the text: where it starts (blank
 // lines and comments before it skipped), how long it is, and where its first
 // "=" outside quotes is (-1 for none). A line ends at a line end outside
@@ -162,8 +179,7 @@ bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArr
 // is flushed, and renames a cut-off file into place: so what it wrote is read
 // back and compared before it takes the place of the file. It is read back
 // under a name it was not written under, one the library has not read in
-// this process: it keeps what it read of a file, and reads it again only
-// when its size or its time in milliseconds changed.
+// this process (checkName()).
 FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
 {
     FileResult r = PathGuard::makePath(QFileInfo(path).path());
@@ -171,7 +187,6 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
         r = PathGuard::problem(path);
     if (!r.ok())
         return FileResult::fail("not written: " + r.error, r.errnum);
-    static int serial = 0;
     const QString written = path + QLatin1String(".part");
     QString check;
     // A leftover would be read in and written back with the new values.
@@ -196,7 +211,7 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
     // A name an earlier run left (cut off, or a PC's) is passed over, never
     // read: the count starts again in every process.
     for (int tries = 0; tries < 100; ++tries) {
-        check = path + QString(".new%1").arg(++serial);
+        check = checkName(path);
         if ((r = PathGuard::rename(written, check, PathGuard::NoReplace)).errnum != EEXIST)
             break;
     }
@@ -326,13 +341,28 @@ QString typedValue(const QByteArray& ini)
     return QString();
 }
 
-QString parseProblem(const QSettings& ini, const QByteArray& text)
+FileResult parseProblem(const QString& path, const QByteArray& text)
 {
+    if (!parsesWithError(path))
+        return FileResult::done();
+    if (!text.startsWith(kByteOrderMark))
+        return FileResult::fail("does not parse");
     // The library cuts the text before the first section from the file's
     // first byte, mark and all: the mark alone makes a line it cannot read.
-    if (ini.status() == QSettings::FormatError && !text.startsWith(kByteOrderMark))
-        return QStringLiteral("does not parse");
-    return QString();
+    // A second mark (two editors in turn) would hide the first section's
+    // header, so the rest must parse on its own.
+    QString copy;
+    for (int tries = 0; tries < 100 && copy.isEmpty(); ++tries) {
+        if (const QString name = checkName(path); CheckedFile::isMissing(name))
+            copy = name;
+    }
+    if (copy.isEmpty())
+        return FileResult::fail("cannot be judged: no free name beside it", EEXIST);
+    if (const FileResult r = PathGuard::writeWhole(copy, text.mid(kByteOrderMark.size())); !r.ok())
+        return FileResult::fail("cannot be judged: " + r.error, r.errnum ? r.errnum : EIO);
+    const bool broken = parsesWithError(copy);
+    PathGuard::removeTree(copy);
+    return broken ? FileResult::fail("does not parse with its byte-order mark taken off") : FileResult::done();
 }
 
 FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,

@@ -35,12 +35,13 @@ FileResult problem(const QString& path, qint64 maxBytes);
 // saved with a UTF-8 byte-order mark is judged as the library decodes it.
 QString typedValue(const QByteArray& ini);
 
-// "" when the library parsed `ini` (whose file holds `text`) without a
-// format error, else why not. Ask once it has read the file (allKeys()): it
-// sets its status only then. A file that begins with a byte-order mark it
-// reports as not parsing whatever follows: such a file is judged by its
-// values.
-QString parseProblem(const QSettings& ini, const QByteArray& text);
+// Done when the settings library parses the INI file `path`, whose bytes
+// are `text`, without a format error; else why not. A file a PC editor saved
+// with a byte-order mark the library reports as not parsing whatever
+// follows: it is judged with that one mark taken off, by the library itself
+// on a copy beside it. A failure with an errno behind it means the file
+// could not be judged (no room for the copy).
+FileResult parseProblem(const QString& path, const QByteArray& text);
 
 // A copy of the INI file `path`, written into the folder `scratch`, in
 // which `group/key` holds `value` as the library writes it and every other

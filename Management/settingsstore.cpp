@@ -97,21 +97,26 @@ bool SettingsStore::isStoreKey(const QString& key)
 
 // An existing file that cannot be read must not be replaced: it may hold every
 // setting of the unit (a transient fault, a service copy in progress). Nor is
-// one with a typed value read to be written back.
-bool SettingsStore::fileBlocksStore() const
+// one with a typed value read to be written back, nor an unusable one that
+// could not be set aside (or judged).
+FileResult SettingsStore::fileProblem()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    return !CheckedFile::isMissing(path) && !IniFile::problem(path, kMaxFileBytes).error.isEmpty();
+    if (CheckedFile::isMissing(path))
+        return FileResult::done();
+    const FileResult r = CheckedFile::problem(path, kMaxFileBytes);
+    return r.ok() ? usability(path) : r;
 }
 
 // A store killed between writing its files beside the settings file and the
-// rename leaves them behind (the names the settings library's own temporary
-// file took are those of earlier makes).
+// rename leaves them behind: the part file (and the settings library's own
+// temporary file of it) and the read-back copies. Nothing else beside the
+// file is the program's: a service engineer's copy stays, whatever its name.
 void SettingsStore::removeStoreLeftovers()
 {
     const QFileInfo file(DeviceLayer::path(kSettingsFile));
     static const QRegularExpression leftover(
-        "^" + QRegularExpression::escape(file.fileName()) + "\\.([A-Za-z0-9]{6}|part|new[0-9]+)$");
+        "^" + QRegularExpression::escape(file.fileName()) + "\\.(part(\\.[A-Za-z0-9]{6})?|new[0-9]+(\\.part)?)$");
     const QDir dir = file.dir();
     for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (leftover.match(name).hasMatch() && PathGuard::removeTree(dir.filePath(name)).ok())
@@ -122,60 +127,61 @@ void SettingsStore::removeStoreLeftovers()
 // A file QSettings cannot parse or must not parse (a typed value, which it
 // would decode at any cost), one without any of the store's keys (empty,
 // garbage) or a huge one would read as zeros everywhere and be stored back
-// so. It is kept aside and counts as missing; an earlier one kept aside is
-// never replaced, as it may hold the unit's settings. What cannot be read
-// (not a file, no access) stays where it is.
+// so: why, or done. What cannot be read (missing, not a file, no access) is
+// not judged here. A failure with an errno: it could not be judged now.
+FileResult SettingsStore::usability(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.isFile() && file.size() > kMaxFileBytes)
+        return FileResult::fail(QString("holds %1 bytes").arg(file.size()));
+    QByteArray text;
+    if (!CheckedFile::read(path, kMaxFileBytes, &text).ok())
+        return FileResult::done();
+    if (const QString typed = IniFile::typedValue(text); !typed.isEmpty())
+        return FileResult::fail(typed);
+    if (const FileResult r = IniFile::parseProblem(path, text); !r.ok())
+        return r;
+    const QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
+    if (std::none_of(keys.begin(), keys.end(), isStoreKey))
+        return FileResult::fail("holds none of the store's keys");
+    return FileResult::done();
+}
+
+// An unusable file is kept aside under the next free number and counts as
+// missing; one kept earlier is never replaced nor removed, as it may hold
+// the unit's settings. Where it cannot be moved it stays, and blocks every
+// store (fileProblem()).
 bool SettingsStore::setAsideIfUnusable()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
-    if (CheckedFile::isMissing(path))
+    const FileResult why = usability(path);
+    if (why.ok())
         return false;
-    const QFileInfo file(path);
-    QString why;
-    QByteArray text;
-    if (file.isFile() && file.size() > kMaxFileBytes) {
-        why = QString("holds %1 bytes").arg(file.size());
-    } else {
-        if (!CheckedFile::read(path, kMaxFileBytes, &text).ok())
-            return false;
-        why = IniFile::typedValue(text);
+    if (why.errnum != 0) {
+        qDebug().noquote() << "Settings file left as it is:" << path << "-" << why.error;
+        return false;
     }
-    if (why.isEmpty()) {
-        QSettings s(path, QSettings::IniFormat);
-        const QStringList keys = s.allKeys();
-        why = IniFile::parseProblem(s, text);
-        if (why.isEmpty() && std::none_of(keys.begin(), keys.end(), isStoreKey))
-            why = "holds none of the store's keys";
-        if (why.isEmpty())
-            return false;
-    }
-    for (int n = 1; n <= kMaxSetAside; ++n) {
+    for (int n = 1;; ++n) {
         const QString aside = path + (n == 1 ? QString(".bad") : QString(".bad.%1").arg(n));
         const FileResult r = PathGuard::rename(path, aside, PathGuard::NoReplace);
         if (r.ok()) {
-            qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
+            qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why.error;
             return true;
         }
         // Whatever holds the name stays as it is.
         if (r.errnum != EEXIST && r.errnum != ENOTEMPTY) {
-            qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-" << r.error;
+            qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-" << r.error
+                               << "-" << why.error;
             return false;
         }
     }
-    if (const FileResult r = PathGuard::removeTree(path); !r.ok()) {
-        qDebug().noquote() << "Unusable settings file could not be removed:" << path << "-" << r.error;
-        return false;
-    }
-    qDebug().noquote() << "Unusable settings file removed, not kept:" << kMaxSetAside
-                       << "kept ones are in the way -" << why;
-    return true;
 }
 
 void SettingsStore::loadSystemsettings()
 {
     // QSettings reads a missing or unreadable file as empty: the values in
     // use would become zeros (power-off never, no time zone).
-    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || setAsideIfUnusable() || fileBlocksStore()) {
+    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || setAsideIfUnusable() || !fileProblem().ok()) {
         qDebug() << "Settings file missing or unreadable, keeping the values in use:"
                  << DeviceLayer::path(kSettingsFile);
         return;
@@ -222,9 +228,11 @@ void SettingsStore::loadSystemsettings()
 
 bool SettingsStore::storeSystemsettings()
 {
-    if (fileBlocksStore()) {
-        qDebug() << "Settings file exists but cannot be read, not overwritten:"
-                 << DeviceLayer::path(kSettingsFile);
+    // A file turned unusable since it was loaded would block the store.
+    setAsideIfUnusable();
+    if (const FileResult r = fileProblem(); !r.ok()) {
+        qDebug().noquote() << "Settings file exists but cannot be used, not overwritten:"
+                           << DeviceLayer::path(kSettingsFile) << "-" << r.error;
         return false;
     }
     // Only values the unit can use go back into the file.
@@ -323,8 +331,6 @@ void SettingsStore::setDefaultValues()
 
 bool SettingsStore::resetToDefaultSettings()
 {
-    // A file turned unusable since it was loaded would block the store.
-    setAsideIfUnusable();
     setDefaultValues();
     return storeSystemsettings();
 }
@@ -334,15 +340,14 @@ void SettingsStore::start()
     removeStoreLeftovers();
     setAsideIfUnusable();
     const QString file = DeviceLayer::path(kSettingsFile);
-    if (const QString why = IniFile::problem(file, kMaxFileBytes).error; !why.isEmpty()) {
-        if (!CheckedFile::isMissing(file)) {
-            // Keep the file for the service engineer; run on defaults.
-            qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << why;
-            setDefaultValues();
-            return;
-        }
+    if (CheckedFile::isMissing(file)) {
         qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
         resetToDefaultSettings();
+    } else if (const FileResult r = fileProblem(); !r.ok()) {
+        // Keep the file for the service engineer; run on defaults.
+        qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << r.error;
+        setDefaultValues();
+        return;
     }
     loadSystemsettings();
 }

@@ -1,6 +1,8 @@
 #ifndef SETTINGSSTORE_H
 #define SETTINGSSTORE_H
 
+#include "Hardware/fileresult.h"
+
 #include <QString>
 #include <QVector>
 
@@ -21,8 +23,6 @@ public:
     static const char* const kSettingsFile;
     // Far above what the store writes; a larger file is not read.
     static constexpr qint64 kMaxFileBytes = 256 * 1024;
-    // Unusable files kept aside: settings.ini.bad, then settings.ini.bad.2 ...
-    static constexpr int kMaxSetAside = 10;
 
     // Start-up: removes what an interrupted store left, sets an unusable
     // file aside, writes the defaults where there is no file, then loads.
@@ -164,7 +164,8 @@ protected:
 private:
     // Every value of the store into `s`.
     void fill(QSettings& s) const;
-    bool fileBlocksStore() const;
+    static FileResult fileProblem();
+    static FileResult usability(const QString& path);
     static void removeStoreLeftovers();
     static bool setAsideIfUnusable();
     static bool isStoreKey(const QString& key);
