@@ -98,14 +98,17 @@ bool SettingsStore::isStoreKey(const QString& key)
 // An existing file that cannot be read must not be replaced: it may hold every
 // setting of the unit (a transient fault, a service copy in progress). Nor is
 // one with a typed value read to be written back, nor an unusable one that
-// could not be set aside (or judged).
+// could not be set aside. One that could not be judged now (no room for the
+// copy that judges it) is used as it reads; each store judges it again.
 FileResult SettingsStore::fileProblem()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
     if (CheckedFile::isMissing(path))
         return FileResult::done();
-    const FileResult r = CheckedFile::problem(path, kMaxFileBytes);
-    return r.ok() ? usability(path) : r;
+    if (const FileResult r = CheckedFile::problem(path, kMaxFileBytes); !r.ok())
+        return r;
+    const FileResult r = usability(path);
+    return r.errnum != 0 ? FileResult::done() : r;
 }
 
 // A store killed between writing its files beside the settings file and the

@@ -502,6 +502,17 @@ void TestSettingsStore::fileWithAByteOrderMarkIsUsed()
     QVERIFY(s.storeSystemsettings());
     QCOMPARE(stored(t, "Systemsettings/Brightness").toInt(), 7);
     QCOMPARE(stored(t, "Service/Note").toString(), QString("kept"));
+
+    // With no room for the copy that judges the mark, the file is used as
+    // it reads and stays where it is.
+    TestRoot full;
+    const QByteArray text = "\xEF\xBB\xBF[Bluetooth]\nHeadphone_ID=00:11:22:33:44:55\n[Systemsettings]\nBrightness=7\n";
+    full.write("/home/root/settings.ini", text);
+    FullDisk noRoom;
+    Systemsettings used;
+    QCOMPARE(used.getBtIdHeadphone(), QString("00:11:22:33:44:55"));
+    QCOMPARE(full.read("/home/root/settings.ini"), text);
+    QCOMPARE(settingsFiles(full), QStringList("settings.ini"));
 }
 
 void TestSettingsStore::twoByteOrderMarksAreNotTakenForOne_data()
