@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QSettings>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -139,11 +140,26 @@ FileResult encoded(const QString& scratchFile, const QString& group, const QStri
     return FileResult::fail("the library wrote no line for " + key);
 }
 
+// UTF-16 without a mark and without a character below U+0100 holds no NUL
+// byte and no line end of its own; the library would read its bytes as
+// Latin-1 characters, not the text a PC shows. Taken for it: an even number
+// of bytes without a line end, not all of them printable ASCII. An INI file
+// that a PC tool writes in an 8-bit code has its lines.
+bool isUtf16WithoutMark(const QByteArray& ini)
+{
+    if (ini.size() % 2 != 0 || ini.contains('\n') || ini.contains('\r'))
+        return false;
+    return std::any_of(ini.cbegin(), ini.cend(),
+                       [](char c) { return c != '\t' && (uchar(c) < ' ' || uchar(c) > '~'); });
+}
+
 // `ini` with the value of `key` in the section `group` (its last line, as
 // the library reads the text) replaced by `text`, every other byte as it
-// was. False when the text has no such line.
-bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
-                  QByteArray* out)
+// was. "" or why not: no such line, or a value that takes in the lines after
+// it (a backslash at its end, a quote left open), which a PC shows as lines
+// of their own.
+QString replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArray& key, const QByteArray& text,
+                     QByteArray* out)
 {
     int pos = ini.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     QByteArray section;
@@ -168,9 +184,11 @@ bool replaceValue(const QByteArray& ini, const QByteArray& group, const QByteArr
         }
     }
     if (from < 0)
-        return false;
+        return QStringLiteral("where it cannot be told apart");
+    if (const QByteArray value = ini.mid(from, to - from); value.contains('\n') || value.contains('\r'))
+        return QStringLiteral("over more than one line");
     *out = ini.left(from) + text + ini.mid(to);
-    return true;
+    return QString();
 }
 
 }
@@ -375,7 +393,7 @@ FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QStrin
         return r;
     if (old.isEmpty())
         return FileResult::fail("is empty");
-    if (old.startsWith("\xFF\xFE") || old.startsWith("\xFE\xFF"))
+    if (old.startsWith("\xFF\xFE") || old.startsWith("\xFE\xFF") || isUtf16WithoutMark(old))
         return FileResult::fail("is saved as UTF-16");
     if (old.contains('\0'))
         return FileResult::fail("holds a NUL byte");
@@ -392,8 +410,8 @@ FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QStrin
     if (r = encoded(scratch + "/value.ini", group, key, value, &text); !r.ok())
         return r;
     QByteArray changed;
-    if (!replaceValue(old, group.toUtf8(), key.toUtf8(), text, &changed))
-        return FileResult::fail("holds " + name + " where it cannot be told apart");
+    if (const QString why = replaceValue(old, group.toUtf8(), key.toUtf8(), text, &changed); !why.isEmpty())
+        return FileResult::fail("holds " + name + " " + why);
     const QString candidate = scratch + QLatin1Char('/') + QFileInfo(path).fileName();
     if (r = PathGuard::writeWhole(candidate, changed); !r.ok())
         return r;

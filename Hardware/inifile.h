@@ -51,7 +51,7 @@ FileResult parseProblem(const QString& path, const QByteArray& text);
 // no such value (nothing to change). Fails, touching nothing but `scratch`,
 // where that cannot be promised: a file that is empty, saved as UTF-16,
 // holds a NUL byte or a typed value, or whose line of the value cannot be
-// told.
+// told or runs on into the lines after it.
 FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,
                               const QString& value, const QString& scratch, QString* copy);
 

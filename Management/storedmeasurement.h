@@ -45,8 +45,8 @@ public:
     // store's rule. The name in info.ini changes and no other byte of it.
     // Empty names and names in use are refused, and so is an entry whose
     // info.ini cannot take the new name that way (a link, not a file, too
-    // large, empty, UTF-16, a NUL byte, a typed value), before anything of
-    // the entry is touched.
+    // large, empty, UTF-16, a NUL byte, a typed value, a name over more
+    // than one line), before anything of the entry is touched.
     static Result rename(const QString& dirName, const QString& typedName);
     static Result remove(const QString& dirName);
 

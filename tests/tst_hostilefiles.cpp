@@ -263,6 +263,13 @@ void TestHostileFiles::linkInsideTheRootIsRead()
     const auto info = Measurements::openInfo(dir, &error);
     QVERIFY2(info, qPrintable(error));
     QCOMPARE(info->value("Measurementinfo/Measurementname").toString(), QString("hostile"));
+
+    // A rename would put a file in the link's place: refused, the link as it was.
+    QCOMPARE(StoredMeasurement::rename(dir, "other").outcome, StoredMeasurement::Result::Failed);
+    const QFileInfo link(StoredEntries::path(unit.root, dir + "/info.ini"));
+    QVERIFY(link.isSymLink());
+    QCOMPARE(link.symLinkTarget(), unit.root.path("/home/root/kept.ini"));
+    QCOMPARE(unit.root.read("/home/root/kept.ini"), kInfo);
 }
 
 void TestHostileFiles::storedSounds_data()

@@ -18,6 +18,34 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+
+namespace {
+
+// While above 0, that many renames of a prepared info.ini into its entry
+// fail, as on a medium that goes wrong between a rename's two steps.
+std::atomic<int> g_failedInfoRenames{0};
+
+}
+
+// Stands in front of the C library's: the program's renames that replace a
+// file go through it.
+extern "C" int renameat(int fromDir, const char* from, int toDir, const char* to) noexcept
+{
+    using Rename = int (*)(int, const char*, int, const char*);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "renameat"));
+    if (std::strcmp(from, "info.ini") == 0 && std::strcmp(to, "info.ini") == 0 && g_failedInfoRenames > 0) {
+        --g_failedInfoRenames;
+        errno = EIO;
+        return -1;
+    }
+    return real(fromDir, from, toDir, to);
+}
+
 namespace {
 
 const char* const kHydrant = "PP_20160412_093015_Hydrant 3";
@@ -71,6 +99,7 @@ private slots:
     void rename();
     void renameKeepsTheRestOfTheFile_data();
     void renameKeepsTheRestOfTheFile();
+    void renameUndoneWhenTheNameCannotBeWritten();
     void renameAndDeleteThroughTheDialog();
     void presentButNotOpened_data();
     void presentButNotOpened();
@@ -204,6 +233,12 @@ void TestMeasurementBrowser::rename()
     } cases[] = {
         {"  Hydrant 4 ", R::Done, "PP_20160412_093015_Hydrant 4"}, {"Taken", R::Refused, kHydrant},
         {"   ", R::Refused, kHydrant}, {"../x", R::Done, "PP_20160412_093015_.._x"}, {"Hydrant 3", R::Done, kHydrant},
+        // Written in the library's form, not as typed.
+        {"Hydrant 3,4", R::Done, "PP_20160412_093015_Hydrant 3,4"},
+        {"valve; closed", R::Done, "PP_20160412_093015_valve; closed"},
+        {"say \"hi\"", R::Done, "PP_20160412_093015_say _hi_"},
+        {" Straße Ü", R::Done, "PP_20160412_093015_Straße Ü"},
+        {"@Rect(1 2 3 4)", R::Done, "PP_20160412_093015_@Rect(1 2 3 4)"},
     };
     for (const auto& c : cases) {
         TestRoot root;
@@ -214,6 +249,8 @@ void TestMeasurementBrowser::rename()
         QCOMPARE(result.dirName, QString(c.after));
         QCOMPARE(QDir(StoredEntries::path(root)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
         QCOMPARE(nameIn(root, c.after), QString(c.after).mid(19));
+        QVERIFY(MeasurementData()->getMeasurementList().contains(c.after));
+        QCOMPARE(StoredMeasurement::fromDirName(c.after).name(), QString(c.after).mid(19));
     }
 
     // An info.ini within the readers' limit takes the new name, one the
@@ -277,6 +314,34 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
     QTest::newRow("NUL") << nul << QByteArray() << QStringList();
     QTest::newRow("UTF-16 LE") << utf16("\xFF\xFE", "UTF-16LE") << QByteArray() << QStringList();
     QTest::newRow("UTF-16 BE") << utf16("\xFE\xFF", "UTF-16BE") << QByteArray() << QStringList();
+    // UTF-16 without a character below U+0100 holds no NUL byte.
+    for (const bool little : {true, false}) {
+        QByteArray text;
+        for (const QChar c : QChar(QChar::ByteOrderMark) + QString::fromUtf8("Измерение—Гидрант—测量")) {
+            const char low = char(c.unicode() & 0xff);
+            const char high = char(c.unicode() >> 8);
+            text.append(little ? low : high).append(little ? high : low);
+        }
+        QVERIFY(!text.contains('\0'));
+        QTest::addRow("UTF-16 %s, no NUL", little ? "LE" : "BE") << text.mid(2) << QByteArray() << QStringList();
+        QTest::addRow("UTF-16 %s, no NUL, mark", little ? "LE" : "BE") << text << QByteArray() << QStringList();
+    }
+    // A PC tool's Latin-1 is read as the library reads it.
+    const QByteArray latin1 = QByteArray(base).replace("=Histogram", "=Stra\xDF""e");
+    QTest::newRow("Latin-1") << latin1 << renamed(latin1) << QStringList();
+    // The lines a name value takes in, a PC shows as lines of their own.
+    QTest::newRow("name continued") << QByteArray(base).replace("Hydrant 3\n", "Hydrant 3\\\n") << QByteArray()
+                                    << QStringList();
+    QTest::newRow("name continued, CRLF") << QByteArray(base).replace("Hydrant 3\n", "Hydrant\\\r\n 3\r\n")
+                                          << QByteArray() << QStringList();
+    QTest::newRow("quote left open") << QByteArray(base).replace("=Hydrant", "=\"Hydrant") << QByteArray()
+                                     << QStringList();
+    QTest::newRow("quoted line end") << QByteArray(base).replace("=Hydrant 3", "=\"Hydrant\n3\"") << QByteArray()
+                                     << QStringList();
+    // The library reads the later line as the name.
+    QTest::newRow("name spelt another way")
+        << QByteArray(base).replace("Measurementdate", "Measurement%6Eame=later\nMeasurementdate") << QByteArray()
+        << QStringList();
     QStringList numbered;
     for (int n = 1; n <= 64; ++n)
         numbered << QString("info.ini.new%1").arg(n);
@@ -307,6 +372,23 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile()
         QCOMPARE(root.read("/media/vq4100/meas/" + dir + "/" + name), QByteArray("[Measurementinfo]\nX=left\n"));
     QCOMPARE(QDir(StoredEntries::path(root)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList(dir));
+}
+
+// The entry takes its old name again, with its info.ini as it was.
+void TestMeasurementBrowser::renameUndoneWhenTheNameCannotBeWritten()
+{
+    TestRoot root;
+    const QByteArray info = "[Measurementinfo]\nMeasurementname=Hydrant 3\n; checked on site\n";
+    QVERIFY(root.write(QString("/media/vq4100/meas/%1/info.ini").arg(kHydrant), info));
+    g_failedInfoRenames = 1;
+    const R result = StoredMeasurement::rename(kHydrant, "Hydrant 4");
+    QCOMPARE(g_failedInfoRenames.exchange(0), 0);
+    QCOMPARE(result.outcome, R::Failed);
+    QCOMPARE(result.error, QCoreApplication::translate("MeasManagement", "TheMeasurementCouldNotBeRenamed"));
+    QCOMPARE(result.dirName, QString(kHydrant));
+    QCOMPARE(QDir(StoredEntries::path(root)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList(kHydrant));
+    QCOMPARE(root.read(QString("/media/vq4100/meas/%1/info.ini").arg(kHydrant)), info);
 }
 
 void TestMeasurementBrowser::renameAndDeleteThroughTheDialog()
