@@ -63,6 +63,8 @@ public:
         if (!QDir().mkpath(m_setup.folder + "/shots"))
             return "cannot make " + m_setup.folder;
         m_env = QProcessEnvironment::systemEnvironment();
+        // scripts/pulse-private makes its folders with this build's devsim.
+        m_env.insert("VQ_DEVSIM", m_setup.devsim);
         QString error = devsim("create", {"--paired", "--poweroff-ends"});
         if (error.isEmpty())
             error = devsim("gps", {"--pos", QString("%1,%2").arg(kFixLat).arg(kFixLon)});

@@ -20,6 +20,10 @@ public:
     // "unix:<root>/var/lib/sim/pulse/native"
     QString address() const { return m_address; }
 
+    // Runs scripts/pulse-private with `args` to its end: its exit code (-1
+    // when it did not finish or crashed), stdout and stderr.
+    static int runScript(const QStringList& args, QString* out = nullptr, QString* err = nullptr);
+
 private:
     QString m_root;
     QString m_reason;

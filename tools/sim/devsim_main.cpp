@@ -7,6 +7,7 @@
 //                         [--charging on|off]
 //   devsim sensor <root> [on|off]
 //   devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]
+//   devsim mkdir <root> <path>...
 #include "adcfeed.h"
 #include "batterycommand.h"
 #include "bluetoothsim.h"
@@ -17,6 +18,7 @@
 #include "simservice.h"
 
 #include "Hardware/deviceroot.h"
+#include "Hardware/pathguard.h"
 #include "Management/settingsstore.h"
 
 #include <QCoreApplication>
@@ -61,6 +63,7 @@ const char* const kUsage =
     "[--current A] [--temp C] [--charging on|off]\n"
     "       devsim sensor <root> [on|off]\n"
     "       devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]\n"
+    "       devsim mkdir <root> <path>...   (folders below the root, e.g. /var/lib/sim/pulse)\n"
     "       devsim -h | --help\n"
     "Every command but create needs a root that create made.\n";
 
@@ -115,6 +118,30 @@ std::vector<std::unique_ptr<SimService>> makeServices()
     return services;
 }
 
+// For the scripts, which reach the tree as the program does: each folder
+// made below the root without a link on its way, and printed; the first one
+// refused ends the command.
+int makeFolders(const QString& root, const QStringList& unitPaths)
+{
+    for (const QString& unitPath : unitPaths) {
+        if (!unitPath.startsWith(QLatin1Char('/')))
+            return usage();
+    }
+    // Reasons name the link by its path on the unit.
+    qputenv("DEVICE_ROOT", root.toLocal8Bit());
+    const PathGuard::Below below(root);
+    for (const QString& unitPath : unitPaths) {
+        const QString folder = root + unitPath;
+        const FileResult r = PathGuard::makePath(folder);
+        if (!r.ok()) {
+            QTextStream(stderr) << "devsim: " << folder << ' ' << r.error << "\n";
+            return 2;
+        }
+        QTextStream(stdout) << folder << "\n";
+    }
+    return 0;
+}
+
 int serve(const QString& root)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sigFd) == 0) {
@@ -146,7 +173,7 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << kUsage;
         return 0;
     }
-    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor", "gps"};
+    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor", "gps", "mkdir"};
     // Nothing is made on a path refused here: "devsim create --help" once
     // made a folder named "--help".
     if (args.size() < 2 || !kCommands.contains(args.at(0)) || args.at(1).isEmpty()
@@ -209,6 +236,8 @@ int main(int argc, char* argv[])
     }
     if (args.at(0) == "serve")
         return serve(root);
+    if (args.at(0) == "mkdir")
+        return args.size() > 2 ? makeFolders(root, args.mid(2)) : usage();
     if (args.at(0) == "signal") {
         QTextStream out(stdout);
         QTextStream err(stderr);
