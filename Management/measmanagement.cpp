@@ -34,7 +34,7 @@ MeasManagement::MeasManagement(QWidget* parent)
     ui->tableMeasurements->installEventFilter(this);
     connect(ui->tableMeasurements, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0 && row < m_entries.size())
-            m_selectedMeasurementDir = m_entries.at(row).dirName();
+            m_selectedMeasurementDir = m_entries.at(row).exactName();
     });
 }
 
@@ -75,8 +75,8 @@ void MeasManagement::fill(int fallbackRow)
 {
     const QString keep = m_selectedMeasurementDir;
     m_entries.clear();
-    for (const QString& dirName : MeasurementData()->getMeasurementList())
-        m_entries.append(StoredMeasurement::fromDirName(dirName));
+    for (const Measurements::Listed& listed : MeasurementData()->listMeasurements())
+        m_entries.append(StoredMeasurement::fromDirName(listed.name, listed.ambiguity));
     const int stored = MeasurementData()->getNumMeasurements();
     ui->labelCount->setText(QStringLiteral("(%1 / %2)").arg(stored).arg(Measurements::maxNumMeasurements));
 
@@ -89,7 +89,7 @@ void MeasManagement::fill(int fallbackRow)
         const QStringList texts = rowTexts(entry);
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(texts.value(column)));
-        if (entry.dirName() == keep)
+        if (!keep.isEmpty() && entry.exactName() == keep)
             keptRow = row;
     }
     fitColumns();
@@ -133,7 +133,7 @@ void MeasManagement::select(int row)
         return;
     }
     ui->tableMeasurements->setCurrentCell(row, ColumnType);
-    m_selectedMeasurementDir = m_entries.at(row).dirName();
+    m_selectedMeasurementDir = m_entries.at(row).exactName();
 }
 
 void MeasManagement::move(int step)
@@ -165,7 +165,7 @@ void MeasManagement::on_butMenuOpen_clicked()
     if (!entry)
         return;
     // It may have gone since the list was made (a PC, or another screen).
-    const QString problem = StoredMeasurement::openProblem(entry->dirName());
+    const QString problem = StoredMeasurement::openProblem(*entry);
     if (!problem.isEmpty()) {
         MessageDialog::showWarningText(this, problem);
         fill(ui->tableMeasurements->currentRow());

@@ -27,7 +27,8 @@ public:
     explicit MeasManagement(QWidget* parent = nullptr);
     ~MeasManagement() override;
 
-    // The directory name of the selected measurement, without its path.
+    // The directory name of the selected measurement, without its path; ""
+    // for one that its name does not lead to alone.
     QString getSelectedMeasurementDir() const { return m_selectedMeasurementDir; }
     void setSelectedMeasurementDir(QString dir) { m_selectedMeasurementDir = dir; }
 

@@ -23,7 +23,6 @@ MeasManagementEdit::~MeasManagementEdit()
 void MeasManagementEdit::setMeasurement(const StoredMeasurement& entry)
 {
     m_entry = entry;
-    m_dirName = entry.dirName();
     const QStringList columns = MeasManagement::rowTexts(entry);
     ui->labelType->setText(columns.value(0));
     ui->labelWhen->setText(columns.mid(1, 2).join(QLatin1Char(' ')).trimmed());
@@ -60,19 +59,20 @@ void MeasManagementEdit::on_butRename_clicked()
     const int accepted = keyboard.exec();
     if (!stillWanted() || accepted != 1)
         return;
-    const StoredMeasurement::Result result = StoredMeasurement::rename(m_dirName, keyboard.getText());
-    m_dirName = result.dirName;
+    const StoredMeasurement::Result result = StoredMeasurement::rename(m_entry, keyboard.getText());
+    if (result.outcome == StoredMeasurement::Result::Done)
+        m_entry = StoredMeasurement::fromDirName(result.dirName);
     conclude(result);
 }
 
 void MeasManagementEdit::on_butDelete_clicked()
 {
-    const bool yes = askYesNo(tr("Delete"), tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_dirName,
+    const bool yes = askYesNo(tr("Delete"), tr("DeleteThisMeasurement") + QLatin1Char('\n') + m_entry.dirName(),
                               Yes::Destroys);
     if (!stillWanted() || !yes)
         return;
-    const StoredMeasurement::Result result = StoredMeasurement::remove(m_dirName);
+    const StoredMeasurement::Result result = StoredMeasurement::remove(m_entry);
     if (result.outcome == StoredMeasurement::Result::Done)
-        m_dirName.clear();
+        m_entry = StoredMeasurement();
     conclude(result);
 }

@@ -20,8 +20,9 @@ public:
     ~MeasManagementEdit() override;
 
     void setMeasurement(const StoredMeasurement& entry);
-    // Its directory name afterwards; "" once deleted.
-    QString getMeasurementDir() const { return m_dirName; }
+    // Its directory name afterwards; "" once deleted, or for one that its
+    // name does not lead to alone.
+    QString getMeasurementDir() const { return m_entry.exactName(); }
 
 private slots:
     void on_butRename_clicked();
@@ -36,7 +37,6 @@ private:
 
     Ui::MeasManagementEdit* ui;
     StoredMeasurement m_entry;
-    QString m_dirName;
 };
 
 #endif

@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -44,6 +46,13 @@ Result failed(const char* key, const QString& dirName, const QString& why)
 {
     qDebug() << "MeasManagement:" << why << dirName;
     return outcome(Result::Failed, key, dirName);
+}
+
+// Listed by a name that does not lead to it alone (Measurements::Listed).
+Result notItsName(const char* key, const QString& dirName, const QString& ambiguity)
+{
+    qDebug().noquote() << "MeasManagement: not acted on by its name" << dirName << "-" << ambiguity;
+    return outcome(Result::Failed, key);
 }
 
 // The one entry of that name in the measurement directory, nothing above or below it.
@@ -113,12 +122,13 @@ Result placeRenamed(const QString& dirName, const QString& newName, const QStrin
 
 }
 
-StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName)
+StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName, const QString& ambiguity)
 {
     static const QRegularExpression kLayout(QStringLiteral("^(..)_([0-9]{8})_([0-9]{6})_(.*)$"),
                                             QRegularExpression::DotMatchesEverythingOption);
     StoredMeasurement e;
     e.m_dirName = dirName;
+    e.m_ambiguity = ambiguity;
     e.m_type = Measurements::typeOf(dirName);
     const QRegularExpressionMatch m = kLayout.match(dirName);
     if (e.m_type && m.hasMatch()) {
@@ -143,10 +153,21 @@ QStringList StoredMeasurement::columns(const QString& dateFormat, const QString&
     return {typeText(), m_date.toString(dateFormat), m_time.toString(timeFormat), m_name};
 }
 
+QString StoredMeasurement::openProblem(const StoredMeasurement& entry)
+{
+    if (!entry.m_ambiguity.isEmpty())
+        return notItsName(kCannotBeOpened, entry.m_dirName, entry.m_ambiguity).error;
+    return openProblem(entry.m_dirName);
+}
+
 QString StoredMeasurement::openProblem(const QString& dirName)
 {
+    const QList<Measurements::Listed> listed = MeasurementData()->listMeasurements();
+    const bool there = std::any_of(listed.cbegin(), listed.cend(), [&dirName](const Measurements::Listed& e) {
+        return e.ambiguity.isEmpty() && e.name == dirName;
+    });
     // Gone, or no longer a whole measurement (its info.ini went with it).
-    if (!isDirectChild(dirName) || !MeasurementData()->getMeasurementList().contains(dirName)) {
+    if (!isDirectChild(dirName) || !there) {
         qDebug() << "MeasManagement: not there to open:" << dirName;
         return QCoreApplication::translate("MeasManagement", kNoLongerExists);
     }
@@ -207,4 +228,16 @@ StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)
         return failed(kNotDeleted, dirName, "not deleted, or only in part:");
     qDebug() << "MeasManagement: deleted" << dirName;
     return outcome(Result::Done, nullptr, QString());
+}
+
+StoredMeasurement::Result StoredMeasurement::rename(const StoredMeasurement& entry, const QString& typedName)
+{
+    return entry.m_ambiguity.isEmpty() ? rename(entry.m_dirName, typedName)
+                                       : notItsName(kNotRenamed, entry.m_dirName, entry.m_ambiguity);
+}
+
+StoredMeasurement::Result StoredMeasurement::remove(const StoredMeasurement& entry)
+{
+    return entry.m_ambiguity.isEmpty() ? remove(entry.m_dirName)
+                                       : notItsName(kNotDeleted, entry.m_dirName, entry.m_ambiguity);
 }

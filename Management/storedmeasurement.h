@@ -20,12 +20,17 @@ public:
         enum Outcome { Done, Refused, Failed };
         Outcome outcome = Done;
         QString error;
-        QString dirName;  // the entry's name afterwards; "" once removed
+        QString dirName;  // the entry's name afterwards; "" once removed, or for none that leads to it alone
     };
 
-    static StoredMeasurement fromDirName(const QString& dirName);
+    // `ambiguity`: "" when the name leads to this entry alone, else why not
+    // (Measurements::Listed).
+    static StoredMeasurement fromDirName(const QString& dirName, const QString& ambiguity = QString());
 
     QString dirName() const { return m_dirName; }
+    // The name it is selected and acted on by: "" for one its name does not
+    // lead to alone, so that nothing reaches another entry in its place.
+    QString exactName() const { return m_ambiguity.isEmpty() ? m_dirName : QString(); }
     // The screen that shows it (Screen::Widget); 0 for a prefix of none.
     int widget() const { return m_type ? m_type->widget : 0; }
     // Whether date, time and name read from the directory name; that name.
@@ -39,7 +44,8 @@ public:
     QStringList columns(const QString& dateFormat, const QString& timeFormat) const;
 
     // "" when the entry can be opened, else why not: gone, or there but not
-    // a directory whose info.ini can be read.
+    // a directory whose info.ini can be read, or not reached by its name alone.
+    static QString openProblem(const StoredMeasurement& entry);
     static QString openProblem(const QString& dirName);
     // Prefix, date and time are kept; the typed name is cleaned by the
     // store's rule. The name in info.ini changes and no other byte of it.
@@ -49,9 +55,14 @@ public:
     // than one line), before anything of the entry is touched.
     static Result rename(const QString& dirName, const QString& typedName);
     static Result remove(const QString& dirName);
+    // The same for an entry as listed: one its name does not lead to alone is
+    // neither renamed nor removed.
+    static Result rename(const StoredMeasurement& entry, const QString& typedName);
+    static Result remove(const StoredMeasurement& entry);
 
 private:
     QString m_dirName;
+    QString m_ambiguity;
     const Measurements::TypeRow* m_type = nullptr;
     bool m_parsed = false;
     QDate m_date;

@@ -17,12 +17,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QSettings>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <limits>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 const char* const Measurements::dirMeas = "/media/vq4100/meas/";
 
@@ -89,25 +95,57 @@ QString infoPath(const QString& directoryName)
     return DeviceLayer::path(Measurements::dirMeas + directoryName + "/info.ini");
 }
 
+// One entry of the directory, read by its own bytes: two names may decode
+// alike (a byte not valid in the file-name encoding reads as the replacement
+// character), and then only the bytes tell the entries' times apart, and
+// whether each is whole.
+struct Found {
+    Measurements::Listed listed;
+    qint64 modified;  // ms, as QFileInfo reads it
+};
+
+const char* const kNotEncoded = "its name is not valid in the file-name encoding";
+const char* const kReadsAlike = "another entry's name reads alike";
+
+// A file, a directory or a link to either, as QDir lists with Files | Dirs.
 // A save of an earlier make that never finished leaves a directory without
 // info.ini. Anything else there is the operator's to see and delete, even
 // when it cannot be read (an empty info.ini too).
-bool isUnfinished(const QString& directory)
+bool isStored(int dir, const QByteArray& name, qint64* modified)
 {
-    return CheckedFile::isMissing(directory + "/info.ini");
+    struct stat own {};
+    struct stat st {};
+    if (::fstatat(dir, name.constData(), &own, AT_SYMLINK_NOFOLLOW) != 0
+        || ::fstatat(dir, name.constData(), &st, 0) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(own.st_mode))
+        return false;
+    struct stat info {};
+    if (S_ISDIR(st.st_mode) && ::fstatat(dir, (name + "/info.ini").constData(), &info, AT_SYMLINK_NOFOLLOW) != 0
+        && errno == ENOENT)
+        return false;
+    *modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return true;
 }
 
-QFileInfoList storedEntries()
+QList<Found> storedEntries()
 {
     const QString dir = DeviceLayer::path(Measurements::dirMeas);
     // As on the unit: whatever unmounts the partition leaves it first.
     QDir::setCurrent(dir);
-    QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    const auto notStored = [](const QFileInfo& e) {
-        return !Measurements::typeOf(e.fileName()) || (e.isDir() && isUnfinished(e.filePath()));
-    };
-    entries.erase(std::remove_if(entries.begin(), entries.end(), notStored), entries.end());
-    return entries;
+    QList<Found> found;
+    DIR* listing = ::opendir(QFile::encodeName(dir).constData());
+    if (!listing)
+        return found;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray bytes(entry->d_name);
+        const QString name = QFile::decodeName(bytes);
+        qint64 modified = 0;
+        if (Measurements::typeOf(name) && isStored(::dirfd(listing), bytes, &modified))
+            found.append({{name, QFile::encodeName(name) == bytes ? QString() : kNotEncoded}, modified});
+    }
+    ::closedir(listing);
+    return found;
 }
 
 }
@@ -306,17 +344,30 @@ int Measurements::getNumMeasurements()
     return count;
 }
 
+QList<Measurements::Listed> Measurements::listMeasurements()
+{
+    QList<Found> entries = storedEntries();
+    std::sort(entries.begin(), entries.end(), [](const Found& a, const Found& b) {
+        return a.modified != b.modified ? a.modified > b.modified : a.listed.name < b.listed.name;
+    });
+    QHash<QString, int> named;
+    for (const Found& entry : entries)
+        ++named[entry.listed.name];
+    QList<Listed> listed;
+    for (const Found& entry : entries) {
+        listed << entry.listed;
+        // Rows that show alike: neither is acted on in place of the other.
+        if (listed.last().ambiguity.isEmpty() && named.value(entry.listed.name) > 1)
+            listed.last().ambiguity = kReadsAlike;
+    }
+    return listed;
+}
+
 QStringList Measurements::getMeasurementList()
 {
-    QFileInfoList entries = storedEntries();
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const QDateTime ta = a.lastModified();
-        const QDateTime tb = b.lastModified();
-        return ta != tb ? ta > tb : a.fileName() < b.fileName();
-    });
     QStringList names;
-    for (const QFileInfo& entry : entries)
-        names << entry.fileName();
+    for (const Listed& entry : listMeasurements())
+        names << entry.name;
     return names;
 }
 

@@ -3,6 +3,7 @@
 
 #include "measuremententry.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -94,12 +95,24 @@ public:
     // nothing for a save that did not fail.
     static void reportFailure(const StoreResult& result);
 
-    // Both make dirMeas the current directory. Entries of the types' prefixes;
-    // a directory among them without info.ini is a save that never finished,
-    // neither counted nor listed. One whose info.ini cannot be read (empty,
-    // too large, not a file, a typed value) is listed and counted.
+    // One listed entry. A PC may write a name that is not valid in the
+    // file-name encoding: it is listed by what it decodes to, which is the
+    // name of another entry (the replacement character written out) or of
+    // none. Neither of two entries listed alike is acted on by that name.
+    struct Listed {
+        QString name;
+        QString ambiguity;  // "" when the name leads to this entry alone, else why not
+    };
+
+    // All make dirMeas the current directory. Entries of the types' prefixes
+    // (files, directories, links to either); a directory among them without
+    // info.ini is a save that never finished, neither counted nor listed. One
+    // whose info.ini cannot be read (empty, too large, not a file, a typed
+    // value) is listed and counted.
     int getNumMeasurements();
-    // Directory names, newest first; equal times by name.
+    // Newest first; equal times by name.
+    QList<Listed> listMeasurements();
+    // Their names.
     QStringList getMeasurementList();
 
     // The name part of a directory name as typed by the operator: trimmed,

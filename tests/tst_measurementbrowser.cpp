@@ -13,6 +13,7 @@
 #include "testunit.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextCodec>
@@ -103,6 +104,8 @@ private slots:
     void renameAndDeleteThroughTheDialog();
     void presentButNotOpened_data();
     void presentButNotOpened();
+    void namesThatDecodeAlike_data();
+    void namesThatDecodeAlike();
 };
 
 void TestMeasurementBrowser::rowsAndCount()
@@ -507,6 +510,114 @@ void TestMeasurementBrowser::presentButNotOpened()
     QCOMPARE(r.unit.root.read("/media/vq4100/meas/" + renamed.dirName + (isFile ? "" : "/info.ini")), info);
     QCOMPARE(StoredMeasurement::remove(renamed.dirName).outcome, R::Done);
     QCOMPARE(MeasurementData()->getMeasurementList(), QStringList(kHydrant));
+}
+
+void TestMeasurementBrowser::namesThatDecodeAlike_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("onValid");  // the action on the valid name's row, else on the other's
+    QTest::addColumn<int>("validAge");  // seconds; -1 not there
+    QTest::addColumn<int>("oddAge");
+    QTest::newRow("delete valid, odd older") << "delete" << true << 10 << 20;
+    QTest::newRow("delete valid, odd newer") << "delete" << true << 20 << 10;
+    QTest::newRow("delete odd, valid older") << "delete" << false << 20 << 10;
+    QTest::newRow("delete odd, valid newer") << "delete" << false << 10 << 20;
+    QTest::newRow("delete odd alone") << "delete" << false << -1 << 10;
+    QTest::newRow("delete valid alone") << "delete" << true << 10 << -1;
+    QTest::newRow("rename valid") << "rename" << true << 10 << 20;
+    QTest::newRow("rename odd") << "rename" << false << 10 << 20;
+    QTest::newRow("rename valid alone") << "rename" << true << 10 << -1;
+    QTest::newRow("open valid") << "open" << true << 10 << 20;
+    QTest::newRow("open odd") << "open" << false << 20 << 10;
+    QTest::newRow("open valid alone") << "open" << true << 10 << -1;
+}
+
+// A PC's name with a Latin-1 byte reads as the name the replacement
+// character gives, which another entry may have. Both are listed; while the
+// rows show alike neither is acted on, and the odd one never is: the
+// refusal is the one of a failed change, every byte stays.
+void TestMeasurementBrowser::namesThatDecodeAlike()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, onValid);
+    QFETCH(int, validAge);
+    QFETCH(int, oddAge);
+    const QByteArray valid = "LE_20260101_101010_Hydrant \xEF\xBF\xBD";
+    const QByteArray odd = "LE_20260101_101010_Hydrant \xFC";
+    const QString shown = QFile::decodeName(valid);
+    QCOMPARE(QFile::decodeName(odd), shown);
+    Rig r;
+    const auto removable = qScopeGuard([&r, &odd] { StoredEntries::makeRemovable(r.unit.root, odd); });
+    QMap<QByteArray, QByteArray> files = {{"info.ini", "[Measurementinfo]\nMeasurementname=Hydrant \xEF\xBF\xBD\n"},
+                                          {"LE_sound.wav", "RIFF valid"}};
+    if (validAge >= 0)
+        QVERIFY(StoredEntries::addBytes(r.unit.root, valid, files, validAge));
+    files["LE_sound.wav"] = "RIFF odd";
+    if (oddAge >= 0)
+        QVERIFY(StoredEntries::addBytes(r.unit.root, odd, files, oddAge));
+    const QByteArray meas = StoredEntries::nativePath(r.unit.root, "");
+    const QMap<QByteArray, QByteArray> before = StoredEntries::bytesBelow(meas);
+    r.open();
+    const QStringList listed = r.column(3);
+    const QString count = r.browser->findChild<QLabel*>("labelCount")->text();
+    const int rows = (validAge >= 0) + (oddAge >= 0);
+    if (rows == 2 && (onValid ? validAge : oddAge) > (onValid ? oddAge : validAge))
+        r.key(Qt::Key_Down);
+    const bool acts = onValid && rows == 1;
+    const QString selected = r.browser->getSelectedMeasurementDir();
+
+    LogCapture log;
+    QString warned;
+    ModalWatchdog watchdog;
+    const auto warning = [&warned, acts] {
+        if (!acts)
+            ModalHelper::onModal("MessageDialog", [&warned](QWidget* w) {
+                warned = w->findChild<QLabel*>("labelInfotext")->text();
+                click(w, "butMiddle");
+            });
+    };
+    QMap<QByteArray, QByteArray> after;
+    const char* refusal = nullptr;
+    if (action == "open") {
+        warning();
+        r.key(Qt::Key_Space);
+        QCOMPARE(r.w->currentWidgetNumber(), acts ? 1 : 7);
+        QCOMPARE(r.browser->getSelectedMeasurementDir(), acts ? shown : QString());
+        after = before;
+        refusal = "TheMeasurementCannotBeOpened";
+    } else if (action == "delete") {
+        ModalHelper::onModal("MeasManagementEdit", [&](QWidget* e) {
+            ModalHelper::onModal("MessageDialog", [&](QWidget* m) {
+                warning();
+                click(m, "butMiddle");  // Yes
+            });
+            click(e, "butDelete");
+        });
+        click(r.browser, "butMenuEdit");
+        refusal = "TheMeasurementCouldNotBeDeleted";
+    } else {
+        ModalHelper::onModal("MeasManagementEdit", [&](QWidget* e) {
+            ModalHelper::onModal("VirtualKeyboard", [&](QWidget* d) {
+                warning();
+                static_cast<VirtualKeyboard*>(d)->setText("Hydrant 4");
+                static_cast<VirtualKeyboard*>(d)->accept();
+            });
+            click(e, "butRename");
+        });
+        click(r.browser, "butMenuEdit");
+        const QByteArray renamed = "LE_20260101_101010_Hydrant 4/";
+        after = {{renamed, ""}, {renamed + "LE_sound.wav", "RIFF valid"},
+                 {renamed + "info.ini", "[Measurementinfo]\nMeasurementname=Hydrant 4\n"}};
+        refusal = "TheMeasurementCouldNotBeRenamed";
+    }
+    QCOMPARE(StoredEntries::bytesBelow(meas), acts ? after : before);
+    QCOMPARE(warned, acts ? QString() : QCoreApplication::translate("MeasManagement", refusal));
+    QCOMPARE(log.contains(onValid ? "another entry's name reads alike" : "not valid in the file-name encoding"), !acts);
+    // Every entry is listed and counted; the screens get no name for a row
+    // its name does not lead to alone.
+    QCOMPARE(listed, QVector<QString>(rows, shown.mid(19)).toList());
+    QCOMPARE(count, QString("(%1 / 100)").arg(rows));
+    QCOMPARE(selected, acts ? shown : QString());
 }
 
 QTEST_MAIN(TestMeasurementBrowser)

@@ -13,10 +13,12 @@
 #include "Tools/messagedialog.h"
 #include "logcapture.h"
 #include "mainmenu.h"
+#include "storedentries.h"
 #include "testunit.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 #include <random>
@@ -484,6 +486,28 @@ private slots:
         QVERIFY(!unit.root.exists(kMeas + ".saving-1-1") && log.contains("a save cut off is removed"));
     }
 
+
+    // A PC's names with a byte not valid in the file-name encoding read like
+    // another's, or like none on the disk: each entry is still judged by its
+    // own bytes, its time and whether its save finished.
+    void listingByTheNamesBytes()
+    {
+        TestUnit unit;
+        const QList<QPair<QByteArray, int>> made = {{"LE_a\xEF\xBF\xBD", 100}, {"LE_a\xFC", 300}, {"LT_c\xFC", 200}};
+        const QByteArray cut = "PP_b\xFC";
+        const auto removable = qScopeGuard([&] {
+            for (const auto& entry : made)
+                StoredEntries::makeRemovable(unit.root, entry.first);
+            StoredEntries::makeRemovable(unit.root, cut);
+        });
+        for (const auto& entry : made)
+            QVERIFY(StoredEntries::addBytes(unit.root, entry.first, {{"info.ini", "[a]\nb=1\n"}}, entry.second));
+        QVERIFY(StoredEntries::addBytes(unit.root, cut, {}, 0));  // no info.ini: a save cut off
+        const QString a = QFile::decodeName(made[0].first);
+        QCOMPARE(QFile::decodeName(made[1].first), a);
+        QCOMPARE(MeasurementData()->getMeasurementList(), QStringList({a, QFile::decodeName(made[2].first), a}));
+        QCOMPARE(MeasurementData()->getNumMeasurements(), 3);
+    }
 
     void failures_data()
     {
