@@ -218,14 +218,16 @@ void BackgroundRecording::readFrom(QIODevice* input)
         m_window.append(m_buffer.constData(), n);
 }
 
-int BackgroundRecording::storeAudioData(QString filename)
+int BackgroundRecording::storeAudioData(QString filename, QString* error)
 {
     const QString path = AudioWorker::recordingPath(filename);
     if (path.isEmpty()) {
         qDebug() << "storeAudioData: not a recording name, nothing stored:" << filename;
+        if (error)
+            *error = "not a recording name: " + filename;
         return -1;
     }
-    return WavWriter::store(DeviceLayer::path(path), m_window, wavFormat()) ? 0 : -1;
+    return WavWriter::store(DeviceLayer::path(path), m_window, wavFormat(), error) ? 0 : -1;
 }
 
 int BackgroundRecording::startAudioPlayback(QString filename)
@@ -240,12 +242,22 @@ int BackgroundRecording::startAudioPlayback(QString filename)
     QByteArray data;
     if (const FileResult read = CheckedFile::read(path, AudioWorker::kMaxPlaybackBytes, &data); !read.ok()) {
         qDebug().noquote() << "Cannot open file:" << path << "-" << read.error;
+        // A missing one is silence.
+        if (!CheckedFile::isMissing(path))
+            emit playbackFailed(filename, read.error);
         return -1;
     }
     // The header is not sound, nor is a frame cut short at the end: the
-    // output would wait for the rest of it and never go idle.
-    if (data.startsWith("RIFF"))
+    // output would wait for the rest of it and never go idle. The data go
+    // out undecoded, so a WAV file in another format would only be noise.
+    if (data.startsWith("RIFF")) {
+        if (const QString why = WavWriter::headerProblem(data, wavFormat()); !why.isEmpty()) {
+            qDebug().noquote() << "Cannot play:" << path << "-" << why;
+            emit playbackFailed(filename, why);
+            return -1;
+        }
         data.remove(0, WavWriter::kHeaderBytes);
+    }
     data.chop(data.size() % qMax(1, audioFormat.bytesPerFrame()));
 
     m_audioOutput->stop();
@@ -356,6 +368,8 @@ AudioWorker::AudioWorker(AnalogInputWorker* adc, QObject* parent)
             &BackgroundRecording::startAudioPlayback, Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundPlayback, rec,
             &BackgroundRecording::stopAudioPlayback, Qt::UniqueConnection);
+    connect(rec, &BackgroundRecording::playbackFailed, this, &AudioWorker::playbackFailed,
+            Qt::UniqueConnection);
 
     m_audioWorkerThread.start(QThread::TimeCriticalPriority);
 }
@@ -438,11 +452,13 @@ int AudioWorker::pauseAudioRecording(bool pause)
     return 0;
 }
 
-int AudioWorker::storeAudioData(QString filename)
+int AudioWorker::storeAudioData(QString filename, QString* error)
 {
     // A blocking call into a thread that no longer runs would never return.
     if (!m_backgroundRecording || !m_audioWorkerThread.isRunning()) {
         qDebug() << "storeAudioData: recording thread not running, nothing stored:" << filename;
+        if (error)
+            *error = "the recording thread is not running";
         return -1;
     }
     // Waits for the store, so that a delete, rename or copy right after it
@@ -450,7 +466,7 @@ int AudioWorker::storeAudioData(QString filename)
     int result = -1;
     BackgroundRecording* rec = m_backgroundRecording;
     QMetaObject::invokeMethod(
-        rec, [rec, &filename, &result] { result = rec->storeAudioData(filename); },
+        rec, [rec, &filename, &result, error] { result = rec->storeAudioData(filename, error); },
         Qt::BlockingQueuedConnection);
     return result;
 }
@@ -478,7 +494,7 @@ bool AudioWorker::deleteAudioData(QString filename)
     return r.ok();
 }
 
-bool AudioWorker::renameAudioData(QString newFilename, QString oldFilename)
+bool AudioWorker::renameAudioData(QString newFilename, QString oldFilename, QString* error)
 {
     const QString newPath = recordingPath(newFilename);
     const QString oldPath = recordingPath(oldFilename);
@@ -489,6 +505,8 @@ bool AudioWorker::renameAudioData(QString newFilename, QString oldFilename)
     if (!r.ok())
         qDebug() << "Error renameAudioData" << false << (newPath.isEmpty() ? newFilename : newPath)
                  << (oldPath.isEmpty() ? oldFilename : oldPath) << r.error;
+    if (error)
+        *error = r.error;
     return r.ok();
 }
 

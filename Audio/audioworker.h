@@ -63,11 +63,18 @@ public slots:
     int stopAudioRecording();
     void pauseAudioRecording(bool pause);
     void init();
-    int storeAudioData(QString filename);
+    // -1 when nothing was stored; `error`, if given, says why.
+    int storeAudioData(QString filename, QString* error = nullptr);
     // filename: a path on the unit. -1 when nothing plays (no output, no
-    // readable file), with the reason in the log.
+    // readable file, a WAV file not in the format recorded here), with the
+    // reason in the log. A file that is there and cannot be played is also
+    // reported by playbackFailed().
     int startAudioPlayback(QString filename);
     int stopAudioPlayback();
+
+signals:
+    // The file (a path on the unit) is there but cannot be played: why.
+    void playbackFailed(QString filename, QString why);
 
 private slots:
     void handleStateChanged(QAudio::State newState);
@@ -117,13 +124,16 @@ public:
     int startAudioRecording();
     int pauseAudioRecording(bool pause);
     // Returns once the file is complete and closed: 0, or -1 when nothing
-    // could be stored (an older file of the name is kept).
-    int storeAudioData(QString filename);
-    // filename: the full path of the file (a path on the unit).
+    // could be stored (an older file of the name is kept); `error`, if
+    // given, says why.
+    int storeAudioData(QString filename, QString* error = nullptr);
+    // filename: the full path of the file (a path on the unit). A file that
+    // is there and cannot be played comes back as playbackFailed().
     int startAudioPlayback(QString filename);
     int stopAudioPlayback();
     bool deleteAudioData(QString filename);
-    bool renameAudioData(QString newFilename, QString oldFilename);
+    // `error`, if given, says why it failed.
+    bool renameAudioData(QString newFilename, QString oldFilename, QString* error = nullptr);
 
     // Ends the recording thread (WorkerThread::stop()); the recorder goes with it.
     // Afterwards requests do nothing. Called at process exit.
@@ -155,6 +165,9 @@ signals:
     void pauseBackgroundRecording(bool pause);
     void startBackgroundPlayback(QString);
     void stopBackgroundPlayback();
+    // The recorder could not play the file it was asked to (a path on the
+    // unit; a missing one plays as silence and is not reported).
+    void playbackFailed(QString filename, QString why);
 
 private:
     AnalogInputWorker* adc() const;

@@ -2,6 +2,7 @@
 
 #include "recordingwindow.h"
 #include "Hardware/checkedfile.h"
+#include "Hardware/devicelayer.h"
 #include "Hardware/pathguard.h"
 
 #include <QDebug>
@@ -48,8 +49,34 @@ QByteArray WavWriter::header(const WavFormat& format, quint32 riffSize, quint32 
     return h;
 }
 
-bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFormat& format)
+QString WavWriter::headerProblem(const QByteArray& file, const WavFormat& format)
 {
+    if (file.size() < kHeaderBytes)
+        return "its WAV header is cut short";
+    // The sizes may still hold their placeholders: the data are played to
+    // the end of the file whatever they say.
+    const QByteArray expected = header(format);
+    const int afterRiffSize = 8;
+    const int formatBytes = kHeaderBytes - 4 - afterRiffSize;
+    if (file.left(4) != expected.left(4)
+        || file.mid(afterRiffSize, formatBytes) != expected.mid(afterRiffSize, formatBytes))
+        return QString("its WAV header is not that of a %1-bit %2 recording at %3 Hz with %4 channel(s)")
+            .arg(format.sampleBits)
+            .arg(format.floatSamples ? "float" : "PCM")
+            .arg(format.sampleRate)
+            .arg(format.channels);
+    return QString();
+}
+
+bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFormat& format,
+                      QString* error)
+{
+    const auto fail = [path, error](const FileResult& r, const char* what) {
+        qDebug().noquote() << what << path << "-" << r.error;
+        if (error)
+            *error = DeviceLayer::unitPath(path) + " " + r.error;
+        return false;
+    };
     const QString dir = QFileInfo(path).path();
     if (CheckedFile::isMissing(dir)) {
         qDebug() << "Directory doesn't exist -> generate directory:" << dir;
@@ -76,10 +103,8 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
     // Written beside the target and renamed over it only when whole: a failed
     // store (a full disk) leaves an older recording of the name as it was.
     PathGuard::WholeFile file(path);
-    if (const FileResult opened = file.open(); !opened.ok()) {
-        qDebug().noquote() << "Cannot open file:" << path << "-" << opened.error;
-        return false;
-    }
+    if (const FileResult opened = file.open(); !opened.ok())
+        return fail(opened, "Cannot open file:");
     FileResult r = file.write(header(format, quint32(dataBytes + kHeaderBytes - 8), quint32(dataBytes)));
     qint64 left = dataBytes;
     for (int i = 0; r.ok() && i < taken; ++i) {
@@ -90,11 +115,9 @@ bool WavWriter::store(const QString& path, RecordingWindow& window, const WavFor
     qDebug() << "File" << lastWrite << sum << chunks.size() - taken;
     if (r.ok())
         r = file.commit();
-    if (!r.ok()) {
-        // The part written goes with the file object; the audio stays.
-        qDebug().noquote() << "Cannot write file:" << path << "-" << r.error;
-        return false;
-    }
+    // The part written goes with the file object; the audio stays.
+    if (!r.ok())
+        return fail(r, "Cannot write file:");
     window.takeOldest(taken);
     qDebug() << "File written:" << path << dataBytes + kHeaderBytes;
     return true;

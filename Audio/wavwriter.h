@@ -37,8 +37,14 @@ public:
     // to it. The file is written under a temporary name beside it and
     // renamed over it once whole. When that fails, it logs, returns false,
     // removes only the temporary file, keeps an existing file of the name and
-    // the window as they were.
-    static bool store(const QString& path, RecordingWindow& window, const WavFormat& format);
+    // the window as they were; `error`, if given, says why.
+    static bool store(const QString& path, RecordingWindow& window, const WavFormat& format,
+                      QString* error = nullptr);
+
+    // Why a file that begins as a WAV file ("RIFF") cannot be played as
+    // `format`: its header is not the one store() writes for that format
+    // (the two sizes aside). "" when it can.
+    static QString headerProblem(const QByteArray& file, const WavFormat& format);
 };
 
 #endif

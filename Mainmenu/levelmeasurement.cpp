@@ -9,7 +9,6 @@
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
-#include "Tools/messagedialog.h"
 #include "Tools/screenstyle.h"
 #include "mainmenu.h"
 
@@ -220,21 +219,18 @@ void Levelmeasurement::on_butMenuSave_clicked()
 {
     // Muted and the accessory told even when already muted.
     muteAudioPath(true, true);
-    bool withSound = true;
-    const auto fill = [this, &withSound](MeasInfoStructure* info) {
+    const auto fill = [this](MeasInfoStructure* info) {
         // Whole when it returns: the copy the store makes is this save's
-        // sound. One that could not be stored is gone, so that no earlier
-        // recording goes into the entry in its place.
-        withSound = storeSound(kSoundName);
+        // sound. One that could not be stored is not taken, nor an earlier
+        // recording in its place.
+        info->soundMissing[0] = !storeSound(kSoundName);
         m_readout.fill(info, m_fft);
         // No filter while there is no codec to read it from.
         info->filterLowCutOff = 0;
         info->filterHighCutOff = 4000;
         info->filterType = 0;
     };
-    const bool stored = saveMeasurement(Measurements::Levelmeasurement, fill);
-    if (stored && !withSound)
-        MessageDialog::showWarningText(this, Measurements::storedWithoutSoundText());
+    saveMeasurement(Measurements::Levelmeasurement, fill);
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()
@@ -385,9 +381,16 @@ void Levelmeasurement::on_butMenuStoredPlay_clicked()
                 [](QMediaPlayer::MediaStatus status) { qDebug() << "Levelmeasurement player" << status; });
         connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this,
                 [this](QMediaPlayer::Error) {
-                    qDebug() << "Levelmeasurement player error:" << m_player->errorString();
+                    const QString why = m_player->errorString();
+                    qDebug() << "Levelmeasurement player error:" << why;
+                    // From the event loop: the message must not run inside
+                    // the player's own signal.
+                    QMetaObject::invokeMethod(
+                        this, [this, file = storedSound(), why] { playbackFailed(file, why); },
+                        Qt::QueuedConnection);
                 });
     }
+    playbackStarting(storedSound());
     m_player->setMedia(QUrl::fromLocalFile(file));
     m_player->setVolume(kPlayerVolume);
     m_player->play();
@@ -398,6 +401,11 @@ void Levelmeasurement::on_butMenuStoredStop_clicked()
     Analoginputworker()->stopCapture();
     if (m_player)
         m_player->stop();
+}
+
+void Levelmeasurement::stopStoredSound()
+{
+    on_butMenuStoredStop_clicked();
 }
 
 void Levelmeasurement::stopPlayback()

@@ -63,6 +63,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void leaveSteps() override;
     void stopPlayback() override;
+    void stopStoredSound() override;
 
 private:
     void startLive();

@@ -244,8 +244,17 @@ void MeasurementFrame::routeStoredView()
 
 void MeasurementFrame::startPlayback(const QString& file)
 {
-    Audioworker()->startAudioPlayback(file);
+    AudioWorker* audio = Audioworker();
+    connect(audio, &AudioWorker::playbackFailed, this, &MeasurementFrame::playbackFailed,
+            Qt::UniqueConnection);
+    playbackStarting(file);
+    audio->startAudioPlayback(file);
     m_playing = true;
+}
+
+void MeasurementFrame::playbackStarting(const QString& file)
+{
+    m_playbackFile = file;
 }
 
 bool MeasurementFrame::isPlayable(const QString& file)
@@ -253,9 +262,31 @@ bool MeasurementFrame::isPlayable(const QString& file)
     const QString why = AudioWorker::playbackProblem(file);
     if (why.isEmpty())
         return true;
-    qDebug().noquote() << "Recording not played:" << file << "-" << why;
-    MessageDialog::showWarningText(this, Measurements::cannotPlayText());
+    tellNotPlayable(file, why);
     return false;
+}
+
+void MeasurementFrame::playbackFailed(const QString& file, const QString& why)
+{
+    if (!m_active || !m_storedMeasurement || file.isEmpty() || file != m_playbackFile) {
+        qDebug().noquote() << "Recording not played:" << file << "-" << why << "(told already or left)";
+        return;
+    }
+    m_playbackFile.clear();
+    stopStoredSound();
+    tellNotPlayable(file, why);
+}
+
+void MeasurementFrame::tellNotPlayable(const QString& file, const QString& why)
+{
+    qDebug().noquote() << "Recording not played:" << file << "-" << why;
+    // Another failure while the message is open (the accessory's key plays
+    // on behind it) is the same news.
+    if (m_notPlayableOpen)
+        return;
+    m_notPlayableOpen = true;
+    MessageDialog::showWarningText(this, Measurements::cannotPlayText());
+    m_notPlayableOpen = false;
 }
 
 void MeasurementFrame::stopPlayback()
@@ -370,9 +401,9 @@ MeasurementFrame::MenuDialogResult MeasurementFrame::runDialog(MenuDialog dialog
     return runner ? runner(dialog, parent) : builtInDialog(dialog, parent);
 }
 
-bool MeasurementFrame::storeSound(const QString& name)
+bool MeasurementFrame::storeSound(const QString& name, QString* why)
 {
-    if (Audioworker()->storeAudioData(name) == 0)
+    if (Audioworker()->storeAudioData(name, why) == 0)
         return true;
     Audioworker()->deleteAudioData(name);
     return false;
@@ -405,7 +436,13 @@ bool MeasurementFrame::saveMeasurement(int type,
     if (m_audioCodec)
         m_audioCodec->getFilter(&info->filterLowCutOff, &info->filterHighCutOff,
                                 &info->filterType);
-    return MeasurementData()->storeMeasurement(type, name, *info) == 0;
+    const StoreResult result = MeasurementData()->store(type, name, *info);
+    Measurements::reportFailure(result);
+    if (result.code != 0)
+        return false;
+    if (!result.missingRecordings.isEmpty())
+        MessageDialog::showWarningText(this, Measurements::storedWithoutSoundText());
+    return true;
 }
 
 MeasurementFrame::MenuDialogResult MeasurementFrame::runMenuDialog(MenuDialog dialog)
@@ -457,6 +494,7 @@ void MeasurementFrame::disconnectAccessoryMute()
 void MeasurementFrame::deactivate()
 {
     m_active = false;
+    m_playbackFile.clear();
     stopTimers();
     stopPlayback();
     stopRecording();

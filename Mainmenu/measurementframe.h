@@ -132,14 +132,25 @@ protected:
     void enterStoredView();
     // No input, no loop-back: what a stored view plays goes out alone.
     void routeStoredView();
-    // Playback of a recording (a path on the unit); deactivate() stops what
-    // is playing, also a screen's own player (its override).
+    // Playback of a recording (a path on the unit) by the recorder;
+    // deactivate() stops what is playing, also a screen's own player (its
+    // override). A file the recorder cannot play comes to playbackFailed().
     void startPlayback(const QString& file);
+    // A screen's own player is about to play `file` (a path on the unit).
+    void playbackStarting(const QString& file);
     // Asked before a playback: false, logged and told to the operator, when
     // the file is there but cannot be played (AudioWorker::playbackProblem());
     // a missing one plays as silence.
     bool isPlayable(const QString& file);
+    // The player gave up on `file` (it cannot decode it): stopped as the
+    // stored view's Stop stops it (stopStoredSound()), and the operator told
+    // as for a file refused before playing; once for each playback started.
+    // A report of a playback told already, of a file no longer played or of
+    // a screen left is only logged.
+    void playbackFailed(const QString& file, const QString& why);
     virtual void stopPlayback();
+    // The stored view's Stop.
+    virtual void stopStoredSound() {}
 
     // -- Mute ---------------------------------------------------------------
     // For screens that poll only while listening: muteAudioPath's part, then
@@ -163,9 +174,11 @@ protected:
 
     // -- Saving -------------------------------------------------------------
     // The recorder's last seconds as the recording `name`, whole when this
-    // returns. False when they could not be stored; no older recording of
-    // the name is left then, to be saved as this one's.
-    bool storeSound(const QString& name);
+    // returns. False when they could not be stored (`why`, if given, says
+    // why); an older recording of the name is removed then, so far as it
+    // can be: the save must not take what is left as this one's
+    // (MeasInfoStructure::soundMissing).
+    bool storeSound(const QString& name, QString* why = nullptr);
     // The name for a save from the on-screen keyboard. False when the
     // keyboard was closed without accepting, or the screen was left while it
     // was open (the IO key shows the main page before the keyboard returns):
@@ -173,7 +186,9 @@ protected:
     bool askMeasurementName(QString* name);
     // The save every screen makes: muted first (through the screen's own
     // mute), the name asked; only when given, the record filled by `fill`,
-    // the codec's band added and stored as `type`. True when it was stored.
+    // the codec's band added and stored as `type`. True when it was stored;
+    // the operator is warned when the entry lacks a recording it was to
+    // take (a store that failed, a file not there).
     bool saveMeasurement(int type, const std::function<void(MeasInfoStructure*)>& fill);
 
     // -- Leaving ------------------------------------------------------------
@@ -225,6 +240,9 @@ private:
     void muteKey(bool pressed);
     // A text of the screen's own translation context.
     QString screenText(const char* key) const;
+    // Logged, and the operator told that it cannot be played, unless that
+    // message is open already.
+    void tellNotPlayable(const QString& file, const QString& why);
 
     MeasManagement* m_measManagement = nullptr;
     QTimer* m_timerCheckBtConnection = nullptr;
@@ -232,6 +250,9 @@ private:
     bool m_active = false;
     bool m_recording = false;
     bool m_playing = false;
+    // The file a stored view plays; "" once its failure was told, or left.
+    QString m_playbackFile;
+    bool m_notPlayableOpen = false;
     bool m_linkWarningOpen = false;
 };
 

@@ -247,7 +247,11 @@ void Pinpointing::muteAudioPath(bool mute, bool transmit)
             return;
         if (m_points.closePoint()) {
             const int p = m_points.currentStep();
-            storeSound(soundName(p));
+            QString why;
+            if (storeSound(soundName(p), &why))
+                m_points.setSoundProblem(p, QString());
+            else
+                soundLost(p, why);
             ui->labelLevel->setText(figure(m_points.minimum(p)));
             ui->labelFrequency->setText(ScreenStyle::hertz(m_points.frequency(p)));
             if (m_scaleMode == 1)
@@ -274,10 +278,27 @@ void Pinpointing::muteAudioPath(bool mute, bool transmit)
 
 void Pinpointing::shiftSounds()
 {
+    // The series has moved: point i is the one that was i + 1. A recording
+    // that did not move with it is not its sound, whatever has that name.
     AudioWorker* audio = Audioworker();
     audio->deleteAudioData(soundName(1));
-    for (int i = 1; i < PinpointingSeries::kPoints; ++i)
-        audio->renameAudioData(soundName(i), soundName(i + 1));
+    for (int i = 1; i < PinpointingSeries::kPoints; ++i) {
+        QString why;
+        if (!audio->renameAudioData(soundName(i), soundName(i + 1), &why)
+            && m_points.soundProblem(i).isEmpty())
+            soundLost(i, QString("%1 not renamed %2: %3").arg(soundName(i + 1), soundName(i), why));
+    }
+}
+
+void Pinpointing::soundLost(int point, const QString& why)
+{
+    m_points.setSoundProblem(point, why);
+    logSoundLost(point);
+}
+
+void Pinpointing::logSoundLost(int point) const
+{
+    qDebug().noquote() << "Pinpointing: point" << point << "has no sound:" << m_points.soundProblem(point);
 }
 
 void Pinpointing::updateLevel()
@@ -411,7 +432,12 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
 
 void Pinpointing::on_butMenuSave_clicked()
 {
-    saveMeasurement(Measurements::Pinpointing, [this](MeasInfoStructure* info) { m_points.fill(info); });
+    saveMeasurement(Measurements::Pinpointing, [this](MeasInfoStructure* info) {
+        m_points.fill(info);
+        for (int i = 1; i <= PinpointingSeries::kPoints; ++i)
+            if (info->soundMissing[i])
+                logSoundLost(i);
+    });
 }
 
 void Pinpointing::on_butMenuScale_clicked()
@@ -499,6 +525,11 @@ void Pinpointing::on_butMenuStoredStop_clicked()
     stopPlayback();
     Analoginputworker()->stopCapture();
     showSymbol("Stop");
+}
+
+void Pinpointing::stopStoredSound()
+{
+    on_butMenuStoredStop_clicked();
 }
 
 void Pinpointing::on_butMenuStoredNext_clicked()

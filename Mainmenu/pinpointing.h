@@ -57,6 +57,7 @@ private slots:
 
 protected:
     void leaveSteps() override;
+    void stopStoredSound() override;
 
 private:
     void startLive();
@@ -65,6 +66,9 @@ private:
     void showFilter();
     // The recordings follow the points when the series moved left.
     void shiftSounds();
+    // The point's recording is not its sound: kept with the point, logged.
+    void soundLost(int point, const QString& why);
+    void logSoundLost(int point) const;
 
     // The stored view.
     QString storedDirectory() const;

@@ -21,6 +21,13 @@ void PinpointingSeries::clearPoint(int point)
     m_storedGpsPosLat[point] = 0.0;
     m_storedGpsPosLong[point] = 0.0;
     m_significandFrequency[point] = 0;
+    m_soundProblem[point].clear();
+}
+
+void PinpointingSeries::setSoundProblem(int point, const QString& why)
+{
+    if (point >= 1 && point <= kPoints)
+        m_soundProblem[point] = why;
 }
 
 float PinpointingSeries::shownLevel(const Tick& t, bool linear)
@@ -60,6 +67,7 @@ void PinpointingSeries::shiftLeft()
         m_storedGpsPosLat[i] = m_storedGpsPosLat[i + 1];
         m_storedGpsPosLong[i] = m_storedGpsPosLong[i + 1];
         m_significandFrequency[i] = m_significandFrequency[i + 1];
+        m_soundProblem[i] = m_soundProblem[i + 1];
     }
     clearPoint(kPoints);
 }
@@ -94,6 +102,7 @@ void PinpointingSeries::fill(MeasInfoStructure* info) const
         info->frequency[i] = m_significandFrequency[i];
         info->posLat[i] = m_storedGpsPosLat[i];
         info->posLong[i] = m_storedGpsPosLong[i];
+        info->soundMissing[i] = !m_soundProblem[i].isEmpty();
     }
 }
 

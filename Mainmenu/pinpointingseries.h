@@ -3,6 +3,8 @@
 
 #include "Tools/screenstyle.h"
 
+#include <QString>
+
 class QSettings;
 struct MeasInfoStructure;
 
@@ -71,7 +73,14 @@ public:
     const float* minima() const { return m_storedMinimumLevels; }
     const int* frequencies() const { return m_significandFrequency; }
 
-    // The points 1..10 into the store's record (nothing else of it).
+    // Why a point's recording is not its sound (its store failed, or it
+    // was not moved with the point); "" when it is, or for no point. A
+    // point's reason goes with its values: shifted, cleared and deleted.
+    QString soundProblem(int point) const { return at(m_soundProblem, point); }
+    void setSoundProblem(int point, const QString& why);
+
+    // The points 1..10 into the store's record (nothing else of it), with
+    // those whose recording is not theirs marked missing.
     void fill(MeasInfoStructure* info) const;
     // A stored series from its info.ini, after clear(): the minima and
     // frequencies of points 1..10 (levels and positions stay 0). What is
@@ -116,6 +125,7 @@ private:
     double m_storedGpsPosLat[kSize] = {};
     double m_storedGpsPosLong[kSize] = {};
     int m_significandFrequency[kSize] = {};
+    QString m_soundProblem[kSize];
     int m_currentStep = 0;
 };
 

@@ -74,17 +74,20 @@ QString copyWhole(const QString& from, const QString& to)
     return QString();
 }
 
-QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>& copies)
+QString build(const QString& staging, const InfoWriter& fill, const QList<Copy>& copies,
+              QStringList* missing)
 {
     QString why = writeInfo(staging, fill);
     if (!why.isEmpty())
         why = "info.ini " + why;
     for (auto copy = copies.cbegin(); why.isEmpty() && copy != copies.cend(); ++copy) {
         const QString source = DeviceLayer::path(copy->source);
-        if (!CheckedFile::isMissing(source))
+        if (!CheckedFile::isMissing(source)) {
             why = copyWhole(source, staging + "/" + copy->fileName);
-        else
-            qDebug() << "Measurement: no recording" << copy->source;
+            continue;
+        }
+        qDebug() << "Measurement: no recording" << copy->source;
+        *missing << copy->fileName;
     }
     return why.isEmpty() ? syncDirectory(staging) : why;
 }
@@ -153,7 +156,8 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     if (const QString why = makeStaging(&staging); !why.isEmpty())
         return failed(why);
     QString unitDir;
-    QString why = build(staging, writeInfo, copies);
+    QStringList missing;
+    QString why = build(staging, writeInfo, copies, &missing);
     if (why.isEmpty())
         why = place(staging, prefix, when, cleanName, &unitDir);
     if (!why.isEmpty()) {
@@ -162,6 +166,7 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
     }
     StoreResult result;
     result.directory = unitDir;
+    result.missingRecordings = missing;
     return result;
 }
 

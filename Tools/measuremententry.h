@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,6 +16,9 @@ struct StoreResult
     int code = 0;       // 0 stored (or nothing to store), -1 refused by the limit, -2 failed
     QString directory;  // unit path of the entry made
     QString error;      // empty unless it failed
+    // The recordings the entry was to take and has not (file names in it):
+    // missing, or known not to be this measurement's. Only of an entry made.
+    QStringList missingRecordings;
     bool failed() const { return !error.isEmpty(); }
 };
 
@@ -29,7 +33,7 @@ struct StoreResult
 namespace MeasurementEntry {
 
 struct Copy {
-    QString source;    // unit path; a missing source is not copied
+    QString source;    // unit path; a missing source is not copied (and listed as missing)
     QString fileName;  // its name in the entry
 };
 

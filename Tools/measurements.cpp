@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QMap>
 #include <QSettings>
 
 #include <algorithm>
@@ -318,8 +319,12 @@ StoreResult Measurements::store(int a_meastype, QString a_name, const MeasInfoSt
         InfoWriter w(info, type->infoName, name);
         (this->*type->writer)(w, a_additionalData);
     };
-    return MeasurementEntry::store(QLatin1String(type->prefix), now, name, writeInfo,
-                                   recordings(a_meastype, a_additionalData));
+    QStringList missing;
+    const QList<MeasurementEntry::Copy> copies = recordings(a_meastype, a_additionalData, &missing);
+    StoreResult entry = MeasurementEntry::store(QLatin1String(type->prefix), now, name, writeInfo, copies);
+    if (!entry.failed())
+        entry.missingRecordings = missing + entry.missingRecordings;
+    return entry;
 }
 
 QString Measurements::failedText()
@@ -556,17 +561,25 @@ QString Measurements::convertFilterTypeToText(int a_filterType)
     }
 }
 
-QList<MeasurementEntry::Copy> Measurements::recordings(int type, const MeasInfoStructure& d)
+QList<MeasurementEntry::Copy> Measurements::recordings(int type, const MeasInfoStructure& d,
+                                                       QStringList* missing)
 {
-    QStringList names;
+    QMap<int, QString> names; // by the index of their level
     if (type == Levelmeasurement)
-        names << "LE_sound";
+        names[0] = "LE_sound";
     for (int i = 1; type == Pinpointing && i <= kPoints; ++i)
         if (d.level[i] > 0.0f && d.frequency[i] > 0)
-            names << QString("PP_Sound_%1").arg(i);
+            names[i] = QString("PP_Sound_%1").arg(i);
     QList<MeasurementEntry::Copy> copies;
-    for (const QString& name : names)
-        copies.append({AudioWorker::recordingPath(name), name + ".wav"});
+    for (auto name = names.cbegin(); name != names.cend(); ++name) {
+        const MeasurementEntry::Copy copy{AudioWorker::recordingPath(*name), *name + ".wav"};
+        if (!d.soundMissing[name.key()]) {
+            copies.append(copy);
+            continue;
+        }
+        qDebug() << "Measurement: no recording" << copy.source << "(what is there is not this one's)";
+        *missing << copy.fileName;
+    }
     return copies;
 }
 

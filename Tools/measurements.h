@@ -34,6 +34,10 @@ struct MeasInfoStructure
     int sampleRate = 0;
     int fftSize = 0;
     float fft[1024] = {};
+    // The recordings known not to be this measurement's, indexed as the
+    // levels (their store failed, or they did not move with their point):
+    // never copied, even where an older file of the name is left.
+    bool soundMissing[20] = {};
 };
 
 // The stored measurements: one directory per measurement under dirMeas,
@@ -158,7 +162,9 @@ private:
     void writeLongtermmeasurement(InfoWriter& w, const MeasInfoStructure& d);
     QString convertFilterTypeToText(int a_filterType);
 
-    QList<MeasurementEntry::Copy> recordings(int type, const MeasInfoStructure& d);
+    // The recordings a type's entry takes; those marked missing in `d`
+    // only by name into `missing`.
+    QList<MeasurementEntry::Copy> recordings(int type, const MeasInfoStructure& d, QStringList* missing);
     static void showMessage(int icon, const QString& headline, const QString& text);
 
     Gps* m_gpsModul = nullptr;

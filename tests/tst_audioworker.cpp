@@ -8,6 +8,7 @@
 #include "Audio/audiothreads.h"
 #include "Audio/audioworker.h"
 #include "Audio/idlepriority.h"
+#include "Audio/wavwriter.h"
 #include "Audio/workerthread.h"
 #include "logcapture.h"
 #include "recorderfeed.h"
@@ -271,21 +272,31 @@ void TestAudioWorker::playbackOfMissingFileCreatesNothing()
 
     // Without a server an existing file is read and nothing else happens.
     // The 44 header bytes of a WAV file are not played as sound; a file
-    // without a header is played whole.
+    // without a header is played whole; a WAV file of another format, or
+    // one cut short in its header, not at all.
     auto played = [&log](const QString& name) {
         for (const QString& line : log.lines())
             if (line.startsWith("Playing") && line.contains(name))
                 return line.section(' ', -1).toInt();
         return -1;
     };
-    QVERIFY(r.t.write(kTemp + "old.wav", QByteArray("RIFF") + QByteArray(140, '\0')));
+    WavFormat stereo;
+    stereo.channels = 2;
+    QVERIFY(r.t.write(kTemp + "old.wav", WavWriter::header(WavFormat()) + QByteArray(100, '\0')));
     QVERIFY(r.t.write(kTemp + "raw.pcm", QByteArray(50, '\1')));
-    r.w.startAudioPlayback(kTemp + "old.wav");
-    r.w.startAudioPlayback(kTemp + "raw.pcm");
+    QVERIFY(r.t.write(kTemp + "stereo.wav", WavWriter::header(stereo) + QByteArray(100, '\0')));
+    QVERIFY(r.t.write(kTemp + "cut.wav", WavWriter::header(WavFormat()).left(43)));
+    QSignalSpy failed(&r.w, &AudioWorker::playbackFailed);
+    for (const char* name : {"old.wav", "raw.pcm", "stereo.wav", "cut.wav"})
+        r.w.startAudioPlayback(kTemp + name);
     onRecorder(r.w, [](BackgroundRecording*) {});
     QVERIFY(r.t.exists(kTemp + "old.wav"));
     QCOMPARE(played("old.wav"), 100);
     QCOMPARE(played("raw.pcm"), 50);
+    QCOMPARE(played("stereo.wav") + played("cut.wav"), -2);
+    QTRY_COMPARE(failed.size(), 2);
+    QCOMPARE(failed[0][0].toString() + failed[1][0].toString(), kTemp + "stereo.wav" + kTemp + "cut.wav");
+    QVERIFY(failed[0][1].toString().contains("16000 Hz with 1 channel"));
     QCOMPARE(result(kTemp + "raw.pcm"), -1);
     QVERIFY(log.contains("Cannot play: no audio output"));
 }

@@ -4,9 +4,11 @@
 // directories in place of files. None may stop the program or a thread of
 // it, and nothing outside is touched.
 #include "Audio/audioworker.h"
+#include "Audio/wavwriter.h"
 #include "Hardware/bluetoothtrafficlog.h"
 #include "Hardware/inifile.h"
 #include "Hardware/devicelayer.h"
+#include "Mainmenu/levelmeasurement.h"
 #include "Management/measmanagement.h"
 #include "Management/storedmeasurement.h"
 #include "Management/systemsettings.h"
@@ -24,6 +26,8 @@
 #include "testunit.h"
 
 #include <QLabel>
+#include <QMediaPlayer>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QtTest>
@@ -130,6 +134,8 @@ private slots:
     void linkInsideTheRootIsRead();
     void storedSounds_data();
     void storedSounds();
+    void undecodableSound_data();
+    void undecodableSound();
     void settingsWithATypedValue_data();
     void settingsWithATypedValue();
     void earlierBadSettingsNotAFileStays();
@@ -308,6 +314,63 @@ void TestHostileFiles::storedSounds()
     QMetaObject::invokeMethod(Audioworker()->recorder(), [answered] { *answered = true; }, Qt::QueuedConnection);
     QTRY_VERIFY_WITH_TIMEOUT(*answered, 3000);
     QCOMPARE(fifo ? fifo->released() : 0, 0);
+}
+
+void TestHostileFiles::undecodableSound_data()
+{
+    QTest::addColumn<int>("widget");
+    QTest::addColumn<QString>("sound");
+    QTest::addRow("LE") << 1 << "LE_sound.wav";
+    QTest::addRow("PP") << 3 << "PP_Sound_1.wav";
+}
+
+// A WAV file that passes the check before playing, but whose sound the
+// player cannot decode (a sample rate of 0): told as a refused file, once
+// for each Play, and left as Stop leaves a good one.
+void TestHostileFiles::undecodableSound()
+{
+    QFETCH(int, widget);
+    QFETCH(QString, sound);
+    TestUnit unit;
+    MainMenu* w = unit.start();
+    const QString prefix = sound.left(2);
+    WavFormat undecodable;
+    undecodable.sampleRate = 0;
+    for (const QString name : {"good", "bad"}) {
+        const QString dir = "/media/vq4100/meas/" + prefix + "_20160412_093015_" + name + "/";
+        QVERIFY(unit.root.write(dir + "info.ini", kInfo));
+        const WavFormat format = name == "good" ? WavFormat() : undecodable;
+        QVERIFY(unit.root.write(dir + sound, WavWriter::header(format, 36 + 32000, 32000) + QByteArray(32000, '\0')));
+    }
+    // The path, the mute line, the symbol under the point, the player.
+    const auto state = [&unit, w] {
+        QWidget* page = unit.currentPage();
+        auto* symbol = page->findChild<QLabel*>("labelSymbol");
+        auto* level = qobject_cast<Levelmeasurement*>(page);
+        return QStringList{w->isAudioPathMuted() ? "muted" : "open", unit.root.gpioValue(17),
+                           symbol ? symbol->styleSheet() : "-",
+                           level && level->player() ? QString::number(level->player()->state()) : "-"};
+    };
+    unit.openStoredView(widget, prefix + "_20160412_093015_good");
+    click(unit.currentPage(), "butMenuStoredPlay");
+    QCOMPARE(state().value(0), QString("open"));
+    click(unit.currentPage(), "butMenuStoredStop");
+    const QStringList stopped = state();
+
+    unit.openStoredView(widget, prefix + "_20160412_093015_bad");
+    QStringList shown;
+    ModalCloser closer([&shown](QWidget* d) { shown << infoText(d); });
+    LogCapture log;
+    for (int play = 1; play <= 2; ++play) {
+        click(unit.currentPage(), "butMenuStoredPlay");
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), play, 5000);
+        // Nothing more comes of the same failure.
+        QTest::qWait(300);
+        QCOMPARE(shown.size(), play);
+        QCOMPARE(state(), stopped);
+    }
+    QCOMPARE(shown, QStringList({Measurements::cannotPlayText(), Measurements::cannotPlayText()}));
+    QCOMPARE(log.lines().filter(QRegularExpression("Recording not played: .*_bad/" + sound)).size(), 2);
 }
 
 void TestHostileFiles::settingsWithATypedValue_data()

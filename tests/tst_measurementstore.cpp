@@ -331,6 +331,30 @@ private slots:
     }
 
 
+    // A recording known not to be the measurement's is not copied, even
+    // where a file of its name lies; the entry says which recordings it
+    // lacks, those and the missing ones, for the screen to warn.
+    void recordingsNotTaken()
+    {
+        TestUnit unit;
+        for (const QString name : {"LE_sound", "PP_Sound_1", "PP_Sound_2", "PP_Sound_3"})
+            unit.root.write(kWav + name + ".wav", "left");
+        MeasInfoStructure d{0, {1, 1, 1, 1, 1}, {1, 1, 1, 1, 1}};
+        d.soundMissing[0] = d.soundMissing[2] = true;
+        const StoreResult pp = MeasurementData()->store(1, "p", d);
+        const StoreResult le = MeasurementData()->store(0, "l", d);
+        d.soundMissing[0] = false;
+        const StoreResult whole = MeasurementData()->store(0, "w", d);
+        QCOMPARE(pp.missingRecordings, QStringList({"PP_Sound_2.wav", "PP_Sound_4.wav"}));
+        QCOMPARE(le.missingRecordings + whole.missingRecordings, QStringList({"LE_sound.wav"}));
+        const QString p = "PP" + kStamp + "p";
+        const QString l = "LE" + kStamp + "l";
+        const QString w = "LE" + kStamp + "w";
+        QCOMPARE(tree(unit), QStringList({l, l + "/info.ini", w, w + "/LE_sound.wav", w + "/info.ini", p,
+                                          p + "/PP_Sound_1.wav", p + "/PP_Sound_3.wav", p + "/info.ini"}));
+    }
+
+
     // A second save of a name within its second never touches the first.
     void sameNameTwice()
     {

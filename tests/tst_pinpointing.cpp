@@ -2,12 +2,14 @@
 // a unit, with levels fed to the ADC worker and sound to the recorder.
 #include "Audio/analoginputworker.h"
 #include "Audio/audioworker.h"
+#include "Hardware/fileresult.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/pinpointing.h"
 #include "Tools/measurements.h"
 #include "Tools/virtualkeyboard.h"
 #include "eventhandler.h"
 #include "filtersymbol.h"
+#include "fulldisk.h"
 #include "logcapture.h"
 #include "mainmenu.h"
 #include "modalhelper.h"
@@ -23,6 +25,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -106,6 +110,8 @@ private slots:
     void listening();
     void elevenPoints();
     void saving();
+    void pointWithoutSound_data();
+    void pointWithoutSound();
     void picturesExist();
     void storedSeries();
     void storedFiles();
@@ -287,6 +293,98 @@ void TestPinpointing::saving()
         }
         QVERIFY(info.value("GPS-Positions/GPS-Position_1").toString().contains("51.5"));
     }
+}
+
+void TestPinpointing::pointWithoutSound_data()
+{
+    QTest::addColumn<QString>("trouble"); // at point `at`: "full" disk, "stale", "link"
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("failed");  // the points logged without sound as it happens
+    QTest::addColumn<QString>("saved");   // the points logged without sound at the save
+    QTest::addColumn<QString>("sounds");  // the recordings in the entry
+    QTest::newRow("disk full") << "full" << 2 << 3 << "2" << "2" << "1 3";
+    // The failed point moves with the series; the new point 10 has its sound.
+    QTest::newRow("eleventh point") << "full" << 4 << 11 << "4" << "3" << "1 2 4 5 6 7 8 9 10";
+    // Point 2's deleted recording is left where the new one could not go: it
+    // is not the new point's sound.
+    QTest::newRow("stale after delete last") << "stale" << 2 << 3 << "2" << "2" << "1 3";
+    // None follows its point; the new one cannot be stored either.
+    QTest::newRow("folder a link at the shift") << "link" << 11 << 11 << "1 2 3 4 5 6 7 8 9 10"
+                                                << "1 2 3 4 5 6 7 8 9 10" << "";
+}
+
+// A point whose recording could not be stored, or was not moved with it:
+// named in the log when that happens and at the save, which stores the
+// rest and warns as the level screen's does.
+void TestPinpointing::pointWithoutSound()
+{
+    QFETCH(QString, trouble);
+    QFETCH(int, at);
+    QFETCH(int, points);
+    Rig r;
+    // The recording folder becomes a link to another one of the unit: what
+    // is there can be read, nothing written or removed through it.
+    const auto linkFolder = [&r] {
+        const QString elsewhere = r.unit.root.path("/home/root/meas/elsewhere");
+        QVERIFY(QDir().rename(r.unit.root.path(kTemp), elsewhere));
+        QVERIFY(QFile::link(elsewhere, r.unit.root.path(kTemp.chopped(1))));
+    };
+    const auto numbers = [](const QStringList& lines) {
+        QStringList found;
+        for (const QString& line : lines.filter(" has no sound: "))
+            found << line.section("point ", 1).section(' ', 0, 0);
+        return found.join(' ');
+    };
+    LogCapture log;
+    for (int n = 1; n <= points; ++n) {
+        if (n == at && trouble == "stale") {
+            r.point(-40, QByteArray(3200, 'x'));
+            r.click("butMenuDeleteLast");
+        }
+        if (n == at && trouble != "full")
+            linkFolder();
+        r.point(-70 + 2 * n, sound(n), true, false);
+        std::unique_ptr<FullDisk> full(n == at && trouble == "full" ? new FullDisk(1000) : nullptr);
+        r.pp->muteAudioPath(true, true);
+        // Only that point's: the others are stored as they come.
+        if (n == at && trouble == "stale") {
+            QVERIFY(QFile::remove(r.unit.root.path(kTemp.chopped(1))));
+            QVERIFY(QDir().rename(r.unit.root.path("/home/root/meas/elsewhere"), r.unit.root.path(kTemp)));
+        }
+    }
+    QTEST(numbers(log.lines()), "failed");
+    if (trouble == "full")
+        QVERIFY(log.contains(FileResult::systemText(EFBIG)));
+
+    QStringList shown;
+    log.clear();
+    {
+        ModalCloser closer([&shown](QWidget* dialog) {
+            if (auto* keyboard = qobject_cast<VirtualKeyboard*>(dialog)) {
+                keyboard->setText("Valve");
+                keyboard->accept();
+                return;
+            }
+            shown << dialog->findChild<QLabel*>("labelInfotext")->text();
+        });
+        r.click("butMenuSave");
+    }
+    QTEST(numbers(log.lines()), "saved");
+    QCOMPARE(shown, QStringList(Measurements::storedWithoutSoundText()));
+    const QString entry = "/media/vq4100/meas/"
+                          + QDir(r.unit.root.path("/media/vq4100/meas")).entryList({"PP_*_Valve"}, QDir::Dirs).value(0);
+    QStringList sounds;
+    for (int i = 1; i <= 10; ++i) {
+        const QByteArray copy = r.unit.root.read(entry + QString("/PP_Sound_%1.wav").arg(i));
+        if (copy.isEmpty())
+            continue;
+        sounds << QString::number(i);
+        // Its own point's sound, the one measured last at that number.
+        QCOMPARE(copy.mid(44), sound(i + (points > 10 ? points - 10 : 0)));
+    }
+    QTEST(sounds.join(' '), "sounds");
+    QVERIFY(r.unit.root.exists(entry + "/info.ini"));
 }
 
 void TestPinpointing::picturesExist()
