@@ -95,22 +95,6 @@ bool SettingsStore::isStoreKey(const QString& key)
     });
 }
 
-// An existing file that cannot be read must not be replaced: it may hold every
-// setting of the unit (a transient fault, a service copy in progress). Nor is
-// one with a typed value read to be written back, nor an unusable one that
-// could not be set aside. One that could not be judged now (no room for the
-// copy that judges it) is used as it reads; each store judges it again.
-FileResult SettingsStore::fileProblem()
-{
-    const QString path = DeviceLayer::path(kSettingsFile);
-    if (CheckedFile::isMissing(path))
-        return FileResult::done();
-    if (const FileResult r = CheckedFile::problem(path, kMaxFileBytes); !r.ok())
-        return r;
-    const FileResult r = usability(path);
-    return r.errnum != 0 ? FileResult::done() : r;
-}
-
 // A store killed between writing its files beside the settings file and the
 // rename leaves them behind: the part file (and the settings library's own
 // temporary file of it) and the read-back copies. Nothing else beside the
@@ -150,31 +134,40 @@ FileResult SettingsStore::usability(const QString& path)
     return FileResult::done();
 }
 
-// An unusable file is kept aside under the next free number and counts as
-// missing; one kept earlier is never replaced nor removed, as it may hold
-// the unit's settings. Where it cannot be moved it stays, and blocks every
-// store (fileProblem()).
-bool SettingsStore::setAsideIfUnusable()
+// An unusable file is kept aside under the next free number, and the
+// unit goes on as without one; one kept earlier is never replaced nor
+// removed, as it may hold the unit's settings. Then done when the file may
+// be read and written back (or is missing). Not so for one that cannot be
+// read (a transient fault, a service copy in progress) nor for an unusable
+// one that could not be moved. One that could not be judged now (no room
+// for the copy that judges it) is used as it reads; the next call judges it
+// again.
+FileResult SettingsStore::settleFile()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
+    if (CheckedFile::isMissing(path))
+        return FileResult::done();
     const FileResult why = usability(path);
-    if (why.ok())
-        return false;
-    if (why.errnum != 0) {
+    if (!why.ok() && why.errnum == 0)
+        return setAside(path, why.error) ? FileResult::done() : why;
+    if (!why.ok())
         qDebug().noquote() << "Settings file left as it is:" << path << "-" << why.error;
-        return false;
-    }
+    return CheckedFile::problem(path, kMaxFileBytes);
+}
+
+bool SettingsStore::setAside(const QString& path, const QString& why)
+{
     for (int n = 1;; ++n) {
         const QString aside = path + (n == 1 ? QString(".bad") : QString(".bad.%1").arg(n));
         const FileResult r = PathGuard::rename(path, aside, PathGuard::NoReplace);
         if (r.ok()) {
-            qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why.error;
+            qDebug().noquote() << "Unusable settings file kept as" << aside << "-" << why;
             return true;
         }
         // Whatever holds the name stays as it is.
         if (r.errnum != EEXIST && r.errnum != ENOTEMPTY) {
             qDebug().noquote() << "Unusable settings file could not be set aside:" << path << "-" << r.error
-                               << "-" << why.error;
+                               << "-" << why;
             return false;
         }
     }
@@ -184,7 +177,7 @@ void SettingsStore::loadSystemsettings()
 {
     // QSettings reads a missing or unreadable file as empty: the values in
     // use would become zeros (power-off never, no time zone).
-    if (!QFileInfo::exists(DeviceLayer::path(kSettingsFile)) || setAsideIfUnusable() || !fileProblem().ok()) {
+    if (!settleFile().ok() || CheckedFile::isMissing(DeviceLayer::path(kSettingsFile))) {
         qDebug() << "Settings file missing or unreadable, keeping the values in use:"
                  << DeviceLayer::path(kSettingsFile);
         return;
@@ -231,9 +224,8 @@ void SettingsStore::loadSystemsettings()
 
 bool SettingsStore::storeSystemsettings()
 {
-    // A file turned unusable since it was loaded would block the store.
-    setAsideIfUnusable();
-    if (const FileResult r = fileProblem(); !r.ok()) {
+    // Also a file turned unusable since it was loaded is set aside here.
+    if (const FileResult r = settleFile(); !r.ok()) {
         qDebug().noquote() << "Settings file exists but cannot be used, not overwritten:"
                            << DeviceLayer::path(kSettingsFile) << "-" << r.error;
         return false;
@@ -341,12 +333,12 @@ bool SettingsStore::resetToDefaultSettings()
 void SettingsStore::start()
 {
     removeStoreLeftovers();
-    setAsideIfUnusable();
+    const FileResult r = settleFile();
     const QString file = DeviceLayer::path(kSettingsFile);
     if (CheckedFile::isMissing(file)) {
         qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
         resetToDefaultSettings();
-    } else if (const FileResult r = fileProblem(); !r.ok()) {
+    } else if (!r.ok()) {
         // Keep the file for the service engineer; run on defaults.
         qDebug().noquote() << "Settings file cannot be read, using defaults:" << file << "-" << r.error;
         setDefaultValues();

@@ -164,10 +164,10 @@ protected:
 private:
     // Every value of the store into `s`.
     void fill(QSettings& s) const;
-    static FileResult fileProblem();
+    static FileResult settleFile();
     static FileResult usability(const QString& path);
+    static bool setAside(const QString& path, const QString& why);
     static void removeStoreLeftovers();
-    static bool setAsideIfUnusable();
     static bool isStoreKey(const QString& key);
     static bool isPlain(const QVariant& value);
 };
