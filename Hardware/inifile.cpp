@@ -39,14 +39,6 @@ QString checkName(const QString& path)
     return path + QString(".new%1").arg(++serial);
 }
 
-bool parsesWithError(const QString& path)
-{
-    const QSettings ini(path, QSettings::IniFormat);
-    // The library sets its status only once it has read the file.
-    ini.allKeys();
-    return ini.status() == QSettings::FormatError;
-}
-
 // A line as the library's INI reader cuts the text: where it starts (blank
 // lines and comments before it skipped), how long it is, and where its first
 // "=" outside quotes is (-1 for none). A line ends at a line end outside
@@ -110,6 +102,41 @@ bool nextLine(const QByteArray& text, int* pos, Line* line)
     line->length = i - start;
     line->equals = equals;
     return line->length > 0;
+}
+
+// Whether the settings library reads `ini` without a format error. It cuts
+// the text into sections at their header lines, from behind a leading
+// byte-order mark, and parses each section's text on its own, the text before
+// the first header from the very first byte, mark and all. A header without
+// its "]" on its line is an error, as is a line of a section without "=".
+// Taken from the bytes, not from the library's status: that is set only by
+// the first parse of a file in a process, and a file of the same size and
+// time is taken for the one parsed before.
+bool libraryParses(const QByteArray& ini)
+{
+    const auto sectionParses = [&ini](int from, int to) {
+        const QByteArray section = ini.mid(from, to - from);
+        int pos = 0;
+        Line line;
+        while (nextLine(section, &pos, &line)) {
+            if (line.equals < 0 && section.at(line.start) != ';')
+                return false;
+        }
+        return true;
+    };
+    bool ok = true;
+    int pos = ini.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    int sectionStart = 0;
+    Line line;
+    while (nextLine(ini, &pos, &line)) {
+        if (ini.at(line.start) != '[')
+            continue;
+        ok = sectionParses(sectionStart, line.start) && ok;
+        const int close = ini.indexOf(']', line.start);
+        ok = ok && close >= 0 && close < line.start + line.length;
+        sectionStart = pos;
+    }
+    return sectionParses(sectionStart, ini.size()) && ok;
 }
 
 // The file's text of `key` in the section `group` as the settings library
@@ -193,6 +220,56 @@ QString replaceValue(const QByteArray& ini, const QByteArray& group, const QByte
 
 }
 
+namespace {
+
+qint64 milliseconds(const timespec& t)
+{
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Where the library writes before the file is read back: "<name>.part", or,
+// where that name holds anything but a part file a store cut off left (a
+// regular file, which goes), the next free "<name>.new<N>.part". Whatever
+// else holds a name stays as it is.
+QString partName(const QString& path)
+{
+    const QString usual = path + QLatin1String(".part");
+    struct stat st {};
+    if (::lstat(QFile::encodeName(usual).constData(), &st) != 0 && errno == ENOENT)
+        return usual;
+    if (S_ISREG(st.st_mode) && PathGuard::removeFile(usual).ok())
+        return usual;
+    for (;;) {
+        const QString other = checkName(path) + QLatin1String(".part");
+        if (CheckedFile::isMissing(other))
+            return other;
+    }
+}
+
+// The library keeps one parse of each file name in a process and takes a
+// file of the same size and millisecond for the one it parsed, so after a
+// file was replaced, set aside or removed, its next read of `path` could be
+// of the file before. Read through it once here: a stale parse is then left
+// behind by a later time on the file.
+FileResult readsAsPlaced(const QString& path, const Values& expected)
+{
+    if (valuesOf(QSettings(path, QSettings::IniFormat)) == expected)
+        return FileResult::done();
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0)
+        return FileResult::system("cannot be looked at", errno);
+    const qint64 later = milliseconds(st.st_mtim) + 1;
+    const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
+    if (::utimensat(AT_FDCWD, name.constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
+        return FileResult::system("cannot be given a later time", errno);
+    if (valuesOf(QSettings(path, QSettings::IniFormat)) == expected)
+        return FileResult::done();
+    return FileResult::fail("is read as the file it replaced");
+}
+
+}
+
 // The settings library does not see a write that fails only when its buffer
 // is flushed, and renames a cut-off file into place: so what it wrote is read
 // back and compared before it takes the place of the file. It is read back
@@ -205,34 +282,30 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
         r = PathGuard::problem(path);
     if (!r.ok())
         return FileResult::fail("not written: " + r.error, r.errnum);
-    const QString written = path + QLatin1String(".part");
+    const QString written = partName(path);
     QString check;
-    // A leftover would be read in and written back with the new values.
-    PathGuard::removeTree(written);
+    const auto discard = [&](const FileResult& why) {
+        PathGuard::removeFile(written);
+        if (!check.isEmpty())
+            PathGuard::removeFile(check);
+        return why;
+    };
     Values expected;
     {
         QSettings out(written, QSettings::IniFormat);
         fill(out);
         out.sync();
-        if (out.status() != QSettings::NoError) {
-            PathGuard::removeTree(written);
-            return FileResult::fail(QString("not written, status %1").arg(out.status()));
-        }
+        if (out.status() != QSettings::NoError)
+            return discard(FileResult::fail(QString("not written, status %1").arg(out.status())));
         expected = valuesOf(out);
     }
-    const auto discard = [&](const FileResult& why) {
-        PathGuard::removeTree(written);
-        if (!check.isEmpty())
-            PathGuard::removeTree(check);
-        return why;
-    };
     // A name an earlier run left (cut off, or a PC's) is passed over, never
-    // read: the count starts again in every process.
-    for (int tries = 0; tries < 100; ++tries) {
+    // read: the count starts again in every process. Each name passed over
+    // is held by an entry, so the search ends.
+    do {
         check = checkName(path);
-        if ((r = PathGuard::rename(written, check, PathGuard::NoReplace)).errnum != EEXIST)
-            break;
-    }
+        r = PathGuard::rename(written, check, PathGuard::NoReplace);
+    } while (r.errnum == EEXIST || r.errnum == ENOTEMPTY);
     if (!r.ok()) {
         check.clear();
         return discard(FileResult::fail("not written: " + r.error, r.errnum));
@@ -246,22 +319,19 @@ FileResult write(const QString& path, const Filler& fill, qint64 maxBytes)
         if (back.status() != QSettings::NoError || read != expected)
             return discard(FileResult::fail("does not read back as written"));
     }
-    const QByteArray to = QFile::encodeName(path);
-    struct stat before {};
-    const bool replaces = ::lstat(to.constData(), &before) == 0;
     if (r = PathGuard::rename(check, path, PathGuard::Replace); !r.ok())
         return discard(FileResult::fail("not put in place: " + r.error, r.errnum));
-    // A rewrite of the same size within the old file's millisecond would be
-    // taken for the old one.
-    struct stat after {};
-    const auto ms = [](const timespec& t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
-    if (replaces && ::lstat(to.constData(), &after) == 0 && after.st_size == before.st_size
-        && ms(after.st_mtim) == ms(before.st_mtim)) {
-        const qint64 later = ms(before.st_mtim) + 1;
-        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
-        ::utimensat(AT_FDCWD, to.constData(), times, AT_SYMLINK_NOFOLLOW);
-    }
+    if (r = readsAsPlaced(path, expected); !r.ok())
+        return FileResult::fail("written, but " + r.error, r.errnum);
     return r;
+}
+
+void forget(const QString& path)
+{
+    // The library keeps no parse of a file that is not there: one made now
+    // drops what it held.
+    if (CheckedFile::isMissing(path))
+        const QSettings dropped(path, QSettings::IniFormat);
 }
 
 FileResult problem(const QString& path, qint64 maxBytes)
@@ -359,28 +429,18 @@ QString typedValue(const QByteArray& ini)
     return QString();
 }
 
-FileResult parseProblem(const QString& path, const QByteArray& text)
+FileResult parseProblem(const QByteArray& text)
 {
-    if (!parsesWithError(path))
+    if (libraryParses(text))
         return FileResult::done();
     if (!text.startsWith(kByteOrderMark))
         return FileResult::fail("does not parse");
-    // The library cuts the text before the first section from the file's
-    // first byte, mark and all: the mark alone makes a line it cannot read.
-    // A second mark (two editors in turn) would hide the first section's
-    // header, so the rest must parse on its own.
-    QString copy;
-    for (int tries = 0; tries < 100 && copy.isEmpty(); ++tries) {
-        if (const QString name = checkName(path); CheckedFile::isMissing(name))
-            copy = name;
-    }
-    if (copy.isEmpty())
-        return FileResult::fail("cannot be judged: no free name beside it", EEXIST);
-    if (const FileResult r = PathGuard::writeWhole(copy, text.mid(kByteOrderMark.size())); !r.ok())
-        return FileResult::fail("cannot be judged: " + r.error, r.errnum ? r.errnum : EIO);
-    const bool broken = parsesWithError(copy);
-    PathGuard::removeTree(copy);
-    return broken ? FileResult::fail("does not parse with its byte-order mark taken off") : FileResult::done();
+    // The mark alone makes a line the library cannot read. A second mark
+    // (two editors in turn) would hide the first section's header, so the
+    // rest must parse on its own.
+    return libraryParses(text.mid(kByteOrderMark.size()))
+               ? FileResult::done()
+               : FileResult::fail("does not parse with its byte-order mark taken off");
 }
 
 FileResult prepareValueChange(const QString& path, qint64 maxBytes, const QString& group, const QString& key,

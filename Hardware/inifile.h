@@ -18,9 +18,18 @@ namespace IniFile {
 // Writes the INI file `path` through the settings library by `fill`, whole
 // or not at all: written beside it, read back and compared, then put in its
 // place in one step, so that a full partition leaves the old file as it was.
-// Never through a link.
+// Never through a link. A file beside it is taken for the writing only when
+// it is a part file a write cut off left; anything else stays. After it, the
+// library in this process reads `path` as written, whatever it read there
+// before.
 using Filler = std::function<void(QSettings& ini)>;
 FileResult write(const QString& path, const Filler& fill, qint64 maxBytes);
+
+// Before a file appears at `path` by a rename (a folder renamed, which holds
+// it): the settings library in this process drops what it read there
+// earlier, which it would take for a new file of the same size and time.
+// Only while nothing is at `path`.
+void forget(const QString& path);
 
 // Done when the settings library may parse `path`: readable by
 // CheckedFile's rule, and no typed value in it.
@@ -35,13 +44,11 @@ FileResult problem(const QString& path, qint64 maxBytes);
 // saved with a UTF-8 byte-order mark is judged as the library decodes it.
 QString typedValue(const QByteArray& ini);
 
-// Done when the settings library parses the INI file `path`, whose bytes
-// are `text`, without a format error; else why not. A file a PC editor saved
-// with a byte-order mark the library reports as not parsing whatever
-// follows: it is judged with that one mark taken off, by the library itself
-// on a copy beside it. A failure with an errno behind it means the file
-// could not be judged (no room for the copy).
-FileResult parseProblem(const QString& path, const QByteArray& text);
+// Done when the settings library parses the INI text `text` without a format
+// error; else why not. A file a PC editor saved with a byte-order mark the
+// library reports as not parsing whatever follows: it is judged with that one
+// mark taken off. Judged from the bytes alone, the same however often.
+FileResult parseProblem(const QByteArray& text);
 
 // A copy of the INI file `path`, written into the folder `scratch`, in
 // which `group/key` holds `value` as the library writes it and every other

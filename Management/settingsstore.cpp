@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 
 int g_debugFeatures = 0;
 
@@ -97,16 +98,21 @@ bool SettingsStore::isStoreKey(const QString& key)
 
 // A store killed between writing its files beside the settings file and the
 // rename leaves them behind: the part file (and the settings library's own
-// temporary file of it) and the read-back copies. Nothing else beside the
-// file is the program's: a service engineer's copy stays, whatever its name.
+// temporary file of it) and the read-back copies, all regular files. Nothing
+// else beside the file is the program's: a service engineer's copy stays,
+// whatever its name, as does a folder or a link under one of these names.
 void SettingsStore::removeStoreLeftovers()
 {
     const QFileInfo file(DeviceLayer::path(kSettingsFile));
-    static const QRegularExpression leftover(
-        "^" + QRegularExpression::escape(file.fileName()) + "\\.(part(\\.[A-Za-z0-9]{6})?|new[0-9]+(\\.part)?)$");
+    static const QRegularExpression leftover("^" + QRegularExpression::escape(file.fileName())
+                                             + "\\.(new[0-9]+|(new[0-9]+\\.)?part(\\.[A-Za-z0-9]{6})?)$");
     const QDir dir = file.dir();
-    for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (leftover.match(name).hasMatch() && PathGuard::removeTree(dir.filePath(name)).ok())
+    for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        struct stat st {};
+        if (!leftover.match(name).hasMatch() || ::lstat(QFile::encodeName(dir.filePath(name)).constData(), &st) != 0
+            || !S_ISREG(st.st_mode))
+            continue;
+        if (PathGuard::removeFile(dir.filePath(name)).ok())
             qDebug() << "Settings store leftover removed:" << name;
     }
 }
@@ -115,7 +121,8 @@ void SettingsStore::removeStoreLeftovers()
 // would decode at any cost), one without any of the store's keys (empty,
 // garbage) or a huge one would read as zeros everywhere and be stored back
 // so: why, or done. What cannot be read (missing, not a file, no access) is
-// not judged here. A failure with an errno: it could not be judged now.
+// not judged here. The verdict comes from the bytes, never from what the
+// library remembers of an earlier parse, so it is the same however often.
 FileResult SettingsStore::usability(const QString& path)
 {
     const QFileInfo file(path);
@@ -126,7 +133,7 @@ FileResult SettingsStore::usability(const QString& path)
         return FileResult::done();
     if (const QString typed = IniFile::typedValue(text); !typed.isEmpty())
         return FileResult::fail(typed);
-    if (const FileResult r = IniFile::parseProblem(path, text); !r.ok())
+    if (const FileResult r = IniFile::parseProblem(text); !r.ok())
         return r;
     const QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
     if (std::none_of(keys.begin(), keys.end(), isStoreKey))
@@ -139,19 +146,15 @@ FileResult SettingsStore::usability(const QString& path)
 // removed, as it may hold the unit's settings. Then done when the file may
 // be read and written back (or is missing). Not so for one that cannot be
 // read (a transient fault, a service copy in progress) nor for an unusable
-// one that could not be moved. One that could not be judged now (no room
-// for the copy that judges it) is used as it reads; the next call judges it
-// again.
+// one that could not be moved: it stays as it is, and each later load and
+// store judges it again.
 FileResult SettingsStore::settleFile()
 {
     const QString path = DeviceLayer::path(kSettingsFile);
     if (CheckedFile::isMissing(path))
         return FileResult::done();
-    const FileResult why = usability(path);
-    if (!why.ok() && why.errnum == 0)
+    if (const FileResult why = usability(path); !why.ok())
         return setAside(path, why.error) ? FileResult::done() : why;
-    if (!why.ok())
-        qDebug().noquote() << "Settings file left as it is:" << path << "-" << why.error;
     return CheckedFile::problem(path, kMaxFileBytes);
 }
 

@@ -102,6 +102,9 @@ Result placeRenamed(const QString& dirName, const QString& newName, const QStrin
     const QString newPath = mapped(newName);
     struct stat before {};
     const bool timed = ::stat(QFile::encodeName(mapped(dirName)).constData(), &before) == 0;
+    // What was read of an entry of the new name, deleted or renamed away
+    // earlier in this process, is not this one's.
+    IniFile::forget(newPath + QLatin1String("/info.ini"));
     if (const FileResult r = PathGuard::rename(mapped(dirName), newPath, PathGuard::NoReplace); !r.ok())
         return failed(kNotRenamed, dirName, "rename refused, " + r.error + ":");
     qDebug() << "MeasManagement: renamed" << dirName << "to" << newName;

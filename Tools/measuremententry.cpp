@@ -98,6 +98,9 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 {
     for (int later = 0; later <= kLaterSeconds; ++later) {
         const QString target = Measurements::directoryFor(prefix, when.addSecs(later), name);
+        // An entry of this name deleted earlier in this process may have
+        // been read: its info.ini must not be taken for this one's.
+        IniFile::forget(DeviceLayer::path(target) + QLatin1String("/info.ini"));
         const FileResult named = PathGuard::rename(staging, DeviceLayer::path(target), PathGuard::NoReplace);
         if (named.errnum == EEXIST || named.errnum == ENOTEMPTY) {
             qDebug() << "Measurement:" << target << "exists, the next second is tried";

@@ -8,10 +8,12 @@
 #include "Hardware/massstorage.h"
 #include "Hardware/systemclock.h"
 #include "Management/storedmeasurement.h"
+#include "Tools/measuremententry.h"
 #include "Tools/measurements.h"
 #include "Mainmenu/pressurefiles.h"
 #include "Tools/messagedialog.h"
 #include "logcapture.h"
+#include "renamefaults.h"
 #include "mainmenu.h"
 #include "storedentries.h"
 #include "testunit.h"
@@ -21,7 +23,9 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -181,7 +185,11 @@ private slots:
         QCoreApplication::installTranslator(&m_english);
     }
     void init() { SystemClock::setSource([] { return kNow; }); }
-    void cleanup() { SystemClock::setSource(nullptr); }
+    void cleanup()
+    {
+        SystemClock::setSource(nullptr);
+        RenameFaults::clear();
+    }
 
     // What an earlier write left beside the file (a PC's copy, a write cut
     // off) neither blocks the next nor is read into it. First of the tests:
@@ -601,6 +609,47 @@ private slots:
         }
     }
 
+
+    void entryReadAsStoredUnderANameReadBefore_data()
+    {
+        QTest::addColumn<bool>("renamed");
+        QTest::newRow("saved again") << false;
+        QTest::newRow("renamed to it") << true;
+    }
+
+    // The library takes a file of the size and time of one it parsed for that
+    // one. An entry read, then deleted, and another of the same size under its
+    // name, its info.ini of the same time (the clock's tick, or a PC's copy):
+    // the new one is read as it is.
+    void entryReadAsStoredUnderANameReadBefore()
+    {
+        QFETCH(bool, renamed);
+        TestRoot root;
+        const auto level = [](const char* value) {
+            return [value](QSettings& s) { s.setValue("Levels/Level", QString(value)); };
+        };
+        const timespec tick{1700000000, 250000000};
+        const auto setTime = [&root, &tick](const QString& dir) {
+            const timespec times[2] = {{0, UTIME_OMIT}, tick};
+            return ::utimensat(AT_FDCWD, QFile::encodeName(root.path(kMeas + dir + "/info.ini")).constData(), times,
+                               0) == 0;
+        };
+        const QString name = "LE" + kStamp + "b";
+        QCOMPARE(MeasurementEntry::store("LE_", kNow, "b", level("1.000"), {}).directory, kMeas + name);
+        QVERIFY(setTime(name));
+        QCOMPARE(Measurements::openInfo(name)->value("Levels/Level").toString(), QString("1.000"));
+        QCOMPARE(StoredMeasurement::remove(name).outcome, StoredMeasurement::Result::Done);
+        if (renamed) {
+            QVERIFY(!MeasurementEntry::store("LE_", kNow, "a", level("2.000"), {}).failed());
+            QVERIFY(setTime("LE" + kStamp + "a"));
+            QCOMPARE(StoredMeasurement::rename("LE" + kStamp + "a", "b").outcome, StoredMeasurement::Result::Done);
+        } else {
+            RenameFaults::timedName() = name.toUtf8();
+            RenameFaults::timedTo() = tick;
+            QCOMPARE(MeasurementEntry::store("LE_", kNow, "b", level("2.000"), {}).directory, kMeas + name);
+        }
+        QCOMPARE(Measurements::openInfo(name)->value("Levels/Level").toString(), QString("2.000"));
+    }
 
     void readers_data()
     {

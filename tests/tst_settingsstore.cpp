@@ -1,13 +1,18 @@
 // The settings file: defaults, missing parts, text helpers, safe writing.
+#include "Hardware/inifile.h"
 #include "Management/systemsettings.h"
 #include "fulldisk.h"
 #include "logcapture.h"
+#include "renamefaults.h"
 #include "testroot.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -48,6 +53,8 @@ class TestSettingsStore : public QObject
 {
     Q_OBJECT
 private slots:
+    // A test that fails half-way leaves no rename fault behind.
+    void cleanup() { RenameFaults::clear(); }
     void missingFileIsCreatedWithAllDefaults();
     void onlyDialogGroupReadsZeros();
     void missingDialogGroupTakesFlagDefaults();
@@ -76,6 +83,12 @@ private slots:
     void twoByteOrderMarksAreNotTakenForOne();
     void valuesHoldingANulStore_data();
     void valuesHoldingANulStore();
+    void judgedAsTheLibraryReadsIt();
+    void fileLeftAtStartIsKeptOverTheNextStore_data();
+    void fileLeftAtStartIsKeptOverTheNextStore();
+    void nextReadIsOfTheFileStored_data();
+    void nextReadIsOfTheFileStored();
+    void namesHeldByOthersStayOverAStore();
 };
 
 void TestSettingsStore::missingFileIsCreatedWithAllDefaults()
@@ -571,6 +584,154 @@ void TestSettingsStore::valuesHoldingANulStore()
     QVERIFY(s.storeSystemsettings());
     QCOMPARE(stored(t, "Systemsettings/Brightness").toInt(), 6);
     QCOMPARE(settingsFiles(t), QStringList("settings.ini"));
+}
+
+// The judge against the library itself, each text in a file of a name the
+// library has not read: it sets its status only on its first parse.
+void TestSettingsStore::judgedAsTheLibraryReadsIt()
+{
+    static const char* const pieces[] = {"[", "]", "=", ";", "\"", "\\", "\n", "\r", "\r\n", " ", "\t", "a",
+                                         "Sec", "\xEF\xBB\xBF", "k=v\n", "[G]\n", ",", "@", "\n;c\n"};
+    const QByteArray mark("\xEF\xBB\xBF");
+    QTemporaryDir dir;
+    int files = 0;
+    const auto libraryParses = [&dir, &files](const QByteArray& text) {
+        const QString path = dir.filePath(QString::number(++files));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        f.close();
+        bool parses = false;
+        {
+            QSettings ini(path, QSettings::IniFormat);
+            ini.allKeys();
+            parses = ini.status() == QSettings::NoError;
+        }
+        QFile::remove(path);
+        return parses;
+    };
+    QRandomGenerator random(4100);
+    int broken = 0;
+    for (int round = 0; round < 8000; ++round) {
+        QByteArray text = random.bounded(4) == 0 ? mark : QByteArray();
+        for (int n = random.bounded(24); n > 0; --n)
+            text += pieces[random.bounded(int(std::size(pieces)))];
+        // A leading mark alone the store forgives.
+        bool parses = libraryParses(text);
+        if (!parses && text.startsWith(mark))
+            parses = libraryParses(text.mid(mark.size()));
+        broken += parses ? 0 : 1;
+        if (IniFile::parseProblem(text).ok() != parses)
+            QFAIL(qPrintable("judged otherwise than the library reads it: " + text.toPercentEncoding()));
+    }
+    // Both verdicts were put to the test.
+    QVERIFY(broken > 1000 && broken < 7000);
+}
+
+void TestSettingsStore::fileLeftAtStartIsKeptOverTheNextStore_data()
+{
+    const QByteArray mark("\xEF\xBB\xBF");
+    const QByteArray paired("[Bluetooth]\nHeadphone_ID=00:11:22:33:44:55\nMicrophone_ID=66:77:88:99:AA:BB\n"
+                            "[Systemsettings]\nBrightness=3\n");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("renameError");  // 0: no room instead
+    QTest::newRow("two marks, no room") << mark + mark + paired << 0;
+    QTest::newRow("a line it cannot read, no room") << paired + "no equals sign\n" << 0;
+    QTest::newRow("two marks, read-only") << mark + mark + paired << int(EROFS);
+    QTest::newRow("a line it cannot read, I/O error") << paired + "no equals sign\n" << int(EIO);
+}
+
+// An unusable file the start could not set aside (or could not write the
+// defaults beside) gets the same verdict at every later load and store: it
+// is never written over, and once the fault has gone it is set aside whole.
+void TestSettingsStore::fileLeftAtStartIsKeptOverTheNextStore()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, renameError);
+    TestRoot t;
+    t.write("/home/root/settings.ini", text);
+    RenameFaults::failingPrefix() = renameError ? "settings.ini.bad" : "";
+    RenameFaults::failingError() = renameError;
+    auto noRoom = renameError ? nullptr : std::make_unique<FullDisk>();
+    Systemsettings s;
+    verifyRunningOnDefaults(s, 2);
+    for (int store = 0; store < 3; ++store) {
+        QVERIFY(!s.storeSystemsettings());
+        QCOMPARE(s.setFavouriteButton(3), -2);
+        s.init();
+        QCOMPARE(s.getBrightness(), 6);
+        QCOMPARE(t.read(renameError ? "/home/root/settings.ini" : "/home/root/settings.ini.bad"), text);
+    }
+    noRoom.reset();
+    RenameFaults::clear();
+    QVERIFY(s.storeSystemsettings());
+    QCOMPARE(t.read("/home/root/settings.ini.bad"), text);
+    QCOMPARE(stored(t, "Systemsettings/Brightness").toInt(), 6);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 3);
+    QCOMPARE(settingsFiles(t), QStringList({"settings.ini", "settings.ini.bad"}));
+}
+
+void TestSettingsStore::nextReadIsOfTheFileStored_data()
+{
+    QTest::addColumn<QByteArray>("meanwhile");  // in place of the file parsed
+    QTest::newRow("set aside") << QByteArray("[Systemsettings]\nBrightness=@Rect(1 2 3 4)\n");
+    QTest::newRow("removed") << QByteArray();
+    QTest::newRow("replaced") << QByteArray("same");
+}
+
+// The library takes a file of the size and time of one it parsed for that
+// one. The clock's tick gives the stored file the time of the file parsed
+// before, and the sizes match: the program's next load, and any read in the
+// process, still sees what was stored.
+void TestSettingsStore::nextReadIsOfTheFileStored()
+{
+    QFETCH(QByteArray, meanwhile);
+    TestRoot t;
+    Systemsettings s;
+    const timespec tick{1700000000, 250000000};
+    const timespec times[2] = {{0, UTIME_OMIT}, tick};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(ini(t)).constData(), times, 0), 0);
+    s.loadSystemsettings();
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 2);
+    if (meanwhile.isEmpty()) {
+        QVERIFY(QFile::remove(ini(t)));
+    } else if (meanwhile != "same") {
+        t.write("/home/root/settings.ini", meanwhile);
+        s.loadSystemsettings();
+        QVERIFY(t.exists("/home/root/settings.ini.bad") && !t.exists("/home/root/settings.ini"));
+    }
+    RenameFaults::timedName() = "settings.ini";
+    RenameFaults::timedTo() = tick;
+    QCOMPARE(s.setFavouriteButton(5), 0);
+    RenameFaults::clear();
+    QVERIFY(t.read("/home/root/settings.ini").contains("FavouriteButton=5"));
+    s.loadSystemsettings();
+    QCOMPARE(s.getFavouriteButton(nullptr), 5);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 5);
+}
+
+// Names a store or its clean-up would use, held by what a store never
+// makes (folders, a link, one with a file in it): they stay as they are,
+// and the store takes other names.
+void TestSettingsStore::namesHeldByOthersStayOverAStore()
+{
+    TestRoot t;
+    t.write("/home/root/outside.txt", "outside");
+    t.write("/home/root/settings.ini.part/keep", "kept");
+    QVERIFY(QFile::link(t.path("/home/root/outside.txt"), t.path("/home/root/settings.ini.part.AbCdEf")));
+    for (int n = 1; n <= 100; ++n)
+        QVERIFY(QDir().mkpath(t.path(QString("/home/root/settings.ini.new%1").arg(n))));
+    LogCapture log;
+    Systemsettings s;
+    QCOMPARE(s.setFavouriteButton(4), 0);
+    QCOMPARE(s.setFavouriteButton(3), 0);
+    QCOMPARE(stored(t, "Systemsettings/FavouriteButton").toInt(), 3);
+    QCOMPARE(t.read("/home/root/settings.ini.part/keep"), QByteArray("kept"));
+    QCOMPARE(QFile::symLinkTarget(t.path("/home/root/settings.ini.part.AbCdEf")), t.path("/home/root/outside.txt"));
+    QCOMPARE(t.read("/home/root/outside.txt"), QByteArray("outside"));
+    QCOMPARE(QDir(t.path("/home/root")).entryList({"settings.ini.new*"}, QDir::Dirs).size(), 100);
+    QCOMPARE(settingsFiles(t), QStringList({"outside.txt", "settings.ini", "settings.ini.part.AbCdEf"}));
+    QVERIFY(!log.contains("leftover removed"));
 }
 
 QTEST_MAIN(TestSettingsStore)
