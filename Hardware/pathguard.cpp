@@ -269,8 +269,10 @@ FileResult WholeFile::open()
                              S_ISLNK(st.st_mode) ? ELOOP : EISDIR);
     const QByteArray part = m_name + ".part";
     if (r.ok()) {
-        // What a write cut off left there.
-        ::unlinkat(m_parent, part.constData(), 0);
+        // What a write cut off left there: a regular file. Anything else
+        // under the name is not the program's and stays; the open fails.
+        if (::fstatat(m_parent, part.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+            ::unlinkat(m_parent, part.constData(), 0);
         m_fd = ::openat(m_parent, part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                         m_mode);
         if (m_fd < 0)

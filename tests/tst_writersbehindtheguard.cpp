@@ -7,6 +7,7 @@
 #include "Hardware/bluetoothtrafficlog.h"
 #include "Hardware/commandrunner.h"
 #include "Hardware/devicelayer.h"
+#include "Hardware/pathguard.h"
 #include "Mainmenu/pinpointing.h"
 #include "Mainmenu/pressurefiles.h"
 #include "Management/firmwarefiles.h"
@@ -175,6 +176,7 @@ private slots:
     void folderBehindALink();
     void appendedLogWithASecondName_data();
     void appendedLogWithASecondName();
+    void partNameHeldByAnother();
 };
 
 void TestWritersBehindTheGuard::folderBehindALink_data()
@@ -252,6 +254,35 @@ void TestWritersBehindTheGuard::appendedLogWithASecondName()
     appended.write(w);
     QCOMPARE(DeviceTree::readText(elsewhere.path(), "/other.txt"), QByteArray("keep\n"));
     QVERIFY(!appended.saysWhy || captured.contains("(a hard link)"));
+}
+
+// A whole-file writer takes its part name from what a write cut off left (a
+// regular file), never from a link or a folder a PC put there: those stay,
+// and the write says why it did not happen.
+void TestWritersBehindTheGuard::partNameHeldByAnother()
+{
+    TestRoot root;
+    QTemporaryDir outside;
+    QVERIFY(DeviceTree::writeText(outside.path(), "/keep.txt", "outside\n"));
+    const QString dir = "/media/vq4100/";
+    QVERIFY(root.write(dir + "folder.txt.part/keep", "kept\n") && root.write(dir + "cut.txt.part", "cut off"));
+    QVERIFY(QFile::link(outside.path() + "/keep.txt", root.path(dir + "link.txt.part")));
+    const auto before = treeOf(outside.path());
+
+    const auto written = [&root, &dir](const char* name) {
+        return PathGuard::writeWhole(root.path(dir + name), "new\n");
+    };
+    QCOMPARE(written("cut.txt").error, QString());
+    QCOMPARE(root.read(dir + "cut.txt"), QByteArray("new\n"));
+    QVERIFY(!root.exists(dir + "cut.txt.part"));
+    for (const char* name : {"folder.txt", "link.txt"}) {
+        const FileResult r = written(name);
+        QVERIFY2(r.errnum == EEXIST, qPrintable(name + (": " + r.error)));
+        QVERIFY(!root.exists(dir + name));
+    }
+    QCOMPARE(root.read(dir + "folder.txt.part/keep"), QByteArray("kept\n"));
+    QVERIFY(QFileInfo(root.path(dir + "link.txt.part")).isSymLink());
+    QCOMPARE(treeOf(outside.path()), before);
 }
 
 QTEST_MAIN(TestWritersBehindTheGuard)
