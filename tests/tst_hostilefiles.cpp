@@ -412,8 +412,9 @@ void TestHostileFiles::earlierBadSettingsNotAFileStays()
     QVERIFY(unit.root.read(Systemsettings::kSettingsFile).contains("Brightness=6"));
 }
 
-// A leftover of a save and the pressure screen's folder, each a link a PC
-// left: the link goes, its target stays.
+// A link a PC left in the place of a save's leftover is not the program's
+// and stays; one in the place of the pressure screen's folder goes. Neither
+// target is touched.
 void TestHostileFiles::linksAreRemovedNotFollowed()
 {
     TestUnit unit;
@@ -421,8 +422,9 @@ void TestHostileFiles::linksAreRemovedNotFollowed()
     QVERIFY(QDir().mkpath(StoredEntries::path(unit.root)));
     const QString outside = unit.root.path("/home/root/outside");
     QVERIFY(QFile::link(outside, StoredEntries::path(unit.root, ".saving-1-1")));
-    QCOMPARE(MeasurementEntry::removeLeftovers(), 1);
-    QVERIFY(!QFileInfo(StoredEntries::path(unit.root, ".saving-1-1")).isSymLink());
+    QCOMPARE(MeasurementEntry::removeLeftovers(), 0);
+    QCOMPARE(QFileInfo(StoredEntries::path(unit.root, ".saving-1-1")).symLinkTarget(), outside);
+    QCOMPARE(unit.root.read("/home/root/outside/keep"), QByteArray("x"));
 
     const QString temp = unit.root.path("/media/vq4100/temp");
     QVERIFY(!QFileInfo::exists(temp) || QDir(temp).removeRecursively());
