@@ -337,6 +337,13 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
                                     << QStringList();
     QTest::newRow("name continued, CRLF") << QByteArray(base).replace("Hydrant 3\n", "Hydrant\\\r\n 3\r\n")
                                           << QByteArray() << QStringList();
+    // How the library writes a name that ends in "\": the pair is one
+    // character, the line ends after it.
+    const QByteArray escaped = QByteArray(base).replace("=Hydrant 3", "=abc\\\\");
+    QTest::newRow("name ending in an escaped backslash") << escaped << renamed(escaped, "abc\\\\") << QStringList();
+    const QByteArray escapedCrlf = QByteArray(escaped).replace("\n", "\r\n");
+    QTest::newRow("name ending in an escaped backslash, CRLF")
+        << escapedCrlf << renamed(escapedCrlf, "abc\\\\") << QStringList();
     QTest::newRow("quote left open") << QByteArray(base).replace("=Hydrant", "=\"Hydrant") << QByteArray()
                                      << QStringList();
     QTest::newRow("quoted line end") << QByteArray(base).replace("=Hydrant 3", "=\"Hydrant\n3\"") << QByteArray()
