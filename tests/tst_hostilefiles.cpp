@@ -136,6 +136,8 @@ private slots:
     void storedSounds();
     void undecodableSound_data();
     void undecodableSound();
+    void failureReportedTwice_data() { undecodableSound_data(); }
+    void failureReportedTwice();
     void settingsWithATypedValue_data();
     void settingsWithATypedValue();
     void earlierBadSettingsNotAFileStays();
@@ -371,6 +373,47 @@ void TestHostileFiles::undecodableSound()
     }
     QCOMPARE(shown, QStringList({Measurements::cannotPlayText(), Measurements::cannotPlayText()}));
     QCOMPARE(log.lines().filter(QRegularExpression("Recording not played: .*_bad/" + sound)).size(), 2);
+}
+
+// A player may report one failure more than once (a decoder's error, then
+// the sink's): the operator is told once for the Play, also when the second
+// report comes after the message was closed.
+void TestHostileFiles::failureReportedTwice()
+{
+    QFETCH(int, widget);
+    QFETCH(QString, sound);
+    TestUnit unit;
+    unit.start();
+    const QString dir = sound.left(2) + "_20160412_093015_bad";
+    WavFormat undecodable;
+    undecodable.sampleRate = 0;
+    QVERIFY(unit.root.write("/media/vq4100/meas/" + dir + "/info.ini", kInfo));
+    QVERIFY(unit.root.write("/media/vq4100/meas/" + dir + "/" + sound,
+                            WavWriter::header(undecodable, 36 + 32000, 32000) + QByteArray(32000, '\0')));
+    unit.openStoredView(widget, dir);
+    QSignalSpy recorderReports(Audioworker(), &AudioWorker::playbackFailed);
+    LogCapture log;
+    QStringList shown;
+    ModalCloser closer([&shown](QWidget* d) { shown << infoText(d); });
+    click(unit.currentPage(), "butMenuStoredPlay");
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 5000);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    if (auto* level = qobject_cast<Levelmeasurement*>(unit.currentPage())) {
+        QVERIFY(level->player());
+        emit level->player()->error(QMediaPlayer::ResourceError);
+    } else {
+        QCOMPARE(recorderReports.size(), 1);
+        const QList<QVariant> first = recorderReports.first();
+        BackgroundRecording* recorder = Audioworker()->recorder();
+        QMetaObject::invokeMethod(recorder, [recorder, first] {
+            emit recorder->playbackFailed(first.value(0).toString(), first.value(1).toString());
+        });
+        QTRY_COMPARE(recorderReports.size(), 2);
+    }
+    QTRY_COMPARE(log.count("Recording not played: "), 2);
+    QTest::qWait(300);
+    QCOMPARE(shown, QStringList(Measurements::cannotPlayText()));
 }
 
 void TestHostileFiles::settingsWithATypedValue_data()
