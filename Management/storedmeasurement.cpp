@@ -49,9 +49,10 @@ Result failed(const char* key, const QString& dirName, const QString& why)
 }
 
 // Listed by a name that does not lead to it alone (Measurements::Listed).
-Result notItsName(const char* key, const QString& dirName, const QString& ambiguity)
+Result notItsName(const char* key, const QString& dirName, Measurements::Ambiguity ambiguity)
 {
-    qDebug().noquote() << "MeasManagement: not acted on by its name" << dirName << "-" << ambiguity;
+    qDebug().noquote() << "MeasManagement: not acted on by its name" << dirName << "-"
+                       << Measurements::ruleOf(ambiguity).why;
     return outcome(Result::Failed, key);
 }
 
@@ -125,7 +126,7 @@ Result placeRenamed(const QString& dirName, const QString& newName, const QStrin
 
 }
 
-StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName, const QString& ambiguity)
+StoredMeasurement StoredMeasurement::fromDirName(const QString& dirName, Measurements::Ambiguity ambiguity)
 {
     static const QRegularExpression kLayout(QStringLiteral("^(..)_([0-9]{8})_([0-9]{6})_(.*)$"),
                                             QRegularExpression::DotMatchesEverythingOption);
@@ -158,7 +159,7 @@ QStringList StoredMeasurement::columns(const QString& dateFormat, const QString&
 
 QString StoredMeasurement::openProblem(const StoredMeasurement& entry)
 {
-    if (!entry.m_ambiguity.isEmpty())
+    if (!Measurements::ruleOf(entry.m_ambiguity).opens)
         return notItsName(kCannotBeOpened, entry.m_dirName, entry.m_ambiguity).error;
     return openProblem(entry.m_dirName);
 }
@@ -167,7 +168,7 @@ QString StoredMeasurement::openProblem(const QString& dirName)
 {
     const QList<Measurements::Listed> listed = MeasurementData()->listMeasurements();
     const bool there = std::any_of(listed.cbegin(), listed.cend(), [&dirName](const Measurements::Listed& e) {
-        return e.ambiguity.isEmpty() && e.name == dirName;
+        return Measurements::ruleOf(e.ambiguity).opens && e.name == dirName;
     });
     // Gone, or no longer a whole measurement (its info.ini went with it).
     if (!isDirectChild(dirName) || !there) {
@@ -235,12 +236,14 @@ StoredMeasurement::Result StoredMeasurement::remove(const QString& dirName)
 
 StoredMeasurement::Result StoredMeasurement::rename(const StoredMeasurement& entry, const QString& typedName)
 {
-    return entry.m_ambiguity.isEmpty() ? rename(entry.m_dirName, typedName)
-                                       : notItsName(kNotRenamed, entry.m_dirName, entry.m_ambiguity);
+    return Measurements::ruleOf(entry.m_ambiguity).changes
+               ? rename(entry.m_dirName, typedName)
+               : notItsName(kNotRenamed, entry.m_dirName, entry.m_ambiguity);
 }
 
 StoredMeasurement::Result StoredMeasurement::remove(const StoredMeasurement& entry)
 {
-    return entry.m_ambiguity.isEmpty() ? remove(entry.m_dirName)
-                                       : notItsName(kNotDeleted, entry.m_dirName, entry.m_ambiguity);
+    return Measurements::ruleOf(entry.m_ambiguity).changes
+               ? remove(entry.m_dirName)
+               : notItsName(kNotDeleted, entry.m_dirName, entry.m_ambiguity);
 }

@@ -23,14 +23,14 @@ public:
         QString dirName;  // the entry's name afterwards; "" once removed, or for none that leads to it alone
     };
 
-    // `ambiguity`: "" when the name leads to this entry alone, else why not
-    // (Measurements::Listed).
-    static StoredMeasurement fromDirName(const QString& dirName, const QString& ambiguity = QString());
+    // `ambiguity`: whether the name leads to this entry alone, as listed.
+    static StoredMeasurement fromDirName(const QString& dirName,
+                                         Measurements::Ambiguity ambiguity = Measurements::Ambiguity::None);
 
     QString dirName() const { return m_dirName; }
     // The name it is selected and acted on by: "" for one its name does not
     // lead to alone, so that nothing reaches another entry in its place.
-    QString exactName() const { return m_ambiguity.isEmpty() ? m_dirName : QString(); }
+    QString exactName() const { return Measurements::ruleOf(m_ambiguity).changes ? m_dirName : QString(); }
     // The screen that shows it (Screen::Widget); 0 for a prefix of none.
     int widget() const { return m_type ? m_type->widget : 0; }
     // Whether date, time and name read from the directory name; that name.
@@ -44,7 +44,9 @@ public:
     QStringList columns(const QString& dateFormat, const QString& timeFormat) const;
 
     // "" when the entry can be opened, else why not: gone, or there but not
-    // a directory whose info.ini can be read, or not reached by its name alone.
+    // a directory whose info.ini can be read, or not reached by its name (its
+    // own not valid in the file-name encoding). A valid name beside one that
+    // reads alike leads to its own entry, and opening only reads.
     static QString openProblem(const StoredMeasurement& entry);
     static QString openProblem(const QString& dirName);
     // Prefix, date and time are kept; the typed name is cleaned by the
@@ -62,7 +64,7 @@ public:
 
 private:
     QString m_dirName;
-    QString m_ambiguity;
+    Measurements::Ambiguity m_ambiguity = Measurements::Ambiguity::None;
     const Measurements::TypeRow* m_type = nullptr;
     bool m_parsed = false;
     QDate m_date;

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -24,14 +25,31 @@ namespace MeasurementEntry {
 namespace {
 
 // Hidden, so that neither the name filters nor a PC's file browser take it
-// for a measurement.
-const char* const kStagingPrefix = ".saving-";
+// for a measurement. The one form of a staging folder's name, the prefix and
+// two numbers (the process, its save): the clean-up removes nothing else,
+// since a PC may leave its own files of a like name on the partition.
+const QLatin1String kStagingPrefix(".saving-");
+const QLatin1Char kStagingJoin('-');
 const qint64 kPart = 64 * 1024;
 const int kLaterSeconds = 60;
 
 QString measDir()
 {
     return DeviceLayer::path(QLatin1String(Measurements::dirMeas));
+}
+
+QString stagingName(qint64 process, int save)
+{
+    return kStagingPrefix + QString::number(process) + kStagingJoin + QString::number(save);
+}
+
+bool isStagingName(const QString& name)
+{
+    const auto isNumber = [](const QString& text) {
+        return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= '0' && c <= '9'; });
+    };
+    const QStringList numbers = name.mid(kStagingPrefix.size()).split(kStagingJoin);
+    return name.startsWith(kStagingPrefix) && numbers.size() == 2 && isNumber(numbers[0]) && isNumber(numbers[1]);
 }
 
 // A directory's entries reach the medium before the step that relies on them.
@@ -122,7 +140,7 @@ QString place(const QString& staging, const QString& prefix, const QDateTime& wh
 QString makeStaging(QString* path)
 {
     static int serial = 0;
-    *path = measDir() + kStagingPrefix + QString("%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    *path = measDir() + stagingName(QCoreApplication::applicationPid(), ++serial);
     if (!CheckedFile::isMissing(*path))
         return "cannot create " + DeviceLayer::unitPath(*path) + ": it exists";
     if (const FileResult made = PathGuard::makePath(*path); !made.ok())
@@ -175,11 +193,13 @@ StoreResult store(const QString& prefix, const QDateTime& when, const QString& c
 
 int removeLeftovers()
 {
-    // A link among them goes as a link: its target is not the store's.
-    const QStringList left = QDir(measDir()).entryList({QString(kStagingPrefix) + "*"},
-                                                       QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    // Real folders only: a file or a link of that name is not a save's.
+    const QStringList left = QDir(measDir()).entryList({kStagingPrefix + QLatin1Char('*')},
+                                                       QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     int removed = 0;
     for (const QString& name : left) {
+        if (!isStagingName(name))
+            continue;
         if (PathGuard::removeTree(measDir() + name).ok()) {
             qDebug() << "Measurement: a save cut off is removed:" << name;
             ++removed;

@@ -58,7 +58,9 @@ QString writeInfo(const QString& dir, const InfoWriter& fill);
 StoreResult failed(const QString& why);
 
 // Removes what saves cut off (a crash, power lost) left: one log line each.
-// At start and before each save. Returns how many.
+// Only folders of the staging name's form go; a file, a link or another
+// name beginning alike is a PC's and stays. At start and before each save.
+// Returns how many.
 int removeLeftovers();
 
 }

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include <dirent.h>
@@ -105,8 +106,13 @@ struct Found {
     qint64 modified;  // ms, as QFileInfo reads it
 };
 
-const char* const kNotEncoded = "its name is not valid in the file-name encoding";
-const char* const kReadsAlike = "another entry's name reads alike";
+using Ambiguity = Measurements::Ambiguity;
+
+const Measurements::AmbiguityRule kAmbiguityRules[] = {
+    {Ambiguity::None, "", true, true},
+    {Ambiguity::NotEncoded, "its name is not valid in the file-name encoding", false, false},
+    {Ambiguity::ReadsAlike, "another entry's name reads alike", true, false},
+};
 
 // A file, a directory or a link to either, as QDir lists with Files | Dirs.
 // A save of an earlier make that never finished leaves a directory without
@@ -143,7 +149,7 @@ QList<Found> storedEntries()
         const QString name = QFile::decodeName(bytes);
         qint64 modified = 0;
         if (Measurements::typeOf(name) && isStored(::dirfd(listing), bytes, &modified))
-            found.append({{name, QFile::encodeName(name) == bytes ? QString() : kNotEncoded}, modified});
+            found.append({{name, QFile::encodeName(name) == bytes ? Ambiguity::None : Ambiguity::NotEncoded}, modified});
     }
     ::closedir(listing);
     return found;
@@ -362,10 +368,16 @@ QList<Measurements::Listed> Measurements::listMeasurements()
     for (const Found& entry : entries) {
         listed << entry.listed;
         // Rows that show alike: neither is acted on in place of the other.
-        if (listed.last().ambiguity.isEmpty() && named.value(entry.listed.name) > 1)
-            listed.last().ambiguity = kReadsAlike;
+        if (listed.last().ambiguity == Ambiguity::None && named.value(entry.listed.name) > 1)
+            listed.last().ambiguity = Ambiguity::ReadsAlike;
     }
     return listed;
+}
+
+const Measurements::AmbiguityRule& Measurements::ruleOf(Ambiguity kind)
+{
+    return *std::find_if(std::cbegin(kAmbiguityRules), std::cend(kAmbiguityRules),
+                         [kind](const AmbiguityRule& rule) { return rule.kind == kind; });
 }
 
 QStringList Measurements::getMeasurementList()

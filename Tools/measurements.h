@@ -102,11 +102,26 @@ public:
     // One listed entry. A PC may write a name that is not valid in the
     // file-name encoding: it is listed by what it decodes to, which is the
     // name of another entry (the replacement character written out) or of
-    // none. Neither of two entries listed alike is acted on by that name.
+    // none. Neither of two entries listed alike is changed by that name; the
+    // one whose own name it is can still be opened by it, which only reads.
+    enum class Ambiguity {
+        None,        // the name leads to this entry alone
+        NotEncoded,  // its name is not valid in the file-name encoding
+        ReadsAlike,  // its name is valid, another entry's reads alike
+    };
     struct Listed {
         QString name;
-        QString ambiguity;  // "" when the name leads to this entry alone, else why not
+        Ambiguity ambiguity = Ambiguity::None;
     };
+    // Why an entry listed so is not reached by its name alone (for the log),
+    // and what may still be done by it.
+    struct AmbiguityRule {
+        Ambiguity kind;
+        const char* why;
+        bool opens;    // the name leads to this entry
+        bool changes;  // a rename or delete by the name acts on this entry alone
+    };
+    static const AmbiguityRule& ruleOf(Ambiguity kind);
 
     // All make dirMeas the current directory. Entries of the types' prefixes
     // (files, directories, links to either); a directory among them without

@@ -200,8 +200,9 @@ void TestLevelmeasurement::saving()
     QCOMPARE(fresh.value("Levels/Level").toString() + fresh.value("FFT/FFT-Values").toString().left(3), QString("0.0000; "));
 }
 
-// A sound that cannot be stored (its disk full): the entry holds the values
-// and no sound, not the one an earlier save left, and the operator is told.
+// A sound that cannot be stored (its disk full, its folder a link): the
+// entry holds the values and no sound, not the one an earlier save left, also
+// when that one cannot be removed, and the operator is told.
 void TestLevelmeasurement::soundNotStored()
 {
     Rig r;
@@ -215,15 +216,19 @@ void TestLevelmeasurement::soundNotStored()
     };
     r.screen->muteAudioPath(false, true);
     feedRecorder(Audioworker(), QByteArray(3200, 'a'));
-    QVERIFY(r.unit.root.exists(save("first") + "LE_sound.wav"));
+    const QString first = save("first");
+    QVERIFY(r.unit.root.exists(first + "LE_sound.wav"));
     r.screen->muteAudioPath(false, true);
     feedRecorder(Audioworker(), QByteArray(64000, 'b'));
     LogCapture log;
     QStringList shown;
-    ModalHelper::onModal("MessageDialog", [&shown](QWidget* d) {
-        shown << d->findChild<QLabel*>("labelInfotext")->text();
-        static_cast<QDialog*>(d)->reject();
-    });
+    const auto warning = [&shown] {
+        ModalHelper::onModal("MessageDialog", [&shown](QWidget* d) {
+            shown << d->findChild<QLabel*>("labelInfotext")->text();
+            static_cast<QDialog*>(d)->reject();
+        });
+    };
+    warning();
     QString second;
     {
         FullDisk full(32000);  // info.ini fits, the sound does not
@@ -234,6 +239,22 @@ void TestLevelmeasurement::soundNotStored()
     QVERIFY(!r.unit.root.exists("/home/root/meas/wav_temp/LE_sound.wav"));
     QCOMPARE(shown, QStringList(Measurements::storedWithoutSoundText()));
     QCOMPARE(log.lines().filter("Cannot write file").filter(FileResult::systemText(EFBIG)).size(), 1);
+
+    // The guard neither writes nor removes behind the link; the older sound
+    // there is read as any file inside the device would be.
+    const QByteArray older = r.unit.root.read(first + "LE_sound.wav");
+    const QString recordings = r.unit.root.path("/home/root/meas/wav_temp");
+    QVERIFY(r.unit.root.write("/home/root/elsewhere/LE_sound.wav", older));
+    QVERIFY(QDir(recordings).removeRecursively() && QFile::link(r.unit.root.path("/home/root/elsewhere"), recordings));
+    r.screen->muteAudioPath(false, true);
+    feedRecorder(Audioworker(), QByteArray(3200, 'c'));
+    shown.clear();
+    warning();
+    const QString third = save("third");
+    QVERIFY(r.unit.root.exists(third + "info.ini"));
+    QVERIFY(!r.unit.root.exists(third + "LE_sound.wav"));
+    QCOMPARE(r.unit.root.read("/home/root/elsewhere/LE_sound.wav"), older);
+    QCOMPARE(shown, QStringList(Measurements::storedWithoutSoundText()));
 }
 
 // Hand-written files, opened one after the other on the same screen.

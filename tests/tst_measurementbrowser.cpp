@@ -337,6 +337,13 @@ void TestMeasurementBrowser::renameKeepsTheRestOfTheFile_data()
                                     << QStringList();
     QTest::newRow("name continued, CRLF") << QByteArray(base).replace("Hydrant 3\n", "Hydrant\\\r\n 3\r\n")
                                           << QByteArray() << QStringList();
+    // How the library writes a name that ends in "\": the pair is one
+    // character, the line ends after it.
+    const QByteArray escaped = QByteArray(base).replace("=Hydrant 3", "=abc\\\\");
+    QTest::newRow("name ending in an escaped backslash") << escaped << renamed(escaped, "abc\\\\") << QStringList();
+    const QByteArray escapedCrlf = QByteArray(escaped).replace("\n", "\r\n");
+    QTest::newRow("name ending in an escaped backslash, CRLF")
+        << escapedCrlf << renamed(escapedCrlf, "abc\\\\") << QStringList();
     QTest::newRow("quote left open") << QByteArray(base).replace("=Hydrant", "=\"Hydrant") << QByteArray()
                                      << QStringList();
     QTest::newRow("quoted line end") << QByteArray(base).replace("=Hydrant 3", "=\"Hydrant\n3\"") << QByteArray()
@@ -527,15 +534,18 @@ void TestMeasurementBrowser::namesThatDecodeAlike_data()
     QTest::newRow("rename valid") << "rename" << true << 10 << 20;
     QTest::newRow("rename odd") << "rename" << false << 10 << 20;
     QTest::newRow("rename valid alone") << "rename" << true << 10 << -1;
-    QTest::newRow("open valid") << "open" << true << 10 << 20;
-    QTest::newRow("open odd") << "open" << false << 20 << 10;
+    QTest::newRow("open valid, odd older") << "open" << true << 10 << 20;
+    QTest::newRow("open valid, odd newer") << "open" << true << 20 << 10;
+    QTest::newRow("open odd, valid older") << "open" << false << 20 << 10;
+    QTest::newRow("open odd, valid newer") << "open" << false << 10 << 20;
     QTest::newRow("open valid alone") << "open" << true << 10 << -1;
 }
 
 // A PC's name with a Latin-1 byte reads as the name the replacement
 // character gives, which another entry may have. Both are listed; while the
-// rows show alike neither is acted on, and the odd one never is: the
-// refusal is the one of a failed change, every byte stays.
+// rows show alike neither is renamed or deleted, and the odd one is never
+// acted on: the refusal is the one of a failed change, every byte stays.
+// The valid name leads to its own entry: Open shows that one's values.
 void TestMeasurementBrowser::namesThatDecodeAlike()
 {
     QFETCH(QString, action);
@@ -548,11 +558,11 @@ void TestMeasurementBrowser::namesThatDecodeAlike()
     QCOMPARE(QFile::decodeName(odd), shown);
     Rig r;
     const auto removable = qScopeGuard([&r, &odd] { StoredEntries::makeRemovable(r.unit.root, odd); });
-    QMap<QByteArray, QByteArray> files = {{"info.ini", "[Measurementinfo]\nMeasurementname=Hydrant \xEF\xBF\xBD\n"},
-                                          {"LE_sound.wav", "RIFF valid"}};
+    const QByteArray named = "[Measurementinfo]\nMeasurementname=Hydrant \xEF\xBF\xBD\n";
+    QMap<QByteArray, QByteArray> files = {{"info.ini", named + "[Levels]\nLevel=42\n"}, {"LE_sound.wav", "RIFF valid"}};
     if (validAge >= 0)
         QVERIFY(StoredEntries::addBytes(r.unit.root, valid, files, validAge));
-    files["LE_sound.wav"] = "RIFF odd";
+    files = {{"info.ini", named + "[Levels]\nLevel=17\n"}, {"LE_sound.wav", "RIFF odd"}};
     if (oddAge >= 0)
         QVERIFY(StoredEntries::addBytes(r.unit.root, odd, files, oddAge));
     const QByteArray meas = StoredEntries::nativePath(r.unit.root, "");
@@ -563,7 +573,8 @@ void TestMeasurementBrowser::namesThatDecodeAlike()
     const int rows = (validAge >= 0) + (oddAge >= 0);
     if (rows == 2 && (onValid ? validAge : oddAge) > (onValid ? oddAge : validAge))
         r.key(Qt::Key_Down);
-    const bool acts = onValid && rows == 1;
+    const bool alone = onValid && rows == 1;
+    const bool acts = action == "open" ? onValid : alone;
     const QString selected = r.browser->getSelectedMeasurementDir();
 
     LogCapture log;
@@ -583,6 +594,8 @@ void TestMeasurementBrowser::namesThatDecodeAlike()
         r.key(Qt::Key_Space);
         QCOMPARE(r.w->currentWidgetNumber(), acts ? 1 : 7);
         QCOMPARE(r.browser->getSelectedMeasurementDir(), acts ? shown : QString());
+        if (acts)
+            QCOMPARE(r.unit.currentPage()->findChild<QLabel*>("labelLevel")->text(), QString("42"));
         after = before;
         refusal = "TheMeasurementCannotBeOpened";
     } else if (action == "delete") {
@@ -607,17 +620,17 @@ void TestMeasurementBrowser::namesThatDecodeAlike()
         click(r.browser, "butMenuEdit");
         const QByteArray renamed = "LE_20260101_101010_Hydrant 4/";
         after = {{renamed, ""}, {renamed + "LE_sound.wav", "RIFF valid"},
-                 {renamed + "info.ini", "[Measurementinfo]\nMeasurementname=Hydrant 4\n"}};
+                 {renamed + "info.ini", "[Measurementinfo]\nMeasurementname=Hydrant 4\n[Levels]\nLevel=42\n"}};
         refusal = "TheMeasurementCouldNotBeRenamed";
     }
     QCOMPARE(StoredEntries::bytesBelow(meas), acts ? after : before);
     QCOMPARE(warned, acts ? QString() : QCoreApplication::translate("MeasManagement", refusal));
     QCOMPARE(log.contains(onValid ? "another entry's name reads alike" : "not valid in the file-name encoding"), !acts);
     // Every entry is listed and counted; the screens get no name for a row
-    // its name does not lead to alone.
+    // its name does not lead to alone until it is opened.
     QCOMPARE(listed, QVector<QString>(rows, shown.mid(19)).toList());
     QCOMPARE(count, QString("(%1 / 100)").arg(rows));
-    QCOMPARE(selected, acts ? shown : QString());
+    QCOMPARE(selected, alone ? shown : QString());
 }
 
 QTEST_MAIN(TestMeasurementBrowser)

@@ -519,6 +519,23 @@ private slots:
     }
 
 
+    // A start removes only what the program's own saves left, folders of
+    // its staging name; a PC's files and folders of a like name stay whole.
+    void leftoversOfOthersStay()
+    {
+        TestUnit unit;
+        for (const char* kept : {".saving-photos/p.jpg", ".saving-notes.txt", ".saving-3-4", ".saving-1-2-3/info.ini",
+                                 ".saving-12-/info.ini", ".saving-12-3x/info.ini", ".saving-١-٢/info.ini"})
+            QVERIFY(unit.root.write(kMeas + kept, QByteArray("\xFF\xD8 kept ") + kept));
+        const QMap<QString, QByteArray> before = files(unit.root, kMeas);
+        QVERIFY(unit.root.write(kMeas + ".saving-12-3/info.ini", "[Measurementinfo]\nMeasurementname=x\n"));
+        QVERIFY(unit.root.write(kMeas + ".saving-12-3/LE_sound.wav", "RIFF"));
+        LogCapture log;
+        unit.start();
+        QCOMPARE(files(unit.root, kMeas), before);
+        QCOMPARE(log.count("a save cut off is removed"), 1);
+    }
+
     // A PC's names with a byte not valid in the file-name encoding read like
     // another's, or like none on the disk: each entry is still judged by its
     // own bytes, its time and whether its save finished.
