@@ -8,6 +8,7 @@
 //   devsim sensor <root> [on|off]
 //   devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]
 //   devsim mkdir <root> <path>...
+//   devsim remove <root> <path>...
 #include "adcfeed.h"
 #include "batterycommand.h"
 #include "bluetoothsim.h"
@@ -64,6 +65,7 @@ const char* const kUsage =
     "       devsim sensor <root> [on|off]\n"
     "       devsim gps <root> [--fix on|off] [--pos LAT,LON] [--noise on|off]\n"
     "       devsim mkdir <root> <path>...   (folders below the root, e.g. /var/lib/sim/pulse)\n"
+    "       devsim remove <root> <path>...  (with all below them; a link goes as a link)\n"
     "       devsim -h | --help\n"
     "Every command but create needs a root that create made.\n";
 
@@ -118,10 +120,10 @@ std::vector<std::unique_ptr<SimService>> makeServices()
     return services;
 }
 
-// For the scripts, which reach the tree as the program does: each folder
-// made below the root without a link on its way, and printed; the first one
-// refused ends the command.
-int makeFolders(const QString& root, const QStringList& unitPaths)
+// For the scripts, which reach the tree as the program does: `act` (making
+// or removing) on each path below the root without a link on its way, and
+// the path printed; the first one refused ends the command.
+int actOnPaths(const QString& root, const QStringList& unitPaths, FileResult (*act)(const QString&))
 {
     for (const QString& unitPath : unitPaths) {
         if (!unitPath.startsWith(QLatin1Char('/')))
@@ -131,13 +133,13 @@ int makeFolders(const QString& root, const QStringList& unitPaths)
     qputenv("DEVICE_ROOT", root.toLocal8Bit());
     const PathGuard::Below below(root);
     for (const QString& unitPath : unitPaths) {
-        const QString folder = root + unitPath;
-        const FileResult r = PathGuard::makePath(folder);
+        const QString path = root + unitPath;
+        const FileResult r = act(path);
         if (!r.ok()) {
-            QTextStream(stderr) << "devsim: " << folder << ' ' << r.error << "\n";
+            QTextStream(stderr) << "devsim: " << path << ' ' << r.error << "\n";
             return 2;
         }
-        QTextStream(stdout) << folder << "\n";
+        QTextStream(stdout) << path << "\n";
     }
     return 0;
 }
@@ -173,7 +175,7 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << kUsage;
         return 0;
     }
-    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor", "gps", "mkdir"};
+    static const QStringList kCommands{"create", "serve", "signal", "bt", "battery", "sensor", "gps", "mkdir", "remove"};
     // Nothing is made on a path refused here: "devsim create --help" once
     // made a folder named "--help".
     if (args.size() < 2 || !kCommands.contains(args.at(0)) || args.at(1).isEmpty()
@@ -236,8 +238,11 @@ int main(int argc, char* argv[])
     }
     if (args.at(0) == "serve")
         return serve(root);
-    if (args.at(0) == "mkdir")
-        return args.size() > 2 ? makeFolders(root, args.mid(2)) : usage();
+    if (args.at(0) == "mkdir" || args.at(0) == "remove") {
+        if (args.size() < 3)
+            return usage();
+        return actOnPaths(root, args.mid(2), args.at(0) == "mkdir" ? PathGuard::makePath : PathGuard::removeTree);
+    }
     if (args.at(0) == "signal") {
         QTextStream out(stdout);
         QTextStream err(stderr);
