@@ -240,8 +240,12 @@ void TestPulsePrivate::anotherTreesServerIsNotTakenForOurs()
     QFETCH(bool, nested);
     TestRoot root;
     QVERIFY(root.isValid());
-    QTemporaryDir outer;
+    // Nested below a short folder, so that its socket path stays within
+    // what a socket takes.
+    QTemporaryDir outer(nested ? QString("/tmp/pp-XXXXXX") : QDir::tempPath() + "/pp-XXXXXX");
     const QString otherRoot = outer.path() + (nested ? root.root() : QString("/root"));
+    if (otherRoot.size() + int(std::strlen("/var/lib/sim/pulse")) > 100)
+        QSKIP("this tree's path is too long to nest another below a folder");
     QVERIFY(QDir().mkpath(otherRoot) && DeviceTree::create(otherRoot, DeviceTree::Options()));
 
     PrivateSoundServer other(otherRoot);
