@@ -218,15 +218,6 @@ QString replaceValue(const QByteArray& ini, const QByteArray& group, const QByte
     return QString();
 }
 
-}
-
-namespace {
-
-qint64 milliseconds(const timespec& t)
-{
-    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
 // Where the library writes before the file is read back: "<name>.part", or,
 // where that name holds anything but a part file a store cut off left (a
 // regular file, which goes), the next free "<name>.new<N>.part". Whatever
@@ -259,7 +250,7 @@ FileResult readsAsPlaced(const QString& path, const Values& expected)
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0)
         return FileResult::system("cannot be looked at", errno);
-    const qint64 later = milliseconds(st.st_mtim) + 1;
+    const qint64 later = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000 + 1;
     const timespec times[2] = {{0, UTIME_OMIT}, {time_t(later / 1000), long(later % 1000) * 1000000}};
     if (::utimensat(AT_FDCWD, name.constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
         return FileResult::system("cannot be given a later time", errno);

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <sys/stat.h>
 
 int g_debugFeatures = 0;
 
@@ -107,12 +106,9 @@ void SettingsStore::removeStoreLeftovers()
     static const QRegularExpression leftover("^" + QRegularExpression::escape(file.fileName())
                                              + "\\.(new[0-9]+|(new[0-9]+\\.)?part(\\.[A-Za-z0-9]{6})?)$");
     const QDir dir = file.dir();
+    // Regular files only: neither System (FIFOs, sockets) nor links are listed.
     for (const QString& name : dir.entryList({file.fileName() + ".*"}, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        struct stat st {};
-        if (!leftover.match(name).hasMatch() || ::lstat(QFile::encodeName(dir.filePath(name)).constData(), &st) != 0
-            || !S_ISREG(st.st_mode))
-            continue;
-        if (PathGuard::removeFile(dir.filePath(name)).ok())
+        if (leftover.match(name).hasMatch() && PathGuard::removeFile(dir.filePath(name)).ok())
             qDebug() << "Settings store leftover removed:" << name;
     }
 }
